@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Pitchwise needs to build, run and test, but only the ones that are
+# missing, so a second run costs nothing. Works as root or through sudo.
+set -euo pipefail
+
+PKGS=(build-essential cmake ninja-build ccache
+      qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6sql6-psql
+      fonts-dejavu-core libcurl4-openssl-dev)
+if [[ ${1:-} == --test ]]; then
+    PKGS+=(poppler-utils xvfb postgresql python3-aiosmtpd python3-pyftpdlib)
+fi
+
+missing=()
+for p in "${PKGS[@]}"; do
+    [[ $(dpkg-query -W -f='${db:Status-Status}' "$p" 2>/dev/null) == installed ]] || missing+=("$p")
+done
+((${#missing[@]})) || exit 0
+
+SUDO=()
+[[ $(id -u) == 0 ]] || SUDO=(sudo)
+echo "Installing: ${missing[*]}"
+"${SUDO[@]}" apt-get update -qq
+"${SUDO[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"

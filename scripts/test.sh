@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# Builds Pitchwise and runs every test: each store test on a SQLite file and on a throwaway
+# PostgreSQL cluster that this script starts on 127.0.0.1 and stops again by PID.
+#
+#   scripts/test.sh                 build in ./build and run all tests
+#   BUILD=dir scripts/test.sh       another build folder
+#   PW_SCREENSHOT_DIR=dir ...       window tests save PNGs of each window there
+set -euo pipefail
+
+SRC=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+BUILD=${BUILD:-$SRC/build}
+PG_PORT=${PG_PORT:-55432}
+PGBIN=/usr/lib/postgresql/15/bin
+
+"$SRC/scripts/install-deps.sh" --test
+
+# Runtime files of the servers; the postgres user must be able to reach them, so not under /root.
+RUN=$(mktemp -d /tmp/pitchwise-test.XXXXXX)
+chmod 755 "$RUN"
+mkdir -p "$RUN/xdg" && chmod 700 "$RUN/xdg"
+export XDG_RUNTIME_DIR=$RUN/xdg
+
+PG_PID=
+alive() { local s; s=$(ps -o stat= -p "$1" 2>/dev/null) || return 1; [[ $s != Z* ]]; }
+stop_pid() {
+    local pid=$1 sig=${2:-TERM}
+    [[ -n $pid ]] && alive "$pid" || return 0
+    kill "-$sig" "$pid" 2>/dev/null || true
+    for _ in $(seq 100); do alive "$pid" || return 0; sleep 0.1; done
+    kill -KILL "$pid" 2>/dev/null || true
+}
+cleanup() {
+    local rc=$?
+    stop_pid "$PG_PID" INT   # SIGINT asks the postmaster for a fast shutdown
+    rm -rf "$RUN"
+    exit "$rc"
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+
+port_open() { (exec 3<>"/dev/tcp/127.0.0.1/$1") 2>/dev/null; }
+if port_open "$PG_PORT"; then
+    echo "Port $PG_PORT on 127.0.0.1 is in use; set PG_PORT to a free port." >&2
+    exit 1
+fi
+
+# ---- throwaway PostgreSQL cluster
+if [[ $(id -u) == 0 ]]; then
+    AS_PG=(runuser -u postgres --)
+    install -d -o postgres -g postgres "$RUN/pg"
+else
+    AS_PG=()
+    mkdir -p "$RUN/pg"
+fi
+"${AS_PG[@]}" "$PGBIN/initdb" -D "$RUN/pg/data" -A trust -U postgres -E UTF8 --locale=C.UTF-8 -N >"$RUN/initdb.log"
+"${AS_PG[@]}" "$PGBIN/pg_ctl" -D "$RUN/pg/data" -l "$RUN/pg/server.log" -w -t 30 \
+    -o "-k $RUN/pg -h 127.0.0.1 -p $PG_PORT -c fsync=off -c max_connections=200" start >/dev/null
+PG_PID=$(head -1 "$RUN/pg/data/postmaster.pid")
+export PW_TEST_PG="postgresql://postgres@127.0.0.1:$PG_PORT/postgres"
+
+# ---- build
+cmake -S "$SRC" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DPW_WERROR=ON >/dev/null
+cmake --build "$BUILD"
+
+# ---- tests
+export QT_QPA_PLATFORM=offscreen
+ctest --test-dir "$BUILD" --output-on-failure --no-tests=error -j"$(nproc)" 2>&1 | tee "$RUN/ctest.log"
+if grep -q '(Skipped)\|\*\*\*Skipped' "$RUN/ctest.log"; then
+    echo "Some tests were skipped although every server was up." >&2
+    exit 1
+fi

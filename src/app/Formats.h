@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <QVariant>
+
+namespace pw {
+
+// The named display formats the program uses ("Long Date", "Short Date", "Medium Time",
+// "hh:mm AMPM", "h:Nn AMPM", "General Date", "Long Time", "Currency", "#%", "mmm d",
+// "mmmm d, yyyy"), rendered in the coach's locale. Dates may come as QDate, QDateTime or the
+// ISO text the SQLite driver hands back. Throws PwError for a name it does not know.
+QString Format(const QVariant& value, const QString& formatName);
+
+// Rounds to the given number of decimals; a value exactly halfway goes to the even neighbour.
+double RoundHalfEven(double value, int digits = 0);
+
+// A date/time out of whatever the store handed back (QDateTime, QDate or ISO text); invalid when
+// null or unreadable.
+QDateTime toDateTime(const QVariant& value);
+
+}  // namespace pw

@@ -1,0 +1,313 @@
+#include "data/Database.h"
+
+#include "app/Trace.h"
+
+#include <QDateTime>
+#include <QHash>
+#include <QRegularExpression>
+#include <QSqlDriver>
+#include <QSqlError>
+#include <QUrl>
+#include <QUrlQuery>
+
+namespace pw {
+
+namespace {
+
+DbLocation g_sharedLocation;
+QHash<QString, int> g_txDepth;  // nested guards on one connection join the outermost transaction
+
+[[noreturn]] void throwDbError(qint32 number, const QString& what, const QSqlError& error, std::source_location where)
+{
+    QString text = what;
+    const QString driverText = error.text().trimmed();
+    if (!driverText.isEmpty())
+        text += QStringLiteral(": ") + driverText;
+    throw PwError(number, text, where);
+}
+
+// Dates travel as plain local date-time text on PostgreSQL, so that a difference between the
+// server's and the coach's time zones can never move a game to another day. SQLite keeps Qt's
+// ISO text; a bare date becomes midnight so that every stored date has the same form and sorts.
+QVariant storeValue(Engine engine, const QVariant& value)
+{
+    if (value.isNull())
+        return value;
+    QDateTime dt;
+    if (value.typeId() == QMetaType::QDate)
+        dt = value.toDate().startOfDay();
+    else if (value.typeId() == QMetaType::QDateTime)
+        dt = value.toDateTime();
+    else
+        return value;
+    if (engine == Engine::PostgreSQL)
+        return dt.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz"));
+    return dt;
+}
+
+}  // namespace
+
+bool DbLocation::isServerAddress(const QString& setting)
+{
+    const QString s = setting.trimmed();
+    return s.startsWith(QLatin1String("postgresql://"), Qt::CaseInsensitive) ||
+           s.startsWith(QLatin1String("postgres://"), Qt::CaseInsensitive);
+}
+
+DbLocation DbLocation::parse(const QString& setting)
+{
+    DbLocation loc;
+    if (!isServerAddress(setting)) {
+        loc.engine = Engine::SQLite;
+        loc.path = setting;
+        return loc;
+    }
+    const QUrl url(setting.trimmed(), QUrl::TolerantMode);
+    loc.engine = Engine::PostgreSQL;
+    loc.host = url.host().isEmpty() ? QStringLiteral("localhost") : url.host();
+    loc.port = url.port(5432);
+    loc.user = url.userName(QUrl::FullyDecoded);
+    loc.password = url.password(QUrl::FullyDecoded);
+    loc.database = url.path(QUrl::FullyDecoded).mid(1);
+    return loc;
+}
+
+QString DbLocation::display() const
+{
+    if (engine == Engine::SQLite)
+        return path;
+    QString text = QStringLiteral("postgresql://");
+    if (!user.isEmpty())
+        text += user + QLatin1Char('@');
+    return text + QStringLiteral("%1:%2/%3").arg(host).arg(port).arg(database);
+}
+
+DbLocation DbLocation::testVariant() const
+{
+    DbLocation t = *this;
+    if (engine == Engine::PostgreSQL) {
+        t.database += QStringLiteral("_Test");
+        return t;
+    }
+    const qsizetype dot = path.lastIndexOf(QLatin1String(".db"), -1, Qt::CaseInsensitive);
+    t.path = (dot >= 0 && dot == path.size() - 3) ? path.left(dot) + QStringLiteral("_Test.db")
+                                                   : path + QStringLiteral("_Test");
+    return t;
+}
+
+QSqlDatabase openDatabase(const DbLocation& location, const QString& connectionName)
+{
+    const QString driver = location.engine == Engine::SQLite ? QStringLiteral("QSQLITE") : QStringLiteral("QPSQL");
+    if (!QSqlDatabase::isDriverAvailable(driver)) {
+        throw PwError(err::DatabaseOpen,
+                      QObject::tr("The database driver %1 is not installed on this computer.").arg(driver));
+    }
+    if (QSqlDatabase::contains(connectionName))
+        closeDatabase(connectionName);
+    QSqlDatabase db = QSqlDatabase::addDatabase(driver, connectionName);
+    if (location.engine == Engine::SQLite) {
+        db.setDatabaseName(location.path);
+        db.setConnectOptions(location.readOnly ? QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=15000")
+                                               : QStringLiteral("QSQLITE_BUSY_TIMEOUT=15000"));
+    } else {
+        db.setHostName(location.host);
+        db.setPort(location.port);
+        db.setDatabaseName(location.database);
+        db.setUserName(location.user);
+        db.setPassword(location.password);
+        db.setConnectOptions(QStringLiteral("connect_timeout=15"));
+    }
+    if (!db.open()) {
+        const QSqlError error = db.lastError();
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(connectionName);
+        throw PwError(err::DatabaseOpen, QObject::tr("Could not open the database %1: %2")
+                                             .arg(location.display(), error.text().trimmed()));
+    }
+    return db;
+}
+
+void closeDatabase(const QString& connectionName)
+{
+    if (!QSqlDatabase::contains(connectionName))
+        return;
+    {
+        QSqlDatabase db = QSqlDatabase::database(connectionName, false);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(connectionName);
+    g_txDepth.remove(connectionName);
+}
+
+Engine engineOf(const QSqlDatabase& db)
+{
+    return db.driverName() == QLatin1String("QPSQL") ? Engine::PostgreSQL : Engine::SQLite;
+}
+
+namespace Db {
+
+QString sharedName()
+{
+    return QStringLiteral("pitchwise");
+}
+
+void openShared(const DbLocation& location)
+{
+    openDatabase(location, sharedName());
+    g_sharedLocation = location;
+}
+
+void closeShared()
+{
+    closeDatabase(sharedName());
+    g_sharedLocation = DbLocation{};
+}
+
+bool isOpen()
+{
+    return QSqlDatabase::contains(sharedName()) && QSqlDatabase::database(sharedName(), false).isOpen();
+}
+
+QSqlDatabase shared()
+{
+    if (!QSqlDatabase::contains(sharedName()))
+        throw PwError(err::DatabaseOpen, QObject::tr("No database is open."));
+    return QSqlDatabase::database(sharedName(), false);
+}
+
+const DbLocation& sharedLocation()
+{
+    return g_sharedLocation;
+}
+
+QString connectionText()
+{
+    return g_sharedLocation.display();
+}
+
+}  // namespace Db
+
+QSqlQuery execSql(const QSqlDatabase& db, const QString& sql, const QVariantList& values, std::source_location where)
+{
+    QSqlQuery query(db);
+    // PostgreSQL streams forward-only results row by row and drops them when another statement
+    // runs meanwhile; results are read while other statements run, so there it fetches them whole.
+    query.setForwardOnly(engineOf(db) == Engine::SQLite);
+    if (values.isEmpty()) {
+        // Statements without values run as they are: PostgreSQL cannot prepare DDL.
+        if (!query.exec(sql))
+            throwDbError(err::DatabaseQuery, QObject::tr("The statement failed (%1)").arg(sql), query.lastError(), where);
+        return query;
+    }
+    if (!query.prepare(sql))
+        throwDbError(err::DatabaseQuery, QObject::tr("The statement could not be prepared (%1)").arg(sql),
+                     query.lastError(), where);
+    const Engine engine = engineOf(db);
+    for (const QVariant& v : values)
+        query.addBindValue(storeValue(engine, v));
+    if (!query.exec())
+        throwDbError(err::DatabaseQuery, QObject::tr("The statement failed (%1)").arg(sql), query.lastError(), where);
+    return query;
+}
+
+QSqlQuery execSql(const QString& sql, const QVariantList& values, std::source_location where)
+{
+    return execSql(Db::shared(), sql, values, where);
+}
+
+Transaction::Transaction(QSqlDatabase db, std::source_location where)
+    : m_db(std::move(db))
+{
+    int& depth = g_txDepth[m_db.connectionName()];
+    if (depth == 0 && !m_db.transaction())
+        throwDbError(err::DatabaseQuery, QObject::tr("A transaction could not be started"), m_db.lastError(), where);
+    ++depth;
+    m_open = true;
+}
+
+Transaction::Transaction()
+    : Transaction(Db::shared())
+{
+}
+
+Transaction::~Transaction()
+{
+    if (!m_open)
+        return;
+    int& depth = g_txDepth[m_db.connectionName()];
+    if (--depth == 0)
+        m_db.rollback();
+}
+
+void Transaction::commit(std::source_location where)
+{
+    if (!m_open)
+        return;
+    m_open = false;
+    int& depth = g_txDepth[m_db.connectionName()];
+    if (--depth > 0)
+        return;  // the outermost guard decides
+    if (!m_db.commit()) {
+        const QSqlError error = m_db.lastError();
+        m_db.rollback();
+        throwDbError(err::DatabaseQuery, QObject::tr("The changes could not be saved"), error, where);
+    }
+}
+
+Where::Where(std::initializer_list<Cond> conds)
+{
+    for (const Cond& c : conds)
+        add(c.column, c.value, c.op);
+}
+
+Where& Where::add(const QString& column, const QVariant& value, const QString& op)
+{
+    checkIdentifier(column);
+    static const QStringList allowed{QStringLiteral("="), QStringLiteral("<>"), QStringLiteral("<"),
+                                     QStringLiteral("<="), QStringLiteral(">"), QStringLiteral(">=")};
+    if (!allowed.contains(op))
+        throw PwError(err::BadArgument, QStringLiteral("Unsupported comparison \"%1\"").arg(op));
+    m_conds.append(Cond{column, value, op});
+    return *this;
+}
+
+QString Where::sql() const
+{
+    QStringList parts;
+    for (const Cond& c : m_conds)
+        parts << QStringLiteral("%1 %2 ?").arg(c.column, c.op);
+    return parts.join(QStringLiteral(" AND "));
+}
+
+QString Where::clause() const
+{
+    return m_conds.isEmpty() ? QString() : QStringLiteral(" WHERE ") + sql();
+}
+
+QVariantList Where::values() const
+{
+    QVariantList out;
+    for (const Cond& c : m_conds)
+        out << c.value;
+    return out;
+}
+
+QString Where::text() const
+{
+    QStringList parts;
+    for (const Cond& c : m_conds) {
+        const bool quoted = c.value.typeId() == QMetaType::QString;
+        const QString v = quoted ? QLatin1Char('\'') + c.value.toString() + QLatin1Char('\'') : c.value.toString();
+        parts << QStringLiteral("%1 %2 %3").arg(c.column, c.op, v);
+    }
+    return parts.join(QStringLiteral(" AND "));
+}
+
+void checkIdentifier(const QString& name)
+{
+    static const QRegularExpression ident(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*$"));
+    if (!ident.match(name).hasMatch())
+        throw PwError(err::BadArgument, QStringLiteral("\"%1\" is not a column or table name").arg(name));
+}
+
+}  // namespace pw

@@ -1,0 +1,169 @@
+#include "data/DatabaseFile.h"
+
+#include "app/Trace.h"
+#include "data/Schema.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlRecord>
+#include <QUuid>
+
+namespace pw {
+
+namespace {
+
+QString g_seedPath;
+
+// A private connection name per use, so that nothing outside sees a half-built database.
+QString uniqueConnectionName(const QString& base)
+{
+    return base + QLatin1Char('_') + QUuid::createUuid().toString(QUuid::Id128);
+}
+
+void copyTable(const QSqlDatabase& from, const QSqlDatabase& to, const QString& table)
+{
+    const QStringList names = columnNames(table);
+    // Older seed files may lack the columns added after the first release; copy what both have.
+    QStringList common;
+    const QSqlRecord seedColumns = from.record(table);
+    for (const QString& n : names) {
+        if (seedColumns.indexOf(n) >= 0)
+            common << n;
+    }
+    if (common.isEmpty())
+        return;
+    const QString list = common.join(QStringLiteral(", "));
+    QSqlQuery rows = execSql(from, QStringLiteral("SELECT %1 FROM %2").arg(list, table));
+    QStringList marks;
+    for (qsizetype i = 0; i < common.size(); ++i)
+        marks << QStringLiteral("?");
+    const QString insert =
+        QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(table, list, marks.join(QStringLiteral(", ")));
+    while (rows.next()) {
+        QVariantList values;
+        for (qsizetype i = 0; i < common.size(); ++i)
+            values << rows.value(static_cast<int>(i));
+        execSql(to, insert, values);
+    }
+}
+
+}  // namespace
+
+QString seedDatabasePath()
+{
+    if (!g_seedPath.isEmpty())
+        return g_seedPath;
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/BaseDB.db");
+}
+
+void setSeedDatabasePath(const QString& path)
+{
+    g_seedPath = path;
+}
+
+void FillInitialDB(const QSqlDatabase& db)
+{
+    PW_TRACE(QStringLiteral("FillInitialDB"));
+    const QString seedPath = seedDatabasePath();
+    if (!QFileInfo::exists(seedPath)) {
+        throw PwError(err::DatabaseCreate,
+                      QObject::tr("The drill library %1 is missing; reinstall Pitchwise.").arg(seedPath));
+    }
+    const QString name = uniqueConnectionName(QStringLiteral("pw_seed"));
+    DbLocation seed;
+    seed.path = seedPath;
+    seed.readOnly = true;
+    {
+        QSqlDatabase from = openDatabase(seed, name);
+        try {
+            checkPitchwiseDatabase(from, seedPath);
+            copyTable(from, db, QStringLiteral("DrillBook"));
+            copyTable(from, db, QStringLiteral("DrillData"));
+        } catch (...) {
+            from = QSqlDatabase();
+            closeDatabase(name);
+            throw;
+        }
+    }
+    closeDatabase(name);
+}
+
+void buildDatabase(const QSqlDatabase& db)
+{
+    PW_TRACE(QStringLiteral("buildDatabase"));
+    Transaction tx(db);
+    createSchema(db);
+    FillInitialDB(db);
+    tx.commit();
+}
+
+void buildDatabaseFile(const QString& path)
+{
+    PW_TRACE(QStringLiteral("CreateDBFile"), traceArg(QStringLiteral("Path"), path));
+    if (QFileInfo::exists(path))
+        throw PwError(err::DatabaseCreate, QObject::tr("The file %1 already exists.").arg(path));
+    const QFileInfo info(path);
+    if (!QDir(info.absolutePath()).exists())
+        throw PwError(err::FileAccess, QObject::tr("The folder %1 does not exist.").arg(info.absolutePath()));
+
+    // Build beside the target under another name and move it into place only when complete.
+    const QString partial = path + QStringLiteral(".partial");
+    QFile::remove(partial);
+    const QString name = uniqueConnectionName(QStringLiteral("pw_build"));
+    try {
+        DbLocation loc;
+        loc.path = partial;
+        {
+            QSqlDatabase db = openDatabase(loc, name);
+            buildDatabase(db);
+        }
+        closeDatabase(name);
+        if (!QFile::rename(partial, path))
+            throw PwError(err::FileAccess, QObject::tr("The database file %1 could not be written.").arg(path));
+    } catch (...) {
+        closeDatabase(name);
+        QFile::remove(partial);
+        QFile::remove(partial + QStringLiteral("-journal"));
+        throw;
+    }
+}
+
+void checkPitchwiseDatabase(const QSqlDatabase& db, const QString& display)
+{
+    QStringList missing;
+    try {
+        missing = missingTables(db);
+    } catch (const PwError&) {
+        throw PwError(err::NotPitchwiseDb, QObject::tr("%1 is not a database.").arg(display));
+    }
+    if (!missing.isEmpty()) {
+        throw PwError(err::NotPitchwiseDb, QObject::tr("%1 is not a Pitchwise database (it has no table %2).")
+                                               .arg(display, missing.join(QStringLiteral(", "))));
+    }
+}
+
+bool isPitchwiseDatabaseFile(const QString& path)
+{
+    if (!QFileInfo(path).isFile())
+        return false;
+    const QString name = uniqueConnectionName(QStringLiteral("pw_check"));
+    bool ok = false;
+    try {
+        DbLocation loc;
+        loc.path = path;
+        loc.readOnly = true;
+        {
+            QSqlDatabase db = openDatabase(loc, name);
+            checkPitchwiseDatabase(db, path);
+        }
+        ok = true;
+    } catch (const PwError&) {
+        ok = false;
+    }
+    closeDatabase(name);
+    return ok;
+}
+
+}  // namespace pw

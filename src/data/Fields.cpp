@@ -1,0 +1,139 @@
+#include "data/Fields.h"
+
+#include "app/AppState.h"
+#include "app/Prompter.h"
+#include "app/Trace.h"
+#include "data/Schema.h"
+
+#include <QSqlRecord>
+
+namespace pw {
+
+namespace {
+
+QString fieldArgs(const QString& table, const Where& where, const QString& field, const QString* value,
+                  const QSqlDatabase& db)
+{
+    QString args = QStringLiteral("TableName:= ") + table + QStringLiteral(" ;") + QStringLiteral("WhereClause:= ") +
+                   where.text() + QStringLiteral(" ;") + QStringLiteral("FieldName:= ") + field +
+                   QStringLiteral(" ;");
+    if (value)
+        args += QStringLiteral("strValue:= ") + maskedValue(field, *value) + QStringLiteral(" ;");
+    const QString conn = db.connectionName() == Db::sharedName() ? Db::connectionText() : db.databaseName();
+    return args + QStringLiteral("ConStr:= ") + conn;
+}
+
+}  // namespace
+
+QString GetDBData(const QString& tableName, const Where& where, const QString& fieldName)
+{
+    return GetDBData(tableName, where, fieldName, Db::shared());
+}
+
+QString GetDBData(const QString& tableName, const Where& where, const QString& fieldName, const QSqlDatabase& db)
+{
+    return guardedValue(QStringLiteral("GetDBData"), fieldArgs(tableName, where, fieldName, nullptr, db), QString(),
+                        [&] {
+                            checkIdentifier(tableName);
+                            checkIdentifier(fieldName);
+                            QSqlQuery q = execSql(db,
+                                                  QStringLiteral("SELECT %1 FROM %2%3")
+                                                      .arg(fieldName, tableName, where.clause()),
+                                                  where.values());
+                            if (!q.next())
+                                return QString();
+                            return NullToText(q.value(0));
+                        });
+}
+
+void PutDBData(const QString& tableName, const Where& where, const QString& fieldName, const QVariant& value)
+{
+    PutDBData(tableName, where, fieldName, value, Db::shared());
+}
+
+void PutDBData(const QString& tableName, const Where& where, const QString& fieldName, const QVariant& value,
+               const QSqlDatabase& db)
+{
+    const QString valueText = value.toString();
+    guarded(QStringLiteral("PutDBData"), fieldArgs(tableName, where, fieldName, &valueText, db), [&] {
+        checkIdentifier(tableName);
+        checkIdentifier(fieldName);
+        // Tables carry no keys, so "the first matching row" is addressed by the engine's row identity.
+        const QString rowId = rowIdColumn(engineOf(db));
+        QVariantList values{value};
+        values << where.values();
+        QSqlQuery q = execSql(db,
+                              QStringLiteral("UPDATE %1 SET %2 = ? WHERE %3 = (SELECT %3 FROM %1%4 ORDER BY %3 LIMIT 1)")
+                                  .arg(tableName, fieldName, rowId, where.clause()),
+                              values);
+        if (q.numRowsAffected() < 1) {
+            prompter().message(QObject::tr("Failed Update"),
+                               QObject::tr("%1 in %2 was not updated with %3")
+                                   .arg(fieldName, tableName, maskedValue(fieldName, valueText)),
+                               Prompter::Icon::Critical);
+        }
+    });
+}
+
+qint16 GetNextNo(const QString& fieldName, const QString& tableName, const Where& where, qint16 floor)
+{
+    PW_TRACE(QStringLiteral("GetNextNo"), traceArg(QStringLiteral("FieldName"), fieldName) +
+                                              traceArg(QStringLiteral("TableName"), tableName) +
+                                              traceArg(QStringLiteral("WhereClause"), where.text()) +
+                                              traceArg(QStringLiteral("Floor"), floor));
+    checkIdentifier(fieldName);
+    checkIdentifier(tableName);
+    QSqlQuery q = execSql(QStringLiteral("SELECT MAX(%1) FROM %2%3").arg(fieldName, tableName, where.clause()),
+                          where.values());
+    if (q.next() && !q.value(0).isNull()) {
+        const qint32 highest = q.value(0).toInt();
+        if (highest > floor) {
+            if (highest >= 32767)
+                throw PwError(err::BadArgument, QObject::tr("No %1 numbers are left in %2.").arg(fieldName, tableName));
+            return static_cast<qint16>(highest + 1);
+        }
+    }
+    return static_cast<qint16>(floor + 1);
+}
+
+QString NullToText(const QVariant& value)
+{
+    if (!value.isValid() || value.isNull())
+        return {};
+    return value.toString();
+}
+
+qint16 NullToInt(const QVariant& value)
+{
+    if (!value.isValid() || value.isNull())
+        return 0;
+    bool ok = false;
+    const double d = value.toString().trimmed().toDouble(&ok);
+    if (!ok || d < -32768.0 || d > 32767.0)
+        return 0;
+    return static_cast<qint16>(d);
+}
+
+qint16 PlayerCount()
+{
+    PW_TRACE(QStringLiteral("PlayerCount"));
+    QSqlQuery q = execSql(QStringLiteral("SELECT COUNT(*) FROM Player WHERE TeamNo = ?"), {state().CurrentTeamNo});
+    return q.next() ? static_cast<qint16>(q.value(0).toInt()) : 0;
+}
+
+QString Makename(const QVariant& nickname, const QVariant& lastName, const QVariant& firstName, std::optional<int> option)
+{
+    const QString nick = NullToText(nickname);
+    if (!nick.isEmpty())
+        return nick;
+    const QString last = NullToText(lastName);
+    const QString first = NullToText(firstName);
+    switch (option.value_or(state().NameOpt)) {
+    case 0: return last + QStringLiteral(", ") + first;
+    case 1: return last + QStringLiteral(", ") + first.left(1);
+    case 2: return first + QLatin1Char(' ') + last.left(1) + QLatin1Char('.');
+    default: return {};
+    }
+}
+
+}  // namespace pw

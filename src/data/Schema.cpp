@@ -1,0 +1,280 @@
+#include "data/Schema.h"
+
+#include "app/Trace.h"
+
+#include <QSqlRecord>
+
+namespace pw {
+
+namespace {
+
+ColumnDef key(const char* name)
+{
+    return ColumnDef{QString::fromLatin1(name), ColType::Int32, 0, true, false};
+}
+ColumnDef num(const char* name)
+{
+    return ColumnDef{QString::fromLatin1(name), ColType::Int32};
+}
+ColumnDef real(const char* name)
+{
+    return ColumnDef{QString::fromLatin1(name), ColType::Float32};
+}
+ColumnDef text(const char* name, int size)
+{
+    return ColumnDef{QString::fromLatin1(name), ColType::Text, size};
+}
+ColumnDef memo(const char* name)
+{
+    return ColumnDef{QString::fromLatin1(name), ColType::Memo};
+}
+ColumnDef date(const char* name)
+{
+    return ColumnDef{QString::fromLatin1(name), ColType::DateTime};
+}
+ColumnDef flag(const char* name)
+{
+    return ColumnDef{QString::fromLatin1(name), ColType::Boolean};
+}
+ColumnDef autoNo(const char* name)
+{
+    return ColumnDef{QString::fromLatin1(name), ColType::Int32, 0, true, true};
+}
+QStringList cols(std::initializer_list<const char*> names)
+{
+    QStringList out;
+    for (const char* n : names)
+        out << QString::fromLatin1(n);
+    return out;
+}
+
+QList<TableDef> buildTables()
+{
+    QList<TableDef> t;
+    t << TableDef{QStringLiteral("GameSetup"),
+                  {key("TeamNo"), key("GameNo"), key("PlayerNo"), key("QtrNo"), num("PlaceNo"), num("XPos"), num("YPos")},
+                  {cols({"TeamNo", "GameNo"})}};
+    t << TableDef{QStringLiteral("GameStat"),
+                  {key("TeamNo"), key("GameNo"), num("Opponent"), key("PlayerNo"), num("Shots"), num("Goals"),
+                   num("Blocks"), num("Assists"), num("ShotOnGoal"), num("GoalsBlocked"), num("OverShot"),
+                   num("GoalsScored"), text("QtrAvailable", 25), num("QtrPlayed"), flag("Captain")},
+                  {cols({"TeamNo", "GameNo"}), cols({"TeamNo", "PlayerNo"})}};
+    t << TableDef{QStringLiteral("Opponent"),
+                  {key("TeamNo"), key("OpponentNo"), text("OpponentName", 255), text("OpponentCoach", 255),
+                   text("OpponentCoachPhone", 255), text("OpponentColor", 255), flag("IsUs")},
+                  {cols({"TeamNo", "OpponentNo"})}};
+    t << TableDef{QStringLiteral("Player"),
+                  {key("TeamNo"),          key("PlayerNo"),        text("PlayerLastName", 255),
+                   text("PlayerFirstName", 255), text("Nickname", 50), num("JerseyNo"),
+                   text("Email", 255),     text("Position", 255),  text("Address", 255),
+                   text("City", 255),      text("State", 255),     text("ZipCode", 50),
+                   date("BirthDate"),      text("PhoneNo", 255),   text("AltNo", 255),
+                   num("PlayTime"),        text("MomLastName", 255), text("MomFirstName", 255),
+                   text("MomAddress", 255), text("MomCity", 255),  text("MomState", 255),
+                   text("MomZip", 255),    text("MomPhone", 255),  text("MomEmail", 255),
+                   text("MomAltPhone", 255), flag("MomSameAdd"),   text("DadLastName", 255),
+                   text("DadFirstName", 255), text("DadAddress", 255), text("DadCity", 255),
+                   text("DadState", 255),  text("DadZip", 255),    text("DadPhone", 255),
+                   text("DadEmail", 255),  text("DadAltPhone", 255), flag("DadSameAdd"),
+                   real("AmountPaid")},
+                  {cols({"TeamNo", "PlayerNo"})}};
+    t << TableDef{QStringLiteral("Schedule"),
+                  {key("TeamNo"), key("GameNo"), num("OpponentNo"), date("GameDate"), text("GameTime", 50),
+                   text("FieldName", 255), num("Result"), date("RescheduleDate"), text("RescheduleTime", 50)},
+                  {cols({"TeamNo", "GameNo"})}};
+    t << TableDef{QStringLiteral("Teams"),
+                  {key("TeamNo"),
+                   text("TeamName", 255),
+                   text("ClubName", 255),
+                   text("TeamCoach1", 255),
+                   text("TeamCoach1Phone", 255),
+                   text("TeamCoach1Add", 255),
+                   text("TeamCoach1Zip", 255),
+                   text("TeamCoach1Mobile", 255),
+                   text("TeamCoach1Email", 255),
+                   text("TeamCoach2", 255),
+                   text("TeamCoach2Phone", 255),
+                   text("TeamCoach2Add", 255),
+                   text("TeamCoach2Zip", 255),
+                   text("TeamCoach2Mobile", 255),
+                   text("TeamCoach2Email", 255),
+                   text("TeamCoach3", 255),
+                   text("TeamCoach3Phone", 255),
+                   text("TeamCoach3Add", 255),
+                   text("TeamCoach3Zip", 255),
+                   text("TeamCoach3Mobile", 255),
+                   text("TeamCoach3Email", 255),
+                   text("TeamPracticeSchedule", 255),
+                   num("NumberOfGames"),
+                   num("Minutes"),
+                   num("NumberOfPlayers"),
+                   flag("Visible"),
+                   text("League", 255),
+                   text("Season", 255),
+                   date("CutOff"),
+                   text("AgeDivision", 255),
+                   text("Sex", 10),
+                   text("JerseyColor", 255),
+                   text("ShortsColor", 255),
+                   text("AltColor", 255),
+                   text("EmailSendTo", 255),
+                   text("WebSite", 255),
+                   text("HomePage", 255),
+                   num("TimeTrack"),
+                   num("TrackCaptain"),
+                   text("SeasonCaptains", 255),
+                   num("Periods"),
+                   flag("TournamentPlay"),
+                   num("MinQtrReq"),
+                   flag("ManageFees"),
+                   real("TeamAmount"),
+                   text("PointValue", 10),
+                   date("StartDate")},
+                  {cols({"TeamNo"})}};
+    t << TableDef{QStringLiteral("PlayerNotes"),
+                  {key("NoteID"), text("Note", 255), flag("Checked"), key("TeamNo"), key("PlayerNo"), num("Priority")},
+                  {cols({"TeamNo", "PlayerNo"})}};
+    t << TableDef{QStringLiteral("GameNotes"), {key("TeamNo"), key("GameNo"), memo("Notes")}, {cols({"TeamNo", "GameNo"})}};
+    t << TableDef{QStringLiteral("TeamNotes"),
+                  {key("TeamNo"), autoNo("NoteID"), memo("Note"), text("Subject", 255), date("DateWritten"),
+                   date("DateSent"), flag("IsEmail")},
+                  {cols({"TeamNo"})}};
+    t << TableDef{QStringLiteral("TeachingMoment"), {key("RowNo"), key("PracticeID"), memo("Moment")},
+                  {cols({"PracticeID"})}};
+    t << TableDef{QStringLiteral("Tournament"),
+                  {key("TeamNo"), key("TournamentNo"), key("Round"), text("Opp1", 255), text("Opp2", 255),
+                   text("Opp1No", 255), text("Opp2No", 255), text("Time", 50), text("Place", 50)},
+                  {cols({"TeamNo", "TournamentNo"})}};
+    t << TableDef{QStringLiteral("TournamentInfo"),
+                  {key("TeamNo"), key("TournamentNo"), text("TournamentName", 50), num("TournamentTeams"),
+                   date("TournamentStartDate")},
+                  {cols({"TeamNo", "TournamentNo"})}};
+    // DrillType and Stage come last: the drill editor needs them beside the original columns.
+    t << TableDef{QStringLiteral("DrillBook"),
+                  {key("DrillID"), text("DrillName", 50), text("Description", 255), text("Discipline", 50),
+                   memo("Explanation"), memo("Development"), num("DrillType"), text("Stage", 50)},
+                  {cols({"DrillID"})}};
+    t << TableDef{QStringLiteral("DrillData"),
+                  {key("DrillID"), num("GnomeType"), num("BaseGnomeNo"), num("FieldGnomeNo"), num("GnomeXPos"),
+                   num("GnomeYPos"), num("X1"), num("Y1"), num("X2"), num("Y2"), num("MX"), num("MY"),
+                   num("PassType")},
+                  {cols({"DrillID"})}};
+    t << TableDef{QStringLiteral("Practice"),
+                  {autoNo("PracticeID"), key("TeamNo"), date("PracticeDate"), date("StartTime"), date("EndTime"),
+                   num("TimeSegment"), flag("TeamMeeting")},
+                  {cols({"TeamNo", "PracticeDate"})}};
+    t << TableDef{QStringLiteral("PracticeDrill"),
+                  {key("RowNo"), key("TeamNo"), key("PracticeID"), num("DrillID"), text("Coach", 255),
+                   memo("AgendaItem"), memo("AgendaNotes"), flag("TeamSplit")},
+                  {cols({"PracticeID"})}};
+    return t;
+}
+
+QString columnSql(Engine engine, const ColumnDef& c)
+{
+    if (c.autoNumber) {
+        return engine == Engine::SQLite ? c.name + QStringLiteral(" INTEGER PRIMARY KEY AUTOINCREMENT")
+                                        : c.name + QStringLiteral(" INTEGER GENERATED BY DEFAULT AS IDENTITY");
+    }
+    QString type;
+    switch (c.type) {
+    case ColType::Int32: type = QStringLiteral("INTEGER"); break;
+    case ColType::Float32: type = QStringLiteral("REAL"); break;
+    case ColType::Text: type = QStringLiteral("VARCHAR(%1)").arg(c.size); break;
+    case ColType::Memo: type = QStringLiteral("TEXT"); break;
+    case ColType::DateTime: type = QStringLiteral("TIMESTAMP"); break;
+    case ColType::Boolean: type = QStringLiteral("BOOLEAN"); break;
+    }
+    return c.name + QLatin1Char(' ') + type + (c.required ? QStringLiteral(" NOT NULL") : QString());
+}
+
+}  // namespace
+
+const QList<TableDef>& schemaTables()
+{
+    static const QList<TableDef> tables = buildTables();
+    return tables;
+}
+
+const TableDef& tableDef(const QString& name)
+{
+    for (const TableDef& t : schemaTables()) {
+        if (t.name.compare(name, Qt::CaseInsensitive) == 0)
+            return t;
+    }
+    throw PwError(err::BadArgument, QStringLiteral("Unknown table %1").arg(name));
+}
+
+QStringList columnNames(const QString& table)
+{
+    QStringList out;
+    for (const ColumnDef& c : tableDef(table).columns)
+        out << c.name;
+    return out;
+}
+
+void createSchema(const QSqlDatabase& db)
+{
+    PW_TRACE(QStringLiteral("createSchema"));
+    const Engine engine = engineOf(db);
+    for (const TableDef& t : schemaTables()) {
+        QStringList defs;
+        for (const ColumnDef& c : t.columns)
+            defs << columnSql(engine, c);
+        execSql(db, QStringLiteral("CREATE TABLE %1 (%2)").arg(t.name, defs.join(QStringLiteral(", "))));
+        int n = 0;
+        for (const QStringList& index : t.indexes) {
+            execSql(db, QStringLiteral("CREATE INDEX ix_%1_%2 ON %1 (%3)")
+                            .arg(t.name)
+                            .arg(++n)
+                            .arg(index.join(QStringLiteral(", "))));
+        }
+    }
+    // The version is kept without a table of its own.
+    if (engine == Engine::SQLite)
+        execSql(db, QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion));
+    else
+        execSql(db, QStringLiteral("COMMENT ON TABLE Teams IS 'Pitchwise schema %1'").arg(kSchemaVersion));
+}
+
+QStringList missingTables(const QSqlDatabase& db)
+{
+    QStringList present;
+    if (engineOf(db) == Engine::SQLite) {
+        // Reading the catalogue is what fails on a file that is not a database.
+        QSqlQuery q = execSql(db, QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'"));
+        while (q.next())
+            present << q.value(0).toString().toLower();
+    } else {
+        QSqlQuery q = execSql(db, QStringLiteral("SELECT table_name FROM information_schema.tables "
+                                                 "WHERE table_schema = current_schema()"));
+        while (q.next())
+            present << q.value(0).toString().toLower();
+    }
+    QStringList missing;
+    for (const TableDef& t : schemaTables()) {
+        if (!present.contains(t.name.toLower()))
+            missing << t.name;
+    }
+    return missing;
+}
+
+int schemaVersion(const QSqlDatabase& db)
+{
+    if (engineOf(db) == Engine::SQLite) {
+        QSqlQuery q = execSql(db, QStringLiteral("PRAGMA user_version"));
+        return q.next() ? q.value(0).toInt() : 0;
+    }
+    QSqlQuery q = execSql(db, QStringLiteral("SELECT obj_description('teams'::regclass, 'pg_class')"));
+    if (!q.next())
+        return 0;
+    const QString comment = q.value(0).toString();
+    return comment.section(QLatin1Char(' '), -1).toInt();
+}
+
+QString rowIdColumn(Engine engine)
+{
+    return engine == Engine::SQLite ? QStringLiteral("rowid") : QStringLiteral("ctid");
+}
+
+}  // namespace pw

@@ -1,0 +1,135 @@
+#include "data/Settings.h"
+
+#include "app/Trace.h"
+
+#include <QSettings>
+
+#include <memory>
+
+namespace pw {
+
+namespace {
+
+QString g_iniPath;
+
+std::unique_ptr<QSettings> openStore(const QString& keyName)
+{
+    std::unique_ptr<QSettings> s;
+    if (!g_iniPath.isEmpty()) {
+        s = std::make_unique<QSettings>(g_iniPath, QSettings::IniFormat);
+    } else {
+        // "Software\Brant\Pitchwise": the organisation and application follow "Software".
+        QStringList parts = keyName.split(QLatin1Char('\\'), Qt::SkipEmptyParts);
+        if (!parts.isEmpty() && parts.first().compare(QLatin1String("Software"), Qt::CaseInsensitive) == 0)
+            parts.removeFirst();
+        const QString org = parts.value(0, QStringLiteral("Brant"));
+        const QString app = parts.size() > 1 ? parts.mid(1).join(QLatin1Char('/')) : QStringLiteral("Pitchwise");
+        s = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, org, app);
+    }
+    return s;
+}
+
+QString readWithRule(const QString& keyName, const QString& valueName, const QString& defaultValue,
+                     const QString& missing)
+{
+    QVariant value;
+    if (QueryRegValue(keyName, valueName, value) == 0)
+        return value.toString();
+    if (!defaultValue.isEmpty()) {
+        SetRegValue(keyName, valueName, RegString, defaultValue);
+        return defaultValue;
+    }
+    return missing;
+}
+
+}  // namespace
+
+void setSettingsFile(const QString& iniPath)
+{
+    g_iniPath = iniPath;
+}
+
+QString settingsFileName()
+{
+    return openStore(kSettingsKey)->fileName();
+}
+
+long QueryRegValue(const QString& keyName, const QString& valueName, QVariant& value)
+{
+    auto store = openStore(keyName);
+    if (store->status() != QSettings::NoError)
+        return 5;
+    const QVariant raw = store->value(valueName);
+    if (!raw.isValid())
+        return 2;
+    switch (raw.typeId()) {
+    case QMetaType::QString:
+    case QMetaType::QByteArray:
+        value = raw.toString();
+        return 0;
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+        value = QString::number(raw.toLongLong());
+        return 0;
+    default:
+        return -1;
+    }
+}
+
+long SetRegValue(const QString& keyName, const QString& valueName, int type, const QVariant& value)
+{
+    auto store = openStore(keyName);
+    if (type == RegDword)
+        store->setValue(valueName, value.toInt());
+    else
+        store->setValue(valueName, value.toString());
+    store->sync();
+    return store->status() == QSettings::NoError ? 0 : 5;
+}
+
+void CreateRegKey(const QString& keyName, RegRoot)
+{
+    PW_TRACE(QStringLiteral("CreateRegKey"), traceArg(QStringLiteral("KeyName"), keyName));
+    // QSettings makes its file on the first write; make it now so a later read finds the store.
+    auto store = openStore(keyName);
+    store->sync();
+}
+
+void WriteSetting(RegRoot, const QString& keyName, const QString& valueName, const QVariant& value, int type)
+{
+    PW_TRACE(QStringLiteral("WriteSetting"),
+             traceArg(QStringLiteral("ValueName"), valueName) + traceArg(valueName, value.toString()));
+    if (SetRegValue(keyName, valueName, type, value) != 0) {
+        throw PwError(err::FileAccess,
+                      QObject::tr("The setting %1 could not be saved in %2").arg(valueName, settingsFileName()));
+    }
+}
+
+QString ReadSetting(RegRoot, const QString& keyName, const QString& valueName, const QString& defaultValue)
+{
+    return readWithRule(keyName, valueName, defaultValue, QStringLiteral("0"));
+}
+
+QString ReadSettingText(RegRoot, const QString& keyName, const QString& valueName, const QString& defaultValue)
+{
+    return readWithRule(keyName, valueName, defaultValue, QString());
+}
+
+void WriteSetting(const QString& valueName, const QVariant& value)
+{
+    WriteSetting(RegRoot::LocalMachine, kSettingsKey, valueName, value, RegString);
+}
+
+QString ReadSetting(const QString& valueName, const QString& defaultValue)
+{
+    return ReadSetting(RegRoot::LocalMachine, kSettingsKey, valueName, defaultValue);
+}
+
+QString ReadSettingText(const QString& valueName, const QString& defaultValue)
+{
+    return ReadSettingText(RegRoot::LocalMachine, kSettingsKey, valueName, defaultValue);
+}
+
+}  // namespace pw

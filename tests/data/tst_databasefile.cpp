@@ -1,0 +1,146 @@
+// Building a database file is all or nothing, never replaces a file, and recognises files that
+// are not Pitchwise databases; the seed library source is checked before it is built.
+#include "TestSupport.h"
+
+#include "app/Trace.h"
+#include "data/DatabaseFile.h"
+#include "data/Schema.h"
+#include "data/SeedLibrary.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSqlQuery>
+#include <QTest>
+
+using namespace pw;
+using namespace pwtest;
+
+class TestDatabaseFile : public QObject {
+    Q_OBJECT
+
+private:
+    TestEnv env;
+
+    QString writeFile(const QString& name, const QByteArray& bytes)
+    {
+        const QString path = env.dir() + QLatin1Char('/') + name;
+        QFile f(path);
+        if (!f.open(QIODevice::WriteOnly))
+            return {};
+        f.write(bytes);
+        return path;
+    }
+
+private Q_SLOTS:
+    void init() { env.reset(); }
+
+    void buildsACompleteFile()
+    {
+        const QString path = env.dir() + QStringLiteral("/Brand New.db");
+        buildDatabaseFile(path);
+        QVERIFY(isPitchwiseDatabaseFile(path));
+        QVERIFY(!QFile::exists(path + QStringLiteral(".partial")));
+    }
+
+    void neverReplacesAFile()
+    {
+        const QString path = writeFile(QStringLiteral("notes.db"), "my season notes");
+        QVERIFY_THROWS_EXCEPTION(PwError, buildDatabaseFile(path));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), QByteArray("my season notes"));
+    }
+
+    void aFailedBuildLeavesNothingBehind()
+    {
+        setSeedDatabasePath(env.dir() + QStringLiteral("/missing/BaseDB.db"));
+        const QString path = env.dir() + QStringLiteral("/Pitchwise.db");
+        QVERIFY_THROWS_EXCEPTION(PwError, buildDatabaseFile(path));
+        setSeedDatabasePath(QString::fromLocal8Bit(qgetenv("PW_SEED_DB")));
+        QVERIFY(!QFile::exists(path));
+        QCOMPARE(QDir(env.dir()).entryList({QStringLiteral("Pitchwise*")}, QDir::Files), QStringList());
+    }
+
+    void recognisesForeignFiles()
+    {
+        QVERIFY(!isPitchwiseDatabaseFile(writeFile(QStringLiteral("text.db"), "hello, not a database")));
+        QVERIFY(!isPitchwiseDatabaseFile(env.dir() + QStringLiteral("/absent.db")));
+        // A SQLite database of something else.
+        DbLocation other;
+        other.path = env.dir() + QStringLiteral("/other.db");
+        {
+            QSqlDatabase db = openDatabase(other, QStringLiteral("other"));
+            execSql(db, QStringLiteral("CREATE TABLE Teams (TeamNo INTEGER)"));
+        }
+        closeDatabase(QStringLiteral("other"));
+        QVERIFY(!isPitchwiseDatabaseFile(other.path));
+        try {
+            QSqlDatabase db = openDatabase(other, QStringLiteral("other"));
+            checkPitchwiseDatabase(db, other.path);
+            QFAIL("a database without the program's tables was accepted");
+        } catch (const PwError& e) {
+            QCOMPARE(e.number(), err::NotPitchwiseDb);
+            QVERIFY(e.description().contains(other.path));
+        }
+        closeDatabase(QStringLiteral("other"));
+    }
+
+    void theShippedLibraryLoads()
+    {
+        DbLocation loc;
+        loc.path = env.dir() + QStringLiteral("/lib.db");
+        QSqlDatabase db = openDatabase(loc, QStringLiteral("lib"));
+        createSchema(db);
+        const int drills = loadDrillLibrary(QStringLiteral(PW_DRILLS_JSON), db);
+        QVERIFY(drills >= 12);
+        // Loading again replaces the built-in rows instead of adding to them.
+        QCOMPARE(loadDrillLibrary(QStringLiteral(PW_DRILLS_JSON), db), drills);
+        QSqlQuery q = execSql(db, QStringLiteral("SELECT COUNT(*) FROM DrillBook"));
+        QVERIFY(q.next());
+        QCOMPARE(q.value(0).toInt(), drills);
+        db = QSqlDatabase();
+        closeDatabase(QStringLiteral("lib"));
+    }
+
+    void badLibrarySourcesAreRefused_data()
+    {
+        QTest::addColumn<QByteArray>("drill");
+        QTest::addColumn<QString>("complaint");
+        const QByteArray base = R"("id": 1, "name": "N", "type": 0, "discipline": "Passing", "stage": "Fundamental")";
+        QTest::newRow("built-in number") << QByteArray(R"({"id": 1000, "name": "N", "type": 0, "discipline": "Passing", "stage": "Fundamental"})") << QStringLiteral("\"id\"");
+        QTest::newRow("wrong discipline") << QByteArray(R"({"id": 1, "name": "N", "type": 1, "discipline": "Passing", "stage": "Fundamental"})") << QStringLiteral("discipline");
+        QTest::newRow("marker off the field") << QByteArray("{" + base + R"(, "markers": [{"kind": 0, "x": 5300, "y": 0}]})") << QStringLiteral("marker 1");
+        QTest::newRow("line off the field") << QByteArray("{" + base + R"(, "lines": [{"kind": 3, "style": 0, "x1": 0, "y1": 0, "x2": 100, "y2": 3700}]})") << QStringLiteral("line 0");
+        QTest::newRow("unknown line kind") << QByteArray("{" + base + R"(, "lines": [{"kind": 5, "style": 0, "x1": 0, "y1": 0, "x2": 1, "y2": 1}]})") << QStringLiteral("kind");
+    }
+
+    void badLibrarySourcesAreRefused()
+    {
+        QFETCH(QByteArray, drill);
+        QFETCH(QString, complaint);
+        const QString json = writeFile(QStringLiteral("bad.json"), "{\"drills\": [" + drill + "]}");
+        DbLocation loc;
+        loc.path = env.dir() + QStringLiteral("/bad.db");
+        QFile::remove(loc.path);
+        {
+            QSqlDatabase db = openDatabase(loc, QStringLiteral("bad"));
+            createSchema(db);
+            try {
+                loadDrillLibrary(json, db);
+                QFAIL("a faulty drill was accepted");
+            } catch (const PwError& e) {
+                QVERIFY2(e.description().contains(complaint), qPrintable(e.description()));
+            }
+            QSqlQuery q = execSql(db, QStringLiteral("SELECT COUNT(*) FROM DrillBook"));
+            QVERIFY(q.next());
+            QCOMPARE(q.value(0).toInt(), 0);
+        }
+        closeDatabase(QStringLiteral("bad"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDatabaseFile)
+#include "tst_databasefile.moc"

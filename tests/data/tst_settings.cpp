@@ -1,0 +1,122 @@
+// The settings rules: what a missing value reads as, defaults written back, and a store that
+// cannot be read.
+#include "TestSupport.h"
+
+#include "app/AppState.h"
+#include "data/Fields.h"
+#include "data/Settings.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QTest>
+
+using namespace pw;
+using namespace pwtest;
+
+class TestSettings : public QObject {
+    Q_OBJECT
+
+private:
+    TestEnv env;
+
+private Q_SLOTS:
+    void init() { env.reset(); }
+
+    void missingValuesFollowTheirRules()
+    {
+        QCOMPARE(ReadSetting(QStringLiteral("mdbFile")), QStringLiteral("0"));
+        QCOMPARE(ReadSettingText(QStringLiteral("mdbFile")), QString());
+        // Reading without a default writes nothing.
+        QVERIFY(!QSettings(env.settingsPath(), QSettings::IniFormat).contains(QStringLiteral("mdbFile")));
+    }
+
+    void aDefaultIsWrittenBackWhenMissing()
+    {
+        QCOMPARE(ReadSetting(QStringLiteral("TeamTabNo"), QStringLiteral("1")), QStringLiteral("1"));
+        QCOMPARE(QSettings(env.settingsPath(), QSettings::IniFormat).value(QStringLiteral("TeamTabNo")).toString(),
+                 QStringLiteral("1"));
+        // A present value wins over the default.
+        WriteSetting(QStringLiteral("TeamTabNo"), QStringLiteral("4"));
+        QCOMPARE(ReadSetting(QStringLiteral("TeamTabNo"), QStringLiteral("1")), QStringLiteral("4"));
+        QCOMPARE(ReadSettingText(QStringLiteral("Other"), QStringLiteral("x")), QStringLiteral("x"));
+    }
+
+    void emptyAndAwkwardValuesRoundTrip_data()
+    {
+        QTest::addColumn<QString>("value");
+        QTest::newRow("empty") << QString();
+        QTest::newRow("spaces and quotes") << QStringLiteral("/home/coach/My \"Team\" Data/it's here.db");
+        QTest::newRow("non-ascii") << QStringLiteral("/home/zoë/Données/Pitchwise.db");
+        QTest::newRow("commas") << QStringLiteral("a, b, c");
+        QTest::newRow("zero") << QStringLiteral("0");
+    }
+
+    void emptyAndAwkwardValuesRoundTrip()
+    {
+        QFETCH(QString, value);
+        WriteSetting(QStringLiteral("EmailServer"), value);
+        // A stored empty string is a value, not a missing one: it must not read as "0".
+        QCOMPARE(ReadSetting(QStringLiteral("EmailServer")), value);
+        QCOMPARE(ReadSettingText(QStringLiteral("EmailServer")), value);
+    }
+
+    void numbersReadAsText()
+    {
+        QCOMPARE(SetRegValue(kSettingsKey, QStringLiteral("NameOpt"), RegDword, 2), 0L);
+        QCOMPARE(ReadSetting(QStringLiteral("NameOpt")), QStringLiteral("2"));
+    }
+
+    void anUnreadableStoreCountsAsMissing()
+    {
+        // A folder where the settings file should be cannot be read as settings.
+        QDir().mkpath(env.settingsPath());
+        QCOMPARE(ReadSetting(QStringLiteral("mdbFile")), QStringLiteral("0"));
+        QCOMPARE(ReadSettingText(QStringLiteral("EmailUser")), QString());
+        QCOMPARE(ReadSetting(QStringLiteral("TeamTabNo"), QStringLiteral("1")), QStringLiteral("1"));
+        QDir(env.settingsPath()).removeRecursively();
+    }
+
+    void makenameForms_data()
+    {
+        QTest::addColumn<QVariant>("nick");
+        QTest::addColumn<int>("option");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("0") << QVariant() << 0 << QStringLiteral("Smith, Anna");
+        QTest::newRow("1") << QVariant() << 1 << QStringLiteral("Smith, A");
+        QTest::newRow("2") << QVariant() << 2 << QStringLiteral("Anna S.");
+        QTest::newRow("unknown option") << QVariant() << 5 << QString();
+        QTest::newRow("empty nickname") << QVariant(QString()) << 2 << QStringLiteral("Anna S.");
+        QTest::newRow("nickname wins 0") << QVariant(QStringLiteral("Ace")) << 0 << QStringLiteral("Ace");
+        QTest::newRow("nickname wins 2") << QVariant(QStringLiteral("Ace")) << 2 << QStringLiteral("Ace");
+    }
+
+    void makenameForms()
+    {
+        QFETCH(QVariant, nick);
+        QFETCH(int, option);
+        QFETCH(QString, expected);
+        QCOMPARE(Makename(nick, QStringLiteral("Smith"), QStringLiteral("Anna"), option), expected);
+    }
+
+    void makenameUsesTheNameOptionWhenNoneIsGiven()
+    {
+        state().NameOpt = 1;
+        QCOMPARE(Makename(QVariant(), QStringLiteral("Smith"), QStringLiteral("Anna")), QStringLiteral("Smith, A"));
+    }
+
+    void nullConversions()
+    {
+        QCOMPARE(NullToText(QVariant()), QString());
+        QCOMPARE(NullToText(QVariant(QMetaType::fromType<QString>())), QString());
+        QCOMPARE(NullToText(42), QStringLiteral("42"));
+        QCOMPARE(NullToInt(QVariant()), qint16(0));
+        QCOMPARE(NullToInt(QStringLiteral("abc")), qint16(0));
+        QCOMPARE(NullToInt(QStringLiteral(" 12 ")), qint16(12));
+        QCOMPARE(NullToInt(70000), qint16(0));
+        QCOMPARE(NullToInt(-5), qint16(-5));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSettings)
+#include "tst_settings.moc"

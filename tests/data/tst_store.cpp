@@ -1,0 +1,302 @@
+// The store on both engines: what a new database holds, the field helpers, numbering, and that
+// values of any shape travel as values.
+#include "TestSupport.h"
+
+#include "app/AppState.h"
+#include "app/Formats.h"
+#include "app/Trace.h"
+#include "data/DatabaseFile.h"
+#include "data/Fields.h"
+#include "data/Schema.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSqlDriver>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QTest>
+
+using namespace pw;
+using namespace pwtest;
+
+class TestStoreBehaviour : public QObject {
+    Q_OBJECT
+
+private:
+    TestEnv env;
+    TestStore store;
+
+    struct ColumnInfo {
+        QString name;
+        QString type;
+        int size = 0;
+    };
+
+    QList<ColumnInfo> columnsOf(const QString& table)
+    {
+        QList<ColumnInfo> out;
+        if (store.location().engine == Engine::SQLite) {
+            QSqlQuery q = execSql(QStringLiteral("SELECT name, type FROM pragma_table_info(?) ORDER BY cid"), {table});
+            while (q.next())
+                out << ColumnInfo{q.value(0).toString(), q.value(1).toString().toUpper(), 0};
+        } else {
+            QSqlQuery q = execSql(QStringLiteral("SELECT column_name, data_type, character_maximum_length "
+                                                 "FROM information_schema.columns WHERE table_name = ? "
+                                                 "ORDER BY ordinal_position"),
+                                  {table.toLower()});
+            while (q.next())
+                out << ColumnInfo{q.value(0).toString(), q.value(1).toString().toUpper(), q.value(2).toInt()};
+        }
+        return out;
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QString why;
+        if (!store.open(env.dir(), &why))
+            QSKIP(qPrintable(why));
+    }
+
+    void init()
+    {
+        env.prompter.clear();
+        resetState();
+        for (const TableDef& t : schemaTables()) {
+            if (!t.name.startsWith(QLatin1String("Drill")))
+                execSql(QStringLiteral("DELETE FROM %1").arg(t.name));
+        }
+    }
+
+    void cleanupTestCase() { store.close(); }
+
+    void newDatabaseHasEveryTableAndColumnInOrder()
+    {
+        QCOMPARE(missingTables(Db::shared()), QStringList());
+        QCOMPARE(schemaTables().size(), 16);
+        for (const TableDef& t : schemaTables()) {
+            const QList<ColumnInfo> actual = columnsOf(t.name);
+            QCOMPARE(actual.size(), t.columns.size());
+            for (qsizetype i = 0; i < actual.size(); ++i) {
+                const ColumnDef& want = t.columns.at(i);
+                QVERIFY2(actual.at(i).name.compare(want.name, Qt::CaseInsensitive) == 0,
+                         qPrintable(t.name + QLatin1Char('.') + want.name + QStringLiteral(" vs ") + actual.at(i).name));
+                if (want.type == ColType::Text && store.location().engine == Engine::PostgreSQL)
+                    QCOMPARE(actual.at(i).size, want.size);
+                if (want.type == ColType::Text && store.location().engine == Engine::SQLite)
+                    QCOMPARE(actual.at(i).type, QStringLiteral("VARCHAR(%1)").arg(want.size));
+            }
+        }
+        QCOMPARE(schemaVersion(Db::shared()), kSchemaVersion);
+    }
+
+    void newDatabaseHoldsOnlyTheSeedDrills()
+    {
+        for (const TableDef& t : schemaTables()) {
+            if (!t.name.startsWith(QLatin1String("Drill")))
+                QCOMPARE(countRows(t.name), 0);
+        }
+        const int drills = countRows(QStringLiteral("DrillBook"));
+        QVERIFY2(drills >= 12, "the seed library has at least twelve drills");
+        QCOMPARE(countRows(QStringLiteral("DrillBook"), {{QStringLiteral("DrillID"), 1000, QStringLiteral(">=")}}), 0);
+        QVERIFY(countRows(QStringLiteral("DrillData")) > drills);
+        // Both kinds of drill, every one with a discipline, a stage and a diagram.
+        QSqlQuery q = execSql(QStringLiteral("SELECT DrillID, DrillType, Discipline, Stage FROM DrillBook"));
+        QSet<int> types;
+        while (q.next()) {
+            types.insert(q.value(1).toInt());
+            QVERIFY(!q.value(2).toString().isEmpty());
+            QVERIFY(!q.value(3).toString().isEmpty());
+            QVERIFY(countRows(QStringLiteral("DrillData"), {{QStringLiteral("DrillID"), q.value(0)}}) > 0);
+        }
+        QCOMPARE(types, (QSet<int>{0, 1}));
+    }
+
+    void storeNumbersNotesAndPractices()
+    {
+        for (int i = 0; i < 3; ++i) {
+            insertRow(QStringLiteral("TeamNotes"), {{QStringLiteral("TeamNo"), 1}, {QStringLiteral("Subject"), i}});
+            insertRow(QStringLiteral("Practice"), {{QStringLiteral("TeamNo"), 1}});
+        }
+        for (const QString& table : {QStringLiteral("TeamNotes"), QStringLiteral("Practice")}) {
+            const QString col = table == QLatin1String("Practice") ? QStringLiteral("PracticeID") : QStringLiteral("NoteID");
+            QSqlQuery q = execSql(QStringLiteral("SELECT %1 FROM %2 ORDER BY %1").arg(col, table));
+            QList<int> ids;
+            while (q.next())
+                ids << q.value(0).toInt();
+            QCOMPARE(ids.size(), 3);
+            QVERIFY(ids[0] > 0 && ids[0] < ids[1] && ids[1] < ids[2]);
+        }
+    }
+
+    void optionalColumnsMayStayEmpty()
+    {
+        insertRow(QStringLiteral("Schedule"), {{QStringLiteral("TeamNo"), 1}, {QStringLiteral("GameNo"), 1},
+                                               {QStringLiteral("GameDate"), QDate(2026, 9, 12)}});
+        insertRow(QStringLiteral("DrillBook"), {{QStringLiteral("DrillID"), 1001}, {QStringLiteral("DrillName"), QStringLiteral("Bare")}});
+        insertRow(QStringLiteral("DrillData"), {{QStringLiteral("DrillID"), 1001}});
+        QCOMPARE(GetDBData(QStringLiteral("Schedule"), {{QStringLiteral("TeamNo"), 1}}, QStringLiteral("RescheduleDate")), QString());
+        QCOMPARE(GetDBData(QStringLiteral("DrillBook"), {{QStringLiteral("DrillID"), 1001}}, QStringLiteral("Description")), QString());
+        execSql(QStringLiteral("DELETE FROM DrillData WHERE DrillID = ?"), {1001});
+        execSql(QStringLiteral("DELETE FROM DrillBook WHERE DrillID = ?"), {1001});
+    }
+
+    void identityColumnsAreRequired()
+    {
+        QVERIFY_THROWS_EXCEPTION(PwError, insertRow(QStringLiteral("GameStat"), {{QStringLiteral("GameNo"), 1},
+                                                                                  {QStringLiteral("PlayerNo"), 1}}));
+    }
+
+    void awkwardTextRoundTrips_data()
+    {
+        QTest::addColumn<QString>("value");
+        QTest::newRow("apostrophe") << QStringLiteral("O'Brien");
+        QTest::newRow("injection") << QStringLiteral("Smith's \"Park\"; DROP TABLE Player; --");
+        QTest::newRow("non-ascii") << QStringLiteral("Zoë Ørsted-Łukasz");
+        QTest::newRow("emoji") << QStringLiteral("Goal ⚽ 😀");
+        QTest::newRow("percent and question mark") << QStringLiteral("100% ? %1 :name");
+    }
+
+    void awkwardTextRoundTrips()
+    {
+        QFETCH(QString, value);
+        addPlayer(1, 1, value, value, 7);
+        const Where who{{QStringLiteral("TeamNo"), 1}, {QStringLiteral("PlayerLastName"), value}};
+        QCOMPARE(GetDBData(QStringLiteral("Player"), who, QStringLiteral("PlayerFirstName")), value);
+        PutDBData(QStringLiteral("Player"), who, QStringLiteral("City"), value);
+        QCOMPARE(GetDBData(QStringLiteral("Player"), who, QStringLiteral("City")), value);
+        QCOMPARE(countRows(QStringLiteral("Player")), 1);
+        QVERIFY(env.prompter.shown.isEmpty());
+    }
+
+    void getDBDataGivesEmptyTextForNoRowAndNull()
+    {
+        addPlayer(1, 1, QStringLiteral("Smith"), QStringLiteral("Anna"), 4);
+        QCOMPARE(GetDBData(QStringLiteral("Player"), {{QStringLiteral("TeamNo"), 2}}, QStringLiteral("PlayerLastName")), QString());
+        QCOMPARE(GetDBData(QStringLiteral("Player"), {{QStringLiteral("TeamNo"), 1}}, QStringLiteral("Nickname")), QString());
+        QCOMPARE(GetDBData(QStringLiteral("Player"), {{QStringLiteral("TeamNo"), 1}}, QStringLiteral("JerseyNo")), QStringLiteral("4"));
+    }
+
+    void getDBDataReportsAFailureAndCarriesOn()
+    {
+        QCOMPARE(GetDBData(QStringLiteral("Player"), {{QStringLiteral("TeamNo"), 1}}, QStringLiteral("NoSuchColumn")), QString());
+        QCOMPARE(env.prompter.titles(), QStringList{QStringLiteral("Error")});
+        QVERIFY(env.prompter.shown.first().text.contains(QLatin1String("has occurred in GetDBData")));
+        QVERIFY(env.prompter.shown.first().text.contains(QLatin1String("FieldName:= NoSuchColumn ;")));
+        QVERIFY(env.logText().contains(QLatin1String("GetDBData Params(TableName:= Player ;")));
+    }
+
+    void putDBDataChangesOnlyTheFirstMatch()
+    {
+        addPlayer(1, 1, QStringLiteral("Twin"), QStringLiteral("A"), 1);
+        addPlayer(1, 2, QStringLiteral("Twin"), QStringLiteral("B"), 2);
+        PutDBData(QStringLiteral("Player"), {{QStringLiteral("PlayerLastName"), QStringLiteral("Twin")}}, QStringLiteral("City"),
+                  QStringLiteral("Springfield"));
+        QCOMPARE(countRows(QStringLiteral("Player"), {{QStringLiteral("City"), QStringLiteral("Springfield")}}), 1);
+        QVERIFY(env.prompter.shown.isEmpty());
+    }
+
+    void putDBDataWithoutMatchTellsAndChangesNothing()
+    {
+        addTeam(1, QStringLiteral("Comets"));
+        PutDBData(QStringLiteral("Teams"), {{QStringLiteral("TeamNo"), 9}}, QStringLiteral("TeamName"), QStringLiteral("Rockets"));
+        QCOMPARE(env.prompter.shown.size(), 1);
+        const auto& shown = env.prompter.shown.first();
+        QCOMPARE(shown.title, QStringLiteral("Failed Update"));
+        QCOMPARE(shown.text, QStringLiteral("TeamName in Teams was not updated with Rockets"));
+        QCOMPARE(shown.icon, Prompter::Icon::Critical);
+        QCOMPARE(GetDBData(QStringLiteral("Teams"), {{QStringLiteral("TeamNo"), 1}}, QStringLiteral("TeamName")), QStringLiteral("Comets"));
+    }
+
+    void getNextNoFollowsTheHighestInItsScope()
+    {
+        const Where team1{{QStringLiteral("TeamNo"), 1}};
+        QCOMPARE(GetNextNo(QStringLiteral("GameNo"), QStringLiteral("Schedule"), team1), qint16(1));
+        QCOMPARE(GetNextNo(QStringLiteral("GameNo"), QStringLiteral("Schedule"), team1, 1000), qint16(1001));
+        addGame(1, 1, 1, QDate(2026, 9, 5));
+        addGame(1, 4, 1, QDate(2026, 9, 12));
+        addGame(2, 9, 1, QDate(2026, 9, 12));
+        addGame(1, 2001, 1, QDate(2026, 10, 1));
+        QCOMPARE(GetNextNo(QStringLiteral("GameNo"), QStringLiteral("Schedule"),
+                           Where{{QStringLiteral("TeamNo"), 1}, {QStringLiteral("GameNo"), 1000, QStringLiteral("<")}}),
+                 qint16(5));
+        QCOMPARE(GetNextNo(QStringLiteral("GameNo"), QStringLiteral("Schedule"), team1, 3000), qint16(3001));
+        QCOMPARE(GetNextNo(QStringLiteral("GameNo"), QStringLiteral("Schedule"), team1, 2000), qint16(2002));
+    }
+
+    void twoTeamsKeepTheirOwnNumbers()
+    {
+        addTeam(1, QStringLiteral("Comets"));
+        addTeam(2, QStringLiteral("Rockets"));
+        addPlayer(1, 1, QStringLiteral("Alpha"), QStringLiteral("A"), 1);
+        addPlayer(2, 1, QStringLiteral("Beta"), QStringLiteral("B"), 1);
+        addPlayer(2, 2, QStringLiteral("Gamma"), QStringLiteral("C"), 2);
+        state().CurrentTeamNo = 2;
+        QCOMPARE(PlayerCount(), qint16(2));
+        state().CurrentTeamNo = 1;
+        QCOMPARE(PlayerCount(), qint16(1));
+        QCOMPARE(GetDBData(QStringLiteral("Player"), {{QStringLiteral("TeamNo"), 2}, {QStringLiteral("PlayerNo"), 1}},
+                           QStringLiteral("PlayerLastName")),
+                 QStringLiteral("Beta"));
+    }
+
+    void datesBooleansAndAmountsKeepTheirValues()
+    {
+        addTeam(1, QStringLiteral("Visible"), {{QStringLiteral("TeamAmount"), 300.5}});
+        addTeam(2, QStringLiteral("Hidden"), {{QStringLiteral("Visible"), false}});
+        QSqlQuery q = execSql(QStringLiteral("SELECT TeamName, StartDate, TeamAmount FROM Teams WHERE Visible = TRUE"));
+        QVERIFY(q.next());
+        QCOMPARE(q.value(0).toString(), QStringLiteral("Visible"));
+        QCOMPARE(toDateTime(q.value(1)).date(), QDate(2026, 9, 5));
+        QCOMPARE(q.value(2).toDouble(), 300.5);
+        QVERIFY(!q.next());
+        QSqlQuery range = execSql(QStringLiteral("SELECT COUNT(*) FROM Teams WHERE StartDate BETWEEN ? AND ?"),
+                                  {QDate(2026, 9, 5), QDate(2026, 9, 6)});
+        QVERIFY(range.next());
+        QCOMPARE(range.value(0).toInt(), 2);
+    }
+
+    void failedSaveChangesNothing()
+    {
+        addTeam(1, QStringLiteral("Comets"));
+        try {
+            Transaction tx;
+            execSql(QStringLiteral("DELETE FROM Teams"));
+            addTeam(2, QStringLiteral("Rockets"));
+            execSql(QStringLiteral("INSERT INTO NoSuchTable VALUES (1)"));
+            tx.commit();
+            QFAIL("the bad statement should have thrown");
+        } catch (const PwError& e) {
+            QCOMPARE(e.number(), err::DatabaseQuery);
+        }
+        QCOMPARE(countRows(QStringLiteral("Teams")), 1);
+        QCOMPARE(GetDBData(QStringLiteral("Teams"), {}, QStringLiteral("TeamName")), QStringLiteral("Comets"));
+    }
+
+    void emptySeedGivesEmptyDrillTables()
+    {
+        // A seed database whose drill tables are empty.
+        const QString emptySeed = env.dir() + QStringLiteral("/EmptySeed.db");
+        DbLocation loc;
+        loc.path = emptySeed;
+        {
+            QSqlDatabase db = openDatabase(loc, QStringLiteral("emptyseed"));
+            createSchema(db);
+        }
+        closeDatabase(QStringLiteral("emptyseed"));
+        setSeedDatabasePath(emptySeed);
+        TestStore other;
+        QString why;
+        QVERIFY(other.open(env.dir(), &why));
+        QCOMPARE(countRows(QStringLiteral("DrillBook")), 0);
+        QCOMPARE(countRows(QStringLiteral("DrillData")), 0);
+        QVERIFY(env.prompter.shown.isEmpty());
+        other.close();
+        setSeedDatabasePath(QString::fromLocal8Bit(qgetenv("PW_SEED_DB")));
+        QVERIFY(store.open(env.dir(), &why));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestStoreBehaviour)
+#include "tst_store.moc"

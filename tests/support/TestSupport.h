@@ -1,0 +1,112 @@
+#pragma once
+
+#include "app/Desktop.h"
+#include "app/Prompter.h"
+#include "data/Database.h"
+
+#include <QList>
+#include <QPair>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QVariant>
+
+#include <memory>
+#include <optional>
+
+namespace pwtest {
+
+// Answers the program's questions from prepared queues and records everything it was shown.
+class ScriptedPrompter : public pw::Prompter {
+public:
+    struct Shown {
+        QString kind;  // "message", "input", "open", "save"
+        QString title;
+        QString text;
+        Icon icon = Icon::None;
+        Buttons buttons = Buttons::Ok;
+        QString defaultText;  // inputs: the pre-filled text; file dialogs: the proposed name
+    };
+
+    QList<Shown> shown;
+    QList<Answer> answers;                 // for message(); an empty queue answers Ok/No/Cancel
+    QList<std::optional<QString>> inputs;  // for inputText(); an empty queue cancels
+    QStringList files;                     // for the file dialogs; an empty queue cancels
+
+    void clear();
+    QStringList titles() const;
+    const Shown* find(const QString& title) const;
+
+    Answer message(const QString& title, const QString& text, Icon icon, Buttons buttons) override;
+    std::optional<QString> inputText(const QString& title, const QString& prompt, const QString& defaultText,
+                                     bool password) override;
+    QString openFileName(const QString& title, const QString& startDir, const QString& filter) override;
+    QString saveFileName(const QString& title, const QString& startDir, const QString& proposedName,
+                         const QString& filter) override;
+};
+
+// Records what would have been opened instead of opening it.
+class RecordingDesktop : public pw::Desktop {
+public:
+    bool browser = true;
+    bool succeed = true;
+    QList<QUrl> urls;
+    QStringList files;
+    QList<QStringList> programs;
+
+    bool hasBrowser() override { return browser; }
+    bool openUrl(const QUrl& url) override;
+    bool openFile(const QString& path) override;
+    bool startProgram(const QString& program, const QStringList& arguments) override;
+};
+
+// The surroundings of one test program: a private temporary folder, settings file and log,
+// the US English locale, and the scripted prompter and recording desktop installed.
+class TestEnv {
+public:
+    TestEnv();
+    ~TestEnv();
+    QString dir() const { return m_dir.path(); }
+    QString settingsPath() const;
+    QString logText() const;
+    // Forgets settings, log, program state, call stack and everything recorded.
+    void reset();
+
+    ScriptedPrompter prompter;
+    RecordingDesktop desktop;
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// A fresh database with the program's tables and seed drills, opened as the shared connection,
+// on the engine PW_TEST_ENGINE names ("sqlite" or "postgres").
+class TestStore {
+public:
+    ~TestStore();
+    static bool wantsPostgres();
+    // Returns false with a reason when the engine cannot be reached (PostgreSQL not configured).
+    bool open(const QString& tempDir, QString* skipReason);
+    void close();
+    const pw::DbLocation& location() const { return m_location; }
+    QString engineName() const;
+
+private:
+    pw::DbLocation m_location;
+    pw::DbLocation m_admin;
+    bool m_isOpen = false;
+};
+
+// Inserts one row with bound values, columns in the order given.
+void insertRow(const QString& table, const QList<QPair<QString, QVariant>>& values);
+// Counts rows of a table matching the conditions.
+int countRows(const QString& table, const pw::Where& where = {});
+
+// Fixtures: a team with sensible defaults; fields may be overridden by name.
+void addTeam(int teamNo, const QString& name, const QList<QPair<QString, QVariant>>& overrides = {});
+void addPlayer(int teamNo, int playerNo, const QString& last, const QString& first, int jersey,
+               const QList<QPair<QString, QVariant>>& overrides = {});
+void addOpponent(int teamNo, int opponentNo, const QString& name);
+void addGame(int teamNo, int gameNo, int opponentNo, const QDate& date, const QVariant& result = {});
+void addStat(int teamNo, int gameNo, int playerNo, int goals, int goalsAgainst);
+
+}  // namespace pwtest
