@@ -1,1 +1,32 @@
-int main() { return 0; }
+#include "app/AppState.h"
+#include "app/Startup.h"
+#include "app/WidgetPrompter.h"
+#include "app/frmSplash.h"
+
+#include <QApplication>
+#include <QIcon>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Brant"));
+    QApplication::setApplicationName(QStringLiteral("Pitchwise"));
+    QApplication::setApplicationVersion(
+        QStringLiteral("%1.%2.%3").arg(PW_VERSION_MAJOR).arg(PW_VERSION_MINOR).arg(PW_VERSION_PATCH));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/pitchwise.png")));
+
+    const pw::CommandWords words = pw::parseCommandLine(app.arguments().mid(1));
+    pw::state().DebugMode = words.debug;
+    pw::state().TestMode = words.test;
+
+    pw::WidgetPrompter prompter;
+    pw::setPrompter(&prompter);
+
+    // Everything else is driven by the splash window's timer; the program ends when its last
+    // window closes (the main window, or the splash window when start-up stops early).
+    auto* splash = new pw::frmSplash;
+    splash->show();
+    const int rc = app.exec();
+    pw::setPrompter(nullptr);
+    return rc;
+}

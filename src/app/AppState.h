@@ -20,6 +20,7 @@ struct TeamSettings {
     QString WebSite;
     QString HomePage;
     bool ManageFees = false;
+    double TeamAmount = 0.0;
     // PointValue split at ";": points for a win, a tie and a loss.
     qint16 WinPoints = 0;
     qint16 TiePoints = 0;

@@ -1,0 +1,144 @@
+#include "app/Startup.h"
+
+#include "app/AppState.h"
+#include "app/FirstRun.h"
+#include "app/Prompter.h"
+#include "app/Trace.h"
+#include "data/Database.h"
+#include "data/DatabaseFile.h"
+#include "data/Schema.h"
+#include "data/Settings.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QObject>
+
+namespace pw {
+
+namespace {
+
+enum class Fix { PickFile, NewDatabase, Quit };
+
+Fix askHowToFix(const DbLocation& location, const QString& reason)
+{
+    const auto answer = prompter().message(
+        QObject::tr("Database Problem"),
+        QObject::tr("Pitchwise cannot use the database\n%1\n\n%2\n\nClick 'Yes' to pick another database file, "
+                    "'No' to create a new database, or 'Cancel' to quit. The file itself is left as it is.")
+            .arg(QDir::toNativeSeparators(location.display()), reason),
+        Prompter::Icon::Exclamation, Prompter::Buttons::YesNoCancel);
+    if (answer == Prompter::Answer::Yes)
+        return Fix::PickFile;
+    if (answer == Prompter::Answer::No)
+        return Fix::NewDatabase;
+    return Fix::Quit;
+}
+
+// Opens location as the shared connection and makes sure it is a Pitchwise database. An empty
+// PostgreSQL database is given the tables first: that is how a club sets up its server.
+void openAndCheck(const DbLocation& location)
+{
+    Db::openShared(location);
+    try {
+        QSqlDatabase db = Db::shared();
+        if (location.engine == Engine::PostgreSQL && missingTables(db).size() == schemaTables().size())
+            buildDatabase(db);
+        checkPitchwiseDatabase(db, location.display());
+    } catch (...) {
+        Db::closeShared();
+        throw;
+    }
+}
+
+void setDataFolder(const DbLocation& location)
+{
+    if (location.engine == Engine::SQLite) {
+        state().DataFolder = QFileInfo(location.path).absolutePath();
+        return;
+    }
+    // Game note files need a folder on this computer even when the data lives on a server.
+    state().DataFolder = defaultDataFolder();
+    QStringList created;
+    QString error;
+    makeFolderLevels(state().DataFolder + QStringLiteral("/GameNotes"), &created, &error);
+}
+
+}  // namespace
+
+CommandWords parseCommandLine(const QStringList& argumentsWithoutProgram)
+{
+    const QString line = argumentsWithoutProgram.join(QLatin1Char(' ')).toUpper();
+    return CommandWords{line.contains(QLatin1String("DEBUG")), line.contains(QLatin1String("TEST"))};
+}
+
+void LoadStartupSettings()
+{
+    AppState& s = state();
+    s.mdbFile = ReadSetting(QStringLiteral("mdbFile"));
+    s.NameOpt = static_cast<qint16>(ReadSetting(QStringLiteral("NameOpt")).toInt());
+    s.EmailServer = ReadSetting(QStringLiteral("EmailServer"));
+    s.EmailUser = ReadSetting(QStringLiteral("EmailUser"));
+    s.EmailPassword = ReadSetting(QStringLiteral("EmailPassword"));
+    s.EmailDebug = ReadSetting(QStringLiteral("EmailDebug")) != QLatin1String("0");
+}
+
+bool PrepareDatabase()
+{
+    PW_TRACE(QStringLiteral("PrepareDatabase"));
+    AppState& s = state();
+    s.NewInstall = false;
+    LoadStartupSettings();
+
+    const bool noDatabase = s.mdbFile == QLatin1String("0") ||
+                            (!DbLocation::isServerAddress(s.mdbFile) && !QFileInfo::exists(s.mdbFile));
+    if (noDatabase) {
+        s.NewInstall = true;
+        if (!CreateNewInstall())
+            return false;
+        s.mdbFile = ReadSetting(QStringLiteral("mdbFile"));
+    }
+
+    DbLocation location = DbLocation::parse(s.mdbFile);
+    if (s.TestMode) {
+        location = location.testVariant();
+        // A test run on a machine without a test database gets a fresh one to play with.
+        if (location.engine == Engine::SQLite && !QFileInfo::exists(location.path))
+            buildDatabaseFile(location.path);
+    }
+
+    while (true) {
+        try {
+            openAndCheck(location);
+            break;
+        } catch (const PwError& e) {
+            if (e.number() != err::NotPitchwiseDb && e.number() != err::DatabaseOpen)
+                throw;
+            switch (askHowToFix(location, e.description())) {
+            case Fix::Quit: return false;
+            case Fix::PickFile: {
+                const QString picked = prompter().openFileName(
+                    QObject::tr("Open Pitchwise Database"), state().DataFolder.isEmpty() ? defaultDataFolder() : state().DataFolder,
+                    QObject::tr("Pitchwise Database (*.db)|*.db|All Files (*.*)|*.*"));
+                if (!picked.isEmpty())
+                    location = DbLocation::parse(picked);
+                break;
+            }
+            case Fix::NewDatabase:
+                if (CreateDBFile())
+                    location = DbLocation::parse(ReadSetting(QStringLiteral("mdbFile")));
+                break;
+            }
+        }
+    }
+
+    // Remember a database the coach picked instead of the recorded one (test runs change nothing).
+    if (!s.TestMode && location.display() != DbLocation::parse(s.mdbFile).display() &&
+        location.engine == Engine::SQLite) {
+        WriteSetting(QStringLiteral("mdbFile"), location.path);
+        s.mdbFile = location.path;
+    }
+    setDataFolder(location);
+    return true;
+}
+
+}  // namespace pw

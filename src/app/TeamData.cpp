@@ -1,0 +1,68 @@
+#include "app/TeamData.h"
+
+#include "app/Formats.h"
+#include "app/Record.h"
+#include "app/Trace.h"
+#include "data/Database.h"
+#include "data/Fields.h"
+#include "teams/PlayerRules.h"
+
+namespace pw {
+
+TeamSettings readTeamSettings(qint16 teamNo)
+{
+    PW_TRACE(QStringLiteral("readTeamSettings"), traceArg(QStringLiteral("lcTeamNo"), teamNo));
+    TeamSettings t;
+    QSqlQuery q = execSql(QStringLiteral("SELECT NumberOfGames, StartDate, TimeTrack, TrackCaptain, Periods, "
+                                         "TournamentPlay, CutOff, NumberOfPlayers, MinQtrReq, WebSite, HomePage, "
+                                         "ManageFees, PointValue, TeamAmount FROM Teams WHERE TeamNo = ?"),
+                          {teamNo});
+    if (!q.next())
+        return t;
+    t.NumberOfGames = NullToInt(q.value(0));
+    t.StartDate = toDateTime(q.value(1)).date();
+    t.TimeTrack = NullToInt(q.value(2));
+    t.TrackCaptain = NullToInt(q.value(3));
+    t.Periods = NullToInt(q.value(4));
+    t.TournamentPlay = q.value(5).toBool();
+    t.CutOff = toDateTime(q.value(6)).date();
+    t.NumberOfPlayers = NullToInt(q.value(7));
+    t.MinQtrReq = NullToInt(q.value(8));
+    t.WebSite = NullToText(q.value(9)).trimmed();
+    t.HomePage = NullToText(q.value(10)).trimmed();
+    t.ManageFees = q.value(11).toBool();
+    const PointValues pv = parsePointValue(NullToText(q.value(12)));
+    t.WinPoints = pv.win;
+    t.TiePoints = pv.tie;
+    t.LossPoints = pv.loss;
+    t.TeamAmount = q.value(13).toDouble();
+    return t;
+}
+
+QList<RosterRow> readRoster(qint16 teamNo, const TeamSettings& team)
+{
+    PW_TRACE(QStringLiteral("readRoster"), traceArg(QStringLiteral("lcTeamNo"), teamNo));
+    QList<RosterRow> rows;
+    QSqlQuery q = execSql(QStringLiteral("SELECT PlayerNo, PlayerLastName, PlayerFirstName, JerseyNo, BirthDate, "
+                                         "AmountPaid FROM Player WHERE TeamNo = ? "
+                                         "ORDER BY PlayerLastName ASC, PlayerFirstName ASC, PlayerNo ASC"),
+                          {teamNo});
+    QList<double> paid;
+    while (q.next()) {
+        RosterRow row;
+        row.playerNo = NullToInt(q.value(0));
+        row.text = NullToText(q.value(1)) + QLatin1Char(',') + NullToText(q.value(2)) + QStringLiteral(" (") +
+                   NullToText(q.value(3)) + QLatin1Char(')');
+        row.tooOld = !CheckAge(toDateTime(q.value(4)).date(), team.CutOff);
+        paid << q.value(5).toDouble();
+        rows << row;
+    }
+    if (team.ManageFees) {
+        const double share = playerShare(team.TeamAmount, static_cast<int>(rows.size()));
+        for (qsizetype i = 0; i < rows.size(); ++i)
+            rows[i].fee = feeStatus(paid.at(i), share);
+    }
+    return rows;
+}
+
+}  // namespace pw

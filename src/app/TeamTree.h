@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QIcon>
+#include <QStandardItemModel>
+#include <QString>
+
+namespace pw {
+
+// What a tree node stands for, read from its key: "Team" + team, "G" + game + "T" + team,
+// "E" + team + "T" + tournament, "R" + game + "T" + team, or a game detail word
+// ("Date", "rDate", "Field", "OppCoach", "OppCoachNo", "OppColor", "Score") + game + "T" + team.
+struct NodeKey {
+    enum class Kind { Unknown, Team, Game, Detail, Tournament, TournamentGame };
+    Kind kind = Kind::Unknown;
+    qint16 teamNo = 0;
+    qint16 gameNo = 0;
+    qint16 tournamentNo = 0;
+    QString detailWord;
+
+    static NodeKey parse(const QString& key);
+    static QString team(qint16 teamNo);
+    static QString game(qint16 gameNo, qint16 teamNo);
+    static QString tournamentGame(qint16 gameNo, qint16 teamNo);
+    static QString tournament(qint16 teamNo, qint16 tournamentNo);
+    static QString detail(const QString& word, qint16 gameNo, qint16 teamNo);
+};
+
+// A team in a list or the tree: "Comets (U10G-Fall 2026)".
+QString teamEntryText(const QString& name, const QString& ageDivision, const QString& sex, const QString& season);
+
+// The main window's tree of teams with their games and tournaments. Every node carries its key,
+// a tag (the team number on team nodes, the game number on game nodes) and an image key.
+class TeamTreeModel : public QStandardItemModel {
+    Q_OBJECT
+public:
+    enum Role { KeyRole = Qt::UserRole + 1, TagRole, ImageRole, SavedTextRole };
+
+    explicit TeamTreeModel(QObject* parent = nullptr);
+
+    // parentKey empty adds a top-level node. Returns the new node.
+    QStandardItem* addNode(const QString& parentKey, const QString& key, const QString& text,
+                           const QString& imageKey, const QVariant& tag = {});
+    QStandardItem* node(const QString& key) const;
+    QModelIndex indexOf(const QString& key) const;
+    QString keyOf(const QModelIndex& index) const;
+    bool setNodeImage(const QString& key, const QString& imageKey);
+    bool setNodeText(const QString& key, const QString& text);
+    // Removes every child of the node (the team's games and tournaments before a rebuild).
+    void removeChildren(const QString& key);
+    // Keys of all nodes, depth first, in display order.
+    QStringList keys() const;
+
+    // The picture for an image key: "team", "nyp", "won", "lost", "tied".
+    static QIcon icon(const QString& imageKey);
+
+private:
+    void collectKeys(const QStandardItem* parent, QStringList* out) const;
+};
+
+// Rebuilds the tree: one node per visible team in order of their start dates, with each team's
+// season games under it.
+void SetTeamTabs(TeamTreeModel& tree);
+
+}  // namespace pw

@@ -1,0 +1,118 @@
+#include "app/frmSplash.h"
+
+#include "app/AppState.h"
+#include "app/MainForm.h"
+#include "app/TeamTree.h"
+#include "app/Startup.h"
+#include "app/Trace.h"
+#include "app/frmAbout.h"
+#include "data/Settings.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPainter>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace pw {
+
+frmSplash::frmSplash(QWidget* parent)
+    : QWidget(parent, Qt::FramelessWindowHint)
+{
+    setObjectName(QStringLiteral("frmSplash"));
+    setWindowTitle(tr("Pitchwise"));
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    auto* picture = new QLabel;
+    picture->setPixmap(QIcon(QStringLiteral(":/icons/pitchwise.png")).pixmap(64, 64));
+    picture->setAlignment(Qt::AlignCenter);
+    auto* product = new QLabel(tr("Pitchwise"));
+    product->setObjectName(QStringLiteral("lblProductName"));
+    QFont big = product->font();
+    big.setPointSizeF(big.pointSizeF() * 2.2);
+    big.setBold(true);
+    product->setFont(big);
+    product->setAlignment(Qt::AlignCenter);
+    auto* title = new QLabel(tr("The season planner for youth soccer coaches"));
+    title->setObjectName(QStringLiteral("lblTitle"));
+    title->setAlignment(Qt::AlignCenter);
+    auto* version = new QLabel(frmAbout::versionText());
+    version->setObjectName(QStringLiteral("lblVersion"));
+    version->setAlignment(Qt::AlignCenter);
+    for (QLabel* l : {product, title, version})
+        l->setStyleSheet(QStringLiteral("color: white;"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(36, 28, 36, 24);
+    layout->addWidget(picture);
+    layout->addWidget(product);
+    layout->addWidget(title);
+    layout->addSpacing(12);
+    layout->addWidget(version);
+    setFixedSize(sizeHint().expandedTo(QSize(420, 260)));
+
+    m_timer.setInterval(1000);
+    m_timer.setSingleShot(true);
+    connect(&m_timer, &QTimer::timeout, this, &frmSplash::Timer1_Timer);
+    m_timer.start();
+}
+
+void frmSplash::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.fillRect(rect(), QColor(0x2e, 0x7d, 0x32));
+    p.setPen(QPen(QColor(255, 255, 255, 90), 2));
+    p.drawRect(rect().adjusted(6, 6, -7, -7));
+}
+
+void frmSplash::keyPressEvent(QKeyEvent*)
+{
+    Timer1_Timer();
+}
+
+void frmSplash::mousePressEvent(QMouseEvent*)
+{
+    Timer1_Timer();
+}
+
+void frmSplash::Timer1_Timer()
+{
+    if (m_started)
+        return;
+    m_started = true;
+    m_timer.stop();
+    bool shown = false;
+    guarded(QStringLiteral("Timer1_Timer"), {}, [&] {
+        if (!PrepareDatabase())
+            return;
+        m_main = new MainForm;
+        m_main->setAttribute(Qt::WA_DeleteOnClose);
+        // A new database gets its first team through the new-team wizard once the team profile
+        // exists; until then the coach starts from an empty tree.
+        m_main->ConfigureMainStatus();
+        m_main->SetTeamTabs();
+        m_main->setLogo(ReadSettingText(QStringLiteral("TeamLogo")));
+        state().CurrentTeamNo = static_cast<qint16>(ReadSetting(QStringLiteral("TeamTabNo"), QStringLiteral("1")).toInt());
+        if (!m_main->selectTeam(state().CurrentTeamNo)) {
+            // The remembered team is gone or hidden: start with the first team of the tree.
+            const QStringList keys = m_main->treeModel()->keys();
+            for (const QString& key : keys) {
+                if (key.startsWith(QLatin1String("Team"))) {
+                    m_main->selectTeam(static_cast<qint16>(key.mid(4).toInt()));
+                    break;
+                }
+            }
+        }
+        m_main->show();
+        shown = true;
+    });
+    if (!shown && m_main) {
+        delete m_main;
+        m_main = nullptr;
+    }
+    Q_EMIT finished(shown);
+    close();
+}
+
+}  // namespace pw
