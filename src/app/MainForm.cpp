@@ -341,6 +341,9 @@ void MainForm::buildCentral()
     TeamTree->setObjectName(QStringLiteral("TeamTree"));
     TeamTree->setModel(m_tree);
     TeamTree->setHeaderHidden(true);
+    // Long detail lines scroll sideways instead of being cut short.
+    TeamTree->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    TeamTree->header()->setStretchLastSection(false);
     TeamTree->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
     TeamTree->setContextMenuPolicy(Qt::CustomContextMenu);
     TeamTree->setMinimumWidth(twipsToPixels(kMinTreeTwips, dpi) + 1);
@@ -362,8 +365,13 @@ void MainForm::buildCentral()
         grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 8);
         grid->horizontalHeader()->setHighlightSections(false);
         grid->horizontalHeader()->setMinimumSectionSize(2);
-        for (int c = 0; c < twips.size(); ++c)
-            grid->setColumnWidth(c, twipsToPixels(twips.at(c), dpi));
+        // The drawn widths are the least a column gets; a heading never ends up clipped.
+        const QFontMetrics headerFont(grid->horizontalHeader()->font());
+        for (int c = 0; c < twips.size(); ++c) {
+            const QString heading = model->headers().value(c);
+            const int needed = heading.isEmpty() ? 0 : headerFont.horizontalAdvance(heading) + 14;
+            grid->setColumnWidth(c, qMax(twipsToPixels(twips.at(c), dpi), needed));
+        }
         grid->setMinimumHeight(twipsToPixels(kMinGridHeightTwips, dpiY) + 1);
         grid->setAlternatingRowColors(true);
     };
@@ -446,7 +454,7 @@ void MainForm::buildCentral()
     m_vSplit->addWidget(right);
     m_vSplit->setStretchFactor(0, 0);
     m_vSplit->setStretchFactor(1, 1);
-    m_vSplit->setSizes({twipsToPixels(3600, dpi), twipsToPixels(10000, dpi)});
+    m_vSplit->setSizes({twipsToPixels(4300, dpi), twipsToPixels(10000, dpi)});
 
     auto* central = new QWidget;
     auto* layout = new QVBoxLayout(central);
@@ -579,6 +587,10 @@ void MainForm::LoadTeam(qint16 teamNo)
             rows << row;
         }
         m_mainGrid->setRows(rows);
+        // Long names widen the player column rather than being cut off.
+        const int drawn = twipsToPixels(kMainGridTwips.first(), logicalDpiX());
+        MainGrid->resizeColumnToContents(0);
+        MainGrid->setColumnWidth(0, qMax(drawn, MainGrid->columnWidth(0) + 8));
         UpdateStatusBar(5, tr("Player Count: %1").arg(rows.size()));
         SetFormSize(static_cast<int>(rows.size()));
         m_playerGrid->clearRows();

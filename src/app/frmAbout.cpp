@@ -79,7 +79,7 @@ QString frmAbout::versionText()
 QString frmAbout::systemInfo()
 {
     QStringList lines;
-    lines << tr("Pitchwise %1").arg(versionText());
+    lines << QStringLiteral("Pitchwise %1.%2.%3").arg(PW_VERSION_MAJOR).arg(PW_VERSION_MINOR).arg(PW_VERSION_PATCH);
     lines << tr("Qt %1 on %2").arg(QString::fromLatin1(qVersion()), QSysInfo::prettyProductName());
     lines << tr("Database: %1").arg(QDir::toNativeSeparators(Db::connectionText()));
     lines << tr("Data folder: %1").arg(QDir::toNativeSeparators(state().DataFolder));

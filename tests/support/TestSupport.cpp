@@ -6,6 +6,8 @@
 #include "data/Settings.h"
 
 #include <QDate>
+#include <QDir>
+#include <QWidget>
 #include <QFile>
 #include <QLocale>
 #include <QSqlQuery>
@@ -298,6 +300,84 @@ void addStat(int teamNo, int gameNo, int playerNo, int goals, int goalsAgainst)
                                            {QStringLiteral("PlayerNo"), playerNo},
                                            {QStringLiteral("Goals"), goals},
                                            {QStringLiteral("GoalsScored"), goalsAgainst}});
+}
+
+void addRealisticClub()
+{
+    addTeam(1, QStringLiteral("Comets"),
+            {{QStringLiteral("TournamentPlay"), true},
+             {QStringLiteral("WebSite"), QStringLiteral("https://league.example.org/standings")},
+             {QStringLiteral("NumberOfGames"), 6},
+             {QStringLiteral("ManageFees"), true},
+             {QStringLiteral("TeamAmount"), 1500.0},
+             {QStringLiteral("EmailSendTo"), QStringLiteral("families@example.org")}});
+    addTeam(2, QStringLiteral("Rockets"),
+            {{QStringLiteral("AgeDivision"), QStringLiteral("U12")},
+             {QStringLiteral("Sex"), QStringLiteral("B")},
+             {QStringLiteral("StartDate"), QDate(2026, 9, 12)},
+             {QStringLiteral("NumberOfGames"), 1}});
+    addTeam(3, QStringLiteral("Old Squad"), {{QStringLiteral("Visible"), false}, {QStringLiteral("StartDate"), QDate(2025, 9, 1)}});
+
+    const QList<QPair<QString, QString>> names{
+        {QStringLiteral("Alvarez"), QStringLiteral("Sofia")},   {QStringLiteral("Brooks"), QStringLiteral("Mia")},
+        {QStringLiteral("Chen"), QStringLiteral("Lily")},       {QStringLiteral("Dubois"), QStringLiteral("Chloe")},
+        {QStringLiteral("Evans"), QStringLiteral("Grace")},     {QStringLiteral("Fischer"), QStringLiteral("Hanna")},
+        {QStringLiteral("Garcia"), QStringLiteral("Isabella")}, {QStringLiteral("Hughes"), QStringLiteral("Ava")},
+        {QStringLiteral("Ito"), QStringLiteral("Yui")},         {QStringLiteral("Jensen"), QStringLiteral("Freja")},
+        {QStringLiteral("Kowalski"), QStringLiteral("Zofia")},  {QStringLiteral("Larsen"), QStringLiteral("Emma")},
+        {QStringLiteral("Moreno"), QStringLiteral("Lucia")},    {QStringLiteral("Nakamura"), QStringLiteral("Aoi")},
+        {QStringLiteral("O'Brien"), QStringLiteral("Nora")}};
+    for (int i = 0; i < names.size(); ++i) {
+        QList<QPair<QString, QVariant>> extra{{QStringLiteral("AmountPaid"), i < 10 ? 100.0 : (i < 13 ? 40.0 : 0.0)}};
+        if (i == 4)
+            extra << qMakePair(QStringLiteral("BirthDate"), QVariant(QDate(2015, 2, 1)));  // too old for U10
+        addPlayer(1, i + 1, names[i].first, names[i].second, i + 2, extra);
+    }
+    addPlayer(2, 1, QStringLiteral("Quinn"), QStringLiteral("Leo"), 9);
+    addPlayer(2, 2, QStringLiteral("Reyes"), QStringLiteral("Max"), 10);
+    addPlayer(2, 3, QStringLiteral("Stone"), QStringLiteral("Eli"), 11);
+
+    const QStringList opponents{QStringLiteral("Blue Herons"), QStringLiteral("Lakeside United"),
+                                QStringLiteral("Northside Strikers"), QStringLiteral("Valley FC")};
+    for (int i = 0; i < opponents.size(); ++i)
+        addOpponent(1, i + 1, opponents[i]);
+    addOpponent(2, 1, QStringLiteral("Hill Rovers"));
+    insertRow(QStringLiteral("Opponent"), {{QStringLiteral("TeamNo"), 1}, {QStringLiteral("OpponentNo"), 5},
+                                           {QStringLiteral("OpponentName"), QStringLiteral("Comets")},
+                                           {QStringLiteral("IsUs"), true}});
+
+    // Results as stored before the record is recomputed: 99 waits for it.
+    addGame(1, 1, 1, QDate(2026, 9, 12), 99);
+    addGame(1, 2, 2, QDate(2026, 9, 19), 99);
+    addGame(1, 3, 3, QDate(2026, 9, 26), 99);
+    addGame(1, 4, 4, QDate(2026, 10, 3), 1);
+    addGame(1, 5, 1, QDate(2026, 10, 10));
+    addGame(1, 6, 2, QDate(2026, 10, 17));
+    addStat(1, 1, 1, 2, 0);
+    addStat(1, 1, 2, 1, 1);  // 3-1
+    addStat(1, 2, 1, 0, 2);  // 0-2
+    addStat(1, 3, 3, 1, 1);  // 1-1
+    addStat(1, 4, 4, 2, 0);  // 2-0
+    addGame(2, 1, 1, QDate(2026, 9, 13), 99);
+    addStat(2, 1, 1, 4, 4);
+
+    insertRow(QStringLiteral("TournamentInfo"), {{QStringLiteral("TeamNo"), 1}, {QStringLiteral("TournamentNo"), 1},
+                                                 {QStringLiteral("TournamentName"), QStringLiteral("Harvest Cup")},
+                                                 {QStringLiteral("TournamentTeams"), 2},
+                                                 {QStringLiteral("TournamentStartDate"), QDate(2026, 11, 7)}});
+    addGame(1, 1001, 2, QDate(2026, 11, 7), 99);
+    addGame(1, 1002, 3, QDate(2026, 11, 8));
+    addStat(1, 1001, 5, 3, 2);
+}
+
+void screenshot(QObject* widget, const QString& name)
+{
+    const QByteArray dir = qgetenv("PW_SCREENSHOT_DIR");
+    auto* w = qobject_cast<QWidget*>(widget);
+    if (dir.isEmpty() || !w)
+        return;
+    QDir().mkpath(QString::fromLocal8Bit(dir));
+    w->grab().save(QString::fromLocal8Bit(dir) + QLatin1Char('/') + name + QStringLiteral(".png"));
 }
 
 }  // namespace pwtest

@@ -109,4 +109,12 @@ void addOpponent(int teamNo, int opponentNo, const QString& name);
 void addGame(int teamNo, int gameNo, int opponentNo, const QDate& date, const QVariant& result = {});
 void addStat(int teamNo, int gameNo, int playerNo, int goals, int goalsAgainst);
 
+// A realistic club: team 1 "Comets" (15 players, four opponents, six games of which four have
+// results: won 3-1, lost 0-2, tied 1-1, won 2-0) and team 2 "Rockets" (3 players, one game), plus a
+// hidden team 3. Team 1 plays tournaments: tournament 1 "Harvest Cup" with two rounds.
+void addRealisticClub();
+
+// Saves a PNG of the widget under PW_SCREENSHOT_DIR when that is set.
+void screenshot(QObject* widget, const QString& name);
+
 }  // namespace pwtest

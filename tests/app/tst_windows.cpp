@@ -1,0 +1,303 @@
+// The options dialog, the splash window's start-up, the help catalogue, the about box and the
+// dirty marker.
+#include "TestSupport.h"
+
+#include "app/AppState.h"
+#include "app/Dirty.h"
+#include "app/GridModel.h"
+#include "app/HelpCatalog.h"
+#include "app/MainForm.h"
+#include "app/TeamTree.h"
+#include "app/cfgDialog.h"
+#include "app/frmAbout.h"
+#include "app/frmSplash.h"
+#include "data/Database.h"
+#include "data/DatabaseFile.h"
+#include "data/Fields.h"
+#include "data/Settings.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMovie>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTreeView>
+#include <QTest>
+
+using namespace pw;
+using namespace pwtest;
+
+class TestWindows : public QObject {
+    Q_OBJECT
+
+private:
+    TestEnv env;
+
+    template <typename T>
+    static T* child(QWidget* w, const char* name)
+    {
+        T* c = w->findChild<T*>(QString::fromLatin1(name));
+        if (!c)
+            qFatal("no control %s", name);
+        return c;
+    }
+
+    QString writeLogo()
+    {
+        // A club badge; Qt reads GIFs but cannot write them, so the test's badge is a PNG.
+        const QString path = env.dir() + QStringLiteral("/badge.png");
+        QImage badge(48, 48, QImage::Format_ARGB32);
+        badge.fill(QColor(0, 128, 0));
+        badge.save(path, "PNG");
+        return path;
+    }
+
+    void writeAllSettings()
+    {
+        WriteSetting(QStringLiteral("mdbFile"), QStringLiteral("/data/Pitchwise.db"));
+        WriteSetting(QStringLiteral("NameOpt"), QStringLiteral("1"));
+        WriteSetting(QStringLiteral("EmailServer"), QStringLiteral("smtp.example.org"));
+        WriteSetting(QStringLiteral("EmailUser"), QStringLiteral("coach"));
+        WriteSetting(QStringLiteral("EmailPassword"), QStringLiteral("secret"));
+        WriteSetting(QStringLiteral("EmailDebug"), QStringLiteral("1"));
+    }
+
+private Q_SLOTS:
+    void init() { env.reset(); }
+
+    void optionsLoadEverySetting()
+    {
+        writeAllSettings();
+        const QString logo = writeLogo();
+        WriteSetting(QStringLiteral("TeamLogo"), logo);
+        cfgDialog dialog;
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Configuration"));
+        QCOMPARE(child<QLineEdit>(&dialog, "TxtDataFile")->text(), QStringLiteral("/data/Pitchwise.db"));
+        QVERIFY(child<QRadioButton>(&dialog, "NameOpt_1")->isChecked());
+        QCOMPARE(dialog.nameIndex(), 1);
+        QCOMPARE(state().NameOpt, qint16(1));
+        QCOMPARE(child<QLineEdit>(&dialog, "txtServer")->text(), QStringLiteral("smtp.example.org"));
+        QCOMPARE(child<QLineEdit>(&dialog, "txtEmailPassword")->echoMode(), QLineEdit::Password);
+        QCOMPARE(child<QLineEdit>(&dialog, "txtRePassword")->text(), QStringLiteral("secret"));
+        QVERIFY(child<QCheckBox>(&dialog, "chkDebug")->isChecked());
+        QCOMPARE(dialog.logoPath(), logo);
+        QCOMPARE(child<QRadioButton>(&dialog, "NameOpt_2")->text(), QStringLiteral("John S."));
+        QCOMPARE(child<QPushButton>(&dialog, "PickGifBtn")->text().remove(QLatin1Char('&')), QStringLiteral("Pick Logo"));
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        screenshot(&dialog, QStringLiteral("options-dialog"));
+    }
+
+    void missingSettingsLoadAsEmpty()
+    {
+        cfgDialog dialog;
+        QCOMPARE(child<QLineEdit>(&dialog, "TxtDataFile")->text(), QString());
+        QCOMPARE(child<QLineEdit>(&dialog, "txtServer")->text(), QString());
+        QVERIFY(child<QRadioButton>(&dialog, "NameOpt_0")->isChecked());
+        QVERIFY(!child<QCheckBox>(&dialog, "chkDebug")->isChecked());
+        QCOMPARE(dialog.logoPath(), QString());
+    }
+
+    void mismatchedPasswordsChangeNothing()
+    {
+        writeAllSettings();
+        cfgDialog dialog;
+        QSignalSpy saved(&dialog, &cfgDialog::settingsSaved);
+        child<QLineEdit>(&dialog, "txtServer")->setText(QStringLiteral("other.example.org"));
+        child<QLineEdit>(&dialog, "txtRePassword")->setText(QStringLiteral("typo"));
+        QTest::mouseClick(child<QPushButton>(&dialog, "OKButton"), Qt::LeftButton);
+        QCOMPARE(env.prompter.shown.size(), 1);
+        QCOMPARE(env.prompter.shown[0].title, QStringLiteral("Wrong Password"));
+        QCOMPARE(env.prompter.shown[0].text, QStringLiteral("The passwords to not match. Please re-enter them"));
+        QCOMPARE(env.prompter.shown[0].icon, Prompter::Icon::Critical);
+        QCOMPARE(child<QLineEdit>(&dialog, "txtEmailPassword")->text(), QString());
+        QCOMPARE(child<QLineEdit>(&dialog, "txtRePassword")->text(), QString());
+        QCOMPARE(ReadSetting(QStringLiteral("EmailServer")), QStringLiteral("smtp.example.org"));
+        QCOMPARE(saved.count(), 0);
+        QCOMPARE(dialog.result(), 0);
+    }
+
+    void okWritesEverySetting()
+    {
+        writeAllSettings();
+        const QString logo = writeLogo();
+        cfgDialog dialog;
+        QSignalSpy saved(&dialog, &cfgDialog::settingsSaved);
+        child<QLineEdit>(&dialog, "TxtDataFile")->setText(QStringLiteral("/elsewhere/Pitchwise.db"));
+        QTest::mouseClick(child<QRadioButton>(&dialog, "NameOpt_2"), Qt::LeftButton);
+        child<QLineEdit>(&dialog, "txtServer")->clear();
+        child<QLineEdit>(&dialog, "txtUser")->clear();
+        child<QLineEdit>(&dialog, "txtEmailPassword")->clear();
+        child<QLineEdit>(&dialog, "txtRePassword")->clear();
+        child<QCheckBox>(&dialog, "chkDebug")->setChecked(false);
+        env.prompter.files << logo;
+        QTest::mouseClick(child<QPushButton>(&dialog, "PickGifBtn"), Qt::LeftButton);
+        QCOMPARE(env.prompter.shown.last().kind, QStringLiteral("open"));
+        QCOMPARE(env.prompter.shown.last().text, QStringLiteral("GIF Files (*.gif)|*.gif|jpeg Files (*.jpg)|*.jpg| All Files (*.*)|*.*"));
+        QVERIFY(child<QLabel>(&dialog, "ConfigGif")->movie() || !child<QLabel>(&dialog, "ConfigGif")->pixmap().isNull());
+        state().mdbFile = QStringLiteral("/data/Pitchwise.db");
+        QTest::mouseClick(child<QPushButton>(&dialog, "OKButton"), Qt::LeftButton);
+
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(saved.count(), 1);
+        QCOMPARE(saved.at(0).at(0).toString(), logo);
+        const QSettings stored(env.settingsPath(), QSettings::IniFormat);
+        QCOMPARE(stored.value(QStringLiteral("mdbFile")).toString(), QStringLiteral("/elsewhere/Pitchwise.db"));
+        QCOMPARE(stored.value(QStringLiteral("NameOpt")).toString(), QStringLiteral("2"));
+        QCOMPARE(stored.value(QStringLiteral("EmailDebug")).toString(), QStringLiteral("0"));
+        QCOMPARE(stored.value(QStringLiteral("TeamLogo")).toString(), logo);
+        // Cleared boxes are stored as empty values, which read back as empty, not "0".
+        QCOMPARE(ReadSetting(QStringLiteral("EmailServer")), QString());
+        QCOMPARE(ReadSetting(QStringLiteral("EmailUser")), QString());
+        QCOMPARE(ReadSetting(QStringLiteral("EmailPassword")), QString());
+        // The program's copies follow, except the open database, which changes at the next start.
+        QCOMPARE(state().NameOpt, qint16(2));
+        QCOMPARE(state().EmailServer, QString());
+        QVERIFY(!state().EmailDebug);
+        QCOMPARE(state().mdbFile, QStringLiteral("/data/Pitchwise.db"));
+        QCOMPARE(Makename(QVariant(), QStringLiteral("Smith"), QStringLiteral("John")), QStringLiteral("John S."));
+    }
+
+    void cancelAndCancelledPickerKeepEverything()
+    {
+        writeAllSettings();
+        const QString logo = writeLogo();
+        WriteSetting(QStringLiteral("TeamLogo"), logo);
+        const QByteArray before = [&] {
+            QFile f(env.settingsPath());
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        }();
+        cfgDialog dialog;
+        QTest::mouseClick(child<QPushButton>(&dialog, "PickGifBtn"), Qt::LeftButton);  // cancelled
+        QCOMPARE(dialog.logoPath(), logo);
+        child<QLineEdit>(&dialog, "txtUser")->setText(QStringLiteral("someone else"));
+        QTest::mouseClick(child<QRadioButton>(&dialog, "NameOpt_0"), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(&dialog, "CancelButton"), Qt::LeftButton);
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QFile f(env.settingsPath());
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), before);
+    }
+
+    void splashStartsOnceAndOpensTheMainWindow()
+    {
+        const QString path = env.dir() + QStringLiteral("/club.db");
+        QFile::remove(path);
+        buildDatabaseFile(path);
+        {
+            DbLocation loc;
+            loc.path = path;
+            Db::openShared(loc);
+            addRealisticClub();
+            Db::closeShared();
+        }
+        WriteSetting(QStringLiteral("mdbFile"), path);
+        WriteSetting(QStringLiteral("TeamTabNo"), QStringLiteral("2"));
+
+        auto* splash = new frmSplash;
+        QCOMPARE(child<QLabel>(splash, "lblVersion")->text(), QStringLiteral("Version %1.%2.%3").arg(PW_VERSION_MAJOR).arg(PW_VERSION_MINOR).arg(PW_VERSION_PATCH));
+        QSignalSpy finished(splash, &frmSplash::finished);
+        splash->show();
+        QVERIFY(QTest::qWaitForWindowExposed(splash));
+        screenshot(splash, QStringLiteral("splash"));
+        QTest::keyClick(splash, Qt::Key_Space);  // a key press starts at once...
+        QCOMPARE(finished.count(), 1);
+        QVERIFY(finished.at(0).at(0).toBool());
+        QTest::qWait(1200);  // ...and the timer does not start it again
+        QCOMPARE(finished.count(), 1);
+
+        auto* main = qobject_cast<MainForm*>(QApplication::topLevelWidgets().isEmpty() ? nullptr : [] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (qobject_cast<MainForm*>(w) && w->isVisible())
+                    return w;
+            return static_cast<QWidget*>(nullptr);
+        }());
+        QVERIFY(main);
+        QCOMPARE(state().CurrentTeamNo, qint16(2));
+        QCOMPARE(main->mainGridModel()->rowCount(), 3);
+        QCOMPARE(main->statusText(3), QStringLiteral("Record: 0 - 0 - 1"));
+        QCOMPARE(main->treeModel()->keyOf(main->treeView()->currentIndex()), QStringLiteral("Team2"));
+        QVERIFY(env.prompter.shown.isEmpty());
+        main->close();
+        delete main;
+        Db::closeShared();
+    }
+
+    void aDeclinedFirstStartOpensNoWindow()
+    {
+        qputenv("HOME", (env.dir() + QStringLiteral("/emptyhome")).toLocal8Bit());
+        QDir().mkpath(env.dir() + QStringLiteral("/emptyhome"));
+        env.prompter.answers << Prompter::Answer::No;
+        auto* splash = new frmSplash;
+        QSignalSpy finished(splash, &frmSplash::finished);
+        splash->Timer1_Timer();
+        QCOMPARE(finished.count(), 1);
+        QVERIFY(!finished.at(0).at(0).toBool());
+        QVERIFY(!splash->mainForm());
+        QCOMPARE(env.prompter.titles(), QStringList{QStringLiteral("New Install")});
+        QCOMPARE(QDir(env.dir() + QStringLiteral("/emptyhome")).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
+    }
+
+    void helpCatalogueHasContentsIndexAndSearch()
+    {
+        const HelpCatalog help = HelpCatalog::load();
+        QVERIFY(help.pages().size() >= 3);
+        QVERIFY(!help.contents().isEmpty());
+        QStringList tocPages;
+        std::function<void(const QList<HelpTopic>&)> walk = [&](const QList<HelpTopic>& topics) {
+            for (const HelpTopic& t : topics) {
+                tocPages << t.page;
+                walk(t.children);
+            }
+        };
+        walk(help.contents());
+        for (const QString& page : tocPages)
+            QVERIFY2(help.pages().contains(page), qPrintable(page));
+        for (const QString& page : {QStringLiteral("mainwindow.html"), QStringLiteral("firststart.html"), QStringLiteral("options.html")})
+            QVERIFY2(tocPages.contains(page), qPrintable(page));
+        QVERIFY(help.index().size() > 20);
+        for (qsizetype i = 1; i < help.index().size(); ++i)
+            QVERIFY(help.index()[i - 1].first.compare(help.index()[i].first, Qt::CaseInsensitive) <= 0);
+        const QList<HelpHit> hits = help.search(QStringLiteral("point total"));
+        QVERIFY(!hits.isEmpty());
+        QCOMPARE(hits.first().page, QStringLiteral("statusbar.html"));
+        QVERIFY(help.search(QStringLiteral("xylophone quasar")).isEmpty());
+        QVERIFY(help.search(QStringLiteral("   ")).isEmpty());
+    }
+
+    void aboutBoxTellsVersionAndWhereThingsAre()
+    {
+        frmAbout about;
+        QCOMPARE(child<QLabel>(&about, "lblVersion")->text(), frmAbout::versionText());
+        QVERIFY(frmAbout::systemInfo().contains(QLatin1String("Settings: ")));
+        QTest::mouseClick(child<QPushButton>(&about, "cmdSysInfo"), Qt::LeftButton);
+        about.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&about));
+        screenshot(&about, QStringLiteral("about"));
+    }
+
+    void dirtyMarksOnceAndClears()
+    {
+        QWidget window;
+        window.setWindowTitle(QStringLiteral("Lineup for Blue Herons"));
+        QPushButton save(QStringLiteral("Save"));
+        Dirty(&window, &save, true);
+        Dirty(&window, &save, true);
+        QCOMPARE(window.windowTitle(), QStringLiteral("Lineup for Blue Herons (Dirty)"));
+        QVERIFY(save.isEnabled());
+        Dirty(&window, &save, false);
+        QCOMPARE(window.windowTitle(), QStringLiteral("Lineup for Blue Herons"));
+        QVERIFY(!save.isEnabled());
+        QPushButton panel(QStringLiteral("Notes"));
+        Dirty(&panel, &save, true);
+        QCOMPARE(panel.text(), QStringLiteral("Notes (Dirty)"));
+    }
+};
+
+QTEST_MAIN(TestWindows)
+#include "tst_windows.moc"
