@@ -38,6 +38,9 @@ Fix askHowToFix(const DbLocation& location, const QString& reason)
 // PostgreSQL database is given the tables first: that is how a club sets up its server.
 void openAndCheck(const DbLocation& location)
 {
+    // Opening a missing SQLite file would quietly make an empty one.
+    if (location.engine == Engine::SQLite && !QFileInfo(location.path).isFile())
+        throw PwError(err::NotPitchwiseDb, QObject::tr("The file does not exist."));
     Db::openShared(location);
     try {
         QSqlDatabase db = Db::shared();

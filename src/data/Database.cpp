@@ -86,7 +86,8 @@ DbLocation DbLocation::testVariant() const
 {
     DbLocation t = *this;
     if (engine == Engine::PostgreSQL) {
-        t.database += QStringLiteral("_Test");
+        // Lower case, as an unquoted CREATE DATABASE makes it.
+        t.database += QStringLiteral("_test");
         return t;
     }
     const qsizetype dot = path.lastIndexOf(QLatin1String(".db"), -1, Qt::CaseInsensitive);

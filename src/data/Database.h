@@ -28,7 +28,7 @@ struct DbLocation {
     static bool isServerAddress(const QString& setting);
     // For messages and traces: never shows the password.
     QString display() const;
-    // The sibling test database: "…_Test.db" beside the file, or "<name>_Test" on the server.
+    // The sibling test database: "…_Test.db" beside the file, or "<name>_test" on the server.
     DbLocation testVariant() const;
 };
 
