@@ -20,6 +20,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QShowEvent>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -550,6 +551,7 @@ bool MainForm::selectTeam(qint16 teamNo)
     TeamTree->setCurrentIndex(index);
     m_filling = false;
     state().CurrentTeamNo = teamNo;
+    state().CurrentTournamentNo = 0;
     LoadTeam(teamNo);
     GetRecord(teamNo, state().CurrentGameNo);
     return true;
@@ -669,6 +671,7 @@ void MainForm::ClearTeamNode()
 
 void MainForm::SetFormSize(int numOfRows)
 {
+    m_sizedRows = numOfRows;
     // The roster grid is made tall enough for up to eleven players; larger rosters scroll.
     const int rows = qBound(1, numOfRows, 11);
     const int rowHeight = MainGrid->verticalHeader()->defaultSectionSize();
@@ -908,6 +911,14 @@ void MainForm::showHelp(int page)
 void MainForm::setLogo(const QString& path)
 {
     showLogo(MainGif, path, QSize(160, 40));
+}
+
+void MainForm::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    // The team is loaded before the window first appears, when the grids have no size yet.
+    if (!event->spontaneous())
+        SetFormSize(m_sizedRows);
 }
 
 void MainForm::closeEvent(QCloseEvent* event)

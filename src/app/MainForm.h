@@ -78,6 +78,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void buildMenus();
@@ -113,7 +114,8 @@ private:
     QMenu* m_printMenu = nullptr;
     QHash<QString, QAction*> m_commands;
     QPointer<HelpWindow> m_help;
-    bool m_filling = false;  // set while the tree is rebuilt, so selection changes do nothing
+    bool m_filling = false;
+    int m_sizedRows = 0;  // set while the tree is rebuilt, so selection changes do nothing
 };
 
 }  // namespace pw
