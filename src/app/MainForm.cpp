@@ -109,6 +109,7 @@ MainForm::MainForm(QWidget* parent)
     DisablePlayerMenus();
     for (const QString& name : kGameCommands)
         want(name, false);
+    setLogo(ReadSettingText(QStringLiteral("TeamLogo")));
     resize(1120, 720);
 }
 
@@ -629,15 +630,7 @@ void MainForm::SelectGame()
         UpdateStatusBar(2, tr("Score: ") + GetRecord(s.CurrentTeamNo, s.CurrentGameNo));
         for (const QString& name : kGameCommands)
             want(name, single);
-        bool mailable = false;
-        if (single) {
-            mailable = !GetDBData(QStringLiteral("Teams"), {{QStringLiteral("TeamNo"), s.CurrentTeamNo}},
-                                  QStringLiteral("EmailSendTo"))
-                            .trimmed()
-                            .isEmpty();
-        }
-        want(QStringLiteral("TreeGameMnu.GameSendResults"), mailable);
-        want(QStringLiteral("mGameSendResults"), mailable);
+        updateResultCommands();
         s.CurrentOpponentNo =
             NullToInt(GetDBData(QStringLiteral("Schedule"),
                                 {{QStringLiteral("TeamNo"), s.CurrentTeamNo}, {QStringLiteral("GameNo"), s.CurrentGameNo}},
@@ -801,15 +794,27 @@ QMenu* MainForm::popupFor(const QString& nodeKey) const
     }
 }
 
+void MainForm::updateResultCommands()
+{
+    // Results can be mailed for a single game that has a result, to a team with an address.
+    const AppState& s = state();
+    bool mailable = s.CurrentGameNo % 100 != 0 && CheckGameStatus(s.CurrentTeamNo, s.CurrentGameNo);
+    if (mailable) {
+        mailable = !GetDBData(QStringLiteral("Teams"), {{QStringLiteral("TeamNo"), s.CurrentTeamNo}},
+                              QStringLiteral("EmailSendTo"))
+                        .trimmed()
+                        .isEmpty();
+    }
+    want(QStringLiteral("TreeGameMnu.GameSendResults"), mailable);
+    want(QStringLiteral("mGameSendResults"), mailable);
+}
+
 void MainForm::prepareTreePopup(const QString& key)
 {
     const NodeKey k = NodeKey::parse(key);
     if (k.kind == NodeKey::Kind::Game || k.kind == NodeKey::Kind::TournamentGame) {
         command(QStringLiteral("TreeGameMnu.Bracket"))->setVisible(k.kind == NodeKey::Kind::TournamentGame);
-        const bool complete = CheckGameStatus(state().CurrentTeamNo, state().CurrentGameNo);
-        const bool mailable = command(QStringLiteral("mGameSendResults"))->property(kWantedProperty).toBool();
-        want(QStringLiteral("TreeGameMnu.GameSendResults"), complete && mailable);
-        want(QStringLiteral("mGameSendResults"), complete && mailable);
+        updateResultCommands();  // statistics may have given the game its result since it was selected
     }
 }
 

@@ -94,6 +94,7 @@ private:
     void want(const QString& name, bool wanted);
     void want(QAction* action, bool wanted);
     void prepareTreePopup(const QString& key);
+    void updateResultCommands();
 
     TeamTreeModel* m_tree = nullptr;
     GridModel* m_mainGrid = nullptr;

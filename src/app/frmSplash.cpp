@@ -92,7 +92,6 @@ void frmSplash::Timer1_Timer()
         // exists; until then the coach starts from an empty tree.
         m_main->ConfigureMainStatus();
         m_main->SetTeamTabs();
-        m_main->setLogo(ReadSettingText(QStringLiteral("TeamLogo")));
         state().CurrentTeamNo = static_cast<qint16>(ReadSetting(QStringLiteral("TeamTabNo"), QStringLiteral("1")).toInt());
         if (!m_main->selectTeam(state().CurrentTeamNo)) {
             // The remembered team is gone or hidden: start with the first team of the tree.

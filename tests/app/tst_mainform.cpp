@@ -125,7 +125,10 @@ private Q_SLOTS:
         QCOMPARE(form->statusText(1), QStringLiteral("Opponent: Northside Strikers"));
         QCOMPARE(form->statusText(2), QStringLiteral("Score: 1-1"));
         QVERIFY(wanted(QStringLiteral("GameLineUp")));
-        QVERIFY(wanted(QStringLiteral("mGameSendResults")));
+        QVERIFY(wanted(QStringLiteral("mGameSendResults")));  // played, and the team has an address
+        QVERIFY(form->selectNode(QStringLiteral("G5T1")));
+        QVERIFY(!wanted(QStringLiteral("mGameSendResults")));  // not played yet
+        QVERIFY(form->selectNode(QStringLiteral("G3T1")));
         QVERIFY(!wanted(QStringLiteral("TeamTournament")));
         // A detail line selects its game.
         QVERIFY(form->selectNode(QStringLiteral("Date1T1")));
