@@ -31,6 +31,10 @@ stop_pid() {
 }
 cleanup() {
     local rc=$?
+    # A server still starting when pg_ctl gave up has written its PID file but not told us.
+    if [[ -z $PG_PID && -f $RUN/pg/data/postmaster.pid ]]; then
+        PG_PID=$(head -1 "$RUN/pg/data/postmaster.pid")
+    fi
     stop_pid "$PG_PID" INT   # SIGINT asks the postmaster for a fast shutdown
     rm -rf "$RUN"
     exit "$rc"

@@ -137,6 +137,11 @@ bool CreateNewInstall()
 bool CreateDBFile()
 {
     PW_TRACE(QStringLiteral("CreateDBFile"));
+    return askForDatabase(true).has_value();
+}
+
+std::optional<ChosenDatabase> askForDatabase(bool record)
+{
     std::optional<std::optional<EmailAccount>> email;  // asked once, even when the place is asked again
     while (true) {
         QString path;
@@ -150,7 +155,7 @@ bool CreateDBFile()
                                            QStringLiteral("Pitchwise.db"),
                                            QObject::tr("Pitchwise Database (*.db)|*.db|All Files (*.*)|*.*"));
             if (path.isEmpty())
-                return false;
+                return std::nullopt;
             path = QFileInfo(path).absoluteFilePath();
             // Game note files live beside the database wherever it is.
             QString error;
@@ -180,8 +185,9 @@ bool CreateDBFile()
                         .arg(QDir::toNativeSeparators(path)),
                     Prompter::Icon::Question, Prompter::Buttons::YesNo);
                 if (use == Prompter::Answer::Yes) {
-                    WriteSetting(QStringLiteral("mdbFile"), path);
-                    return true;
+                    if (record)
+                        WriteSetting(QStringLiteral("mdbFile"), path);
+                    return ChosenDatabase{path, false};
                 }
             } else {
                 tellPlaceProblem(QObject::tr("Data Path"),
@@ -205,20 +211,22 @@ bool CreateDBFile()
             continue;
         }
         try {
-            WriteSetting(QStringLiteral("mdbFile"), path);
-            if (*email) {
+            // The database setting goes last: once written, the file is the coach's database.
+            if (record && *email) {
                 WriteSetting(QStringLiteral("EmailServer"), (*email)->server);
                 WriteSetting(QStringLiteral("EmailUser"), (*email)->user);
                 WriteSetting(QStringLiteral("EmailPassword"), (*email)->password);
                 WriteSetting(QStringLiteral("EmailDebug"), QStringLiteral("0"));
             }
+            if (record)
+                WriteSetting(QStringLiteral("mdbFile"), path);
         } catch (...) {
             // Without its setting the new file would be lost at the next start; take it back.
             QFile::remove(path);
             removeFolders(created);
             throw;
         }
-        return true;
+        return ChosenDatabase{path, true};
     }
 }
 

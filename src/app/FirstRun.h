@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 namespace pw {
 
 // "Brantworks/Data" under the coach's home folder.
@@ -13,6 +15,15 @@ QString defaultDataFolder();
 // settings; false when the coach declined or cancelled (nothing is left on disk then).
 bool CreateNewInstall();
 bool CreateDBFile();
+
+// The questions of CreateDBFile. Returns the database chosen, or nothing when the coach cancelled;
+// built tells whether it was made now or an existing one was taken. With record false the
+// settings are left alone (a test run must not change them).
+struct ChosenDatabase {
+    QString path;
+    bool built = false;
+};
+std::optional<ChosenDatabase> askForDatabase(bool record);
 
 // Makes folder and each missing folder above it, one level at a time, appending every folder it
 // made to created (outermost first). On failure returns false with a reason.

@@ -16,6 +16,7 @@
 #include "data/Fields.h"
 #include "data/Settings.h"
 #include "games/GameState.h"
+#include "tournaments/Tournaments.h"
 
 #include <QAction>
 #include <QApplication>
@@ -625,16 +626,16 @@ void MainForm::SelectGame()
     guarded(QStringLiteral("SelectGame"), {}, [&] {
         AppState& s = state();
         const bool single = s.CurrentGameNo % 100 != 0;
-        const QString nodeText = m_tree->data(TeamTree->currentIndex(), Qt::DisplayRole).toString();
+        QModelIndex node = TeamTree->currentIndex();
+        if (NodeKey::parse(m_tree->keyOf(node)).kind == NodeKey::Kind::Detail)
+            node = node.parent();
+        const QString nodeText = m_tree->data(node, Qt::DisplayRole).toString();
         UpdateStatusBar(1, tr("Opponent: ") + (single ? nodeText : QString()));
         UpdateStatusBar(2, tr("Score: ") + GetRecord(s.CurrentTeamNo, s.CurrentGameNo));
         for (const QString& name : kGameCommands)
             want(name, single);
         updateResultCommands();
-        s.CurrentOpponentNo =
-            NullToInt(GetDBData(QStringLiteral("Schedule"),
-                                {{QStringLiteral("TeamNo"), s.CurrentTeamNo}, {QStringLiteral("GameNo"), s.CurrentGameNo}},
-                                QStringLiteral("OpponentNo")));
+        s.CurrentOpponentNo = gameOpponentNo(s.CurrentTeamNo, s.CurrentGameNo);
         if (s.CurrentPlayerNo > 0)
             EnablePlayerMenus();
     });
@@ -718,10 +719,7 @@ void MainForm::TeamTree_NodeClick(const QModelIndex& index)
                 LoadTeam(k.teamNo);
             }
             s.CurrentTournamentNo = k.tournamentNo;
-            s.NoTiers = NullToInt(GetDBData(QStringLiteral("TournamentInfo"),
-                                            {{QStringLiteral("TeamNo"), k.teamNo},
-                                             {QStringLiteral("TournamentNo"), k.tournamentNo}},
-                                            QStringLiteral("TournamentTeams")));
+            s.NoTiers = tournamentRounds(k.teamNo, k.tournamentNo);
             s.CurrentGameNo = static_cast<qint16>(k.tournamentNo * 1000);
             SelectGame();
             want(QStringLiteral("TeamTournament"), s.Team.TournamentPlay);
@@ -735,10 +733,7 @@ void MainForm::TeamTree_NodeClick(const QModelIndex& index)
             const qint16 tournament = parent.kind == NodeKey::Kind::Tournament ? parent.tournamentNo : k.tournamentNo;
             if (k.gameNo != s.CurrentGameNo || tournament != s.CurrentTournamentNo) {
                 s.CurrentTournamentNo = tournament;
-                s.NoTiers = NullToInt(GetDBData(QStringLiteral("TournamentInfo"),
-                                                {{QStringLiteral("TeamNo"), k.teamNo},
-                                                 {QStringLiteral("TournamentNo"), tournament}},
-                                                QStringLiteral("TournamentTeams")));
+                s.NoTiers = tournamentRounds(k.teamNo, tournament);
                 s.CurrentGameNo = k.gameNo;
                 SelectGame();
             }
@@ -746,9 +741,10 @@ void MainForm::TeamTree_NodeClick(const QModelIndex& index)
             break;
         }
         case NodeKey::Kind::Detail:
-            // A detail line stands for its game.
+            // A detail line stands for its game. The highlight stays where the coach put it, so
+            // the arrow keys can walk through the lines.
             if (index.parent().isValid())
-                TeamTree->setCurrentIndex(index.parent());
+                TeamTree_NodeClick(index.parent());
             break;
         case NodeKey::Kind::Unknown: break;
         }
@@ -759,25 +755,18 @@ void MainForm::TeamTree_AfterLabelEdit(QStandardItem* item)
 {
     if (m_filling || !item)
         return;
-    const QString key = item->data(TeamTreeModel::KeyRole).toString();
-    const NodeKey k = NodeKey::parse(key);
+    const NodeKey k = NodeKey::parse(item->data(TeamTreeModel::KeyRole).toString());
     if (k.kind != NodeKey::Kind::Tournament)
         return;
     const QString saved = item->data(TeamTreeModel::SavedTextRole).toString();
-    QString text = item->text().trimmed();
+    QString text = item->text().trimmed().left(50);
     if (text == saved)
         return;
-    guarded(QStringLiteral("TeamTree_AfterLabelEdit"), traceArg(QStringLiteral("NewString"), text), [&] {
-        // A tournament needs a name, and the store keeps at most 50 characters of it.
-        if (text.isEmpty())
-            text = saved;
-        text = text.left(50);
-        if (text != saved) {
-            PutDBData(QStringLiteral("TournamentInfo"),
-                      {{QStringLiteral("TeamNo"), k.teamNo}, {QStringLiteral("TournamentNo"), k.tournamentNo}},
-                      QStringLiteral("TournamentName"), text);
-        }
-    });
+    // A tournament needs a name; one that could not be stored is not shown either.
+    if (text.isEmpty() ||
+        !guardedValue(QStringLiteral("TeamTree_AfterLabelEdit"), traceArg(QStringLiteral("NewString"), text), false,
+                      [&] { return renameTournament(k.teamNo, k.tournamentNo, text); }))
+        text = saved;
     const QSignalBlocker block(m_tree);
     item->setData(text, TeamTreeModel::SavedTextRole);
     item->setText(text);
@@ -799,12 +788,8 @@ void MainForm::updateResultCommands()
     // Results can be mailed for a single game that has a result, to a team with an address.
     const AppState& s = state();
     bool mailable = s.CurrentGameNo % 100 != 0 && CheckGameStatus(s.CurrentTeamNo, s.CurrentGameNo);
-    if (mailable) {
-        mailable = !GetDBData(QStringLiteral("Teams"), {{QStringLiteral("TeamNo"), s.CurrentTeamNo}},
-                              QStringLiteral("EmailSendTo"))
-                        .trimmed()
-                        .isEmpty();
-    }
+    if (mailable)
+        mailable = !teamEmailSendTo(s.CurrentTeamNo).isEmpty();
     want(QStringLiteral("TreeGameMnu.GameSendResults"), mailable);
     want(QStringLiteral("mGameSendResults"), mailable);
 }
@@ -873,9 +858,7 @@ void MainForm::MainGrid_MouseDown(const QPoint& pos)
 void MainForm::mDataStandings_Click()
 {
     guarded(QStringLiteral("mDataStandings_Click"), {}, [&] {
-        const QString site =
-            GetDBData(QStringLiteral("teams"), {{QStringLiteral("TeamNo"), state().CurrentTeamNo}}, QStringLiteral("WebSite"));
-        if (OpenInBrowser(site) == QLatin1String("URLFailed"))
+        if (OpenInBrowser(teamWebSite(state().CurrentTeamNo)) == QLatin1String("URLFailed"))
             prompter().message(tr("Invalid URL"), tr("Unable to open Standings page."), Prompter::Icon::Exclamation);
     });
 }

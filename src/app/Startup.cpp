@@ -55,12 +55,10 @@ void openAndCheck(const DbLocation& location)
 
 void setDataFolder(const DbLocation& location)
 {
-    if (location.engine == Engine::SQLite) {
-        state().DataFolder = QFileInfo(location.path).absolutePath();
-        return;
-    }
-    // Game note files need a folder on this computer even when the data lives on a server.
-    state().DataFolder = defaultDataFolder();
+    // Game note files live beside the database, or in the default folder on this computer when
+    // the data lives on a server. A folder that cannot be made now is reported when a note is saved.
+    state().DataFolder = location.engine == Engine::SQLite ? QFileInfo(location.path).absolutePath()
+                                                           : defaultDataFolder();
     QStringList created;
     QString error;
     makeFolderLevels(state().DataFolder + QStringLiteral("/GameNotes"), &created, &error);
@@ -92,9 +90,10 @@ bool PrepareDatabase()
     s.NewInstall = false;
     LoadStartupSettings();
 
-    const bool noDatabase = s.mdbFile == QLatin1String("0") ||
-                            (!DbLocation::isServerAddress(s.mdbFile) && !QFileInfo::exists(s.mdbFile));
-    if (noDatabase) {
+    // Only a missing setting means a first start. A recorded file that is not there (a drive that
+    // is not connected, say) is reported below instead, so that no new database takes its place
+    // unasked.
+    if (s.mdbFile == QLatin1String("0") || s.mdbFile.trimmed().isEmpty()) {
         s.NewInstall = true;
         if (!CreateNewInstall())
             return false;
@@ -105,7 +104,8 @@ bool PrepareDatabase()
     if (s.TestMode) {
         location = location.testVariant();
         // A test run on a machine without a test database gets a fresh one to play with.
-        if (location.engine == Engine::SQLite && !QFileInfo::exists(location.path))
+        if (location.engine == Engine::SQLite && !QFileInfo::exists(location.path) &&
+            QFileInfo(location.path).absoluteDir().exists())
             buildDatabaseFile(location.path);
     }
 
@@ -127,8 +127,10 @@ bool PrepareDatabase()
                 break;
             }
             case Fix::NewDatabase:
-                if (CreateDBFile())
-                    location = DbLocation::parse(ReadSetting(QStringLiteral("mdbFile")));
+                if (const auto made = askForDatabase(!s.TestMode)) {
+                    location = DbLocation::parse(made->path);
+                    s.NewInstall = s.NewInstall || made->built;
+                }
                 break;
             }
         }

@@ -39,13 +39,23 @@ TeamSettings readTeamSettings(qint16 teamNo)
     return t;
 }
 
+QString teamWebSite(qint16 teamNo)
+{
+    return GetDBData(QStringLiteral("Teams"), {{QStringLiteral("TeamNo"), teamNo}}, QStringLiteral("WebSite")).trimmed();
+}
+
+QString teamEmailSendTo(qint16 teamNo)
+{
+    return GetDBData(QStringLiteral("Teams"), {{QStringLiteral("TeamNo"), teamNo}}, QStringLiteral("EmailSendTo")).trimmed();
+}
+
 QList<RosterRow> readRoster(qint16 teamNo, const TeamSettings& team)
 {
     PW_TRACE(QStringLiteral("readRoster"), traceArg(QStringLiteral("lcTeamNo"), teamNo));
     QList<RosterRow> rows;
     QSqlQuery q = execSql(QStringLiteral("SELECT PlayerNo, PlayerLastName, PlayerFirstName, JerseyNo, BirthDate, "
                                          "AmountPaid FROM Player WHERE TeamNo = ? "
-                                         "ORDER BY PlayerLastName ASC, PlayerFirstName ASC, PlayerNo ASC"),
+                                         "ORDER BY LOWER(PlayerLastName) ASC, LOWER(PlayerFirstName) ASC, PlayerNo ASC"),
                           {teamNo});
     QList<double> paid;
     while (q.next()) {

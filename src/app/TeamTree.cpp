@@ -111,6 +111,20 @@ QStandardItem* TeamTreeModel::addNode(const QString& parentKey, const QString& k
     QStandardItem* parentItem = parentKey.isEmpty() ? invisibleRootItem() : node(parentKey);
     if (!parentItem)
         throw PwError(err::BadArgument, QStringLiteral("The tree has no node %1").arg(parentKey));
+    return addNode(parentItem, key, text, imageKey, tag);
+}
+
+void TeamTreeModel::clearTree()
+{
+    clear();
+    m_index.clear();
+}
+
+QStandardItem* TeamTreeModel::addNode(QStandardItem* parentItem, const QString& key, const QString& text,
+                                      const QString& imageKey, const QVariant& tag)
+{
+    if (!parentItem)
+        parentItem = invisibleRootItem();
     auto* item = new QStandardItem(text);
     item->setData(key, KeyRole);
     item->setData(tag, TagRole);
@@ -119,15 +133,22 @@ QStandardItem* TeamTreeModel::addNode(const QString& parentKey, const QString& k
     item->setIcon(icon(imageKey));
     item->setEditable(NodeKey::parse(key).kind == NodeKey::Kind::Tournament);
     parentItem->appendRow(item);
+    m_index.insert(key, QPersistentModelIndex(item->index()));
     return item;
 }
 
 QModelIndex TeamTreeModel::indexOf(const QString& key) const
 {
+    const QPersistentModelIndex known = m_index.value(key);
+    if (known.isValid() && known.data(KeyRole).toString() == key)
+        return known;
     if (rowCount() == 0)
         return {};
     const QModelIndexList hits = match(index(0, 0), KeyRole, key, 1, Qt::MatchExactly | Qt::MatchRecursive);
-    return hits.isEmpty() ? QModelIndex() : hits.first();
+    if (hits.isEmpty())
+        return {};
+    m_index.insert(key, QPersistentModelIndex(hits.first()));
+    return hits.first();
 }
 
 QStandardItem* TeamTreeModel::node(const QString& key) const
@@ -204,14 +225,16 @@ QIcon TeamTreeModel::icon(const QString& imageKey)
 void SetTeamTabs(TeamTreeModel& tree)
 {
     PW_TRACE(QStringLiteral("SetTeamTabs"));
-    tree.clear();
+    tree.clearTree();
+    // Teams without a start date come last on either engine.
     QSqlQuery q = execSql(QStringLiteral("SELECT TeamNo, TeamName, AgeDivision, Sex, Season FROM Teams "
-                                         "WHERE Visible = ? ORDER BY StartDate ASC, TeamNo ASC"),
+                                         "WHERE Visible = ? ORDER BY CASE WHEN StartDate IS NULL THEN 1 ELSE 0 END, "
+                                         "StartDate ASC, TeamNo ASC"),
                           {true});
     QList<qint16> teams;
     while (q.next()) {
         const qint16 teamNo = NullToInt(q.value(0));
-        tree.addNode({}, NodeKey::team(teamNo),
+        tree.addNode(tree.invisibleRootItem(), NodeKey::team(teamNo),
                      teamEntryText(NullToText(q.value(1)), NullToText(q.value(2)), NullToText(q.value(3)),
                                    NullToText(q.value(4))),
                      QStringLiteral("team"), teamNo);

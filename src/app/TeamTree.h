@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QHash>
 #include <QIcon>
+#include <QPersistentModelIndex>
 #include <QStandardItemModel>
 #include <QString>
 
@@ -40,6 +42,11 @@ public:
     // parentKey empty adds a top-level node. Returns the new node.
     QStandardItem* addNode(const QString& parentKey, const QString& key, const QString& text,
                            const QString& imageKey, const QVariant& tag = {});
+    // The same under a node already at hand (no look-up); null is the top level.
+    QStandardItem* addNode(QStandardItem* parent, const QString& key, const QString& text,
+                           const QString& imageKey, const QVariant& tag = {});
+    // Empties the tree.
+    void clearTree();
     QStandardItem* node(const QString& key) const;
     QModelIndex indexOf(const QString& key) const;
     QString keyOf(const QModelIndex& index) const;
@@ -55,6 +62,9 @@ public:
 
 private:
     void collectKeys(const QStandardItem* parent, QStringList* out) const;
+
+    // Key -> node, so that look-ups do not walk the whole tree; entries of removed nodes go invalid.
+    mutable QHash<QString, QPersistentModelIndex> m_index;
 };
 
 // Rebuilds the tree: one node per visible team in order of their start dates, with each team's

@@ -15,7 +15,8 @@ namespace pw {
 namespace {
 
 DbLocation g_sharedLocation;
-QHash<QString, int> g_txDepth;  // nested guards on one connection join the outermost transaction
+QHash<QString, int> g_txDepth;         // nested guards on one connection join the outermost transaction
+QHash<QString, bool> g_txRollbackOnly;  // an inner guard gave up: the outermost may not commit
 
 [[noreturn]] void throwDbError(qint32 number, const QString& what, const QSqlError& error, std::source_location where)
 {
@@ -138,6 +139,7 @@ void closeDatabase(const QString& connectionName)
     }
     QSqlDatabase::removeDatabase(connectionName);
     g_txDepth.remove(connectionName);
+    g_txRollbackOnly.remove(connectionName);
 }
 
 Engine engineOf(const QSqlDatabase& db)
@@ -235,9 +237,14 @@ Transaction::~Transaction()
 {
     if (!m_open)
         return;
-    int& depth = g_txDepth[m_db.connectionName()];
-    if (--depth == 0)
+    const QString name = m_db.connectionName();
+    int& depth = g_txDepth[name];
+    if (--depth == 0) {
         m_db.rollback();
+        g_txRollbackOnly.remove(name);
+    } else {
+        g_txRollbackOnly[name] = true;
+    }
 }
 
 void Transaction::commit(std::source_location where)
@@ -245,9 +252,14 @@ void Transaction::commit(std::source_location where)
     if (!m_open)
         return;
     m_open = false;
-    int& depth = g_txDepth[m_db.connectionName()];
+    const QString name = m_db.connectionName();
+    int& depth = g_txDepth[name];
     if (--depth > 0)
         return;  // the outermost guard decides
+    if (g_txRollbackOnly.take(name)) {
+        m_db.rollback();
+        throw PwError(err::DatabaseQuery, QObject::tr("The changes could not be saved: part of them failed."), where);
+    }
     if (!m_db.commit()) {
         const QSqlError error = m_db.lastError();
         m_db.rollback();

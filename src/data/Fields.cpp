@@ -36,9 +36,11 @@ QString GetDBData(const QString& tableName, const Where& where, const QString& f
                         [&] {
                             checkIdentifier(tableName);
                             checkIdentifier(fieldName);
+                            // The same "first row" that PutDBData changes.
                             QSqlQuery q = execSql(db,
-                                                  QStringLiteral("SELECT %1 FROM %2%3")
-                                                      .arg(fieldName, tableName, where.clause()),
+                                                  QStringLiteral("SELECT %1 FROM %2%3 ORDER BY %4")
+                                                      .arg(fieldName, tableName, where.clause(),
+                                                           rowIdColumn(engineOf(db))),
                                                   where.values());
                             if (!q.next())
                                 return QString();
@@ -46,15 +48,16 @@ QString GetDBData(const QString& tableName, const Where& where, const QString& f
                         });
 }
 
-void PutDBData(const QString& tableName, const Where& where, const QString& fieldName, const QVariant& value)
+bool PutDBData(const QString& tableName, const Where& where, const QString& fieldName, const QVariant& value)
 {
-    PutDBData(tableName, where, fieldName, value, Db::shared());
+    return PutDBData(tableName, where, fieldName, value, Db::shared());
 }
 
-void PutDBData(const QString& tableName, const Where& where, const QString& fieldName, const QVariant& value,
+bool PutDBData(const QString& tableName, const Where& where, const QString& fieldName, const QVariant& value,
                const QSqlDatabase& db)
 {
     const QString valueText = value.toString();
+    bool updated = false;
     guarded(QStringLiteral("PutDBData"), fieldArgs(tableName, where, fieldName, &valueText, db), [&] {
         checkIdentifier(tableName);
         checkIdentifier(fieldName);
@@ -66,13 +69,15 @@ void PutDBData(const QString& tableName, const Where& where, const QString& fiel
                               QStringLiteral("UPDATE %1 SET %2 = ? WHERE %3 = (SELECT %3 FROM %1%4 ORDER BY %3 LIMIT 1)")
                                   .arg(tableName, fieldName, rowId, where.clause()),
                               values);
-        if (q.numRowsAffected() < 1) {
+        updated = q.numRowsAffected() > 0;
+        if (!updated) {
             prompter().message(QObject::tr("Failed Update"),
                                QObject::tr("%1 in %2 was not updated with %3")
                                    .arg(fieldName, tableName, maskedValue(fieldName, valueText)),
                                Prompter::Icon::Critical);
         }
     });
+    return updated;
 }
 
 qint16 GetNextNo(const QString& fieldName, const QString& tableName, const Where& where, qint16 floor)

@@ -15,9 +15,10 @@ QString GetDBData(const QString& tableName, const Where& where, const QString& f
 QString GetDBData(const QString& tableName, const Where& where, const QString& fieldName, const QSqlDatabase& db);
 
 // Sets one field of the first row matching where; other matching rows stay as they are. When no
-// row matches, the coach is told ("Failed Update") and nothing changes.
-void PutDBData(const QString& tableName, const Where& where, const QString& fieldName, const QVariant& value);
-void PutDBData(const QString& tableName, const Where& where, const QString& fieldName, const QVariant& value,
+// row matches, the coach is told ("Failed Update") and nothing changes. True when a row changed.
+// A failure is reported here, so inside a Transaction the whole save is then refused at commit.
+bool PutDBData(const QString& tableName, const Where& where, const QString& fieldName, const QVariant& value);
+bool PutDBData(const QString& tableName, const Where& where, const QString& fieldName, const QVariant& value,
                const QSqlDatabase& db);
 
 // The next free number of fieldName among the rows matching where: the highest + 1, but never

@@ -27,6 +27,13 @@ bool CheckGameStatus(qint16 lcTeamNo, qint16 lcGameNo)
                               QStringLiteral("Result")));
 }
 
+qint16 gameOpponentNo(qint16 teamNo, qint16 gameNo)
+{
+    return NullToInt(GetDBData(QStringLiteral("Schedule"),
+                               {{QStringLiteral("TeamNo"), teamNo}, {QStringLiteral("GameNo"), gameNo}},
+                               QStringLiteral("OpponentNo")));
+}
+
 qint16 CountQtrs(const QString& QtrStr)
 {
     qint16 count = 0;

@@ -6,6 +6,8 @@
 #include "data/Database.h"
 #include "data/Fields.h"
 
+#include <QStandardItem>
+
 namespace pw {
 
 const char* resultImage(int result)
@@ -21,23 +23,23 @@ const char* resultImage(int result)
 void AddSchedule(TeamTreeModel& tree, qint16 teamNo)
 {
     PW_TRACE(QStringLiteral("AddSchedule"), traceArg(QStringLiteral("lcTeamNo"), teamNo));
-    const QString teamKey = NodeKey::team(teamNo);
-    if (!tree.node(teamKey))
+    QStandardItem* teamNode = tree.node(NodeKey::team(teamNo));
+    if (!teamNode)
         return;
     // Tournament games (1000 and up) stand under their tournaments, not here.
     QSqlQuery q = execSql(
         QStringLiteral("SELECT s.GameNo, s.GameDate, s.GameTime, s.FieldName, s.Result, s.RescheduleDate, "
                        "s.RescheduleTime, o.OpponentName, o.OpponentCoach, o.OpponentCoachPhone, o.OpponentColor "
                        "FROM Schedule s LEFT JOIN Opponent o ON o.TeamNo = s.TeamNo AND o.OpponentNo = s.OpponentNo "
-                       "WHERE s.TeamNo = ? AND s.GameNo < ? ORDER BY s.GameDate ASC, s.GameNo ASC"),
+                       "WHERE s.TeamNo = ? AND s.GameNo < ? "
+                       "ORDER BY CASE WHEN s.GameDate IS NULL THEN 1 ELSE 0 END, s.GameDate ASC, s.GameNo ASC"),
         {teamNo, 1000});
     while (q.next()) {
         const qint16 gameNo = NullToInt(q.value(0));
-        const QString gameKey = NodeKey::game(gameNo, teamNo);
-        tree.addNode(teamKey, gameKey, NullToText(q.value(7)),
-                     QString::fromLatin1(resultImage(NullToInt(q.value(4)))), gameNo);
+        QStandardItem* gameNode = tree.addNode(teamNode, NodeKey::game(gameNo, teamNo), NullToText(q.value(7)),
+                                               QString::fromLatin1(resultImage(NullToInt(q.value(4)))), gameNo);
         auto detail = [&](const char* word, const QString& text) {
-            tree.addNode(gameKey, NodeKey::detail(QString::fromLatin1(word), gameNo, teamNo), text, {}, gameNo);
+            tree.addNode(gameNode, NodeKey::detail(QString::fromLatin1(word), gameNo, teamNo), text, {}, gameNo);
         };
         detail("Date", QStringLiteral("Date:") + Format(q.value(1), QStringLiteral("Long Date")) +
                            QStringLiteral(" at ") + NullToText(q.value(2)));

@@ -205,6 +205,33 @@ private Q_SLOTS:
         Db::closeShared();
     }
 
+    void aMissingRecordedFileIsNotAFirstStart()
+    {
+        // The database lives on a drive that is not connected today.
+        const QString away = QStringLiteral("/media/usb-stick/Pitchwise.db");
+        WriteSetting(QStringLiteral("mdbFile"), away);
+        env.prompter.answers << Prompter::Answer::Cancel;
+        QVERIFY(!PrepareDatabase());
+        QCOMPARE(env.prompter.titles(), QStringList{QStringLiteral("Database Problem")});
+        QVERIFY(env.prompter.shown[0].text.contains(away));
+        QCOMPARE(ReadSetting(QStringLiteral("mdbFile")), away);
+        QCOMPARE(homeContents(), QStringList());
+        QVERIFY(!state().NewInstall);
+    }
+
+    void aTestRunKeepsTheSettings()
+    {
+        WriteSetting(QStringLiteral("mdbFile"), QStringLiteral("/media/usb-stick/Pitchwise.db"));
+        state().TestMode = true;
+        env.prompter.answers << Prompter::Answer::No << Prompter::Answer::No;  // new database; no e-mail
+        env.prompter.inputs << home + QStringLiteral("/Scratch");
+        QVERIFY(PrepareDatabase());
+        QCOMPARE(Db::sharedLocation().path, home + QStringLiteral("/Scratch/Pitchwise.db"));
+        QCOMPARE(ReadSetting(QStringLiteral("mdbFile")), QStringLiteral("/media/usb-stick/Pitchwise.db"));
+        QVERIFY(state().NewInstall);
+        Db::closeShared();
+    }
+
     void aForeignFileIsNamedAndLeftAlone()
     {
         const QString foreign = home + QStringLiteral("/notes.db");

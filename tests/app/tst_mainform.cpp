@@ -130,10 +130,18 @@ private Q_SLOTS:
         QVERIFY(!wanted(QStringLiteral("mGameSendResults")));  // not played yet
         QVERIFY(form->selectNode(QStringLiteral("G3T1")));
         QVERIFY(!wanted(QStringLiteral("TeamTournament")));
-        // A detail line selects its game.
+        // A detail line selects its game, and the arrow keys walk on through the lines.
+        form->treeView()->expandAll();
         QVERIFY(form->selectNode(QStringLiteral("Date1T1")));
         QCOMPARE(state().CurrentGameNo, qint16(1));
-        QCOMPARE(form->treeModel()->keyOf(form->treeView()->currentIndex()), QStringLiteral("G1T1"));
+        QCOMPARE(form->statusText(1), QStringLiteral("Opponent: Blue Herons"));
+        QCOMPARE(form->statusText(2), QStringLiteral("Score: 3-1"));
+        form->treeView()->setFocus();
+        QTest::keyClick(form->treeView(), Qt::Key_Down);
+        QCOMPARE(form->treeModel()->keyOf(form->treeView()->currentIndex()), QStringLiteral("Field1T1"));
+        QTest::keyClick(form->treeView(), Qt::Key_Down);
+        QCOMPARE(form->treeModel()->keyOf(form->treeView()->currentIndex()), QStringLiteral("OppCoach1T1"));
+        QCOMPARE(state().CurrentGameNo, qint16(1));
         // Back on the team: the team view, no single game.
         QVERIFY(form->selectNode(QStringLiteral("Team1")));
         QCOMPARE(state().CurrentGameNo, qint16(0));
@@ -184,6 +192,12 @@ private Q_SLOTS:
         PutDBData(QStringLiteral("TournamentInfo"), {{QStringLiteral("TeamNo"), 1}, {QStringLiteral("TournamentNo"), 1}},
                   QStringLiteral("TournamentName"), QStringLiteral("Harvest Cup"));
         QVERIFY(env.prompter.shown.isEmpty());
+        // A name that cannot be stored is not shown either.
+        QStandardItem* ghost = form->treeModel()->addNode(QStringLiteral("Team1"), QStringLiteral("E9T1"),
+                                                          QStringLiteral("Ghost Cup"), QStringLiteral("tournament"), 9);
+        ghost->setText(QStringLiteral("Renamed"));
+        QCOMPARE(ghost->text(), QStringLiteral("Ghost Cup"));
+        QCOMPARE(env.prompter.titles(), QStringList{QStringLiteral("Failed Update")});
     }
 
     void everyCommandExistsAndUnbuiltOnesStayDisabled()

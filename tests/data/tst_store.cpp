@@ -274,6 +274,33 @@ private Q_SLOTS:
         QCOMPARE(GetDBData(QStringLiteral("Teams"), {}, QStringLiteral("TeamName")), QStringLiteral("Comets"));
     }
 
+    void aFailedInnerStepSpoilsTheWholeSave()
+    {
+        addTeam(1, QStringLiteral("Comets"));
+        try {
+            Transaction outer;
+            execSql(QStringLiteral("DELETE FROM Teams"));
+            try {
+                Transaction inner;
+                addTeam(2, QStringLiteral("Rockets"));
+                execSql(QStringLiteral("INSERT INTO NoSuchTable VALUES (1)"));
+                inner.commit();
+            } catch (const PwError&) {
+                // Swallowed on the way, as a reporting helper would.
+            }
+            outer.commit();
+            QFAIL("a save whose inner step failed was committed");
+        } catch (const PwError& e) {
+            QCOMPARE(e.number(), err::DatabaseQuery);
+        }
+        QCOMPARE(countRows(QStringLiteral("Teams")), 1);
+        // The connection is usable again afterwards.
+        Transaction next;
+        addTeam(3, QStringLiteral("Stars"));
+        next.commit();
+        QCOMPARE(countRows(QStringLiteral("Teams")), 2);
+    }
+
     void emptySeedGivesEmptyDrillTables()
     {
         // A seed database whose drill tables are empty.
