@@ -11,8 +11,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Brant"));
     QApplication::setApplicationName(QStringLiteral("Pitchwise"));
-    QApplication::setApplicationVersion(
-        QStringLiteral("%1.%2.%3").arg(PW_VERSION_MAJOR).arg(PW_VERSION_MINOR).arg(PW_VERSION_PATCH));
+    QApplication::setApplicationVersion(pw::programVersion());
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/pitchwise.png")));
 
     const pw::CommandWords words = pw::parseCommandLine(app.arguments().mid(1));

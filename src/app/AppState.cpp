@@ -8,6 +8,11 @@ AppState& state()
     return s;
 }
 
+QString programVersion()
+{
+    return QStringLiteral("%1.%2.%3").arg(PW_VERSION_MAJOR).arg(PW_VERSION_MINOR).arg(PW_VERSION_PATCH);
+}
+
 void resetState()
 {
     state() = AppState{};

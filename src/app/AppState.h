@@ -58,6 +58,9 @@ struct AppState {
 
 AppState& state();
 
+// The program's version number, "major.minor.revision".
+QString programVersion();
+
 // Restores every field to its start-of-run value (tests use this between cases).
 void resetState();
 

@@ -13,7 +13,6 @@
 #include "app/Twips.h"
 #include "app/cfgDialog.h"
 #include "app/frmAbout.h"
-#include "data/Fields.h"
 #include "data/Settings.h"
 #include "games/GameState.h"
 #include "tournaments/Tournaments.h"
@@ -22,13 +21,10 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QShowEvent>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QImageReader>
 #include <QLabel>
 #include <QMenuBar>
-#include <QMovie>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTableView>
@@ -554,8 +550,7 @@ bool MainForm::selectTeam(qint16 teamNo)
     m_filling = false;
     state().CurrentTeamNo = teamNo;
     state().CurrentTournamentNo = 0;
-    LoadTeam(teamNo);
-    GetRecord(teamNo, state().CurrentGameNo);
+    LoadTeam(teamNo);  // its team view recomputes the record too
     return true;
 }
 

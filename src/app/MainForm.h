@@ -9,7 +9,6 @@
 class QAction;
 class QLabel;
 class QMenu;
-class QMovie;
 class QSplitter;
 class QStandardItem;
 class QTableView;
@@ -43,8 +42,8 @@ public:
     void DisablePlayerMenus();
     void ClearTeamNode();
     void SetFormSize(int numOfRows);
-    // Selects the team's node (which loads the team) and recomputes its record; false when the
-    // tree has no such team.
+    // Selects the team's node and loads the team, record included; false when the tree has no
+    // such team.
     bool selectTeam(qint16 teamNo);
     // Selects a node by key as a click would.
     bool selectNode(const QString& key);

@@ -73,13 +73,13 @@ frmAbout::frmAbout(QWidget* parent)
 
 QString frmAbout::versionText()
 {
-    return tr("Version %1.%2.%3").arg(PW_VERSION_MAJOR).arg(PW_VERSION_MINOR).arg(PW_VERSION_PATCH);
+    return tr("Version %1").arg(programVersion());
 }
 
 QString frmAbout::systemInfo()
 {
     QStringList lines;
-    lines << QStringLiteral("Pitchwise %1.%2.%3").arg(PW_VERSION_MAJOR).arg(PW_VERSION_MINOR).arg(PW_VERSION_PATCH);
+    lines << QStringLiteral("Pitchwise ") + programVersion();
     lines << tr("Qt %1 on %2").arg(QString::fromLatin1(qVersion()), QSysInfo::prettyProductName());
     lines << tr("Database: %1").arg(QDir::toNativeSeparators(Db::connectionText()));
     lines << tr("Data folder: %1").arg(QDir::toNativeSeparators(state().DataFolder));

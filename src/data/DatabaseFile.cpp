@@ -101,7 +101,7 @@ void buildDatabase(const QSqlDatabase& db)
 
 void buildDatabaseFile(const QString& path)
 {
-    PW_TRACE(QStringLiteral("CreateDBFile"), traceArg(QStringLiteral("Path"), path));
+    PW_TRACE(QStringLiteral("buildDatabaseFile"), traceArg(QStringLiteral("Path"), path));
     if (QFileInfo::exists(path))
         throw PwError(err::DatabaseCreate, QObject::tr("The file %1 already exists.").arg(path));
     const QFileInfo info(path);
