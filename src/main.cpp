@@ -1,4 +1,4 @@
-#include "app/AppState.h"
+#include "common/AppState.h"
 #include "app/Startup.h"
 #include "app/WidgetPrompter.h"
 #include "app/frmSplash.h"
@@ -12,7 +12,7 @@ int main(int argc, char** argv)
     QApplication::setOrganizationName(QStringLiteral("Brant"));
     QApplication::setApplicationName(QStringLiteral("Pitchwise"));
     QApplication::setApplicationVersion(pw::programVersion());
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/pitchwise.png")));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/pitchwise.svg")));
 
     const pw::CommandWords words = pw::parseCommandLine(app.arguments().mid(1));
     pw::state().DebugMode = words.debug;

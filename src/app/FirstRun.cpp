@@ -1,7 +1,7 @@
 #include "app/FirstRun.h"
 
-#include "app/Prompter.h"
-#include "app/Trace.h"
+#include "common/Prompter.h"
+#include "common/Trace.h"
 #include "data/DatabaseFile.h"
 #include "data/Settings.h"
 

@@ -84,12 +84,15 @@ QList<HelpHit> HelpCatalog::search(const QString& query) const
         int score = 0;
         bool all = true;
         for (const QString& w : words) {
-            const int n = static_cast<int>(page.text.count(w));
+            // Whole words only: "goal" must not find "goalie".
+            const QRegularExpression whole(QStringLiteral("\\b%1\\b").arg(QRegularExpression::escape(w)),
+                                           QRegularExpression::UseUnicodePropertiesOption);
+            const int n = static_cast<int>(page.text.count(whole));
             if (n == 0) {
                 all = false;
                 break;
             }
-            score += n + (page.title.toLower().contains(w) ? 10 : 0);
+            score += n + (page.title.toLower().contains(whole) ? 10 : 0);
         }
         if (all)
             hits << HelpHit{file, page.title, score};

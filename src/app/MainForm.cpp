@@ -1,30 +1,33 @@
 #include "app/MainForm.h"
 
-#include "app/AppState.h"
-#include "app/Desktop.h"
-#include "app/GridModel.h"
+#include "app/CommandRegistry.h"
 #include "app/HelpWindow.h"
 #include "app/LogoPicture.h"
-#include "app/Prompter.h"
-#include "app/Record.h"
-#include "app/TeamData.h"
+#include "app/RosterModel.h"
 #include "app/TeamTree.h"
-#include "app/Trace.h"
-#include "app/Twips.h"
 #include "app/cfgDialog.h"
 #include "app/frmAbout.h"
+#include "common/AppState.h"
+#include "common/Desktop.h"
+#include "common/Prompter.h"
+#include "common/Selection.h"
+#include "common/Trace.h"
+#include "common/Twips.h"
 #include "data/Settings.h"
 #include "games/GameState.h"
+#include "games/Record.h"
+#include "schedule/SeasonGames.h"
+#include "teams/TeamData.h"
 #include "tournaments/Tournaments.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QShowEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
+#include <QShowEvent>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTableView>
@@ -37,17 +40,7 @@ namespace pw {
 
 namespace {
 
-const QStringList kMainGridHeaders{
-    QStringLiteral("Player"), QStringLiteral("Play"),  QStringLiteral("Shots"),    QStringLiteral("Goals"),
-    QStringLiteral("Steals"), QStringLiteral("Assists"), QString(),                QStringLiteral("SOG"),
-    QStringLiteral("Goals"),  QStringLiteral("Blocks"), QStringLiteral("OverShot"), QStringLiteral("Qtrs"),
-    QStringLiteral("Avail")};
 const QList<int> kMainGridTwips{1700, 610, 610, 610, 610, 610, 80, 610, 610, 610, 610, 500, 500};
-
-const QStringList kPlayerGridHeaders{
-    QStringLiteral("Opponent"), QStringLiteral("Qtrs"),    QStringLiteral("Avail"), QStringLiteral("Shots"),
-    QStringLiteral("Goals"),    QStringLiteral("Blks/Stls"), QStringLiteral("Assists"), QString(),
-    QStringLiteral("SOG"),      QStringLiteral("GA"),      QStringLiteral("Blocks"), QStringLiteral("OverShot")};
 const QList<int> kPlayerGridTwips{1700, 620, 620, 620, 620, 620, 620, 80, 620, 620, 620, 620};
 
 const QStringList kTotalCaptions{QStringLiteral("Shots"),   QStringLiteral("Goals"),         QStringLiteral("Steals"),
@@ -60,31 +53,9 @@ constexpr int kMinTreeTwips = 750;
 constexpr int kMinGridWidthTwips = 2500;
 constexpr int kMinGridHeightTwips = 500;
 
-// Commands whose state follows a single selected game.
-const QStringList kGameCommands{QStringLiteral("DataSetupGame"),   QStringLiteral("mGameNotes"),
-                                QStringLiteral("FilePreviewSheet"), QStringLiteral("FilePrintSheet"),
-                                QStringLiteral("GameReschedule"),  QStringLiteral("GameDelGame"),
-                                QStringLiteral("TreeGameMnu.GameNotes"), QStringLiteral("GameStats"),
-                                QStringLiteral("GameLineUp"),      QStringLiteral("GameNotes"),
-                                QStringLiteral("GamePrintStatSheet")};
-const QStringList kPlayerPrintCommands{QStringLiteral("FilePreviewPlayer"), QStringLiteral("FilePreviewNotes"),
-                                       QStringLiteral("FilePrintPlayer"),   QStringLiteral("FilePrintNotes"),
-                                       QStringLiteral("PlayerPrintStats"),  QStringLiteral("PlayerPrintNotes")};
-const QStringList kTournamentCommands{QStringLiteral("DataSetTournament"), QStringLiteral("DataModTournament"),
-                                      QStringLiteral("DataDelTournament"), QStringLiteral("TreeTeamMnu.AddTourney")};
-
-const char* kBuiltProperty = "pwBuilt";
-const char* kWantedProperty = "pwWanted";
-
-QColor feeColour(FeeStatus status)
-{
-    switch (status) {
-    case FeeStatus::Paid: return QColor(0xc8, 0xe6, 0xc9);
-    case FeeStatus::Partial: return QColor(0xff, 0xf1, 0x9c);
-    case FeeStatus::Unpaid: return QColor(0xff, 0xcc, 0xbc);
-    }
-    return {};
-}
+// Tables whose rows the tree, the roster or the status bar show.
+const QStringList kShownTables{QStringLiteral("Teams"),    QStringLiteral("Player"),  QStringLiteral("Opponent"),
+                               QStringLiteral("Schedule"), QStringLiteral("GameStat"), QStringLiteral("TournamentInfo")};
 
 }  // namespace
 
@@ -93,234 +64,95 @@ MainForm::MainForm(QWidget* parent)
 {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(tr("Pitchwise"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/pitchwise.png")));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/pitchwise.svg")));
     m_tree = new TeamTreeModel(this);
-    m_mainGrid = new GridModel(kMainGridHeaders, this);
-    m_playerGrid = new GridModel(kPlayerGridHeaders, this);
+    m_mainGrid = new RosterModel(this);
+    m_playerGrid = new PlayerGamesModel(this);
 
-    buildPopups();
-    buildMenus();
-    buildToolBar();
+    buildCommands();
     buildCentral();
     buildStatusBar();
-    DisablePlayerMenus();
-    for (const QString& name : kGameCommands)
-        want(name, false);
+    applyCommandState();
     setLogo(ReadSettingText(QStringLiteral("TeamLogo")));
+    connect(&selection(), &Selection::dataChanged, this, &MainForm::dataSaved);
     resize(1120, 720);
 }
 
 MainForm::~MainForm() = default;
 
-QAction* MainForm::makeCommand(QObject* owner, const QString& name, const QString& caption,
-                               std::function<void()> handler, const QString& tip)
+void MainForm::buildCommands()
 {
-    auto* action = new QAction(caption, owner);
-    action->setObjectName(name);
-    if (!tip.isEmpty())
-        action->setToolTip(tip);
-    action->setProperty(kBuiltProperty, static_cast<bool>(handler));
-    action->setProperty(kWantedProperty, true);
-    action->setEnabled(static_cast<bool>(handler));
-    if (handler)
-        connect(action, &QAction::triggered, this, [handler] { handler(); });
-    const bool popup = owner == GridMnu || owner == TreeTeamMnu || owner == TreeTournyMnu || owner == TreeGameMnu;
-    m_commands.insert(popup ? owner->objectName() + QLatin1Char('.') + name : name, action);
-    if (auto* menu = qobject_cast<QMenu*>(owner))
-        menu->addAction(action);
-    return action;
-}
-
-QAction* MainForm::command(const QString& name) const
-{
-    return m_commands.value(name);
-}
-
-void MainForm::want(const QString& name, bool wanted)
-{
-    want(command(name), wanted);
-}
-
-void MainForm::want(QAction* action, bool wanted)
-{
-    if (!action)
-        return;
-    action->setProperty(kWantedProperty, wanted);
-    action->setEnabled(wanted && action->property(kBuiltProperty).toBool());
-}
-
-void MainForm::buildPopups()
-{
-    GridMnu = new QMenu(this);
-    GridMnu->setObjectName(QStringLiteral("GridMnu"));
-    TreeTeamMnu = new QMenu(this);
-    TreeTeamMnu->setObjectName(QStringLiteral("TreeTeamMnu"));
-    TreeTournyMnu = new QMenu(this);
-    TreeTournyMnu->setObjectName(QStringLiteral("TreeTournyMnu"));
-    TreeGameMnu = new QMenu(this);
-    TreeGameMnu->setObjectName(QStringLiteral("TreeGameMnu"));
-
-    makeCommand(GridMnu, QStringLiteral("GrdUpdatePlayer"), tr("Update Player Stats"));
-
-    makeCommand(TreeTeamMnu, QStringLiteral("Opponents"), tr("Opponents List"));
-    makeCommand(TreeTeamMnu, QStringLiteral("Schedule"), tr("Schedule New Game"));
-    makeCommand(TreeTeamMnu, QStringLiteral("AddTourney"), tr("Add New Tournament"));
-    makeCommand(TreeTeamMnu, QStringLiteral("TeamInfo"), tr("Team Information"));
-    QMenu* teamPrint = TreeTeamMnu->addMenu(tr("Print"));
-    teamPrint->setObjectName(QStringLiteral("TreeTeamPrint"));
-    auto* teamStats = makeCommand(TreeTeamMnu, QStringLiteral("PrintTeamStats"), tr("Team Stats"));
-    TreeTeamMnu->removeAction(teamStats);
-    teamPrint->addAction(teamStats);
-    makeCommand(TreeTeamMnu, QStringLiteral("ViewRoster"), tr("View Roster"));
-    makeCommand(TreeTeamMnu, QStringLiteral("ViewCaptains"), tr("View Captains"));
-
-    makeCommand(TreeTournyMnu, QStringLiteral("Bracket"), tr("Tournament Bracket"));
-    makeCommand(TreeTournyMnu, QStringLiteral("Add"), tr("Add New Tournament"));
-    makeCommand(TreeTournyMnu, QStringLiteral("Modify"), tr("Modify Selected"));
-    makeCommand(TreeTournyMnu, QStringLiteral("Delete"), tr("Delete Selected"));
-
-    makeCommand(TreeGameMnu, QStringLiteral("Bracket"), tr("Tournament Bracket"));
-    makeCommand(TreeGameMnu, QStringLiteral("GameLineup"), tr("Game Lineup"));
-    makeCommand(TreeGameMnu, QStringLiteral("GameNotes"), tr("Game Notes"));
-    makeCommand(TreeGameMnu, QStringLiteral("GameSendResults"), tr("Send Game Results"));
-    makeCommand(TreeGameMnu, QStringLiteral("SetNotPlayed"), tr("Set as Not Yet Played"));
-    makeCommand(TreeGameMnu, QStringLiteral("TreeReschedGame"), tr("Reschedule Game"));
-    makeCommand(TreeGameMnu, QStringLiteral("TreeDelGame"), tr("Delete Game"));
-}
-
-void MainForm::buildMenus()
-{
-    QMenuBar* bar = menuBar();
-
-    QMenu* file = bar->addMenu(tr("&File"));
-    file->setObjectName(QStringLiteral("mnuFile"));
-    makeCommand(file, QStringLiteral("FileCheckUpdates"), tr("Check for &Updates"));
-    file->addSeparator();
-    QAction* exit = makeCommand(file, QStringLiteral("FileExit"), tr("E&xit"), [this] { close(); });
-    exit->setShortcut(QKeySequence::Quit);
-
-    QMenu* team = bar->addMenu(tr("&Team"));
-    team->setObjectName(QStringLiteral("mnuTeam"));
-    makeCommand(team, QStringLiteral("DataSetOpponents"), tr("&Opponent List"));
-    makeCommand(team, QStringLiteral("DataSetSchedule"), tr("&Schedule New Game"));
-    QMenu* tourney = team->addMenu(tr("T&ournament"));
-    tourney->setObjectName(QStringLiteral("mnuTournament"));
-    makeCommand(tourney, QStringLiteral("DataSetTournament"), tr("&Add New"));
-    makeCommand(tourney, QStringLiteral("DataModTournament"), tr("&Modify Selected"));
-    makeCommand(tourney, QStringLiteral("DataDelTournament"), tr("&Delete Selected"));
-    team->addSeparator();
-    makeCommand(team, QStringLiteral("DataSetPractice"), tr("&Practice Schedule"));
-    makeCommand(team, QStringLiteral("DataPracticeDrills"), tr("Practice &Drills"));
-    team->addSeparator();
-    makeCommand(team, QStringLiteral("DataEditTeam"), tr("Team &Information"));
-    makeCommand(team, QStringLiteral("mTeamCaptain"), tr("&Captains"));
-    makeCommand(team, QStringLiteral("ViewFees"), tr("&Fee Management"));
-
-    QMenu* view = bar->addMenu(tr("&View"));
-    view->setObjectName(QStringLiteral("mnuView"));
-    makeCommand(view, QStringLiteral("mTeamRoster"), tr("&Roster"));
-    makeCommand(view, QStringLiteral("mDataStandings"), tr("&Standings"), [this] { mDataStandings_Click(); });
-    view->addSeparator();
-    for (const bool preview : {true, false}) {
-        const QString prefix = preview ? QStringLiteral("FilePreview") : QStringLiteral("FilePrint");
-        QMenu* sub = view->addMenu(preview ? tr("Print Pre&view") : tr("&Print"));
-        sub->setObjectName(prefix + QStringLiteral("Menu"));
-        makeCommand(sub, prefix + QStringLiteral("Team"), tr("&Team Stats"));
-        QMenu* roster = sub->addMenu(tr("&Roster"));
-        roster->setObjectName(prefix + QStringLiteral("RosterMenu"));
-        makeCommand(roster, prefix + QStringLiteral("RosterOfficial"), tr("&Official Format"));
-        makeCommand(roster, prefix + QStringLiteral("RosterHandout"), tr("&Handout Format"));
-        makeCommand(sub, prefix + QStringLiteral("Schedule"), tr("&Schedule"));
+    registerAllCommands(m_table, *this);
+    for (const CommandDef& c : m_table.commands()) {
+        auto* action = new QAction(c.caption, this);
+        action->setObjectName(c.name);
+        if (c.menu == kToolbar) {
+            action->setToolTip(c.caption);
+            action->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(c.name)));
+        }
+        if (!c.shortcut.isEmpty())
+            action->setShortcut(c.shortcut);
+        if (c.handler) {
+            const auto handler = c.handler;
+            connect(action, &QAction::triggered, this, [handler] { handler(); });
+        }
+        m_actions.insert(m_table.key(c), action);
     }
+    // Top-level menus and pop-ups; sub-menus are made while their parents are filled.
+    QList<const MenuDef*> tops;
+    for (const MenuDef& m : m_table.menus()) {
+        if (!m.path.contains(QLatin1Char('/')))
+            tops << &m;
+    }
+    std::stable_sort(tops.begin(), tops.end(), [](const MenuDef* a, const MenuDef* b) { return a->order < b->order; });
+    for (const MenuDef* m : tops) {
+        QMenu* menu = m->popup ? new QMenu(this) : menuBar()->addMenu(m->caption);
+        menu->setObjectName(m->path);
+        m_menus.insert(m->path, menu);
+        fillMenu(menu, m->path);
+    }
+    buildToolBar();
+}
 
-    QMenu* game = bar->addMenu(tr("&Game"));
-    game->setObjectName(QStringLiteral("mnuGame"));
-    makeCommand(game, QStringLiteral("DataSetupGame"), tr("Game &Lineup"));
-    makeCommand(game, QStringLiteral("mGameNotes"), tr("Game &Notes"));
-    game->addSeparator();
-    QMenu* gamePreview = game->addMenu(tr("Print Pre&view"));
-    gamePreview->setObjectName(QStringLiteral("GamePreviewMenu"));
-    makeCommand(gamePreview, QStringLiteral("FilePreviewSheet"), tr("&Stat Sheet"));
-    QMenu* gamePrint = game->addMenu(tr("&Print"));
-    gamePrint->setObjectName(QStringLiteral("GamePrintMenu"));
-    makeCommand(gamePrint, QStringLiteral("FilePrintSheet"), tr("&Stat Sheet"));
-    game->addSeparator();
-    makeCommand(game, QStringLiteral("mGameSendResults"), tr("Send &Results"));
-    makeCommand(game, QStringLiteral("GameReschedule"), tr("Res&chedule Game"));
-    makeCommand(game, QStringLiteral("GameDelGame"), tr("&Delete Game"));
-
-    QMenu* player = bar->addMenu(tr("&Player"));
-    player->setObjectName(QStringLiteral("mnuPlayer"));
-    makeCommand(player, QStringLiteral("PlayerRoster"), tr("&Roster"));
-    makeCommand(player, QStringLiteral("DataUpdatePlayer"), tr("&Update Player Stats"));
-    player->addSeparator();
-    QMenu* playerPreview = player->addMenu(tr("Print Pre&view"));
-    playerPreview->setObjectName(QStringLiteral("PlayerPreviewMenu"));
-    makeCommand(playerPreview, QStringLiteral("FilePreviewPlayer"), tr("Player &Stats"));
-    makeCommand(playerPreview, QStringLiteral("FilePreviewNotes"), tr("Player &Notes"));
-    QMenu* playerPrint = player->addMenu(tr("&Print"));
-    playerPrint->setObjectName(QStringLiteral("PlayerPrintMenu"));
-    makeCommand(playerPrint, QStringLiteral("FilePrintPlayer"), tr("Player &Stats"));
-    makeCommand(playerPrint, QStringLiteral("FilePrintNotes"), tr("Player &Notes"));
-
-    QMenu* tools = bar->addMenu(tr("T&ools"));
-    tools->setObjectName(QStringLiteral("mnuTools"));
-    QAction* cfg = makeCommand(tools, QStringLiteral("ToolsCfg"), tr("&Configuration"), [this] { ToolsCfg_Click(); });
-    cfg->setShortcut(QKeySequence::Preferences);
-
-    QMenu* help = bar->addMenu(tr("&Help"));
-    help->setObjectName(QStringLiteral("mnuHelp"));
-    QAction* contents = makeCommand(help, QStringLiteral("HelpMain"), tr("&Contents..."), [this] { showHelp(1); });
-    contents->setShortcut(QKeySequence::HelpContents);
-    makeCommand(help, QStringLiteral("HelpIndex"), tr("&Index"), [this] { showHelp(2); });
-    makeCommand(help, QStringLiteral("HelpSearch"), tr("&Search"), [this] { showHelp(3); });
-    help->addSeparator();
-    makeCommand(help, QStringLiteral("HelpAbout"), tr("&About"), [this] { HelpAbout_Click(); });
+void MainForm::fillMenu(QMenu* menu, const QString& path)
+{
+    for (const CommandTable::Item& item : m_table.itemsOf(path)) {
+        if (item.separatorBefore)
+            menu->addSeparator();
+        if (item.subMenu) {
+            QMenu* sub = menu->addMenu(item.subMenu->caption);
+            sub->setObjectName(item.subMenu->path.section(QLatin1Char('/'), -1));
+            m_menus.insert(item.subMenu->path, sub);
+            fillMenu(sub, item.subMenu->path);
+        } else {
+            menu->addAction(m_actions.value(m_table.key(*item.command)));
+        }
+    }
 }
 
 void MainForm::buildToolBar()
 {
     QToolBar* tb = addToolBar(tr("Main"));
-    tb->setObjectName(QStringLiteral("MainTB"));
+    tb->setObjectName(kToolbar);
     tb->setMovable(false);
     tb->setIconSize(QSize(24, 24));
-    auto button = [&](const QString& key, const QString& tip, std::function<void()> handler = {}) {
-        QAction* a = makeCommand(tb, key, tip, std::move(handler), tip);
-        a->setIcon(QIcon(QStringLiteral(":/icons/%1.png").arg(key)));
-        tb->addAction(a);
-        return a;
-    };
-    button(QStringLiteral("GblTeam"), tr("Team Setup"));
-    button(QStringLiteral("TeamRoster"), tr("Team Roster"));
-    button(QStringLiteral("TeamOpponent"), tr("Opponents"));
-    button(QStringLiteral("TeamSchedule"), tr("Team Schedule"));
-    button(QStringLiteral("TeamTournament"), tr("Tournament Bracket"));
-    button(QStringLiteral("TeamStandings"), tr("Team Standings (Web-Site)"), [this] { mDataStandings_Click(); });
-    tb->addSeparator();
-    button(QStringLiteral("GameLineUp"), tr("View/Modify Line-up for Selected Game"));
-    button(QStringLiteral("GameNotes"), tr("Notes for Selected Game"));
-    button(QStringLiteral("GameStats"), tr("Enter Game Statistics"));
-    tb->addSeparator();
-    button(QStringLiteral("GblConfiguration"), tr("Applications Options"), [this] { ToolsCfg_Click(); });
-
-    m_printMenu = new QMenu(this);
-    m_printMenu->setObjectName(QStringLiteral("PrintMenu"));
-    makeCommand(m_printMenu, QStringLiteral("TeamPrintStat"), tr("Team Statistics"));
-    makeCommand(m_printMenu, QStringLiteral("TeamPrintRoster"), tr("Roster"));
-    makeCommand(m_printMenu, QStringLiteral("TeamPrintSchedule"), tr("Schedule"));
-    makeCommand(m_printMenu, QStringLiteral("GamePrintStatSheet"), tr("Blank Stat Sheet"));
-    makeCommand(m_printMenu, QStringLiteral("PlayerPrintStats"), tr("Player Statistics"));
-    makeCommand(m_printMenu, QStringLiteral("PlayerPrintNotes"), tr("Player Notes"));
-    auto* print = new QToolButton(tb);
-    print->setObjectName(QStringLiteral("Print"));
-    print->setIcon(QIcon(QStringLiteral(":/icons/Print.png")));
-    print->setToolTip(tr("Print"));
-    print->setMenu(m_printMenu);
-    print->setPopupMode(QToolButton::InstantPopup);
-    tb->addWidget(print);
-
-    button(QStringLiteral("GblMessages"), tr("Send Email to entire team"));
-
+    for (const CommandTable::Item& item : m_table.itemsOf(kToolbar)) {
+        if (item.separatorBefore)
+            tb->addSeparator();
+        const CommandDef& c = *item.command;
+        if (c.dropDown.isEmpty()) {
+            tb->addAction(m_actions.value(c.name));
+            continue;
+        }
+        // A button whose menu drops down at once, rather than an action of its own.
+        auto* button = new QToolButton(tb);
+        button->setObjectName(c.name);
+        button->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(c.name)));
+        button->setToolTip(c.caption);
+        button->setMenu(m_menus.value(c.dropDown));
+        button->setPopupMode(QToolButton::InstantPopup);
+        tb->addWidget(button);
+    }
     auto* spacer = new QWidget(tb);
     spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     tb->addWidget(spacer);
@@ -329,6 +161,35 @@ void MainForm::buildToolBar()
     MainGif->setFixedHeight(40);
     MainGif->setAlignment(Qt::AlignCenter);
     tb->addWidget(MainGif);
+}
+
+QAction* MainForm::command(const QString& key) const
+{
+    m_table.command(key);  // throws for a key no command has
+    return m_actions.value(key);
+}
+
+bool MainForm::commandWanted(const QString& key) const
+{
+    return m_table.wanted(key, contextOf(selection(), m_resultMailable));
+}
+
+void MainForm::applyCommandState()
+{
+    const CommandContext context = contextOf(selection(), m_resultMailable);
+    for (const CommandDef& c : m_table.commands()) {
+        const QString key = m_table.key(c);
+        if (QAction* a = m_actions.value(key))
+            a->setEnabled(m_table.enabled(key, context));
+    }
+}
+
+bool MainForm::resultMailable() const
+{
+    const Selection& s = selection();
+    if (!s.singleGame() || !CheckGameStatus(s.CurrentTeamNo(), s.CurrentGameNo()))
+        return false;
+    return !teamEmailSendTo(s.CurrentTeamNo()).isEmpty();
 }
 
 void MainForm::buildCentral()
@@ -341,8 +202,12 @@ void MainForm::buildCentral()
     TeamTree->setModel(m_tree);
     TeamTree->setHeaderHidden(true);
     // Long detail lines scroll sideways instead of being cut short.
-    TeamTree->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // The column is fitted when the tree changes (fitTreeColumn), not after every item change,
+    // which would measure every visible row again each time.
+    TeamTree->header()->setSectionResizeMode(QHeaderView::Interactive);
     TeamTree->header()->setStretchLastSection(false);
+    connect(TeamTree, &QTreeView::expanded, this, &MainForm::fitTreeColumn);
+    connect(TeamTree, &QTreeView::collapsed, this, &MainForm::fitTreeColumn);
     TeamTree->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
     TeamTree->setContextMenuPolicy(Qt::CustomContextMenu);
     TeamTree->setMinimumWidth(twipsToPixels(kMinTreeTwips, dpi) + 1);
@@ -355,7 +220,8 @@ void MainForm::buildCentral()
     connect(TeamTree, &QWidget::customContextMenuRequested, this, &MainForm::TeamTree_MouseDown);
     connect(m_tree, &QStandardItemModel::itemChanged, this, &MainForm::TeamTree_AfterLabelEdit);
 
-    auto setupGrid = [&](QTableView* grid, GridModel* model, const QList<int>& twips) {
+    auto setupGrid = [&](QTableView* grid, QAbstractItemModel* model, const QStringList& headers,
+                         const QList<int>& twips) {
         grid->setModel(model);
         grid->setSelectionBehavior(QAbstractItemView::SelectRows);
         grid->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -367,7 +233,7 @@ void MainForm::buildCentral()
         // The drawn widths are the least a column gets; a heading never ends up clipped.
         const QFontMetrics headerFont(grid->horizontalHeader()->font());
         for (int c = 0; c < twips.size(); ++c) {
-            const QString heading = model->headers().value(c);
+            const QString heading = headers.value(c);
             const int needed = heading.isEmpty() ? 0 : headerFont.horizontalAdvance(heading) + 14;
             grid->setColumnWidth(c, qMax(twipsToPixels(twips.at(c), dpi), needed));
         }
@@ -377,7 +243,7 @@ void MainForm::buildCentral()
 
     MainGrid = new QTableView;
     MainGrid->setObjectName(QStringLiteral("MainGrid"));
-    setupGrid(MainGrid, m_mainGrid, kMainGridTwips);
+    setupGrid(MainGrid, m_mainGrid, m_mainGrid->headers(), kMainGridTwips);
     MainGrid->setMinimumWidth(twipsToPixels(kMinGridWidthTwips, dpi) + 1);
     MainGrid->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(MainGrid, &QTableView::clicked, this, [this](const QModelIndex& i) { MainGrid_Click(i.row()); });
@@ -392,7 +258,7 @@ void MainForm::buildCentral()
 
     PlayerDataGrid = new QTableView;
     PlayerDataGrid->setObjectName(QStringLiteral("PlayerDataGrid"));
-    setupGrid(PlayerDataGrid, m_playerGrid, kPlayerGridTwips);
+    setupGrid(PlayerDataGrid, m_playerGrid, m_playerGrid->headers(), kPlayerGridTwips);
 
     lblPlayer = new QLabel(tr("Player games"));
     lblPlayer->setObjectName(QStringLiteral("lblPlayer"));
@@ -523,9 +389,19 @@ void MainForm::SetTeamTabs()
             bool& flag;
             ~Reset() { flag = false; }
         } reset{m_filling};
-        pw::SetTeamTabs(*m_tree);
+        const QList<TeamEntry> teams = visibleTeams();
+        QList<qint16> teamNos;
+        for (const TeamEntry& t : teams)
+            teamNos << t.teamNo;
+        m_tree->SetTeamTabs(teams, readSeasonGames(teamNos));
         TeamTree->expandToDepth(0);
+        fitTreeColumn();
     });
+}
+
+void MainForm::fitTreeColumn()
+{
+    TeamTree->resizeColumnToContents(0);
 }
 
 bool MainForm::selectNode(const QString& key)
@@ -548,67 +424,51 @@ bool MainForm::selectTeam(qint16 teamNo)
     m_filling = true;
     TeamTree->setCurrentIndex(index);
     m_filling = false;
-    state().CurrentTeamNo = teamNo;
-    state().CurrentTournamentNo = 0;
-    LoadTeam(teamNo);  // its team view recomputes the record too
+    LoadTeam(teamNo);
     return true;
+}
+
+void MainForm::loadTeamView(qint16 teamNo)
+{
+    PW_TRACE(QStringLiteral("LoadTeam"), traceArg(QStringLiteral("lcTeamNo"), teamNo));
+    // Remembering the team is a convenience: a settings store that cannot be written must not
+    // keep the team from loading.
+    SetRegValue(kSettingsKey, QStringLiteral("TeamTabNo"), RegString, QString::number(teamNo));
+    const TeamSettings team = readTeamSettings(teamNo);
+    selection().setTeam(teamNo, team);
+
+    const QList<RosterRow> roster = readRoster(teamNo, team);
+    m_mainGrid->setRows(roster);
+    // Long names widen the player column rather than being cut off.
+    const int drawn = twipsToPixels(kMainGridTwips.first(), logicalDpiX());
+    MainGrid->resizeColumnToContents(0);
+    MainGrid->setColumnWidth(0, qMax(drawn, MainGrid->columnWidth(0) + 8));
+    UpdateStatusBar(5, tr("Player Count: %1").arg(roster.size()));
+    SetFormSize(static_cast<int>(roster.size()));
+    m_playerGrid->clearRows();
+    lblPlayer->setText(tr("Player games"));
 }
 
 void MainForm::LoadTeam(qint16 teamNo)
 {
     guarded(QStringLiteral("LoadTeam"), traceArg(QStringLiteral("lcTeamNo"), teamNo), [&] {
-        // Remembering the team is a convenience: a settings store that cannot be written must not
-        // keep the team from loading.
-        SetRegValue(kSettingsKey, QStringLiteral("TeamTabNo"), RegString, QString::number(teamNo));
-        AppState& s = state();
-        s.Team = readTeamSettings(teamNo);
-        s.CurrentTeamNo = teamNo;
-
-        want(QStringLiteral("TeamTournament"), s.Team.TournamentPlay);
-        for (const QString& name : kTournamentCommands)
-            want(name, s.Team.TournamentPlay);
-        want(QStringLiteral("TeamStandings"), !s.Team.WebSite.isEmpty());
-        want(QStringLiteral("mDataStandings"), !s.Team.WebSite.isEmpty());
-        want(QStringLiteral("ViewFees"), s.Team.ManageFees);
-
-        const QList<RosterRow> roster = readRoster(teamNo, s.Team);
-        QList<GridModel::Row> rows;
-        for (const RosterRow& r : roster) {
-            GridModel::Row row;
-            row.rowData = r.playerNo;
-            row.cells << r.text;
-            if (r.tooOld) {
-                row.background = QColor(0xd3, 0x2f, 0x2f);
-                row.foreground = Qt::white;
-            } else if (r.fee) {
-                row.background = feeColour(*r.fee);
-            }
-            rows << row;
-        }
-        m_mainGrid->setRows(rows);
-        // Long names widen the player column rather than being cut off.
-        const int drawn = twipsToPixels(kMainGridTwips.first(), logicalDpiX());
-        MainGrid->resizeColumnToContents(0);
-        MainGrid->setColumnWidth(0, qMax(drawn, MainGrid->columnWidth(0) + 8));
-        UpdateStatusBar(5, tr("Player Count: %1").arg(rows.size()));
-        SetFormSize(static_cast<int>(rows.size()));
-        m_playerGrid->clearRows();
-        lblPlayer->setText(tr("Player games"));
-
-        s.CurrentGameNo = 0;
-        s.CurrentPlayerNo = 0;
-        DisablePlayerMenus();
+        loadTeamView(teamNo);
         SelectGame();
     });
 }
 
-QString MainForm::GetRecord(qint16 teamNo, qint16 gameNo)
+QString MainForm::GetRecord(qint16 gameNo)
 {
+    const Selection& s = selection();
     return guardedValue(QStringLiteral("GetRecord"),
-                        traceArg(QStringLiteral("lcTeamNo"), teamNo) + traceArg(QStringLiteral("lcGameNo"), gameNo),
+                        traceArg(QStringLiteral("lcTeamNo"), s.CurrentTeamNo()) +
+                            traceArg(QStringLiteral("lcGameNo"), gameNo),
                         QString(), [&] {
-                            const RecordSummary r = pw::GetRecord(teamNo, gameNo, m_tree);
+                            const TeamSettings& t = s.Team();
+                            const RecordSummary r = pw::GetRecord(s.CurrentTeamNo(), s.CurrentTournamentNo(),
+                                                                  {t.WinPoints, t.TiePoints, t.LossPoints}, gameNo);
                             if (r.computed) {
+                                m_tree->showResults(s.CurrentTeamNo(), s.CurrentTournamentNo(), r.games);
                                 UpdateStatusBar(3, r.recordText());
                                 UpdateStatusBar(4, r.pointTotalText());
                             }
@@ -619,43 +479,22 @@ QString MainForm::GetRecord(qint16 teamNo, qint16 gameNo)
 void MainForm::SelectGame()
 {
     guarded(QStringLiteral("SelectGame"), {}, [&] {
-        AppState& s = state();
-        const bool single = s.CurrentGameNo % 100 != 0;
+        Selection& s = selection();
         QModelIndex node = TeamTree->currentIndex();
         if (NodeKey::parse(m_tree->keyOf(node)).kind == NodeKey::Kind::Detail)
             node = node.parent();
         const QString nodeText = m_tree->data(node, Qt::DisplayRole).toString();
-        UpdateStatusBar(1, tr("Opponent: ") + (single ? nodeText : QString()));
-        UpdateStatusBar(2, tr("Score: ") + GetRecord(s.CurrentTeamNo, s.CurrentGameNo));
-        for (const QString& name : kGameCommands)
-            want(name, single);
-        updateResultCommands();
-        s.CurrentOpponentNo = gameOpponentNo(s.CurrentTeamNo, s.CurrentGameNo);
-        if (s.CurrentPlayerNo > 0)
-            EnablePlayerMenus();
+        UpdateStatusBar(1, tr("Opponent: ") + (s.singleGame() ? nodeText : QString()));
+        UpdateStatusBar(2, tr("Score: ") + GetRecord(s.CurrentGameNo()));
+        s.setOpponent(s.CurrentGameNo() > 0 ? gameOpponentNo(s.CurrentTeamNo(), s.CurrentGameNo()) : 0);
+        m_resultMailable = resultMailable();
+        applyCommandState();
     });
-}
-
-void MainForm::EnablePlayerMenus()
-{
-    for (const QString& name : kPlayerPrintCommands)
-        want(name, true);
-    const bool single = state().CurrentGameNo % 100 != 0;
-    want(QStringLiteral("DataUpdatePlayer"), single);
-    want(QStringLiteral("GridMnu.GrdUpdatePlayer"), single);
-}
-
-void MainForm::DisablePlayerMenus()
-{
-    for (const QString& name : kPlayerPrintCommands)
-        want(name, false);
-    want(QStringLiteral("DataUpdatePlayer"), false);
-    want(QStringLiteral("GridMnu.GrdUpdatePlayer"), false);
 }
 
 void MainForm::ClearTeamNode()
 {
-    m_tree->removeChildren(NodeKey::team(state().CurrentTeamNo));
+    m_tree->removeChildren(NodeKey::team(selection().CurrentTeamNo()));
 }
 
 void MainForm::SetFormSize(int numOfRows)
@@ -679,60 +518,42 @@ void MainForm::TeamTree_NodeClick(const QModelIndex& index)
 {
     const QString key = m_tree->keyOf(index);
     guarded(QStringLiteral("TeamTree_NodeClick"), traceArg(QStringLiteral("Node"), key), [&] {
-        AppState& s = state();
+        Selection& s = selection();
         const NodeKey k = NodeKey::parse(key);
+        // A node of another team loads that team first; the record is then computed once, for
+        // what the node shows.
+        const qint16 team = k.kind == NodeKey::Kind::Team ? static_cast<qint16>(index.data(TeamTreeModel::TagRole).toInt())
+                                                           : k.teamNo;
+        const bool newTeam = k.kind != NodeKey::Kind::Detail && k.kind != NodeKey::Kind::Unknown &&
+                             team != s.CurrentTeamNo();
+        if (newTeam)
+            loadTeamView(team);
         switch (k.kind) {
-        case NodeKey::Kind::Team: {
-            const qint16 tag = static_cast<qint16>(index.data(TeamTreeModel::TagRole).toInt());
-            if (tag != s.CurrentTeamNo) {
-                s.CurrentTeamNo = tag;
-                s.CurrentTournamentNo = 0;
-                LoadTeam(tag);
-            } else {
-                s.CurrentTournamentNo = 0;
-                s.CurrentGameNo = 0;
-                SelectGame();
-            }
-            want(QStringLiteral("TeamTournament"), false);
+        case NodeKey::Kind::Team:
+            s.setTournament(0);
+            s.setGame(0);
+            SelectGame();
             break;
-        }
         case NodeKey::Kind::Game:
-            if (k.teamNo != s.CurrentTeamNo) {
-                s.CurrentTeamNo = k.teamNo;
-                LoadTeam(k.teamNo);
-            }
-            if (k.gameNo != s.CurrentGameNo || s.CurrentTournamentNo != 0) {
-                s.CurrentTournamentNo = 0;
-                s.CurrentGameNo = k.gameNo;
+            if (newTeam || k.gameNo != s.CurrentGameNo() || s.CurrentTournamentNo() != 0) {
+                s.setTournament(0);
+                s.setGame(k.gameNo);
                 SelectGame();
             }
-            want(QStringLiteral("TeamTournament"), false);
             break;
         case NodeKey::Kind::Tournament:
-            if (k.teamNo != s.CurrentTeamNo) {
-                s.CurrentTeamNo = k.teamNo;
-                LoadTeam(k.teamNo);
-            }
-            s.CurrentTournamentNo = k.tournamentNo;
-            s.NoTiers = tournamentRounds(k.teamNo, k.tournamentNo);
-            s.CurrentGameNo = static_cast<qint16>(k.tournamentNo * 1000);
+            s.setTournament(k.tournamentNo, tournamentRounds(k.teamNo, k.tournamentNo));
+            s.setGame(static_cast<qint16>(k.tournamentNo * 1000));
             SelectGame();
-            want(QStringLiteral("TeamTournament"), s.Team.TournamentPlay);
             break;
         case NodeKey::Kind::TournamentGame: {
-            if (k.teamNo != s.CurrentTeamNo) {
-                s.CurrentTeamNo = k.teamNo;
-                LoadTeam(k.teamNo);
-            }
             const NodeKey parent = NodeKey::parse(m_tree->keyOf(index.parent()));
             const qint16 tournament = parent.kind == NodeKey::Kind::Tournament ? parent.tournamentNo : k.tournamentNo;
-            if (k.gameNo != s.CurrentGameNo || tournament != s.CurrentTournamentNo) {
-                s.CurrentTournamentNo = tournament;
-                s.NoTiers = tournamentRounds(k.teamNo, tournament);
-                s.CurrentGameNo = k.gameNo;
+            if (newTeam || k.gameNo != s.CurrentGameNo() || tournament != s.CurrentTournamentNo()) {
+                s.setTournament(tournament, tournamentRounds(k.teamNo, tournament));
+                s.setGame(k.gameNo);
                 SelectGame();
             }
-            want(QStringLiteral("TeamTournament"), s.Team.TournamentPlay);
             break;
         }
         case NodeKey::Kind::Detail:
@@ -770,23 +591,12 @@ void MainForm::TeamTree_AfterLabelEdit(QStandardItem* item)
 QMenu* MainForm::popupFor(const QString& nodeKey) const
 {
     switch (NodeKey::parse(nodeKey).kind) {
-    case NodeKey::Kind::Team: return TreeTeamMnu;
-    case NodeKey::Kind::Tournament: return TreeTournyMnu;
+    case NodeKey::Kind::Team: return menu(QStringLiteral("TreeTeamMnu"));
+    case NodeKey::Kind::Tournament: return menu(QStringLiteral("TreeTournyMnu"));
     case NodeKey::Kind::Game:
-    case NodeKey::Kind::TournamentGame: return TreeGameMnu;
+    case NodeKey::Kind::TournamentGame: return menu(QStringLiteral("TreeGameMnu"));
     default: return nullptr;
     }
-}
-
-void MainForm::updateResultCommands()
-{
-    // Results can be mailed for a single game that has a result, to a team with an address.
-    const AppState& s = state();
-    bool mailable = s.CurrentGameNo % 100 != 0 && CheckGameStatus(s.CurrentTeamNo, s.CurrentGameNo);
-    if (mailable)
-        mailable = !teamEmailSendTo(s.CurrentTeamNo).isEmpty();
-    want(QStringLiteral("TreeGameMnu.GameSendResults"), mailable);
-    want(QStringLiteral("mGameSendResults"), mailable);
 }
 
 void MainForm::prepareTreePopup(const QString& key)
@@ -794,7 +604,9 @@ void MainForm::prepareTreePopup(const QString& key)
     const NodeKey k = NodeKey::parse(key);
     if (k.kind == NodeKey::Kind::Game || k.kind == NodeKey::Kind::TournamentGame) {
         command(QStringLiteral("TreeGameMnu.Bracket"))->setVisible(k.kind == NodeKey::Kind::TournamentGame);
-        updateResultCommands();  // statistics may have given the game its result since it was selected
+        // Statistics may have given the game its result since it was selected.
+        m_resultMailable = resultMailable();
+        applyCommandState();
     }
 }
 
@@ -805,22 +617,22 @@ void MainForm::TeamTree_MouseDown(const QPoint& pos)
         return;
     TeamTree->setCurrentIndex(index);
     const QString key = m_tree->keyOf(TeamTree->currentIndex());
-    QMenu* menu = popupFor(key);
-    if (!menu)
+    QMenu* popup = popupFor(key);
+    if (!popup)
         return;
     guarded(QStringLiteral("TeamTree_MouseDown"), traceArg(QStringLiteral("Node"), key), [&] { prepareTreePopup(key); });
-    menu->popup(TeamTree->viewport()->mapToGlobal(pos));
+    popup->popup(TeamTree->viewport()->mapToGlobal(pos));
 }
 
 void MainForm::MainGrid_Click(int row)
 {
     guarded(QStringLiteral("MainGrid_Click"), traceArg(QStringLiteral("Row"), row), [&] {
-        const QVariant player = m_mainGrid->rowData(row);
-        if (!player.isValid())
+        const RosterRow* player = m_mainGrid->row(row);
+        if (!player)
             return;
-        state().CurrentPlayerNo = static_cast<qint16>(player.toInt());
-        EnablePlayerMenus();
-        lblPlayer->setText(tr("Player games: %1").arg(m_mainGrid->cell(row, 0)));
+        selection().setPlayer(player->playerNo);
+        applyCommandState();
+        lblPlayer->setText(tr("Player games: %1").arg(player->text));
         if (MainGrid->currentIndex().row() != row)
             MainGrid->setCurrentIndex(m_mainGrid->index(row, 0));
     });
@@ -830,9 +642,9 @@ void MainForm::MainGrid_DblClick(int row)
 {
     MainGrid_Click(row);
     guarded(QStringLiteral("MainGrid_DblClick"), traceArg(QStringLiteral("Row"), row), [&] {
-        if (state().CurrentGameNo % 100 != 0) {
+        if (selection().singleGame()) {
             // Statistics entry opens here once it exists; its command stays disabled until then.
-            if (QAction* stats = command(QStringLiteral("DataUpdatePlayer")); stats && stats->isEnabled())
+            if (QAction* stats = command(QStringLiteral("DataUpdatePlayer")); stats->isEnabled())
                 stats->trigger();
             return;
         }
@@ -847,13 +659,13 @@ void MainForm::MainGrid_MouseDown(const QPoint& pos)
     if (!index.isValid())
         return;
     MainGrid_Click(index.row());
-    GridMnu->popup(MainGrid->viewport()->mapToGlobal(pos));
+    gridMenu()->popup(MainGrid->viewport()->mapToGlobal(pos));
 }
 
 void MainForm::mDataStandings_Click()
 {
     guarded(QStringLiteral("mDataStandings_Click"), {}, [&] {
-        if (OpenInBrowser(teamWebSite(state().CurrentTeamNo)) == QLatin1String("URLFailed"))
+        if (OpenInBrowser(teamWebSite(selection().CurrentTeamNo())) == QLatin1String("URLFailed"))
             prompter().message(tr("Invalid URL"), tr("Unable to open Standings page."), Prompter::Icon::Exclamation);
     });
 }
@@ -863,7 +675,7 @@ void MainForm::ToolsCfg_Click()
     guarded(QStringLiteral("ToolsCfg_Click"), {}, [&] {
         cfgDialog dialog(this);
         connect(&dialog, &cfgDialog::settingsSaved, this, [this](const QString& logo) {
-            const qint16 team = state().CurrentTeamNo;
+            const qint16 team = selection().CurrentTeamNo();
             SetTeamTabs();
             selectTeam(team);
             setLogo(logo);
@@ -872,7 +684,28 @@ void MainForm::ToolsCfg_Click()
     });
 }
 
+void MainForm::dataSaved(const QString& table, qint16 teamNo)
+{
+    if (!kShownTables.contains(table, Qt::CaseInsensitive))
+        return;
+    guarded(QStringLiteral("dataSaved"), traceArg(QStringLiteral("Table"), table) + traceArg(QStringLiteral("lcTeamNo"), teamNo), [&] {
+        // Rebuild what shows the saved rows and select again what was selected, as far as it
+        // still exists.
+        const QString key = m_tree->keyOf(TeamTree->currentIndex());
+        const qint16 team = selection().CurrentTeamNo();
+        SetTeamTabs();
+        if (!key.isEmpty() && m_tree->indexOf(key).isValid()) {
+            selectNode(key);
+            if (teamNo == team)
+                LoadTeam(team);
+        } else if (!selectTeam(team)) {
+            m_mainGrid->clearRows();
+        }
+    });
+}
+
 void MainForm::HelpAbout_Click()
+
 {
     guarded(QStringLiteral("HelpAbout_Click"), {}, [&] {
         frmAbout about(this);

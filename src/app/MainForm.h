@@ -1,10 +1,11 @@
 #pragma once
 
+#include "app/Commands.h"
+
+#include <QHash>
 #include <QMainWindow>
 #include <QModelIndex>
 #include <QPointer>
-
-#include <functional>
 
 class QAction;
 class QLabel;
@@ -17,13 +18,15 @@ class QTreeView;
 
 namespace pw {
 
-class GridModel;
 class HelpWindow;
+class PlayerGamesModel;
+class RosterModel;
 class TeamTreeModel;
 
 // The program's main window: the tree of teams, games and tournaments, the roster grid with the
-// selected player's games below it, the toolbar, menus and status bar. It keeps the current
-// selection and routes every command to the window that owns it.
+// selected player's games below it, the toolbar, menus and status bar. Clicks in the tree and grid
+// change the program's selection; menus, toolbar and pop-ups are built from the command table,
+// and the selection decides which commands are enabled.
 class MainForm : public QMainWindow {
     Q_OBJECT
 public:
@@ -36,10 +39,12 @@ public:
     QString statusText(int panelNo) const;
     void SetTeamTabs();
     void LoadTeam(qint16 teamNo);
-    QString GetRecord(qint16 teamNo, qint16 gameNo);
+    // Recomputes the record of the current team (or tournament), shows it in the status bar and
+    // the tree, and returns the score of gameNo.
+    QString GetRecord(qint16 gameNo);
     void SelectGame();
-    void EnablePlayerMenus();
-    void DisablePlayerMenus();
+    // Sets every command's enabled state from the selection.
+    void applyCommandState();
     void ClearTeamNode();
     void SetFormSize(int numOfRows);
     // Selects the team's node and loads the team, record included; false when the tree has no
@@ -62,15 +67,20 @@ public:
     void showHelp(int page);  // 1 contents, 2 index, 3 search
 
     TeamTreeModel* treeModel() const { return m_tree; }
-    GridModel* mainGridModel() const { return m_mainGrid; }
-    GridModel* playerGridModel() const { return m_playerGrid; }
+    RosterModel* mainGridModel() const { return m_mainGrid; }
+    PlayerGamesModel* playerGridModel() const { return m_playerGrid; }
     QTreeView* treeView() const { return TeamTree; }
-    // A command by its control name (toolbar key, menu or pop-up item).
-    QAction* command(const QString& name) const;
+    QTableView* mainGrid() const { return MainGrid; }
+    const CommandTable& commands() const { return m_table; }
+    // A command's action by its key (see CommandTable::key); throws for an unknown key.
+    QAction* command(const QString& key) const;
+    // Whether the selection meets the command's needs, built or not.
+    bool commandWanted(const QString& key) const;
     // The pop-up menu that a right click on this node or the grid would show; null for none.
     QMenu* popupFor(const QString& nodeKey) const;
-    QMenu* gridMenu() const { return GridMnu; }
-    QMenu* printMenu() const { return m_printMenu; }
+    QMenu* menu(const QString& path) const { return m_menus.value(path); }
+    QMenu* gridMenu() const { return menu(QStringLiteral("GridMnu")); }
+    QMenu* printMenu() const { return menu(QStringLiteral("PrintMenu")); }
     QLabel* logoLabel() const { return MainGif; }
     QSplitter* verticalSeparator() const { return m_vSplit; }
     QSplitter* horizontalSeparator() const { return m_hSplit; }
@@ -80,24 +90,23 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void buildMenus();
+    void buildCommands();
+    void fillMenu(QMenu* menu, const QString& path);
     void buildToolBar();
-    void buildPopups();
     void buildCentral();
     void buildStatusBar();
-    // An action named after its control; a handler makes it a built command, none leaves it
-    // disabled until the window it opens exists.
-    QAction* makeCommand(QObject* owner, const QString& name, const QString& caption,
-                         std::function<void()> handler = {}, const QString& tip = {});
-    // Whether the current selection allows the command; it is enabled only when it is also built.
-    void want(const QString& name, bool wanted);
-    void want(QAction* action, bool wanted);
     void prepareTreePopup(const QString& key);
-    void updateResultCommands();
+    // Makes the team current and fills the window for it, without the team view's record.
+    void loadTeamView(qint16 teamNo);
+    // Whether the current game's result may be mailed (a result, and an address to mail it to).
+    bool resultMailable() const;
+    void fitTreeColumn();
+    // Another window saved rows that the tree or grid show.
+    void dataSaved(const QString& table, qint16 teamNo);
 
     TeamTreeModel* m_tree = nullptr;
-    GridModel* m_mainGrid = nullptr;
-    GridModel* m_playerGrid = nullptr;
+    RosterModel* m_mainGrid = nullptr;
+    PlayerGamesModel* m_playerGrid = nullptr;
     QTreeView* TeamTree = nullptr;
     QTableView* MainGrid = nullptr;
     QTableView* PlayerDataGrid = nullptr;
@@ -107,12 +116,10 @@ private:
     QSplitter* m_hSplit = nullptr;
     QList<QLabel*> m_panels;
     QList<QLabel*> Totlbl;
-    QMenu* GridMnu = nullptr;
-    QMenu* TreeTeamMnu = nullptr;
-    QMenu* TreeTournyMnu = nullptr;
-    QMenu* TreeGameMnu = nullptr;
-    QMenu* m_printMenu = nullptr;
-    QHash<QString, QAction*> m_commands;
+    CommandTable m_table;
+    QHash<QString, QAction*> m_actions;  // by command key
+    QHash<QString, QMenu*> m_menus;      // by menu path
+    bool m_resultMailable = false;
     QPointer<HelpWindow> m_help;
     bool m_filling = false;
     int m_sizedRows = 0;  // set while the tree is rebuilt, so selection changes do nothing

@@ -1,9 +1,9 @@
 #include "app/Startup.h"
 
-#include "app/AppState.h"
+#include "common/AppState.h"
 #include "app/FirstRun.h"
-#include "app/Prompter.h"
-#include "app/Trace.h"
+#include "common/Prompter.h"
+#include "common/Trace.h"
 #include "data/Database.h"
 #include "data/DatabaseFile.h"
 #include "data/Schema.h"
@@ -47,6 +47,15 @@ void openAndCheck(const DbLocation& location)
         if (location.engine == Engine::PostgreSQL && missingTables(db).size() == schemaTables().size())
             buildDatabase(db);
         checkPitchwiseDatabase(db, location.display());
+        // An older database gets what this version adds; one that cannot take it (read-only,
+        // rows that break an identity) is used as it is.
+        if (!location.readOnly) {
+            try {
+                upgradeSchema(db);
+            } catch (const PwError& e) {
+                LogMessage(QStringLiteral("The database could not be brought up to date: ") + e.description());
+            }
+        }
     } catch (...) {
         Db::closeShared();
         throw;

@@ -1,9 +1,9 @@
 #include "app/TeamTree.h"
 
-#include "app/Trace.h"
-#include "data/Database.h"
-#include "data/Fields.h"
-#include "schedule/ScheduleTree.h"
+#include "common/Trace.h"
+#include "games/Record.h"
+#include "schedule/SeasonGames.h"
+#include "teams/TeamData.h"
 
 #include <QHash>
 
@@ -95,11 +95,6 @@ QString NodeKey::detail(const QString& word, qint16 gameNo, qint16 teamNo)
     return QStringLiteral("%1%2T%3").arg(word).arg(gameNo).arg(teamNo);
 }
 
-QString teamEntryText(const QString& name, const QString& ageDivision, const QString& sex, const QString& season)
-{
-    return name + QStringLiteral(" (") + ageDivision + sex + QLatin1Char('-') + season + QLatin1Char(')');
-}
-
 TeamTreeModel::TeamTreeModel(QObject* parent)
     : QStandardItemModel(parent)
 {
@@ -125,6 +120,15 @@ QStandardItem* TeamTreeModel::addNode(QStandardItem* parentItem, const QString& 
 {
     if (!parentItem)
         parentItem = invisibleRootItem();
+    QStandardItem* item = makeItem(key, text, imageKey, tag);
+    parentItem->appendRow(item);
+    m_index.insert(key, QPersistentModelIndex(item->index()));
+    return item;
+}
+
+QStandardItem* TeamTreeModel::makeItem(const QString& key, const QString& text, const QString& imageKey,
+                                       const QVariant& tag)
+{
     auto* item = new QStandardItem(text);
     item->setData(key, KeyRole);
     item->setData(tag, TagRole);
@@ -132,8 +136,6 @@ QStandardItem* TeamTreeModel::addNode(QStandardItem* parentItem, const QString& 
     item->setData(text, SavedTextRole);
     item->setIcon(icon(imageKey));
     item->setEditable(NodeKey::parse(key).kind == NodeKey::Kind::Tournament);
-    parentItem->appendRow(item);
-    m_index.insert(key, QPersistentModelIndex(item->index()));
     return item;
 }
 
@@ -167,8 +169,10 @@ bool TeamTreeModel::setNodeImage(const QString& key, const QString& imageKey)
     QStandardItem* item = node(key);
     if (!item)
         return false;
-    item->setData(imageKey, ImageRole);
-    item->setIcon(icon(imageKey));
+    if (item->data(ImageRole).toString() != imageKey) {
+        item->setData(imageKey, ImageRole);
+        item->setIcon(icon(imageKey));
+    }
     return true;
 }
 
@@ -177,8 +181,10 @@ bool TeamTreeModel::setNodeText(const QString& key, const QString& text)
     QStandardItem* item = node(key);
     if (!item)
         return false;
-    item->setData(text, SavedTextRole);
-    item->setText(text);
+    if (item->text() != text) {
+        item->setData(text, SavedTextRole);
+        item->setText(text);
+    }
     return true;
 }
 
@@ -213,35 +219,77 @@ QIcon TeamTreeModel::icon(const QString& imageKey)
     QIcon result;
     if (imageKey == QLatin1String("team")) {
         // Image 1, and image 2 while selected.
-        result.addFile(QStringLiteral(":/icons/team.png"), {}, QIcon::Normal);
-        result.addFile(QStringLiteral(":/icons/team-selected.png"), {}, QIcon::Selected);
+        result.addFile(QStringLiteral(":/icons/team.svg"), {}, QIcon::Normal);
+        result.addFile(QStringLiteral(":/icons/team-selected.svg"), {}, QIcon::Selected);
     } else if (!imageKey.isEmpty()) {
-        result = QIcon(QStringLiteral(":/icons/%1.png").arg(imageKey));
+        result = QIcon(QStringLiteral(":/icons/%1.svg").arg(imageKey));
     }
     cache.insert(imageKey, result);
     return result;
 }
 
-void SetTeamTabs(TeamTreeModel& tree)
+void TeamTreeModel::SetTeamTabs(const QList<TeamEntry>& teams, const QList<SeasonGame>& games)
 {
     PW_TRACE(QStringLiteral("SetTeamTabs"));
-    tree.clearTree();
-    // Teams without a start date come last on either engine.
-    QSqlQuery q = execSql(QStringLiteral("SELECT TeamNo, TeamName, AgeDivision, Sex, Season FROM Teams "
-                                         "WHERE Visible = ? ORDER BY CASE WHEN StartDate IS NULL THEN 1 ELSE 0 END, "
-                                         "StartDate ASC, TeamNo ASC"),
-                          {true});
-    QList<qint16> teams;
-    while (q.next()) {
-        const qint16 teamNo = NullToInt(q.value(0));
-        tree.addNode(tree.invisibleRootItem(), NodeKey::team(teamNo),
-                     teamEntryText(NullToText(q.value(1)), NullToText(q.value(2)), NullToText(q.value(3)),
-                                   NullToText(q.value(4))),
-                     QStringLiteral("team"), teamNo);
-        teams << teamNo;
+    clearTree();
+    // The nodes are built while detached and handed to the model in one go, so that views
+    // lay themselves out once rather than once per node.
+    QHash<qint16, QStandardItem*> teamNodes;
+    QList<QStandardItem*> top;
+    for (const TeamEntry& t : teams) {
+        QStandardItem* item = makeItem(NodeKey::team(t.teamNo), t.text, QStringLiteral("team"), t.teamNo);
+        teamNodes.insert(t.teamNo, item);
+        top << item;
     }
-    for (qint16 teamNo : teams)
-        AddSchedule(tree, teamNo);
+    for (const SeasonGame& g : games) {
+        if (QStandardItem* teamNode = teamNodes.value(g.teamNo))
+            appendGame(teamNode, g);
+    }
+    invisibleRootItem()->appendRows(top);
+    indexSubtree(invisibleRootItem());
+}
+
+void TeamTreeModel::indexSubtree(const QStandardItem* parent)
+{
+    for (int r = 0; r < parent->rowCount(); ++r) {
+        const QStandardItem* child = parent->child(r);
+        m_index.insert(child->data(KeyRole).toString(), QPersistentModelIndex(child->index()));
+        indexSubtree(child);
+    }
+}
+
+void TeamTreeModel::AddSchedule(qint16 teamNo, const QList<SeasonGame>& games)
+{
+    PW_TRACE(QStringLiteral("AddSchedule"), traceArg(QStringLiteral("lcTeamNo"), teamNo));
+    QStandardItem* teamNode = node(NodeKey::team(teamNo));
+    if (!teamNode)
+        return;
+    for (const SeasonGame& g : games) {
+        if (g.teamNo == teamNo)
+            appendGame(teamNode, g);
+    }
+    indexSubtree(teamNode);
+}
+
+void TeamTreeModel::appendGame(QStandardItem* teamNode, const SeasonGame& g)
+{
+    QStandardItem* gameNode =
+        makeItem(NodeKey::game(g.gameNo, g.teamNo), g.opponentName, resultImage(g.result), g.gameNo);
+    QList<QStandardItem*> details;
+    for (const auto& [word, text] : gameDetailLines(g))
+        details << makeItem(NodeKey::detail(word, g.gameNo, g.teamNo), text, {}, g.gameNo);
+    gameNode->appendRows(details);
+    teamNode->appendRow(gameNode);
+}
+
+void TeamTreeModel::showResults(qint16 teamNo, qint16 tournamentNo, const QList<GameResult>& results)
+{
+    for (const GameResult& r : results) {
+        const QString key =
+            tournamentNo > 0 ? NodeKey::tournamentGame(r.gameNo, teamNo) : NodeKey::game(r.gameNo, teamNo);
+        setNodeImage(key, resultImage(r.result));
+        setNodeText(NodeKey::detail(QStringLiteral("Score"), r.gameNo, teamNo), QStringLiteral("Score: ") + r.score);
+    }
 }
 
 }  // namespace pw

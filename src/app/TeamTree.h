@@ -8,6 +8,10 @@
 
 namespace pw {
 
+struct GameResult;
+struct SeasonGame;
+struct TeamEntry;
+
 // What a tree node stands for, read from its key: "Team" + team, "G" + game + "T" + team,
 // "E" + team + "T" + tournament, "R" + game + "T" + team, or a game detail word
 // ("Date", "rDate", "Field", "OppCoach", "OppCoachNo", "OppColor", "Score") + game + "T" + team.
@@ -27,9 +31,6 @@ struct NodeKey {
     static QString detail(const QString& word, qint16 gameNo, qint16 teamNo);
 };
 
-// A team in a list or the tree: "Comets (U10G-Fall 2026)".
-QString teamEntryText(const QString& name, const QString& ageDivision, const QString& sex, const QString& season);
-
 // The main window's tree of teams with their games and tournaments. Every node carries its key,
 // a tag (the team number on team nodes, the game number on game nodes) and an image key.
 class TeamTreeModel : public QStandardItemModel {
@@ -47,6 +48,15 @@ public:
                            const QString& imageKey, const QVariant& tag = {});
     // Empties the tree.
     void clearTree();
+    // Rebuilds the whole tree: a node per team in the order given, each with its season games
+    // (games of teams not listed are left out).
+    void SetTeamTabs(const QList<TeamEntry>& teams, const QList<SeasonGame>& games);
+    // Adds the team's season games under its node: one node per game, named after the opponent,
+    // with its detail lines below.
+    void AddSchedule(qint16 teamNo, const QList<SeasonGame>& games);
+    // Shows recomputed results: the game nodes' pictures and their "Score" lines. Nodes that
+    // already show the result are not touched, so a repeated click changes nothing.
+    void showResults(qint16 teamNo, qint16 tournamentNo, const QList<GameResult>& results);
     QStandardItem* node(const QString& key) const;
     QModelIndex indexOf(const QString& key) const;
     QString keyOf(const QModelIndex& index) const;
@@ -61,14 +71,14 @@ public:
     static QIcon icon(const QString& imageKey);
 
 private:
+    static QStandardItem* makeItem(const QString& key, const QString& text, const QString& imageKey,
+                                   const QVariant& tag);
+    void appendGame(QStandardItem* teamNode, const SeasonGame& game);
+    void indexSubtree(const QStandardItem* parent);
     void collectKeys(const QStandardItem* parent, QStringList* out) const;
 
     // Key -> node, so that look-ups do not walk the whole tree; entries of removed nodes go invalid.
     mutable QHash<QString, QPersistentModelIndex> m_index;
 };
-
-// Rebuilds the tree: one node per visible team in order of their start dates, with each team's
-// season games under it.
-void SetTeamTabs(TeamTreeModel& tree);
 
 }  // namespace pw

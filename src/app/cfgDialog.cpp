@@ -2,12 +2,12 @@
 
 #include "ui_cfgDialog.h"
 
-#include "app/AppState.h"
+#include "common/AppState.h"
 #include "app/LogoPicture.h"
-#include "app/Prompter.h"
+#include "common/Prompter.h"
 #include "app/Startup.h"
-#include "app/Trace.h"
-#include "data/Settings.h"
+#include "common/Trace.h"
+#include "data/Options.h"
 
 #include <QButtonGroup>
 #include <QDir>
@@ -15,15 +15,6 @@
 
 namespace pw {
 
-namespace {
-
-bool readsTrue(const QString& value)
-{
-    const QString v = value.trimmed();
-    return !v.isEmpty() && v != QLatin1String("0") && v.compare(QLatin1String("false"), Qt::CaseInsensitive) != 0;
-}
-
-}  // namespace
 
 cfgDialog::cfgDialog(QWidget* parent)
     : QDialog(parent)
@@ -47,18 +38,17 @@ cfgDialog::~cfgDialog() = default;
 void cfgDialog::Form_Load()
 {
     guarded(QStringLiteral("Form_Load"), {}, [&] {
-        ui->TxtDataFile->setText(ReadSettingText(QStringLiteral("mdbFile")));
-        state().NameOpt = static_cast<qint16>(ReadSetting(QStringLiteral("NameOpt")).toInt());
-        const int index = qBound(0, static_cast<int>(state().NameOpt), 2);
-        m_names->button(index)->setChecked(true);
-        NameOpt_Click(index);
-        ui->txtServer->setText(ReadSettingText(QStringLiteral("EmailServer")));
-        ui->txtUser->setText(ReadSettingText(QStringLiteral("EmailUser")));
-        ui->txtEmailPassword->setText(ReadSettingText(QStringLiteral("EmailPassword")));
-        ui->txtRePassword->setText(ui->txtEmailPassword->text());
-        ui->chkDebug->setChecked(readsTrue(ReadSetting(QStringLiteral("EmailDebug"))));
-        const QString logo = ReadSettingText(QStringLiteral("TeamLogo"));
-        m_logo = logo == QLatin1String("0") ? QString() : logo;
+        const Options o = Options::read();
+        ui->TxtDataFile->setText(o.mdbFile);
+        state().NameOpt = o.NameOpt;
+        m_names->button(o.NameOpt)->setChecked(true);
+        NameOpt_Click(o.NameOpt);
+        ui->txtServer->setText(o.EmailServer);
+        ui->txtUser->setText(o.EmailUser);
+        ui->txtEmailPassword->setText(o.EmailPassword);
+        ui->txtRePassword->setText(o.EmailPassword);
+        ui->chkDebug->setChecked(o.EmailDebug);
+        m_logo = o.TeamLogo;
         showLogo(ui->ConfigGif, m_logo, QSize(92, 92));
     });
 }
@@ -96,26 +86,27 @@ void cfgDialog::BrowseDataBtn_Click()
 void cfgDialog::OKButton_Click()
 {
     guarded(QStringLiteral("OKButton_Click"), {}, [&] {
-        if (ui->txtEmailPassword->text() != ui->txtRePassword->text()) {
-            prompter().message(tr("Wrong Password"), tr("The passwords to not match. Please re-enter them"),
-                               Prompter::Icon::Critical);
+        Options o;
+        o.mdbFile = ui->TxtDataFile->text();
+        o.NameOpt = static_cast<qint16>(m_nameIndex);
+        o.EmailServer = ui->txtServer->text();
+        o.EmailUser = ui->txtUser->text();
+        o.EmailPassword = ui->txtEmailPassword->text();
+        o.EmailDebug = ui->chkDebug->isChecked();
+        o.TeamLogo = m_logo;
+        if (const auto problem = checkOptions(o, ui->txtRePassword->text())) {
+            prompter().message(problem->title, problem->text, Prompter::Icon::Critical);
             ui->txtEmailPassword->clear();
             ui->txtRePassword->clear();
             ui->txtEmailPassword->setFocus();
             return;
         }
-        WriteSetting(QStringLiteral("mdbFile"), ui->TxtDataFile->text().trimmed());
-        WriteSetting(QStringLiteral("NameOpt"), QString::number(m_nameIndex));
-        WriteSetting(QStringLiteral("EmailServer"), ui->txtServer->text().trimmed());
-        WriteSetting(QStringLiteral("EmailUser"), ui->txtUser->text().trimmed());
-        WriteSetting(QStringLiteral("EmailPassword"), ui->txtEmailPassword->text());
-        WriteSetting(QStringLiteral("EmailDebug"), ui->chkDebug->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+        o.write();
         // The database setting takes effect at the next start, so the program-wide copy keeps
         // naming the database that is open now.
         const QString openDatabase = state().mdbFile;
         LoadStartupSettings();
         state().mdbFile = openDatabase;
-        WriteSetting(QStringLiteral("TeamLogo"), m_logo);
         Q_EMIT settingsSaved(m_logo);
         accept();
     });

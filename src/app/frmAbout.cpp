@@ -1,7 +1,7 @@
 #include "app/frmAbout.h"
 
-#include "app/AppState.h"
-#include "app/Trace.h"
+#include "common/AppState.h"
+#include "common/Trace.h"
 #include "data/Database.h"
 #include "data/Settings.h"
 
@@ -23,7 +23,7 @@ frmAbout::frmAbout(QWidget* parent)
     setWindowTitle(tr("About Pitchwise"));
 
     auto* picture = new QLabel;
-    picture->setPixmap(QIcon(QStringLiteral(":/icons/pitchwise.png")).pixmap(64, 64));
+    picture->setPixmap(QIcon(QStringLiteral(":/icons/pitchwise.svg")).pixmap(64, 64));
     picture->setAlignment(Qt::AlignTop);
 
     auto* name = new QLabel(tr("Pitchwise"));

@@ -1,10 +1,10 @@
 #include "app/frmSplash.h"
 
-#include "app/AppState.h"
+#include "common/AppState.h"
 #include "app/MainForm.h"
 #include "app/TeamTree.h"
 #include "app/Startup.h"
-#include "app/Trace.h"
+#include "common/Trace.h"
 #include "app/frmAbout.h"
 #include "data/Settings.h"
 
@@ -25,7 +25,7 @@ frmSplash::frmSplash(QWidget* parent)
     setAttribute(Qt::WA_DeleteOnClose);
 
     auto* picture = new QLabel;
-    picture->setPixmap(QIcon(QStringLiteral(":/icons/pitchwise.png")).pixmap(64, 64));
+    picture->setPixmap(QIcon(QStringLiteral(":/icons/pitchwise.svg")).pixmap(64, 64));
     picture->setAlignment(Qt::AlignCenter);
     auto* product = new QLabel(tr("Pitchwise"));
     product->setObjectName(QStringLiteral("lblProductName"));
@@ -92,8 +92,8 @@ void frmSplash::Timer1_Timer()
         // exists; until then the coach starts from an empty tree.
         m_main->ConfigureMainStatus();
         m_main->SetTeamTabs();
-        state().CurrentTeamNo = static_cast<qint16>(ReadSetting(QStringLiteral("TeamTabNo"), QStringLiteral("1")).toInt());
-        if (!m_main->selectTeam(state().CurrentTeamNo)) {
+        const auto lastTeam = static_cast<qint16>(ReadSetting(QStringLiteral("TeamTabNo"), QStringLiteral("1")).toInt());
+        if (!m_main->selectTeam(lastTeam)) {
             // The remembered team is gone or hidden: start with the first team of the tree.
             const QStringList keys = m_main->treeModel()->keys();
             for (const QString& key : keys) {

@@ -1,6 +1,6 @@
 #include "data/Database.h"
 
-#include "app/Trace.h"
+#include "common/Trace.h"
 
 #include <QDateTime>
 #include <QHash>
@@ -17,9 +17,27 @@ namespace {
 DbLocation g_sharedLocation;
 QHash<QString, int> g_txDepth;         // nested guards on one connection join the outermost transaction
 QHash<QString, bool> g_txRollbackOnly;  // an inner guard gave up: the outermost may not commit
+QHash<QString, quint64> g_txFailuresAtStart;  // reported failures when the outermost guard began
+quint64 g_statements = 0;
+
+// A unique index refused the row: the number is taken, most likely by another coach who saved
+// at the same moment on a shared server.
+bool isDuplicateKey(const QSqlError& error)
+{
+    const QString code = error.nativeErrorCode();
+    return code == QLatin1String("23505") || code == QLatin1String("2067") || code == QLatin1String("1555") ||
+           error.databaseText().contains(QLatin1String("UNIQUE constraint failed"), Qt::CaseInsensitive);
+}
 
 [[noreturn]] void throwDbError(qint32 number, const QString& what, const QSqlError& error, std::source_location where)
 {
+    if (isDuplicateKey(error)) {
+        throw PwError(err::DuplicateKey,
+                      QObject::tr("The number is already taken in the database, perhaps by someone saving at the "
+                                  "same time. Nothing was saved: open the window again and repeat the change. (%1)")
+                          .arg(error.text().trimmed()),
+                      where);
+    }
     QString text = what;
     const QString driverText = error.text().trimmed();
     if (!driverText.isEmpty())
@@ -140,6 +158,12 @@ void closeDatabase(const QString& connectionName)
     QSqlDatabase::removeDatabase(connectionName);
     g_txDepth.remove(connectionName);
     g_txRollbackOnly.remove(connectionName);
+    g_txFailuresAtStart.remove(connectionName);
+}
+
+quint64 statementCount()
+{
+    return g_statements;
 }
 
 Engine engineOf(const QSqlDatabase& db)
@@ -192,6 +216,7 @@ QString connectionText()
 
 QSqlQuery execSql(const QSqlDatabase& db, const QString& sql, const QVariantList& values, std::source_location where)
 {
+    ++g_statements;
     QSqlQuery query(db);
     // PostgreSQL streams forward-only results row by row and drops them when another statement
     // runs meanwhile; results are read while other statements run, so there it fetches them whole.
@@ -218,12 +243,35 @@ QSqlQuery execSql(const QString& sql, const QVariantList& values, std::source_lo
     return execSql(Db::shared(), sql, values, where);
 }
 
+PreparedStatement::PreparedStatement(const QSqlDatabase& db, const QString& sql, std::source_location where)
+    : m_query(db)
+    , m_sql(sql)
+    , m_engine(engineOf(db))
+{
+    if (!m_query.prepare(sql))
+        throwDbError(err::DatabaseQuery, QObject::tr("The statement could not be prepared (%1)").arg(sql),
+                     m_query.lastError(), where);
+}
+
+void PreparedStatement::exec(const QVariantList& values, std::source_location where)
+{
+    ++g_statements;
+    for (qsizetype i = 0; i < values.size(); ++i)
+        m_query.bindValue(static_cast<int>(i), storeValue(m_engine, values.at(i)));
+    if (!m_query.exec())
+        throwDbError(err::DatabaseQuery, QObject::tr("The statement failed (%1)").arg(m_sql), m_query.lastError(), where);
+}
+
 Transaction::Transaction(QSqlDatabase db, std::source_location where)
     : m_db(std::move(db))
 {
     int& depth = g_txDepth[m_db.connectionName()];
-    if (depth == 0 && !m_db.transaction())
-        throwDbError(err::DatabaseQuery, QObject::tr("A transaction could not be started"), m_db.lastError(), where);
+    if (depth == 0) {
+        if (!m_db.transaction())
+            throwDbError(err::DatabaseQuery, QObject::tr("A transaction could not be started"), m_db.lastError(), where);
+        g_txFailuresAtStart[m_db.connectionName()] = reportedFailureCount();
+        g_txRollbackOnly.remove(m_db.connectionName());
+    }
     ++depth;
     m_open = true;
 }
@@ -242,6 +290,7 @@ Transaction::~Transaction()
     if (--depth == 0) {
         m_db.rollback();
         g_txRollbackOnly.remove(name);
+        g_txFailuresAtStart.remove(name);
     } else {
         g_txRollbackOnly[name] = true;
     }
@@ -256,7 +305,8 @@ void Transaction::commit(std::source_location where)
     int& depth = g_txDepth[name];
     if (--depth > 0)
         return;  // the outermost guard decides
-    if (g_txRollbackOnly.take(name)) {
+    const bool failedInside = g_txFailuresAtStart.take(name) != reportedFailureCount();
+    if (g_txRollbackOnly.take(name) || failedInside) {
         m_db.rollback();
         throw PwError(err::DatabaseQuery, QObject::tr("The changes could not be saved: part of them failed."), where);
     }
@@ -302,6 +352,14 @@ QVariantList Where::values() const
     QVariantList out;
     for (const Cond& c : m_conds)
         out << c.value;
+    return out;
+}
+
+QStringList Where::columns() const
+{
+    QStringList out;
+    for (const Cond& c : m_conds)
+        out << c.column;
     return out;
 }
 

@@ -55,7 +55,29 @@ QSqlQuery execSql(const QSqlDatabase& db, const QString& sql, const QVariantList
 QSqlQuery execSql(const QString& sql, const QVariantList& values = {},
                   std::source_location where = std::source_location::current());
 
-// Rolls back unless commit() was reached: a failed multi-row save changes nothing.
+// One statement prepared once and run many times with different values (row sets, bulk loads).
+class PreparedStatement {
+public:
+    PreparedStatement(const QSqlDatabase& db, const QString& sql,
+                      std::source_location where = std::source_location::current());
+    // Throws PwError(DatabaseQuery or DuplicateKey) when the statement fails.
+    void exec(const QVariantList& values, std::source_location where = std::source_location::current());
+    QSqlQuery& query() { return m_query; }
+
+private:
+    QSqlQuery m_query;
+    QString m_sql;
+    Engine m_engine;
+};
+
+// Statements run on any connection since the start of the run; the benchmark and the tests use it
+// to see how many statements an operation costs.
+quint64 statementCount();
+
+// Rolls back unless commit() was reached: a failed multi-row save changes nothing. Guards nest:
+// an inner guard joins the outermost one. The outermost commit() refuses, rolls back and throws
+// when an inner guard gave up or when any failure was reported to the coach while it was open,
+// even one that was caught and swallowed on the way (a field helper that could not write).
 class Transaction {
 public:
     explicit Transaction(QSqlDatabase db, std::source_location where = std::source_location::current());
@@ -89,6 +111,7 @@ public:
     QString sql() const;  // "TeamNo = ? AND GameNo = ?"
     QString clause() const;  // " WHERE …" or ""
     QVariantList values() const;
+    QStringList columns() const;
     QString text() const;  // "TeamNo = 3 AND Name = 'x'" for traces and messages
 
 private:

@@ -1,6 +1,6 @@
 #include "data/DatabaseFile.h"
 
-#include "app/Trace.h"
+#include "common/Trace.h"
 #include "data/Schema.h"
 
 #include <QCoreApplication>

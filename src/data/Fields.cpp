@@ -1,8 +1,7 @@
 #include "data/Fields.h"
 
-#include "app/AppState.h"
-#include "app/Prompter.h"
-#include "app/Trace.h"
+#include "common/Prompter.h"
+#include "common/Trace.h"
 #include "data/Schema.h"
 
 #include <QSqlRecord>
@@ -23,6 +22,23 @@ QString fieldArgs(const QString& table, const Where& where, const QString& field
     return args + QStringLiteral("ConStr:= ") + conn;
 }
 
+// Only the schema's own tables and columns may be named, whatever reaches these helpers.
+void checkNames(const QString& table, const Where& where, const QString& field)
+{
+    checkIdentifier(table);
+    checkColumn(table, field);
+    for (const QString& c : where.columns())
+        checkColumn(table, c);
+}
+
+// "The first matching row": by the table's key, the row identity only breaking ties.
+QString firstRowOrder(const QString& table, Engine engine)
+{
+    QStringList order = tableDef(table).keyOrder();
+    order << rowIdColumn(engine);
+    return order.join(QStringLiteral(", "));
+}
+
 }  // namespace
 
 QString GetDBData(const QString& tableName, const Where& where, const QString& fieldName)
@@ -34,13 +50,12 @@ QString GetDBData(const QString& tableName, const Where& where, const QString& f
 {
     return guardedValue(QStringLiteral("GetDBData"), fieldArgs(tableName, where, fieldName, nullptr, db), QString(),
                         [&] {
-                            checkIdentifier(tableName);
-                            checkIdentifier(fieldName);
+                            checkNames(tableName, where, fieldName);
                             // The same "first row" that PutDBData changes.
                             QSqlQuery q = execSql(db,
-                                                  QStringLiteral("SELECT %1 FROM %2%3 ORDER BY %4")
+                                                  QStringLiteral("SELECT %1 FROM %2%3 ORDER BY %4 LIMIT 1")
                                                       .arg(fieldName, tableName, where.clause(),
-                                                           rowIdColumn(engineOf(db))),
+                                                           firstRowOrder(tableName, engineOf(db))),
                                                   where.values());
                             if (!q.next())
                                 return QString();
@@ -59,18 +74,21 @@ bool PutDBData(const QString& tableName, const Where& where, const QString& fiel
     const QString valueText = value.toString();
     bool updated = false;
     guarded(QStringLiteral("PutDBData"), fieldArgs(tableName, where, fieldName, &valueText, db), [&] {
-        checkIdentifier(tableName);
-        checkIdentifier(fieldName);
-        // Tables carry no keys, so "the first matching row" is addressed by the engine's row identity.
+        checkNames(tableName, where, fieldName);
+        // The first row by key is addressed by the engine's row identity, which every table has.
         const QString rowId = rowIdColumn(engineOf(db));
         QVariantList values{value};
         values << where.values();
         QSqlQuery q = execSql(db,
-                              QStringLiteral("UPDATE %1 SET %2 = ? WHERE %3 = (SELECT %3 FROM %1%4 ORDER BY %3 LIMIT 1)")
-                                  .arg(tableName, fieldName, rowId, where.clause()),
+                              QStringLiteral("UPDATE %1 SET %2 = ? WHERE %3 = (SELECT %3 FROM %1%4 ORDER BY %5 LIMIT 1)")
+                                  .arg(tableName, fieldName, rowId, where.clause(),
+                                       firstRowOrder(tableName, engineOf(db))),
                               values);
         updated = q.numRowsAffected() > 0;
         if (!updated) {
+            // A write that found nothing to change is a failed write: a save around it must not
+            // keep its other changes.
+            noteReportedFailure();
             prompter().message(QObject::tr("Failed Update"),
                                QObject::tr("%1 in %2 was not updated with %3")
                                    .arg(fieldName, tableName, maskedValue(fieldName, valueText)),
@@ -86,8 +104,8 @@ qint16 GetNextNo(const QString& fieldName, const QString& tableName, const Where
                                               traceArg(QStringLiteral("TableName"), tableName) +
                                               traceArg(QStringLiteral("WhereClause"), where.text()) +
                                               traceArg(QStringLiteral("Floor"), floor));
-    checkIdentifier(fieldName);
     checkIdentifier(tableName);
+    checkNames(tableName, where, fieldName);
     QSqlQuery q = execSql(QStringLiteral("SELECT MAX(%1) FROM %2%3").arg(fieldName, tableName, where.clause()),
                           where.values());
     if (q.next() && !q.value(0).isNull()) {
@@ -119,21 +137,21 @@ qint16 NullToInt(const QVariant& value)
     return static_cast<qint16>(d);
 }
 
-qint16 PlayerCount()
+qint16 PlayerCount(qint16 teamNo)
 {
-    PW_TRACE(QStringLiteral("PlayerCount"));
-    QSqlQuery q = execSql(QStringLiteral("SELECT COUNT(*) FROM Player WHERE TeamNo = ?"), {state().CurrentTeamNo});
+    PW_TRACE(QStringLiteral("PlayerCount"), traceArg(QStringLiteral("lcTeamNo"), teamNo));
+    QSqlQuery q = execSql(QStringLiteral("SELECT COUNT(*) FROM Player WHERE TeamNo = ?"), {teamNo});
     return q.next() ? static_cast<qint16>(q.value(0).toInt()) : 0;
 }
 
-QString Makename(const QVariant& nickname, const QVariant& lastName, const QVariant& firstName, std::optional<int> option)
+QString Makename(const QVariant& nickname, const QVariant& lastName, const QVariant& firstName, int nameOption)
 {
     const QString nick = NullToText(nickname);
     if (!nick.isEmpty())
         return nick;
     const QString last = NullToText(lastName);
     const QString first = NullToText(firstName);
-    switch (option.value_or(state().NameOpt)) {
+    switch (nameOption) {
     case 0: return last + QStringLiteral(", ") + first;
     case 1: return last + QStringLiteral(", ") + first.left(1);
     case 2: return first + QLatin1Char(' ') + last.left(1) + QLatin1Char('.');

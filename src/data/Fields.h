@@ -5,9 +5,11 @@
 #include <QString>
 #include <QVariant>
 
-#include <optional>
 
 namespace pw {
+
+// The table and every column named must be the schema's own; the first matching row is the
+// first by the table's key.
 
 // One field of the first row of table matching where, as text; "" when no row matches or the
 // field is empty. A failure is reported and gives "".
@@ -28,12 +30,11 @@ qint16 GetNextNo(const QString& fieldName, const QString& tableName, const Where
 QString NullToText(const QVariant& value);
 qint16 NullToInt(const QVariant& value);
 
-// Players of the current team.
-qint16 PlayerCount();
+// Players of the team.
+qint16 PlayerCount(qint16 teamNo);
 
 // A player's display name: the nickname when there is one, otherwise the form chosen by the
-// option (NameOpt when none is given): 0 "Smith, Anna", 1 "Smith, A", 2 "Anna S.".
-QString Makename(const QVariant& nickname, const QVariant& lastName, const QVariant& firstName,
-                 std::optional<int> option = std::nullopt);
+// name option (the coach's NameOpt): 0 "Smith, Anna", 1 "Smith, A", 2 "Anna S.".
+QString Makename(const QVariant& nickname, const QVariant& lastName, const QVariant& firstName, int nameOption);
 
 }  // namespace pw

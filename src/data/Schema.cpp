@@ -1,6 +1,6 @@
 #include "data/Schema.h"
 
-#include "app/Trace.h"
+#include "common/Trace.h"
 
 #include <QSqlRecord>
 
@@ -46,6 +46,26 @@ QStringList cols(std::initializer_list<const char*> names)
     for (const char* n : names)
         out << QString::fromLatin1(n);
     return out;
+}
+
+// The identity of the tables whose rows are numbered one by one.
+void setIdentities(QList<TableDef>& tables)
+{
+    const QList<QPair<const char*, QStringList>> ids{
+        {"Teams", cols({"TeamNo"})},
+        {"Player", cols({"TeamNo", "PlayerNo"})},
+        {"Opponent", cols({"TeamNo", "OpponentNo"})},
+        {"Schedule", cols({"TeamNo", "GameNo"})},
+        {"GameStat", cols({"TeamNo", "GameNo", "PlayerNo"})},
+        {"TournamentInfo", cols({"TeamNo", "TournamentNo"})},
+        {"DrillBook", cols({"DrillID"})},
+    };
+    for (TableDef& t : tables) {
+        for (const auto& [name, columns] : ids) {
+            if (t.name == QLatin1String(name))
+                t.identity = columns;
+        }
+    }
 }
 
 QList<TableDef> buildTables()
@@ -167,7 +187,14 @@ QList<TableDef> buildTables()
                   {key("RowNo"), key("TeamNo"), key("PracticeID"), num("DrillID"), text("Coach", 255),
                    memo("AgendaItem"), memo("AgendaNotes"), flag("TeamSplit")},
                   {cols({"PracticeID"})}};
+    setIdentities(t);
     return t;
+}
+
+QString uniqueIndexSql(const TableDef& t, bool ifNotExists)
+{
+    return QStringLiteral("CREATE UNIQUE INDEX %1ux_%2 ON %2 (%3)")
+        .arg(ifNotExists ? QStringLiteral("IF NOT EXISTS ") : QString(), t.name, t.identity.join(QStringLiteral(", ")));
 }
 
 QString columnSql(Engine engine, const ColumnDef& c)
@@ -189,6 +216,27 @@ QString columnSql(Engine engine, const ColumnDef& c)
 }
 
 }  // namespace
+
+QStringList TableDef::keyOrder() const
+{
+    if (!identity.isEmpty())
+        return identity;
+    QStringList out;
+    for (const ColumnDef& c : columns) {
+        if (c.required)
+            out << c.name;
+    }
+    return out;
+}
+
+bool TableDef::hasColumn(const QString& column) const
+{
+    for (const ColumnDef& c : columns) {
+        if (c.name.compare(column, Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
+}
 
 const QList<TableDef>& schemaTables()
 {
@@ -213,6 +261,12 @@ QStringList columnNames(const QString& table)
     return out;
 }
 
+void checkColumn(const QString& table, const QString& column)
+{
+    if (!tableDef(table).hasColumn(column))
+        throw PwError(err::BadArgument, QStringLiteral("%1 has no column %2").arg(table, column));
+}
+
 void createSchema(const QSqlDatabase& db)
 {
     PW_TRACE(QStringLiteral("createSchema"));
@@ -222,8 +276,14 @@ void createSchema(const QSqlDatabase& db)
         for (const ColumnDef& c : t.columns)
             defs << columnSql(engine, c);
         execSql(db, QStringLiteral("CREATE TABLE %1 (%2)").arg(t.name, defs.join(QStringLiteral(", "))));
+        if (!t.identity.isEmpty())
+            execSql(db, uniqueIndexSql(t, false));
         int n = 0;
         for (const QStringList& index : t.indexes) {
+            if (index == t.identity) {
+                ++n;  // the unique index serves the look-ups too
+                continue;
+            }
             execSql(db, QStringLiteral("CREATE INDEX ix_%1_%2 ON %1 (%3)")
                             .arg(t.name)
                             .arg(++n)
@@ -270,6 +330,33 @@ int schemaVersion(const QSqlDatabase& db)
         return 0;
     const QString comment = q.value(0).toString();
     return comment.section(QLatin1Char(' '), -1).toInt();
+}
+
+void upgradeSchema(const QSqlDatabase& db)
+{
+    PW_TRACE(QStringLiteral("upgradeSchema"));
+    const int version = schemaVersion(db);
+    if (version >= kSchemaVersion)
+        return;
+    QStringList broken;
+    for (const TableDef& t : schemaTables()) {
+        if (t.identity.isEmpty())
+            continue;
+        try {
+            execSql(db, uniqueIndexSql(t, true));
+        } catch (const PwError& e) {
+            broken << t.name + QStringLiteral(": ") + e.description();
+        }
+    }
+    if (!broken.isEmpty()) {
+        LogMessage(QStringLiteral("The database keeps rows with the same number; they stay as they are:\n") +
+                   broken.join(QLatin1Char('\n')));
+        return;
+    }
+    if (engineOf(db) == Engine::SQLite)
+        execSql(db, QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion));
+    else
+        execSql(db, QStringLiteral("COMMENT ON TABLE Teams IS 'Pitchwise schema %1'").arg(kSchemaVersion));
 }
 
 QString rowIdColumn(Engine engine)

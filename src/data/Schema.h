@@ -21,15 +21,26 @@ struct ColumnDef {
 struct TableDef {
     QString name;
     QList<ColumnDef> columns;
-    QList<QStringList> indexes;  // column lists of the lookup indexes
+    QList<QStringList> indexes{};  // column lists of the lookup indexes
+    // The columns that name one row: unique in the store, so that two coaches sharing a server
+    // cannot both take the same number. Empty for tables whose rows are only ever handled as a
+    // set of their owner (line-ups, notes, bracket slots).
+    QStringList identity{};
+
+    // The order in which "the first matching row" is found: the identity, or the required columns.
+    QStringList keyOrder() const;
+    bool hasColumn(const QString& column) const;
 };
 
-constexpr int kSchemaVersion = 1;
+// 1: the sixteen tables. 2: unique identity indexes.
+constexpr int kSchemaVersion = 2;
 
 // The sixteen tables in creation order.
 const QList<TableDef>& schemaTables();
 const TableDef& tableDef(const QString& name);  // throws for an unknown table
 QStringList columnNames(const QString& table);
+// Throws unless column is one of the table's own columns (compared without case).
+void checkColumn(const QString& table, const QString& column);
 
 // Creates every table and index and records the schema version; run it inside a transaction.
 void createSchema(const QSqlDatabase& db);
@@ -37,6 +48,10 @@ void createSchema(const QSqlDatabase& db);
 // database cannot be read at all (a file that is not a database, say).
 QStringList missingTables(const QSqlDatabase& db);
 int schemaVersion(const QSqlDatabase& db);
+// Brings a database made by an earlier version up to this one (adds the identity indexes). A
+// database whose rows already break an identity is left as it is and told in the log, so the
+// coach keeps working with it; the next start tries again. Read-only databases are not touched.
+void upgradeSchema(const QSqlDatabase& db);
 
 // The engine's hidden row identity, to address "the first matching row" of tables without keys.
 QString rowIdColumn(Engine engine);

@@ -1,6 +1,6 @@
 #include "data/SeedLibrary.h"
 
-#include "app/Trace.h"
+#include "common/Trace.h"
 #include "data/Database.h"
 
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "data/Settings.h"
 
-#include "app/Trace.h"
+#include "common/Trace.h"
 
 #include <QSettings>
 

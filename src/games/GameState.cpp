@@ -1,6 +1,6 @@
 #include "games/GameState.h"
 
-#include "app/Trace.h"
+#include "common/Trace.h"
 #include "data/Fields.h"
 
 #include <QStringList>

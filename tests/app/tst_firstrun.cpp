@@ -2,7 +2,7 @@
 // home folder.
 #include "TestSupport.h"
 
-#include "app/AppState.h"
+#include "common/AppState.h"
 #include "app/FirstRun.h"
 #include "app/Startup.h"
 #include "data/Database.h"

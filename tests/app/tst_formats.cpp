@@ -1,8 +1,8 @@
 // Named display formats in US English, and rounding of exact halves to even.
 #include "TestSupport.h"
 
-#include "app/Formats.h"
-#include "app/Trace.h"
+#include "common/Formats.h"
+#include "common/Trace.h"
 
 #include <QTest>
 

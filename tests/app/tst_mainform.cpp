@@ -2,12 +2,14 @@
 // separators, in-place tournament names, and the window's own messages.
 #include "TestSupport.h"
 
-#include "app/AppState.h"
-#include "app/GridModel.h"
+#include "common/AppState.h"
+#include "common/Selection.h"
+#include "common/Trace.h"
+#include "app/RosterModel.h"
 #include "app/HelpWindow.h"
 #include "app/MainForm.h"
 #include "app/TeamTree.h"
-#include "app/Twips.h"
+#include "common/Twips.h"
 #include "data/Fields.h"
 #include "data/Settings.h"
 
@@ -35,7 +37,7 @@ private:
     TestStore store;
     std::unique_ptr<MainForm> form;
 
-    bool wanted(const QString& name) const { return form->command(name)->property("pwWanted").toBool(); }
+    bool wanted(const QString& key) const { return form->commandWanted(key); }
 
     void openForm()
     {
@@ -82,19 +84,18 @@ private Q_SLOTS:
     void loadingATeamFillsRosterRecordAndStatus()
     {
         QVERIFY(form->selectTeam(1));
-        QCOMPARE(state().CurrentTeamNo, qint16(1));
+        QCOMPARE(selection().CurrentTeamNo(), qint16(1));
         QCOMPARE(ReadSetting(QStringLiteral("TeamTabNo")), QStringLiteral("1"));
-        GridModel* grid = form->mainGridModel();
+        RosterModel* grid = form->mainGridModel();
         QCOMPARE(grid->rowCount(), 15);
-        QCOMPARE(grid->cell(0, 0), QStringLiteral("Alvarez,Sofia (2)"));
-        QCOMPARE(grid->cell(14, 0), QStringLiteral("O'Brien,Nora (16)"));
-        QCOMPARE(grid->rowData(0).toInt(), 1);
-        // Fee colours only on fee-managing teams; the too-old player is marked red.
-        const QColor evans = grid->data(grid->index(4, 0), Qt::BackgroundRole).value<QColor>();
-        QVERIFY(evans.red() > 150 && evans.green() < 100);
-        const QColor paid = grid->data(grid->index(0, 0), Qt::BackgroundRole).value<QColor>();
-        const QColor unpaid = grid->data(grid->index(14, 0), Qt::BackgroundRole).value<QColor>();
-        QVERIFY(paid.isValid() && unpaid.isValid() && paid != unpaid);
+        QCOMPARE(grid->row(0)->text, QStringLiteral("Alvarez,Sofia (2)"));
+        QCOMPARE(grid->row(14)->text, QStringLiteral("O'Brien,Nora (16)"));
+        QCOMPARE(grid->playerAt(0), qint16(1));
+        // Fee colours only on fee-managing teams; the too-old player is marked red over them.
+        auto colour = [&](int row) { return grid->data(grid->index(row, 0), Qt::BackgroundRole).value<QColor>(); };
+        QCOMPARE(colour(4), RosterModel::tooOldColour());
+        QCOMPARE(colour(0), RosterModel::feeColour(FeeStatus::Paid));
+        QCOMPARE(colour(14), RosterModel::feeColour(FeeStatus::Unpaid));
         QCOMPARE(form->statusText(3), QStringLiteral("Record: 2 - 1 - 1"));
         QCOMPARE(form->statusText(4), QStringLiteral("Point Total:7"));
         QCOMPARE(form->statusText(5), QStringLiteral("Player Count: 15"));
@@ -117,10 +118,10 @@ private Q_SLOTS:
         QVERIFY(form->selectTeam(2));
         QCOMPARE(form->mainGridModel()->rowCount(), 3);
         QVERIFY(form->selectNode(QStringLiteral("G3T1")));
-        QCOMPARE(state().CurrentTeamNo, qint16(1));
-        QCOMPARE(state().CurrentGameNo, qint16(3));
-        QCOMPARE(state().CurrentTournamentNo, qint16(0));
-        QCOMPARE(state().CurrentOpponentNo, qint16(3));
+        QCOMPARE(selection().CurrentTeamNo(), qint16(1));
+        QCOMPARE(selection().CurrentGameNo(), qint16(3));
+        QCOMPARE(selection().CurrentTournamentNo(), qint16(0));
+        QCOMPARE(selection().CurrentOpponentNo(), qint16(3));
         QCOMPARE(form->mainGridModel()->rowCount(), 15);
         QCOMPARE(form->statusText(1), QStringLiteral("Opponent: Northside Strikers"));
         QCOMPARE(form->statusText(2), QStringLiteral("Score: 1-1"));
@@ -133,7 +134,7 @@ private Q_SLOTS:
         // A detail line selects its game, and the arrow keys walk on through the lines.
         form->treeView()->expandAll();
         QVERIFY(form->selectNode(QStringLiteral("Date1T1")));
-        QCOMPARE(state().CurrentGameNo, qint16(1));
+        QCOMPARE(selection().CurrentGameNo(), qint16(1));
         QCOMPARE(form->statusText(1), QStringLiteral("Opponent: Blue Herons"));
         QCOMPARE(form->statusText(2), QStringLiteral("Score: 3-1"));
         form->treeView()->setFocus();
@@ -141,10 +142,10 @@ private Q_SLOTS:
         QCOMPARE(form->treeModel()->keyOf(form->treeView()->currentIndex()), QStringLiteral("Field1T1"));
         QTest::keyClick(form->treeView(), Qt::Key_Down);
         QCOMPARE(form->treeModel()->keyOf(form->treeView()->currentIndex()), QStringLiteral("OppCoach1T1"));
-        QCOMPARE(state().CurrentGameNo, qint16(1));
+        QCOMPARE(selection().CurrentGameNo(), qint16(1));
         // Back on the team: the team view, no single game.
         QVERIFY(form->selectNode(QStringLiteral("Team1")));
-        QCOMPARE(state().CurrentGameNo, qint16(0));
+        QCOMPARE(selection().CurrentGameNo(), qint16(0));
         QVERIFY(!wanted(QStringLiteral("GameLineUp")));
         QVERIFY(!wanted(QStringLiteral("DataSetupGame")));
         QCOMPARE(form->statusText(2), QStringLiteral("Score: "));
@@ -158,16 +159,16 @@ private Q_SLOTS:
         form->treeModel()->addNode(QStringLiteral("E1T1"), QStringLiteral("R1001T1"), QStringLiteral("Round 1"),
                                    QStringLiteral("nyp"), 1001);
         QVERIFY(form->selectNode(QStringLiteral("E1T1")));
-        QCOMPARE(state().CurrentTournamentNo, qint16(1));
-        QCOMPARE(state().NoTiers, qint16(2));
-        QCOMPARE(state().CurrentGameNo, qint16(1000));
+        QCOMPARE(selection().CurrentTournamentNo(), qint16(1));
+        QCOMPARE(selection().NoTiers(), qint16(2));
+        QCOMPARE(selection().CurrentGameNo(), qint16(1000));
         QVERIFY(wanted(QStringLiteral("TeamTournament")));
         // The tournament's own game counts, not the season's.
         QCOMPARE(form->statusText(3), QStringLiteral("Record: 1 - 0 - 0"));
         QCOMPARE(form->statusText(4), QStringLiteral("Point Total:3"));
         QVERIFY(form->selectNode(QStringLiteral("R1001T1")));
-        QCOMPARE(state().CurrentGameNo, qint16(1001));
-        QCOMPARE(state().CurrentTournamentNo, qint16(1));
+        QCOMPARE(selection().CurrentGameNo(), qint16(1001));
+        QCOMPARE(selection().CurrentTournamentNo(), qint16(1));
         QCOMPARE(form->statusText(2), QStringLiteral("Score: 3-2"));
         QCOMPARE(form->treeModel()->node(QStringLiteral("R1001T1"))->data(TeamTreeModel::ImageRole).toString(), QStringLiteral("won"));
         QVERIFY(form->popupFor(QStringLiteral("E1T1"))->objectName() == QStringLiteral("TreeTournyMnu"));
@@ -200,91 +201,112 @@ private Q_SLOTS:
         QCOMPARE(env.prompter.titles(), QStringList{QStringLiteral("Failed Update")});
     }
 
-    void everyCommandExistsAndUnbuiltOnesStayDisabled()
+    void commandsStandWhereTheyBelong_data()
     {
-        const QList<QPair<QString, QString>> toolbar{
-            {QStringLiteral("GblTeam"), QStringLiteral("Team Setup")},
-            {QStringLiteral("TeamRoster"), QStringLiteral("Team Roster")},
-            {QStringLiteral("TeamOpponent"), QStringLiteral("Opponents")},
-            {QStringLiteral("TeamSchedule"), QStringLiteral("Team Schedule")},
-            {QStringLiteral("TeamTournament"), QStringLiteral("Tournament Bracket")},
-            {QStringLiteral("TeamStandings"), QStringLiteral("Team Standings (Web-Site)")},
-            {QStringLiteral("GameLineUp"), QStringLiteral("View/Modify Line-up for Selected Game")},
-            {QStringLiteral("GameNotes"), QStringLiteral("Notes for Selected Game")},
-            {QStringLiteral("GameStats"), QStringLiteral("Enter Game Statistics")},
-            {QStringLiteral("GblConfiguration"), QStringLiteral("Applications Options")},
-            {QStringLiteral("GblMessages"), QStringLiteral("Send Email to entire team")}};
-        for (const auto& [key, tip] : toolbar) {
-            QAction* a = form->command(key);
-            QVERIFY2(a, qPrintable(key));
-            QCOMPARE(a->toolTip(), tip);
-            QVERIFY2(!a->icon().isNull(), qPrintable(key));
-        }
-        const QStringList printItems{QStringLiteral("Team Statistics"), QStringLiteral("Roster"), QStringLiteral("Schedule"),
-                                     QStringLiteral("Blank Stat Sheet"), QStringLiteral("Player Statistics"),
-                                     QStringLiteral("Player Notes")};
-        QStringList shown;
-        for (QAction* a : form->printMenu()->actions())
-            shown << a->text();
-        QCOMPARE(shown, printItems);
+        // Key, caption without its accelerator, and the menu (or toolbar) that holds it.
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("holder");
+        const char* rows[][3] = {
+            {"GblTeam", "Team Setup", "MainTB"},
+            {"TeamRoster", "Team Roster", "MainTB"},
+            {"TeamOpponent", "Opponents", "MainTB"},
+            {"TeamSchedule", "Team Schedule", "MainTB"},
+            {"TeamTournament", "Tournament Bracket", "MainTB"},
+            {"TeamStandings", "Team Standings (Web-Site)", "MainTB"},
+            {"GameLineUp", "View/Modify Line-up for Selected Game", "MainTB"},
+            {"GameNotes", "Notes for Selected Game", "MainTB"},
+            {"GameStats", "Enter Game Statistics", "MainTB"},
+            {"GblConfiguration", "Applications Options", "MainTB"},
+            {"GblMessages", "Send Email to entire team", "MainTB"},
+            {"FileCheckUpdates", "Check for Updates", "mnuFile"},
+            {"FileExit", "Exit", "mnuFile"},
+            {"DataSetOpponents", "Opponent List", "mnuTeam"},
+            {"DataSetSchedule", "Schedule New Game", "mnuTeam"},
+            {"DataSetTournament", "Add New", "mnuTournament"},
+            {"DataModTournament", "Modify Selected", "mnuTournament"},
+            {"DataDelTournament", "Delete Selected", "mnuTournament"},
+            {"DataSetPractice", "Practice Schedule", "mnuTeam"},
+            {"DataPracticeDrills", "Practice Drills", "mnuTeam"},
+            {"DataEditTeam", "Team Information", "mnuTeam"},
+            {"mTeamCaptain", "Captains", "mnuTeam"},
+            {"ViewFees", "Fee Management", "mnuTeam"},
+            {"mTeamRoster", "Roster", "mnuView"},
+            {"mDataStandings", "Standings", "mnuView"},
+            {"FilePreviewTeam", "Team Stats", "FilePreviewMenu"},
+            {"FilePrintRosterHandout", "Handout Format", "FilePrintRosterMenu"},
+            {"DataSetupGame", "Game Lineup", "mnuGame"},
+            {"mGameNotes", "Game Notes", "mnuGame"},
+            {"FilePreviewSheet", "Stat Sheet", "GamePreviewMenu"},
+            {"FilePrintSheet", "Stat Sheet", "GamePrintMenu"},
+            {"mGameSendResults", "Send Results", "mnuGame"},
+            {"GameReschedule", "Reschedule Game", "mnuGame"},
+            {"GameDelGame", "Delete Game", "mnuGame"},
+            {"PlayerRoster", "Roster", "mnuPlayer"},
+            {"DataUpdatePlayer", "Update Player Stats", "mnuPlayer"},
+            {"FilePreviewPlayer", "Player Stats", "PlayerPreviewMenu"},
+            {"FilePrintNotes", "Player Notes", "PlayerPrintMenu"},
+            {"ToolsCfg", "Configuration", "mnuTools"},
+            {"HelpMain", "Contents...", "mnuHelp"},
+            {"HelpIndex", "Index", "mnuHelp"},
+            {"HelpSearch", "Search", "mnuHelp"},
+            {"HelpAbout", "About", "mnuHelp"},
+            {"TeamPrintStat", "Team Statistics", "PrintMenu"},
+            {"PlayerPrintNotes", "Player Notes", "PrintMenu"},
+            {"GridMnu.GrdUpdatePlayer", "Update Player Stats", "GridMnu"},
+            {"TreeTeamMnu.Opponents", "Opponents List", "TreeTeamMnu"},
+            {"TreeTeamMnu.PrintTeamStats", "Team Stats", "TreeTeamPrint"},
+            {"TreeTeamMnu.ViewCaptains", "View Captains", "TreeTeamMnu"},
+            {"TreeTournyMnu.Bracket", "Tournament Bracket", "TreeTournyMnu"},
+            {"TreeGameMnu.GameSendResults", "Send Game Results", "TreeGameMnu"},
+            {"TreeGameMnu.SetNotPlayed", "Set as Not Yet Played", "TreeGameMnu"},
+            {"TreeGameMnu.TreeDelGame", "Delete Game", "TreeGameMnu"},
+        };
+        for (const auto& r : rows)
+            QTest::newRow(r[0]) << QString::fromLatin1(r[0]) << QString::fromLatin1(r[1]) << QString::fromLatin1(r[2]);
+    }
 
+    void commandsStandWhereTheyBelong()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, caption);
+        QFETCH(QString, holder);
+        QAction* a = form->command(key);
+        QVERIFY(a);
+        QWidget* owner = nullptr;
+        for (QObject* w : a->associatedObjects()) {
+            if (w->objectName() == holder)
+                owner = qobject_cast<QWidget*>(w);
+        }
+        QVERIFY2(owner, qPrintable(holder));
+        if (holder == QLatin1String("MainTB")) {
+            QCOMPARE(a->toolTip(), caption);
+            QVERIFY(!a->icon().pixmap(24, 24).isNull());
+        } else {
+            QCOMPARE(a->text().remove(QLatin1Char('&')), caption);
+        }
+    }
+
+    void theCommandTableHoldsTogether()
+    {
         QStringList menus;
         for (QAction* a : form->menuBar()->actions())
             menus << a->text().remove(QLatin1Char('&'));
         QCOMPARE(menus, (QStringList{QStringLiteral("File"), QStringLiteral("Team"), QStringLiteral("View"),
                                      QStringLiteral("Game"), QStringLiteral("Player"), QStringLiteral("Tools"),
                                      QStringLiteral("Help")}));
-        const QList<QPair<QString, QString>> items{
-            {QStringLiteral("FileCheckUpdates"), QStringLiteral("Check for Updates")},
-            {QStringLiteral("FileExit"), QStringLiteral("Exit")},
-            {QStringLiteral("DataSetOpponents"), QStringLiteral("Opponent List")},
-            {QStringLiteral("DataSetSchedule"), QStringLiteral("Schedule New Game")},
-            {QStringLiteral("DataSetTournament"), QStringLiteral("Add New")},
-            {QStringLiteral("DataModTournament"), QStringLiteral("Modify Selected")},
-            {QStringLiteral("DataDelTournament"), QStringLiteral("Delete Selected")},
-            {QStringLiteral("DataSetPractice"), QStringLiteral("Practice Schedule")},
-            {QStringLiteral("DataPracticeDrills"), QStringLiteral("Practice Drills")},
-            {QStringLiteral("DataEditTeam"), QStringLiteral("Team Information")},
-            {QStringLiteral("mTeamCaptain"), QStringLiteral("Captains")},
-            {QStringLiteral("ViewFees"), QStringLiteral("Fee Management")},
-            {QStringLiteral("mTeamRoster"), QStringLiteral("Roster")},
-            {QStringLiteral("mDataStandings"), QStringLiteral("Standings")},
-            {QStringLiteral("DataSetupGame"), QStringLiteral("Game Lineup")},
-            {QStringLiteral("mGameNotes"), QStringLiteral("Game Notes")},
-            {QStringLiteral("FilePreviewSheet"), QStringLiteral("Stat Sheet")},
-            {QStringLiteral("FilePrintSheet"), QStringLiteral("Stat Sheet")},
-            {QStringLiteral("mGameSendResults"), QStringLiteral("Send Results")},
-            {QStringLiteral("GameReschedule"), QStringLiteral("Reschedule Game")},
-            {QStringLiteral("GameDelGame"), QStringLiteral("Delete Game")},
-            {QStringLiteral("PlayerRoster"), QStringLiteral("Roster")},
-            {QStringLiteral("DataUpdatePlayer"), QStringLiteral("Update Player Stats")},
-            {QStringLiteral("FilePreviewPlayer"), QStringLiteral("Player Stats")},
-            {QStringLiteral("FilePreviewNotes"), QStringLiteral("Player Notes")},
-            {QStringLiteral("FilePrintPlayer"), QStringLiteral("Player Stats")},
-            {QStringLiteral("FilePrintNotes"), QStringLiteral("Player Notes")},
-            {QStringLiteral("ToolsCfg"), QStringLiteral("Configuration")},
-            {QStringLiteral("HelpMain"), QStringLiteral("Contents...")},
-            {QStringLiteral("HelpIndex"), QStringLiteral("Index")},
-            {QStringLiteral("HelpSearch"), QStringLiteral("Search")},
-            {QStringLiteral("HelpAbout"), QStringLiteral("About")},
-            {QStringLiteral("GridMnu.GrdUpdatePlayer"), QStringLiteral("Update Player Stats")},
-            {QStringLiteral("TreeTeamMnu.Opponents"), QStringLiteral("Opponents List")},
-            {QStringLiteral("TreeTeamMnu.PrintTeamStats"), QStringLiteral("Team Stats")},
-            {QStringLiteral("TreeTeamMnu.ViewCaptains"), QStringLiteral("View Captains")},
-            {QStringLiteral("TreeTournyMnu.Bracket"), QStringLiteral("Tournament Bracket")},
-            {QStringLiteral("TreeGameMnu.GameSendResults"), QStringLiteral("Send Game Results")},
-            {QStringLiteral("TreeGameMnu.SetNotPlayed"), QStringLiteral("Set as Not Yet Played")},
-            {QStringLiteral("TreeGameMnu.TreeDelGame"), QStringLiteral("Delete Game")}};
-        for (const auto& [name, caption] : items) {
-            QAction* a = form->command(name);
-            QVERIFY2(a, qPrintable(name));
-            QCOMPARE(a->text().remove(QLatin1Char('&')), caption);
-        }
+        // A misspelt command name is an error, not a silent null.
+        QVERIFY_THROWS_EXCEPTION(PwError, form->command(QStringLiteral("GameLinUp")));
+        CommandTable table;
+        table.addMenu({.path = QStringLiteral("mnuX"), .caption = QStringLiteral("X")});
+        QVERIFY_THROWS_EXCEPTION(PwError, table.add({.name = QStringLiteral("A"), .menu = QStringLiteral("mnuY")}));
+        table.add({.name = QStringLiteral("A"), .menu = QStringLiteral("mnuX")});
+        QVERIFY_THROWS_EXCEPTION(PwError, table.add({.name = QStringLiteral("A"), .menu = QStringLiteral("mnuX")}));
         // Windows that other parts of the program bring stay disabled whatever the selection.
         QVERIFY(form->selectNode(QStringLiteral("G1T1")));
         for (const QString& name : {QStringLiteral("GblTeam"), QStringLiteral("GameLineUp"), QStringLiteral("DataSetupGame"),
                                     QStringLiteral("FileCheckUpdates"), QStringLiteral("GblMessages")})
-            QVERIFY2(!form->command(name)->isEnabled(), qPrintable(name));
+            QVERIFY2(!form->command(name)->isEnabled() && wanted(name), qPrintable(name));
         for (const QString& name : {QStringLiteral("FileExit"), QStringLiteral("ToolsCfg"), QStringLiteral("GblConfiguration"),
                                     QStringLiteral("HelpMain"), QStringLiteral("HelpAbout"), QStringLiteral("TeamStandings")})
             QVERIFY2(form->command(name)->isEnabled(), qPrintable(name));
@@ -295,7 +317,7 @@ private Q_SLOTS:
         QVERIFY(form->selectTeam(1));
         QVERIFY(!wanted(QStringLiteral("FilePrintPlayer")));
         form->MainGrid_Click(2);
-        QCOMPARE(state().CurrentPlayerNo, qint16(3));
+        QCOMPARE(selection().CurrentPlayerNo(), qint16(3));
         QVERIFY(wanted(QStringLiteral("FilePrintPlayer")));
         QVERIFY(wanted(QStringLiteral("PlayerPrintNotes")));
         QVERIFY(!wanted(QStringLiteral("DataUpdatePlayer")));  // no single game selected
@@ -304,7 +326,7 @@ private Q_SLOTS:
         QVERIFY(wanted(QStringLiteral("DataUpdatePlayer")));
         QVERIFY(wanted(QStringLiteral("GridMnu.GrdUpdatePlayer")));
         QVERIFY(form->selectNode(QStringLiteral("Team2")));  // loading a team clears the player
-        QCOMPARE(state().CurrentPlayerNo, qint16(0));
+        QCOMPARE(selection().CurrentPlayerNo(), qint16(0));
         QVERIFY(!wanted(QStringLiteral("FilePrintPlayer")));
     }
 
@@ -396,15 +418,6 @@ private Q_SLOTS:
         QCOMPARE(form->statusText(3), QStringLiteral("Record: 0 - 0 - 1"));
         QCOMPARE(form->statusText(4), QStringLiteral("Point Total:0"));
         PutDBData(QStringLiteral("Teams"), {{QStringLiteral("TeamNo"), 2}}, QStringLiteral("PointValue"), QStringLiteral("3;1;0"));
-        QVERIFY(env.prompter.shown.isEmpty());
-    }
-
-    void aMissingLogoShowsNothing()
-    {
-        form->setLogo(env.dir() + QStringLiteral("/nowhere.gif"));
-        QVERIFY(form->logoLabel()->pixmap().isNull());
-        form->setLogo(QStringLiteral(":/icons/pitchwise@2x.png"));  // a readable picture
-        // Resource paths are not files on disk, so they are not shown either: the setting names files.
         QVERIFY(env.prompter.shown.isEmpty());
     }
 

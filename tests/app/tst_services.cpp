@@ -1,9 +1,9 @@
 // Shared services: opening web pages, database addresses, file filters.
 #include "TestSupport.h"
 
-#include "app/Desktop.h"
-#include "app/Prompter.h"
-#include "app/Trace.h"
+#include "common/Desktop.h"
+#include "common/Prompter.h"
+#include "common/Trace.h"
 #include "data/Database.h"
 
 #include <QTest>

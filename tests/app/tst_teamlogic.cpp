@@ -2,11 +2,12 @@
 // record, the roster's flags and a game's state.
 #include "TestSupport.h"
 
-#include "app/AppState.h"
-#include "app/Record.h"
-#include "app/TeamData.h"
+#include "common/AppState.h"
+#include "games/Record.h"
+#include "teams/TeamData.h"
 #include "app/TeamTree.h"
 #include "data/Fields.h"
+#include "schedule/SeasonGames.h"
 #include "fees/FeeStatus.h"
 #include "games/GameState.h"
 #include "teams/PlayerRules.h"
@@ -24,6 +25,19 @@ class TestTeamLogic : public QObject {
 private:
     TestEnv env;
     TestStore store;
+
+    // The tree as the main window builds it: visible teams, then all their games in one read.
+    static void buildTree(TeamTreeModel& tree)
+    {
+        const QList<TeamEntry> teams = visibleTeams();
+        QList<qint16> numbers;
+        for (const TeamEntry& t : teams)
+            numbers << t.teamNo;
+        const quint64 before = statementCount();
+        const QList<SeasonGame> games = readSeasonGames(numbers);
+        QCOMPARE(statementCount() - before, quint64(1));
+        tree.SetTeamTabs(teams, games);
+    }
 
     QString image(const TeamTreeModel& tree, const QString& key) const
     {
@@ -82,7 +96,7 @@ private Q_SLOTS:
     void treeHoldsVisibleTeamsAndTheirSeasonGames()
     {
         TeamTreeModel tree;
-        SetTeamTabs(tree);
+        buildTree(tree);
         QCOMPARE(tree.rowCount(), 2);
         QCOMPARE(tree.item(0)->data(TeamTreeModel::KeyRole).toString(), QStringLiteral("Team1"));
         QCOMPARE(tree.item(0)->data(TeamTreeModel::TagRole).toInt(), 1);
@@ -102,12 +116,10 @@ private Q_SLOTS:
     void recordCountsOnlyGamesWithResults()
     {
         TeamTreeModel tree;
-        SetTeamTabs(tree);
-        state().CurrentTeamNo = 1;
-        state().Team.WinPoints = 3;
-        state().Team.TiePoints = 1;
-        state().Team.LossPoints = 0;
-        const RecordSummary r = GetRecord(1, 3, &tree);
+        buildTree(tree);
+        const PointValues points{3, 1, 0};
+        const RecordSummary r = GetRecord(1, 0, points, 3);
+        tree.showResults(1, 0, r.games);
         QCOMPARE(r.recordText(), QStringLiteral("Record: 2 - 1 - 1"));
         QCOMPARE(r.pointTotalText(), QStringLiteral("Point Total:7"));
         QCOMPARE(r.scoreText, QStringLiteral("1-1"));
@@ -128,19 +140,20 @@ private Q_SLOTS:
         QCOMPARE(tree.node(QStringLiteral("Score2T1"))->text(), QStringLiteral("Score: 0-2"));
         QCOMPARE(tree.node(QStringLiteral("Score5T1"))->text(), QStringLiteral("Score: "));
         // An unplayed game has no score; a game outside the season range neither.
-        QCOMPARE(GetRecord(1, 5, &tree).scoreText, QString());
-        QCOMPARE(GetRecord(1, 1001, nullptr).scoreText, QString());
+        QCOMPARE(GetRecord(1, 0, points, 5).scoreText, QString());
+        QCOMPARE(GetRecord(1, 0, points, 1001).scoreText, QString());
         // The other team's games do not count, and nothing happens without a team.
-        QCOMPARE(GetRecord(2, 1, nullptr).recordText(), QStringLiteral("Record: 0 - 0 - 1"));
-        QVERIFY(!GetRecord(0, 0, nullptr).computed);
+        QCOMPARE(GetRecord(2, 0, points, 1).recordText(), QStringLiteral("Record: 0 - 0 - 1"));
+        QVERIFY(!GetRecord(0, 0, points).computed);
+        // Two reads whatever the number of games, and no write once the results are in step.
+        const quint64 before = statementCount();
+        GetRecord(1, 0, points, 3);
+        QCOMPARE(statementCount() - before, quint64(2));
     }
 
     void aTournamentCountsItsOwnGames()
     {
-        state().CurrentTeamNo = 1;
-        state().CurrentTournamentNo = 1;
-        state().Team.WinPoints = 3;
-        const RecordSummary r = GetRecord(1, 1001, nullptr);
+        const RecordSummary r = GetRecord(1, 1, {3, 0, 0}, 1001);
         QCOMPARE(r.recordText(), QStringLiteral("Record: 1 - 0 - 0"));
         QCOMPARE(r.scoreText, QStringLiteral("3-2"));
     }

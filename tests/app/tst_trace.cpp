@@ -1,9 +1,9 @@
 // The call trace, the error log block, the "Error" box, and debug mode's hard stop.
 #include "TestSupport.h"
 
-#include "app/AppState.h"
+#include "common/AppState.h"
 #include "app/Startup.h"
-#include "app/Trace.h"
+#include "common/Trace.h"
 
 #include <QCoreApplication>
 #include <QProcess>

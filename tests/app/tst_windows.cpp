@@ -2,9 +2,10 @@
 // dirty marker.
 #include "TestSupport.h"
 
-#include "app/AppState.h"
+#include "common/AppState.h"
 #include "app/Dirty.h"
-#include "app/GridModel.h"
+#include "app/RosterModel.h"
+#include "common/Selection.h"
 #include "app/HelpCatalog.h"
 #include "app/MainForm.h"
 #include "app/TeamTree.h"
@@ -160,7 +161,7 @@ private Q_SLOTS:
         QCOMPARE(state().EmailServer, QString());
         QVERIFY(!state().EmailDebug);
         QCOMPARE(state().mdbFile, QStringLiteral("/data/Pitchwise.db"));
-        QCOMPARE(Makename(QVariant(), QStringLiteral("Smith"), QStringLiteral("John")), QStringLiteral("John S."));
+        QCOMPARE(Makename(QVariant(), QStringLiteral("Smith"), QStringLiteral("John"), state().NameOpt), QStringLiteral("John S."));
     }
 
     void cancelAndCancelledPickerKeepEverything()
@@ -218,7 +219,7 @@ private Q_SLOTS:
             return static_cast<QWidget*>(nullptr);
         }());
         QVERIFY(main);
-        QCOMPARE(state().CurrentTeamNo, qint16(2));
+        QCOMPARE(selection().CurrentTeamNo(), qint16(2));
         QCOMPARE(main->mainGridModel()->rowCount(), 3);
         QCOMPARE(main->statusText(3), QStringLiteral("Record: 0 - 0 - 1"));
         QCOMPARE(main->treeModel()->keyOf(main->treeView()->currentIndex()), QStringLiteral("Team2"));

@@ -2,7 +2,7 @@
 // are not Pitchwise databases; the seed library source is checked before it is built.
 #include "TestSupport.h"
 
-#include "app/Trace.h"
+#include "common/Trace.h"
 #include "data/DatabaseFile.h"
 #include "data/Schema.h"
 #include "data/SeedLibrary.h"

@@ -2,7 +2,7 @@
 // cannot be read.
 #include "TestSupport.h"
 
-#include "app/AppState.h"
+#include "common/AppState.h"
 #include "data/Fields.h"
 #include "data/Settings.h"
 
@@ -97,12 +97,6 @@ private Q_SLOTS:
         QFETCH(int, option);
         QFETCH(QString, expected);
         QCOMPARE(Makename(nick, QStringLiteral("Smith"), QStringLiteral("Anna"), option), expected);
-    }
-
-    void makenameUsesTheNameOptionWhenNoneIsGiven()
-    {
-        state().NameOpt = 1;
-        QCOMPARE(Makename(QVariant(), QStringLiteral("Smith"), QStringLiteral("Anna")), QStringLiteral("Smith, A"));
     }
 
     void nullConversions()

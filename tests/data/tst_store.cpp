@@ -2,9 +2,9 @@
 // values of any shape travel as values.
 #include "TestSupport.h"
 
-#include "app/AppState.h"
-#include "app/Formats.h"
-#include "app/Trace.h"
+#include "common/AppState.h"
+#include "common/Formats.h"
+#include "common/Trace.h"
 #include "data/DatabaseFile.h"
 #include "data/Fields.h"
 #include "data/Schema.h"
@@ -232,10 +232,8 @@ private Q_SLOTS:
         addPlayer(1, 1, QStringLiteral("Alpha"), QStringLiteral("A"), 1);
         addPlayer(2, 1, QStringLiteral("Beta"), QStringLiteral("B"), 1);
         addPlayer(2, 2, QStringLiteral("Gamma"), QStringLiteral("C"), 2);
-        state().CurrentTeamNo = 2;
-        QCOMPARE(PlayerCount(), qint16(2));
-        state().CurrentTeamNo = 1;
-        QCOMPARE(PlayerCount(), qint16(1));
+        QCOMPARE(PlayerCount(2), qint16(2));
+        QCOMPARE(PlayerCount(1), qint16(1));
         QCOMPARE(GetDBData(QStringLiteral("Player"), {{QStringLiteral("TeamNo"), 2}, {QStringLiteral("PlayerNo"), 1}},
                            QStringLiteral("PlayerLastName")),
                  QStringLiteral("Beta"));

@@ -1,7 +1,7 @@
 #include "TestSupport.h"
 
-#include "app/AppState.h"
-#include "app/Trace.h"
+#include "common/AppState.h"
+#include "common/Trace.h"
 #include "data/DatabaseFile.h"
 #include "data/Settings.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/Desktop.h"
-#include "app/Prompter.h"
+#include "common/Desktop.h"
+#include "common/Prompter.h"
 #include "data/Database.h"
 
 #include <QList>

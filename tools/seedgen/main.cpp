@@ -1,6 +1,6 @@
 // pw_seedgen DRILLS.json OUT.db — writes the seed database: the program's tables plus the
 // built-in drills. The output appears only when complete.
-#include "app/Trace.h"
+#include "common/Trace.h"
 #include "data/Database.h"
 #include "data/Schema.h"
 #include "data/SeedLibrary.h"

@@ -1,0 +1,103 @@
+#pragma once
+
+#include <QFlags>
+#include <QHash>
+#include <QKeySequence>
+#include <QList>
+#include <QString>
+
+#include <functional>
+
+namespace pw {
+
+class Selection;
+
+// What a command needs before it may be used.
+enum class Need : unsigned {
+    None = 0,
+    Game = 1 << 0,                // a single game (not a team or tournament view)
+    Player = 1 << 1,              // a player clicked in the roster
+    Tournaments = 1 << 2,         // a team that plays tournaments
+    TournamentSelected = 1 << 3,  // a tournament or one of its games selected
+    WebSite = 1 << 4,             // the team has a web site
+    Fees = 1 << 5,                // the team manages fees
+    Result = 1 << 6,              // a game with a result, and an address to send it to
+};
+Q_DECLARE_FLAGS(Needs, Need)
+Q_DECLARE_OPERATORS_FOR_FLAGS(Needs)
+
+// Which needs the current selection meets.
+struct CommandContext {
+    Needs met;
+    bool satisfies(Needs needs) const { return (met & needs) == needs; }
+};
+
+// The needs met by a selection; whether a game result can be mailed takes a look at the store,
+// so the caller says it.
+CommandContext contextOf(const Selection& selection, bool resultMailable);
+
+// A menu of the menu bar, a sub-menu, or a pop-up menu. Its path names it and its parents
+// ("mnuTeam/mnuTournament"); the last part is its object name.
+struct MenuDef {
+    QString path{};
+    QString caption{};
+    int order = 0;              // place among the items of its parent menu
+    bool separatorBefore = false;
+    bool popup = false;         // shown on a right click or from a button, not in the menu bar
+    bool keyedItems = false;    // its items are known as "Menu.Item": their names repeat elsewhere
+};
+
+// One command of the program: a menu item, a toolbar button or a pop-up item.
+struct CommandDef {
+    QString name{};   // the control name
+    QString caption{};  // menu text; the tool tip for toolbar buttons
+    QString menu{};   // path of its menu, or "MainTB" for the toolbar
+    int order = 0;    // place among the items of its menu
+    Needs needs{};
+    std::function<void()> handler{};  // none: its window is not built yet and it stays disabled
+    bool separatorBefore = false;
+    QKeySequence shortcut{};
+    QString dropDown{};  // toolbar button: path of the pop-up menu it opens
+};
+
+inline const QString kToolbar = QStringLiteral("MainTB");
+
+// Every command of the program, registered by the subsystem that owns it. Menus, toolbar and
+// pop-ups are built from it, and its needs decide which commands the selection enables.
+class CommandTable {
+public:
+    void addMenu(const MenuDef& menu);
+    // Throws when the key is taken or the menu is unknown, so a slip shows at start-up.
+    void add(const CommandDef& command);
+
+    const QList<MenuDef>& menus() const { return m_menus; }
+    const QList<CommandDef>& commands() const { return m_commands; }
+    const MenuDef* menu(const QString& path) const;
+    // "GameLineUp", or "TreeGameMnu.GameNotes" for items of menus with keyed items.
+    QString key(const CommandDef& command) const;
+    // Throws for a key no command has, so a misspelt name fails loudly.
+    const CommandDef& command(const QString& key) const;
+    bool contains(const QString& key) const { return m_byKey.contains(key); }
+    QStringList keys() const;
+
+    // The items of one menu (commands and sub-menus) in their order.
+    struct Item {
+        const MenuDef* subMenu = nullptr;
+        const CommandDef* command = nullptr;
+        int order = 0;
+        bool separatorBefore = false;
+    };
+    QList<Item> itemsOf(const QString& menuPath) const;
+
+    // Its needs are met (whether or not its window exists yet).
+    bool wanted(const QString& key, const CommandContext& context) const;
+    // Wanted and built.
+    bool enabled(const QString& key, const CommandContext& context) const;
+
+private:
+    QList<MenuDef> m_menus;
+    QList<CommandDef> m_commands;
+    QHash<QString, qsizetype> m_byKey;
+};
+
+}  // namespace pw

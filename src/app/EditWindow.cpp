@@ -1,0 +1,89 @@
+#include "app/EditWindow.h"
+
+#include "app/Dirty.h"
+#include "common/Prompter.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QUndoStack>
+
+namespace pw {
+
+EditWindow::EditWindow(QWidget* parent)
+    : QDialog(parent)
+    , m_undo(new QUndoStack(this))
+    , m_questionTitle(tr("Save Data"))
+    , m_questionText(tr("Do you want to save your changes?"))
+{
+    QAction* undo = m_undo->createUndoAction(this);
+    undo->setObjectName(QStringLiteral("UndoAction"));
+    undo->setShortcut(QKeySequence::Undo);
+    QAction* redo = m_undo->createRedoAction(this);
+    redo->setObjectName(QStringLiteral("RedoAction"));
+    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(QKeySequence::Redo)});
+    addAction(undo);
+    addAction(redo);
+    connect(m_undo, &QUndoStack::cleanChanged, this, [this] { showDirty(); });
+}
+
+EditWindow::~EditWindow() = default;
+
+bool EditWindow::isDirty() const
+{
+    return m_fieldsChanged || !m_undo->isClean();
+}
+
+void EditWindow::markChanged()
+{
+    if (m_loading)
+        return;
+    m_fieldsChanged = true;
+    showDirty();
+}
+
+void EditWindow::markSaved()
+{
+    m_fieldsChanged = false;
+    m_undo->setClean();
+    showDirty();
+}
+
+void EditWindow::setDirtyMarker(QWidget* captionOwner, QWidget* saveControl)
+{
+    m_captionOwner = captionOwner;
+    m_saveControl = saveControl;
+    showDirty();
+}
+
+void EditWindow::setUnsavedQuestion(const QString& title, const QString& text)
+{
+    m_questionTitle = title;
+    m_questionText = text;
+}
+
+void EditWindow::showDirty()
+{
+    Dirty(m_captionOwner ? m_captionOwner : this, m_saveControl, isDirty());
+}
+
+bool EditWindow::closeWindow()
+{
+    return close();
+}
+
+void EditWindow::closeEvent(QCloseEvent* event)
+{
+    if (isDirty()) {
+        const auto answer = prompter().message(m_questionTitle, m_questionText, Prompter::Icon::Question,
+                                               Prompter::Buttons::YesNoCancel);
+        if (answer == Prompter::Answer::Cancel ||
+            (answer == Prompter::Answer::Yes && !guardedValue(QStringLiteral("save"), {}, false, [&] { return save(); }))) {
+            // Kept open: nothing the coach did is thrown away unasked, nor when the save failed.
+            event->ignore();
+            return;
+        }
+    }
+    event->accept();
+}
+
+}  // namespace pw

@@ -1,0 +1,88 @@
+#pragma once
+
+#include "common/Trace.h"
+
+#include <QDialog>
+#include <QScopedValueRollback>
+#include <QString>
+
+class QUndoStack;
+
+namespace pw {
+
+// The base of every editing window. It keeps:
+// - the loading flag: load() fills the window with it set, and handlers made by handler() do
+//   nothing meanwhile, so the filling does not count as the coach's changes;
+// - guarded handlers: each runs traced under its own name and hands failures to the error handler;
+// - the dirty marker: the window is dirty while its undo stack is not clean or a field was edited
+//   (markChanged); the save control is enabled and the caption carries " (Dirty)" meanwhile;
+// - the unsaved-changes question when the window closes with changes.
+// Edits on drawn surfaces are pushed onto undoStack() as QUndoCommands, which gives Undo
+// (Ctrl+Z) and Redo (Ctrl+Shift+Z) and makes undoing back to the saved state clean again.
+class EditWindow : public QDialog {
+    Q_OBJECT
+public:
+    explicit EditWindow(QWidget* parent = nullptr);
+    ~EditWindow() override;
+
+    QUndoStack* undoStack() const { return m_undo; }
+    bool isLoading() const { return m_loading; }
+    bool isDirty() const;
+
+    // A field was edited (changes that are not undo commands). Ignored while loading.
+    void markChanged();
+    // The window's changes were stored: clean again.
+    void markSaved();
+
+    // Closes the window the way its title-bar button does, asking about unsaved changes.
+    // True when it closed.
+    bool closeWindow();
+
+protected:
+    // Which caption carries " (Dirty)" (the window itself when null) and which control saves.
+    void setDirtyMarker(QWidget* captionOwner, QWidget* saveControl);
+    // The question asked when the window closes with unsaved changes (Yes saves, No discards,
+    // Cancel keeps the window open).
+    void setUnsavedQuestion(const QString& title, const QString& text);
+
+    // Stores the changes; true when they were stored. Called by the unsaved-changes question.
+    virtual bool save() = 0;
+
+    // Fills the window with the loading flag set; afterwards the window is clean.
+    template <typename F>
+    void load(const QString& procName, F&& fill)
+    {
+        {
+            QScopedValueRollback<bool> loading(m_loading, true);
+            guarded(procName, {}, std::forward<F>(fill));
+        }
+        markSaved();
+    }
+
+    // An event handler named procName: does nothing while loading, is traced, and reports
+    // whatever fails inside it.
+    template <typename F>
+    auto handler(const QString& procName, F body)
+    {
+        return [this, procName, body](auto&&... args) {
+            if (m_loading)
+                return;
+            guarded(procName, {}, [&] { body(std::forward<decltype(args)>(args)...); });
+        };
+    }
+
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void showDirty();
+
+    QUndoStack* m_undo = nullptr;
+    bool m_loading = false;
+    bool m_fieldsChanged = false;
+    QWidget* m_captionOwner = nullptr;
+    QWidget* m_saveControl = nullptr;
+    QString m_questionTitle;
+    QString m_questionText;
+};
+
+}  // namespace pw

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "app/RowTableModel.h"
+#include "teams/TeamData.h"
+
+#include <QColor>
+
+namespace pw {
+
+// The main window's roster grid: one row per player. The player column is coloured for an
+// age-division problem (red, white text) or, on teams that manage fees, for what the player has
+// paid; the statistics columns are filled once game selection computes them.
+class RosterModel : public RowTableModel<RosterRow> {
+    Q_OBJECT
+public:
+    explicit RosterModel(QObject* parent = nullptr);
+    QVariant data(const QModelIndex& index, int role) const override;
+    // The player of a grid row, 0 for none.
+    qint16 playerAt(int row) const;
+
+    static QColor feeColour(FeeStatus status);
+    static QColor tooOldColour();
+};
+
+// One game of the selected player, for the lower grid.
+struct PlayerGameRow {
+    qint16 gameNo = 0;
+    QString opponent;
+};
+
+// The selected player's games, game by game.
+class PlayerGamesModel : public RowTableModel<PlayerGameRow> {
+    Q_OBJECT
+public:
+    explicit PlayerGamesModel(QObject* parent = nullptr);
+    QVariant data(const QModelIndex& index, int role) const override;
+};
+
+}  // namespace pw

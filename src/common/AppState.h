@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+
+namespace pw {
+
+// Program-wide state of one run that is not the coach's selection (see Selection). There is one
+// user-interface thread, so plain fields suffice.
+struct AppState {
+    bool DebugMode = false;
+    bool TestMode = false;
+    bool NewInstall = false;
+    bool WizardCancelled = false;
+
+    QString mdbFile;     // the database setting as read at start-up
+    QString DataFolder;  // folder holding the database file
+
+    // Copies of the options read at start-up and after the options dialog saves.
+    qint16 NameOpt = 0;
+    QString EmailServer;
+    QString EmailUser;
+    QString EmailPassword;
+    bool EmailDebug = false;
+
+    // How a modal picker or entry dialog tells its caller: 1 cancelled, 0 accepted.
+    qint16 DialogResult = 0;
+};
+
+AppState& state();
+
+// The program's version number, "major.minor.revision".
+QString programVersion();
+
+// Restores every field, and the selection, to its start-of-run value (tests use this between cases).
+void resetState();
+
+}  // namespace pw

@@ -1,0 +1,65 @@
+#include "common/Desktop.h"
+
+#include "common/Prompter.h"
+#include "common/Trace.h"
+
+#include <QDesktopServices>
+#include <QProcess>
+#include <QStandardPaths>
+
+namespace pw {
+
+namespace {
+
+class SystemDesktop final : public Desktop {
+public:
+    bool hasBrowser() override
+    {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+        // Qt hands URLs to xdg-open on Linux; without it nothing can open a page.
+        return !QStandardPaths::findExecutable(QStringLiteral("xdg-open")).isEmpty();
+#else
+        return true;
+#endif
+    }
+    bool openUrl(const QUrl& url) override { return QDesktopServices::openUrl(url); }
+    bool openFile(const QString& path) override { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); }
+    bool startProgram(const QString& program, const QStringList& arguments) override
+    {
+        return QProcess::startDetached(program, arguments);
+    }
+};
+
+SystemDesktop g_system;
+Desktop* g_desktop = nullptr;
+
+}  // namespace
+
+Desktop& desktop()
+{
+    return g_desktop ? *g_desktop : g_system;
+}
+
+void setDesktop(Desktop* d)
+{
+    g_desktop = d;
+}
+
+QString OpenInBrowser(const QString& address)
+{
+    PW_TRACE(QStringLiteral("OpenInBrowser"), traceArg(QStringLiteral("Address"), address));
+    if (!desktop().hasBrowser()) {
+        prompter().message(QObject::tr("Browser Not Found"), QObject::tr("Could not find associated Browser"),
+                           Prompter::Icon::Exclamation);
+        return {};
+    }
+    const QString trimmed = address.trimmed();
+    if (trimmed.isEmpty())
+        return QStringLiteral("URLFailed");
+    const QUrl url = QUrl::fromUserInput(trimmed);
+    if (!url.isValid() || !desktop().openUrl(url))
+        return QStringLiteral("URLFailed");
+    return {};
+}
+
+}  // namespace pw

@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QDate>
+#include <QObject>
+#include <QString>
+
+namespace pw {
+
+// The current team's settings from its Teams row, loaded whenever a team becomes current so that
+// every window reads the same copy instead of going back to the store.
+struct TeamSettings {
+    qint16 NumberOfGames = 0;
+    QDate StartDate;
+    qint16 TimeTrack = 0;
+    qint16 TrackCaptain = 0;
+    qint16 Periods = 0;
+    bool TournamentPlay = false;
+    QDate CutOff;
+    qint16 NumberOfPlayers = 0;
+    qint16 MinQtrReq = 0;
+    QString WebSite;
+    QString HomePage;
+    bool ManageFees = false;
+    double TeamAmount = 0.0;
+    // PointValue split at ";": points for a win, a tie and a loss.
+    qint16 WinPoints = 0;
+    qint16 TiePoints = 0;
+    qint16 LossPoints = 0;
+};
+
+// What the coach has selected in the main window: team, game, tournament, opponent and player.
+// Reading is free for everyone; every change goes through the setters, which tell whoever
+// listens, so a non-modal window can follow the main window. After a save, a window calls
+// notifyDataChanged() so that the other open windows reload what they show of that table.
+class Selection : public QObject {
+    Q_OBJECT
+public:
+    qint16 CurrentTeamNo() const { return m_team; }
+    qint16 CurrentGameNo() const { return m_game; }
+    qint16 CurrentTournamentNo() const { return m_tournament; }
+    qint16 CurrentOpponentNo() const { return m_opponent; }
+    qint16 CurrentPlayerNo() const { return m_player; }
+    // Rounds of the current tournament (its TournamentTeams).
+    qint16 NoTiers() const { return m_tiers; }
+    const TeamSettings& Team() const { return m_settings; }
+    // A game number of 0 or a multiple of 100 stands for a team or tournament view.
+    bool singleGame() const { return m_game % 100 != 0; }
+
+    // Makes the team current with its settings; game, tournament, opponent and player are cleared.
+    void setTeam(qint16 teamNo, const TeamSettings& settings);
+    void setTournament(qint16 tournamentNo, qint16 tiers = 0);
+    void setGame(qint16 gameNo);
+    void setOpponent(qint16 opponentNo);
+    void setPlayer(qint16 playerNo);
+    // Forgets everything (a database was closed; tests between cases).
+    void clear();
+
+    void notifyDataChanged(const QString& table, qint16 teamNo);
+
+Q_SIGNALS:
+    void teamChanged(qint16 teamNo);
+    void tournamentChanged(qint16 tournamentNo);
+    void gameChanged(qint16 gameNo);
+    void playerChanged(qint16 playerNo);
+    // Rows of table belonging to teamNo were saved (0: rows of no particular team, like drills).
+    void dataChanged(const QString& table, qint16 teamNo);
+
+private:
+    qint16 m_team = 0;
+    qint16 m_game = 0;
+    qint16 m_tournament = 0;
+    qint16 m_opponent = 0;
+    qint16 m_player = 0;
+    qint16 m_tiers = 0;
+    TeamSettings m_settings;
+};
+
+Selection& selection();
+
+}  // namespace pw

@@ -1,0 +1,52 @@
+#include "data/Options.h"
+
+#include "data/Settings.h"
+
+#include <QObject>
+
+namespace pw {
+
+namespace {
+
+bool readsTrue(const QString& value)
+{
+    const QString v = value.trimmed();
+    return !v.isEmpty() && v != QLatin1String("0") && v.compare(QLatin1String("false"), Qt::CaseInsensitive) != 0;
+}
+
+}  // namespace
+
+Options Options::read()
+{
+    Options o;
+    o.mdbFile = ReadSettingText(QStringLiteral("mdbFile"));
+    const int name = ReadSetting(QStringLiteral("NameOpt")).toInt();
+    o.NameOpt = static_cast<qint16>(name >= 0 && name <= 2 ? name : 0);
+    o.EmailServer = ReadSettingText(QStringLiteral("EmailServer"));
+    o.EmailUser = ReadSettingText(QStringLiteral("EmailUser"));
+    o.EmailPassword = ReadSettingText(QStringLiteral("EmailPassword"));
+    o.EmailDebug = readsTrue(ReadSetting(QStringLiteral("EmailDebug")));
+    const QString logo = ReadSettingText(QStringLiteral("TeamLogo"));
+    o.TeamLogo = logo == QLatin1String("0") ? QString() : logo;
+    return o;
+}
+
+void Options::write() const
+{
+    WriteSetting(QStringLiteral("mdbFile"), mdbFile.trimmed());
+    WriteSetting(QStringLiteral("NameOpt"), QString::number(NameOpt));
+    WriteSetting(QStringLiteral("EmailServer"), EmailServer.trimmed());
+    WriteSetting(QStringLiteral("EmailUser"), EmailUser.trimmed());
+    WriteSetting(QStringLiteral("EmailPassword"), EmailPassword);
+    WriteSetting(QStringLiteral("EmailDebug"), EmailDebug ? QStringLiteral("1") : QStringLiteral("0"));
+    WriteSetting(QStringLiteral("TeamLogo"), TeamLogo);
+}
+
+std::optional<OptionsProblem> checkOptions(const Options& options, const QString& repeatedPassword)
+{
+    if (options.EmailPassword != repeatedPassword)
+        return OptionsProblem{QObject::tr("Wrong Password"), QObject::tr("The passwords to not match. Please re-enter them")};
+    return std::nullopt;
+}
+
+}  // namespace pw

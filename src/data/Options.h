@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+namespace pw {
+
+// The settings the coach edits in the options dialog, typed, with the dialog's rules, so they can
+// be read, checked and written without a window.
+struct Options {
+    QString mdbFile;
+    qint16 NameOpt = 0;  // 0 "Smith, Anna", 1 "Smith, A", 2 "Anna S."
+    QString EmailServer;
+    QString EmailUser;
+    QString EmailPassword;
+    bool EmailDebug = false;
+    QString TeamLogo;  // empty: no logo
+
+    // As stored; a missing text is empty, a name option outside 0..2 reads as 0.
+    static Options read();
+    // Writes every value; texts other than the password are trimmed.
+    void write() const;
+};
+
+struct OptionsProblem {
+    QString title;
+    QString text;
+};
+
+// Why the options cannot be written as they are (the password typed twice differently), or
+// nothing when they can.
+std::optional<OptionsProblem> checkOptions(const Options& options, const QString& repeatedPassword);
+
+}  // namespace pw

@@ -1,0 +1,26 @@
+#include "app/CommandRegistry.h"
+
+#include "app/Commands.h"
+#include "app/MainForm.h"
+
+namespace pw {
+
+// Line-ups, statistics, playing time and captains. Their windows come later; until then the commands stay disabled.
+void registerGameCommands(CommandTable& t, MainForm& /*main*/)
+{
+    const QList<CommandDef> commands{
+        {.name = QStringLiteral("mTeamCaptain"), .caption = MainForm::tr("&Captains"), .menu = QStringLiteral("mnuTeam"), .order = 70},
+        {.name = QStringLiteral("DataSetupGame"), .caption = MainForm::tr("Game &Lineup"), .menu = QStringLiteral("mnuGame"), .order = 10, .needs = Need::Game},
+        {.name = QStringLiteral("DataUpdatePlayer"), .caption = MainForm::tr("&Update Player Stats"), .menu = QStringLiteral("mnuPlayer"), .order = 20, .needs = Need::Game | Need::Player},
+        {.name = QStringLiteral("GameLineUp"), .caption = MainForm::tr("View/Modify Line-up for Selected Game"), .menu = kToolbar, .order = 70, .needs = Need::Game, .separatorBefore = true},
+        {.name = QStringLiteral("GameStats"), .caption = MainForm::tr("Enter Game Statistics"), .menu = kToolbar, .order = 90, .needs = Need::Game},
+        {.name = QStringLiteral("GrdUpdatePlayer"), .caption = MainForm::tr("Update Player Stats"), .menu = QStringLiteral("GridMnu"), .order = 10, .needs = Need::Game | Need::Player},
+        {.name = QStringLiteral("ViewCaptains"), .caption = MainForm::tr("View Captains"), .menu = QStringLiteral("TreeTeamMnu"), .order = 70},
+        {.name = QStringLiteral("GameLineup"), .caption = MainForm::tr("Game Lineup"), .menu = QStringLiteral("TreeGameMnu"), .order = 20},
+        {.name = QStringLiteral("SetNotPlayed"), .caption = MainForm::tr("Set as Not Yet Played"), .menu = QStringLiteral("TreeGameMnu"), .order = 50},
+    };
+    for (const CommandDef& c : commands)
+        t.add(c);
+}
+
+}  // namespace pw

@@ -1,0 +1,102 @@
+#include "games/Record.h"
+
+#include "common/Trace.h"
+#include "data/Database.h"
+#include "data/Fields.h"
+#include "games/GameState.h"
+
+#include <QHash>
+#include <QStringList>
+
+namespace pw {
+
+PointValues parsePointValue(const QString& pointValue)
+{
+    const QStringList parts = pointValue.split(QLatin1Char(';'));
+    return PointValues{NullToInt(parts.value(0)), NullToInt(parts.value(1)), NullToInt(parts.value(2))};
+}
+
+QString RecordSummary::recordText() const
+{
+    return QStringLiteral("Record: %1 - %2 - %3").arg(wins).arg(losses).arg(ties);
+}
+
+QString RecordSummary::pointTotalText() const
+{
+    return QStringLiteral("Point Total:%1").arg(points);
+}
+
+RecordSummary GetRecord(qint16 teamNo, qint16 tournament, const PointValues& pv, qint16 gameNo)
+{
+    PW_TRACE(QStringLiteral("GetRecord"), traceArg(QStringLiteral("lcTeamNo"), teamNo) +
+                                              traceArg(QStringLiteral("lcTournamentNo"), tournament) +
+                                              traceArg(QStringLiteral("lcGameNo"), gameNo));
+    RecordSummary summary;
+    if (teamNo < 1)
+        return summary;
+    summary.computed = true;
+
+    // Every season game counts, or every game of the current tournament. Game numbers are not
+    // renumbered when a game is deleted, so the whole number range is read rather than
+    // 1..NumberOfGames.
+    const int first = tournament > 0 ? tournament * 1000 + 1 : 1;
+    const int last = tournament > 0 ? tournament * 1000 + 999 : 999;
+
+    QHash<int, QVariant> stored;
+    QList<int> games;
+    QSqlQuery results = execSql(QStringLiteral("SELECT GameNo, Result FROM Schedule WHERE TeamNo = ? AND GameNo "
+                                               "BETWEEN ? AND ? ORDER BY GameNo"),
+                                {teamNo, first, last});
+    while (results.next()) {
+        const int g = results.value(0).toInt();
+        if (!stored.contains(g))
+            games << g;
+        stored.insert(g, results.value(1));
+    }
+
+    struct Goals {
+        int scored = 0;
+        int against = 0;
+    };
+    QHash<int, Goals> goals;
+    QSqlQuery sums = execSql(QStringLiteral("SELECT GameNo, SUM(Goals), SUM(GoalsScored) FROM GameStat WHERE TeamNo = ? "
+                                            "AND GameNo BETWEEN ? AND ? GROUP BY GameNo"),
+                             {teamNo, first, last});
+    while (sums.next())
+        goals.insert(sums.value(0).toInt(), Goals{sums.value(1).toInt(), sums.value(2).toInt()});
+
+    QList<QPair<int, int>> rewrites;  // game, result
+    for (int g : games) {
+        const Goals gl = goals.value(g);
+        if (!isResult(stored.value(g)))
+            continue;  // not played: counts nothing and keeps its picture
+        int result = 3;
+        if (gl.scored > gl.against) {
+            ++summary.wins;
+            result = 1;
+        } else if (gl.scored < gl.against) {
+            ++summary.losses;
+            result = 2;
+        } else {
+            ++summary.ties;
+        }
+        if (stored.value(g).toInt() != result)
+            rewrites << qMakePair(g, result);
+        const QString score = QStringLiteral("%1-%2").arg(gl.scored).arg(gl.against);
+        if (g == gameNo)
+            summary.scoreText = score;
+        summary.games << GameResult{static_cast<qint16>(g), result, score};
+    }
+
+    if (!rewrites.isEmpty()) {
+        Transaction tx;
+        for (const auto& [g, result] : rewrites)
+            execSql(QStringLiteral("UPDATE Schedule SET Result = ? WHERE TeamNo = ? AND GameNo = ?"), {result, teamNo, g});
+        tx.commit();
+    }
+
+    summary.points = summary.wins * pv.win + summary.ties * pv.tie + summary.losses * pv.loss;
+    return summary;
+}
+
+}  // namespace pw

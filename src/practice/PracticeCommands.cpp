@@ -1,0 +1,19 @@
+#include "app/CommandRegistry.h"
+
+#include "app/Commands.h"
+#include "app/MainForm.h"
+
+namespace pw {
+
+// Practice sessions and the drill library. Their windows come later; until then the commands stay disabled.
+void registerPracticeCommands(CommandTable& t, MainForm& /*main*/)
+{
+    const QList<CommandDef> commands{
+        {.name = QStringLiteral("DataSetPractice"), .caption = MainForm::tr("&Practice Schedule"), .menu = QStringLiteral("mnuTeam"), .order = 40, .separatorBefore = true},
+        {.name = QStringLiteral("DataPracticeDrills"), .caption = MainForm::tr("Practice &Drills"), .menu = QStringLiteral("mnuTeam"), .order = 50},
+    };
+    for (const CommandDef& c : commands)
+        t.add(c);
+}
+
+}  // namespace pw

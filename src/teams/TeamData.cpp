@@ -1,0 +1,98 @@
+#include "teams/TeamData.h"
+
+#include "common/Formats.h"
+#include "games/Record.h"
+#include "common/Trace.h"
+#include "data/Database.h"
+#include "data/Fields.h"
+#include "teams/PlayerRules.h"
+
+namespace pw {
+
+QString teamEntryText(const QString& name, const QString& ageDivision, const QString& sex, const QString& season)
+{
+    return name + QStringLiteral(" (") + ageDivision + sex + QLatin1Char('-') + season + QLatin1Char(')');
+}
+
+QList<TeamEntry> visibleTeams()
+{
+    PW_TRACE(QStringLiteral("visibleTeams"));
+    QList<TeamEntry> out;
+    QSqlQuery q = execSql(QStringLiteral("SELECT TeamNo, TeamName, AgeDivision, Sex, Season FROM Teams "
+                                         "WHERE Visible = ? ORDER BY CASE WHEN StartDate IS NULL THEN 1 ELSE 0 END, "
+                                         "StartDate ASC, TeamNo ASC"),
+                          {true});
+    while (q.next()) {
+        out << TeamEntry{NullToInt(q.value(0)), teamEntryText(NullToText(q.value(1)), NullToText(q.value(2)),
+                                                              NullToText(q.value(3)), NullToText(q.value(4)))};
+    }
+    return out;
+}
+
+TeamSettings readTeamSettings(qint16 teamNo)
+{
+    PW_TRACE(QStringLiteral("readTeamSettings"), traceArg(QStringLiteral("lcTeamNo"), teamNo));
+    TeamSettings t;
+    QSqlQuery q = execSql(QStringLiteral("SELECT NumberOfGames, StartDate, TimeTrack, TrackCaptain, Periods, "
+                                         "TournamentPlay, CutOff, NumberOfPlayers, MinQtrReq, WebSite, HomePage, "
+                                         "ManageFees, PointValue, TeamAmount FROM Teams WHERE TeamNo = ?"),
+                          {teamNo});
+    if (!q.next())
+        return t;
+    t.NumberOfGames = NullToInt(q.value(0));
+    t.StartDate = toDateTime(q.value(1)).date();
+    t.TimeTrack = NullToInt(q.value(2));
+    t.TrackCaptain = NullToInt(q.value(3));
+    t.Periods = NullToInt(q.value(4));
+    t.TournamentPlay = q.value(5).toBool();
+    t.CutOff = toDateTime(q.value(6)).date();
+    t.NumberOfPlayers = NullToInt(q.value(7));
+    t.MinQtrReq = NullToInt(q.value(8));
+    t.WebSite = NullToText(q.value(9)).trimmed();
+    t.HomePage = NullToText(q.value(10)).trimmed();
+    t.ManageFees = q.value(11).toBool();
+    const PointValues pv = parsePointValue(NullToText(q.value(12)));
+    t.WinPoints = pv.win;
+    t.TiePoints = pv.tie;
+    t.LossPoints = pv.loss;
+    t.TeamAmount = q.value(13).toDouble();
+    return t;
+}
+
+QString teamWebSite(qint16 teamNo)
+{
+    return GetDBData(QStringLiteral("Teams"), {{QStringLiteral("TeamNo"), teamNo}}, QStringLiteral("WebSite")).trimmed();
+}
+
+QString teamEmailSendTo(qint16 teamNo)
+{
+    return GetDBData(QStringLiteral("Teams"), {{QStringLiteral("TeamNo"), teamNo}}, QStringLiteral("EmailSendTo")).trimmed();
+}
+
+QList<RosterRow> readRoster(qint16 teamNo, const TeamSettings& team)
+{
+    PW_TRACE(QStringLiteral("readRoster"), traceArg(QStringLiteral("lcTeamNo"), teamNo));
+    QList<RosterRow> rows;
+    QSqlQuery q = execSql(QStringLiteral("SELECT PlayerNo, PlayerLastName, PlayerFirstName, JerseyNo, BirthDate, "
+                                         "AmountPaid FROM Player WHERE TeamNo = ? "
+                                         "ORDER BY LOWER(PlayerLastName) ASC, LOWER(PlayerFirstName) ASC, PlayerNo ASC"),
+                          {teamNo});
+    QList<double> paid;
+    while (q.next()) {
+        RosterRow row;
+        row.playerNo = NullToInt(q.value(0));
+        row.text = NullToText(q.value(1)) + QLatin1Char(',') + NullToText(q.value(2)) + QStringLiteral(" (") +
+                   NullToText(q.value(3)) + QLatin1Char(')');
+        row.tooOld = !CheckAge(toDateTime(q.value(4)).date(), team.CutOff);
+        paid << q.value(5).toDouble();
+        rows << row;
+    }
+    if (team.ManageFees) {
+        const double share = playerShare(team.TeamAmount, static_cast<int>(rows.size()));
+        for (qsizetype i = 0; i < rows.size(); ++i)
+            rows[i].fee = feeStatus(paid.at(i), share);
+    }
+    return rows;
+}
+
+}  // namespace pw
