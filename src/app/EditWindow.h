@@ -6,6 +6,8 @@
 #include <QScopedValueRollback>
 #include <QString>
 
+#include <type_traits>
+
 class QUndoStack;
 
 namespace pw {
@@ -67,7 +69,13 @@ protected:
         return [this, procName, body](auto&&... args) {
             if (m_loading)
                 return;
-            guarded(procName, {}, [&] { body(std::forward<decltype(args)>(args)...); });
+            guarded(procName, {}, [&] {
+                // Signals may carry more than the handler wants (clicked(bool)): drop what it does not take.
+                if constexpr (std::is_invocable_v<const F&, decltype(args)...>)
+                    body(std::forward<decltype(args)>(args)...);
+                else
+                    body();
+            });
         };
     }
 

@@ -53,6 +53,10 @@ constexpr int kMinTreeTwips = 750;
 constexpr int kMinGridWidthTwips = 2500;
 constexpr int kMinGridHeightTwips = 500;
 
+// Up to this many teams, the tree opens every team at once; a club with more opens only the
+// team being worked on, and others as the coach opens them.
+constexpr qsizetype kOpenTeamsUpTo = 6;
+
 // Tables whose rows the tree, the roster or the status bar show.
 const QStringList kShownTables{QStringLiteral("Teams"),    QStringLiteral("Player"),  QStringLiteral("Opponent"),
                                QStringLiteral("Schedule"), QStringLiteral("GameStat"), QStringLiteral("TournamentInfo")};
@@ -184,12 +188,9 @@ void MainForm::applyCommandState()
     }
 }
 
-bool MainForm::resultMailable() const
+bool MainForm::resultMailable(const GameStatus& game) const
 {
-    const Selection& s = selection();
-    if (!s.singleGame() || !CheckGameStatus(s.CurrentTeamNo(), s.CurrentGameNo()))
-        return false;
-    return !teamEmailSendTo(s.CurrentTeamNo()).isEmpty();
+    return selection().singleGame() && game.hasResult && !selection().Team().EmailSendTo.isEmpty();
 }
 
 void MainForm::buildCentral()
@@ -206,6 +207,8 @@ void MainForm::buildCentral()
     // which would measure every visible row again each time.
     TeamTree->header()->setSectionResizeMode(QHeaderView::Interactive);
     TeamTree->header()->setStretchLastSection(false);
+    // Fitting measures the rows in view and a few hundred around them, not every game of a club.
+    TeamTree->header()->setResizeContentsPrecision(300);
     connect(TeamTree, &QTreeView::expanded, this, &MainForm::fitTreeColumn);
     connect(TeamTree, &QTreeView::collapsed, this, &MainForm::fitTreeColumn);
     TeamTree->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
@@ -390,17 +393,26 @@ void MainForm::SetTeamTabs()
             ~Reset() { flag = false; }
         } reset{m_filling};
         const QList<TeamEntry> teams = visibleTeams();
-        QList<qint16> teamNos;
-        for (const TeamEntry& t : teams)
-            teamNos << t.teamNo;
-        m_tree->SetTeamTabs(teams, readSeasonGames(teamNos));
-        TeamTree->expandToDepth(0);
+        if (teams.size() <= kOpenTeamsUpTo) {
+            // A coach's few teams stand open with all their games, read at once.
+            QList<qint16> teamNos;
+            for (const TeamEntry& t : teams)
+                teamNos << t.teamNo;
+            m_tree->SetTeamTabs(teams, readSeasonGames(teamNos));
+            TeamTree->expandToDepth(0);
+        } else {
+            // A club's teams stay closed until opened; a team's games are read then.
+            m_tree->SetTeamTabs(teams, &readSeasonGames);
+        }
+        m_filling = false;
         fitTreeColumn();
     });
 }
 
 void MainForm::fitTreeColumn()
 {
+    if (m_filling)
+        return;  // fitted once when the rebuild is done
     TeamTree->resizeColumnToContents(0);
 }
 
@@ -436,6 +448,10 @@ void MainForm::loadTeamView(qint16 teamNo)
     SetRegValue(kSettingsKey, QStringLiteral("TeamTabNo"), RegString, QString::number(teamNo));
     const TeamSettings team = readTeamSettings(teamNo);
     selection().setTeam(teamNo, team);
+    // A team whose games have not been read yet is opened when it is loaded.
+    const QModelIndex node = m_tree->indexOf(NodeKey::team(teamNo));
+    if (m_tree->canFetchMore(node))
+        TeamTree->expand(node);
 
     const QList<RosterRow> roster = readRoster(teamNo, team);
     m_mainGrid->setRows(roster);
@@ -486,8 +502,9 @@ void MainForm::SelectGame()
         const QString nodeText = m_tree->data(node, Qt::DisplayRole).toString();
         UpdateStatusBar(1, tr("Opponent: ") + (s.singleGame() ? nodeText : QString()));
         UpdateStatusBar(2, tr("Score: ") + GetRecord(s.CurrentGameNo()));
-        s.setOpponent(s.CurrentGameNo() > 0 ? gameOpponentNo(s.CurrentTeamNo(), s.CurrentGameNo()) : 0);
-        m_resultMailable = resultMailable();
+        const GameStatus game = s.CurrentGameNo() > 0 ? readGameStatus(s.CurrentTeamNo(), s.CurrentGameNo()) : GameStatus{};
+        s.setOpponent(game.opponentNo);
+        m_resultMailable = resultMailable(game);
         applyCommandState();
     });
 }
@@ -605,7 +622,8 @@ void MainForm::prepareTreePopup(const QString& key)
     if (k.kind == NodeKey::Kind::Game || k.kind == NodeKey::Kind::TournamentGame) {
         command(QStringLiteral("TreeGameMnu.Bracket"))->setVisible(k.kind == NodeKey::Kind::TournamentGame);
         // Statistics may have given the game its result since it was selected.
-        m_resultMailable = resultMailable();
+        const Selection& s = selection();
+        m_resultMailable = resultMailable(readGameStatus(s.CurrentTeamNo(), s.CurrentGameNo()));
         applyCommandState();
     }
 }

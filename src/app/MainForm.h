@@ -19,6 +19,7 @@ class QTreeView;
 namespace pw {
 
 class HelpWindow;
+struct GameStatus;
 class PlayerGamesModel;
 class RosterModel;
 class TeamTreeModel;
@@ -99,7 +100,7 @@ private:
     // Makes the team current and fills the window for it, without the team view's record.
     void loadTeamView(qint16 teamNo);
     // Whether the current game's result may be mailed (a result, and an address to mail it to).
-    bool resultMailable() const;
+    bool resultMailable(const GameStatus& game) const;
     void fitTreeColumn();
     // Another window saved rows that the tree or grid show.
     void dataSaved(const QString& table, qint16 teamNo);

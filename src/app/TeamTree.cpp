@@ -113,6 +113,9 @@ void TeamTreeModel::clearTree()
 {
     clear();
     m_index.clear();
+    m_pending.clear();
+    m_scores.clear();
+    m_pendingTeams.clear();
 }
 
 QStandardItem* TeamTreeModel::addNode(QStandardItem* parentItem, const QString& key, const QString& text,
@@ -144,6 +147,27 @@ QModelIndex TeamTreeModel::indexOf(const QString& key) const
     const QPersistentModelIndex known = m_index.value(key);
     if (known.isValid() && known.data(KeyRole).toString() == key)
         return known;
+    const NodeKey k = NodeKey::parse(key);
+    // A game or line of a team whose games are not read yet: read them now. Looking a node up
+    // is not a change of the tree the coach sees, only of when its nodes are made.
+    if ((k.kind == NodeKey::Kind::Game || k.kind == NodeKey::Kind::Detail) &&
+        m_pendingTeams.contains(NodeKey::team(k.teamNo))) {
+        if (QStandardItem* team = node(NodeKey::team(k.teamNo))) {
+            const_cast<TeamTreeModel*>(this)->fetchTeam(team);
+            return indexOf(key);
+        }
+    }
+    // A detail line whose game has not shown its lines yet: make them now.
+    if (k.kind == NodeKey::Kind::Detail) {
+        const QString gameKey = NodeKey::game(k.gameNo, k.teamNo);
+        if (m_pending.contains(gameKey)) {
+            if (QStandardItem* game = node(gameKey)) {
+                const_cast<TeamTreeModel*>(this)->makeDetails(game);
+                const QPersistentModelIndex made = m_index.value(key);
+                return made.isValid() ? QModelIndex(made) : QModelIndex();
+            }
+        }
+    }
     if (rowCount() == 0)
         return {};
     const QModelIndexList hits = match(index(0, 0), KeyRole, key, 1, Qt::MatchExactly | Qt::MatchRecursive);
@@ -190,8 +214,59 @@ bool TeamTreeModel::setNodeText(const QString& key, const QString& text)
 
 void TeamTreeModel::removeChildren(const QString& key)
 {
-    if (QStandardItem* item = node(key))
+    if (QStandardItem* item = node(key)) {
+        forgetPending(item);
+        m_pendingTeams.remove(key);
         item->removeRows(0, item->rowCount());
+    }
+}
+
+void TeamTreeModel::forgetPending(const QStandardItem* parent)
+{
+    for (int r = 0; r < parent->rowCount(); ++r) {
+        const QString key = parent->child(r)->data(KeyRole).toString();
+        m_pending.remove(key);
+        m_scores.remove(key);
+    }
+}
+
+bool TeamTreeModel::hasChildren(const QModelIndex& parent) const
+{
+    // Nodes whose children are still to be made show that they have some.
+    return canFetchMore(parent) || QStandardItemModel::hasChildren(parent);
+}
+
+bool TeamTreeModel::canFetchMore(const QModelIndex& parent) const
+{
+    if (!parent.isValid())
+        return false;
+    const QString key = parent.data(KeyRole).toString();
+    return m_pending.contains(key) || m_pendingTeams.contains(key);
+}
+
+void TeamTreeModel::fetchMore(const QModelIndex& parent)
+{
+    if (QStandardItem* item = itemFromIndex(parent)) {
+        fetchTeam(item);
+        makeDetails(item);
+    }
+}
+
+void TeamTreeModel::makeDetails(QStandardItem* gameNode)
+{
+    const QString key = gameNode->data(KeyRole).toString();
+    const auto it = m_pending.constFind(key);
+    if (it == m_pending.constEnd())
+        return;
+    const SeasonGame g = *it;
+    m_pending.erase(it);
+    QList<QStandardItem*> details;
+    for (const auto& [word, text] : gameDetailLines(g)) {
+        const QString line = word == QLatin1String("Score") ? m_scores.value(key, text) : text;
+        details << makeItem(NodeKey::detail(word, g.gameNo, g.teamNo), line, {}, g.gameNo);
+    }
+    gameNode->appendRows(details);
+    indexSubtree(gameNode);
 }
 
 QStringList TeamTreeModel::keys() const
@@ -205,7 +280,14 @@ void TeamTreeModel::collectKeys(const QStandardItem* parent, QStringList* out) c
 {
     for (int r = 0; r < parent->rowCount(); ++r) {
         const QStandardItem* child = parent->child(r);
-        out->append(child->data(KeyRole).toString());
+        const QString key = child->data(KeyRole).toString();
+        out->append(key);
+        const auto pending = m_pending.constFind(key);
+        if (pending != m_pending.constEnd()) {
+            // Lines still to be made are listed as they will be.
+            for (const auto& line : gameDetailLines(*pending))
+                out->append(NodeKey::detail(line.first, pending->gameNo, pending->teamNo));
+        }
         collectKeys(child, out);
     }
 }
@@ -245,7 +327,10 @@ void TeamTreeModel::SetTeamTabs(const QList<TeamEntry>& teams, const QList<Seaso
         if (QStandardItem* teamNode = teamNodes.value(g.teamNo))
             appendGame(teamNode, g);
     }
-    invisibleRootItem()->appendRows(top);
+    // One row at a time: appending a list of rows does not hand the model down to the items'
+    // own children, which would leave every game node detached from the model.
+    for (QStandardItem* item : std::as_const(top))
+        invisibleRootItem()->appendRow(item);
     indexSubtree(invisibleRootItem());
 }
 
@@ -256,6 +341,23 @@ void TeamTreeModel::indexSubtree(const QStandardItem* parent)
         m_index.insert(child->data(KeyRole).toString(), QPersistentModelIndex(child->index()));
         indexSubtree(child);
     }
+}
+
+void TeamTreeModel::SetTeamTabs(const QList<TeamEntry>& teams, GamesReader reader)
+{
+    SetTeamTabs(teams, QList<SeasonGame>{});
+    m_reader = std::move(reader);
+    for (const TeamEntry& t : teams)
+        m_pendingTeams.insert(NodeKey::team(t.teamNo));
+}
+
+void TeamTreeModel::fetchTeam(QStandardItem* teamNode)
+{
+    const QString key = teamNode->data(KeyRole).toString();
+    if (!m_pendingTeams.remove(key) || !m_reader)
+        return;
+    const qint16 teamNo = NodeKey::parse(key).teamNo;
+    AddSchedule(teamNo, m_reader({teamNo}));
 }
 
 void TeamTreeModel::AddSchedule(qint16 teamNo, const QList<SeasonGame>& games)
@@ -273,13 +375,9 @@ void TeamTreeModel::AddSchedule(qint16 teamNo, const QList<SeasonGame>& games)
 
 void TeamTreeModel::appendGame(QStandardItem* teamNode, const SeasonGame& g)
 {
-    QStandardItem* gameNode =
-        makeItem(NodeKey::game(g.gameNo, g.teamNo), g.opponentName, resultImage(g.result), g.gameNo);
-    QList<QStandardItem*> details;
-    for (const auto& [word, text] : gameDetailLines(g))
-        details << makeItem(NodeKey::detail(word, g.gameNo, g.teamNo), text, {}, g.gameNo);
-    gameNode->appendRows(details);
-    teamNode->appendRow(gameNode);
+    const QString key = NodeKey::game(g.gameNo, g.teamNo);
+    teamNode->appendRow(makeItem(key, g.opponentName, resultImage(g.result), g.gameNo));
+    m_pending.insert(key, g);
 }
 
 void TeamTreeModel::showResults(qint16 teamNo, qint16 tournamentNo, const QList<GameResult>& results)
@@ -288,7 +386,10 @@ void TeamTreeModel::showResults(qint16 teamNo, qint16 tournamentNo, const QList<
         const QString key =
             tournamentNo > 0 ? NodeKey::tournamentGame(r.gameNo, teamNo) : NodeKey::game(r.gameNo, teamNo);
         setNodeImage(key, resultImage(r.result));
-        setNodeText(NodeKey::detail(QStringLiteral("Score"), r.gameNo, teamNo), QStringLiteral("Score: ") + r.score);
+        const QString score = QStringLiteral("Score: ") + r.score;
+        m_scores.insert(key, score);
+        if (!m_pending.contains(key))
+            setNodeText(NodeKey::detail(QStringLiteral("Score"), r.gameNo, teamNo), score);
     }
 }
 

@@ -1,15 +1,19 @@
 #pragma once
 
 #include <QHash>
+#include <QSet>
+
+#include <functional>
 #include <QIcon>
 #include <QPersistentModelIndex>
 #include <QStandardItemModel>
 #include <QString>
 
+#include "schedule/SeasonGames.h"
+
 namespace pw {
 
 struct GameResult;
-struct SeasonGame;
 struct TeamEntry;
 
 // What a tree node stands for, read from its key: "Team" + team, "G" + game + "T" + team,
@@ -33,6 +37,8 @@ struct NodeKey {
 
 // The main window's tree of teams with their games and tournaments. Every node carries its key,
 // a tag (the team number on team nodes, the game number on game nodes) and an image key.
+// A game's detail lines are made when the game is first expanded or looked up, so that a club
+// with hundreds of games builds its tree in a few milliseconds.
 class TeamTreeModel : public QStandardItemModel {
     Q_OBJECT
 public:
@@ -51,6 +57,10 @@ public:
     // Rebuilds the whole tree: a node per team in the order given, each with its season games
     // (games of teams not listed are left out).
     void SetTeamTabs(const QList<TeamEntry>& teams, const QList<SeasonGame>& games);
+    // The same, but each team's games are read (through the reader) when the team is first
+    // opened or one of its nodes is looked up: a club with many teams builds its tree at once.
+    using GamesReader = std::function<QList<SeasonGame>(const QList<qint16>& teamNos)>;
+    void SetTeamTabs(const QList<TeamEntry>& teams, GamesReader reader);
     // Adds the team's season games under its node: one node per game, named after the opponent,
     // with its detail lines below.
     void AddSchedule(qint16 teamNo, const QList<SeasonGame>& games);
@@ -70,7 +80,16 @@ public:
     // The picture for an image key: "team", "nyp", "won", "lost", "tied".
     static QIcon icon(const QString& imageKey);
 
+    bool hasChildren(const QModelIndex& parent = {}) const override;
+    bool canFetchMore(const QModelIndex& parent) const override;
+    void fetchMore(const QModelIndex& parent) override;
+
 private:
+    // Makes the detail lines of a game whose lines are still to be made.
+    void makeDetails(QStandardItem* gameNode);
+    // Reads and adds the games of a team whose games are still to be read.
+    void fetchTeam(QStandardItem* teamNode);
+    void forgetPending(const QStandardItem* parent);
     static QStandardItem* makeItem(const QString& key, const QString& text, const QString& imageKey,
                                    const QVariant& tag);
     void appendGame(QStandardItem* teamNode, const SeasonGame& game);
@@ -79,6 +98,13 @@ private:
 
     // Key -> node, so that look-ups do not walk the whole tree; entries of removed nodes go invalid.
     mutable QHash<QString, QPersistentModelIndex> m_index;
+    // Games whose detail lines are not made yet, by game node key, and the score lines shown
+    // for games, so that lines made later show the score already computed.
+    QHash<QString, SeasonGame> m_pending;
+    QHash<QString, QString> m_scores;
+    // Teams whose games are still to be read, by team node key.
+    QSet<QString> m_pendingTeams;
+    GamesReader m_reader;
 };
 
 }  // namespace pw

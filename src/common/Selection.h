@@ -20,6 +20,7 @@ struct TeamSettings {
     qint16 MinQtrReq = 0;
     QString WebSite;
     QString HomePage;
+    QString EmailSendTo;  // where the team's e-mails and game results go
     bool ManageFees = false;
     double TeamAmount = 0.0;
     // PointValue split at ";": points for a win, a tie and a loss.

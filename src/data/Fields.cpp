@@ -130,6 +130,16 @@ qint16 NullToInt(const QVariant& value)
 {
     if (!value.isValid() || value.isNull())
         return 0;
+    // Numbers straight from the store need no trip through text.
+    switch (value.typeId()) {
+    case QMetaType::Int:
+    case QMetaType::LongLong:
+    case QMetaType::Short: {
+        const qlonglong n = value.toLongLong();
+        return n < -32768 || n > 32767 ? qint16(0) : static_cast<qint16>(n);
+    }
+    default: break;
+    }
     bool ok = false;
     const double d = value.toString().trimmed().toDouble(&ok);
     if (!ok || d < -32768.0 || d > 32767.0)

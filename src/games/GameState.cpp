@@ -1,6 +1,7 @@
 #include "games/GameState.h"
 
 #include "common/Trace.h"
+#include "data/Database.h"
 #include "data/Fields.h"
 
 #include <QStringList>
@@ -27,11 +28,19 @@ bool CheckGameStatus(qint16 lcTeamNo, qint16 lcGameNo)
                               QStringLiteral("Result")));
 }
 
-qint16 gameOpponentNo(qint16 teamNo, qint16 gameNo)
+GameStatus readGameStatus(qint16 teamNo, qint16 gameNo)
 {
-    return NullToInt(GetDBData(QStringLiteral("Schedule"),
-                               {{QStringLiteral("TeamNo"), teamNo}, {QStringLiteral("GameNo"), gameNo}},
-                               QStringLiteral("OpponentNo")));
+    PW_TRACE(QStringLiteral("readGameStatus"),
+             traceArg(QStringLiteral("lcTeamNo"), teamNo) + traceArg(QStringLiteral("lcGameNo"), gameNo));
+    GameStatus status;
+    QSqlQuery q = execSql(QStringLiteral("SELECT OpponentNo, Result FROM Schedule WHERE TeamNo = ? AND GameNo = ? "
+                                         "ORDER BY TeamNo, GameNo LIMIT 1"),
+                          {teamNo, gameNo});
+    if (q.next()) {
+        status.opponentNo = NullToInt(q.value(0));
+        status.hasResult = isResult(q.value(1));
+    }
+    return status;
 }
 
 qint16 CountQtrs(const QString& QtrStr)

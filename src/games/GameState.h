@@ -12,8 +12,12 @@ bool isResult(const QVariant& result);
 // True when gameNo is 0 (the whole season) or the game has a result.
 bool CheckGameStatus(qint16 lcTeamNo, qint16 lcGameNo);
 
-// The opponent of a game (its OpponentNo in the schedule), 0 when there is none.
-qint16 gameOpponentNo(qint16 teamNo, qint16 gameNo);
+// What selecting a game needs to know of it, in one read.
+struct GameStatus {
+    qint16 opponentNo = 0;
+    bool hasResult = false;  // the test of CheckGameStatus
+};
+GameStatus readGameStatus(qint16 teamNo, qint16 gameNo);
 
 // How many of the ";"-separated pieces are 1: "1;0;1;1" gives 3.
 qint16 CountQtrs(const QString& QtrStr);

@@ -89,10 +89,22 @@ RecordSummary GetRecord(qint16 teamNo, qint16 tournament, const PointValues& pv,
     }
 
     if (!rewrites.isEmpty()) {
-        Transaction tx;
-        for (const auto& [g, result] : rewrites)
-            execSql(QStringLiteral("UPDATE Schedule SET Result = ? WHERE TeamNo = ? AND GameNo = ?"), {result, teamNo, g});
-        tx.commit();
+        // One statement for all of them, however many games changed.
+        QString cases;
+        QStringList marks;
+        QVariantList values;
+        for (const auto& [g, result] : rewrites) {
+            cases += QStringLiteral(" WHEN ? THEN CAST(? AS INTEGER)");
+            values << g << result;
+        }
+        values << teamNo;
+        for (const auto& change : rewrites) {
+            marks << QStringLiteral("?");
+            values << change.first;
+        }
+        execSql(QStringLiteral("UPDATE Schedule SET Result = CASE GameNo%1 END WHERE TeamNo = ? AND GameNo IN (%2)")
+                    .arg(cases, marks.join(QStringLiteral(", "))),
+                values);
     }
 
     summary.points = summary.wins * pv.win + summary.ties * pv.tie + summary.losses * pv.loss;

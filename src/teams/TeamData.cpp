@@ -35,7 +35,7 @@ TeamSettings readTeamSettings(qint16 teamNo)
     TeamSettings t;
     QSqlQuery q = execSql(QStringLiteral("SELECT NumberOfGames, StartDate, TimeTrack, TrackCaptain, Periods, "
                                          "TournamentPlay, CutOff, NumberOfPlayers, MinQtrReq, WebSite, HomePage, "
-                                         "ManageFees, PointValue, TeamAmount FROM Teams WHERE TeamNo = ?"),
+                                         "ManageFees, PointValue, TeamAmount, EmailSendTo FROM Teams WHERE TeamNo = ?"),
                           {teamNo});
     if (!q.next())
         return t;
@@ -56,17 +56,13 @@ TeamSettings readTeamSettings(qint16 teamNo)
     t.TiePoints = pv.tie;
     t.LossPoints = pv.loss;
     t.TeamAmount = q.value(13).toDouble();
+    t.EmailSendTo = NullToText(q.value(14)).trimmed();
     return t;
 }
 
 QString teamWebSite(qint16 teamNo)
 {
     return GetDBData(QStringLiteral("Teams"), {{QStringLiteral("TeamNo"), teamNo}}, QStringLiteral("WebSite")).trimmed();
-}
-
-QString teamEmailSendTo(qint16 teamNo)
-{
-    return GetDBData(QStringLiteral("Teams"), {{QStringLiteral("TeamNo"), teamNo}}, QStringLiteral("EmailSendTo")).trimmed();
 }
 
 QList<RosterRow> readRoster(qint16 teamNo, const TeamSettings& team)

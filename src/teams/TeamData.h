@@ -25,9 +25,8 @@ QString teamEntryText(const QString& name, const QString& ageDivision, const QSt
 // The team's row as program-wide settings; a missing team gives the defaults.
 TeamSettings readTeamSettings(qint16 teamNo);
 
-// The team's web site and the address its e-mails go to, read fresh from the store.
+// The team's web site, read fresh from the store.
 QString teamWebSite(qint16 teamNo);
-QString teamEmailSendTo(qint16 teamNo);
 
 // One roster line of the main window's grid.
 struct RosterRow {

@@ -108,6 +108,7 @@ private Q_SLOTS:
         QCOMPARE(image(tree, QStringLiteral("G4T1")), QStringLiteral("won"));  // stored result 1
         QCOMPARE(image(tree, QStringLiteral("G5T1")), QStringLiteral("nyp"));
         QVERIFY(!tree.node(QStringLiteral("rDate1T1")));
+        QVERIFY(tree.node(QStringLiteral("Field3T1")));
         tree.removeChildren(QStringLiteral("Team1"));
         QCOMPARE(tree.item(0)->rowCount(), 0);
         QCOMPARE(tree.item(1)->rowCount(), 1);

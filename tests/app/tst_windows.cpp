@@ -4,6 +4,9 @@
 
 #include "common/AppState.h"
 #include "app/Dirty.h"
+#include "app/EditWindow.h"
+#include "common/Trace.h"
+#include "data/Options.h"
 #include "app/RosterModel.h"
 #include "common/Selection.h"
 #include "app/HelpCatalog.h"
@@ -29,6 +32,9 @@
 #include <QSignalSpy>
 #include <QTreeView>
 #include <QTest>
+#include <QUndoCommand>
+#include <QUndoStack>
+#include <QFile>
 
 using namespace pw;
 using namespace pwtest;
@@ -271,6 +277,23 @@ private Q_SLOTS:
         QVERIFY(help.search(QStringLiteral("   ")).isEmpty());
     }
 
+    void helpSearchMatchesWholeWords()
+    {
+        QDir(env.dir()).mkpath(QStringLiteral("help"));
+        const QString root = env.dir() + QStringLiteral("/help");
+        auto page = [&](const char* name, const char* body) {
+            QFile f(root + QLatin1Char('/') + QString::fromLatin1(name));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(body);
+        };
+        page("keeper.html", "<title>Keeper</title><p>The goalie wears gloves.</p>");
+        page("scoring.html", "<title>Scoring</title><p>A goal counts once. Goal!</p>");
+        const QList<HelpHit> hits = HelpCatalog::load(root).search(QStringLiteral("goal"));
+        QCOMPARE(hits.size(), 1);
+        QCOMPARE(hits.first().page, QStringLiteral("scoring.html"));
+        QCOMPARE(HelpCatalog::load(root).search(QStringLiteral("goalie")).first().page, QStringLiteral("keeper.html"));
+    }
+
     void aboutBoxTellsVersionAndWhereThingsAre()
     {
         frmAbout about;
@@ -280,6 +303,119 @@ private Q_SLOTS:
         about.show();
         QVERIFY(QTest::qWaitForWindowExposed(&about));
         screenshot(&about, QStringLiteral("about"));
+    }
+
+    void theEditingBaseGuardsLoadingAndAsksBeforeLosingChanges()
+    {
+        // A small editing window on the shared base: one field edit, one drawn-surface edit.
+        struct Editor : EditWindow {
+            QPushButton* saveButton = new QPushButton(QStringLiteral("Save"), this);
+            QLineEdit* name = new QLineEdit(this);
+            int saves = 0;
+            bool saveWorks = true;
+            int handled = 0;
+            Editor()
+            {
+                setWindowTitle(QStringLiteral("Lineup"));
+                setDirtyMarker(nullptr, saveButton);
+                connect(name, &QLineEdit::textChanged, this, handler(QStringLiteral("txtName_Change"), [this](const QString&) {
+                    ++handled;
+                    markChanged();
+                }));
+                connect(saveButton, &QPushButton::clicked, this, handler(QStringLiteral("SaveBtn_Click"), [] {
+                    throw PwError(err::DatabaseQuery, QStringLiteral("disk full"));
+                }));
+                load(QStringLiteral("Form_Load"), [this] { name->setText(QStringLiteral("Blue Herons")); });
+            }
+            bool save() override
+            {
+                ++saves;
+                if (saveWorks)
+                    markSaved();
+                return saveWorks;
+            }
+        } editor;
+        // Filling the window is not an edit.
+        QCOMPARE(editor.handled, 0);
+        QVERIFY(!editor.isDirty());
+        QVERIFY(!editor.saveButton->isEnabled());
+        editor.name->setText(QStringLiteral("Herons"));
+        QCOMPARE(editor.windowTitle(), QStringLiteral("Lineup (Dirty)"));
+        QVERIFY(editor.saveButton->isEnabled());
+        // A failing handler is reported under its own name and the window carries on.
+        editor.saveButton->click();
+        QVERIFY(env.prompter.find(QStringLiteral("Error"))->text.contains(QLatin1String("SaveBtn_Click")));
+        env.prompter.clear();
+        // Closing with changes asks; Cancel keeps the window, and so does a save that fails.
+        editor.show();
+        env.prompter.answers << Prompter::Answer::Cancel;
+        QVERIFY(!editor.closeWindow());
+        QCOMPARE(env.prompter.shown.last().title, QStringLiteral("Save Data"));
+        editor.saveWorks = false;
+        env.prompter.answers << Prompter::Answer::Yes;
+        QVERIFY(!editor.closeWindow());
+        editor.saveWorks = true;
+        env.prompter.answers << Prompter::Answer::Yes;
+        QVERIFY(editor.closeWindow());
+        QCOMPARE(editor.saves, 2);
+        QCOMPARE(editor.windowTitle(), QStringLiteral("Lineup"));
+
+        // Undo commands drive the marker too: undoing back to the saved state is clean again.
+        editor.undoStack()->push(new QUndoCommand(QStringLiteral("Place player")));
+        QVERIFY(editor.isDirty());
+        editor.undoStack()->undo();
+        QVERIFY(!editor.isDirty());
+        QVERIFY(!editor.saveButton->isEnabled());
+        env.prompter.clear();
+        editor.show();
+        QVERIFY(editor.closeWindow());  // nothing to ask
+        QVERIFY(env.prompter.shown.isEmpty());
+    }
+
+    void theOptionsRulesHoldWithoutTheWindow()
+    {
+        Options o;
+        o.EmailPassword = QStringLiteral("s3cret");
+        QVERIFY(!checkOptions(o, QStringLiteral("s3cret")));
+        const auto problem = checkOptions(o, QStringLiteral("s3cre"));
+        QVERIFY(problem);
+        QCOMPARE(problem->title, QStringLiteral("Wrong Password"));
+        o.mdbFile = QStringLiteral("  /data/Pitchwise.db ");
+        o.NameOpt = 2;
+        o.EmailPassword = QStringLiteral(" spaced ");
+        o.write();
+        const Options back = Options::read();
+        QCOMPARE(back.mdbFile, QStringLiteral("/data/Pitchwise.db"));
+        QCOMPARE(back.NameOpt, qint16(2));
+        QCOMPARE(back.EmailPassword, QStringLiteral(" spaced "));  // a password is kept as typed
+        WriteSetting(QStringLiteral("NameOpt"), QStringLiteral("7"));
+        QCOMPARE(Options::read().NameOpt, qint16(0));
+    }
+
+    void theSelectionTellsWhoeverListens()
+    {
+        Selection& s = selection();
+        QSignalSpy teams(&s, &Selection::teamChanged);
+        QSignalSpy games(&s, &Selection::gameChanged);
+        QSignalSpy saved(&s, &Selection::dataChanged);
+        TeamSettings settings;
+        settings.Periods = 4;
+        s.setTeam(3, settings);
+        s.setGame(7);
+        s.setGame(7);  // no change, no signal
+        s.setPlayer(2);
+        QCOMPARE(teams.count(), 1);
+        QCOMPARE(games.count(), 1);
+        QCOMPARE(s.CurrentGameNo(), qint16(7));
+        QVERIFY(s.singleGame());
+        // A new team starts with no game and no player.
+        s.setTeam(4, settings);
+        QCOMPARE(s.CurrentGameNo(), qint16(0));
+        QCOMPARE(s.CurrentPlayerNo(), qint16(0));
+        QCOMPARE(s.Team().Periods, qint16(4));
+        s.notifyDataChanged(QStringLiteral("GameSetup"), 4);
+        QCOMPARE(saved.count(), 1);
+        QCOMPARE(saved.at(0).at(0).toString(), QStringLiteral("GameSetup"));
     }
 
     void dirtyMarksOnceAndClears()

@@ -7,6 +7,7 @@
 #include "common/Trace.h"
 #include "data/DatabaseFile.h"
 #include "data/Fields.h"
+#include "data/RowSet.h"
 #include "data/Schema.h"
 
 #include <QJsonArray>
@@ -187,14 +188,142 @@ private Q_SLOTS:
         QVERIFY(env.logText().contains(QLatin1String("GetDBData Params(TableName:= Player ;")));
     }
 
-    void putDBDataChangesOnlyTheFirstMatch()
+    void theFirstMatchIsTheFirstByKey()
     {
-        addPlayer(1, 1, QStringLiteral("Twin"), QStringLiteral("A"), 1);
+        // Stored out of order: the first match is still the lowest player number.
+        addPlayer(1, 5, QStringLiteral("Twin"), QStringLiteral("E"), 5);
         addPlayer(1, 2, QStringLiteral("Twin"), QStringLiteral("B"), 2);
-        PutDBData(QStringLiteral("Player"), {{QStringLiteral("PlayerLastName"), QStringLiteral("Twin")}}, QStringLiteral("City"),
-                  QStringLiteral("Springfield"));
+        const Where twins{{QStringLiteral("PlayerLastName"), QStringLiteral("Twin")}};
+        QCOMPARE(GetDBData(QStringLiteral("Player"), twins, QStringLiteral("PlayerFirstName")), QStringLiteral("B"));
+        PutDBData(QStringLiteral("Player"), twins, QStringLiteral("City"), QStringLiteral("Springfield"));
         QCOMPARE(countRows(QStringLiteral("Player"), {{QStringLiteral("City"), QStringLiteral("Springfield")}}), 1);
+        QCOMPARE(GetDBData(QStringLiteral("Player"), {{QStringLiteral("PlayerNo"), 2}}, QStringLiteral("City")),
+                 QStringLiteral("Springfield"));
         QVERIFY(env.prompter.shown.isEmpty());
+    }
+
+    void onlyTheSchemasNamesReachTheStore()
+    {
+        // A table or column the schema does not have is refused before any SQL is made of it,
+        // whatever the name looks like.
+        QCOMPARE(GetDBData(QStringLiteral("sqlite_master"), {}, QStringLiteral("name")), QString());
+        QCOMPARE(GetDBData(QStringLiteral("Teams"), {{QStringLiteral("rowid"), 1}}, QStringLiteral("TeamName")), QString());
+        QCOMPARE(env.prompter.titles(), (QStringList{QStringLiteral("Error"), QStringLiteral("Error")}));
+        QVERIFY_THROWS_EXCEPTION(PwError, replaceRows({QStringLiteral("Opponent"), {}, {QStringLiteral("Nickname")}, {{1}}}));
+        QVERIFY_THROWS_EXCEPTION(PwError, GetNextNo(QStringLiteral("PlayerNo"), QStringLiteral("Teams"), {}));
+    }
+
+    void aReportedFailureInsideASaveRollsItBack_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<int>("teamNo");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("an update that fails") << QStringLiteral("NoSuchColumn") << 1 << QStringLiteral("Error");
+        QTest::newRow("an update that finds no row") << QStringLiteral("TeamName") << 9 << QStringLiteral("Failed Update");
+    }
+
+    void aReportedFailureInsideASaveRollsItBack()
+    {
+        QFETCH(QString, field);
+        QFETCH(int, teamNo);
+        QFETCH(QString, title);
+        try {
+            Transaction tx;
+            addTeam(1, QStringLiteral("Comets"));
+            addTeam(2, QStringLiteral("Rockets"));
+            // Reported to the coach and swallowed inside the helper: the save must still fail.
+            PutDBData(QStringLiteral("Teams"), {{QStringLiteral("TeamNo"), teamNo}}, field, QStringLiteral("x"));
+            tx.commit();
+            QFAIL("a save with a failed step was committed");
+        } catch (const PwError& e) {
+            QCOMPARE(e.number(), err::DatabaseQuery);
+        }
+        QCOMPARE(env.prompter.titles().value(0), title);
+        QCOMPARE(countRows(QStringLiteral("Teams")), 0);
+        // A failure reported before a save began does not spoil it.
+        Transaction next;
+        addTeam(3, QStringLiteral("Stars"));
+        next.commit();
+        QCOMPARE(countRows(QStringLiteral("Teams")), 1);
+    }
+
+    void rowSetsReplaceTheirScopeInOneGo()
+    {
+        const QStringList columns{QStringLiteral("TeamNo"), QStringLiteral("GameNo"), QStringLiteral("PlayerNo"),
+                                  QStringLiteral("QtrNo"), QStringLiteral("PlaceNo")};
+        auto lineup = [&](int game, QList<QVariantList> rows) {
+            return RowSet{QStringLiteral("GameSetup"),
+                          {{QStringLiteral("TeamNo"), 1}, {QStringLiteral("GameNo"), game}}, columns, std::move(rows)};
+        };
+        replaceRows(lineup(2, {{1, 2, 7, 1, 1}}));
+        replaceRows(lineup(1, {{1, 1, 1, 1, 1}, {1, 1, 2, 1, 2}}));
+        const quint64 before = statementCount();
+        replaceRows(lineup(1, {{1, 1, 3, 1, 1}, {1, 1, 4, 1, 2}, {1, 1, 5, 2, 1}}));
+        QCOMPARE(statementCount() - before, quint64(1 + 3));  // one delete, the insert run three times
+        QCOMPARE(countRows(QStringLiteral("GameSetup"), {{QStringLiteral("GameNo"), 1}}), 3);
+        QCOMPARE(countRows(QStringLiteral("GameSetup"), {{QStringLiteral("PlayerNo"), 1}}), 0);
+        QCOMPARE(countRows(QStringLiteral("GameSetup"), {{QStringLiteral("GameNo"), 2}}), 1);  // outside the scope
+
+        // A set that fails half way leaves the stored set as it was.
+        addOpponent(1, 1, QStringLiteral("Blue Herons"));
+        const RowSet clash{QStringLiteral("Opponent"),
+                           {{QStringLiteral("TeamNo"), 1}},
+                           {QStringLiteral("TeamNo"), QStringLiteral("OpponentNo"), QStringLiteral("OpponentName")},
+                           {{1, 1, QStringLiteral("Herons")}, {1, 1, QStringLiteral("Herons again")}}};
+        try {
+            replaceRows(clash);
+            QFAIL("two opponents with one number were stored");
+        } catch (const PwError& e) {
+            QCOMPARE(e.number(), err::DuplicateKey);
+            QVERIFY(e.description().contains(QLatin1String("already taken")));
+        }
+        QCOMPARE(GetDBData(QStringLiteral("Opponent"), {{QStringLiteral("TeamNo"), 1}}, QStringLiteral("OpponentName")),
+                 QStringLiteral("Blue Herons"));
+        QVERIFY_THROWS_EXCEPTION(PwError, replaceRows(lineup(1, {{1, 1, 3}})));  // a short row
+        QCOMPARE(countRows(QStringLiteral("GameSetup"), {{QStringLiteral("GameNo"), 1}}), 3);
+    }
+
+    void identityNumbersAreTakenOnce()
+    {
+        // Two coaches on one server adding a team at the same moment: the second is refused.
+        addTeam(1, QStringLiteral("Comets"));
+        try {
+            addTeam(1, QStringLiteral("Rockets"));
+            QFAIL("a second team 1 was stored");
+        } catch (const PwError& e) {
+            QCOMPARE(e.number(), err::DuplicateKey);
+        }
+        addPlayer(1, 1, QStringLiteral("Alpha"), QStringLiteral("A"), 1);
+        addPlayer(2, 1, QStringLiteral("Alpha"), QStringLiteral("A"), 1);  // the same number in another team
+        QCOMPARE(countRows(QStringLiteral("Player")), 2);
+    }
+
+    void olderDatabasesGetTheIdentityIndexes()
+    {
+        QSqlDatabase db = Db::shared();
+        auto makeOld = [&] {
+            for (const TableDef& t : schemaTables()) {
+                if (!t.identity.isEmpty())
+                    execSql(QStringLiteral("DROP INDEX ux_%1").arg(t.name));
+            }
+            if (store.location().engine == Engine::SQLite)
+                execSql(QStringLiteral("PRAGMA user_version = 1"));
+            else
+                execSql(QStringLiteral("COMMENT ON TABLE Teams IS 'Pitchwise schema 1'"));
+        };
+        // Rows that break an identity keep the database as it is, told in the log only.
+        makeOld();
+        addTeam(1, QStringLiteral("Comets"));
+        addTeam(1, QStringLiteral("Comets again"));
+        upgradeSchema(db);
+        QCOMPARE(schemaVersion(db), 1);
+        QVERIFY(env.logText().contains(QLatin1String("rows with the same number")));
+        QVERIFY(env.prompter.shown.isEmpty());
+        // Once they are mended, the next start brings it up to date.
+        execSql(QStringLiteral("DELETE FROM Teams WHERE TeamName = ?"), {QStringLiteral("Comets again")});
+        upgradeSchema(db);
+        QCOMPARE(schemaVersion(db), kSchemaVersion);
+        QVERIFY_THROWS_EXCEPTION(PwError, addTeam(1, QStringLiteral("Comets again")));
     }
 
     void putDBDataWithoutMatchTellsAndChangesNothing()

@@ -1,0 +1,356 @@
+// pitchwise_bench [--pg postgresql://user@host:port/db] [--runs N] [--teams N]
+//
+// Builds a club-size database (by default 40 teams of 20 players with 30 played games each) on
+// SQLite, and on PostgreSQL when a server address is given, then times in this process what the
+// coach does most in the main window: rebuilding the tree, clicking a team, a game of the same
+// team and a game of another team. Each figure is the median of repeated runs with their spread,
+// and the number of statements each operation runs, measured on the club and on a one-team
+// database, so that a cost growing with the data shows. Last, start-up to a shown main window is
+// compared with a bare Qt window started the same way (a child process each, no splash).
+#include "app/MainForm.h"
+#include "app/TeamTree.h"
+#include "common/Trace.h"
+#include "data/Database.h"
+#include "data/DatabaseFile.h"
+#include "data/Settings.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QListWidget>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <QTreeView>
+#include <QWindow>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <unistd.h>
+
+using namespace pw;
+
+namespace {
+
+QTextStream out(stdout);
+
+struct Size {
+    int teams = 40;
+    int players = 20;
+    int games = 30;
+};
+
+// Fills the open shared database: every team with its players, opponents, played games and one
+// statistics row per player and game, in one transaction.
+void fillClub(const Size& size)
+{
+    Transaction tx;
+    QSqlDatabase db = Db::shared();
+    PreparedStatement team(db, QStringLiteral("INSERT INTO Teams (TeamNo, TeamName, AgeDivision, Sex, Season, Visible, "
+                                              "NumberOfGames, Periods, NumberOfPlayers, PointValue, StartDate, "
+                                              "TournamentPlay, ManageFees, TeamAmount, WebSite, EmailSendTo) "
+                                              "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    PreparedStatement player(db, QStringLiteral("INSERT INTO Player (TeamNo, PlayerNo, PlayerLastName, PlayerFirstName, "
+                                                "JerseyNo, BirthDate, AmountPaid) VALUES (?, ?, ?, ?, ?, ?, ?)"));
+    PreparedStatement opponent(db, QStringLiteral("INSERT INTO Opponent (TeamNo, OpponentNo, OpponentName, "
+                                                  "OpponentCoach, OpponentCoachPhone, OpponentColor, IsUs) "
+                                                  "VALUES (?, ?, ?, ?, ?, ?, ?)"));
+    PreparedStatement game(db, QStringLiteral("INSERT INTO Schedule (TeamNo, GameNo, OpponentNo, GameDate, GameTime, "
+                                              "FieldName, Result) VALUES (?, ?, ?, ?, ?, ?, ?)"));
+    PreparedStatement stat(db, QStringLiteral("INSERT INTO GameStat (TeamNo, GameNo, PlayerNo, Goals, GoalsScored, "
+                                              "Shots, QtrAvailable, QtrPlayed) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"));
+    const QDate start(2026, 9, 5);
+    for (int t = 1; t <= size.teams; ++t) {
+        team.exec({t, QStringLiteral("Team %1").arg(t), QStringLiteral("U%1").arg(8 + t % 8), QStringLiteral("G"),
+                   QStringLiteral("Fall 2026"), true, size.games, 4, 8, QStringLiteral("3;1;0"), start.addDays(t),
+                   true, true, 1500.0, QStringLiteral("https://league.example.org/%1").arg(t),
+                   QStringLiteral("families%1@example.org").arg(t)});
+        for (int p = 1; p <= size.players; ++p) {
+            player.exec({t, p, QStringLiteral("Player%1").arg(p), QStringLiteral("First%1").arg(t), p,
+                         QDate(2016, 1 + p % 12, 1 + p % 28), 50.0 * (p % 3)});
+        }
+        for (int o = 1; o <= 8; ++o) {
+            opponent.exec({t, o, QStringLiteral("Opponent %1").arg(o), QStringLiteral("Coach %1").arg(o),
+                           QStringLiteral("555-01%1").arg(o, 2, 10, QLatin1Char('0')), QStringLiteral("Blue"), false});
+        }
+        for (int g = 1; g <= size.games; ++g) {
+            // Goals for: players whose number and the game's add up to a multiple of 7 score one;
+            // the goalkeeper (player 1) lets in g % 3. The stored result agrees, as it does
+            // once the record has been computed.
+            int scored = 0;
+            for (int p = 1; p <= size.players; ++p)
+                scored += (g + p) % 7 == 0 ? 1 : 0;
+            const int against = g % 3;
+            const int result = scored > against ? 1 : scored < against ? 2 : 3;
+            game.exec({t, g, 1 + g % 8, start.addDays(7 * g), QStringLiteral("10:00 AM"), QStringLiteral("Field %1").arg(g % 5),
+                       result});
+            for (int p = 1; p <= size.players; ++p)
+                stat.exec({t, g, p, (g + p) % 7 == 0 ? 1 : 0, p == 1 ? against : 0, p % 4, QStringLiteral("1;1;1;1"), 3});
+        }
+    }
+    tx.commit();
+}
+
+// Opens a fresh database of the given size as the shared connection; returns where it lives.
+DbLocation makeDatabase(const QString& dir, const QString& pgServer, const Size& size, const QString& name)
+{
+    DbLocation loc;
+    if (pgServer.isEmpty()) {
+        loc.path = dir + QStringLiteral("/%1.db").arg(name);
+        buildDatabaseFile(loc.path);
+        Db::openShared(loc);
+    } else {
+        const DbLocation admin = DbLocation::parse(pgServer);
+        loc = admin;
+        loc.database = QStringLiteral("pitchwise_bench_%1").arg(name);
+        {
+            QSqlDatabase a = openDatabase(admin, QStringLiteral("bench_admin"));
+            execSql(a, QStringLiteral("DROP DATABASE IF EXISTS %1").arg(loc.database));
+            execSql(a, QStringLiteral("CREATE DATABASE %1").arg(loc.database));
+        }
+        closeDatabase(QStringLiteral("bench_admin"));
+        Db::openShared(loc);
+        buildDatabase(Db::shared());
+    }
+    fillClub(size);
+    return loc;
+}
+
+void dropDatabase(const DbLocation& loc, const QString& pgServer)
+{
+    Db::closeShared();
+    if (loc.engine != Engine::PostgreSQL)
+        return;
+    {
+        QSqlDatabase a = openDatabase(DbLocation::parse(pgServer), QStringLiteral("bench_admin"));
+        execSql(a, QStringLiteral("DROP DATABASE IF EXISTS %1").arg(loc.database));
+    }
+    closeDatabase(QStringLiteral("bench_admin"));
+}
+
+struct Figures {
+    double median = 0;
+    double low = 0;
+    double high = 0;
+    quint64 statements = 0;
+};
+
+Figures measure(int runs, const std::function<void(int)>& op)
+{
+    QList<double> ms;
+    quint64 statements = 0;
+    op(0);  // warm-up
+    for (int i = 1; i <= runs; ++i) {
+        const quint64 before = statementCount();
+        QElapsedTimer timer;
+        timer.start();
+        op(i);
+        QApplication::processEvents();
+        ms << timer.nsecsElapsed() / 1e6;
+        statements = statementCount() - before;
+    }
+    std::sort(ms.begin(), ms.end());
+    return Figures{ms.at(ms.size() / 2), ms.first(), ms.last(), statements};
+}
+
+struct Operation {
+    QString name;
+    std::function<void(int)> op;
+};
+
+QList<Operation> operations(MainForm& form, const Size& size)
+{
+    auto click = [&form](const QString& key) {
+        if (!form.selectNode(key))
+            throw PwError(err::BadArgument, QStringLiteral("The tree has no node %1").arg(key));
+    };
+    const int teams = size.teams;
+    const int games = size.games;
+    return {
+        {QStringLiteral("Tree rebuild"), [&form](int) { form.SetTeamTabs(); }},
+        // Alternate between two teams so that every click changes the team.
+        {QStringLiteral("Click a team"), [click, teams](int i) { click(QStringLiteral("Team%1").arg(1 + i % qMin(2, teams))); }},
+        // Consecutive runs click different games of the same team.
+        {QStringLiteral("Click a game"), [click, games](int i) { click(QStringLiteral("G%1T1").arg(1 + i % games)); }},
+        {QStringLiteral("Click a game of another team"),
+         [click, games, teams](int i) { click(QStringLiteral("G%1T%2").arg(1 + i % games).arg(1 + i % teams)); }},
+    };
+}
+
+// Child process for the start-up comparison: shows the main window on the database, or a bare
+// window, and ends as soon as it is on screen.
+int startupChild(const QString& what, const QString& database, const QString& settings)
+{
+    setSettingsFile(settings);
+    QMainWindow* window = nullptr;
+    if (what == QLatin1String("main")) {
+        Db::openShared(DbLocation::parse(database));
+        auto* form = new MainForm;
+        form->ConfigureMainStatus();
+        form->SetTeamTabs();
+        form->selectTeam(1);
+        window = form;
+    } else {
+        window = new QMainWindow;
+        window->resize(1120, 720);
+        if (what == QLatin1String("shell")) {
+            // The least a desktop program shows: a menu, a few lines of text and a status line.
+            // Its first text is what loads the fonts, which every real window pays for.
+            window->menuBar()->addMenu(QStringLiteral("&File"))->addAction(QStringLiteral("E&xit"));
+            window->menuBar()->addMenu(QStringLiteral("&Help"))->addAction(QStringLiteral("&About"));
+            auto* list = new QListWidget;
+            list->addItems({QStringLiteral("Comets (U10G-Fall 2026)"), QStringLiteral("Rockets (U12B-Fall 2026)")});
+            window->setCentralWidget(list);
+            window->statusBar()->showMessage(QStringLiteral("Record: 2 - 1 - 1"));
+        }
+    }
+    window->show();
+    QElapsedTimer limit;
+    limit.start();
+    while (!(window->windowHandle() && window->windowHandle()->isExposed()) && limit.elapsed() < 10000)
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+    QApplication::processEvents();
+    std::fflush(stdout);
+    _exit(0);  // what comes after the window is shown is not start-up
+}
+
+Figures startupTimes(const QString& what, const QString& database, const QString& settings, int runs)
+{
+    QList<double> ms;
+    for (int i = 0; i < runs + 1; ++i) {
+        QProcess child;
+        QElapsedTimer timer;
+        timer.start();
+        child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--startup"), what, database, settings});
+        if (!child.waitForFinished(60000) || child.exitCode() != 0)
+            throw PwError(err::Unexpected, QStringLiteral("The start-up run failed: ") +
+                                               QString::fromLocal8Bit(child.readAllStandardError()));
+        if (i > 0)  // the first run fills the disk cache
+            ms << timer.nsecsElapsed() / 1e6;
+    }
+    std::sort(ms.begin(), ms.end());
+    return Figures{ms.at(ms.size() / 2), ms.first(), ms.last(), 0};
+}
+
+QString row(const QString& name, const Figures& f, quint64 smallStatements)
+{
+    return QStringLiteral("| %1 | %2 | %3 – %4 | %5 | %6 |")
+        .arg(name)
+        .arg(f.median, 0, 'f', 1)
+        .arg(f.low, 0, 'f', 1)
+        .arg(f.high, 0, 'f', 1)
+        .arg(f.statements)
+        .arg(smallStatements);
+}
+
+int runBench(const QString& pgServer, int runs, const Size& size)
+{
+    QTemporaryDir dir;
+    setSettingsFile(dir.path() + QStringLiteral("/bench.ini"));
+    setLogFilePath(dir.path() + QStringLiteral("/bench.log"));
+    const QString engine = pgServer.isEmpty() ? QStringLiteral("SQLite") : QStringLiteral("PostgreSQL");
+
+    // Statement counts on a one-team database first, to compare with the club's.
+    QList<quint64> small;
+    {
+        const Size few{2, 5, 3};
+        const DbLocation loc = makeDatabase(dir.path(), pgServer, few, QStringLiteral("small"));
+        MainForm form;
+        form.ConfigureMainStatus();
+        form.SetTeamTabs();
+        form.show();
+        for (const Operation& o : operations(form, few))
+            small << measure(2, o.op).statements;
+        form.close();
+        dropDatabase(loc, pgServer);
+    }
+
+    QElapsedTimer build;
+    build.start();
+    const QString keep = QString::fromLocal8Bit(qgetenv("PW_BENCH_KEEP"));
+    const DbLocation loc = makeDatabase(keep.isEmpty() ? dir.path() : keep, pgServer, size, QStringLiteral("club"));
+    out << QStringLiteral("%1: %2 teams x %3 players x %4 played games, built in %5 s\n\n")
+               .arg(engine)
+               .arg(size.teams)
+               .arg(size.players)
+               .arg(size.games)
+               .arg(build.elapsed() / 1000.0, 0, 'f', 1);
+    out << "| operation | median ms | spread ms | statements | statements, two small teams |\n|---|---|---|---|---|\n";
+    {
+        MainForm form;
+        form.ConfigureMainStatus();
+        form.SetTeamTabs();
+        form.selectTeam(1);
+        form.resize(1120, 720);
+        form.show();
+        const QList<Operation> ops = operations(form, size);
+        for (qsizetype i = 0; i < ops.size(); ++i)
+            out << row(ops[i].name, measure(runs, ops[i].op), small.value(i)) << '\n';
+        out.flush();
+        form.close();
+    }
+    const QString database = loc.engine == Engine::SQLite ? loc.path : pgServer.section(QLatin1Char('/'), 0, -2) +
+                                                                           QLatin1Char('/') + loc.database;
+    Db::closeShared();
+    const int startRuns = qMax(5, runs / 3);
+    const Figures bare = startupTimes(QStringLiteral("bare"), database, dir.path() + QStringLiteral("/bare.ini"), startRuns);
+    const Figures shell = startupTimes(QStringLiteral("shell"), database, dir.path() + QStringLiteral("/shell.ini"), startRuns);
+    const Figures main = startupTimes(QStringLiteral("main"), database, dir.path() + QStringLiteral("/main.ini"), startRuns);
+    auto line = [&](const QString& what, const Figures& f) {
+        return QStringLiteral("| %1 | %2 | %3 – %4 | %5 |\n")
+            .arg(what)
+            .arg(f.median, 0, 'f', 0)
+            .arg(f.low, 0, 'f', 0)
+            .arg(f.high, 0, 'f', 0)
+            .arg(f.median / bare.median, 0, 'f', 2);
+    };
+    out << QStringLiteral("\nStart-up to a shown window, a process each (median of %1 runs):\n\n").arg(startRuns)
+        << "| window | median ms | spread ms | times the bare window |\n|---|---|---|---|\n"
+        << line(QStringLiteral("bare Qt window (empty)"), bare)
+        << line(QStringLiteral("plain shell (menu, list, status line)"), shell)
+        << line(QStringLiteral("Pitchwise main window on the club"), main) << '\n';
+    out.flush();
+    Db::openShared(loc);
+    dropDatabase(loc, pgServer);
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Brant"));
+    QApplication::setApplicationName(QStringLiteral("PitchwiseBench"));
+    const QStringList args = app.arguments();
+    try {
+        if (args.value(1) == QLatin1String("--startup"))
+            return startupChild(args.value(2), args.value(3), args.value(4));
+        QString pg;
+        int runs = 15;
+        Size size;
+        for (qsizetype i = 1; i < args.size(); ++i) {
+            if (args[i] == QLatin1String("--pg"))
+                pg = args.value(++i);
+            else if (args[i] == QLatin1String("--runs"))
+                runs = qMax(3, args.value(++i).toInt());
+            else if (args[i] == QLatin1String("--teams"))
+                size.teams = qMax(2, args.value(++i).toInt());
+        }
+        if (qEnvironmentVariableIsEmpty("PW_SEED_DB"))
+            setSeedDatabasePath(QCoreApplication::applicationDirPath() + QStringLiteral("/BaseDB.db"));
+        else
+            setSeedDatabasePath(QString::fromLocal8Bit(qgetenv("PW_SEED_DB")));
+        runBench(QString(), runs, size);
+        if (!pg.isEmpty())
+            runBench(pg, runs, size);
+    } catch (const PwError& e) {
+        std::fprintf(stderr, "pitchwise_bench: %s\n", qPrintable(e.description()));
+        return 1;
+    }
+    return 0;
+}
