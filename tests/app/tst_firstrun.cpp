@@ -2,17 +2,13 @@
 // home folder.
 #include "TestSupport.h"
 
-#include "common/AppState.h"
 #include "app/FirstRun.h"
 #include "app/Startup.h"
-#include "data/Database.h"
 #include "data/DatabaseFile.h"
-#include "data/Settings.h"
 
 #include <QDir>
 #include <QFile>
 #include <QSettings>
-#include <QTest>
 
 using namespace pw;
 using namespace pwtest;
@@ -37,10 +33,6 @@ private:
     {
         return QSettings(env.settingsPath(), QSettings::IniFormat).contains(name);
     }
-    void answerNewInstall()
-    {
-        env.prompter.answers << Prompter::Answer::Yes;  // New Install
-    }
 
 private Q_SLOTS:
     void init()
@@ -53,13 +45,12 @@ private Q_SLOTS:
         qputenv("HOME", home.toLocal8Bit());
     }
 
-    void decliningEndsWithoutTouchingTheDisk()
+    void decliningTouchesNothingAndAcceptingTheDefaultsBuildsTheDatabase()
     {
         env.prompter.answers << Prompter::Answer::No;
         QVERIFY(!PrepareDatabase());
-        QCOMPARE(env.prompter.shown.size(), 1);
+        QCOMPARE(env.prompter.titles(), QStringList{QStringLiteral("New Install")});
         const auto& asked = env.prompter.shown[0];
-        QCOMPARE(asked.title, QStringLiteral("New Install"));
         QCOMPARE(asked.text, QStringLiteral("It appears as though this is the first time you have started Pitchwise.\n"
                                             "You will be asked a few questions to get started.\nDo you want to continue?"));
         QCOMPARE(asked.buttons, Prompter::Buttons::YesNo);
@@ -67,13 +58,10 @@ private Q_SLOTS:
         QCOMPARE(homeContents(), QStringList());
         QVERIFY(state().NewInstall);
         QVERIFY(!Db::isOpen());
-    }
 
-    void acceptingTheDefaultsBuildsTheDatabase()
-    {
-        answerNewInstall();
-        env.prompter.inputs << QDir::toNativeSeparators(dataFolder());  // OK on the proposed folder
-        env.prompter.answers << Prompter::Answer::No;                  // no e-mail
+        env.prompter.clear();
+        env.prompter.answers << Prompter::Answer::Yes << Prompter::Answer::No;  // New Install; no e-mail
+        env.prompter.inputs << QDir::toNativeSeparators(dataFolder());           // OK on the proposed folder
         QVERIFY(PrepareDatabase());
         const auto* path = env.prompter.find(QStringLiteral("Data Path"));
         QVERIFY(path);
@@ -104,9 +92,8 @@ private Q_SLOTS:
 
     void theEmailAccountIsWrittenWhenComplete()
     {
-        answerNewInstall();
+        env.prompter.answers << Prompter::Answer::Yes << Prompter::Answer::Yes;  // New Install; e-mail
         env.prompter.inputs << QDir::toNativeSeparators(dataFolder());
-        env.prompter.answers << Prompter::Answer::Yes;
         env.prompter.inputs << QStringLiteral("smtp.example.org") << QStringLiteral("coach") << QStringLiteral("p@ss w'rd");
         QVERIFY(CreateNewInstall());
         QCOMPARE(env.prompter.titles().count(QStringLiteral("E-mail Configuration")), 3);
@@ -118,9 +105,8 @@ private Q_SLOTS:
 
     void anIncompleteEmailAccountIsNotWritten()
     {
-        answerNewInstall();
+        env.prompter.answers << Prompter::Answer::Yes << Prompter::Answer::Yes;  // New Install; e-mail
         env.prompter.inputs << QDir::toNativeSeparators(dataFolder());
-        env.prompter.answers << Prompter::Answer::Yes;
         env.prompter.inputs << QStringLiteral("smtp.example.org") << QString();  // user left empty
         QVERIFY(CreateNewInstall());
         QCOMPARE(env.prompter.titles().count(QStringLiteral("Data Path")), 1);  // not asked again
@@ -129,10 +115,10 @@ private Q_SLOTS:
         QVERIFY(QFile::exists(dataFolder() + QStringLiteral("/Pitchwise.db")));
     }
 
-    void cancellingBothQuestionsCreatesNothing()
+    void browsingCanBeCancelledOrPickAnyFile()
     {
-        answerNewInstall();
-        env.prompter.inputs << std::nullopt;  // Cancel: browse instead
+        env.prompter.answers << Prompter::Answer::Yes;  // New Install
+        env.prompter.inputs << std::nullopt;             // Cancel: browse instead, and cancel that too
         QVERIFY(!CreateNewInstall());
         const auto* browse = env.prompter.find(QStringLiteral("Create DataBase file"));
         QVERIFY(browse);
@@ -140,16 +126,12 @@ private Q_SLOTS:
         QCOMPARE(browse->defaultText, QStringLiteral("Pitchwise.db"));
         QVERIFY(!settingExists(QStringLiteral("mdbFile")));
         QCOMPARE(homeContents(), QStringList());
-    }
 
-    void aChosenFileIsUsed()
-    {
         QDir().mkpath(home + QStringLiteral("/Team Files"));
         const QString chosen = home + QStringLiteral("/Team Files/Zoë's \"club\".db");
-        answerNewInstall();
-        env.prompter.inputs << QString();  // field cleared: browse
+        env.prompter.answers << Prompter::Answer::Yes << Prompter::Answer::No;  // New Install; no e-mail
+        env.prompter.inputs << QString();                                         // field cleared: browse
         env.prompter.files << chosen;
-        env.prompter.answers << Prompter::Answer::No;
         QVERIFY(CreateNewInstall());
         QVERIFY(isPitchwiseDatabaseFile(chosen));
         QCOMPARE(ReadSetting(QStringLiteral("mdbFile")), chosen);
@@ -157,17 +139,11 @@ private Q_SLOTS:
 
     void aFolderThatCannotBeMadeIsAskedAgain()
     {
-        QFile blocker(home + QStringLiteral("/blocked"));
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
-        answerNewInstall();
+        QVERIFY(QFile(home + QStringLiteral("/blocked")).open(QIODevice::WriteOnly));
+        env.prompter.answers << Prompter::Answer::Yes << Prompter::Answer::Ok << Prompter::Answer::No;
         env.prompter.inputs << home + QStringLiteral("/blocked/Data") << home + QStringLiteral("/Ünïcode Data 'x'");
-        env.prompter.answers << Prompter::Answer::Ok << Prompter::Answer::No;
         QVERIFY(CreateNewInstall());
-        int asked = 0;
-        for (const auto& shown : env.prompter.shown)
-            asked += shown.kind == QLatin1String("input") && shown.title == QLatin1String("Data Path");
-        QCOMPARE(asked, 2);
+        QCOMPARE(env.prompter.titles().count(QStringLiteral("Data Path")), 3);  // asked, told why, asked again
         const auto& problem = env.prompter.shown.at(2);
         QCOMPARE(problem.kind, QStringLiteral("message"));
         QVERIFY(problem.text.contains(QLatin1String("blocked")));
@@ -181,16 +157,15 @@ private Q_SLOTS:
         QDir().mkpath(dataFolder());
         buildDatabaseFile(dataFolder() + QStringLiteral("/Pitchwise.db"));
         const QDateTime before = QFileInfo(dataFolder() + QStringLiteral("/Pitchwise.db")).lastModified();
-        answerNewInstall();
+        env.prompter.answers << Prompter::Answer::Yes << Prompter::Answer::Yes;  // New Install; use it
         env.prompter.inputs << dataFolder();
-        env.prompter.answers << Prompter::Answer::Yes;  // use it
         QVERIFY(CreateNewInstall());
         QCOMPARE(ReadSetting(QStringLiteral("mdbFile")), dataFolder() + QStringLiteral("/Pitchwise.db"));
         QCOMPARE(QFileInfo(dataFolder() + QStringLiteral("/Pitchwise.db")).lastModified(), before);
         QVERIFY(!env.prompter.find(QStringLiteral("E-Mail Configuration")));
     }
 
-    void testWordOpensTheTestDatabase()
+    void aTestRunUsesTheTestDatabaseAndKeepsTheSettings()
     {
         QDir().mkpath(dataFolder());
         const QString real = dataFolder() + QStringLiteral("/Pitchwise.db");
@@ -203,26 +178,9 @@ private Q_SLOTS:
         QCOMPARE(ReadSetting(QStringLiteral("mdbFile")), real);
         QVERIFY(env.prompter.shown.isEmpty());
         Db::closeShared();
-    }
 
-    void aMissingRecordedFileIsNotAFirstStart()
-    {
-        // The database lives on a drive that is not connected today.
-        const QString away = QStringLiteral("/media/usb-stick/Pitchwise.db");
-        WriteSetting(QStringLiteral("mdbFile"), away);
-        env.prompter.answers << Prompter::Answer::Cancel;
-        QVERIFY(!PrepareDatabase());
-        QCOMPARE(env.prompter.titles(), QStringList{QStringLiteral("Database Problem")});
-        QVERIFY(env.prompter.shown[0].text.contains(away));
-        QCOMPARE(ReadSetting(QStringLiteral("mdbFile")), away);
-        QCOMPARE(homeContents(), QStringList());
-        QVERIFY(!state().NewInstall);
-    }
-
-    void aTestRunKeepsTheSettings()
-    {
+        // Where no test database can be made, a new one is asked for and not recorded.
         WriteSetting(QStringLiteral("mdbFile"), QStringLiteral("/media/usb-stick/Pitchwise.db"));
-        state().TestMode = true;
         env.prompter.answers << Prompter::Answer::No << Prompter::Answer::No;  // new database; no e-mail
         env.prompter.inputs << home + QStringLiteral("/Scratch");
         QVERIFY(PrepareDatabase());
@@ -232,23 +190,32 @@ private Q_SLOTS:
         Db::closeShared();
     }
 
-    void aForeignFileIsNamedAndLeftAlone()
+    void aRecordedFileThatCannotBeUsedIsNamedAndLeftAlone_data()
     {
-        const QString foreign = home + QStringLiteral("/notes.db");
-        QFile f(foreign);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("shopping list");
-        f.close();
-        WriteSetting(QStringLiteral("mdbFile"), foreign);
+        QTest::addColumn<bool>("foreign");
+        QTest::newRow("on a drive that is not connected today") << false;
+        QTest::newRow("not a Pitchwise database") << true;
+    }
 
+    void aRecordedFileThatCannotBeUsedIsNamedAndLeftAlone()
+    {
+        QFETCH(bool, foreign);
+        const QString recorded = foreign ? home + QStringLiteral("/notes.db") : QStringLiteral("/media/usb-stick/Pitchwise.db");
+        QFile f(recorded);
+        if (foreign) {
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("shopping list");
+            f.close();
+        }
+        const QStringList before = homeContents();
+        WriteSetting(QStringLiteral("mdbFile"), recorded);
         env.prompter.answers << Prompter::Answer::Cancel;
         QVERIFY(!PrepareDatabase());
-        QCOMPARE(env.prompter.shown.size(), 1);
-        QCOMPARE(env.prompter.shown[0].title, QStringLiteral("Database Problem"));
-        QVERIFY(env.prompter.shown[0].text.contains(foreign));
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), QByteArray("shopping list"));
-        f.close();
+        QCOMPARE(env.prompter.titles(), QStringList{QStringLiteral("Database Problem")});  // not a first start
+        QVERIFY(env.prompter.shown[0].text.contains(recorded));
+        QCOMPARE(ReadSetting(QStringLiteral("mdbFile")), recorded);
+        QCOMPARE(homeContents(), before);
+        QVERIFY(!state().NewInstall);
 
         // Picking a real database instead remembers it.
         QDir().mkpath(dataFolder());
@@ -262,7 +229,7 @@ private Q_SLOTS:
         Db::closeShared();
 
         // Or making a new one.
-        WriteSetting(QStringLiteral("mdbFile"), foreign);
+        WriteSetting(QStringLiteral("mdbFile"), recorded);
         env.prompter.clear();
         env.prompter.answers << Prompter::Answer::No << Prompter::Answer::No;  // new database; no e-mail
         env.prompter.inputs << home + QStringLiteral("/Fresh");
@@ -270,8 +237,8 @@ private Q_SLOTS:
         QCOMPARE(ReadSetting(QStringLiteral("mdbFile")), home + QStringLiteral("/Fresh/Pitchwise.db"));
         QCOMPARE(Db::sharedLocation().path, home + QStringLiteral("/Fresh/Pitchwise.db"));
         Db::closeShared();
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), QByteArray("shopping list"));
+        QCOMPARE(f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<none>"),
+                 foreign ? QByteArray("shopping list") : QByteArray("<none>"));
     }
 };
 

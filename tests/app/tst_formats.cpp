@@ -2,9 +2,6 @@
 #include "TestSupport.h"
 
 #include "common/Formats.h"
-#include "common/Trace.h"
-
-#include <QTest>
 
 using namespace pw;
 
@@ -44,19 +41,18 @@ private Q_SLOTS:
     {
         QFETCH(QVariant, value);
         QFETCH(QString, format);
-        QFETCH(QString, expected);
-        QCOMPARE(Format(value, format), expected);
+        QTEST(Format(value, format), "expected");
     }
 
     void halvesGoToEven()
     {
-        QCOMPARE(RoundHalfEven(2.5), 2.0);
-        QCOMPARE(RoundHalfEven(3.5), 4.0);
-        QCOMPARE(RoundHalfEven(-2.5), -2.0);
-        QCOMPARE(RoundHalfEven(2.6), 3.0);
-        QCOMPARE(RoundHalfEven(0.125, 2), 0.12);
-        QCOMPARE(RoundHalfEven(0.375, 2), 0.38);
-        QCOMPARE(RoundHalfEven(-0.4), 0.0);
+        const struct {
+            double value;
+            int digits;
+            double rounded;
+        } cases[] = {{2.5, 0, 2.0}, {3.5, 0, 4.0}, {-2.5, 0, -2.0}, {2.6, 0, 3.0}, {0.125, 2, 0.12}, {0.375, 2, 0.38}, {-0.4, 0, 0.0}};
+        for (const auto& c : cases)
+            QCOMPARE(RoundHalfEven(c.value, c.digits), c.rounded);
     }
 
     void unknownFormatsAreErrors() { QVERIFY_THROWS_EXCEPTION(PwError, Format(1, QStringLiteral("Fancy"))); }

@@ -2,19 +2,14 @@
 // separators, in-place tournament names, and the window's own messages.
 #include "TestSupport.h"
 
-#include "common/AppState.h"
 #include "common/Selection.h"
-#include "common/Trace.h"
 #include "app/RosterModel.h"
 #include "app/HelpWindow.h"
 #include "app/MainForm.h"
 #include "app/TeamTree.h"
 #include "common/Twips.h"
-#include "data/Fields.h"
-#include "data/Settings.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -22,8 +17,6 @@
 #include <QHeaderView>
 #include <QTableView>
 #include <QTabWidget>
-#include <QTest>
-#include <QToolBar>
 #include <QTreeView>
 
 using namespace pw;
@@ -38,14 +31,17 @@ private:
     std::unique_ptr<MainForm> form;
 
     bool wanted(const QString& key) const { return form->commandWanted(key); }
-
-    void openForm()
+    QString image(const QString& key) const
     {
-        form = std::make_unique<MainForm>();
-        form->ConfigureMainStatus();
-        form->SetTeamTabs();
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        return form->treeModel()->node(key)->data(TeamTreeModel::ImageRole).toString();
+    }
+    // The five status bar panels, "|" between them.
+    QString status() const
+    {
+        QStringList panels;
+        for (int i = 1; i <= 5; ++i)
+            panels << form->statusText(i);
+        return panels.join(QLatin1Char('|'));
     }
 
 private Q_SLOTS:
@@ -60,52 +56,36 @@ private Q_SLOTS:
     {
         env.prompter.clear();
         resetState();
-        openForm();
+        form = std::make_unique<MainForm>();
+        form->ConfigureMainStatus();
+        form->SetTeamTabs();
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        QVERIFY(form->selectTeam(1));
     }
 
     void cleanup() { form.reset(); }
 
-    void treeShowsVisibleTeamsWithTheirGames()
+    void loadingATeamFillsTreeRosterRecordAndStatus()
     {
-        const QStringList keys = form->treeModel()->keys();
-        QVERIFY(keys.contains(QStringLiteral("Team1")));
-        QVERIFY(keys.contains(QStringLiteral("Team2")));
-        QVERIFY(!keys.contains(QStringLiteral("Team3")));
-        // Teams by start date; season games only under a team.
+        // The visible teams by start date, each with its season games only; the first one loaded.
+        QCOMPARE(form->treeModel()->rowCount(), 2);
         QCOMPARE(form->treeModel()->item(0)->text(), QStringLiteral("Comets (U10G-Fall 2026)"));
-        QCOMPARE(form->treeModel()->item(1)->text(), QStringLiteral("Rockets (U12B-Fall 2026)"));
-        QVERIFY(keys.contains(QStringLiteral("G1T1")));
-        QVERIFY(keys.contains(QStringLiteral("OppCoachNo1T1")));
-        QVERIFY(!keys.contains(QStringLiteral("G1001T1")));
-        QCOMPARE(form->treeModel()->node(QStringLiteral("G2T1"))->text(), QStringLiteral("Lakeside United"));
-        QCOMPARE(form->treeModel()->node(QStringLiteral("Field3T1"))->text(), QStringLiteral("Field: Riverside 2"));
-    }
-
-    void loadingATeamFillsRosterRecordAndStatus()
-    {
-        QVERIFY(form->selectTeam(1));
-        QCOMPARE(selection().CurrentTeamNo(), qint16(1));
+        QCOMPARE(form->treeModel()->item(0)->rowCount(), 6);
         QCOMPARE(ReadSetting(QStringLiteral("TeamTabNo")), QStringLiteral("1"));
         RosterModel* grid = form->mainGridModel();
         QCOMPARE(grid->rowCount(), 15);
         QCOMPARE(grid->row(0)->text, QStringLiteral("Alvarez,Sofia (2)"));
-        QCOMPARE(grid->row(14)->text, QStringLiteral("O'Brien,Nora (16)"));
-        QCOMPARE(grid->playerAt(0), qint16(1));
         // Fee colours only on fee-managing teams; the too-old player is marked red over them.
         auto colour = [&](int row) { return grid->data(grid->index(row, 0), Qt::BackgroundRole).value<QColor>(); };
         QCOMPARE(colour(4), RosterModel::tooOldColour());
         QCOMPARE(colour(0), RosterModel::feeColour(FeeStatus::Paid));
         QCOMPARE(colour(14), RosterModel::feeColour(FeeStatus::Unpaid));
-        QCOMPARE(form->statusText(3), QStringLiteral("Record: 2 - 1 - 1"));
-        QCOMPARE(form->statusText(4), QStringLiteral("Point Total:7"));
-        QCOMPARE(form->statusText(5), QStringLiteral("Player Count: 15"));
-        QCOMPARE(form->statusText(1), QStringLiteral("Opponent: "));
-        // Played games show their result and score.
-        QCOMPARE(form->treeModel()->node(QStringLiteral("G1T1"))->data(TeamTreeModel::ImageRole).toString(), QStringLiteral("won"));
-        QCOMPARE(form->treeModel()->node(QStringLiteral("G2T1"))->data(TeamTreeModel::ImageRole).toString(), QStringLiteral("lost"));
-        QCOMPARE(form->treeModel()->node(QStringLiteral("G3T1"))->data(TeamTreeModel::ImageRole).toString(), QStringLiteral("tied"));
-        QCOMPARE(form->treeModel()->node(QStringLiteral("G5T1"))->data(TeamTreeModel::ImageRole).toString(), QStringLiteral("nyp"));
-        QCOMPARE(form->treeModel()->node(QStringLiteral("Score1T1"))->text(), QStringLiteral("Score: 3-1"));
+        QCOMPARE(status(), QStringLiteral("Opponent: |Score: |Record: 2 - 1 - 1|Point Total:7|Player Count: 15"));
+        // Played games show their result.
+        const QStringList images = QStringLiteral("won lost tied won nyp").split(QLatin1Char(' '));
+        for (int g = 1; g <= 5; ++g)
+            QCOMPARE(image(QStringLiteral("G%1T1").arg(g)), images[g - 1]);
         QVERIFY(env.prompter.shown.isEmpty());
         form->treeView()->expandAll();
         form->resize(1180, 760);
@@ -116,27 +96,25 @@ private Q_SLOTS:
     void clickingAGameOfAnotherTeamLoadsThatTeamFirst()
     {
         QVERIFY(form->selectTeam(2));
-        QCOMPARE(form->mainGridModel()->rowCount(), 3);
         QVERIFY(form->selectNode(QStringLiteral("G3T1")));
         QCOMPARE(selection().CurrentTeamNo(), qint16(1));
         QCOMPARE(selection().CurrentGameNo(), qint16(3));
         QCOMPARE(selection().CurrentTournamentNo(), qint16(0));
         QCOMPARE(selection().CurrentOpponentNo(), qint16(3));
         QCOMPARE(form->mainGridModel()->rowCount(), 15);
-        QCOMPARE(form->statusText(1), QStringLiteral("Opponent: Northside Strikers"));
-        QCOMPARE(form->statusText(2), QStringLiteral("Score: 1-1"));
+        QCOMPARE(status(), QStringLiteral("Opponent: Northside Strikers|Score: 1-1|Record: 2 - 1 - 1|Point Total:7|"
+                                          "Player Count: 15"));
         QVERIFY(wanted(QStringLiteral("GameLineUp")));
+        QVERIFY(!wanted(QStringLiteral("TeamTournament")));
         QVERIFY(wanted(QStringLiteral("mGameSendResults")));  // played, and the team has an address
         QVERIFY(form->selectNode(QStringLiteral("G5T1")));
         QVERIFY(!wanted(QStringLiteral("mGameSendResults")));  // not played yet
-        QVERIFY(form->selectNode(QStringLiteral("G3T1")));
-        QVERIFY(!wanted(QStringLiteral("TeamTournament")));
         // A detail line selects its game, and the arrow keys walk on through the lines.
         form->treeView()->expandAll();
         QVERIFY(form->selectNode(QStringLiteral("Date1T1")));
         QCOMPARE(selection().CurrentGameNo(), qint16(1));
-        QCOMPARE(form->statusText(1), QStringLiteral("Opponent: Blue Herons"));
-        QCOMPARE(form->statusText(2), QStringLiteral("Score: 3-1"));
+        QCOMPARE(status(), QStringLiteral("Opponent: Blue Herons|Score: 3-1|Record: 2 - 1 - 1|Point Total:7|"
+                                          "Player Count: 15"));
         form->treeView()->setFocus();
         QTest::keyClick(form->treeView(), Qt::Key_Down);
         QCOMPARE(form->treeModel()->keyOf(form->treeView()->currentIndex()), QStringLiteral("Field1T1"));
@@ -148,14 +126,13 @@ private Q_SLOTS:
         QCOMPARE(selection().CurrentGameNo(), qint16(0));
         QVERIFY(!wanted(QStringLiteral("GameLineUp")));
         QVERIFY(!wanted(QStringLiteral("DataSetupGame")));
-        QCOMPARE(form->statusText(2), QStringLiteral("Score: "));
+        QCOMPARE(status(), QStringLiteral("Opponent: |Score: |Record: 2 - 1 - 1|Point Total:7|Player Count: 15"));
     }
 
-    void tournamentNodesSelectTheTournament()
+    void tournamentNodesSelectTheTournamentAndKeepTheirNames()
     {
-        QVERIFY(form->selectTeam(1));
-        form->treeModel()->addNode(QStringLiteral("Team1"), QStringLiteral("E1T1"), QStringLiteral("Harvest Cup"),
-                                   QStringLiteral("tournament"), 1);
+        QStandardItem* node = form->treeModel()->addNode(QStringLiteral("Team1"), QStringLiteral("E1T1"),
+                                                         QStringLiteral("Harvest Cup"), QStringLiteral("tournament"), 1);
         form->treeModel()->addNode(QStringLiteral("E1T1"), QStringLiteral("R1001T1"), QStringLiteral("Round 1"),
                                    QStringLiteral("nyp"), 1001);
         QVERIFY(form->selectNode(QStringLiteral("E1T1")));
@@ -164,34 +141,26 @@ private Q_SLOTS:
         QCOMPARE(selection().CurrentGameNo(), qint16(1000));
         QVERIFY(wanted(QStringLiteral("TeamTournament")));
         // The tournament's own game counts, not the season's.
-        QCOMPARE(form->statusText(3), QStringLiteral("Record: 1 - 0 - 0"));
-        QCOMPARE(form->statusText(4), QStringLiteral("Point Total:3"));
+        QCOMPARE(status(), QStringLiteral("Opponent: |Score: |Record: 1 - 0 - 0|Point Total:3|Player Count: 15"));
         QVERIFY(form->selectNode(QStringLiteral("R1001T1")));
         QCOMPARE(selection().CurrentGameNo(), qint16(1001));
         QCOMPARE(selection().CurrentTournamentNo(), qint16(1));
         QCOMPARE(form->statusText(2), QStringLiteral("Score: 3-2"));
-        QCOMPARE(form->treeModel()->node(QStringLiteral("R1001T1"))->data(TeamTreeModel::ImageRole).toString(), QStringLiteral("won"));
-        QVERIFY(form->popupFor(QStringLiteral("E1T1"))->objectName() == QStringLiteral("TreeTournyMnu"));
-        QVERIFY(form->popupFor(QStringLiteral("R1001T1"))->objectName() == QStringLiteral("TreeGameMnu"));
-        QVERIFY(form->popupFor(QStringLiteral("Team1"))->objectName() == QStringLiteral("TreeTeamMnu"));
+        QCOMPARE(image(QStringLiteral("R1001T1")), QStringLiteral("won"));
+        QCOMPARE(form->popupFor(QStringLiteral("E1T1"))->objectName(), QStringLiteral("TreeTournyMnu"));
+        QCOMPARE(form->popupFor(QStringLiteral("R1001T1"))->objectName(), QStringLiteral("TreeGameMnu"));
+        QCOMPARE(form->popupFor(QStringLiteral("Team1"))->objectName(), QStringLiteral("TreeTeamMnu"));
         QVERIFY(!form->popupFor(QStringLiteral("Score1T1")));
-    }
 
-    void renamingATournamentNodeStoresTheName()
-    {
-        QVERIFY(form->selectTeam(1));
-        QStandardItem* node = form->treeModel()->addNode(QStringLiteral("Team1"), QStringLiteral("E1T1"),
-                                                         QStringLiteral("Harvest Cup"), QStringLiteral("tournament"), 1);
+        // Only a tournament's name is edited in place, and it is stored as typed.
         QVERIFY(node->isEditable());
         QVERIFY(!form->treeModel()->node(QStringLiteral("G1T1"))->isEditable());
+        const Where cup{{QStringLiteral("TeamNo"), 1}, {QStringLiteral("TournamentNo"), 1}};
         node->setText(QStringLiteral("Harvest Cup \"Gold\" '26"));
-        QCOMPARE(GetDBData(QStringLiteral("TournamentInfo"), {{QStringLiteral("TeamNo"), 1}, {QStringLiteral("TournamentNo"), 1}},
-                           QStringLiteral("TournamentName")),
+        QCOMPARE(GetDBData(QStringLiteral("TournamentInfo"), cup, QStringLiteral("TournamentName")),
                  QStringLiteral("Harvest Cup \"Gold\" '26"));
         node->setText(QStringLiteral("   "));  // a tournament keeps a name
         QCOMPARE(node->text(), QStringLiteral("Harvest Cup \"Gold\" '26"));
-        PutDBData(QStringLiteral("TournamentInfo"), {{QStringLiteral("TeamNo"), 1}, {QStringLiteral("TournamentNo"), 1}},
-                  QStringLiteral("TournamentName"), QStringLiteral("Harvest Cup"));
         QVERIFY(env.prompter.shown.isEmpty());
         // A name that cannot be stored is not shown either.
         QStandardItem* ghost = form->treeModel()->addNode(QStringLiteral("Team1"), QStringLiteral("E9T1"),
@@ -203,64 +172,32 @@ private Q_SLOTS:
 
     void commandsStandWhereTheyBelong_data()
     {
-        // Key, caption without its accelerator, and the menu (or toolbar) that holds it.
+        // Key, caption without its accelerator, and the menu (or toolbar) that holds it: one of each.
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("holder");
         const char* rows[][3] = {
             {"GblTeam", "Team Setup", "MainTB"},
-            {"TeamRoster", "Team Roster", "MainTB"},
-            {"TeamOpponent", "Opponents", "MainTB"},
-            {"TeamSchedule", "Team Schedule", "MainTB"},
-            {"TeamTournament", "Tournament Bracket", "MainTB"},
-            {"TeamStandings", "Team Standings (Web-Site)", "MainTB"},
-            {"GameLineUp", "View/Modify Line-up for Selected Game", "MainTB"},
-            {"GameNotes", "Notes for Selected Game", "MainTB"},
-            {"GameStats", "Enter Game Statistics", "MainTB"},
-            {"GblConfiguration", "Applications Options", "MainTB"},
-            {"GblMessages", "Send Email to entire team", "MainTB"},
-            {"FileCheckUpdates", "Check for Updates", "mnuFile"},
             {"FileExit", "Exit", "mnuFile"},
-            {"DataSetOpponents", "Opponent List", "mnuTeam"},
-            {"DataSetSchedule", "Schedule New Game", "mnuTeam"},
-            {"DataSetTournament", "Add New", "mnuTournament"},
-            {"DataModTournament", "Modify Selected", "mnuTournament"},
-            {"DataDelTournament", "Delete Selected", "mnuTournament"},
-            {"DataSetPractice", "Practice Schedule", "mnuTeam"},
-            {"DataPracticeDrills", "Practice Drills", "mnuTeam"},
             {"DataEditTeam", "Team Information", "mnuTeam"},
-            {"mTeamCaptain", "Captains", "mnuTeam"},
-            {"ViewFees", "Fee Management", "mnuTeam"},
-            {"mTeamRoster", "Roster", "mnuView"},
+            {"DataSetTournament", "Add New", "mnuTournament"},
             {"mDataStandings", "Standings", "mnuView"},
             {"FilePreviewTeam", "Team Stats", "FilePreviewMenu"},
             {"FilePrintRosterHandout", "Handout Format", "FilePrintRosterMenu"},
-            {"DataSetupGame", "Game Lineup", "mnuGame"},
-            {"mGameNotes", "Game Notes", "mnuGame"},
+            {"mGameSendResults", "Send Results", "mnuGame"},
             {"FilePreviewSheet", "Stat Sheet", "GamePreviewMenu"},
             {"FilePrintSheet", "Stat Sheet", "GamePrintMenu"},
-            {"mGameSendResults", "Send Results", "mnuGame"},
-            {"GameReschedule", "Reschedule Game", "mnuGame"},
-            {"GameDelGame", "Delete Game", "mnuGame"},
-            {"PlayerRoster", "Roster", "mnuPlayer"},
             {"DataUpdatePlayer", "Update Player Stats", "mnuPlayer"},
             {"FilePreviewPlayer", "Player Stats", "PlayerPreviewMenu"},
             {"FilePrintNotes", "Player Notes", "PlayerPrintMenu"},
             {"ToolsCfg", "Configuration", "mnuTools"},
-            {"HelpMain", "Contents...", "mnuHelp"},
-            {"HelpIndex", "Index", "mnuHelp"},
-            {"HelpSearch", "Search", "mnuHelp"},
             {"HelpAbout", "About", "mnuHelp"},
             {"TeamPrintStat", "Team Statistics", "PrintMenu"},
-            {"PlayerPrintNotes", "Player Notes", "PrintMenu"},
             {"GridMnu.GrdUpdatePlayer", "Update Player Stats", "GridMnu"},
-            {"TreeTeamMnu.Opponents", "Opponents List", "TreeTeamMnu"},
-            {"TreeTeamMnu.PrintTeamStats", "Team Stats", "TreeTeamPrint"},
             {"TreeTeamMnu.ViewCaptains", "View Captains", "TreeTeamMnu"},
+            {"TreeTeamMnu.PrintTeamStats", "Team Stats", "TreeTeamPrint"},
             {"TreeTournyMnu.Bracket", "Tournament Bracket", "TreeTournyMnu"},
-            {"TreeGameMnu.GameSendResults", "Send Game Results", "TreeGameMnu"},
             {"TreeGameMnu.SetNotPlayed", "Set as Not Yet Played", "TreeGameMnu"},
-            {"TreeGameMnu.TreeDelGame", "Delete Game", "TreeGameMnu"},
         };
         for (const auto& r : rows)
             QTest::newRow(r[0]) << QString::fromLatin1(r[0]) << QString::fromLatin1(r[1]) << QString::fromLatin1(r[2]);
@@ -273,12 +210,10 @@ private Q_SLOTS:
         QFETCH(QString, holder);
         QAction* a = form->command(key);
         QVERIFY(a);
-        QWidget* owner = nullptr;
-        for (QObject* w : a->associatedObjects()) {
-            if (w->objectName() == holder)
-                owner = qobject_cast<QWidget*>(w);
-        }
-        QVERIFY2(owner, qPrintable(holder));
+        const QObjectList holders = a->associatedObjects();
+        QVERIFY2(std::any_of(holders.begin(), holders.end(),
+                             [&](QObject* w) { return w->isWidgetType() && w->objectName() == holder; }),
+                 qPrintable(holder));
         if (holder == QLatin1String("MainTB")) {
             QCOMPARE(a->toolTip(), caption);
             QVERIFY(!a->icon().pixmap(24, 24).isNull());
@@ -312,15 +247,19 @@ private Q_SLOTS:
             QVERIFY2(form->command(name)->isEnabled(), qPrintable(name));
     }
 
-    void playerCommandsFollowTheSelection()
+    void playerCommandsAndDoubleClicksFollowTheSelection()
     {
-        QVERIFY(form->selectTeam(1));
         QVERIFY(!wanted(QStringLiteral("FilePrintPlayer")));
         form->MainGrid_Click(2);
         QCOMPARE(selection().CurrentPlayerNo(), qint16(3));
         QVERIFY(wanted(QStringLiteral("FilePrintPlayer")));
         QVERIFY(wanted(QStringLiteral("PlayerPrintNotes")));
         QVERIFY(!wanted(QStringLiteral("DataUpdatePlayer")));  // no single game selected
+        form->MainGrid_DblClick(0);
+        QCOMPARE(env.prompter.shown.size(), 1);
+        QCOMPARE(env.prompter.shown[0].title, QStringLiteral("No Game Selected"));
+        QCOMPARE(env.prompter.shown[0].text, QStringLiteral("Select the game in which to add statistics."));
+        QCOMPARE(env.prompter.shown[0].icon, Prompter::Icon::Critical);
         QVERIFY(form->selectNode(QStringLiteral("G2T1")));
         form->MainGrid_Click(2);
         QVERIFY(wanted(QStringLiteral("DataUpdatePlayer")));
@@ -330,75 +269,52 @@ private Q_SLOTS:
         QVERIFY(!wanted(QStringLiteral("FilePrintPlayer")));
     }
 
-    void doubleClickWithoutAGameSaysSo()
-    {
-        QVERIFY(form->selectTeam(1));
-        form->MainGrid_DblClick(0);
-        QCOMPARE(env.prompter.shown.size(), 1);
-        QCOMPARE(env.prompter.shown[0].title, QStringLiteral("No Game Selected"));
-        QCOMPARE(env.prompter.shown[0].text, QStringLiteral("Select the game in which to add statistics."));
-        QCOMPARE(env.prompter.shown[0].icon, Prompter::Icon::Critical);
-        env.prompter.clear();
-        QVERIFY(form->selectNode(QStringLiteral("G1T1")));
-        form->MainGrid_DblClick(0);
-        QVERIFY(env.prompter.shown.isEmpty());
-    }
-
     void standingsOpenTheTeamsWebSite()
     {
-        QVERIFY(form->selectTeam(1));
         QVERIFY(wanted(QStringLiteral("TeamStandings")));
         form->command(QStringLiteral("TeamStandings"))->trigger();
-        QCOMPARE(env.desktop.urls.size(), 1);
-        QCOMPARE(env.desktop.urls[0].toString(), QStringLiteral("https://league.example.org/standings"));
+        QCOMPARE(env.desktop.urls, QList<QUrl>{QUrl(QStringLiteral("https://league.example.org/standings"))});
         env.desktop.succeed = false;
         form->mDataStandings_Click();
         QCOMPARE(env.prompter.titles(), QStringList{QStringLiteral("Invalid URL")});
         QCOMPARE(env.prompter.shown[0].text, QStringLiteral("Unable to open Standings page."));
         QCOMPARE(env.prompter.shown[0].icon, Prompter::Icon::Exclamation);
-        env.desktop.succeed = true;
         QVERIFY(form->selectTeam(2));  // no web site: no standings
         QVERIFY(!wanted(QStringLiteral("TeamStandings")));
         QVERIFY(!form->command(QStringLiteral("TeamStandings"))->isEnabled());
     }
 
-    void separatorsKeepTheirLimits()
+    void gridsAndSeparatorsKeepTheirSizes()
     {
-        const qreal dpi = form->logicalDpiX();
-        QSplitter* v = form->verticalSeparator();
-        v->setSizes({10, 5000});
-        QVERIFY(form->treeView()->width() > twipsToPixels(750, dpi));
-        v->setSizes({5000, 10});
-        QVERIFY(form->findChild<QTableView*>(QStringLiteral("MainGrid"))->width() > twipsToPixels(2500, dpi));
-        QSplitter* h = form->horizontalSeparator();
-        h->setSizes({5000, 1});
-        QVERIFY(form->findChild<QTableView*>(QStringLiteral("PlayerDataGrid"))->height() > twipsToPixels(500, form->logicalDpiY()));
-        h->setSizes({1, 5000});
-        QVERIFY(form->findChild<QTableView*>(QStringLiteral("MainGrid"))->height() > twipsToPixels(500, form->logicalDpiY()));
-    }
-
-    void gridHeadersAndWidthsAreAsDrawn()
-    {
+        const qreal dpiX = form->logicalDpiX();
+        const qreal dpiY = form->logicalDpiY();
         auto* grid = form->findChild<QTableView*>(QStringLiteral("MainGrid"));
-        QCOMPARE(form->mainGridModel()->headers().size(), 13);
-        QCOMPARE(form->mainGridModel()->headers().at(6), QString());
-        QCOMPARE(form->mainGridModel()->headers().at(12), QStringLiteral("Avail"));
+        const QStringList headers = form->mainGridModel()->headers();
+        QCOMPARE(headers.size(), 13);
+        QCOMPARE(headers.at(6), QString());
+        QCOMPARE(headers.at(12), QStringLiteral("Avail"));
         // Drawn widths are the least; headings always fit.
-        QVERIFY(grid->columnWidth(0) >= twipsToPixels(1700, form->logicalDpiX()));
-        QCOMPARE(grid->columnWidth(6), twipsToPixels(80, form->logicalDpiX()));
+        QVERIFY(grid->columnWidth(0) >= twipsToPixels(1700, dpiX));
+        QCOMPARE(grid->columnWidth(6), twipsToPixels(80, dpiX));
         const QFontMetrics fm(grid->horizontalHeader()->font());
         for (int c = 0; c < 13; ++c)
-            QVERIFY2(grid->columnWidth(c) >= fm.horizontalAdvance(form->mainGridModel()->headers().at(c)),
-                     qPrintable(form->mainGridModel()->headers().at(c)));
+            QVERIFY2(grid->columnWidth(c) >= fm.horizontalAdvance(headers.at(c)), qPrintable(headers.at(c)));
         QCOMPARE(form->playerGridModel()->headers().at(5), QStringLiteral("Blks/Stls"));
-        auto* panel2 = form->findChild<QLabel*>(QStringLiteral("Panel2"));
-        QCOMPARE(panel2->toolTip(), QStringLiteral("Score of Selected Game"));
+        QCOMPARE(form->findChild<QLabel*>(QStringLiteral("Panel2"))->toolTip(), QStringLiteral("Score of Selected Game"));
         QCOMPARE(form->findChild<QLabel*>(QStringLiteral("Panel5"))->toolTip(), QStringLiteral("Player Count"));
+        // The separators stop before a pane gets too small.
+        form->verticalSeparator()->setSizes({10, 5000});
+        QVERIFY(form->treeView()->width() > twipsToPixels(750, dpiX));
+        form->verticalSeparator()->setSizes({5000, 10});
+        QVERIFY(grid->width() > twipsToPixels(2500, dpiX));
+        form->horizontalSeparator()->setSizes({5000, 1});
+        QVERIFY(form->findChild<QTableView*>(QStringLiteral("PlayerDataGrid"))->height() > twipsToPixels(500, dpiY));
+        form->horizontalSeparator()->setSizes({1, 5000});
+        QVERIFY(grid->height() > twipsToPixels(500, dpiY));
     }
 
-    void aFailingLoadIsReportedAndTheWindowCarriesOn()
+    void loadingCarriesOnPastAFailureOrAMalformedPointValue()
     {
-        QVERIFY(form->selectTeam(1));
         execSql(QStringLiteral("ALTER TABLE Player RENAME TO PlayerAway"));
         form->LoadTeam(2);
         execSql(QStringLiteral("ALTER TABLE PlayerAway RENAME TO Player"));
@@ -406,18 +322,13 @@ private Q_SLOTS:
         QVERIFY(env.prompter.shown[0].text.contains(QLatin1String("has occurred in readRoster")));
         QVERIFY(env.logText().contains(QLatin1String("LoadTeam Params(lcTeamNo:= 2 ;)")));
         env.prompter.clear();
+        // Points that cannot be read count as zero: the tie earns nothing.
+        const Where team2{{QStringLiteral("TeamNo"), 2}};
+        PutDBData(QStringLiteral("Teams"), team2, QStringLiteral("PointValue"), QStringLiteral("x;;"));
         form->LoadTeam(2);
+        PutDBData(QStringLiteral("Teams"), team2, QStringLiteral("PointValue"), QStringLiteral("3;1;0"));
         QCOMPARE(form->mainGridModel()->rowCount(), 3);
-        QVERIFY(env.prompter.shown.isEmpty());
-    }
-
-    void malformedPointValuesCountAsZero()
-    {
-        PutDBData(QStringLiteral("Teams"), {{QStringLiteral("TeamNo"), 2}}, QStringLiteral("PointValue"), QStringLiteral("x;;"));
-        QVERIFY(form->selectTeam(2));
-        QCOMPARE(form->statusText(3), QStringLiteral("Record: 0 - 0 - 1"));
-        QCOMPARE(form->statusText(4), QStringLiteral("Point Total:0"));
-        PutDBData(QStringLiteral("Teams"), {{QStringLiteral("TeamNo"), 2}}, QStringLiteral("PointValue"), QStringLiteral("3;1;0"));
+        QCOMPARE(status(), QStringLiteral("Opponent: |Score: |Record: 0 - 0 - 1|Point Total:0|Player Count: 3"));
         QVERIFY(env.prompter.shown.isEmpty());
     }
 
@@ -425,10 +336,8 @@ private Q_SLOTS:
     {
         form->showHelp(2);
         auto* help = form->findChild<HelpWindow*>(QStringLiteral("HelpWindow"));
-        QVERIFY(help);
-        QVERIFY(help->isVisible());
+        QVERIFY(help && help->isVisible());
         QCOMPARE(help->findChild<QTabWidget*>(QStringLiteral("HelpTabs"))->currentIndex(), 1);
-        QVERIFY(!help->catalog().index().isEmpty());
         QVERIFY(!help->currentPage().isEmpty());
         form->showHelp(3);
         QCOMPARE(help->findChild<QTabWidget*>(QStringLiteral("HelpTabs"))->currentIndex(), 2);

@@ -2,17 +2,13 @@
 // record, the roster's flags and a game's state.
 #include "TestSupport.h"
 
-#include "common/AppState.h"
 #include "games/Record.h"
 #include "teams/TeamData.h"
 #include "app/TeamTree.h"
-#include "data/Fields.h"
 #include "schedule/SeasonGames.h"
 #include "fees/FeeStatus.h"
 #include "games/GameState.h"
 #include "teams/PlayerRules.h"
-
-#include <QTest>
 
 using namespace pw;
 using namespace pwtest;
@@ -82,18 +78,14 @@ private Q_SLOTS:
     void nodeKeys()
     {
         QFETCH(QString, key);
-        QFETCH(NodeKey::Kind, kind);
-        QFETCH(int, team);
-        QFETCH(int, game);
-        QFETCH(int, tournament);
         const NodeKey k = NodeKey::parse(key);
-        QCOMPARE(k.kind, kind);
-        QCOMPARE(int(k.teamNo), team);
-        QCOMPARE(int(k.gameNo), game);
-        QCOMPARE(int(k.tournamentNo), tournament);
+        QTEST(k.kind, "kind");
+        QTEST(int(k.teamNo), "team");
+        QTEST(int(k.gameNo), "game");
+        QTEST(int(k.tournamentNo), "tournament");
     }
 
-    void treeHoldsVisibleTeamsAndTheirSeasonGames()
+    void theTreeShowsTheSeasonAndItsRecord()
     {
         TeamTreeModel tree;
         buildTree(tree);
@@ -104,20 +96,14 @@ private Q_SLOTS:
         QCOMPARE(tree.item(0)->rowCount(), 6);  // season games only, by date
         QCOMPARE(tree.item(0)->child(0)->data(TeamTreeModel::KeyRole).toString(), QStringLiteral("G1T1"));
         QCOMPARE(tree.item(0)->child(5)->data(TeamTreeModel::KeyRole).toString(), QStringLiteral("G6T1"));
+        QCOMPARE(tree.node(QStringLiteral("G2T1"))->text(), QStringLiteral("Lakeside United"));
         QCOMPARE(tree.node(QStringLiteral("Date1T1"))->text(), QStringLiteral("Date:Saturday, September 12, 2026 at 10:00 AM"));
-        QCOMPARE(image(tree, QStringLiteral("G4T1")), QStringLiteral("won"));  // stored result 1
-        QCOMPARE(image(tree, QStringLiteral("G5T1")), QStringLiteral("nyp"));
+        QCOMPARE(tree.node(QStringLiteral("Field3T1"))->text(), QStringLiteral("Field: Riverside 2"));
+        QVERIFY(tree.node(QStringLiteral("OppCoachNo1T1")));
         QVERIFY(!tree.node(QStringLiteral("rDate1T1")));
-        QVERIFY(tree.node(QStringLiteral("Field3T1")));
-        tree.removeChildren(QStringLiteral("Team1"));
-        QCOMPARE(tree.item(0)->rowCount(), 0);
-        QCOMPARE(tree.item(1)->rowCount(), 1);
-    }
+        QCOMPARE(image(tree, QStringLiteral("G4T1")), QStringLiteral("won"));  // stored result 1
 
-    void recordCountsOnlyGamesWithResults()
-    {
-        TeamTreeModel tree;
-        buildTree(tree);
+        // The record counts only games with results.
         const PointValues points{3, 1, 0};
         const RecordSummary r = GetRecord(1, 0, points, 3);
         tree.showResults(1, 0, r.games);
@@ -125,19 +111,13 @@ private Q_SLOTS:
         QCOMPARE(r.pointTotalText(), QStringLiteral("Point Total:7"));
         QCOMPARE(r.scoreText, QStringLiteral("1-1"));
         // Results are rewritten from the goals; unplayed games keep no result.
-        const QList<int> expected{1, 2, 3, 1};
-        for (int g = 1; g <= 4; ++g) {
-            QCOMPARE(GetDBData(QStringLiteral("Schedule"), {{QStringLiteral("TeamNo"), 1}, {QStringLiteral("GameNo"), g}},
-                               QStringLiteral("Result")),
-                     QString::number(expected[g - 1]));
+        const QStringList results{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("1"), {}};
+        const QStringList images = QStringLiteral("won lost tied won nyp").split(QLatin1Char(' '));
+        for (int g = 1; g <= 5; ++g) {
+            const Where game{{QStringLiteral("TeamNo"), 1}, {QStringLiteral("GameNo"), g}};
+            QCOMPARE(GetDBData(QStringLiteral("Schedule"), game, QStringLiteral("Result")), results[g - 1]);
+            QCOMPARE(image(tree, QStringLiteral("G%1T1").arg(g)), images[g - 1]);
         }
-        QCOMPARE(GetDBData(QStringLiteral("Schedule"), {{QStringLiteral("TeamNo"), 1}, {QStringLiteral("GameNo"), 5}},
-                           QStringLiteral("Result")),
-                 QString());
-        QCOMPARE(image(tree, QStringLiteral("G1T1")), QStringLiteral("won"));
-        QCOMPARE(image(tree, QStringLiteral("G2T1")), QStringLiteral("lost"));
-        QCOMPARE(image(tree, QStringLiteral("G3T1")), QStringLiteral("tied"));
-        QCOMPARE(image(tree, QStringLiteral("G5T1")), QStringLiteral("nyp"));
         QCOMPARE(tree.node(QStringLiteral("Score2T1"))->text(), QStringLiteral("Score: 0-2"));
         QCOMPARE(tree.node(QStringLiteral("Score5T1"))->text(), QStringLiteral("Score: "));
         // An unplayed game has no score; a game outside the season range neither.
@@ -146,17 +126,17 @@ private Q_SLOTS:
         // The other team's games do not count, and nothing happens without a team.
         QCOMPARE(GetRecord(2, 0, points, 1).recordText(), QStringLiteral("Record: 0 - 0 - 1"));
         QVERIFY(!GetRecord(0, 0, points).computed);
+        // A tournament counts its own games.
+        const RecordSummary cup = GetRecord(1, 1, {3, 0, 0}, 1001);
+        QCOMPARE(cup.recordText(), QStringLiteral("Record: 1 - 0 - 0"));
+        QCOMPARE(cup.scoreText, QStringLiteral("3-2"));
         // Two reads whatever the number of games, and no write once the results are in step.
         const quint64 before = statementCount();
         GetRecord(1, 0, points, 3);
         QCOMPARE(statementCount() - before, quint64(2));
-    }
-
-    void aTournamentCountsItsOwnGames()
-    {
-        const RecordSummary r = GetRecord(1, 1, {3, 0, 0}, 1001);
-        QCOMPARE(r.recordText(), QStringLiteral("Record: 1 - 0 - 0"));
-        QCOMPARE(r.scoreText, QStringLiteral("3-2"));
+        tree.removeChildren(QStringLiteral("Team1"));
+        QCOMPARE(tree.item(0)->rowCount(), 0);
+        QCOMPARE(tree.item(1)->rowCount(), 1);
     }
 
     void pointValuesParse_data()
@@ -192,6 +172,7 @@ private Q_SLOTS:
         const QList<RosterRow> rows = readRoster(1, team);
         QCOMPARE(rows.size(), 15);
         QCOMPARE(rows[0].text, QStringLiteral("Alvarez,Sofia (2)"));
+        QCOMPARE(rows[14].text, QStringLiteral("O'Brien,Nora (16)"));
         QVERIFY(rows[4].tooOld);
         QVERIFY(!rows[0].tooOld);
         // 1500 over 15 players is 100 each.
@@ -203,23 +184,16 @@ private Q_SLOTS:
         QCOMPARE(readTeamSettings(99).Periods, qint16(0));
     }
 
-    void gameState()
+    void gameStateAgesAndShares()
     {
-        QVERIFY(CheckGameStatus(1, 0));
-        QVERIFY(CheckGameStatus(1, 4));
-        QVERIFY(!CheckGameStatus(1, 5));
-        QVERIFY(!CheckGameStatus(1, 77));
-        QVERIFY(isResult(QStringLiteral("2")));
-        QVERIFY(!isResult(QStringLiteral("0")));
-        QVERIFY(!isResult(QStringLiteral("x")));
-        QCOMPARE(CountQtrs(QStringLiteral("1;0;1;1")), qint16(3));
-        QCOMPARE(CountQtrs(QStringLiteral("1;1;1;1")), qint16(4));
-        QCOMPARE(CountQtrs(QStringLiteral("0;0")), qint16(0));
-        QCOMPARE(CountQtrs(QString()), qint16(0));
-    }
-
-    void agesAndShares()
-    {
+        // The team view counts as played; game 4 is, game 5 is not, game 77 does not exist.
+        for (const auto& [game, played] : {std::pair{0, true}, {4, true}, {5, false}, {77, false}})
+            QCOMPARE(CheckGameStatus(1, qint16(game)), played);
+        for (const auto& [text, result] : {std::pair{"2", true}, {"0", false}, {"x", false}})
+            QCOMPARE(isResult(QString::fromLatin1(text)), result);
+        for (const auto& [quarters, count] : {std::pair{"1;0;1;1", 3}, {"1;1;1;1", 4}, {"0;0", 0}, {"", 0}})
+            QCOMPARE(CountQtrs(QString::fromLatin1(quarters)), qint16(count));
+        // Ages count the birthday; fee shares split the team amount.
         QCOMPARE(CalculateAge(QDate(2016, 12, 5), QDate(2026, 12, 5)), 10);  // the birthday counts
         QCOMPARE(CalculateAge(QDate(2016, 12, 6), QDate(2026, 12, 5)), 9);
         QCOMPARE(CalculateAge(QDate(2016, 2, 29), QDate(2026, 2, 28)), 9);

@@ -2,10 +2,8 @@
 // dirty marker.
 #include "TestSupport.h"
 
-#include "common/AppState.h"
 #include "app/Dirty.h"
 #include "app/EditWindow.h"
-#include "common/Trace.h"
 #include "data/Options.h"
 #include "app/RosterModel.h"
 #include "common/Selection.h"
@@ -15,26 +13,21 @@
 #include "app/cfgDialog.h"
 #include "app/frmAbout.h"
 #include "app/frmSplash.h"
-#include "data/Database.h"
 #include "data/DatabaseFile.h"
-#include "data/Fields.h"
-#include "data/Settings.h"
 
 #include <QCheckBox>
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMovie>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTreeView>
-#include <QTest>
 #include <QUndoCommand>
 #include <QUndoStack>
-#include <QFile>
 
 using namespace pw;
 using namespace pwtest;
@@ -54,34 +47,42 @@ private:
         return c;
     }
 
-    QString writeLogo()
+    QString writeLogo(const QString& name)
     {
         // A club badge; Qt reads GIFs but cannot write them, so the test's badge is a PNG.
-        const QString path = env.dir() + QStringLiteral("/badge.png");
+        const QString path = env.dir() + QLatin1Char('/') + name;
         QImage badge(48, 48, QImage::Format_ARGB32);
         badge.fill(QColor(0, 128, 0));
         badge.save(path, "PNG");
         return path;
     }
 
-    void writeAllSettings()
+    QByteArray settingsFile() const
     {
-        WriteSetting(QStringLiteral("mdbFile"), QStringLiteral("/data/Pitchwise.db"));
-        WriteSetting(QStringLiteral("NameOpt"), QStringLiteral("1"));
-        WriteSetting(QStringLiteral("EmailServer"), QStringLiteral("smtp.example.org"));
-        WriteSetting(QStringLiteral("EmailUser"), QStringLiteral("coach"));
-        WriteSetting(QStringLiteral("EmailPassword"), QStringLiteral("secret"));
-        WriteSetting(QStringLiteral("EmailDebug"), QStringLiteral("1"));
+        QFile f(env.settingsPath());
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
 
 private Q_SLOTS:
     void init() { env.reset(); }
 
-    void optionsLoadEverySetting()
+    void theOptionsDialogLoadsKeepsAndWritesEverySetting()
     {
-        writeAllSettings();
-        const QString logo = writeLogo();
+        {
+            cfgDialog empty;
+            QCOMPARE(child<QLineEdit>(&empty, "TxtDataFile")->text(), QString());
+            QCOMPARE(child<QLineEdit>(&empty, "txtServer")->text(), QString());
+            QVERIFY(child<QRadioButton>(&empty, "NameOpt_0")->isChecked());
+            QVERIFY(!child<QCheckBox>(&empty, "chkDebug")->isChecked());
+            QCOMPARE(empty.logoPath(), QString());
+        }
+        for (const auto& [name, value] : {std::pair{"mdbFile", "/data/Pitchwise.db"}, {"NameOpt", "1"},
+                                          {"EmailServer", "smtp.example.org"}, {"EmailUser", "coach"},
+                                          {"EmailPassword", "secret"}, {"EmailDebug", "1"}})
+            WriteSetting(QString::fromLatin1(name), QString::fromLatin1(value));
+        const QString logo = writeLogo(QStringLiteral("badge.png"));
         WriteSetting(QStringLiteral("TeamLogo"), logo);
+        const QByteArray before = settingsFile();
         cfgDialog dialog;
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Configuration"));
         QCOMPARE(child<QLineEdit>(&dialog, "TxtDataFile")->text(), QStringLiteral("/data/Pitchwise.db"));
@@ -98,101 +99,78 @@ private Q_SLOTS:
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         screenshot(&dialog, QStringLiteral("options-dialog"));
-    }
 
-    void missingSettingsLoadAsEmpty()
-    {
-        cfgDialog dialog;
-        QCOMPARE(child<QLineEdit>(&dialog, "TxtDataFile")->text(), QString());
-        QCOMPARE(child<QLineEdit>(&dialog, "txtServer")->text(), QString());
-        QVERIFY(child<QRadioButton>(&dialog, "NameOpt_0")->isChecked());
-        QVERIFY(!child<QCheckBox>(&dialog, "chkDebug")->isChecked());
-        QCOMPARE(dialog.logoPath(), QString());
-    }
-
-    void mismatchedPasswordsChangeNothing()
-    {
-        writeAllSettings();
-        cfgDialog dialog;
-        QSignalSpy saved(&dialog, &cfgDialog::settingsSaved);
-        child<QLineEdit>(&dialog, "txtServer")->setText(QStringLiteral("other.example.org"));
-        child<QLineEdit>(&dialog, "txtRePassword")->setText(QStringLiteral("typo"));
-        QTest::mouseClick(child<QPushButton>(&dialog, "OKButton"), Qt::LeftButton);
-        QCOMPARE(env.prompter.shown.size(), 1);
-        QCOMPARE(env.prompter.shown[0].title, QStringLiteral("Wrong Password"));
-        QCOMPARE(env.prompter.shown[0].text, QStringLiteral("The passwords to not match. Please re-enter them"));
-        QCOMPARE(env.prompter.shown[0].icon, Prompter::Icon::Critical);
-        QCOMPARE(child<QLineEdit>(&dialog, "txtEmailPassword")->text(), QString());
-        QCOMPARE(child<QLineEdit>(&dialog, "txtRePassword")->text(), QString());
-        QCOMPARE(ReadSetting(QStringLiteral("EmailServer")), QStringLiteral("smtp.example.org"));
-        QCOMPARE(saved.count(), 0);
-        QCOMPARE(dialog.result(), 0);
-    }
-
-    void okWritesEverySetting()
-    {
-        writeAllSettings();
-        const QString logo = writeLogo();
-        cfgDialog dialog;
-        QSignalSpy saved(&dialog, &cfgDialog::settingsSaved);
-        child<QLineEdit>(&dialog, "TxtDataFile")->setText(QStringLiteral("/elsewhere/Pitchwise.db"));
-        QTest::mouseClick(child<QRadioButton>(&dialog, "NameOpt_2"), Qt::LeftButton);
-        child<QLineEdit>(&dialog, "txtServer")->clear();
-        child<QLineEdit>(&dialog, "txtUser")->clear();
-        child<QLineEdit>(&dialog, "txtEmailPassword")->clear();
-        child<QLineEdit>(&dialog, "txtRePassword")->clear();
-        child<QCheckBox>(&dialog, "chkDebug")->setChecked(false);
-        env.prompter.files << logo;
+        // A cancelled picker keeps the logo, and Cancel keeps every setting as it was.
         QTest::mouseClick(child<QPushButton>(&dialog, "PickGifBtn"), Qt::LeftButton);
-        QCOMPARE(env.prompter.shown.last().kind, QStringLiteral("open"));
-        QCOMPARE(env.prompter.shown.last().text, QStringLiteral("GIF Files (*.gif)|*.gif|jpeg Files (*.jpg)|*.jpg| All Files (*.*)|*.*"));
-        QVERIFY(child<QLabel>(&dialog, "ConfigGif")->movie() || !child<QLabel>(&dialog, "ConfigGif")->pixmap().isNull());
-        state().mdbFile = QStringLiteral("/data/Pitchwise.db");
-        QTest::mouseClick(child<QPushButton>(&dialog, "OKButton"), Qt::LeftButton);
-
-        QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        QCOMPARE(saved.count(), 1);
-        QCOMPARE(saved.at(0).at(0).toString(), logo);
-        const QSettings stored(env.settingsPath(), QSettings::IniFormat);
-        QCOMPARE(stored.value(QStringLiteral("mdbFile")).toString(), QStringLiteral("/elsewhere/Pitchwise.db"));
-        QCOMPARE(stored.value(QStringLiteral("NameOpt")).toString(), QStringLiteral("2"));
-        QCOMPARE(stored.value(QStringLiteral("EmailDebug")).toString(), QStringLiteral("0"));
-        QCOMPARE(stored.value(QStringLiteral("TeamLogo")).toString(), logo);
-        // Cleared boxes are stored as empty values, which read back as empty, not "0".
-        QCOMPARE(ReadSetting(QStringLiteral("EmailServer")), QString());
-        QCOMPARE(ReadSetting(QStringLiteral("EmailUser")), QString());
-        QCOMPARE(ReadSetting(QStringLiteral("EmailPassword")), QString());
-        // The program's copies follow, except the open database, which changes at the next start.
-        QCOMPARE(state().NameOpt, qint16(2));
-        QCOMPARE(state().EmailServer, QString());
-        QVERIFY(!state().EmailDebug);
-        QCOMPARE(state().mdbFile, QStringLiteral("/data/Pitchwise.db"));
-        QCOMPARE(Makename(QVariant(), QStringLiteral("Smith"), QStringLiteral("John"), state().NameOpt), QStringLiteral("John S."));
-    }
-
-    void cancelAndCancelledPickerKeepEverything()
-    {
-        writeAllSettings();
-        const QString logo = writeLogo();
-        WriteSetting(QStringLiteral("TeamLogo"), logo);
-        const QByteArray before = [&] {
-            QFile f(env.settingsPath());
-            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-        }();
-        cfgDialog dialog;
-        QTest::mouseClick(child<QPushButton>(&dialog, "PickGifBtn"), Qt::LeftButton);  // cancelled
         QCOMPARE(dialog.logoPath(), logo);
         child<QLineEdit>(&dialog, "txtUser")->setText(QStringLiteral("someone else"));
         QTest::mouseClick(child<QRadioButton>(&dialog, "NameOpt_0"), Qt::LeftButton);
         QTest::mouseClick(child<QPushButton>(&dialog, "CancelButton"), Qt::LeftButton);
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
-        QFile f(env.settingsPath());
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), before);
+        QCOMPARE(settingsFile(), before);
+
+        // Opened again: mismatched passwords change nothing.
+        env.prompter.clear();
+        cfgDialog again;
+        QSignalSpy saved(&again, &cfgDialog::settingsSaved);
+        child<QLineEdit>(&again, "txtServer")->setText(QStringLiteral("other.example.org"));
+        child<QLineEdit>(&again, "txtRePassword")->setText(QStringLiteral("typo"));
+        QTest::mouseClick(child<QPushButton>(&again, "OKButton"), Qt::LeftButton);
+        QCOMPARE(env.prompter.titles(), QStringList{QStringLiteral("Wrong Password")});
+        QCOMPARE(env.prompter.shown[0].text, QStringLiteral("The passwords to not match. Please re-enter them"));
+        QCOMPARE(env.prompter.shown[0].icon, Prompter::Icon::Critical);
+        QCOMPARE(child<QLineEdit>(&again, "txtEmailPassword")->text(), QString());
+        QCOMPARE(child<QLineEdit>(&again, "txtRePassword")->text(), QString());
+        QCOMPARE(ReadSetting(QStringLiteral("EmailServer")), QStringLiteral("smtp.example.org"));
+        QCOMPARE(saved.count(), 0);
+        QCOMPARE(again.result(), 0);
+
+        // Put right, OK writes every setting.
+        const QString newLogo = writeLogo(QStringLiteral("crest.png"));
+        child<QLineEdit>(&again, "TxtDataFile")->setText(QStringLiteral("/elsewhere/Pitchwise.db"));
+        QTest::mouseClick(child<QRadioButton>(&again, "NameOpt_2"), Qt::LeftButton);
+        child<QLineEdit>(&again, "txtServer")->clear();
+        child<QLineEdit>(&again, "txtUser")->clear();
+        child<QCheckBox>(&again, "chkDebug")->setChecked(false);
+        env.prompter.files << newLogo;
+        QTest::mouseClick(child<QPushButton>(&again, "PickGifBtn"), Qt::LeftButton);
+        QCOMPARE(env.prompter.shown.last().kind, QStringLiteral("open"));
+        QCOMPARE(env.prompter.shown.last().text, QStringLiteral("GIF Files (*.gif)|*.gif|jpeg Files (*.jpg)|*.jpg| All Files (*.*)|*.*"));
+        QVERIFY(child<QLabel>(&again, "ConfigGif")->movie() || !child<QLabel>(&again, "ConfigGif")->pixmap().isNull());
+        state().mdbFile = QStringLiteral("/data/Pitchwise.db");
+        QTest::mouseClick(child<QPushButton>(&again, "OKButton"), Qt::LeftButton);
+
+        QCOMPARE(again.result(), int(QDialog::Accepted));
+        QCOMPARE(saved.count(), 1);
+        QCOMPARE(saved.at(0).at(0).toString(), newLogo);
+        const QSettings stored(env.settingsPath(), QSettings::IniFormat);
+        for (const auto& [name, value] : {std::pair{"mdbFile", "/elsewhere/Pitchwise.db"}, {"NameOpt", "2"}, {"EmailDebug", "0"}})
+            QCOMPARE(stored.value(QString::fromLatin1(name)).toString(), QString::fromLatin1(value));
+        QCOMPARE(stored.value(QStringLiteral("TeamLogo")).toString(), newLogo);
+        // Cleared boxes are stored as empty values, which read back as empty, not "0".
+        for (const char* name : {"EmailServer", "EmailUser", "EmailPassword"})
+            QCOMPARE(ReadSetting(QString::fromLatin1(name)), QString());
+        // The program's copies follow, except the open database, which changes at the next start.
+        QCOMPARE(state().NameOpt, qint16(2));
+        QCOMPARE(state().EmailServer, QString());
+        QVERIFY(!state().EmailDebug);
+        QCOMPARE(state().mdbFile, QStringLiteral("/data/Pitchwise.db"));
     }
 
-    void splashStartsOnceAndOpensTheMainWindow()
+    void theSplashOpensTheMainWindowOnceUnlessTheFirstStartIsDeclined()
     {
+        qputenv("HOME", (env.dir() + QStringLiteral("/emptyhome")).toLocal8Bit());
+        QDir().mkpath(env.dir() + QStringLiteral("/emptyhome"));
+        env.prompter.answers << Prompter::Answer::No;
+        auto* declined = new frmSplash;
+        QSignalSpy declinedDone(declined, &frmSplash::finished);
+        declined->Timer1_Timer();
+        QCOMPARE(declinedDone.count(), 1);
+        QVERIFY(!declinedDone.at(0).at(0).toBool());
+        QVERIFY(!declined->mainForm());
+        QCOMPARE(env.prompter.titles(), QStringList{QStringLiteral("New Install")});
+        env.prompter.clear();
+
         const QString path = env.dir() + QStringLiteral("/club.db");
         QFile::remove(path);
         buildDatabaseFile(path);
@@ -215,39 +193,17 @@ private Q_SLOTS:
         QTest::keyClick(splash, Qt::Key_Space);  // a key press starts at once...
         QCOMPARE(finished.count(), 1);
         QVERIFY(finished.at(0).at(0).toBool());
+        MainForm* main = splash->mainForm();  // the splash closes itself
         QTest::qWait(1200);  // ...and the timer does not start it again
         QCOMPARE(finished.count(), 1);
-
-        auto* main = qobject_cast<MainForm*>(QApplication::topLevelWidgets().isEmpty() ? nullptr : [] {
-            for (QWidget* w : QApplication::topLevelWidgets())
-                if (qobject_cast<MainForm*>(w) && w->isVisible())
-                    return w;
-            return static_cast<QWidget*>(nullptr);
-        }());
-        QVERIFY(main);
+        QVERIFY(main && main->isVisible());
         QCOMPARE(selection().CurrentTeamNo(), qint16(2));
         QCOMPARE(main->mainGridModel()->rowCount(), 3);
-        QCOMPARE(main->statusText(3), QStringLiteral("Record: 0 - 0 - 1"));
         QCOMPARE(main->treeModel()->keyOf(main->treeView()->currentIndex()), QStringLiteral("Team2"));
         QVERIFY(env.prompter.shown.isEmpty());
         main->close();
         delete main;
         Db::closeShared();
-    }
-
-    void aDeclinedFirstStartOpensNoWindow()
-    {
-        qputenv("HOME", (env.dir() + QStringLiteral("/emptyhome")).toLocal8Bit());
-        QDir().mkpath(env.dir() + QStringLiteral("/emptyhome"));
-        env.prompter.answers << Prompter::Answer::No;
-        auto* splash = new frmSplash;
-        QSignalSpy finished(splash, &frmSplash::finished);
-        splash->Timer1_Timer();
-        QCOMPARE(finished.count(), 1);
-        QVERIFY(!finished.at(0).at(0).toBool());
-        QVERIFY(!splash->mainForm());
-        QCOMPARE(env.prompter.titles(), QStringList{QStringLiteral("New Install")});
-        QCOMPARE(QDir(env.dir() + QStringLiteral("/emptyhome")).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
     }
 
     void helpCatalogueHasContentsIndexAndSearch()
@@ -297,7 +253,6 @@ private Q_SLOTS:
     void aboutBoxTellsVersionAndWhereThingsAre()
     {
         frmAbout about;
-        QCOMPARE(child<QLabel>(&about, "lblVersion")->text(), frmAbout::versionText());
         QVERIFY(frmAbout::systemInfo().contains(QLatin1String("Settings: ")));
         QTest::mouseClick(child<QPushButton>(&about, "cmdSysInfo"), Qt::LeftButton);
         about.show();

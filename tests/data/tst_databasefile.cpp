@@ -2,18 +2,13 @@
 // are not Pitchwise databases; the seed library source is checked before it is built.
 #include "TestSupport.h"
 
-#include "common/Trace.h"
 #include "data/DatabaseFile.h"
 #include "data/Schema.h"
 #include "data/SeedLibrary.h"
 
 #include <QDir>
 #include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QSqlQuery>
-#include <QTest>
 
 using namespace pw;
 using namespace pwtest;
@@ -23,6 +18,12 @@ class TestDatabaseFile : public QObject {
 
 private:
     TestEnv env;
+
+    static int drillCount(const QSqlDatabase& db)
+    {
+        QSqlQuery q = execSql(db, QStringLiteral("SELECT COUNT(*) FROM DrillBook"));
+        return q.next() ? q.value(0).toInt() : -1;
+    }
 
     QString writeFile(const QString& name, const QByteArray& bytes)
     {
@@ -37,25 +38,18 @@ private:
 private Q_SLOTS:
     void init() { env.reset(); }
 
-    void buildsACompleteFile()
+    void buildingIsAllOrNothingAndNeverReplacesAFile()
     {
-        const QString path = env.dir() + QStringLiteral("/Brand New.db");
-        buildDatabaseFile(path);
-        QVERIFY(isPitchwiseDatabaseFile(path));
-        QVERIFY(!QFile::exists(path + QStringLiteral(".partial")));
-    }
-
-    void neverReplacesAFile()
-    {
-        const QString path = writeFile(QStringLiteral("notes.db"), "my season notes");
-        QVERIFY_THROWS_EXCEPTION(PwError, buildDatabaseFile(path));
-        QFile f(path);
+        const QString built = env.dir() + QStringLiteral("/Brand New.db");
+        buildDatabaseFile(built);
+        QVERIFY(isPitchwiseDatabaseFile(built));
+        QVERIFY(!QFile::exists(built + QStringLiteral(".partial")));
+        const QString notes = writeFile(QStringLiteral("notes.db"), "my season notes");
+        QVERIFY_THROWS_EXCEPTION(PwError, buildDatabaseFile(notes));
+        QFile f(notes);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), QByteArray("my season notes"));
-    }
-
-    void aFailedBuildLeavesNothingBehind()
-    {
+        // A build that fails leaves nothing behind.
         setSeedDatabasePath(env.dir() + QStringLiteral("/missing/BaseDB.db"));
         const QString path = env.dir() + QStringLiteral("/Pitchwise.db");
         QVERIFY_THROWS_EXCEPTION(PwError, buildDatabaseFile(path));
@@ -98,9 +92,7 @@ private Q_SLOTS:
         QVERIFY(drills >= 12);
         // Loading again replaces the built-in rows instead of adding to them.
         QCOMPARE(loadDrillLibrary(QStringLiteral(PW_DRILLS_JSON), db), drills);
-        QSqlQuery q = execSql(db, QStringLiteral("SELECT COUNT(*) FROM DrillBook"));
-        QVERIFY(q.next());
-        QCOMPARE(q.value(0).toInt(), drills);
+        QCOMPARE(drillCount(db), drills);
         db = QSqlDatabase();
         closeDatabase(QStringLiteral("lib"));
     }
@@ -134,9 +126,7 @@ private Q_SLOTS:
             } catch (const PwError& e) {
                 QVERIFY2(e.description().contains(complaint), qPrintable(e.description()));
             }
-            QSqlQuery q = execSql(db, QStringLiteral("SELECT COUNT(*) FROM DrillBook"));
-            QVERIFY(q.next());
-            QCOMPARE(q.value(0).toInt(), 0);
+            QCOMPARE(drillCount(db), 0);
         }
         closeDatabase(QStringLiteral("bad"));
     }

@@ -2,21 +2,12 @@
 // values of any shape travel as values.
 #include "TestSupport.h"
 
-#include "common/AppState.h"
 #include "common/Formats.h"
-#include "common/Trace.h"
 #include "data/DatabaseFile.h"
-#include "data/Fields.h"
 #include "data/RowSet.h"
 #include "data/Schema.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QSqlDriver>
 #include <QSqlQuery>
-#include <QSqlRecord>
-#include <QTest>
 
 using namespace pw;
 using namespace pwtest;
@@ -72,7 +63,7 @@ private Q_SLOTS:
 
     void cleanupTestCase() { store.close(); }
 
-    void newDatabaseHasEveryTableAndColumnInOrder()
+    void aNewDatabaseHasEveryTableAndColumnInOrderAndTheSeedDrills()
     {
         QCOMPARE(missingTables(Db::shared()), QStringList());
         QCOMPARE(schemaTables().size(), 16);
@@ -90,14 +81,6 @@ private Q_SLOTS:
             }
         }
         QCOMPARE(schemaVersion(Db::shared()), kSchemaVersion);
-    }
-
-    void newDatabaseHoldsOnlyTheSeedDrills()
-    {
-        for (const TableDef& t : schemaTables()) {
-            if (!t.name.startsWith(QLatin1String("Drill")))
-                QCOMPARE(countRows(t.name), 0);
-        }
         const int drills = countRows(QStringLiteral("DrillBook"));
         QVERIFY2(drills >= 12, "the seed library has at least twelve drills");
         QCOMPARE(countRows(QStringLiteral("DrillBook"), {{QStringLiteral("DrillID"), 1000, QStringLiteral(">=")}}), 0);
@@ -114,25 +97,21 @@ private Q_SLOTS:
         QCOMPARE(types, (QSet<int>{0, 1}));
     }
 
-    void storeNumbersNotesAndPractices()
+    void notesAndPracticesAreNumberedOtherColumnsAreGivenOrEmpty()
     {
-        for (int i = 0; i < 3; ++i) {
-            insertRow(QStringLiteral("TeamNotes"), {{QStringLiteral("TeamNo"), 1}, {QStringLiteral("Subject"), i}});
-            insertRow(QStringLiteral("Practice"), {{QStringLiteral("TeamNo"), 1}});
-        }
-        for (const QString& table : {QStringLiteral("TeamNotes"), QStringLiteral("Practice")}) {
-            const QString col = table == QLatin1String("Practice") ? QStringLiteral("PracticeID") : QStringLiteral("NoteID");
-            QSqlQuery q = execSql(QStringLiteral("SELECT %1 FROM %2 ORDER BY %1").arg(col, table));
+        for (const auto& [table, id] : {std::pair{"TeamNotes", "NoteID"}, {"Practice", "PracticeID"}}) {
+            for (int i = 0; i < 3; ++i)
+                insertRow(QString::fromLatin1(table), {{QStringLiteral("TeamNo"), 1}});
+            QSqlQuery q = execSql(QStringLiteral("SELECT %1 FROM %2 ORDER BY %1").arg(QLatin1String(id), QLatin1String(table)));
             QList<int> ids;
             while (q.next())
                 ids << q.value(0).toInt();
             QCOMPARE(ids.size(), 3);
             QVERIFY(ids[0] > 0 && ids[0] < ids[1] && ids[1] < ids[2]);
         }
-    }
-
-    void optionalColumnsMayStayEmpty()
-    {
+        // Identity columns are required; the others may stay empty.
+        QVERIFY_THROWS_EXCEPTION(PwError, insertRow(QStringLiteral("GameStat"), {{QStringLiteral("GameNo"), 1},
+                                                                                  {QStringLiteral("PlayerNo"), 1}}));
         insertRow(QStringLiteral("Schedule"), {{QStringLiteral("TeamNo"), 1}, {QStringLiteral("GameNo"), 1},
                                                {QStringLiteral("GameDate"), QDate(2026, 9, 12)}});
         insertRow(QStringLiteral("DrillBook"), {{QStringLiteral("DrillID"), 1001}, {QStringLiteral("DrillName"), QStringLiteral("Bare")}});
@@ -143,18 +122,10 @@ private Q_SLOTS:
         execSql(QStringLiteral("DELETE FROM DrillBook WHERE DrillID = ?"), {1001});
     }
 
-    void identityColumnsAreRequired()
-    {
-        QVERIFY_THROWS_EXCEPTION(PwError, insertRow(QStringLiteral("GameStat"), {{QStringLiteral("GameNo"), 1},
-                                                                                  {QStringLiteral("PlayerNo"), 1}}));
-    }
-
     void awkwardTextRoundTrips_data()
     {
         QTest::addColumn<QString>("value");
-        QTest::newRow("apostrophe") << QStringLiteral("O'Brien");
         QTest::newRow("injection") << QStringLiteral("Smith's \"Park\"; DROP TABLE Player; --");
-        QTest::newRow("non-ascii") << QStringLiteral("Zoë Ørsted-Łukasz");
         QTest::newRow("emoji") << QStringLiteral("Goal ⚽ 😀");
         QTest::newRow("percent and question mark") << QStringLiteral("100% ? %1 :name");
     }
@@ -171,21 +142,26 @@ private Q_SLOTS:
         QVERIFY(env.prompter.shown.isEmpty());
     }
 
-    void getDBDataGivesEmptyTextForNoRowAndNull()
+    void theFieldHelpersReportWhatTheyCannotDo()
     {
         addPlayer(1, 1, QStringLiteral("Smith"), QStringLiteral("Anna"), 4);
         QCOMPARE(GetDBData(QStringLiteral("Player"), {{QStringLiteral("TeamNo"), 2}}, QStringLiteral("PlayerLastName")), QString());
         QCOMPARE(GetDBData(QStringLiteral("Player"), {{QStringLiteral("TeamNo"), 1}}, QStringLiteral("Nickname")), QString());
         QCOMPARE(GetDBData(QStringLiteral("Player"), {{QStringLiteral("TeamNo"), 1}}, QStringLiteral("JerseyNo")), QStringLiteral("4"));
-    }
-
-    void getDBDataReportsAFailureAndCarriesOn()
-    {
+        // A failure is reported, logged, and the caller carries on with empty text.
         QCOMPARE(GetDBData(QStringLiteral("Player"), {{QStringLiteral("TeamNo"), 1}}, QStringLiteral("NoSuchColumn")), QString());
         QCOMPARE(env.prompter.titles(), QStringList{QStringLiteral("Error")});
         QVERIFY(env.prompter.shown.first().text.contains(QLatin1String("has occurred in GetDBData")));
         QVERIFY(env.prompter.shown.first().text.contains(QLatin1String("FieldName:= NoSuchColumn ;")));
         QVERIFY(env.logText().contains(QLatin1String("GetDBData Params(TableName:= Player ;")));
+        // An update that finds no row says so and changes nothing.
+        env.prompter.clear();
+        addTeam(1, QStringLiteral("Comets"));
+        PutDBData(QStringLiteral("Teams"), {{QStringLiteral("TeamNo"), 9}}, QStringLiteral("TeamName"), QStringLiteral("Rockets"));
+        QCOMPARE(env.prompter.titles(), QStringList{QStringLiteral("Failed Update")});
+        QCOMPARE(env.prompter.shown[0].text, QStringLiteral("TeamName in Teams was not updated with Rockets"));
+        QCOMPARE(env.prompter.shown[0].icon, Prompter::Icon::Critical);
+        QCOMPARE(GetDBData(QStringLiteral("Teams"), {{QStringLiteral("TeamNo"), 1}}, QStringLiteral("TeamName")), QStringLiteral("Comets"));
     }
 
     void theFirstMatchIsTheFirstByKey()
@@ -293,9 +269,16 @@ private Q_SLOTS:
         } catch (const PwError& e) {
             QCOMPARE(e.number(), err::DuplicateKey);
         }
+        // The same number in another team is another player, and each team counts its own.
         addPlayer(1, 1, QStringLiteral("Alpha"), QStringLiteral("A"), 1);
-        addPlayer(2, 1, QStringLiteral("Alpha"), QStringLiteral("A"), 1);  // the same number in another team
-        QCOMPARE(countRows(QStringLiteral("Player")), 2);
+        addPlayer(2, 1, QStringLiteral("Beta"), QStringLiteral("B"), 1);
+        addPlayer(2, 2, QStringLiteral("Gamma"), QStringLiteral("C"), 2);
+        QCOMPARE(countRows(QStringLiteral("Player")), 3);
+        QCOMPARE(PlayerCount(2), qint16(2));
+        QCOMPARE(PlayerCount(1), qint16(1));
+        QCOMPARE(GetDBData(QStringLiteral("Player"), {{QStringLiteral("TeamNo"), 2}, {QStringLiteral("PlayerNo"), 1}},
+                           QStringLiteral("PlayerLastName")),
+                 QStringLiteral("Beta"));
     }
 
     void olderDatabasesGetTheIdentityIndexes()
@@ -326,46 +309,21 @@ private Q_SLOTS:
         QVERIFY_THROWS_EXCEPTION(PwError, addTeam(1, QStringLiteral("Comets again")));
     }
 
-    void putDBDataWithoutMatchTellsAndChangesNothing()
-    {
-        addTeam(1, QStringLiteral("Comets"));
-        PutDBData(QStringLiteral("Teams"), {{QStringLiteral("TeamNo"), 9}}, QStringLiteral("TeamName"), QStringLiteral("Rockets"));
-        QCOMPARE(env.prompter.shown.size(), 1);
-        const auto& shown = env.prompter.shown.first();
-        QCOMPARE(shown.title, QStringLiteral("Failed Update"));
-        QCOMPARE(shown.text, QStringLiteral("TeamName in Teams was not updated with Rockets"));
-        QCOMPARE(shown.icon, Prompter::Icon::Critical);
-        QCOMPARE(GetDBData(QStringLiteral("Teams"), {{QStringLiteral("TeamNo"), 1}}, QStringLiteral("TeamName")), QStringLiteral("Comets"));
-    }
-
     void getNextNoFollowsTheHighestInItsScope()
     {
         const Where team1{{QStringLiteral("TeamNo"), 1}};
-        QCOMPARE(GetNextNo(QStringLiteral("GameNo"), QStringLiteral("Schedule"), team1), qint16(1));
-        QCOMPARE(GetNextNo(QStringLiteral("GameNo"), QStringLiteral("Schedule"), team1, 1000), qint16(1001));
+        auto next = [](const Where& w, qint16 floor = 0) {
+            return GetNextNo(QStringLiteral("GameNo"), QStringLiteral("Schedule"), w, floor);
+        };
+        QCOMPARE(next(team1), qint16(1));
+        QCOMPARE(next(team1, 1000), qint16(1001));
         addGame(1, 1, 1, QDate(2026, 9, 5));
         addGame(1, 4, 1, QDate(2026, 9, 12));
         addGame(2, 9, 1, QDate(2026, 9, 12));
         addGame(1, 2001, 1, QDate(2026, 10, 1));
-        QCOMPARE(GetNextNo(QStringLiteral("GameNo"), QStringLiteral("Schedule"),
-                           Where{{QStringLiteral("TeamNo"), 1}, {QStringLiteral("GameNo"), 1000, QStringLiteral("<")}}),
-                 qint16(5));
-        QCOMPARE(GetNextNo(QStringLiteral("GameNo"), QStringLiteral("Schedule"), team1, 3000), qint16(3001));
-        QCOMPARE(GetNextNo(QStringLiteral("GameNo"), QStringLiteral("Schedule"), team1, 2000), qint16(2002));
-    }
-
-    void twoTeamsKeepTheirOwnNumbers()
-    {
-        addTeam(1, QStringLiteral("Comets"));
-        addTeam(2, QStringLiteral("Rockets"));
-        addPlayer(1, 1, QStringLiteral("Alpha"), QStringLiteral("A"), 1);
-        addPlayer(2, 1, QStringLiteral("Beta"), QStringLiteral("B"), 1);
-        addPlayer(2, 2, QStringLiteral("Gamma"), QStringLiteral("C"), 2);
-        QCOMPARE(PlayerCount(2), qint16(2));
-        QCOMPARE(PlayerCount(1), qint16(1));
-        QCOMPARE(GetDBData(QStringLiteral("Player"), {{QStringLiteral("TeamNo"), 2}, {QStringLiteral("PlayerNo"), 1}},
-                           QStringLiteral("PlayerLastName")),
-                 QStringLiteral("Beta"));
+        QCOMPARE(next({{QStringLiteral("TeamNo"), 1}, {QStringLiteral("GameNo"), 1000, QStringLiteral("<")}}), qint16(5));
+        QCOMPARE(next(team1, 3000), qint16(3001));
+        QCOMPARE(next(team1, 2000), qint16(2002));
     }
 
     void datesBooleansAndAmountsKeepTheirValues()
@@ -378,10 +336,9 @@ private Q_SLOTS:
         QCOMPARE(toDateTime(q.value(1)).date(), QDate(2026, 9, 5));
         QCOMPARE(q.value(2).toDouble(), 300.5);
         QVERIFY(!q.next());
-        QSqlQuery range = execSql(QStringLiteral("SELECT COUNT(*) FROM Teams WHERE StartDate BETWEEN ? AND ?"),
-                                  {QDate(2026, 9, 5), QDate(2026, 9, 6)});
-        QVERIFY(range.next());
-        QCOMPARE(range.value(0).toInt(), 2);
+        QCOMPARE(countRows(QStringLiteral("Teams"), {{QStringLiteral("StartDate"), QDate(2026, 9, 5), QStringLiteral(">=")},
+                                                     {QStringLiteral("StartDate"), QDate(2026, 9, 6), QStringLiteral("<=")}}),
+                 2);
     }
 
     void failedSaveChangesNothing()

@@ -1,16 +1,18 @@
 #pragma once
 
+// What every test program uses: the test framework, the program's state, trace, settings and
+// store helpers, and the test surroundings below.
+#include "common/AppState.h"
 #include "common/Desktop.h"
 #include "common/Prompter.h"
+#include "common/Trace.h"
 #include "data/Database.h"
+#include "data/Fields.h"
+#include "data/Settings.h"
 
-#include <QList>
-#include <QPair>
-#include <QStringList>
 #include <QTemporaryDir>
-#include <QVariant>
+#include <QTest>
 
-#include <memory>
 #include <optional>
 
 namespace pwtest {
@@ -32,7 +34,7 @@ public:
     QList<std::optional<QString>> inputs;  // for inputText(); an empty queue cancels
     QStringList files;                     // for the file dialogs; an empty queue cancels
 
-    void clear();
+    void clear() { *this = ScriptedPrompter(); }
     QStringList titles() const;
     const Shown* find(const QString& title) const;
 
@@ -44,19 +46,21 @@ public:
                          const QString& filter) override;
 };
 
-// Records what would have been opened instead of opening it.
+// Records the web addresses that would have been opened instead of opening them.
 class RecordingDesktop : public pw::Desktop {
 public:
     bool browser = true;
     bool succeed = true;
     QList<QUrl> urls;
-    QStringList files;
-    QList<QStringList> programs;
 
     bool hasBrowser() override { return browser; }
-    bool openUrl(const QUrl& url) override;
-    bool openFile(const QString& path) override;
-    bool startProgram(const QString& program, const QStringList& arguments) override;
+    bool openUrl(const QUrl& url) override
+    {
+        urls << url;
+        return succeed;
+    }
+    bool openFile(const QString&) override { return succeed; }
+    bool startProgram(const QString&, const QStringList&) override { return succeed; }
 };
 
 // The surroundings of one test program: a private temporary folder, settings file and log,
@@ -66,7 +70,7 @@ public:
     TestEnv();
     ~TestEnv();
     QString dir() const { return m_dir.path(); }
-    QString settingsPath() const;
+    QString settingsPath() const { return m_dir.filePath(QStringLiteral("settings.ini")); }
     QString logText() const;
     // Forgets settings, log, program state, call stack and everything recorded.
     void reset();
@@ -82,30 +86,33 @@ private:
 // on the engine PW_TEST_ENGINE names ("sqlite" or "postgres").
 class TestStore {
 public:
-    ~TestStore();
-    static bool wantsPostgres();
+    ~TestStore() { close(); }
     // Returns false with a reason when the engine cannot be reached (PostgreSQL not configured).
     bool open(const QString& tempDir, QString* skipReason);
     void close();
     const pw::DbLocation& location() const { return m_location; }
-    QString engineName() const;
 
 private:
+    void onServer(const QString& sql);  // runs sql, with %1 for the test database, on the server
     pw::DbLocation m_location;
     pw::DbLocation m_admin;
     bool m_isOpen = false;
 };
 
-// Inserts one row with bound values, columns in the order given.
-void insertRow(const QString& table, const QList<QPair<QString, QVariant>>& values);
+// Column names with their values, in order.
+using Fields = QList<QPair<QString, QVariant>>;
+// "TeamNo GameNo" with {1, 3}: the names paired with the values.
+Fields fields(const QString& names, const QVariantList& values);
+// Inserts one row with bound values.
+void insertRow(const QString& table, const Fields& values);
 // Counts rows of a table matching the conditions.
 int countRows(const QString& table, const pw::Where& where = {});
 
 // Fixtures: a team with sensible defaults; fields may be overridden by name.
-void addTeam(int teamNo, const QString& name, const QList<QPair<QString, QVariant>>& overrides = {});
+void addTeam(int teamNo, const QString& name, const Fields& overrides = {});
 void addPlayer(int teamNo, int playerNo, const QString& last, const QString& first, int jersey,
-               const QList<QPair<QString, QVariant>>& overrides = {});
-void addOpponent(int teamNo, int opponentNo, const QString& name);
+               const Fields& overrides = {});
+void addOpponent(int teamNo, int opponentNo, const QString& name, bool isUs = false);
 void addGame(int teamNo, int gameNo, int opponentNo, const QDate& date, const QVariant& result = {});
 void addStat(int teamNo, int gameNo, int playerNo, int goals, int goalsAgainst);
 
