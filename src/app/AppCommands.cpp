@@ -10,7 +10,7 @@ namespace {
 // Menu bar, sub-menus and pop-ups. Orders leave room for later items.
 void registerMenus(CommandTable& t)
 {
-    const QList<MenuDef> menus{
+    for (const MenuDef& m : QList<MenuDef>{
         {.path = QStringLiteral("mnuFile"), .caption = MainForm::tr("&File"), .order = 10},
         {.path = QStringLiteral("mnuTeam"), .caption = MainForm::tr("&Team"), .order = 20},
         {.path = QStringLiteral("mnuTeam/mnuTournament"), .caption = MainForm::tr("T&ournament"), .order = 30},
@@ -38,8 +38,7 @@ void registerMenus(CommandTable& t)
         {.path = QStringLiteral("TreeTournyMnu"), .popup = true, .keyedItems = true},
         {.path = QStringLiteral("TreeGameMnu"), .popup = true, .keyedItems = true},
         {.path = QStringLiteral("PrintMenu"), .popup = true},
-    };
-    for (const MenuDef& m : menus)
+         })
         t.addMenu(m);
 }
 
@@ -50,7 +49,9 @@ void registerAppCommands(CommandTable& t, MainForm& main)
     registerMenus(t);
     auto standings = [&main] { main.mDataStandings_Click(); };
     auto options = [&main] { main.ToolsCfg_Click(); };
-    const QList<CommandDef> commands{
+    // One command a line: the table reads best unwrapped.
+    // clang-format off
+    t.add(QList<CommandDef>{
         {.name = QStringLiteral("FileExit"), .caption = MainForm::tr("E&xit"), .menu = QStringLiteral("mnuFile"),
          .order = 90, .handler = [&main] { main.close(); }, .separatorBefore = true,
          .shortcut = QKeySequence(QKeySequence::Quit)},
@@ -74,9 +75,8 @@ void registerAppCommands(CommandTable& t, MainForm& main)
          .order = 30, .handler = [&main] { main.showHelp(3); }},
         {.name = QStringLiteral("HelpAbout"), .caption = MainForm::tr("&About"), .menu = QStringLiteral("mnuHelp"),
          .order = 40, .handler = [&main] { main.HelpAbout_Click(); }, .separatorBefore = true},
-    };
-    for (const CommandDef& c : commands)
-        t.add(c);
+    });
+    // clang-format on
 }
 
 void registerAllCommands(CommandTable& t, MainForm& main)

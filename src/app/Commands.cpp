@@ -66,6 +66,12 @@ void CommandTable::add(const CommandDef& command)
     m_commands << command;
 }
 
+void CommandTable::add(const QList<CommandDef>& commands)
+{
+    for (const CommandDef& c : commands)
+        add(c);
+}
+
 const CommandDef& CommandTable::command(const QString& key) const
 {
     const auto it = m_byKey.constFind(key);

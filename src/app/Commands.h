@@ -69,6 +69,7 @@ public:
     void addMenu(const MenuDef& menu);
     // Throws when the key is taken or the menu is unknown, so a slip shows at start-up.
     void add(const CommandDef& command);
+    void add(const QList<CommandDef>& commands);
 
     const QList<MenuDef>& menus() const { return m_menus; }
     const QList<CommandDef>& commands() const { return m_commands; }

@@ -8,11 +8,12 @@ namespace pw {
 // Fees. The window comes later; until then the command stays disabled.
 void registerFeeCommands(CommandTable& t, MainForm& /*main*/)
 {
-    const QList<CommandDef> commands{
+    // One command a line: the table reads best unwrapped.
+    // clang-format off
+    t.add(QList<CommandDef>{
         {.name = QStringLiteral("ViewFees"), .caption = MainForm::tr("&Fee Management"), .menu = QStringLiteral("mnuTeam"), .order = 80, .needs = Need::Fees},
-    };
-    for (const CommandDef& c : commands)
-        t.add(c);
+    });
+    // clang-format on
 }
 
 }  // namespace pw

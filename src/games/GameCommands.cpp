@@ -8,7 +8,9 @@ namespace pw {
 // Line-ups, statistics, playing time and captains. Their windows come later; until then the commands stay disabled.
 void registerGameCommands(CommandTable& t, MainForm& /*main*/)
 {
-    const QList<CommandDef> commands{
+    // One command a line: the table reads best unwrapped.
+    // clang-format off
+    t.add(QList<CommandDef>{
         {.name = QStringLiteral("mTeamCaptain"), .caption = MainForm::tr("&Captains"), .menu = QStringLiteral("mnuTeam"), .order = 70},
         {.name = QStringLiteral("DataSetupGame"), .caption = MainForm::tr("Game &Lineup"), .menu = QStringLiteral("mnuGame"), .order = 10, .needs = Need::Game},
         {.name = QStringLiteral("DataUpdatePlayer"), .caption = MainForm::tr("&Update Player Stats"), .menu = QStringLiteral("mnuPlayer"), .order = 20, .needs = Need::Game | Need::Player},
@@ -18,9 +20,8 @@ void registerGameCommands(CommandTable& t, MainForm& /*main*/)
         {.name = QStringLiteral("ViewCaptains"), .caption = MainForm::tr("View Captains"), .menu = QStringLiteral("TreeTeamMnu"), .order = 70},
         {.name = QStringLiteral("GameLineup"), .caption = MainForm::tr("Game Lineup"), .menu = QStringLiteral("TreeGameMnu"), .order = 20},
         {.name = QStringLiteral("SetNotPlayed"), .caption = MainForm::tr("Set as Not Yet Played"), .menu = QStringLiteral("TreeGameMnu"), .order = 50},
-    };
-    for (const CommandDef& c : commands)
-        t.add(c);
+    });
+    // clang-format on
 }
 
 }  // namespace pw

@@ -8,16 +8,17 @@ namespace pw {
 // Notes and e-mail. Their windows come later; until then the commands stay disabled.
 void registerMessagingCommands(CommandTable& t, MainForm& /*main*/)
 {
-    const QList<CommandDef> commands{
+    // One command a line: the table reads best unwrapped.
+    // clang-format off
+    t.add(QList<CommandDef>{
         {.name = QStringLiteral("mGameNotes"), .caption = MainForm::tr("Game &Notes"), .menu = QStringLiteral("mnuGame"), .order = 20, .needs = Need::Game},
         {.name = QStringLiteral("mGameSendResults"), .caption = MainForm::tr("Send &Results"), .menu = QStringLiteral("mnuGame"), .order = 50, .needs = Need::Result, .separatorBefore = true},
         {.name = QStringLiteral("GameNotes"), .caption = MainForm::tr("Notes for Selected Game"), .menu = kToolbar, .order = 80, .needs = Need::Game},
         {.name = QStringLiteral("GblMessages"), .caption = MainForm::tr("Send Email to entire team"), .menu = kToolbar, .order = 120},
         {.name = QStringLiteral("GameNotes"), .caption = MainForm::tr("Game Notes"), .menu = QStringLiteral("TreeGameMnu"), .order = 30, .needs = Need::Game},
         {.name = QStringLiteral("GameSendResults"), .caption = MainForm::tr("Send Game Results"), .menu = QStringLiteral("TreeGameMnu"), .order = 40, .needs = Need::Result},
-    };
-    for (const CommandDef& c : commands)
-        t.add(c);
+    });
+    // clang-format on
 }
 
 }  // namespace pw

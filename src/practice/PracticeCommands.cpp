@@ -8,12 +8,13 @@ namespace pw {
 // Practice sessions and the drill library. Their windows come later; until then the commands stay disabled.
 void registerPracticeCommands(CommandTable& t, MainForm& /*main*/)
 {
-    const QList<CommandDef> commands{
+    // One command a line: the table reads best unwrapped.
+    // clang-format off
+    t.add(QList<CommandDef>{
         {.name = QStringLiteral("DataSetPractice"), .caption = MainForm::tr("&Practice Schedule"), .menu = QStringLiteral("mnuTeam"), .order = 40, .separatorBefore = true},
         {.name = QStringLiteral("DataPracticeDrills"), .caption = MainForm::tr("Practice &Drills"), .menu = QStringLiteral("mnuTeam"), .order = 50},
-    };
-    for (const CommandDef& c : commands)
-        t.add(c);
+    });
+    // clang-format on
 }
 
 }  // namespace pw

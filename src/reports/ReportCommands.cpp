@@ -8,7 +8,9 @@ namespace pw {
 // Printed reports and their previews. The print layer comes later; until then the commands stay disabled.
 void registerReportCommands(CommandTable& t, MainForm& /*main*/)
 {
-    const QList<CommandDef> commands{
+    // One command a line: the table reads best unwrapped.
+    // clang-format off
+    t.add(QList<CommandDef>{
         {.name = QStringLiteral("FilePreviewTeam"), .caption = MainForm::tr("&Team Stats"), .menu = QStringLiteral("mnuView/FilePreviewMenu"), .order = 10},
         {.name = QStringLiteral("FilePreviewRosterOfficial"), .caption = MainForm::tr("&Official Format"), .menu = QStringLiteral("mnuView/FilePreviewMenu/FilePreviewRosterMenu"), .order = 10},
         {.name = QStringLiteral("FilePreviewRosterHandout"), .caption = MainForm::tr("&Handout Format"), .menu = QStringLiteral("mnuView/FilePreviewMenu/FilePreviewRosterMenu"), .order = 20},
@@ -30,9 +32,8 @@ void registerReportCommands(CommandTable& t, MainForm& /*main*/)
         {.name = QStringLiteral("PlayerPrintStats"), .caption = MainForm::tr("Player Statistics"), .menu = QStringLiteral("PrintMenu"), .order = 50, .needs = Need::Player},
         {.name = QStringLiteral("PlayerPrintNotes"), .caption = MainForm::tr("Player Notes"), .menu = QStringLiteral("PrintMenu"), .order = 60, .needs = Need::Player},
         {.name = QStringLiteral("PrintTeamStats"), .caption = MainForm::tr("Team Stats"), .menu = QStringLiteral("TreeTeamMnu/TreeTeamPrint"), .order = 10},
-    };
-    for (const CommandDef& c : commands)
-        t.add(c);
+    });
+    // clang-format on
 }
 
 }  // namespace pw

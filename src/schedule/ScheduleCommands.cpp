@@ -8,7 +8,9 @@ namespace pw {
 // The season schedule and the month calendar. Their windows come later; until then the commands stay disabled.
 void registerScheduleCommands(CommandTable& t, MainForm& /*main*/)
 {
-    const QList<CommandDef> commands{
+    // One command a line: the table reads best unwrapped.
+    // clang-format off
+    t.add(QList<CommandDef>{
         {.name = QStringLiteral("DataSetSchedule"), .caption = MainForm::tr("&Schedule New Game"), .menu = QStringLiteral("mnuTeam"), .order = 20},
         {.name = QStringLiteral("GameReschedule"), .caption = MainForm::tr("Res&chedule Game"), .menu = QStringLiteral("mnuGame"), .order = 60, .needs = Need::Game},
         {.name = QStringLiteral("GameDelGame"), .caption = MainForm::tr("&Delete Game"), .menu = QStringLiteral("mnuGame"), .order = 70, .needs = Need::Game},
@@ -16,9 +18,8 @@ void registerScheduleCommands(CommandTable& t, MainForm& /*main*/)
         {.name = QStringLiteral("Schedule"), .caption = MainForm::tr("Schedule New Game"), .menu = QStringLiteral("TreeTeamMnu"), .order = 20},
         {.name = QStringLiteral("TreeReschedGame"), .caption = MainForm::tr("Reschedule Game"), .menu = QStringLiteral("TreeGameMnu"), .order = 60},
         {.name = QStringLiteral("TreeDelGame"), .caption = MainForm::tr("Delete Game"), .menu = QStringLiteral("TreeGameMnu"), .order = 70},
-    };
-    for (const CommandDef& c : commands)
-        t.add(c);
+    });
+    // clang-format on
 }
 
 }  // namespace pw

@@ -8,7 +8,9 @@ namespace pw {
 // Team profile, players and opponents. Their windows come later; until then the commands stay disabled.
 void registerTeamCommands(CommandTable& t, MainForm& /*main*/)
 {
-    const QList<CommandDef> commands{
+    // One command a line: the table reads best unwrapped.
+    // clang-format off
+    t.add(QList<CommandDef>{
         {.name = QStringLiteral("DataSetOpponents"), .caption = MainForm::tr("&Opponent List"), .menu = QStringLiteral("mnuTeam"), .order = 10},
         {.name = QStringLiteral("DataEditTeam"), .caption = MainForm::tr("Team &Information"), .menu = QStringLiteral("mnuTeam"), .order = 60, .separatorBefore = true},
         {.name = QStringLiteral("mTeamRoster"), .caption = MainForm::tr("&Roster"), .menu = QStringLiteral("mnuView"), .order = 10},
@@ -19,9 +21,8 @@ void registerTeamCommands(CommandTable& t, MainForm& /*main*/)
         {.name = QStringLiteral("Opponents"), .caption = MainForm::tr("Opponents List"), .menu = QStringLiteral("TreeTeamMnu"), .order = 10},
         {.name = QStringLiteral("TeamInfo"), .caption = MainForm::tr("Team Information"), .menu = QStringLiteral("TreeTeamMnu"), .order = 40},
         {.name = QStringLiteral("ViewRoster"), .caption = MainForm::tr("View Roster"), .menu = QStringLiteral("TreeTeamMnu"), .order = 60},
-    };
-    for (const CommandDef& c : commands)
-        t.add(c);
+    });
+    // clang-format on
 }
 
 }  // namespace pw

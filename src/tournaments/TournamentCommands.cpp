@@ -8,7 +8,9 @@ namespace pw {
 // Tournaments and their brackets. Their windows come later; until then the commands stay disabled.
 void registerTournamentCommands(CommandTable& t, MainForm& /*main*/)
 {
-    const QList<CommandDef> commands{
+    // One command a line: the table reads best unwrapped.
+    // clang-format off
+    t.add(QList<CommandDef>{
         {.name = QStringLiteral("DataSetTournament"), .caption = MainForm::tr("&Add New"), .menu = QStringLiteral("mnuTeam/mnuTournament"), .order = 10, .needs = Need::Tournaments},
         {.name = QStringLiteral("DataModTournament"), .caption = MainForm::tr("&Modify Selected"), .menu = QStringLiteral("mnuTeam/mnuTournament"), .order = 20, .needs = Need::Tournaments},
         {.name = QStringLiteral("DataDelTournament"), .caption = MainForm::tr("&Delete Selected"), .menu = QStringLiteral("mnuTeam/mnuTournament"), .order = 30, .needs = Need::Tournaments},
@@ -19,9 +21,8 @@ void registerTournamentCommands(CommandTable& t, MainForm& /*main*/)
         {.name = QStringLiteral("Modify"), .caption = MainForm::tr("Modify Selected"), .menu = QStringLiteral("TreeTournyMnu"), .order = 30},
         {.name = QStringLiteral("Delete"), .caption = MainForm::tr("Delete Selected"), .menu = QStringLiteral("TreeTournyMnu"), .order = 40},
         {.name = QStringLiteral("Bracket"), .caption = MainForm::tr("Tournament Bracket"), .menu = QStringLiteral("TreeGameMnu"), .order = 10},
-    };
-    for (const CommandDef& c : commands)
-        t.add(c);
+    });
+    // clang-format on
 }
 
 }  // namespace pw

@@ -8,11 +8,12 @@ namespace pw {
 // The update check. Its window comes later; until then the command stays disabled.
 void registerUpdateCommands(CommandTable& t, MainForm& /*main*/)
 {
-    const QList<CommandDef> commands{
+    // One command a line: the table reads best unwrapped.
+    // clang-format off
+    t.add(QList<CommandDef>{
         {.name = QStringLiteral("FileCheckUpdates"), .caption = MainForm::tr("Check for &Updates"), .menu = QStringLiteral("mnuFile"), .order = 10},
-    };
-    for (const CommandDef& c : commands)
-        t.add(c);
+    });
+    // clang-format on
 }
 
 }  // namespace pw
