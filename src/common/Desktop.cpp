@@ -57,7 +57,11 @@ QString OpenInBrowser(const QString& address)
     if (trimmed.isEmpty())
         return QStringLiteral("URLFailed");
     const QUrl url = QUrl::fromUserInput(trimmed);
-    if (!url.isValid() || !desktop().openUrl(url))
+    // Only web pages: a stored address must not open a local file, run a script or reach a
+    // network share through the desktop's handlers.
+    const QString scheme = url.scheme().toLower();
+    if (!url.isValid() || (scheme != QLatin1String("http") && scheme != QLatin1String("https")) ||
+        url.host().isEmpty() || !desktop().openUrl(url))
         return QStringLiteral("URLFailed");
     return {};
 }

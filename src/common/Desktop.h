@@ -23,7 +23,8 @@ Desktop& desktop();
 void setDesktop(Desktop* d);  // not owned; nullptr restores the real desktop
 
 // Opens a web address in the browser. Returns "" on success (and when there is no browser, after
-// telling the coach so), or "URLFailed" when the address is empty or cannot be opened.
+// telling the coach so), or "URLFailed" when the address is empty, is not an http or https
+// address, or cannot be opened. An address without a scheme is taken as http.
 QString OpenInBrowser(const QString& address);
 
 }  // namespace pw

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryFile>
 #include <QSqlRecord>
 #include <QUuid>
 
@@ -108,9 +109,15 @@ void buildDatabaseFile(const QString& path)
     if (!QDir(info.absolutePath()).exists())
         throw PwError(err::FileAccess, QObject::tr("The folder %1 does not exist.").arg(info.absolutePath()));
 
-    // Build beside the target under another name and move it into place only when complete.
-    const QString partial = path + QStringLiteral(".partial");
-    QFile::remove(partial);
+    // Build beside the target under a name of our own and move it into place only when complete.
+    // The temporary file is made here (readable by the owner only), so removing it after a
+    // failure can never take a file of the coach's.
+    QTemporaryFile reserve(info.absolutePath() + QStringLiteral("/.") + info.fileName() + QStringLiteral("-XXXXXX"));
+    reserve.setAutoRemove(false);
+    if (!reserve.open())
+        throw PwError(err::FileAccess, QObject::tr("The folder %1 cannot be written.").arg(info.absolutePath()));
+    const QString partial = reserve.fileName();
+    reserve.close();
     const QString name = uniqueConnectionName(QStringLiteral("pw_build"));
     try {
         DbLocation loc;
@@ -135,11 +142,14 @@ void checkPitchwiseDatabase(const QSqlDatabase& db, const QString& display)
     QStringList missing;
     try {
         missing = missingTables(db);
+        if (missing.isEmpty())
+            missing = missingColumns(db);
     } catch (const PwError&) {
         throw PwError(err::NotPitchwiseDb, QObject::tr("%1 is not a database.").arg(display));
     }
     if (!missing.isEmpty()) {
-        throw PwError(err::NotPitchwiseDb, QObject::tr("%1 is not a Pitchwise database (it has no table %2).")
+        // Tables of the same names with other columns are another program's database.
+        throw PwError(err::NotPitchwiseDb, QObject::tr("%1 is not a Pitchwise database (it has no %2).")
                                                .arg(display, missing.join(QStringLiteral(", "))));
     }
 }

@@ -44,6 +44,11 @@ void Options::write() const
 
 std::optional<OptionsProblem> checkOptions(const Options& options, const QString& repeatedPassword)
 {
+    // Without a database the next start would greet the coach as a new user.
+    if (options.mdbFile.trimmed().isEmpty())
+        return OptionsProblem{QObject::tr("Database file"),
+                              QObject::tr("Enter the database file, or the address of a PostgreSQL database. "
+                                          "Pitchwise needs one to start.")};
     if (options.EmailPassword != repeatedPassword)
         return OptionsProblem{QObject::tr("Wrong Password"), QObject::tr("The passwords to not match. Please re-enter them")};
     return std::nullopt;

@@ -28,8 +28,8 @@ struct OptionsProblem {
     QString text;
 };
 
-// Why the options cannot be written as they are (the password typed twice differently), or
-// nothing when they can.
+// Why the options cannot be written as they are (no database, or the password typed twice
+// differently), or nothing when they can.
 std::optional<OptionsProblem> checkOptions(const Options& options, const QString& repeatedPassword);
 
 }  // namespace pw

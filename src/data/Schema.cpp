@@ -319,6 +319,27 @@ QStringList missingTables(const QSqlDatabase& db)
     return missing;
 }
 
+QStringList missingColumns(const QSqlDatabase& db)
+{
+    const bool sqlite = engineOf(db) == Engine::SQLite;
+    QStringList missing;
+    for (const TableDef& t : schemaTables()) {
+        QSqlQuery q = sqlite ? execSql(db, QStringLiteral("SELECT name FROM pragma_table_info(?)"), {t.name})
+                             : execSql(db,
+                                       QStringLiteral("SELECT column_name FROM information_schema.columns "
+                                                      "WHERE table_schema = current_schema() AND table_name = ?"),
+                                       {t.name.toLower()});
+        QStringList present;
+        while (q.next())
+            present << q.value(0).toString().toLower();
+        for (const ColumnDef& c : t.columns) {
+            if (!present.contains(c.name.toLower()))
+                missing << t.name + QLatin1Char('.') + c.name;
+        }
+    }
+    return missing;
+}
+
 int schemaVersion(const QSqlDatabase& db)
 {
     if (engineOf(db) == Engine::SQLite) {

@@ -47,6 +47,8 @@ void createSchema(const QSqlDatabase& db);
 // Names of the program's tables that the database lacks (compared without case); throws when the
 // database cannot be read at all (a file that is not a database, say).
 QStringList missingTables(const QSqlDatabase& db);
+// "Table.Column" for each column of the program's tables that the database lacks.
+QStringList missingColumns(const QSqlDatabase& db);
 int schemaVersion(const QSqlDatabase& db);
 // Brings a database made by an earlier version up to this one (adds the identity indexes). A
 // database whose rows already break an identity is left as it is and told in the log, so the

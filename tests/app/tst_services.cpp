@@ -30,6 +30,27 @@ private Q_SLOTS:
         QVERIFY(env.desktop.urls.isEmpty());
     }
 
+    void standingsOpenWebPagesOnly_data()
+    {
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<bool>("opened");
+        QTest::newRow("https") << QStringLiteral("https://league.example.org/standings") << true;
+        QTest::newRow("no scheme") << QStringLiteral("league.example.org") << true;
+        QTest::newRow("local file") << QStringLiteral("file:///etc/passwd") << false;
+        QTest::newRow("plain path") << QStringLiteral("/home/coach/run.desktop") << false;
+        QTest::newRow("script") << QStringLiteral("javascript:alert(1)") << false;
+        QTest::newRow("share") << QStringLiteral("smb://server/share") << false;
+        QTest::newRow("mail") << QStringLiteral("mailto:coach@example.org") << false;
+    }
+
+    void standingsOpenWebPagesOnly()
+    {
+        QFETCH(QString, address);
+        QFETCH(bool, opened);
+        QCOMPARE(OpenInBrowser(address), opened ? QString() : QStringLiteral("URLFailed"));
+        QCOMPARE(env.desktop.urls.size(), opened ? 1 : 0);
+    }
+
     void databaseAddresses()
     {
         const DbLocation file = DbLocation::parse(QStringLiteral("/home/coach/My Data/Pitchwise.db"));

@@ -331,11 +331,14 @@ private Q_SLOTS:
     {
         Options o;
         o.EmailPassword = QStringLiteral("s3cret");
+        // A blank database would make the next start a first start.
+        o.mdbFile = QStringLiteral("   ");
+        QCOMPARE(checkOptions(o, QStringLiteral("s3cret"))->title, QStringLiteral("Database file"));
+        o.mdbFile = QStringLiteral("  /data/Pitchwise.db ");
         QVERIFY(!checkOptions(o, QStringLiteral("s3cret")));
         const auto problem = checkOptions(o, QStringLiteral("s3cre"));
         QVERIFY(problem);
         QCOMPARE(problem->title, QStringLiteral("Wrong Password"));
-        o.mdbFile = QStringLiteral("  /data/Pitchwise.db ");
         o.NameOpt = 2;
         o.EmailPassword = QStringLiteral(" spaced ");
         o.write();

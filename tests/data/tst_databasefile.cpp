@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSqlQuery>
 
 using namespace pw;
@@ -40,10 +41,16 @@ private Q_SLOTS:
 
     void buildingIsAllOrNothingAndNeverReplacesAFile()
     {
+        // A file of the coach's that happens to have the name of a temporary file is left alone.
+        const QString lookalike = writeFile(QStringLiteral("Brand New.db.partial"), "keep me");
         const QString built = env.dir() + QStringLiteral("/Brand New.db");
         buildDatabaseFile(built);
         QVERIFY(isPitchwiseDatabaseFile(built));
-        QVERIFY(!QFile::exists(built + QStringLiteral(".partial")));
+        QCOMPARE(QFileInfo(built).permissions() & (QFile::ReadGroup | QFile::ReadOther), QFileDevice::Permissions());
+        QFile kept(lookalike);
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), QByteArray("keep me"));
+        QCOMPARE(QDir(env.dir()).entryList(QDir::Files | QDir::Hidden).size(), 2);  // no temporary left
         const QString notes = writeFile(QStringLiteral("notes.db"), "my season notes");
         QVERIFY_THROWS_EXCEPTION(PwError, buildDatabaseFile(notes));
         QFile f(notes);
@@ -55,7 +62,8 @@ private Q_SLOTS:
         QVERIFY_THROWS_EXCEPTION(PwError, buildDatabaseFile(path));
         setSeedDatabasePath(QString::fromLocal8Bit(qgetenv("PW_SEED_DB")));
         QVERIFY(!QFile::exists(path));
-        QCOMPARE(QDir(env.dir()).entryList({QStringLiteral("Pitchwise*")}, QDir::Files), QStringList());
+        QCOMPARE(QDir(env.dir()).entryList({QStringLiteral("*Pitchwise*")}, QDir::Files | QDir::Hidden), QStringList());
+        QVERIFY(QFile::exists(lookalike));
     }
 
     void recognisesForeignFiles()
@@ -71,6 +79,22 @@ private Q_SLOTS:
         }
         closeDatabase(QStringLiteral("other"));
         QVERIFY(!isPitchwiseDatabaseFile(other.path));
+        // A look-alike: every table name of the program, other columns.
+        DbLocation alike;
+        alike.path = env.dir() + QStringLiteral("/alike.db");
+        {
+            QSqlDatabase db = openDatabase(alike, QStringLiteral("alike"));
+            for (const TableDef& t : schemaTables())
+                execSql(db, QStringLiteral("CREATE TABLE %1 (Something TEXT)").arg(t.name));
+        }
+        closeDatabase(QStringLiteral("alike"));
+        QFile alikeFile(alike.path);
+        QVERIFY(alikeFile.open(QIODevice::ReadOnly));
+        const QByteArray before = alikeFile.readAll();
+        alikeFile.close();
+        QVERIFY(!isPitchwiseDatabaseFile(alike.path));
+        QVERIFY(alikeFile.open(QIODevice::ReadOnly));
+        QCOMPARE(alikeFile.readAll(), before);
         try {
             QSqlDatabase db = openDatabase(other, QStringLiteral("other"));
             checkPitchwiseDatabase(db, other.path);
