@@ -57,10 +57,15 @@ else
     mkdir -p "$RUN/pg"
 fi
 "${AS_PG[@]}" "$PGBIN/initdb" -D "$RUN/pg/data" -A trust -U postgres -E UTF8 --locale=C.UTF-8 -N >"$RUN/initdb.log"
+# One role must give a password, so that the tests see real password authentication with an
+# awkward password (a space, a quote and a slash); every other connection is trusted.
+sed -i '1i host all pw_coach 127.0.0.1/32 scram-sha-256' "$RUN/pg/data/pg_hba.conf"
 "${AS_PG[@]}" "$PGBIN/pg_ctl" -D "$RUN/pg/data" -l "$RUN/pg/server.log" -w -t 30 \
     -o "-k $RUN/pg -h 127.0.0.1 -p $PG_PORT -c fsync=off -c max_connections=200" start >/dev/null
 PG_PID=$(head -1 "$RUN/pg/data/postmaster.pid")
 export PW_TEST_PG="postgresql://postgres@127.0.0.1:$PG_PORT/postgres"
+"${AS_PG[@]}" /usr/lib/postgresql/15/bin/psql -q -h 127.0.0.1 -p "$PG_PORT" -U postgres -d postgres \
+    -c "CREATE ROLE pw_coach LOGIN PASSWORD 'Goal keeper\"s/2026'" >/dev/null
 
 # ---- build
 cmake -S "$SRC" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DPW_WERROR=ON >/dev/null

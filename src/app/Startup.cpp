@@ -13,6 +13,8 @@
 #include <QFileInfo>
 #include <QObject>
 
+#include <utility>
+
 namespace pw {
 
 namespace {
@@ -109,8 +111,16 @@ bool PrepareDatabase()
         s.mdbFile = ReadSetting(QStringLiteral("mdbFile"));
     }
 
-    DbLocation location = DbLocation::parse(s.mdbFile);
-    if (s.TestMode) {
+    // An address that cannot be read is reported like a database that cannot be opened.
+    DbLocation location;
+    QString unreadable;
+    try {
+        location = DbLocation::parse(s.mdbFile);
+    } catch (const PwError& e) {
+        location.path = maskedValue({}, s.mdbFile);
+        unreadable = e.description();
+    }
+    if (s.TestMode && unreadable.isEmpty()) {
         location = location.testVariant();
         // A test run on a machine without a test database gets a fresh one to play with.
         if (location.engine == Engine::SQLite && !QFileInfo::exists(location.path) &&
@@ -120,6 +130,8 @@ bool PrepareDatabase()
 
     while (true) {
         try {
+            if (!unreadable.isEmpty())
+                throw PwError(err::DatabaseOpen, std::exchange(unreadable, QString()));
             openAndCheck(location);
             break;
         } catch (const PwError& e) {
@@ -146,8 +158,7 @@ bool PrepareDatabase()
     }
 
     // Remember a database the coach picked instead of the recorded one (test runs change nothing).
-    if (!s.TestMode && location.display() != DbLocation::parse(s.mdbFile).display() &&
-        location.engine == Engine::SQLite) {
+    if (!s.TestMode && location.engine == Engine::SQLite && location.path != s.mdbFile) {
         WriteSetting(QStringLiteral("mdbFile"), location.path);
         s.mdbFile = location.path;
     }

@@ -39,7 +39,8 @@ void cfgDialog::Form_Load()
 {
     guarded(QStringLiteral("Form_Load"), {}, [&] {
         const Options o = Options::read();
-        ui->TxtDataFile->setText(o.mdbFile);
+        m_database = o.mdbFile;
+        ui->TxtDataFile->setText(maskedDatabaseSetting(o.mdbFile));
         state().NameOpt = o.NameOpt;
         m_names->button(o.NameOpt)->setChecked(true);
         NameOpt_Click(o.NameOpt);
@@ -87,7 +88,7 @@ void cfgDialog::OKButton_Click()
 {
     guarded(QStringLiteral("OKButton_Click"), {}, [&] {
         Options o;
-        o.mdbFile = ui->TxtDataFile->text();
+        o.mdbFile = unmaskedDatabaseSetting(ui->TxtDataFile->text(), m_database);
         o.NameOpt = static_cast<qint16>(m_nameIndex);
         o.EmailServer = ui->txtServer->text();
         o.EmailUser = ui->txtUser->text();

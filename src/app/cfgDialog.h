@@ -38,7 +38,8 @@ private:
     std::unique_ptr<Ui::cfgDialog> ui;
     QButtonGroup* m_names = nullptr;
     int m_nameIndex = 0;
-    QString m_logo;  // the picture ConfigGif shows
+    QString m_logo;      // the picture ConfigGif shows
+    QString m_database;  // the stored database setting, whose password the field does not show
 };
 
 }  // namespace pw

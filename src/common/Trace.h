@@ -105,6 +105,12 @@ QString traceArg(const QString& name, const QVariant& value);
 // A text with every password-looking value hidden, for traces of settings and connections.
 QString maskedValue(const QString& name, const QString& value);
 
+// Passwords the program has read (from the settings or a database address). Every trace, log
+// block and message shown has them replaced by ********, whatever text they stand in.
+// Passwords shorter than four characters cannot be told from ordinary text and are not kept.
+void registerSecret(const QString& secret);
+QString maskSecrets(QString text);
+
 // Reports the exception being handled (call only inside a catch block) through ErrorHandler, or,
 // in debug mode, prints it with the call stack to standard error and aborts.
 void reportCurrentException();

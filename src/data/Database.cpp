@@ -81,14 +81,80 @@ DbLocation DbLocation::parse(const QString& setting)
         loc.path = setting;
         return loc;
     }
-    const QUrl url(setting.trimmed(), QUrl::TolerantMode);
     loc.engine = Engine::PostgreSQL;
-    loc.host = url.host().isEmpty() ? QStringLiteral("localhost") : url.host();
-    loc.port = url.port(5432);
-    loc.user = url.userName(QUrl::FullyDecoded);
-    loc.password = url.password(QUrl::FullyDecoded);
-    loc.database = url.path(QUrl::FullyDecoded).mid(1);
+    const QString text = setting.trimmed();
+    QString rest = text.mid(text.indexOf(QLatin1String("://")) + 3);
+    auto decode = [](const QString& part) { return QUrl::fromPercentEncoding(part.toUtf8()); };
+
+    // The user information ends at the last "@": a password may hold any character.
+    const qsizetype at = rest.lastIndexOf(QLatin1Char('@'));
+    if (at >= 0) {
+        const QString userInfo = rest.left(at);
+        rest = rest.mid(at + 1);
+        const qsizetype colon = userInfo.indexOf(QLatin1Char(':'));
+        loc.user = decode(colon >= 0 ? userInfo.left(colon) : userInfo);
+        if (colon >= 0) {
+            const QString raw = userInfo.mid(colon + 1);
+            loc.password = decode(raw);
+            registerSecret(raw);
+            registerSecret(loc.password);
+        }
+    }
+    QString query;
+    if (const qsizetype mark = rest.indexOf(QLatin1Char('?')); mark >= 0) {
+        query = rest.mid(mark + 1);
+        rest = rest.left(mark);
+    }
+    QString hostPort = rest;
+    if (const qsizetype slash = rest.indexOf(QLatin1Char('/')); slash >= 0) {
+        hostPort = rest.left(slash);
+        loc.database = decode(rest.mid(slash + 1));
+    }
+    // "[::1]:5432", "db.club.example:5432" or a bare host.
+    const qsizetype close = hostPort.indexOf(QLatin1Char(']'));
+    const qsizetype portColon = hostPort.indexOf(QLatin1Char(':'), close < 0 ? 0 : close);
+    loc.host = decode(portColon >= 0 ? hostPort.left(portColon) : hostPort).remove(QLatin1Char('[')).remove(QLatin1Char(']'));
+    if (loc.host.isEmpty())
+        loc.host = QStringLiteral("localhost");
+    if (portColon >= 0) {
+        bool ok = false;
+        const int port = hostPort.mid(portColon + 1).toInt(&ok);
+        if (!ok || port < 1 || port > 65535)
+            throw PwError(err::DatabaseOpen, QObject::tr("The port of the database address is not a number from 1 to 65535."));
+        loc.port = port;
+    }
+
+    // Options travel to the driver as "key=value" pairs separated by spaces, so only known keys
+    // with plain values may pass: nothing the address holds can add options of its own.
+    static const QStringList known{
+        QStringLiteral("sslmode"),        QStringLiteral("sslrootcert"),         QStringLiteral("sslcert"),
+        QStringLiteral("sslkey"),         QStringLiteral("sslcrl"),              QStringLiteral("connect_timeout"),
+        QStringLiteral("application_name"), QStringLiteral("target_session_attrs"), QStringLiteral("channel_binding"),
+        QStringLiteral("gssencmode"),     QStringLiteral("keepalives"),          QStringLiteral("keepalives_idle"),
+        QStringLiteral("keepalives_interval"), QStringLiteral("keepalives_count")};
+    static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9_./:+-]+$"));
+    for (const QString& pair : query.split(QLatin1Char('&'), Qt::SkipEmptyParts)) {
+        const QString key = decode(pair.section(QLatin1Char('='), 0, 0)).trimmed();
+        const QString value = decode(pair.section(QLatin1Char('='), 1));
+        if (!known.contains(key))
+            throw PwError(err::DatabaseOpen, QObject::tr("The database address has an option Pitchwise does not know: %1.").arg(key));
+        if (!plain.match(value).hasMatch())
+            throw PwError(err::DatabaseOpen,
+                          QObject::tr("The value of the option %1 of the database address cannot be passed on: use "
+                                      "letters, digits and . / : _ + - only.").arg(key));
+        loc.options << key + QLatin1Char('=') + value;
+    }
     return loc;
+}
+
+bool DbLocation::requiresTls() const
+{
+    for (const QString& o : options) {
+        if (o == QLatin1String("sslmode=require") || o == QLatin1String("sslmode=verify-ca") ||
+            o == QLatin1String("sslmode=verify-full"))
+            return true;
+    }
+    return false;
 }
 
 QString DbLocation::display() const
@@ -97,8 +163,10 @@ QString DbLocation::display() const
         return path;
     QString text = QStringLiteral("postgresql://");
     if (!user.isEmpty())
-        text += user + QLatin1Char('@');
-    return text + QStringLiteral("%1:%2/%3").arg(host).arg(port).arg(database);
+        text += user + (password.isEmpty() ? QString() : QStringLiteral(":********")) + QLatin1Char('@');
+    const QString shownHost = host.contains(QLatin1Char(':')) ? QLatin1Char('[') + host + QLatin1Char(']') : host;
+    text += QStringLiteral("%1:%2/%3").arg(shownHost).arg(port).arg(database);
+    return options.isEmpty() ? text : text + QLatin1Char('?') + options.join(QLatin1Char('&'));
 }
 
 DbLocation DbLocation::testVariant() const
@@ -135,14 +203,25 @@ QSqlDatabase openDatabase(const DbLocation& location, const QString& connectionN
         db.setDatabaseName(location.database);
         db.setUserName(location.user);
         db.setPassword(location.password);
-        db.setConnectOptions(QStringLiteral("connect_timeout=15"));
+        QStringList options = location.options;
+        if (!options.filter(QRegularExpression(QStringLiteral("^connect_timeout="))).size())
+            options << QStringLiteral("connect_timeout=15");
+        db.setConnectOptions(options.join(QLatin1Char(';')));
     }
     if (!db.open()) {
         const QSqlError error = db.lastError();
         db = QSqlDatabase();
         QSqlDatabase::removeDatabase(connectionName);
+        const QString driverText = maskSecrets(error.text().trimmed());
+        if (location.requiresTls() && driverText.contains(QLatin1String("SSL"), Qt::CaseInsensitive)) {
+            throw PwError(err::DatabaseOpen,
+                          QObject::tr("The server of %1 offers no encrypted (TLS) connection, and the address asks "
+                                      "for one (sslmode). Ask the club's administrator to turn TLS on, or remove "
+                                      "sslmode from the address. (%2)")
+                              .arg(location.display(), driverText));
+        }
         throw PwError(err::DatabaseOpen, QObject::tr("Could not open the database %1: %2")
-                                             .arg(location.display(), error.text().trimmed()));
+                                             .arg(location.display(), driverText));
     }
     return db;
 }

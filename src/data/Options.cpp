@@ -1,8 +1,11 @@
 #include "data/Options.h"
 
+#include "common/Trace.h"
+#include "data/Database.h"
 #include "data/Settings.h"
 
 #include <QObject>
+#include <QUrl>
 
 namespace pw {
 
@@ -40,6 +43,36 @@ void Options::write() const
     WriteSetting(QStringLiteral("EmailPassword"), EmailPassword);
     WriteSetting(QStringLiteral("EmailDebug"), EmailDebug ? QStringLiteral("1") : QStringLiteral("0"));
     WriteSetting(QStringLiteral("TeamLogo"), TeamLogo);
+}
+
+QString maskedDatabaseSetting(const QString& setting)
+{
+    if (!DbLocation::isServerAddress(setting))
+        return setting;
+    try {
+        return DbLocation::parse(setting).display();
+    } catch (const PwError&) {
+        return maskedValue({}, setting);
+    }
+}
+
+QString unmaskedDatabaseSetting(const QString& edited, const QString& original)
+{
+    if (edited.trimmed() == maskedDatabaseSetting(original).trimmed())
+        return original;
+    const QString hidden = QStringLiteral(":********@");
+    if (!DbLocation::isServerAddress(edited) || !edited.contains(hidden) || !DbLocation::isServerAddress(original))
+        return edited;
+    QString password;
+    try {
+        password = DbLocation::parse(original).password;
+    } catch (const PwError&) {
+        return edited;
+    }
+    QString restored = edited;
+    restored.replace(restored.indexOf(hidden), hidden.size(),
+                     QLatin1Char(':') + QString::fromLatin1(QUrl::toPercentEncoding(password)) + QLatin1Char('@'));
+    return restored;
 }
 
 std::optional<OptionsProblem> checkOptions(const Options& options, const QString& repeatedPassword)

@@ -23,6 +23,13 @@ struct Options {
     void write() const;
 };
 
+// The database setting as the options dialog shows it: a server address with its password as
+// ********, so that it never shows on screen.
+QString maskedDatabaseSetting(const QString& setting);
+// What to store for the text the coach left in that field: the original when it was not
+// changed, and the original password in place of ******** when only other parts were.
+QString unmaskedDatabaseSetting(const QString& edited, const QString& original);
+
 struct OptionsProblem {
     QString title;
     QString text;
