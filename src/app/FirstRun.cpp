@@ -105,6 +105,8 @@ bool makeFolderLevels(const QString& folder, QStringList* created, QString* erro
             *error = QObject::tr("The folder %1 could not be created.").arg(QDir::toNativeSeparators(path));
             return false;
         }
+        // The coach's data is readable by the coach only.
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         created->append(path);
     }
     if (!isWritableFolder(clean)) {

@@ -30,9 +30,12 @@ void appendToLog(QStringList lines)
     for (QString& line : lines)
         line = maskSecrets(line);
     const QString path = logFilePath();
-    QDir().mkpath(QFileInfo(path).absolutePath());
+    makePrivatePath(QFileInfo(path).absolutePath());
+    const bool fresh = !QFileInfo::exists(path);
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text)) {
+    if (fresh && file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text))
+        makePrivateFile(path);  // before anything is written into it
+    if (!file.isOpen() && !file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text)) {
         // The log is the last resort; if it cannot be written, standard error still gets it.
         std::fprintf(stderr, "%s\n", qPrintable(lines.join(QLatin1Char('\n'))));
         return;
@@ -89,6 +92,26 @@ void TraceEnter(const QString& procName, const QString& argsText)
 void TraceExit(const QString& procName)
 {
     callStack().remove(procName);
+}
+
+bool makePrivatePath(const QString& path)
+{
+    const QString clean = QDir::cleanPath(QDir(path).absolutePath());
+    QString level;
+    for (const QString& part : clean.split(QLatin1Char('/'))) {
+        level = level.isEmpty() && part.isEmpty() ? QStringLiteral("/") : QDir(level).filePath(part);
+        if (part.isEmpty() || QFileInfo(level).isDir())
+            continue;
+        if (!QDir().mkdir(level))
+            return false;
+        QFile::setPermissions(level, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    return true;
+}
+
+void makePrivateFile(const QString& path)
+{
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
 }
 
 QString logFilePath()

@@ -49,6 +49,13 @@ void noteReportedFailure();
 void LogMessage(const QString& text);
 
 QString logFilePath();
+
+// Makes the missing folders of path one level at a time, each readable by the owner only (the
+// coach's data, settings and log are nobody else's business). Folders already there keep their
+// permissions. False when a level could not be made.
+bool makePrivatePath(const QString& path);
+// Makes a file readable and writable by its owner only.
+void makePrivateFile(const QString& path);
 void setLogFilePath(const QString& path);  // tests point the log elsewhere
 
 // Error numbers of the program's own failures.

@@ -2,6 +2,7 @@
 
 #include "common/Trace.h"
 
+#include <QFileInfo>
 #include <QSettings>
 
 #include <memory>
@@ -81,11 +82,14 @@ long QueryRegValue(const QString& keyName, const QString& valueName, QVariant& v
 long SetRegValue(const QString& keyName, const QString& valueName, int type, const QVariant& value)
 {
     auto store = openStore(keyName);
+    // The settings may hold the e-mail password: their folder and file are the coach's only.
+    makePrivatePath(QFileInfo(store->fileName()).absolutePath());
     if (type == RegDword)
         store->setValue(valueName, value.toInt());
     else
         store->setValue(valueName, value.toString());
     store->sync();
+    makePrivateFile(store->fileName());
     return store->status() == QSettings::NoError ? 0 : 5;
 }
 
@@ -94,7 +98,9 @@ void CreateRegKey(const QString& keyName, RegRoot)
     PW_TRACE(QStringLiteral("CreateRegKey"), traceArg(QStringLiteral("KeyName"), keyName));
     // QSettings makes its file on the first write; make it now so a later read finds the store.
     auto store = openStore(keyName);
+    makePrivatePath(QFileInfo(store->fileName()).absolutePath());
     store->sync();
+    makePrivateFile(store->fileName());
 }
 
 void WriteSetting(RegRoot, const QString& keyName, const QString& valueName, const QVariant& value, int type)

@@ -98,6 +98,14 @@ private Q_SLOTS:
         QVERIFY(CreateNewInstall());
         QCOMPARE(env.prompter.titles().count(QStringLiteral("E-mail Configuration")), 3);
         QCOMPARE(ReadSetting(QStringLiteral("EmailServer")), QStringLiteral("smtp.example.org"));
+        // The e-mail password lives in these files: they, their folders and the log are the coach's alone.
+        LogMessage(QStringLiteral("first entry"));
+        const auto others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther | QFile::WriteOther |
+                            QFile::ExeOther;
+        for (const QString& path : {dataFolder(), home + QStringLiteral("/Brantworks"), dataFolder() + QStringLiteral("/GameNotes"),
+                                    dataFolder() + QStringLiteral("/Pitchwise.db"), settingsFileName(), logFilePath(),
+                                    QFileInfo(logFilePath()).absolutePath()})
+            QVERIFY2(!(QFileInfo(path).permissions() & others), qPrintable(path));
         QCOMPARE(ReadSetting(QStringLiteral("EmailUser")), QStringLiteral("coach"));
         QCOMPARE(ReadSetting(QStringLiteral("EmailPassword")), QStringLiteral("p@ss w'rd"));
         QCOMPARE(ReadSetting(QStringLiteral("EmailDebug")), QStringLiteral("0"));
