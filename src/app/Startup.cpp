@@ -40,9 +40,16 @@ Fix askHowToFix(const DbLocation& location, const QString& reason)
 // PostgreSQL database is given the tables first: that is how a club sets up its server.
 void openAndCheck(const DbLocation& location)
 {
-    // Opening a missing SQLite file would quietly make an empty one.
-    if (location.engine == Engine::SQLite && !QFileInfo(location.path).isFile())
+    // Opening a missing SQLite file would quietly make an empty one; a folder, a pipe or a
+    // device is called what it is.
+    const QFileInfo file(location.path);
+    if (location.engine == Engine::SQLite && !file.isFile()) {
+        if (file.isDir())
+            throw PwError(err::NotPitchwiseDb, QObject::tr("This is a folder, not a database file."));
+        if (file.exists())
+            throw PwError(err::NotPitchwiseDb, QObject::tr("This is not a file but a pipe or a device."));
         throw PwError(err::NotPitchwiseDb, QObject::tr("The file does not exist."));
+    }
     Db::openShared(location);
     try {
         QSqlDatabase db = Db::shared();
@@ -62,6 +69,13 @@ void openAndCheck(const DbLocation& location)
         Db::closeShared();
         throw;
     }
+}
+
+// A database file the coach may not write is opened for reading only.
+void markReadOnly(DbLocation& location)
+{
+    if (location.engine == Engine::SQLite && QFileInfo(location.path).isFile() && !QFileInfo(location.path).isWritable())
+        location.readOnly = true;
 }
 
 void setDataFolder(const DbLocation& location)
@@ -127,6 +141,7 @@ bool PrepareDatabase()
             QFileInfo(location.path).absoluteDir().exists())
             buildDatabaseFile(location.path);
     }
+    markReadOnly(location);
 
     while (true) {
         try {
@@ -135,16 +150,28 @@ bool PrepareDatabase()
             openAndCheck(location);
             break;
         } catch (const PwError& e) {
-            if (e.number() != err::NotPitchwiseDb && e.number() != err::DatabaseOpen)
+            if (e.number() == err::DatabaseBusy) {
+                const auto again = prompter().message(
+                    QObject::tr("Database In Use"),
+                    QObject::tr("%1\nis in use by another program.\n\nClick 'Yes' to try again, or 'No' for other "
+                                "choices.")
+                        .arg(QDir::toNativeSeparators(location.display())),
+                    Prompter::Icon::Exclamation, Prompter::Buttons::YesNo);
+                if (again == Prompter::Answer::Yes)
+                    continue;
+            } else if (e.number() != err::NotPitchwiseDb && e.number() != err::DatabaseOpen) {
                 throw;
+            }
             switch (askHowToFix(location, e.description())) {
             case Fix::Quit: return false;
             case Fix::PickFile: {
                 const QString picked = prompter().openFileName(
                     QObject::tr("Open Pitchwise Database"), state().DataFolder.isEmpty() ? defaultDataFolder() : state().DataFolder,
                     QObject::tr("Pitchwise Database (*.db)|*.db|All Files (*.*)|*.*"));
-                if (!picked.isEmpty())
+                if (!picked.isEmpty()) {
                     location = DbLocation::parse(picked);
+                    markReadOnly(location);
+                }
                 break;
             }
             case Fix::NewDatabase:
@@ -163,6 +190,14 @@ bool PrepareDatabase()
         s.mdbFile = location.path;
     }
     setDataFolder(location);
+    if (location.readOnly) {
+        // Said once, plainly: this is how the coach looks at an archived season, not a failure.
+        prompter().message(QObject::tr("Read-Only Database"),
+                           QObject::tr("%1\ncan be read but not changed. You can look at everything; changes "
+                                       "cannot be saved.")
+                               .arg(QDir::toNativeSeparators(location.display())),
+                           Prompter::Icon::Information);
+    }
     return true;
 }
 

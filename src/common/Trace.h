@@ -68,6 +68,7 @@ constexpr qint32 DatabaseCreate = 3003;  // building a new database failed
 constexpr qint32 NotPitchwiseDb = 3004;  // the file is not a Pitchwise database
 constexpr qint32 BadArgument = 3005;     // a caller passed something the code cannot use
 constexpr qint32 DuplicateKey = 3006;    // a number is already taken (another coach on the same server)
+constexpr qint32 DatabaseBusy = 3007;    // another program holds the database
 }  // namespace err
 
 // The program's failures. The call stack is captured where the error is raised, so that the log

@@ -29,8 +29,19 @@ bool isDuplicateKey(const QSqlError& error)
            error.databaseText().contains(QLatin1String("UNIQUE constraint failed"), Qt::CaseInsensitive);
 }
 
+// Another program (or another Pitchwise) holds the database file locked.
+bool isBusy(const QSqlError& error)
+{
+    return error.nativeErrorCode() == QLatin1String("5") ||
+           error.databaseText().contains(QLatin1String("database is locked"), Qt::CaseInsensitive);
+}
+
 [[noreturn]] void throwDbError(qint32 number, const QString& what, const QSqlError& error, std::source_location where)
 {
+    if (isBusy(error)) {
+        throw PwError(err::DatabaseBusy,
+                      QObject::tr("The database is in use by another program, which keeps it locked."), where);
+    }
     if (isDuplicateKey(error)) {
         throw PwError(err::DuplicateKey,
                       QObject::tr("The number is already taken in the database, perhaps by someone saving at the "
@@ -195,8 +206,10 @@ QSqlDatabase openDatabase(const DbLocation& location, const QString& connectionN
     QSqlDatabase db = QSqlDatabase::addDatabase(driver, connectionName);
     if (location.engine == Engine::SQLite) {
         db.setDatabaseName(location.path);
-        db.setConnectOptions(location.readOnly ? QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=15000")
-                                               : QStringLiteral("QSQLITE_BUSY_TIMEOUT=15000"));
+        // A file locked by another program is reported within a few seconds rather than
+        // freezing the window.
+        db.setConnectOptions(location.readOnly ? QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=2000")
+                                               : QStringLiteral("QSQLITE_BUSY_TIMEOUT=2000"));
     } else {
         db.setHostName(location.host);
         db.setPort(location.port);
@@ -284,6 +297,11 @@ QSqlDatabase shared()
 const DbLocation& sharedLocation()
 {
     return g_sharedLocation;
+}
+
+bool isReadOnly()
+{
+    return g_sharedLocation.readOnly;
 }
 
 QString connectionText()

@@ -54,6 +54,8 @@ void closeShared();
 bool isOpen();
 QSqlDatabase shared();  // throws PwError when no database is open
 const DbLocation& sharedLocation();
+// The shared database can be read but not changed (a file without write permission).
+bool isReadOnly();
 QString connectionText();  // what the traces show for the connection
 }  // namespace Db
 

@@ -144,7 +144,9 @@ void checkPitchwiseDatabase(const QSqlDatabase& db, const QString& display)
         missing = missingTables(db);
         if (missing.isEmpty())
             missing = missingColumns(db);
-    } catch (const PwError&) {
+    } catch (const PwError& e) {
+        if (e.number() == err::DatabaseBusy)
+            throw;
         throw PwError(err::NotPitchwiseDb, QObject::tr("%1 is not a database.").arg(display));
     }
     if (!missing.isEmpty()) {

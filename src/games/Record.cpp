@@ -88,7 +88,8 @@ RecordSummary GetRecord(qint16 teamNo, qint16 tournament, const PointValues& pv,
         summary.games << GameResult{static_cast<qint16>(g), result, score};
     }
 
-    if (!rewrites.isEmpty()) {
+    // A read-only database shows the record all the same; only the stored results stay behind.
+    if (!rewrites.isEmpty() && !Db::isReadOnly()) {
         // One statement for all of them, however many games changed.
         QString cases;
         QStringList marks;

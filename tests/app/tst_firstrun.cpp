@@ -1,6 +1,8 @@
 // First start and database selection, driven through the scripted prompter against a private
 // home folder.
 #include "TestSupport.h"
+#include <QElapsedTimer>
+#include <QProcess>
 
 #include "app/FirstRun.h"
 #include "app/Startup.h"
@@ -195,6 +197,48 @@ private Q_SLOTS:
         QCOMPARE(Db::sharedLocation().path, home + QStringLiteral("/Scratch/Pitchwise.db"));
         QCOMPARE(ReadSetting(QStringLiteral("mdbFile")), QStringLiteral("/media/usb-stick/Pitchwise.db"));
         QVERIFY(state().NewInstall);
+        Db::closeShared();
+    }
+
+    void aDatabaseThatIsNotAFileOrIsInUseIsCalledWhatItIs()
+    {
+        // A folder and a pipe recorded as the database are named for what they are.
+        const QString folder = home + QStringLiteral("/Season.db");
+        QDir().mkpath(folder);
+        const QString pipe = home + QStringLiteral("/pipe.db");
+        QCOMPARE(QProcess::execute(QStringLiteral("mkfifo"), {pipe}), 0);
+        for (const auto& [path, said] : {std::pair{folder, "a folder"}, std::pair{pipe, "a pipe"}}) {
+            env.prompter.clear();
+            WriteSetting(QStringLiteral("mdbFile"), path);
+            env.prompter.answers << Prompter::Answer::Cancel;
+            QVERIFY(!PrepareDatabase());
+            QVERIFY2(env.prompter.shown[0].text.contains(QLatin1String(said)), qPrintable(env.prompter.shown[0].text));
+        }
+        // A database another program keeps locked is reported within seconds, and may be tried again.
+        QDir().mkpath(dataFolder());
+        const QString path = dataFolder() + QStringLiteral("/Pitchwise.db");
+        buildDatabaseFile(path);
+        WriteSetting(QStringLiteral("mdbFile"), path);
+        DbLocation other;
+        other.path = path;
+        {
+            QSqlDatabase locker = openDatabase(other, QStringLiteral("locker"));
+            execSql(locker, QStringLiteral("BEGIN EXCLUSIVE"));
+            env.prompter.clear();
+            env.prompter.answers << Prompter::Answer::Yes << Prompter::Answer::No << Prompter::Answer::Cancel;
+            QElapsedTimer timer;
+            timer.start();
+            QVERIFY(!PrepareDatabase());
+            QVERIFY(timer.elapsed() < 10000);
+            QCOMPARE(env.prompter.titles(), (QStringList{QStringLiteral("Database In Use"), QStringLiteral("Database In Use"),
+                                                         QStringLiteral("Database Problem")}));
+            QVERIFY(env.prompter.shown[0].text.contains(QLatin1String("in use by another program")));
+            execSql(locker, QStringLiteral("ROLLBACK"));
+        }
+        closeDatabase(QStringLiteral("locker"));
+        env.prompter.clear();
+        QVERIFY(PrepareDatabase());
+        QVERIFY(env.prompter.shown.isEmpty());
         Db::closeShared();
     }
 

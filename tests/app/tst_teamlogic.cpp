@@ -139,6 +139,26 @@ private Q_SLOTS:
         QCOMPARE(tree.item(1)->rowCount(), 1);
     }
 
+    void aReadOnlyDatabaseStillShowsTheRecord()
+    {
+        if (store.location().engine != Engine::SQLite)
+            QSKIP("read-only files are a SQLite matter");
+        // Results out of step with the goals, on a database that cannot be written.
+        execSql(QStringLiteral("UPDATE Schedule SET Result = 99 WHERE TeamNo = 1 AND GameNo = 1"));
+        DbLocation readOnly = store.location();
+        readOnly.readOnly = true;
+        Db::openShared(readOnly);
+        const RecordSummary r = GetRecord(1, 0, {3, 1, 0}, 1);
+        QCOMPARE(r.recordText(), QStringLiteral("Record: 2 - 1 - 1"));
+        QCOMPARE(r.pointTotalText(), QStringLiteral("Point Total:7"));
+        QVERIFY(env.prompter.shown.isEmpty());
+        Db::openShared(store.location());
+        QCOMPARE(GetDBData(QStringLiteral("Schedule"), {{QStringLiteral("TeamNo"), 1}, {QStringLiteral("GameNo"), 1}},
+                           QStringLiteral("Result")),
+                 QStringLiteral("99"));
+        GetRecord(1, 0, {3, 1, 0});  // writable again: the result follows the goals
+    }
+
     void pointValuesParse_data()
     {
         QTest::addColumn<QString>("text");
