@@ -9,6 +9,7 @@
 #include "app/frmAbout.h"
 #include "common/AppState.h"
 #include "common/Desktop.h"
+#include "common/Formats.h"
 #include "common/Prompter.h"
 #include "common/Selection.h"
 #include "common/Trace.h"
@@ -414,6 +415,10 @@ void MainForm::fitTreeColumn()
     if (m_filling)
         return;  // fitted once when the rebuild is done
     TeamTree->resizeColumnToContents(0);
+    // A name of thousands of characters scrolls no further than twice the tree's width.
+    const int limit = 2 * qMax(TeamTree->viewport()->width(), TeamTree->minimumWidth());
+    if (TeamTree->columnWidth(0) > limit)
+        TeamTree->setColumnWidth(0, limit);
 }
 
 bool MainForm::selectNode(const QString& key)
@@ -453,12 +458,23 @@ void MainForm::loadTeamView(qint16 teamNo)
     if (m_tree->canFetchMore(node))
         TeamTree->expand(node);
 
+    if (!team.MalformedPointValue.isEmpty() && !m_toldPoints.contains(teamNo)) {
+        // Said once per team and run: the record is shown all the same, with those points as 0.
+        m_toldPoints.insert(teamNo);
+        prompter().message(tr("Point Values"),
+                           tr("The points for a win, a tie and a loss of this team (\"%1\") are not three whole "
+                              "numbers, so they count as 0. Correct them in the team information.")
+                               .arg(shownText(team.MalformedPointValue)),
+                           Prompter::Icon::Exclamation);
+    }
+
     const QList<RosterRow> roster = readRoster(teamNo, team);
     m_mainGrid->setRows(roster);
-    // Long names widen the player column rather than being cut off.
+    // Long names widen the player column rather than being cut off, up to three times its
+    // drawn width; longer ones end in "…" and show whole in their tool tip.
     const int drawn = twipsToPixels(kMainGridTwips.first(), logicalDpiX());
     MainGrid->resizeColumnToContents(0);
-    MainGrid->setColumnWidth(0, qMax(drawn, MainGrid->columnWidth(0) + 8));
+    MainGrid->setColumnWidth(0, qBound(drawn, MainGrid->columnWidth(0) + 8, 3 * drawn));
     UpdateStatusBar(5, tr("Player Count: %1").arg(roster.size()));
     SetFormSize(static_cast<int>(roster.size()));
     m_playerGrid->clearRows();

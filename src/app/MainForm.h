@@ -3,6 +3,7 @@
 #include "app/Commands.h"
 
 #include <QHash>
+#include <QSet>
 #include <QMainWindow>
 #include <QModelIndex>
 #include <QPointer>
@@ -121,6 +122,7 @@ private:
     QHash<QString, QAction*> m_actions;  // by command key
     QHash<QString, QMenu*> m_menus;      // by menu path
     bool m_resultMailable = false;
+    QSet<qint16> m_toldPoints;  // teams whose malformed point values the coach was told of
     QPointer<HelpWindow> m_help;
     bool m_filling = false;
     int m_sizedRows = 0;  // set while the tree is rebuilt, so selection changes do nothing

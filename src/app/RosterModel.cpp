@@ -56,6 +56,7 @@ QVariant RosterModel::data(const QModelIndex& index, int role) const
     const bool nameColumn = index.column() == 0;
     switch (role) {
     case Qt::DisplayRole: return nameColumn ? QVariant(r->text) : QVariant();
+    case Qt::ToolTipRole: return nameColumn && r->text.size() > 30 ? QVariant(r->text) : QVariant();
     case Qt::BackgroundRole:
         if (!nameColumn)
             return {};

@@ -139,6 +139,8 @@ QStandardItem* TeamTreeModel::makeItem(const QString& key, const QString& text, 
     item->setData(text, SavedTextRole);
     item->setIcon(icon(imageKey));
     item->setEditable(NodeKey::parse(key).kind == NodeKey::Kind::Tournament);
+    if (text.size() > 60)
+        item->setToolTip(text);  // shown whole where the tree cuts it short
     return item;
 }
 

@@ -94,4 +94,32 @@ QString Format(const QVariant& value, const QString& formatName)
     throw PwError(err::BadArgument, QStringLiteral("Unknown display format \"%1\"").arg(formatName));
 }
 
+QString shownText(const QString& userText)
+{
+    QString out;
+    out.reserve(userText.size() + 2);
+    bool directional = false;
+    for (const QChar c : userText) {
+        if (c.category() == QChar::Other_Control && c != QLatin1Char('\t'))
+            continue;
+        switch (c.direction()) {
+        case QChar::DirR:
+        case QChar::DirAL:
+        case QChar::DirRLE:
+        case QChar::DirRLO:
+        case QChar::DirLRE:
+        case QChar::DirLRO:
+        case QChar::DirPDF:
+        case QChar::DirRLI:
+        case QChar::DirLRI:
+        case QChar::DirFSI:
+        case QChar::DirPDI: directional = true; break;
+        default: break;
+        }
+        out += c;
+    }
+    // First-strong isolate ... pop directional isolate.
+    return directional ? QChar(0x2068) + out + QChar(0x2069) : out;
+}
+
 }  // namespace pw

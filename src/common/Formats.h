@@ -12,6 +12,11 @@ namespace pw {
 // ISO text the SQLite driver hands back. Throws PwError for a name it does not know.
 QString Format(const QVariant& value, const QString& formatName);
 
+// Text the coach (or a file of someone else's) typed, made safe to show: control characters such
+// as NUL are dropped, and text holding right-to-left characters or direction controls is isolated
+// so that it cannot turn the text around it ("evil" shown as "live").
+QString shownText(const QString& userText);
+
 // Rounds to the given number of decimals; a value exactly halfway goes to the even neighbour.
 double RoundHalfEven(double value, int digits = 0);
 

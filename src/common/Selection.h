@@ -27,6 +27,7 @@ struct TeamSettings {
     qint16 WinPoints = 0;
     qint16 TiePoints = 0;
     qint16 LossPoints = 0;
+    QString MalformedPointValue;  // the stored PointValue when it is not three whole numbers
 };
 
 // What the coach has selected in the main window: team, game, tournament, opponent and player.

@@ -10,6 +10,22 @@
 
 namespace pw {
 
+bool pointValueIsWellFormed(const QString& pointValue)
+{
+    if (pointValue.trimmed().isEmpty())
+        return true;  // no points given: every result counts 0
+    const QStringList parts = pointValue.split(QLatin1Char(';'));
+    if (parts.size() > 3)
+        return false;
+    for (const QString& p : parts) {
+        bool ok = false;
+        const int n = p.trimmed().toInt(&ok);
+        if (!ok || n < -32768 || n > 32767)
+            return false;
+    }
+    return true;
+}
+
 PointValues parsePointValue(const QString& pointValue)
 {
     const QStringList parts = pointValue.split(QLatin1Char(';'));
@@ -55,15 +71,18 @@ RecordSummary GetRecord(qint16 teamNo, qint16 tournament, const PointValues& pv,
     }
 
     struct Goals {
-        int scored = 0;
-        int against = 0;
+        double scored = 0;
+        double against = 0;
     };
     QHash<int, Goals> goals;
-    QSqlQuery sums = execSql(QStringLiteral("SELECT GameNo, SUM(Goals), SUM(GoalsScored) FROM GameStat WHERE TeamNo = ? "
+    // Summed as floating point: hostile figures past 64 bits must not stop the record (an integer
+    // sum overflows), and the result compares the same.
+    QSqlQuery sums = execSql(QStringLiteral("SELECT GameNo, SUM(CAST(Goals AS DOUBLE PRECISION)), "
+                                            "SUM(CAST(GoalsScored AS DOUBLE PRECISION)) FROM GameStat WHERE TeamNo = ? "
                                             "AND GameNo BETWEEN ? AND ? GROUP BY GameNo"),
                              {teamNo, first, last});
     while (sums.next())
-        goals.insert(sums.value(0).toInt(), Goals{sums.value(1).toInt(), sums.value(2).toInt()});
+        goals.insert(sums.value(0).toInt(), Goals{sums.value(1).toDouble(), sums.value(2).toDouble()});
 
     QList<QPair<int, int>> rewrites;  // game, result
     for (int g : games) {
@@ -82,7 +101,7 @@ RecordSummary GetRecord(qint16 teamNo, qint16 tournament, const PointValues& pv,
         }
         if (stored.value(g).toInt() != result)
             rewrites << qMakePair(g, result);
-        const QString score = QStringLiteral("%1-%2").arg(gl.scored).arg(gl.against);
+        const QString score = QStringLiteral("%1-%2").arg(gl.scored, 0, 'f', 0).arg(gl.against, 0, 'f', 0);
         if (g == gameNo)
             summary.scoreText = score;
         summary.games << GameResult{static_cast<qint16>(g), result, score};

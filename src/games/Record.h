@@ -13,6 +13,9 @@ struct PointValues {
 
 // "3;1;0" -> win 3, tie 1, loss 0. Missing or malformed parts count as 0 points.
 PointValues parsePointValue(const QString& pointValue);
+// False when a part is not a whole number (or there are more than three), so the coach can be
+// told which value is wrong rather than silently scoring 0.
+bool pointValueIsWellFormed(const QString& pointValue);
 
 // A played game's recomputed result: 1 won, 2 lost, 3 tied, and its score "for-against".
 struct GameResult {

@@ -48,15 +48,15 @@ QList<SeasonGame> readSeasonGames(const QList<qint16>& teamNos)
         g.teamNo = NullToInt(q.value(0));
         g.gameNo = NullToInt(q.value(1));
         g.gameDate = q.value(2);
-        g.gameTime = NullToText(q.value(3));
-        g.fieldName = NullToText(q.value(4));
+        g.gameTime = shownText(NullToText(q.value(3)));
+        g.fieldName = shownText(NullToText(q.value(4)));
         g.result = NullToInt(q.value(5));
         g.rescheduleDate = q.value(6);
-        g.rescheduleTime = NullToText(q.value(7));
-        g.opponentName = NullToText(q.value(8));
-        g.opponentCoach = NullToText(q.value(9));
-        g.opponentCoachPhone = NullToText(q.value(10));
-        g.opponentColor = NullToText(q.value(11));
+        g.rescheduleTime = shownText(NullToText(q.value(7)));
+        g.opponentName = shownText(NullToText(q.value(8)));
+        g.opponentCoach = shownText(NullToText(q.value(9)));
+        g.opponentCoachPhone = shownText(NullToText(q.value(10)));
+        g.opponentColor = shownText(NullToText(q.value(11)));
         byTeam[g.teamNo] << g;
     }
     for (qint16 t : teamNos)

@@ -11,7 +11,8 @@ namespace pw {
 
 QString teamEntryText(const QString& name, const QString& ageDivision, const QString& sex, const QString& season)
 {
-    return name + QStringLiteral(" (") + ageDivision + sex + QLatin1Char('-') + season + QLatin1Char(')');
+    return shownText(name) + QStringLiteral(" (") + shownText(ageDivision) + shownText(sex) + QLatin1Char('-') +
+           shownText(season) + QLatin1Char(')');
 }
 
 QList<TeamEntry> visibleTeams()
@@ -23,8 +24,15 @@ QList<TeamEntry> visibleTeams()
                                          "StartDate ASC, TeamNo ASC"),
                           {true});
     while (q.next()) {
-        out << TeamEntry{NullToInt(q.value(0)), teamEntryText(NullToText(q.value(1)), NullToText(q.value(2)),
-                                                              NullToText(q.value(3)), NullToText(q.value(4)))};
+        // A team number the program cannot hold (the store keeps 32 bits, the program 16) is
+        // left out and said in the log, rather than shown as some other team.
+        const qlonglong teamNo = q.value(0).toLongLong();
+        if (teamNo < 1 || teamNo > 32767) {
+            LogMessage(QStringLiteral("A team with the number %1 is not shown: team numbers run from 1 to 32767.").arg(teamNo));
+            continue;
+        }
+        out << TeamEntry{static_cast<qint16>(teamNo), teamEntryText(NullToText(q.value(1)), NullToText(q.value(2)),
+                                                                     NullToText(q.value(3)), NullToText(q.value(4)))};
     }
     return out;
 }
@@ -51,7 +59,10 @@ TeamSettings readTeamSettings(qint16 teamNo)
     t.WebSite = NullToText(q.value(9)).trimmed();
     t.HomePage = NullToText(q.value(10)).trimmed();
     t.ManageFees = q.value(11).toBool();
-    const PointValues pv = parsePointValue(NullToText(q.value(12)));
+    const QString points = NullToText(q.value(12));
+    const PointValues pv = parsePointValue(points);
+    if (!pointValueIsWellFormed(points))
+        t.MalformedPointValue = points;
     t.WinPoints = pv.win;
     t.TiePoints = pv.tie;
     t.LossPoints = pv.loss;
@@ -77,8 +88,8 @@ QList<RosterRow> readRoster(qint16 teamNo, const TeamSettings& team)
     while (q.next()) {
         RosterRow row;
         row.playerNo = NullToInt(q.value(0));
-        row.text = NullToText(q.value(1)) + QLatin1Char(',') + NullToText(q.value(2)) + QStringLiteral(" (") +
-                   NullToText(q.value(3)) + QLatin1Char(')');
+        row.text = shownText(NullToText(q.value(1))) + QLatin1Char(',') + shownText(NullToText(q.value(2))) +
+                   QStringLiteral(" (") + shownText(NullToText(q.value(3))) + QLatin1Char(')');
         row.tooOld = !CheckAge(toDateTime(q.value(4)).date(), team.CutOff);
         paid << q.value(5).toDouble();
         rows << row;

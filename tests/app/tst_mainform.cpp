@@ -322,14 +322,47 @@ private Q_SLOTS:
         QVERIFY(env.prompter.shown[0].text.contains(QLatin1String("has occurred in readRoster")));
         QVERIFY(env.logText().contains(QLatin1String("LoadTeam Params(lcTeamNo:= 2 ;)")));
         env.prompter.clear();
-        // Points that cannot be read count as zero: the tie earns nothing.
+        // Points that cannot be read count as zero, and the coach is told which value, once.
         const Where team2{{QStringLiteral("TeamNo"), 2}};
         PutDBData(QStringLiteral("Teams"), team2, QStringLiteral("PointValue"), QStringLiteral("x;;"));
+        form->LoadTeam(2);
         form->LoadTeam(2);
         PutDBData(QStringLiteral("Teams"), team2, QStringLiteral("PointValue"), QStringLiteral("3;1;0"));
         QCOMPARE(form->mainGridModel()->rowCount(), 3);
         QCOMPARE(status(), QStringLiteral("Opponent: |Score: |Record: 0 - 0 - 1|Point Total:0|Player Count: 3"));
+        QCOMPARE(env.prompter.titles(), QStringList{QStringLiteral("Point Values")});
+        QVERIFY(env.prompter.shown[0].text.contains(QLatin1String("\"x;;\"")));
+    }
+
+    void hostileRowsAreShownWithoutHarm()
+    {
+        // Sums past 64 bits, a reversed name, a NUL, a name of ten thousand letters, a team
+        // number the program cannot hold.
+        execSql(QStringLiteral("UPDATE GameStat SET Goals = ? WHERE TeamNo = 2"), {qlonglong(9000000000000000000LL)});
+        execSql(QStringLiteral("UPDATE Player SET PlayerLastName = ?, PlayerFirstName = ? WHERE TeamNo = 2 AND PlayerNo = 1"),
+                {QStringLiteral("\u202Elive"), QString(QStringLiteral("An")) + QChar(0) + QStringLiteral("na")});
+        execSql(QStringLiteral("UPDATE Player SET PlayerLastName = ? WHERE TeamNo = 2 AND PlayerNo = 2"),
+                {QString(10000, QLatin1Char('W'))});
+        insertRow(QStringLiteral("Teams"), {{QStringLiteral("TeamNo"), 70000}, {QStringLiteral("TeamName"), QStringLiteral("Huge")},
+                                            {QStringLiteral("Visible"), true}});
+        form->SetTeamTabs();
+        QVERIFY(form->selectTeam(2));
+        QCOMPARE(status().section(QLatin1Char('|'), 2, 2), QStringLiteral("Record: 1 - 0 - 0"));
+        QVERIFY(!form->treeModel()->keys().contains(QStringLiteral("Team0")));
+        QVERIFY(env.logText().contains(QLatin1String("number 70000 is not shown")));
+        const RosterModel* grid = form->mainGridModel();
+        QStringList names;
+        for (const RosterRow& r : grid->rows())
+            names << r.text;
+        const QString reversed = names.filter(QStringLiteral("live")).value(0);
+        QVERIFY(reversed.startsWith(QChar(0x2068)) && reversed.contains(QChar(0x2069)));  // isolated
+        QVERIFY(!names.join(QString()).contains(QChar(0)));
+        const int longRow = static_cast<int>(names.indexOf(names.filter(QStringLiteral("WWWW")).value(0)));
+        QVERIFY(form->mainGrid()->columnWidth(0) <= 3 * twipsToPixels(1700, form->logicalDpiX()));
+        QCOMPARE(grid->data(grid->index(longRow, 0), Qt::ToolTipRole).toString(), names.at(longRow));
         QVERIFY(env.prompter.shown.isEmpty());
+        execSql(QStringLiteral("DELETE FROM Teams WHERE TeamNo = 70000"));
+        execSql(QStringLiteral("UPDATE GameStat SET Goals = 0 WHERE TeamNo = 2"));
     }
 
     void helpOpensOnTheAskedTab()
