@@ -6,12 +6,14 @@
 #include <QSettings>
 
 #include <memory>
+#include <utility>
 
 namespace pw {
 
 namespace {
 
 QString g_iniPath;
+bool g_writeFailureTold = false;  // a store that cannot be written is told once a run
 
 std::unique_ptr<QSettings> openStore(const QString& keyName)
 {
@@ -48,6 +50,7 @@ QString readWithRule(const QString& keyName, const QString& valueName, const QSt
 void setSettingsFile(const QString& iniPath)
 {
     g_iniPath = iniPath;
+    g_writeFailureTold = false;
 }
 
 QString settingsFileName()
@@ -58,7 +61,10 @@ QString settingsFileName()
 long QueryRegValue(const QString& keyName, const QString& valueName, QVariant& value)
 {
     auto store = openStore(keyName);
-    if (store->status() != QSettings::NoError)
+    // A store that could not be written still reads: only one that cannot be read or parsed
+    // counts as having no values.
+    const QFileInfo file(store->fileName());
+    if (store->status() == QSettings::FormatError || (file.exists() && !file.isReadable()))
         return 5;
     const QVariant raw = store->value(valueName);
     if (!raw.isValid())
@@ -108,8 +114,12 @@ void WriteSetting(RegRoot, const QString& keyName, const QString& valueName, con
     PW_TRACE(QStringLiteral("WriteSetting"),
              traceArg(QStringLiteral("ValueName"), valueName) + traceArg(valueName, value.toString()));
     if (SetRegValue(keyName, valueName, type, value) != 0) {
-        throw PwError(err::FileAccess,
-                      QObject::tr("The setting %1 could not be saved in %2").arg(valueName, settingsFileName()));
+        const QString text = QObject::tr("The setting %1 could not be saved in %2").arg(valueName, settingsFileName());
+        if (std::exchange(g_writeFailureTold, true)) {
+            LogMessage(text);  // the coach knows already
+            return;
+        }
+        throw PwError(err::FileAccess, text);
     }
 }
 

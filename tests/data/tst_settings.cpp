@@ -2,7 +2,11 @@
 // cannot be read.
 #include "TestSupport.h"
 
+#include "data/Options.h"
+
 #include <QDir>
+#include <QProcess>
+#include <QScopeGuard>
 #include <QFile>
 #include <QSettings>
 
@@ -57,6 +61,22 @@ private Q_SLOTS:
         // A stored empty string is a value, not a missing one: it must not read as "0".
         QCOMPARE(ReadSetting(QStringLiteral("EmailServer")), value);
         QCOMPARE(ReadSettingText(QStringLiteral("EmailServer")), value);
+    }
+
+    void aStoreThatCannotBeWrittenStillReadsAndSaysSoOnce()
+    {
+        WriteSetting(QStringLiteral("EmailServer"), QStringLiteral("smtp.example.org"));
+        const QString path = settingsFileName();
+        // An immutable file stands for one the coach may not write (the tests run as root).
+        if (QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), path}) != 0)
+            QSKIP("this file system cannot make a file unwritable for root");
+        const auto restore = qScopeGuard([&] { QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), path}); });
+        QVERIFY_THROWS_EXCEPTION(PwError, WriteSetting(QStringLiteral("NameOpt"), QStringLiteral("2")));
+        WriteSetting(QStringLiteral("NameOpt"), QStringLiteral("1"));  // told once already: logged only
+        QVERIFY(env.logText().contains(QLatin1String("NameOpt")));
+        // Reading keeps working: the options show what the file holds.
+        QCOMPARE(ReadSetting(QStringLiteral("EmailServer")), QStringLiteral("smtp.example.org"));
+        QCOMPARE(Options::read().EmailServer, QStringLiteral("smtp.example.org"));
     }
 
     void numbersReadAsText()
