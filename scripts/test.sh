@@ -78,3 +78,29 @@ if grep -q '(Skipped)\|\*\*\*Skipped' "$RUN/ctest.log"; then
     echo "Some tests were skipped although every server was up." >&2
     exit 1
 fi
+
+# ---- the same tests under AddressSanitizer and UndefinedBehaviorSanitizer (clang, its own
+# build folder; ccache keeps it quick), then the fuzzers of the text codecs for a fixed number
+# of inputs each. Any report fails the run. PW_SKIP_SANITIZERS=1 leaves this out.
+if [[ ${PW_SKIP_SANITIZERS:-0} != 1 ]]; then
+    BUILD_SAN=${BUILD_SAN:-$SRC/build-san}
+    cmake -S "$SRC" -B "$BUILD_SAN" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DPW_SANITIZE=ON \
+        -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 >/dev/null
+    cmake --build "$BUILD_SAN"
+    export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1
+    export LSAN_OPTIONS=suppressions=$SRC/tests/fuzz/lsan.supp:print_suppressions=0
+    export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+    ctest --test-dir "$BUILD_SAN" --output-on-failure --no-tests=error -j"$(nproc)" 2>&1 | tee "$RUN/ctest-san.log"
+    for fuzzer in "$BUILD_SAN"/tests/fuzz/fuzz_*; do
+        name=$(basename "$fuzzer")
+        name=${name#fuzz_}
+        # New inputs go to a scratch folder; the kept corpus is only read.
+        mkdir -p "$RUN/corpus/$name"
+        echo "Fuzzing $name"
+        "$fuzzer" -runs="${PW_FUZZ_RUNS:-50000}" -max_len=256 -print_final_stats=0 \
+            "$RUN/corpus/$name" "$SRC/tests/fuzz/corpus/$name" 2>"$RUN/fuzz-$name.log" ||
+            { cat "$RUN/fuzz-$name.log" >&2; exit 1; }
+    done
+    # The closing line of the whole run is the main suite's.
+    grep -h 'tests passed' "$RUN/ctest.log" "$RUN/ctest-san.log"
+fi

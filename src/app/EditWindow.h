@@ -66,17 +66,25 @@ protected:
     template <typename F>
     auto handler(const QString& procName, F body)
     {
-        return [this, procName, body](auto&&... args) {
+        // Constrained and of a stated return type, so that Qt can probe how many of a signal's
+        // arguments the handler takes without compiling its body for the wrong count.
+        return [this, procName, body](auto&&... args) -> void
+                   requires(std::is_invocable_v<const F&, decltype(args)...> || std::is_invocable_v<const F&>)
+        {
             if (m_loading)
                 return;
-            guarded(procName, {}, [&] {
-                // Signals may carry more than the handler wants (clicked(bool)): drop what it does not take.
-                if constexpr (std::is_invocable_v<const F&, decltype(args)...>)
-                    body(std::forward<decltype(args)>(args)...);
-                else
-                    body();
-            });
+            guarded(procName, {}, [&] { callHandler(body, std::forward<decltype(args)>(args)...); });
         };
+    }
+
+    // Signals may carry more than the handler wants (clicked(bool)): what it does not take is dropped.
+    template <typename F, typename... A>
+    static void callHandler(const F& body, A&&... args)
+    {
+        if constexpr (std::is_invocable_v<const F&, A...>)
+            body(std::forward<A>(args)...);
+        else
+            body();
     }
 
     void closeEvent(QCloseEvent* event) override;

@@ -24,6 +24,8 @@ const QString kRule = QStringLiteral("---------------------------");  // 27 hyph
 QString g_logPath;
 quint64 g_failures = 0;
 QStringList g_secrets;  // longest first, so that a password containing another is masked whole
+QStringList g_recentSecrets;  // the same, in the order they were read
+constexpr qsizetype kMaxSecrets = 32;  // a program run reads a handful; a flood must not slow every message
 
 void appendToLog(QStringList lines)
 {
@@ -174,7 +176,7 @@ void LogMessage(const QString& text)
     appendToLog({kRule, QStringLiteral("Error logged: ") + nowText(), text, kRule});
 }
 
-PwError::PwError(qint32 number, QString description, std::source_location where)
+PwError::PwError(qint32 number, QString description, SourceLocation where)
     : m_number(number)
     , m_description(std::move(description))
     , m_line(static_cast<qint32>(where.line()))
@@ -217,7 +219,10 @@ void registerSecret(const QString& secret)
 {
     if (secret.size() < 4 || g_secrets.contains(secret))
         return;
-    g_secrets << secret;
+    g_recentSecrets << secret;
+    if (g_recentSecrets.size() > kMaxSecrets)
+        g_recentSecrets.removeFirst();
+    g_secrets = g_recentSecrets;
     std::sort(g_secrets.begin(), g_secrets.end(), [](const QString& a, const QString& b) { return a.size() > b.size(); });
 }
 

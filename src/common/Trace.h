@@ -5,10 +5,34 @@
 #include <QVariant>
 
 #include <exception>
+#include <cstdint>
+#if __has_include(<source_location>)
 #include <source_location>
+#endif
 #include <utility>
 
 namespace pw {
+
+// Where a failure was raised: the caller's line, taken as a default argument. The standard type
+// where the compiler has it; clang 14 (the sanitizer and fuzzing build) lacks the built-in that
+// libstdc++'s needs, so there a small stand-in reads the line the same way.
+#if defined(__cpp_lib_source_location) && !(defined(__clang__) && __clang_major__ < 15)
+using SourceLocation = std::source_location;
+#else
+class SourceLocation {
+public:
+    static constexpr SourceLocation current(std::uint_least32_t line = __builtin_LINE()) noexcept
+    {
+        SourceLocation where;
+        where.m_line = line;
+        return where;
+    }
+    constexpr std::uint_least32_t line() const noexcept { return m_line; }
+
+private:
+    std::uint_least32_t m_line = 0;
+};
+#endif
 
 // One running procedure, as the error log and the "Error" box report it.
 struct CallStackEntry {
@@ -76,7 +100,7 @@ constexpr qint32 DatabaseBusy = 3007;    // another program holds the database
 // handler that catches it.
 class PwError : public std::exception {
 public:
-    PwError(qint32 number, QString description, std::source_location where = std::source_location::current());
+    PwError(qint32 number, QString description, SourceLocation where = SourceLocation::current());
 
     qint32 number() const { return m_number; }
     const QString& description() const { return m_description; }

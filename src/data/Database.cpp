@@ -36,7 +36,7 @@ bool isBusy(const QSqlError& error)
            error.databaseText().contains(QLatin1String("database is locked"), Qt::CaseInsensitive);
 }
 
-[[noreturn]] void throwDbError(qint32 number, const QString& what, const QSqlError& error, std::source_location where)
+[[noreturn]] void throwDbError(qint32 number, const QString& what, const QSqlError& error, SourceLocation where)
 {
     if (isBusy(error)) {
         throw PwError(err::DatabaseBusy,
@@ -311,7 +311,7 @@ QString connectionText()
 
 }  // namespace Db
 
-QSqlQuery execSql(const QSqlDatabase& db, const QString& sql, const QVariantList& values, std::source_location where)
+QSqlQuery execSql(const QSqlDatabase& db, const QString& sql, const QVariantList& values, SourceLocation where)
 {
     ++g_statements;
     QSqlQuery query(db);
@@ -335,12 +335,12 @@ QSqlQuery execSql(const QSqlDatabase& db, const QString& sql, const QVariantList
     return query;
 }
 
-QSqlQuery execSql(const QString& sql, const QVariantList& values, std::source_location where)
+QSqlQuery execSql(const QString& sql, const QVariantList& values, SourceLocation where)
 {
     return execSql(Db::shared(), sql, values, where);
 }
 
-PreparedStatement::PreparedStatement(const QSqlDatabase& db, const QString& sql, std::source_location where)
+PreparedStatement::PreparedStatement(const QSqlDatabase& db, const QString& sql, SourceLocation where)
     : m_query(db)
     , m_sql(sql)
     , m_engine(engineOf(db))
@@ -350,7 +350,7 @@ PreparedStatement::PreparedStatement(const QSqlDatabase& db, const QString& sql,
                      m_query.lastError(), where);
 }
 
-void PreparedStatement::exec(const QVariantList& values, std::source_location where)
+void PreparedStatement::exec(const QVariantList& values, SourceLocation where)
 {
     ++g_statements;
     for (qsizetype i = 0; i < values.size(); ++i)
@@ -359,7 +359,7 @@ void PreparedStatement::exec(const QVariantList& values, std::source_location wh
         throwDbError(err::DatabaseQuery, QObject::tr("The statement failed (%1)").arg(m_sql), m_query.lastError(), where);
 }
 
-Transaction::Transaction(QSqlDatabase db, std::source_location where)
+Transaction::Transaction(QSqlDatabase db, SourceLocation where)
     : m_db(std::move(db))
 {
     int& depth = g_txDepth[m_db.connectionName()];
@@ -393,7 +393,7 @@ Transaction::~Transaction()
     }
 }
 
-void Transaction::commit(std::source_location where)
+void Transaction::commit(SourceLocation where)
 {
     if (!m_open)
         return;

@@ -1,12 +1,13 @@
 #pragma once
 
+#include "common/Trace.h"
+
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QString>
 #include <QVariant>
 
 #include <initializer_list>
-#include <source_location>
 
 namespace pw {
 
@@ -62,17 +63,17 @@ QString connectionText();  // what the traces show for the connection
 // Runs one statement with bound values; throws PwError(DatabaseQuery) with the driver's message.
 // The source location is the caller's, so a failure is reported at the line that asked for it.
 QSqlQuery execSql(const QSqlDatabase& db, const QString& sql, const QVariantList& values = {},
-                  std::source_location where = std::source_location::current());
+                  SourceLocation where = SourceLocation::current());
 QSqlQuery execSql(const QString& sql, const QVariantList& values = {},
-                  std::source_location where = std::source_location::current());
+                  SourceLocation where = SourceLocation::current());
 
 // One statement prepared once and run many times with different values (row sets, bulk loads).
 class PreparedStatement {
 public:
     PreparedStatement(const QSqlDatabase& db, const QString& sql,
-                      std::source_location where = std::source_location::current());
+                      SourceLocation where = SourceLocation::current());
     // Throws PwError(DatabaseQuery or DuplicateKey) when the statement fails.
-    void exec(const QVariantList& values, std::source_location where = std::source_location::current());
+    void exec(const QVariantList& values, SourceLocation where = SourceLocation::current());
     QSqlQuery& query() { return m_query; }
 
 private:
@@ -91,12 +92,12 @@ quint64 statementCount();
 // even one that was caught and swallowed on the way (a field helper that could not write).
 class Transaction {
 public:
-    explicit Transaction(QSqlDatabase db, std::source_location where = std::source_location::current());
+    explicit Transaction(QSqlDatabase db, SourceLocation where = SourceLocation::current());
     Transaction();
     ~Transaction();
     Transaction(const Transaction&) = delete;
     Transaction& operator=(const Transaction&) = delete;
-    void commit(std::source_location where = std::source_location::current());
+    void commit(SourceLocation where = SourceLocation::current());
 
 private:
     QSqlDatabase m_db;
