@@ -92,6 +92,7 @@ if [[ ${PW_SKIP_SANITIZERS:-0} != 1 ]]; then
     export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
     ctest --test-dir "$BUILD_SAN" --output-on-failure --no-tests=error -j"$(nproc)" 2>&1 | tee "$RUN/ctest-san.log"
     for fuzzer in "$BUILD_SAN"/tests/fuzz/fuzz_*; do
+        [[ -f $fuzzer && -x $fuzzer ]] || continue
         name=$(basename "$fuzzer")
         name=${name#fuzz_}
         # New inputs go to a scratch folder; the kept corpus is only read.
