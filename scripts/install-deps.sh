@@ -4,7 +4,7 @@
 set -euo pipefail
 
 PKGS=(build-essential cmake ninja-build ccache
-      qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 libqt6sql6-sqlite libqt6sql6-psql
+      qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qtkeychain-qt6-dev libqt6sql6-sqlite libqt6sql6-psql
       fonts-dejavu-core libcurl4-openssl-dev)
 if [[ ${1:-} == --test ]]; then
     PKGS+=(poppler-utils xvfb postgresql python3-aiosmtpd python3-pyftpdlib procps e2fsprogs

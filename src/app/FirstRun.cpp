@@ -3,6 +3,7 @@
 #include "common/Prompter.h"
 #include "common/Trace.h"
 #include "data/DatabaseFile.h"
+#include "data/Secrets.h"
 #include "data/Settings.h"
 
 #include <QDir>
@@ -217,7 +218,7 @@ std::optional<ChosenDatabase> askForDatabase(bool record)
             if (record && *email) {
                 WriteSetting(QStringLiteral("EmailServer"), (*email)->server);
                 WriteSetting(QStringLiteral("EmailUser"), (*email)->user);
-                WriteSetting(QStringLiteral("EmailPassword"), (*email)->password);
+                writeEmailPassword((*email)->password);
                 WriteSetting(QStringLiteral("EmailDebug"), QStringLiteral("0"));
             }
             if (record)

@@ -7,6 +7,7 @@
 #include "data/Database.h"
 #include "data/DatabaseFile.h"
 #include "data/Schema.h"
+#include "data/Secrets.h"
 #include "data/Settings.h"
 
 #include <QDir>
@@ -104,7 +105,10 @@ void LoadStartupSettings()
     s.NameOpt = static_cast<qint16>(ReadSetting(QStringLiteral("NameOpt")).toInt());
     s.EmailServer = ReadSetting(QStringLiteral("EmailServer"));
     s.EmailUser = ReadSetting(QStringLiteral("EmailUser"));
-    s.EmailPassword = ReadSetting(QStringLiteral("EmailPassword"));
+    s.EmailPassword = ReadSettingText(QStringLiteral("EmailPasswordKept")) == QLatin1String("Keyring")
+                          ? readEmailPassword()
+                          : ReadSetting(QStringLiteral("EmailPassword"));
+    registerSecret(s.EmailPassword);
     s.EmailDebug = ReadSetting(QStringLiteral("EmailDebug")) != QLatin1String("0");
 }
 

@@ -2,6 +2,7 @@
 
 #include "common/Trace.h"
 #include "data/Database.h"
+#include "data/Secrets.h"
 #include "data/Settings.h"
 
 #include <QObject>
@@ -27,7 +28,7 @@ Options Options::read()
     o.NameOpt = static_cast<qint16>(name >= 0 && name <= 2 ? name : 0);
     o.EmailServer = ReadSettingText(QStringLiteral("EmailServer"));
     o.EmailUser = ReadSettingText(QStringLiteral("EmailUser"));
-    o.EmailPassword = ReadSettingText(QStringLiteral("EmailPassword"));
+    o.EmailPassword = readEmailPassword();
     o.EmailDebug = readsTrue(ReadSetting(QStringLiteral("EmailDebug")));
     const QString logo = ReadSettingText(QStringLiteral("TeamLogo"));
     o.TeamLogo = logo == QLatin1String("0") ? QString() : logo;
@@ -40,7 +41,7 @@ void Options::write() const
     WriteSetting(QStringLiteral("NameOpt"), QString::number(NameOpt));
     WriteSetting(QStringLiteral("EmailServer"), EmailServer.trimmed());
     WriteSetting(QStringLiteral("EmailUser"), EmailUser.trimmed());
-    WriteSetting(QStringLiteral("EmailPassword"), EmailPassword);
+    writeEmailPassword(EmailPassword);
     WriteSetting(QStringLiteral("EmailDebug"), EmailDebug ? QStringLiteral("1") : QStringLiteral("0"));
     WriteSetting(QStringLiteral("TeamLogo"), TeamLogo);
 }

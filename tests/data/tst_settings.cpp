@@ -3,8 +3,11 @@
 #include "TestSupport.h"
 
 #include "data/Options.h"
+#include "data/Secrets.h"
 
 #include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
 #include <QProcess>
 #include <QScopeGuard>
 #include <QFile>
@@ -77,6 +80,29 @@ private Q_SLOTS:
         // Reading keeps working: the options show what the file holds.
         QCOMPARE(ReadSetting(QStringLiteral("EmailServer")), QStringLiteral("smtp.example.org"));
         QCOMPARE(Options::read().EmailServer, QStringLiteral("smtp.example.org"));
+    }
+
+    void theEmailPasswordGoesToTheKeyringOrStaysInTheCoachsFile()
+    {
+        const QString password = QStringLiteral("Goal keeper\"s/2026");
+        QElapsedTimer timer;
+        timer.start();
+        writeEmailPassword(password);
+        QCOMPARE(readEmailPassword(), password);
+        QVERIFY(timer.elapsed() < 12000);  // a missing keyring answers at once, a stuck one within seconds
+        const QString kept = ReadSettingText(QStringLiteral("EmailPasswordKept"));
+        if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS")) {
+            // No keyring service on this machine: the settings file keeps it, readable by the coach only.
+            QCOMPARE(kept, QStringLiteral("Settings"));
+            QCOMPARE(ReadSettingText(QStringLiteral("EmailPassword")), password);
+            QCOMPARE(QFileInfo(settingsFileName()).permissions() & (QFile::ReadGroup | QFile::ReadOther), QFileDevice::Permissions());
+        } else if (kept == QLatin1String("Keyring")) {
+            QCOMPARE(ReadSettingText(QStringLiteral("EmailPassword")), QString());  // not in the file
+            forgetSecret(QStringLiteral("EmailPassword"));
+        }
+        // Wherever it is kept, it never shows in the log.
+        LogMessage(QStringLiteral("mail login failed with ") + password);
+        QVERIFY(!env.logText().contains(password));
     }
 
     void numbersReadAsText()

@@ -1,6 +1,7 @@
 #include "TestSupport.h"
 
 #include "data/DatabaseFile.h"
+#include "data/Secrets.h"
 
 #include <QDate>
 #include <QDir>
@@ -62,6 +63,8 @@ QString ScriptedPrompter::saveFileName(const QString& title, const QString&, con
 
 TestEnv::TestEnv()
 {
+    // A desktop keyring the tests may reach is never the coach's entry.
+    pw::setKeyringService(QStringLiteral("Pitchwise-Tests"));
     QStandardPaths::setTestModeEnabled(true);
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     pw::setSettingsFile(settingsPath());
