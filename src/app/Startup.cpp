@@ -134,6 +134,7 @@ bool PrepareDatabase()
     QString unreadable;
     try {
         location = DbLocation::parse(s.mdbFile);
+        completeFromKeyring(location);
     } catch (const PwError& e) {
         location.path = maskedValue({}, s.mdbFile);
         unreadable = e.description();

@@ -37,7 +37,7 @@ Options Options::read()
 
 void Options::write() const
 {
-    WriteSetting(QStringLiteral("mdbFile"), mdbFile.trimmed());
+    writeDatabaseSetting(mdbFile);
     WriteSetting(QStringLiteral("NameOpt"), QString::number(NameOpt));
     WriteSetting(QStringLiteral("EmailServer"), EmailServer.trimmed());
     WriteSetting(QStringLiteral("EmailUser"), EmailUser.trimmed());

@@ -1,6 +1,7 @@
 #include "data/Secrets.h"
 
 #include "common/Trace.h"
+#include "data/Database.h"
 #include "data/Settings.h"
 
 #include <QEventLoop>
@@ -13,6 +14,12 @@ namespace pw {
 namespace {
 
 QString g_service = QStringLiteral("Pitchwise");
+
+// A database password is filed under the address it belongs to, without the password.
+QString databaseKey(const DbLocation& location)
+{
+    return QStringLiteral("Database %1@%2:%3/%4").arg(location.user, location.host).arg(location.port).arg(location.database);
+}
 
 // Runs a keyring job to its end, or gives up after a few seconds (a keyring that asks to be
 // unlocked must not freeze the program).
@@ -83,6 +90,35 @@ QString readEmailPassword()
         password = ReadSettingText(QStringLiteral("EmailPassword"));
     registerSecret(password);
     return password;
+}
+
+void writeDatabaseSetting(const QString& setting)
+{
+    const QString trimmed = setting.trimmed();
+    if (DbLocation::isServerAddress(trimmed)) {
+        const DbLocation location = DbLocation::parse(trimmed);
+        if (!location.password.isEmpty() && storeSecret(databaseKey(location), location.password)) {
+            // The address without its password: ":password@" taken out up to the last "@".
+            const qsizetype start = trimmed.indexOf(QLatin1String("://")) + 3;
+            const qsizetype at = trimmed.lastIndexOf(QLatin1Char('@'));
+            const qsizetype colon = trimmed.indexOf(QLatin1Char(':'), start);
+            if (colon > 0 && colon < at) {
+                WriteSetting(QStringLiteral("mdbFile"), trimmed.left(colon) + trimmed.mid(at));
+                return;
+            }
+        }
+    }
+    WriteSetting(QStringLiteral("mdbFile"), trimmed);
+}
+
+void completeFromKeyring(DbLocation& location)
+{
+    if (location.engine != Engine::PostgreSQL || !location.password.isEmpty() || location.user.isEmpty())
+        return;
+    if (const auto password = readSecret(databaseKey(location))) {
+        location.password = *password;
+        registerSecret(*password);
+    }
 }
 
 }  // namespace pw

@@ -10,10 +10,10 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSettings>
 
 using namespace pw;
 using namespace pwtest;
+using A = Prompter::Answer;
 
 class TestFirstRun : public QObject {
     Q_OBJECT
@@ -23,17 +23,25 @@ private:
     QString home;
 
     QString dataFolder() const { return home + QStringLiteral("/Brantworks/Data"); }
+    QString dbFile() const { return dataFolder() + QStringLiteral("/Pitchwise.db"); }
+    // A Pitchwise database in the usual place.
+    QString builtDbFile() const
+    {
+        QDir().mkpath(dataFolder());
+        buildDatabaseFile(dbFile());
+        return dbFile();
+    }
     QStringList homeContents() const
     {
-        QStringList out;
-        QDir dir(home);
-        for (const QFileInfo& fi : dir.entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden))
-            out << fi.fileName();
-        return out;
+        return QDir(home).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
     }
-    bool settingExists(const QString& name) const
+    // Forgets what was shown, and queues the coach's next answers, typed texts and picked files.
+    void coach(const QList<A>& answers, const QList<std::optional<QString>>& inputs = {}, const QStringList& files = {})
     {
-        return QSettings(env.settingsPath(), QSettings::IniFormat).contains(name);
+        env.prompter.clear();
+        env.prompter.answers = answers;
+        env.prompter.inputs = inputs;
+        env.prompter.files = files;
     }
 
 private Q_SLOTS:
@@ -49,7 +57,7 @@ private Q_SLOTS:
 
     void decliningTouchesNothingAndAcceptingTheDefaultsBuildsTheDatabase()
     {
-        env.prompter.answers << Prompter::Answer::No;
+        coach({A::No});
         QVERIFY(!PrepareDatabase());
         QCOMPARE(env.prompter.titles(), QStringList{QStringLiteral("New Install")});
         const auto& asked = env.prompter.shown[0];
@@ -61,87 +69,78 @@ private Q_SLOTS:
         QVERIFY(state().NewInstall);
         QVERIFY(!Db::isOpen());
 
-        env.prompter.clear();
-        env.prompter.answers << Prompter::Answer::Yes << Prompter::Answer::No;  // New Install; no e-mail
-        env.prompter.inputs << QDir::toNativeSeparators(dataFolder());           // OK on the proposed folder
+        coach({A::Yes, A::No}, {QDir::toNativeSeparators(dataFolder())});  // New Install; OK on the proposed folder; no e-mail
         QVERIFY(PrepareDatabase());
-        const auto* path = env.prompter.find(QStringLiteral("Data Path"));
-        QVERIFY(path);
-        QCOMPARE(path->text, QStringLiteral("Where would you like to store the data?\nClick 'OK' to accept.\n'Cancel' to browse."));
-        QCOMPARE(path->defaultText, QDir::toNativeSeparators(dataFolder()));
-        const auto* mail = env.prompter.find(QStringLiteral("E-Mail Configuration"));
-        QVERIFY(mail);
-        QVERIFY(mail->text.startsWith(QLatin1String("To enable the E-mail option of this program, you will need to supply")));
-        QVERIFY(mail->text.endsWith(QLatin1String("click 'NO' below and you can enable this option later. Otherwise, click 'YES'")));
+        const auto path = env.prompter.find(QStringLiteral("Data Path"));
+        QCOMPARE(path.text, QStringLiteral("Where would you like to store the data?\nClick 'OK' to accept.\n'Cancel' to browse."));
+        QCOMPARE(path.defaultText, QDir::toNativeSeparators(dataFolder()));
+        const QString mail = env.prompter.find(QStringLiteral("E-Mail Configuration")).text;
+        QVERIFY(mail.startsWith(QLatin1String("To enable the E-mail option of this program, you will need to supply")));
+        QVERIFY(mail.endsWith(QLatin1String("click 'NO' below and you can enable this option later. Otherwise, click 'YES'")));
 
         QVERIFY(QFileInfo(dataFolder() + QStringLiteral("/GameNotes")).isDir());
-        QVERIFY(isPitchwiseDatabaseFile(dataFolder() + QStringLiteral("/Pitchwise.db")));
-        QCOMPARE(ReadSetting(QStringLiteral("mdbFile")), dataFolder() + QStringLiteral("/Pitchwise.db"));
-        for (const QString& name : {QStringLiteral("EmailServer"), QStringLiteral("EmailUser"),
-                                    QStringLiteral("EmailPassword"), QStringLiteral("EmailDebug")})
-            QVERIFY2(!settingExists(name), qPrintable(name));
+        QVERIFY(isPitchwiseDatabaseFile(dbFile()));
+        QCOMPARE(ReadSetting(QStringLiteral("mdbFile")), dbFile());
+        for (const char* name : {"EmailServer", "EmailUser", "EmailPassword", "EmailDebug"})
+            QVERIFY2(!env.stored(QString::fromLatin1(name)).isValid(), name);
         QVERIFY(state().NewInstall);
         QVERIFY(Db::isOpen());
         QCOMPARE(state().DataFolder, dataFolder());
         Db::closeShared();
 
         // The next start opens the same database without a question.
-        env.prompter.clear();
+        coach({});
         QVERIFY(PrepareDatabase());
         QVERIFY(!state().NewInstall);
         QVERIFY(env.prompter.shown.isEmpty());
     }
 
-    void theEmailAccountIsWrittenWhenComplete()
+    void theEmailAccountIsWrittenOnlyWhenComplete_data()
     {
-        env.prompter.answers << Prompter::Answer::Yes << Prompter::Answer::Yes;  // New Install; e-mail
-        env.prompter.inputs << QDir::toNativeSeparators(dataFolder());
-        env.prompter.inputs << QStringLiteral("smtp.example.org") << QStringLiteral("coach") << QStringLiteral("p@ss w'rd");
+        QTest::addColumn<QString>("user");
+        QTest::newRow("complete") << QStringLiteral("coach");
+        QTest::newRow("user left empty") << QString();
+    }
+
+    void theEmailAccountIsWrittenOnlyWhenComplete()
+    {
+        QFETCH(QString, user);
+        coach({A::Yes, A::Yes},  // New Install; e-mail
+              {QDir::toNativeSeparators(dataFolder()), QStringLiteral("smtp.example.org"), user, QStringLiteral("p@ss w'rd")});
         QVERIFY(CreateNewInstall());
+        QCOMPARE(env.prompter.titles().count(QStringLiteral("Data Path")), 1);  // not asked again
+        QVERIFY(isPitchwiseDatabaseFile(dbFile()));
+        if (user.isEmpty()) {
+            QVERIFY(!env.stored(QStringLiteral("EmailServer")).isValid());
+            QVERIFY(!env.stored(QStringLiteral("EmailDebug")).isValid());
+            return;
+        }
         QCOMPARE(env.prompter.titles().count(QStringLiteral("E-mail Configuration")), 3);
-        QCOMPARE(ReadSetting(QStringLiteral("EmailServer")), QStringLiteral("smtp.example.org"));
+        for (const auto& [name, value] : {std::pair{"EmailServer", "smtp.example.org"}, {"EmailUser", "coach"},
+                                          {"EmailPassword", "p@ss w'rd"}, {"EmailDebug", "0"}})
+            QCOMPARE(ReadSetting(QString::fromLatin1(name)), QString::fromLatin1(value));
         // The e-mail password lives in these files: they, their folders and the log are the coach's alone.
         LogMessage(QStringLiteral("first entry"));
         const auto others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther | QFile::WriteOther |
                             QFile::ExeOther;
         for (const QString& path : {dataFolder(), home + QStringLiteral("/Brantworks"), dataFolder() + QStringLiteral("/GameNotes"),
-                                    dataFolder() + QStringLiteral("/Pitchwise.db"), settingsFileName(), logFilePath(),
-                                    QFileInfo(logFilePath()).absolutePath()})
+                                    dbFile(), settingsFileName(), logFilePath(), QFileInfo(logFilePath()).absolutePath()})
             QVERIFY2(!(QFileInfo(path).permissions() & others), qPrintable(path));
-        QCOMPARE(ReadSetting(QStringLiteral("EmailUser")), QStringLiteral("coach"));
-        QCOMPARE(ReadSetting(QStringLiteral("EmailPassword")), QStringLiteral("p@ss w'rd"));
-        QCOMPARE(ReadSetting(QStringLiteral("EmailDebug")), QStringLiteral("0"));
-    }
-
-    void anIncompleteEmailAccountIsNotWritten()
-    {
-        env.prompter.answers << Prompter::Answer::Yes << Prompter::Answer::Yes;  // New Install; e-mail
-        env.prompter.inputs << QDir::toNativeSeparators(dataFolder());
-        env.prompter.inputs << QStringLiteral("smtp.example.org") << QString();  // user left empty
-        QVERIFY(CreateNewInstall());
-        QCOMPARE(env.prompter.titles().count(QStringLiteral("Data Path")), 1);  // not asked again
-        QVERIFY(!settingExists(QStringLiteral("EmailServer")));
-        QVERIFY(!settingExists(QStringLiteral("EmailDebug")));
-        QVERIFY(QFile::exists(dataFolder() + QStringLiteral("/Pitchwise.db")));
     }
 
     void browsingCanBeCancelledOrPickAnyFile()
     {
-        env.prompter.answers << Prompter::Answer::Yes;  // New Install
-        env.prompter.inputs << std::nullopt;             // Cancel: browse instead, and cancel that too
+        coach({A::Yes}, {std::nullopt});  // New Install; Cancel: browse instead, and cancel that too
         QVERIFY(!CreateNewInstall());
-        const auto* browse = env.prompter.find(QStringLiteral("Create DataBase file"));
-        QVERIFY(browse);
-        QCOMPARE(browse->kind, QStringLiteral("save"));
-        QCOMPARE(browse->defaultText, QStringLiteral("Pitchwise.db"));
-        QVERIFY(!settingExists(QStringLiteral("mdbFile")));
+        const auto browse = env.prompter.find(QStringLiteral("Create DataBase file"));
+        QCOMPARE(browse.kind, QStringLiteral("save"));
+        QCOMPARE(browse.defaultText, QStringLiteral("Pitchwise.db"));
+        QVERIFY(!env.stored(QStringLiteral("mdbFile")).isValid());
         QCOMPARE(homeContents(), QStringList());
 
         QDir().mkpath(home + QStringLiteral("/Team Files"));
         const QString chosen = home + QStringLiteral("/Team Files/Zoë's \"club\".db");
-        env.prompter.answers << Prompter::Answer::Yes << Prompter::Answer::No;  // New Install; no e-mail
-        env.prompter.inputs << QString();                                         // field cleared: browse
-        env.prompter.files << chosen;
+        coach({A::Yes, A::No}, {QString()}, {chosen});  // New Install, field cleared: browse; no e-mail
         QVERIFY(CreateNewInstall());
         QVERIFY(isPitchwiseDatabaseFile(chosen));
         QCOMPARE(ReadSetting(QStringLiteral("mdbFile")), chosen);
@@ -149,9 +148,8 @@ private Q_SLOTS:
 
     void aFolderThatCannotBeMadeIsAskedAgain()
     {
-        QVERIFY(QFile(home + QStringLiteral("/blocked")).open(QIODevice::WriteOnly));
-        env.prompter.answers << Prompter::Answer::Yes << Prompter::Answer::Ok << Prompter::Answer::No;
-        env.prompter.inputs << home + QStringLiteral("/blocked/Data") << home + QStringLiteral("/Ünïcode Data 'x'");
+        writeFile(home + QStringLiteral("/blocked"), {});
+        coach({A::Yes, A::Ok, A::No}, {home + QStringLiteral("/blocked/Data"), home + QStringLiteral("/Ünïcode Data 'x'")});
         QVERIFY(CreateNewInstall());
         QCOMPARE(env.prompter.titles().count(QStringLiteral("Data Path")), 3);  // asked, told why, asked again
         const auto& problem = env.prompter.shown.at(2);
@@ -164,35 +162,27 @@ private Q_SLOTS:
 
     void anExistingDatabaseIsOfferedNotReplaced()
     {
-        QDir().mkpath(dataFolder());
-        buildDatabaseFile(dataFolder() + QStringLiteral("/Pitchwise.db"));
-        const QDateTime before = QFileInfo(dataFolder() + QStringLiteral("/Pitchwise.db")).lastModified();
-        env.prompter.answers << Prompter::Answer::Yes << Prompter::Answer::Yes;  // New Install; use it
-        env.prompter.inputs << dataFolder();
+        const QDateTime before = QFileInfo(builtDbFile()).lastModified();
+        coach({A::Yes, A::Yes}, {dataFolder()});  // New Install; use it
         QVERIFY(CreateNewInstall());
-        QCOMPARE(ReadSetting(QStringLiteral("mdbFile")), dataFolder() + QStringLiteral("/Pitchwise.db"));
-        QCOMPARE(QFileInfo(dataFolder() + QStringLiteral("/Pitchwise.db")).lastModified(), before);
-        QVERIFY(!env.prompter.find(QStringLiteral("E-Mail Configuration")));
+        QCOMPARE(ReadSetting(QStringLiteral("mdbFile")), dbFile());
+        QCOMPARE(QFileInfo(dbFile()).lastModified(), before);
+        QVERIFY(!env.prompter.titles().contains(QStringLiteral("E-Mail Configuration")));
     }
 
     void aTestRunUsesTheTestDatabaseAndKeepsTheSettings()
     {
-        QDir().mkpath(dataFolder());
-        const QString real = dataFolder() + QStringLiteral("/Pitchwise.db");
-        buildDatabaseFile(real);
-        WriteSetting(QStringLiteral("mdbFile"), real);
+        WriteSetting(QStringLiteral("mdbFile"), builtDbFile());
         state().TestMode = true;
         QVERIFY(PrepareDatabase());
         QCOMPARE(Db::sharedLocation().path, dataFolder() + QStringLiteral("/Pitchwise_Test.db"));
-        QVERIFY(isPitchwiseDatabaseFile(dataFolder() + QStringLiteral("/Pitchwise_Test.db")));
-        QCOMPARE(ReadSetting(QStringLiteral("mdbFile")), real);
+        QCOMPARE(ReadSetting(QStringLiteral("mdbFile")), dbFile());
         QVERIFY(env.prompter.shown.isEmpty());
         Db::closeShared();
 
         // Where no test database can be made, a new one is asked for and not recorded.
         WriteSetting(QStringLiteral("mdbFile"), QStringLiteral("/media/usb-stick/Pitchwise.db"));
-        env.prompter.answers << Prompter::Answer::No << Prompter::Answer::No;  // new database; no e-mail
-        env.prompter.inputs << home + QStringLiteral("/Scratch");
+        coach({A::No, A::No}, {home + QStringLiteral("/Scratch")});  // new database; no e-mail
         QVERIFY(PrepareDatabase());
         QCOMPARE(Db::sharedLocation().path, home + QStringLiteral("/Scratch/Pitchwise.db"));
         QCOMPARE(ReadSetting(QStringLiteral("mdbFile")), QStringLiteral("/media/usb-stick/Pitchwise.db"));
@@ -208,35 +198,25 @@ private Q_SLOTS:
         const QString pipe = home + QStringLiteral("/pipe.db");
         QCOMPARE(QProcess::execute(QStringLiteral("mkfifo"), {pipe}), 0);
         for (const auto& [path, said] : {std::pair{folder, "a folder"}, std::pair{pipe, "a pipe"}}) {
-            env.prompter.clear();
             WriteSetting(QStringLiteral("mdbFile"), path);
-            env.prompter.answers << Prompter::Answer::Cancel;
+            coach({A::Cancel});
             QVERIFY(!PrepareDatabase());
             QVERIFY2(env.prompter.shown[0].text.contains(QLatin1String(said)), qPrintable(env.prompter.shown[0].text));
         }
         // A database another program keeps locked is reported within seconds, and may be tried again.
-        QDir().mkpath(dataFolder());
-        const QString path = dataFolder() + QStringLiteral("/Pitchwise.db");
-        buildDatabaseFile(path);
-        WriteSetting(QStringLiteral("mdbFile"), path);
-        DbLocation other;
-        other.path = path;
-        {
-            QSqlDatabase locker = openDatabase(other, QStringLiteral("locker"));
+        WriteSetting(QStringLiteral("mdbFile"), builtDbFile());
+        withDatabase(dbFile(), [&](const QSqlDatabase& locker) {
             execSql(locker, QStringLiteral("BEGIN EXCLUSIVE"));
-            env.prompter.clear();
-            env.prompter.answers << Prompter::Answer::Yes << Prompter::Answer::No << Prompter::Answer::Cancel;
+            coach({A::Yes, A::No, A::Cancel});
             QElapsedTimer timer;
             timer.start();
             QVERIFY(!PrepareDatabase());
             QVERIFY(timer.elapsed() < 10000);
-            QCOMPARE(env.prompter.titles(), (QStringList{QStringLiteral("Database In Use"), QStringLiteral("Database In Use"),
-                                                         QStringLiteral("Database Problem")}));
+            QCOMPARE(env.prompter.titles().join(QLatin1Char('|')), QStringLiteral("Database In Use|Database In Use|Database Problem"));
             QVERIFY(env.prompter.shown[0].text.contains(QLatin1String("in use by another program")));
             execSql(locker, QStringLiteral("ROLLBACK"));
-        }
-        closeDatabase(QStringLiteral("locker"));
-        env.prompter.clear();
+        });
+        coach({});
         QVERIFY(PrepareDatabase());
         QVERIFY(env.prompter.shown.isEmpty());
         Db::closeShared();
@@ -252,16 +232,11 @@ private Q_SLOTS:
     void aRecordedFileThatCannotBeUsedIsNamedAndLeftAlone()
     {
         QFETCH(bool, foreign);
-        const QString recorded = foreign ? home + QStringLiteral("/notes.db") : QStringLiteral("/media/usb-stick/Pitchwise.db");
-        QFile f(recorded);
-        if (foreign) {
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write("shopping list");
-            f.close();
-        }
+        const QString recorded = foreign ? writeFile(home + QStringLiteral("/notes.db"), "shopping list")
+                                         : QStringLiteral("/media/usb-stick/Pitchwise.db");
         const QStringList before = homeContents();
         WriteSetting(QStringLiteral("mdbFile"), recorded);
-        env.prompter.answers << Prompter::Answer::Cancel;
+        coach({A::Cancel});
         QVERIFY(!PrepareDatabase());
         QCOMPARE(env.prompter.titles(), QStringList{QStringLiteral("Database Problem")});  // not a first start
         QVERIFY(env.prompter.shown[0].text.contains(recorded));
@@ -270,26 +245,20 @@ private Q_SLOTS:
         QVERIFY(!state().NewInstall);
 
         // Picking a real database instead remembers it.
-        QDir().mkpath(dataFolder());
-        const QString good = dataFolder() + QStringLiteral("/Pitchwise.db");
-        buildDatabaseFile(good);
-        env.prompter.clear();
-        env.prompter.answers << Prompter::Answer::Yes;
-        env.prompter.files << good;
+        const QString good = builtDbFile();
+        coach({A::Yes}, {}, {good});
         QVERIFY(PrepareDatabase());
         QCOMPARE(ReadSetting(QStringLiteral("mdbFile")), good);
         Db::closeShared();
 
         // Or making a new one.
         WriteSetting(QStringLiteral("mdbFile"), recorded);
-        env.prompter.clear();
-        env.prompter.answers << Prompter::Answer::No << Prompter::Answer::No;  // new database; no e-mail
-        env.prompter.inputs << home + QStringLiteral("/Fresh");
+        coach({A::No, A::No}, {home + QStringLiteral("/Fresh")});  // new database; no e-mail
         QVERIFY(PrepareDatabase());
         QCOMPARE(ReadSetting(QStringLiteral("mdbFile")), home + QStringLiteral("/Fresh/Pitchwise.db"));
         QCOMPARE(Db::sharedLocation().path, home + QStringLiteral("/Fresh/Pitchwise.db"));
         Db::closeShared();
-        QCOMPARE(f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<none>"),
+        QCOMPARE(QFile::exists(recorded) ? fileBytes(recorded) : QByteArray("<none>"),
                  foreign ? QByteArray("shopping list") : QByteArray("<none>"));
     }
 };

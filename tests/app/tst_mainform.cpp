@@ -47,15 +47,13 @@ private:
 private Q_SLOTS:
     void initTestCase()
     {
-        QString why;
-        QVERIFY2(store.open(env.dir(), &why), qPrintable(why));
+        QCOMPARE(store.open(env.dir()), QString());
         addRealisticClub();
     }
 
     void init()
     {
-        env.prompter.clear();
-        resetState();
+        env.reset();
         form = std::make_unique<MainForm>();
         form->ConfigureMainStatus();
         form->SetTeamTabs();
@@ -68,24 +66,18 @@ private Q_SLOTS:
 
     void loadingATeamFillsTreeRosterRecordAndStatus()
     {
-        // The visible teams by start date, each with its season games only; the first one loaded.
-        QCOMPARE(form->treeModel()->rowCount(), 2);
+        // The first visible team is loaded (which teams and games the tree holds is the logic's test).
         QCOMPARE(form->treeModel()->item(0)->text(), QStringLiteral("Comets (U10G-Fall 2026)"));
-        QCOMPARE(form->treeModel()->item(0)->rowCount(), 6);
         QCOMPARE(ReadSetting(QStringLiteral("TeamTabNo")), QStringLiteral("1"));
         RosterModel* grid = form->mainGridModel();
         QCOMPARE(grid->rowCount(), 15);
-        QCOMPARE(grid->row(0)->text, QStringLiteral("Alvarez,Sofia (2)"));
         // Fee colours only on fee-managing teams; the too-old player is marked red over them.
         auto colour = [&](int row) { return grid->data(grid->index(row, 0), Qt::BackgroundRole).value<QColor>(); };
         QCOMPARE(colour(4), RosterModel::tooOldColour());
         QCOMPARE(colour(0), RosterModel::feeColour(FeeStatus::Paid));
         QCOMPARE(colour(14), RosterModel::feeColour(FeeStatus::Unpaid));
         QCOMPARE(status(), QStringLiteral("Opponent: |Score: |Record: 2 - 1 - 1|Point Total:7|Player Count: 15"));
-        // Played games show their result.
-        const QStringList images = QStringLiteral("won lost tied won nyp").split(QLatin1Char(' '));
-        for (int g = 1; g <= 5; ++g)
-            QCOMPARE(image(QStringLiteral("G%1T1").arg(g)), images[g - 1]);
+        QCOMPARE(image(QStringLiteral("G3T1")), QStringLiteral("tied"));  // played games show their result
         QVERIFY(env.prompter.shown.isEmpty());
         form->treeView()->expandAll();
         form->resize(1180, 760);
@@ -101,7 +93,6 @@ private Q_SLOTS:
         QCOMPARE(selection().CurrentGameNo(), qint16(3));
         QCOMPARE(selection().CurrentTournamentNo(), qint16(0));
         QCOMPARE(selection().CurrentOpponentNo(), qint16(3));
-        QCOMPARE(form->mainGridModel()->rowCount(), 15);
         QCOMPARE(status(), QStringLiteral("Opponent: Northside Strikers|Score: 1-1|Record: 2 - 1 - 1|Point Total:7|"
                                           "Player Count: 15"));
         QVERIFY(wanted(QStringLiteral("GameLineUp")));
@@ -147,9 +138,8 @@ private Q_SLOTS:
         QCOMPARE(selection().CurrentTournamentNo(), qint16(1));
         QCOMPARE(form->statusText(2), QStringLiteral("Score: 3-2"));
         QCOMPARE(image(QStringLiteral("R1001T1")), QStringLiteral("won"));
-        QCOMPARE(form->popupFor(QStringLiteral("E1T1"))->objectName(), QStringLiteral("TreeTournyMnu"));
-        QCOMPARE(form->popupFor(QStringLiteral("R1001T1"))->objectName(), QStringLiteral("TreeGameMnu"));
-        QCOMPARE(form->popupFor(QStringLiteral("Team1"))->objectName(), QStringLiteral("TreeTeamMnu"));
+        for (const auto& [key, menu] : {std::pair{"E1T1", "TreeTournyMnu"}, {"R1001T1", "TreeGameMnu"}, {"Team1", "TreeTeamMnu"}})
+            QCOMPARE(form->popupFor(QString::fromLatin1(key))->objectName(), QString::fromLatin1(menu));
         QVERIFY(!form->popupFor(QStringLiteral("Score1T1")));
 
         // Only a tournament's name is edited in place, and it is stored as typed.
@@ -227,9 +217,7 @@ private Q_SLOTS:
         QStringList menus;
         for (QAction* a : form->menuBar()->actions())
             menus << a->text().remove(QLatin1Char('&'));
-        QCOMPARE(menus, (QStringList{QStringLiteral("File"), QStringLiteral("Team"), QStringLiteral("View"),
-                                     QStringLiteral("Game"), QStringLiteral("Player"), QStringLiteral("Tools"),
-                                     QStringLiteral("Help")}));
+        QCOMPARE(menus.join(QLatin1Char(' ')), QStringLiteral("File Team View Game Player Tools Help"));
         // A misspelt command name is an error, not a silent null.
         QVERIFY_THROWS_EXCEPTION(PwError, form->command(QStringLiteral("GameLinUp")));
         CommandTable table;
@@ -239,11 +227,10 @@ private Q_SLOTS:
         QVERIFY_THROWS_EXCEPTION(PwError, table.add({.name = QStringLiteral("A"), .menu = QStringLiteral("mnuX")}));
         // Windows that other parts of the program bring stay disabled whatever the selection.
         QVERIFY(form->selectNode(QStringLiteral("G1T1")));
-        for (const QString& name : {QStringLiteral("GblTeam"), QStringLiteral("GameLineUp"), QStringLiteral("DataSetupGame"),
-                                    QStringLiteral("FileCheckUpdates"), QStringLiteral("GblMessages")})
+        for (const QString& name : QStringLiteral("GblTeam GameLineUp DataSetupGame FileCheckUpdates GblMessages").split(QLatin1Char(' ')))
             QVERIFY2(!form->command(name)->isEnabled() && wanted(name), qPrintable(name));
-        for (const QString& name : {QStringLiteral("FileExit"), QStringLiteral("ToolsCfg"), QStringLiteral("GblConfiguration"),
-                                    QStringLiteral("HelpMain"), QStringLiteral("HelpAbout"), QStringLiteral("TeamStandings")})
+        for (const QString& name :
+             QStringLiteral("FileExit ToolsCfg GblConfiguration HelpMain HelpAbout TeamStandings").split(QLatin1Char(' ')))
             QVERIFY2(form->command(name)->isEnabled(), qPrintable(name));
     }
 
@@ -256,8 +243,7 @@ private Q_SLOTS:
         QVERIFY(wanted(QStringLiteral("PlayerPrintNotes")));
         QVERIFY(!wanted(QStringLiteral("DataUpdatePlayer")));  // no single game selected
         form->MainGrid_DblClick(0);
-        QCOMPARE(env.prompter.shown.size(), 1);
-        QCOMPARE(env.prompter.shown[0].title, QStringLiteral("No Game Selected"));
+        QCOMPARE(env.prompter.titles(), QStringList{QStringLiteral("No Game Selected")});
         QCOMPARE(env.prompter.shown[0].text, QStringLiteral("Select the game in which to add statistics."));
         QCOMPARE(env.prompter.shown[0].icon, Prompter::Icon::Critical);
         QVERIFY(form->selectNode(QStringLiteral("G2T1")));
@@ -271,7 +257,6 @@ private Q_SLOTS:
 
     void standingsOpenTheTeamsWebSite()
     {
-        QVERIFY(wanted(QStringLiteral("TeamStandings")));
         form->command(QStringLiteral("TeamStandings"))->trigger();
         QCOMPARE(env.desktop.urls, QList<QUrl>{QUrl(QStringLiteral("https://league.example.org/standings"))});
         env.desktop.succeed = false;
@@ -280,7 +265,6 @@ private Q_SLOTS:
         QCOMPARE(env.prompter.shown[0].text, QStringLiteral("Unable to open Standings page."));
         QCOMPARE(env.prompter.shown[0].icon, Prompter::Icon::Exclamation);
         QVERIFY(form->selectTeam(2));  // no web site: no standings
-        QVERIFY(!wanted(QStringLiteral("TeamStandings")));
         QVERIFY(!form->command(QStringLiteral("TeamStandings"))->isEnabled());
     }
 
@@ -343,8 +327,7 @@ private Q_SLOTS:
                 {QStringLiteral("\u202Elive"), QString(QStringLiteral("An")) + QChar(0) + QStringLiteral("na")});
         execSql(QStringLiteral("UPDATE Player SET PlayerLastName = ? WHERE TeamNo = 2 AND PlayerNo = 2"),
                 {QString(10000, QLatin1Char('W'))});
-        insertRow(QStringLiteral("Teams"), {{QStringLiteral("TeamNo"), 70000}, {QStringLiteral("TeamName"), QStringLiteral("Huge")},
-                                            {QStringLiteral("Visible"), true}});
+        insertRow(QStringLiteral("Teams"), fields(QStringLiteral("TeamNo TeamName Visible"), {70000, "Huge", true}));
         form->SetTeamTabs();
         QVERIFY(form->selectTeam(2));
         QCOMPARE(status().section(QLatin1Char('|'), 2, 2), QStringLiteral("Record: 1 - 0 - 0"));

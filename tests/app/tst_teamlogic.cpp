@@ -13,8 +13,6 @@
 using namespace pw;
 using namespace pwtest;
 
-Q_DECLARE_METATYPE(NodeKey::Kind)
-
 class TestTeamLogic : public QObject {
     Q_OBJECT
 
@@ -43,46 +41,35 @@ private:
 private Q_SLOTS:
     void initTestCase()
     {
-        QString why;
-        if (!store.open(env.dir(), &why))
+        if (const QString why = store.open(env.dir()); !why.isEmpty())
             QSKIP(qPrintable(why));
         addRealisticClub();
     }
 
-    void init()
-    {
-        env.prompter.clear();
-        resetState();
-    }
-
-    void nodeKeys_data()
-    {
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<NodeKey::Kind>("kind");
-        QTest::addColumn<int>("team");
-        QTest::addColumn<int>("game");
-        QTest::addColumn<int>("tournament");
-        QTest::newRow("team") << QStringLiteral("Team12") << NodeKey::Kind::Team << 12 << 0 << 0;
-        QTest::newRow("game") << QStringLiteral("G7T3") << NodeKey::Kind::Game << 3 << 7 << 0;
-        QTest::newRow("tournament") << QStringLiteral("E3T2") << NodeKey::Kind::Tournament << 3 << 0 << 2;
-        QTest::newRow("tournament game") << QStringLiteral("R2003T4") << NodeKey::Kind::TournamentGame << 4 << 2003 << 2;
-        QTest::newRow("date") << QStringLiteral("Date7T3") << NodeKey::Kind::Detail << 3 << 7 << 0;
-        QTest::newRow("rescheduled date") << QStringLiteral("rDate7T3") << NodeKey::Kind::Detail << 3 << 7 << 0;
-        QTest::newRow("coach phone") << QStringLiteral("OppCoachNo12T1") << NodeKey::Kind::Detail << 1 << 12 << 0;
-        QTest::newRow("coach") << QStringLiteral("OppCoach12T1") << NodeKey::Kind::Detail << 1 << 12 << 0;
-        QTest::newRow("score") << QStringLiteral("Score5T10") << NodeKey::Kind::Detail << 10 << 5 << 0;
-        QTest::newRow("garbage") << QStringLiteral("G7X3") << NodeKey::Kind::Unknown << 0 << 0 << 0;
-        QTest::newRow("empty") << QString() << NodeKey::Kind::Unknown << 0 << 0 << 0;
-    }
+    void init() { env.reset(); }
 
     void nodeKeys()
     {
-        QFETCH(QString, key);
-        const NodeKey k = NodeKey::parse(key);
-        QTEST(k.kind, "kind");
-        QTEST(int(k.teamNo), "team");
-        QTEST(int(k.gameNo), "game");
-        QTEST(int(k.tournamentNo), "tournament");
+        using K = NodeKey::Kind;
+        const struct {
+            const char* key;
+            K kind;
+            int team, game, tournament;
+        } cases[] = {{"Team12", K::Team, 12, 0, 0},
+                     {"G7T3", K::Game, 3, 7, 0},
+                     {"E3T2", K::Tournament, 3, 0, 2},
+                     {"R2003T4", K::TournamentGame, 4, 2003, 2},
+                     {"Date7T3", K::Detail, 3, 7, 0},
+                     {"rDate7T3", K::Detail, 3, 7, 0},  // rescheduled date
+                     {"OppCoachNo12T1", K::Detail, 1, 12, 0},
+                     {"OppCoach12T1", K::Detail, 1, 12, 0},
+                     {"Score5T10", K::Detail, 10, 5, 0},
+                     {"G7X3", K::Unknown, 0, 0, 0},
+                     {"", K::Unknown, 0, 0, 0}};
+        for (const auto& c : cases) {
+            const NodeKey k = NodeKey::parse(QString::fromLatin1(c.key));
+            QVERIFY2(k.kind == c.kind && k.teamNo == c.team && k.gameNo == c.game && k.tournamentNo == c.tournament, c.key);
+        }
     }
 
     void theTreeShowsTheSeasonAndItsRecord()
@@ -159,33 +146,20 @@ private Q_SLOTS:
         GetRecord(1, 0, {3, 1, 0});  // writable again: the result follows the goals
     }
 
-    void pointValuesParse_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("win");
-        QTest::addColumn<int>("tie");
-        QTest::addColumn<int>("loss");
-        QTest::newRow("usual") << QStringLiteral("3;1;0") << 3 << 1 << 0;
-        QTest::newRow("spaces") << QStringLiteral(" 2 ; 1 ; 0 ") << 2 << 1 << 0;
-        QTest::newRow("short") << QStringLiteral("3") << 3 << 0 << 0;
-        QTest::newRow("malformed") << QStringLiteral("three;one;x") << 0 << 0 << 0;
-        QTest::newRow("empty") << QString() << 0 << 0 << 0;
-    }
-
     void pointValuesParse()
     {
-        QFETCH(QString, text);
-        const PointValues pv = parsePointValue(text);
-        QTEST(int(pv.win), "win");
-        QTEST(int(pv.tie), "tie");
-        QTEST(int(pv.loss), "loss");
+        // Win, tie and loss points; what cannot be read counts as zero.
+        for (const auto& [text, points] : {std::pair{"3;1;0", "3 1 0"}, {" 2 ; 1 ; 0 ", "2 1 0"}, {"3", "3 0 0"},
+                                           {"three;one;x", "0 0 0"}, {"", "0 0 0"}}) {
+            const PointValues pv = parsePointValue(QString::fromLatin1(text));
+            QCOMPARE(QStringLiteral("%1 %2 %3").arg(pv.win).arg(pv.tie).arg(pv.loss), QString::fromLatin1(points));
+        }
     }
 
     void rosterFlagsAgeAndFees()
     {
         const TeamSettings team = readTeamSettings(1);
         QVERIFY(team.TournamentPlay);
-        QVERIFY(team.ManageFees);
         QCOMPARE(team.WinPoints, qint16(3));
         QCOMPARE(team.CutOff, QDate(2016, 8, 1));
         QCOMPARE(team.WebSite, QStringLiteral("https://league.example.org/standings"));

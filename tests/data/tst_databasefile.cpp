@@ -8,7 +8,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QSqlQuery>
 
 using namespace pw;
@@ -25,16 +24,7 @@ private:
         QSqlQuery q = execSql(db, QStringLiteral("SELECT COUNT(*) FROM DrillBook"));
         return q.next() ? q.value(0).toInt() : -1;
     }
-
-    QString writeFile(const QString& name, const QByteArray& bytes)
-    {
-        const QString path = env.dir() + QLatin1Char('/') + name;
-        QFile f(path);
-        if (!f.open(QIODevice::WriteOnly))
-            return {};
-        f.write(bytes);
-        return path;
-    }
+    QString file(const QString& name) const { return env.dir() + QLatin1Char('/') + name; }
 
 private Q_SLOTS:
     void init() { env.reset(); }
@@ -42,83 +32,62 @@ private Q_SLOTS:
     void buildingIsAllOrNothingAndNeverReplacesAFile()
     {
         // A file of the coach's that happens to have the name of a temporary file is left alone.
-        const QString lookalike = writeFile(QStringLiteral("Brand New.db.partial"), "keep me");
-        const QString built = env.dir() + QStringLiteral("/Brand New.db");
+        const QString lookalike = writeFile(file(QStringLiteral("Brand New.db.partial")), "keep me");
+        const QString built = file(QStringLiteral("Brand New.db"));
         buildDatabaseFile(built);
         QVERIFY(isPitchwiseDatabaseFile(built));
-        QCOMPARE(QFileInfo(built).permissions() & (QFile::ReadGroup | QFile::ReadOther), QFileDevice::Permissions());
-        QFile kept(lookalike);
-        QVERIFY(kept.open(QIODevice::ReadOnly));
-        QCOMPARE(kept.readAll(), QByteArray("keep me"));
+        QCOMPARE(fileBytes(lookalike), QByteArray("keep me"));
         QCOMPARE(QDir(env.dir()).entryList(QDir::Files | QDir::Hidden).size(), 2);  // no temporary left
-        const QString notes = writeFile(QStringLiteral("notes.db"), "my season notes");
+        const QString notes = writeFile(file(QStringLiteral("notes.db")), "my season notes");
         QVERIFY_THROWS_EXCEPTION(PwError, buildDatabaseFile(notes));
-        QFile f(notes);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), QByteArray("my season notes"));
+        QCOMPARE(fileBytes(notes), QByteArray("my season notes"));
         // A build that fails leaves nothing behind.
-        setSeedDatabasePath(env.dir() + QStringLiteral("/missing/BaseDB.db"));
-        const QString path = env.dir() + QStringLiteral("/Pitchwise.db");
+        setSeedDatabasePath(file(QStringLiteral("missing/BaseDB.db")));
+        const QString path = file(QStringLiteral("Pitchwise.db"));
         QVERIFY_THROWS_EXCEPTION(PwError, buildDatabaseFile(path));
         setSeedDatabasePath(QString::fromLocal8Bit(qgetenv("PW_SEED_DB")));
-        QVERIFY(!QFile::exists(path));
         QCOMPARE(QDir(env.dir()).entryList({QStringLiteral("*Pitchwise*")}, QDir::Files | QDir::Hidden), QStringList());
         QVERIFY(QFile::exists(lookalike));
     }
 
     void recognisesForeignFiles()
     {
-        QVERIFY(!isPitchwiseDatabaseFile(writeFile(QStringLiteral("text.db"), "hello, not a database")));
-        QVERIFY(!isPitchwiseDatabaseFile(env.dir() + QStringLiteral("/absent.db")));
-        // A SQLite database of something else.
-        DbLocation other;
-        other.path = env.dir() + QStringLiteral("/other.db");
-        {
-            QSqlDatabase db = openDatabase(other, QStringLiteral("other"));
-            execSql(db, QStringLiteral("CREATE TABLE Teams (TeamNo INTEGER)"));
-        }
-        closeDatabase(QStringLiteral("other"));
-        QVERIFY(!isPitchwiseDatabaseFile(other.path));
-        // A look-alike: every table name of the program, other columns.
-        DbLocation alike;
-        alike.path = env.dir() + QStringLiteral("/alike.db");
-        {
-            QSqlDatabase db = openDatabase(alike, QStringLiteral("alike"));
+        QVERIFY(!isPitchwiseDatabaseFile(writeFile(file(QStringLiteral("text.db")), "hello, not a database")));
+        QVERIFY(!isPitchwiseDatabaseFile(file(QStringLiteral("absent.db"))));
+        // A SQLite database of something else, and a look-alike: every table name of the program,
+        // other columns.
+        const QString other = file(QStringLiteral("other.db"));
+        const QString alike = file(QStringLiteral("alike.db"));
+        withDatabase(other, [](const QSqlDatabase& db) { execSql(db, QStringLiteral("CREATE TABLE Teams (TeamNo INTEGER)")); });
+        withDatabase(alike, [](const QSqlDatabase& db) {
             for (const TableDef& t : schemaTables())
                 execSql(db, QStringLiteral("CREATE TABLE %1 (Something TEXT)").arg(t.name));
-        }
-        closeDatabase(QStringLiteral("alike"));
-        QFile alikeFile(alike.path);
-        QVERIFY(alikeFile.open(QIODevice::ReadOnly));
-        const QByteArray before = alikeFile.readAll();
-        alikeFile.close();
-        QVERIFY(!isPitchwiseDatabaseFile(alike.path));
-        QVERIFY(alikeFile.open(QIODevice::ReadOnly));
-        QCOMPARE(alikeFile.readAll(), before);
-        try {
-            QSqlDatabase db = openDatabase(other, QStringLiteral("other"));
-            checkPitchwiseDatabase(db, other.path);
-            QFAIL("a database without the program's tables was accepted");
-        } catch (const PwError& e) {
-            QCOMPARE(e.number(), err::NotPitchwiseDb);
-            QVERIFY(e.description().contains(other.path));
-        }
-        closeDatabase(QStringLiteral("other"));
+        });
+        const QByteArray before = fileBytes(alike);
+        QVERIFY(!isPitchwiseDatabaseFile(other));
+        QVERIFY(!isPitchwiseDatabaseFile(alike));
+        QCOMPARE(fileBytes(alike), before);
+        withDatabase(other, [&](const QSqlDatabase& db) {
+            try {
+                checkPitchwiseDatabase(db, other);
+                QFAIL("a database without the program's tables was accepted");
+            } catch (const PwError& e) {
+                QCOMPARE(e.number(), err::NotPitchwiseDb);
+                QVERIFY(e.description().contains(other));
+            }
+        });
     }
 
     void theShippedLibraryLoads()
     {
-        DbLocation loc;
-        loc.path = env.dir() + QStringLiteral("/lib.db");
-        QSqlDatabase db = openDatabase(loc, QStringLiteral("lib"));
-        createSchema(db);
-        const int drills = loadDrillLibrary(QStringLiteral(PW_DRILLS_JSON), db);
-        QVERIFY(drills >= 12);
-        // Loading again replaces the built-in rows instead of adding to them.
-        QCOMPARE(loadDrillLibrary(QStringLiteral(PW_DRILLS_JSON), db), drills);
-        QCOMPARE(drillCount(db), drills);
-        db = QSqlDatabase();
-        closeDatabase(QStringLiteral("lib"));
+        withDatabase(file(QStringLiteral("lib.db")), [](const QSqlDatabase& db) {
+            createSchema(db);
+            const int drills = loadDrillLibrary(QStringLiteral(PW_DRILLS_JSON), db);
+            QVERIFY(drills >= 12);
+            // Loading again replaces the built-in rows instead of adding to them.
+            QCOMPARE(loadDrillLibrary(QStringLiteral(PW_DRILLS_JSON), db), drills);
+            QCOMPARE(drillCount(db), drills);
+        });
     }
 
     void badLibrarySourcesAreRefused_data()
@@ -137,12 +106,8 @@ private Q_SLOTS:
     {
         QFETCH(QByteArray, drill);
         QFETCH(QString, complaint);
-        const QString json = writeFile(QStringLiteral("bad.json"), "{\"drills\": [" + drill + "]}");
-        DbLocation loc;
-        loc.path = env.dir() + QStringLiteral("/bad.db");
-        QFile::remove(loc.path);
-        {
-            QSqlDatabase db = openDatabase(loc, QStringLiteral("bad"));
+        const QString json = writeFile(file(QStringLiteral("bad.json")), "{\"drills\": [" + drill + "]}");
+        withDatabase(file(QString::fromLatin1(QTest::currentDataTag()) + QStringLiteral(".db")), [&](const QSqlDatabase& db) {
             createSchema(db);
             try {
                 loadDrillLibrary(json, db);
@@ -151,8 +116,7 @@ private Q_SLOTS:
                 QVERIFY2(e.description().contains(complaint), qPrintable(e.description()));
             }
             QCOMPARE(drillCount(db), 0);
-        }
-        closeDatabase(QStringLiteral("bad"));
+        });
     }
 };
 

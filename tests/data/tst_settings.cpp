@@ -11,7 +11,6 @@
 #include <QProcess>
 #include <QScopeGuard>
 #include <QFile>
-#include <QSettings>
 
 using namespace pw;
 using namespace pwtest;
@@ -30,10 +29,9 @@ private Q_SLOTS:
         QCOMPARE(ReadSetting(QStringLiteral("mdbFile")), QStringLiteral("0"));
         QCOMPARE(ReadSettingText(QStringLiteral("mdbFile")), QString());
         // Reading without a default writes nothing; a default is written back.
-        QVERIFY(!QSettings(env.settingsPath(), QSettings::IniFormat).contains(QStringLiteral("mdbFile")));
+        QVERIFY(!env.stored(QStringLiteral("mdbFile")).isValid());
         QCOMPARE(ReadSetting(QStringLiteral("TeamTabNo"), QStringLiteral("1")), QStringLiteral("1"));
-        QCOMPARE(QSettings(env.settingsPath(), QSettings::IniFormat).value(QStringLiteral("TeamTabNo")).toString(),
-                 QStringLiteral("1"));
+        QCOMPARE(env.stored(QStringLiteral("TeamTabNo")).toString(), QStringLiteral("1"));
         // A present value wins over the default.
         WriteSetting(QStringLiteral("TeamTabNo"), QStringLiteral("4"));
         QCOMPARE(ReadSetting(QStringLiteral("TeamTabNo"), QStringLiteral("1")), QStringLiteral("4"));
@@ -100,6 +98,12 @@ private Q_SLOTS:
             QCOMPARE(ReadSettingText(QStringLiteral("EmailPassword")), QString());  // not in the file
             forgetSecret(QStringLiteral("EmailPassword"));
         }
+        // A database password follows the same rule, and the address read back is complete.
+        writeDatabaseSetting(QStringLiteral("postgresql://coach:%1@db.club.example/club").arg(password));
+        DbLocation back = DbLocation::parse(ReadSettingText(QStringLiteral("mdbFile")));
+        completeFromKeyring(back);
+        QCOMPARE(back.password, password);
+        QCOMPARE(back.host, QStringLiteral("db.club.example"));
         // Wherever it is kept, it never shows in the log.
         LogMessage(QStringLiteral("mail login failed with ") + password);
         QVERIFY(!env.logText().contains(password));

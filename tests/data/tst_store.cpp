@@ -19,42 +19,31 @@ private:
     TestEnv env;
     TestStore store;
 
-    struct ColumnInfo {
-        QString name;
-        QString type;
-        int size = 0;
-    };
-
-    QList<ColumnInfo> columnsOf(const QString& table)
+    // Each column's name and, for text, its declared width as "VARCHAR(n)".
+    QList<QPair<QString, QString>> columnsOf(const QString& table)
     {
-        QList<ColumnInfo> out;
-        if (store.location().engine == Engine::SQLite) {
-            QSqlQuery q = execSql(QStringLiteral("SELECT name, type FROM pragma_table_info(?) ORDER BY cid"), {table});
-            while (q.next())
-                out << ColumnInfo{q.value(0).toString(), q.value(1).toString().toUpper(), 0};
-        } else {
-            QSqlQuery q = execSql(QStringLiteral("SELECT column_name, data_type, character_maximum_length "
-                                                 "FROM information_schema.columns WHERE table_name = ? "
-                                                 "ORDER BY ordinal_position"),
-                                  {table.toLower()});
-            while (q.next())
-                out << ColumnInfo{q.value(0).toString(), q.value(1).toString().toUpper(), q.value(2).toInt()};
-        }
+        const bool lite = store.location().engine == Engine::SQLite;
+        QSqlQuery q = execSql(lite ? QStringLiteral("SELECT name, type FROM pragma_table_info(?) ORDER BY cid")
+                                   : QStringLiteral("SELECT column_name, 'VARCHAR(' || character_maximum_length || ')' "
+                                                    "FROM information_schema.columns WHERE table_name = ? "
+                                                    "ORDER BY ordinal_position"),
+                              {lite ? table : table.toLower()});
+        QList<QPair<QString, QString>> out;
+        while (q.next())
+            out << qMakePair(q.value(0).toString(), q.value(1).toString().toUpper());
         return out;
     }
 
 private Q_SLOTS:
     void initTestCase()
     {
-        QString why;
-        if (!store.open(env.dir(), &why))
+        if (const QString why = store.open(env.dir()); !why.isEmpty())
             QSKIP(qPrintable(why));
     }
 
     void init()
     {
-        env.prompter.clear();
-        resetState();
+        env.reset();
         for (const TableDef& t : schemaTables()) {
             if (!t.name.startsWith(QLatin1String("Drill")))
                 execSql(QStringLiteral("DELETE FROM %1").arg(t.name));
@@ -68,33 +57,27 @@ private Q_SLOTS:
         QCOMPARE(missingTables(Db::shared()), QStringList());
         QCOMPARE(schemaTables().size(), 16);
         for (const TableDef& t : schemaTables()) {
-            const QList<ColumnInfo> actual = columnsOf(t.name);
+            const auto actual = columnsOf(t.name);
             QCOMPARE(actual.size(), t.columns.size());
             for (qsizetype i = 0; i < actual.size(); ++i) {
                 const ColumnDef& want = t.columns.at(i);
-                QVERIFY2(actual.at(i).name.compare(want.name, Qt::CaseInsensitive) == 0,
-                         qPrintable(t.name + QLatin1Char('.') + want.name + QStringLiteral(" vs ") + actual.at(i).name));
-                if (want.type == ColType::Text && store.location().engine == Engine::PostgreSQL)
-                    QCOMPARE(actual.at(i).size, want.size);
-                if (want.type == ColType::Text && store.location().engine == Engine::SQLite)
-                    QCOMPARE(actual.at(i).type, QStringLiteral("VARCHAR(%1)").arg(want.size));
+                QVERIFY2(actual.at(i).first.compare(want.name, Qt::CaseInsensitive) == 0,
+                         qPrintable(t.name + QLatin1Char('.') + want.name + QStringLiteral(" vs ") + actual.at(i).first));
+                if (want.type == ColType::Text)
+                    QCOMPARE(actual.at(i).second, QStringLiteral("VARCHAR(%1)").arg(want.size));
             }
         }
         QCOMPARE(schemaVersion(Db::shared()), kSchemaVersion);
         const int drills = countRows(QStringLiteral("DrillBook"));
         QVERIFY2(drills >= 12, "the seed library has at least twelve drills");
-        QCOMPARE(countRows(QStringLiteral("DrillBook"), {{QStringLiteral("DrillID"), 1000, QStringLiteral(">=")}}), 0);
         QVERIFY(countRows(QStringLiteral("DrillData")) > drills);
-        // Both kinds of drill, every one with a discipline, a stage and a diagram.
-        QSqlQuery q = execSql(QStringLiteral("SELECT DrillID, DrillType, Discipline, Stage FROM DrillBook"));
-        QSet<int> types;
-        while (q.next()) {
-            types.insert(q.value(1).toInt());
-            QVERIFY(!q.value(2).toString().isEmpty());
-            QVERIFY(!q.value(3).toString().isEmpty());
-            QVERIFY(countRows(QStringLiteral("DrillData"), {{QStringLiteral("DrillID"), q.value(0)}}) > 0);
-        }
-        QCOMPARE(types, (QSet<int>{0, 1}));
+        // Built-in numbers below 1000, both kinds of drill, every one with a discipline, a stage and
+        // a diagram.
+        QSqlQuery q = execSql(QStringLiteral("SELECT MAX(DrillID), MIN(DrillType), MAX(DrillType), SUM(CASE WHEN "
+                                             "COALESCE(Discipline, '') = '' OR COALESCE(Stage, '') = '' OR DrillID "
+                                             "NOT IN (SELECT DrillID FROM DrillData) THEN 1 ELSE 0 END) FROM DrillBook"));
+        QVERIFY(q.next() && q.value(0).toInt() < 1000);
+        QCOMPARE((QList<int>{q.value(1).toInt(), q.value(2).toInt(), q.value(3).toInt()}), (QList<int>{0, 1, 0}));
     }
 
     void notesAndPracticesAreNumberedOtherColumnsAreGivenOrEmpty()
@@ -112,9 +95,8 @@ private Q_SLOTS:
         // Identity columns are required; the others may stay empty.
         QVERIFY_THROWS_EXCEPTION(PwError, insertRow(QStringLiteral("GameStat"), {{QStringLiteral("GameNo"), 1},
                                                                                   {QStringLiteral("PlayerNo"), 1}}));
-        insertRow(QStringLiteral("Schedule"), {{QStringLiteral("TeamNo"), 1}, {QStringLiteral("GameNo"), 1},
-                                               {QStringLiteral("GameDate"), QDate(2026, 9, 12)}});
-        insertRow(QStringLiteral("DrillBook"), {{QStringLiteral("DrillID"), 1001}, {QStringLiteral("DrillName"), QStringLiteral("Bare")}});
+        insertRow(QStringLiteral("Schedule"), fields(QStringLiteral("TeamNo GameNo GameDate"), {1, 1, QDate(2026, 9, 12)}));
+        insertRow(QStringLiteral("DrillBook"), fields(QStringLiteral("DrillID DrillName"), {1001, "Bare"}));
         insertRow(QStringLiteral("DrillData"), {{QStringLiteral("DrillID"), 1001}});
         QCOMPARE(GetDBData(QStringLiteral("Schedule"), {{QStringLiteral("TeamNo"), 1}}, QStringLiteral("RescheduleDate")), QString());
         QCOMPARE(GetDBData(QStringLiteral("DrillBook"), {{QStringLiteral("DrillID"), 1001}}, QStringLiteral("Description")), QString());
@@ -191,11 +173,16 @@ private Q_SLOTS:
 
     void aReportedFailureInsideASaveRollsItBack_data()
     {
+        // The failing step: a statement that throws, or an update whose failure the helper reports
+        // to the coach and swallows; directly, or in an inner step that swallows what it throws.
         QTest::addColumn<QString>("field");
         QTest::addColumn<int>("teamNo");
         QTest::addColumn<QString>("title");
-        QTest::newRow("an update that fails") << QStringLiteral("NoSuchColumn") << 1 << QStringLiteral("Error");
-        QTest::newRow("an update that finds no row") << QStringLiteral("TeamName") << 9 << QStringLiteral("Failed Update");
+        QTest::addColumn<bool>("inner");
+        QTest::newRow("a statement that fails") << QString() << 0 << QString() << false;
+        QTest::newRow("an inner step that fails") << QString() << 0 << QString() << true;
+        QTest::newRow("an update that fails") << QStringLiteral("NoSuchColumn") << 1 << QStringLiteral("Error") << false;
+        QTest::newRow("an update that finds no row") << QStringLiteral("TeamName") << 9 << QStringLiteral("Failed Update") << false;
     }
 
     void aReportedFailureInsideASaveRollsItBack()
@@ -203,24 +190,41 @@ private Q_SLOTS:
         QFETCH(QString, field);
         QFETCH(int, teamNo);
         QFETCH(QString, title);
+        QFETCH(bool, inner);
+        auto step = [&] {
+            if (field.isEmpty())
+                execSql(QStringLiteral("INSERT INTO NoSuchTable VALUES (1)"));
+            else
+                PutDBData(QStringLiteral("Teams"), {{QStringLiteral("TeamNo"), teamNo}}, field, QStringLiteral("x"));
+        };
+        addTeam(1, QStringLiteral("Comets"));
         try {
             Transaction tx;
-            addTeam(1, QStringLiteral("Comets"));
+            execSql(QStringLiteral("DELETE FROM Teams"));
             addTeam(2, QStringLiteral("Rockets"));
-            // Reported to the coach and swallowed inside the helper: the save must still fail.
-            PutDBData(QStringLiteral("Teams"), {{QStringLiteral("TeamNo"), teamNo}}, field, QStringLiteral("x"));
+            if (inner) {
+                try {
+                    Transaction innerStep;
+                    step();
+                    innerStep.commit();
+                } catch (const PwError&) {  // swallowed on the way, as a reporting helper would
+                }
+            } else {
+                step();
+            }
             tx.commit();
             QFAIL("a save with a failed step was committed");
         } catch (const PwError& e) {
             QCOMPARE(e.number(), err::DatabaseQuery);
         }
         QCOMPARE(env.prompter.titles().value(0), title);
-        QCOMPARE(countRows(QStringLiteral("Teams")), 0);
-        // A failure reported before a save began does not spoil it.
+        QCOMPARE(countRows(QStringLiteral("Teams")), 1);
+        QCOMPARE(GetDBData(QStringLiteral("Teams"), {}, QStringLiteral("TeamName")), QStringLiteral("Comets"));
+        // The connection is usable again, and a failure reported before a save began does not spoil it.
         Transaction next;
         addTeam(3, QStringLiteral("Stars"));
         next.commit();
-        QCOMPARE(countRows(QStringLiteral("Teams")), 1);
+        QCOMPARE(countRows(QStringLiteral("Teams")), 2);
     }
 
     void rowSetsReplaceTheirScopeInOneGo()
@@ -273,7 +277,6 @@ private Q_SLOTS:
         addPlayer(1, 1, QStringLiteral("Alpha"), QStringLiteral("A"), 1);
         addPlayer(2, 1, QStringLiteral("Beta"), QStringLiteral("B"), 1);
         addPlayer(2, 2, QStringLiteral("Gamma"), QStringLiteral("C"), 2);
-        QCOMPARE(countRows(QStringLiteral("Player")), 3);
         QCOMPARE(PlayerCount(2), qint16(2));
         QCOMPARE(PlayerCount(1), qint16(1));
         QCOMPARE(GetDBData(QStringLiteral("Player"), {{QStringLiteral("TeamNo"), 2}, {QStringLiteral("PlayerNo"), 1}},
@@ -283,19 +286,17 @@ private Q_SLOTS:
 
     void olderDatabasesGetTheIdentityIndexes()
     {
+        // A database from before the identity indexes, with rows that break an identity: it is kept
+        // as it is, told in the log only.
         QSqlDatabase db = Db::shared();
-        auto makeOld = [&] {
-            for (const TableDef& t : schemaTables()) {
-                if (!t.identity.isEmpty())
-                    execSql(QStringLiteral("DROP INDEX ux_%1").arg(t.name));
-            }
-            if (store.location().engine == Engine::SQLite)
-                execSql(QStringLiteral("PRAGMA user_version = 1"));
-            else
-                execSql(QStringLiteral("COMMENT ON TABLE Teams IS 'Pitchwise schema 1'"));
-        };
-        // Rows that break an identity keep the database as it is, told in the log only.
-        makeOld();
+        for (const TableDef& t : schemaTables()) {
+            if (!t.identity.isEmpty())
+                execSql(QStringLiteral("DROP INDEX ux_%1").arg(t.name));
+        }
+        if (store.location().engine == Engine::SQLite)
+            execSql(QStringLiteral("PRAGMA user_version = 1"));
+        else
+            execSql(QStringLiteral("COMMENT ON TABLE Teams IS 'Pitchwise schema 1'"));
         addTeam(1, QStringLiteral("Comets"));
         addTeam(1, QStringLiteral("Comets again"));
         upgradeSchema(db);
@@ -341,71 +342,19 @@ private Q_SLOTS:
                  2);
     }
 
-    void failedSaveChangesNothing()
-    {
-        addTeam(1, QStringLiteral("Comets"));
-        try {
-            Transaction tx;
-            execSql(QStringLiteral("DELETE FROM Teams"));
-            addTeam(2, QStringLiteral("Rockets"));
-            execSql(QStringLiteral("INSERT INTO NoSuchTable VALUES (1)"));
-            tx.commit();
-            QFAIL("the bad statement should have thrown");
-        } catch (const PwError& e) {
-            QCOMPARE(e.number(), err::DatabaseQuery);
-        }
-        QCOMPARE(countRows(QStringLiteral("Teams")), 1);
-        QCOMPARE(GetDBData(QStringLiteral("Teams"), {}, QStringLiteral("TeamName")), QStringLiteral("Comets"));
-    }
-
-    void aFailedInnerStepSpoilsTheWholeSave()
-    {
-        addTeam(1, QStringLiteral("Comets"));
-        try {
-            Transaction outer;
-            execSql(QStringLiteral("DELETE FROM Teams"));
-            try {
-                Transaction inner;
-                addTeam(2, QStringLiteral("Rockets"));
-                execSql(QStringLiteral("INSERT INTO NoSuchTable VALUES (1)"));
-                inner.commit();
-            } catch (const PwError&) {
-                // Swallowed on the way, as a reporting helper would.
-            }
-            outer.commit();
-            QFAIL("a save whose inner step failed was committed");
-        } catch (const PwError& e) {
-            QCOMPARE(e.number(), err::DatabaseQuery);
-        }
-        QCOMPARE(countRows(QStringLiteral("Teams")), 1);
-        // The connection is usable again afterwards.
-        Transaction next;
-        addTeam(3, QStringLiteral("Stars"));
-        next.commit();
-        QCOMPARE(countRows(QStringLiteral("Teams")), 2);
-    }
-
     void emptySeedGivesEmptyDrillTables()
     {
-        // A seed database whose drill tables are empty.
         const QString emptySeed = env.dir() + QStringLiteral("/EmptySeed.db");
-        DbLocation loc;
-        loc.path = emptySeed;
-        {
-            QSqlDatabase db = openDatabase(loc, QStringLiteral("emptyseed"));
-            createSchema(db);
-        }
-        closeDatabase(QStringLiteral("emptyseed"));
+        withDatabase(emptySeed, [](const QSqlDatabase& db) { createSchema(db); });
         setSeedDatabasePath(emptySeed);
         TestStore other;
-        QString why;
-        QVERIFY(other.open(env.dir(), &why));
+        QCOMPARE(other.open(env.dir()), QString());
         QCOMPARE(countRows(QStringLiteral("DrillBook")), 0);
         QCOMPARE(countRows(QStringLiteral("DrillData")), 0);
         QVERIFY(env.prompter.shown.isEmpty());
         other.close();
         setSeedDatabasePath(QString::fromLocal8Bit(qgetenv("PW_SEED_DB")));
-        QVERIFY(store.open(env.dir(), &why));
+        QCOMPARE(store.open(env.dir()), QString());
     }
 };
 

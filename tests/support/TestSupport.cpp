@@ -7,59 +7,13 @@
 #include <QDir>
 #include <QFile>
 #include <QLocale>
+#include <QScopeGuard>
 #include <QSqlQuery>
 #include <QStandardPaths>
 #include <QUuid>
 #include <QWidget>
 
-#include <algorithm>
-
 namespace pwtest {
-
-QStringList ScriptedPrompter::titles() const
-{
-    QStringList out;
-    for (const Shown& s : shown)
-        out << s.title;
-    return out;
-}
-
-const ScriptedPrompter::Shown* ScriptedPrompter::find(const QString& title) const
-{
-    for (const Shown& s : shown) {
-        if (s.title == title)
-            return &s;
-    }
-    return nullptr;
-}
-
-pw::Prompter::Answer ScriptedPrompter::message(const QString& title, const QString& text, Icon icon, Buttons buttons)
-{
-    shown.append(Shown{QStringLiteral("message"), title, text, icon, buttons, {}});
-    if (!answers.isEmpty())
-        return answers.takeFirst();
-    return buttons == Buttons::Ok ? Answer::Ok : buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
-}
-
-std::optional<QString> ScriptedPrompter::inputText(const QString& title, const QString& prompt,
-                                                   const QString& defaultText, bool)
-{
-    shown.append(Shown{QStringLiteral("input"), title, prompt, Icon::None, Buttons::OkCancel, defaultText});
-    return inputs.isEmpty() ? std::nullopt : inputs.takeFirst();
-}
-
-QString ScriptedPrompter::openFileName(const QString& title, const QString&, const QString& filter)
-{
-    shown.append(Shown{QStringLiteral("open"), title, filter, Icon::None, Buttons::OkCancel, {}});
-    return files.isEmpty() ? QString() : files.takeFirst();
-}
-
-QString ScriptedPrompter::saveFileName(const QString& title, const QString&, const QString& proposedName,
-                                       const QString& filter)
-{
-    shown.append(Shown{QStringLiteral("save"), title, filter, Icon::None, Buttons::OkCancel, proposedName});
-    return files.isEmpty() ? QString() : files.takeFirst();
-}
 
 TestEnv::TestEnv()
 {
@@ -101,36 +55,30 @@ void TestEnv::reset()
 
 void TestStore::onServer(const QString& sql)
 {
-    {
-        QSqlDatabase admin = pw::openDatabase(m_admin, QStringLiteral("pw_admin"));
-        pw::execSql(admin, sql.arg(m_location.database));
-    }
-    pw::closeDatabase(QStringLiteral("pw_admin"));
+    withDatabase(m_server, [&](const QSqlDatabase& db) { pw::execSql(db, sql.arg(m_location.database)); });
 }
 
-bool TestStore::open(const QString& tempDir, QString* skipReason)
+QString TestStore::open(const QString& tempDir)
 {
     close();
     if (qgetenv("PW_TEST_ENGINE") != "postgres") {
-        m_location = pw::DbLocation{};
-        m_location.path = tempDir + QStringLiteral("/store-%1.db").arg(QUuid::createUuid().toString(QUuid::Id128));
+        m_location = pw::DbLocation::parse(tempDir + QStringLiteral("/store-%1.db").arg(QUuid::createUuid().toString(QUuid::Id128)));
         pw::buildDatabaseFile(m_location.path);
         pw::Db::openShared(m_location);
-        return m_isOpen = true;
+        m_isOpen = true;
+        return {};
     }
-    const QString server = QString::fromLocal8Bit(qgetenv("PW_TEST_PG"));
-    if (server.isEmpty()) {
-        *skipReason = QStringLiteral("PW_TEST_PG names no PostgreSQL server");
-        return false;
-    }
-    m_admin = pw::DbLocation::parse(server);
-    m_location = m_admin;
+    m_server = QString::fromLocal8Bit(qgetenv("PW_TEST_PG"));
+    if (m_server.isEmpty())
+        return QStringLiteral("PW_TEST_PG names no PostgreSQL server");
+    m_location = pw::DbLocation::parse(m_server);
     // A database of its own per test program: ctest runs them side by side.
     m_location.database = QStringLiteral("pwt_") + QUuid::createUuid().toString(QUuid::Id128);
     onServer(QStringLiteral("CREATE DATABASE %1"));
     pw::Db::openShared(m_location);
     pw::buildDatabase(pw::Db::shared());
-    return m_isOpen = true;
+    m_isOpen = true;
+    return {};
 }
 
 void TestStore::close()
@@ -221,12 +169,6 @@ void addGame(int teamNo, int gameNo, int opponentNo, const QDate& date, const QV
                                                  {teamNo, gameNo, opponentNo, date, "10:00 AM", "Riverside 2", result}));
 }
 
-void addStat(int teamNo, int gameNo, int playerNo, int goals, int goalsAgainst)
-{
-    insertRow(QStringLiteral("GameStat"), fields(QStringLiteral("TeamNo GameNo PlayerNo Goals GoalsScored"),
-                                                 {teamNo, gameNo, playerNo, goals, goalsAgainst}));
-}
-
 void addRealisticClub()
 {
     addTeam(1, QStringLiteral("Comets"),
@@ -252,8 +194,7 @@ void addRealisticClub()
     addPlayer(2, 2, QStringLiteral("Reyes"), QStringLiteral("Max"), 10);
     addPlayer(2, 3, QStringLiteral("Stone"), QStringLiteral("Eli"), 11);
 
-    const QStringList opponents{QStringLiteral("Blue Herons"), QStringLiteral("Lakeside United"),
-                                QStringLiteral("Northside Strikers"), QStringLiteral("Valley FC")};
+    const QStringList opponents = QStringLiteral("Blue Herons,Lakeside United,Northside Strikers,Valley FC").split(QLatin1Char(','));
     for (int i = 0; i < opponents.size(); ++i)
         addOpponent(1, i + 1, opponents[i]);
     addOpponent(2, 1, QStringLiteral("Hill Rovers"));
@@ -264,20 +205,40 @@ void addRealisticClub()
     const QVariantList results{99, 99, 99, 1, {}, {}};
     for (int g = 1; g <= 6; ++g)
         addGame(1, g, (g - 1) % 4 + 1, QDate(2026, 9, 12).addDays(7 * (g - 1)), results[g - 1]);
-    addStat(1, 1, 1, 2, 0);
-    addStat(1, 1, 2, 1, 1);  // 3-1
-    addStat(1, 2, 1, 0, 2);  // 0-2
-    addStat(1, 3, 3, 1, 1);  // 1-1
-    addStat(1, 4, 4, 2, 0);  // 2-0
     addGame(2, 1, 1, QDate(2026, 9, 13), 99);
-    addStat(2, 1, 1, 4, 4);
 
     insertRow(QStringLiteral("TournamentInfo"),
               fields(QStringLiteral("TeamNo TournamentNo TournamentName TournamentTeams TournamentStartDate"),
                      {1, 1, "Harvest Cup", 2, QDate(2026, 11, 7)}));
     addGame(1, 1001, 2, QDate(2026, 11, 7), 99);
     addGame(1, 1002, 3, QDate(2026, 11, 8));
-    addStat(1, 1001, 5, 3, 2);
+
+    // Team, game, player, goals, against: the season's 3-1, 0-2, 1-1 and 2-0, team 2's 4-4, the cup's 3-2.
+    const int stats[][5] = {{1, 1, 1, 2, 0}, {1, 1, 2, 1, 1}, {1, 2, 1, 0, 2}, {1, 3, 3, 1, 1},
+                            {1, 4, 4, 2, 0}, {2, 1, 1, 4, 4}, {1, 1001, 5, 3, 2}};
+    for (const auto& s : stats)
+        insertRow(QStringLiteral("GameStat"), fields(QStringLiteral("TeamNo GameNo PlayerNo Goals GoalsScored"),
+                                                     {s[0], s[1], s[2], s[3], s[4]}));
+}
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QString writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+    return path;
+}
+
+void withDatabase(const QString& address, const std::function<void(const QSqlDatabase&)>& work)
+{
+    const auto close = qScopeGuard([] { pw::closeDatabase(QStringLiteral("pw_other")); });
+    work(pw::openDatabase(pw::DbLocation::parse(address), QStringLiteral("pw_other")));
 }
 
 void screenshot(QObject* widget, const QString& name)

@@ -10,9 +10,12 @@
 #include "data/Fields.h"
 #include "data/Settings.h"
 
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
+#include <functional>
 #include <optional>
 
 namespace pwtest {
@@ -35,15 +38,42 @@ public:
     QStringList files;                     // for the file dialogs; an empty queue cancels
 
     void clear() { *this = ScriptedPrompter(); }
-    QStringList titles() const;
-    const Shown* find(const QString& title) const;
+    QStringList titles() const
+    {
+        QStringList out;
+        for (const Shown& s : shown)
+            out << s.title;
+        return out;
+    }
+    // The first thing shown with that title; an empty kind when there was none.
+    Shown find(const QString& title) const
+    {
+        const auto it = std::find_if(shown.begin(), shown.end(), [&](const Shown& s) { return s.title == title; });
+        return it == shown.end() ? Shown{} : *it;
+    }
 
-    Answer message(const QString& title, const QString& text, Icon icon, Buttons buttons) override;
-    std::optional<QString> inputText(const QString& title, const QString& prompt, const QString& defaultText,
-                                     bool password) override;
-    QString openFileName(const QString& title, const QString& startDir, const QString& filter) override;
-    QString saveFileName(const QString& title, const QString& startDir, const QString& proposedName,
-                         const QString& filter) override;
+    Answer message(const QString& title, const QString& text, Icon icon, Buttons buttons) override
+    {
+        shown.append({QStringLiteral("message"), title, text, icon, buttons, {}});
+        if (!answers.isEmpty())
+            return answers.takeFirst();
+        return buttons == Buttons::Ok ? Answer::Ok : buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
+    }
+    std::optional<QString> inputText(const QString& title, const QString& prompt, const QString& defaultText, bool) override
+    {
+        shown.append({QStringLiteral("input"), title, prompt, Icon::None, Buttons::OkCancel, defaultText});
+        return inputs.isEmpty() ? std::nullopt : inputs.takeFirst();
+    }
+    QString openFileName(const QString& title, const QString&, const QString& filter) override
+    {
+        shown.append({QStringLiteral("open"), title, filter, Icon::None, Buttons::OkCancel, {}});
+        return files.isEmpty() ? QString() : files.takeFirst();
+    }
+    QString saveFileName(const QString& title, const QString&, const QString& proposedName, const QString& filter) override
+    {
+        shown.append({QStringLiteral("save"), title, filter, Icon::None, Buttons::OkCancel, proposedName});
+        return files.isEmpty() ? QString() : files.takeFirst();
+    }
 };
 
 // Records the web addresses that would have been opened instead of opening them.
@@ -72,6 +102,8 @@ public:
     QString dir() const { return m_dir.path(); }
     QString settingsPath() const { return m_dir.filePath(QStringLiteral("settings.ini")); }
     QString logText() const;
+    // The value the settings file holds under name, read past the program (invalid when missing).
+    QVariant stored(const QString& name) const { return QSettings(settingsPath(), QSettings::IniFormat).value(name); }
     // Forgets settings, log, program state, call stack and everything recorded.
     void reset();
 
@@ -87,25 +119,24 @@ private:
 class TestStore {
 public:
     ~TestStore() { close(); }
-    // Returns false with a reason when the engine cannot be reached (PostgreSQL not configured).
-    bool open(const QString& tempDir, QString* skipReason);
+    // Gives back why the engine cannot be reached (PostgreSQL not configured), or nothing when open.
+    QString open(const QString& tempDir);
     void close();
     const pw::DbLocation& location() const { return m_location; }
 
 private:
     void onServer(const QString& sql);  // runs sql, with %1 for the test database, on the server
     pw::DbLocation m_location;
-    pw::DbLocation m_admin;
+    QString m_server;
     bool m_isOpen = false;
 };
 
 // Column names with their values, in order.
 using Fields = QList<QPair<QString, QVariant>>;
-// "TeamNo GameNo" with {1, 3}: the names paired with the values.
+// "TeamNo GameNo" with {1, 3}: the names paired with the values. Rows are inserted with bound
+// values, and counted where they match the conditions.
 Fields fields(const QString& names, const QVariantList& values);
-// Inserts one row with bound values.
 void insertRow(const QString& table, const Fields& values);
-// Counts rows of a table matching the conditions.
 int countRows(const QString& table, const pw::Where& where = {});
 
 // Fixtures: a team with sensible defaults; fields may be overridden by name.
@@ -114,12 +145,18 @@ void addPlayer(int teamNo, int playerNo, const QString& last, const QString& fir
                const Fields& overrides = {});
 void addOpponent(int teamNo, int opponentNo, const QString& name, bool isUs = false);
 void addGame(int teamNo, int gameNo, int opponentNo, const QDate& date, const QVariant& result = {});
-void addStat(int teamNo, int gameNo, int playerNo, int goals, int goalsAgainst);
 
 // A realistic club: team 1 "Comets" (15 players, four opponents, six games of which four have
 // results: won 3-1, lost 0-2, tied 1-1, won 2-0) and team 2 "Rockets" (3 players, one game), plus a
 // hidden team 3. Team 1 plays tournaments: tournament 1 "Harvest Cup" with two rounds.
 void addRealisticClub();
+
+// A file's bytes (empty when it cannot be read); writing one gives back its path.
+QByteArray fileBytes(const QString& path);
+QString writeFile(const QString& path, const QByteArray& bytes);
+// Opens the database at address (a SQLite file, made if missing, or a postgresql:// address) on a
+// connection of its own, hands it to work and closes it again, also when work throws.
+void withDatabase(const QString& address, const std::function<void(const QSqlDatabase&)>& work);
 
 // Saves a PNG of the widget under PW_SCREENSHOT_DIR when that is set.
 void screenshot(QObject* widget, const QString& name);
