@@ -7,6 +7,7 @@
 // and the number of statements each operation runs, measured on the club and on a one-team
 // database, so that a cost growing with the data shows. Last, start-up to a shown main window is
 // compared with a bare Qt window started the same way (a child process each, no splash).
+// PW_BENCH_KEEP=folder keeps the club database there, to profile start-up against it.
 #include "app/MainForm.h"
 #include "app/TeamTree.h"
 #include "common/Trace.h"

@@ -158,6 +158,19 @@ DbLocation DbLocation::parse(const QString& setting)
     return loc;
 }
 
+QString DbLocation::toSetting() const
+{
+    if (engine == Engine::SQLite)
+        return path;
+    auto enc = [](const QString& part) { return QString::fromLatin1(QUrl::toPercentEncoding(part)); };
+    QString text = QStringLiteral("postgresql://");
+    if (!user.isEmpty() || !password.isEmpty())
+        text += enc(user) + (password.isEmpty() ? QString() : QLatin1Char(':') + enc(password)) + QLatin1Char('@');
+    const QString shownHost = host.contains(QLatin1Char(':')) ? QLatin1Char('[') + host + QLatin1Char(']') : host;
+    text += QStringLiteral("%1:%2/%3").arg(shownHost).arg(port).arg(enc(database));
+    return options.isEmpty() ? text : text + QLatin1Char('?') + options.join(QLatin1Char('&'));
+}
+
 bool DbLocation::requiresTls() const
 {
     for (const QString& o : options) {

@@ -36,6 +36,8 @@ struct DbLocation {
     static bool isServerAddress(const QString& setting);
     // For messages and traces: the password shows as ********.
     QString display() const;
+    // The setting that reads back as this location (a server address percent-encoded).
+    QString toSetting() const;
     // The address asks for an encrypted connection (sslmode require, verify-ca or verify-full).
     bool requiresTls() const;
     // The sibling test database: "…_Test.db" beside the file, or "<name>_test" on the server.

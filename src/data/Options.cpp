@@ -6,7 +6,6 @@
 #include "data/Settings.h"
 
 #include <QObject>
-#include <QUrl>
 
 namespace pw {
 
@@ -61,19 +60,18 @@ QString unmaskedDatabaseSetting(const QString& edited, const QString& original)
 {
     if (edited.trimmed() == maskedDatabaseSetting(original).trimmed())
         return original;
-    const QString hidden = QStringLiteral(":********@");
-    if (!DbLocation::isServerAddress(edited) || !edited.contains(hidden) || !DbLocation::isServerAddress(original))
+    if (!DbLocation::isServerAddress(edited) || !DbLocation::isServerAddress(original))
         return edited;
-    QString password;
     try {
-        password = DbLocation::parse(original).password;
+        // ******** left in place stands for the stored password.
+        DbLocation location = DbLocation::parse(edited);
+        if (location.password != QLatin1String("********"))
+            return edited;
+        location.password = DbLocation::parse(original).password;
+        return location.toSetting();
     } catch (const PwError&) {
         return edited;
     }
-    QString restored = edited;
-    restored.replace(restored.indexOf(hidden), hidden.size(),
-                     QLatin1Char(':') + QString::fromLatin1(QUrl::toPercentEncoding(password)) + QLatin1Char('@'));
-    return restored;
 }
 
 std::optional<OptionsProblem> checkOptions(const Options& options, const QString& repeatedPassword)

@@ -96,16 +96,11 @@ void writeDatabaseSetting(const QString& setting)
 {
     const QString trimmed = setting.trimmed();
     if (DbLocation::isServerAddress(trimmed)) {
-        const DbLocation location = DbLocation::parse(trimmed);
+        DbLocation location = DbLocation::parse(trimmed);
         if (!location.password.isEmpty() && storeSecret(databaseKey(location), location.password)) {
-            // The address without its password: ":password@" taken out up to the last "@".
-            const qsizetype start = trimmed.indexOf(QLatin1String("://")) + 3;
-            const qsizetype at = trimmed.lastIndexOf(QLatin1Char('@'));
-            const qsizetype colon = trimmed.indexOf(QLatin1Char(':'), start);
-            if (colon > 0 && colon < at) {
-                WriteSetting(QStringLiteral("mdbFile"), trimmed.left(colon) + trimmed.mid(at));
-                return;
-            }
+            location.password.clear();
+            WriteSetting(QStringLiteral("mdbFile"), location.toSetting());
+            return;
         }
     }
     WriteSetting(QStringLiteral("mdbFile"), trimmed);
