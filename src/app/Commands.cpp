@@ -10,6 +10,8 @@ namespace pw {
 CommandContext contextOf(const Selection& s, bool resultMailable)
 {
     CommandContext c;
+    if (s.CurrentTeamNo() > 0)
+        c.met |= Need::Team;
     if (s.singleGame())
         c.met |= Need::Game;
     if (s.CurrentPlayerNo() > 0)

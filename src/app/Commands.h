@@ -22,6 +22,7 @@ enum class Need : unsigned {
     WebSite = 1 << 4,             // the team has a web site
     Fees = 1 << 5,                // the team manages fees
     Result = 1 << 6,              // a game with a result, and an address to send it to
+    Team = 1 << 7,                // a team is current
 };
 Q_DECLARE_FLAGS(Needs, Need)
 Q_DECLARE_OPERATORS_FOR_FLAGS(Needs)

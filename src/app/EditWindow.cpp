@@ -71,19 +71,27 @@ bool EditWindow::closeWindow()
     return close();
 }
 
+bool EditWindow::settleChanges()
+{
+    if (!isDirty())
+        return true;
+    const auto answer = prompter().message(m_questionTitle, m_questionText, Prompter::Icon::Question,
+                                           Prompter::Buttons::YesNoCancel);
+    if (answer == Prompter::Answer::Cancel)
+        return false;
+    if (answer == Prompter::Answer::Yes)
+        return guardedValue(QStringLiteral("save"), {}, false, [&] { return save(); });
+    return true;
+}
+
 void EditWindow::closeEvent(QCloseEvent* event)
 {
-    if (isDirty()) {
-        const auto answer = prompter().message(m_questionTitle, m_questionText, Prompter::Icon::Question,
-                                               Prompter::Buttons::YesNoCancel);
-        if (answer == Prompter::Answer::Cancel ||
-            (answer == Prompter::Answer::Yes && !guardedValue(QStringLiteral("save"), {}, false, [&] { return save(); }))) {
-            // Kept open: nothing the coach did is thrown away unasked, nor when the save failed.
-            event->ignore();
-            return;
-        }
-    }
-    event->accept();
+    // Kept open when the coach cancels or the save failed: nothing the coach did is thrown away
+    // unasked.
+    if (settleChanges())
+        event->accept();
+    else
+        event->ignore();
 }
 
 }  // namespace pw

@@ -50,6 +50,11 @@ protected:
     // Stores the changes; true when they were stored. Called by the unsaved-changes question.
     virtual bool save() = 0;
 
+    // Before the window shows something else (another team, a copy): when there are unsaved
+    // changes, asks the unsaved-changes question. True when the window may go on: nothing was
+    // changed, the changes were saved, or the coach chose to drop them.
+    bool settleChanges();
+
     // Fills the window with the loading flag set; afterwards the window is clean.
     template <typename F>
     void load(const QString& procName, F&& fill)

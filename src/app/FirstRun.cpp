@@ -1,5 +1,6 @@
 #include "app/FirstRun.h"
 
+#include "common/AppState.h"
 #include "common/Prompter.h"
 #include "common/Trace.h"
 #include "data/DatabaseFile.h"
@@ -229,6 +230,7 @@ std::optional<ChosenDatabase> askForDatabase(bool record)
             removeFolders(created);
             throw;
         }
+        state().BuiltDatabase = path;
         return ChosenDatabase{path, true};
     }
 }

@@ -11,6 +11,7 @@
 #include "data/Settings.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QObject>
 
@@ -204,6 +205,33 @@ bool PrepareDatabase()
                            Prompter::Icon::Information);
     }
     return true;
+}
+
+bool needsFirstTeam()
+{
+    if (!state().NewInstall || Db::isReadOnly())
+        return false;
+    QSqlQuery q = execSql(QStringLiteral("SELECT COUNT(*) FROM Teams"));
+    return q.next() && q.value(0).toLongLong() == 0;
+}
+
+void undoFirstStart()
+{
+    PW_TRACE(QStringLiteral("undoFirstStart"));
+    AppState& s = state();
+    const bool sqlite = Db::isOpen() && Db::sharedLocation().engine == Engine::SQLite;
+    const QString open = sqlite ? Db::sharedLocation().path : QString();
+    Db::closeShared();
+    const QString built = std::exchange(s.BuiltDatabase, QString());
+    if (!built.isEmpty() && sqlite && QFileInfo(open) == QFileInfo(built)) {
+        for (const QString& suffix : {QString(), QStringLiteral("-journal"), QStringLiteral("-wal"), QStringLiteral("-shm")})
+            QFile::remove(built + suffix);
+        // The game-notes folder made beside it goes too, as long as nothing was put in it.
+        QDir(QFileInfo(built).absolutePath()).rmdir(QStringLiteral("GameNotes"));
+    }
+    if (!s.TestMode)
+        RemoveSetting(QStringLiteral("mdbFile"));
+    s.mdbFile.clear();
 }
 
 }  // namespace pw

@@ -24,4 +24,13 @@ void LoadStartupSettings();
 // usable. Returns false when the program should end (the coach declined or cancelled).
 bool PrepareDatabase();
 
+// A new database needs its first team before the program can show anything: true when this
+// start made or took a database that has no team yet.
+bool needsFirstTeam();
+
+// The coach abandoned the first team of a first start: the database is closed, a file built
+// during this start is removed (a database that was there before never is), and the database
+// setting is taken out, so that the next start asks the first-run questions again.
+void undoFirstStart();
+
 }  // namespace pw

@@ -7,6 +7,8 @@
 #include "common/Trace.h"
 #include "app/frmAbout.h"
 #include "data/Settings.h"
+#include "teams/NewTeamWiz.h"
+#include "teams/TeamProfile.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -88,8 +90,16 @@ void frmSplash::Timer1_Timer()
             return;
         m_main = new MainForm;
         m_main->setAttribute(Qt::WA_DeleteOnClose);
-        // A new database gets its first team through the new-team wizard once the team profile
-        // exists; until then the coach starts from an empty tree.
+        // A new database gets its first team before anything is shown. Abandoning the wizard
+        // takes the new database away again, so the next start begins afresh.
+        if (needsFirstTeam()) {
+            state().WizardCancelled = false;
+            NewTeamWiz wizard(GenTeamNo(), NewTeamWiz::Mode::FirstStart);
+            if (wizard.exec() != QDialog::Accepted || state().WizardCancelled) {
+                undoFirstStart();
+                return;
+            }
+        }
         m_main->ConfigureMainStatus();
         m_main->SetTeamTabs();
         const auto lastTeam = static_cast<qint16>(ReadSetting(QStringLiteral("TeamTabNo"), QStringLiteral("1")).toInt());

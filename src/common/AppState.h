@@ -11,6 +11,9 @@ struct AppState {
     bool TestMode = false;
     bool NewInstall = false;
     bool WizardCancelled = false;
+    // The database file built during this start (empty when the coach took one that was there):
+    // the only file an abandoned first start may take away again.
+    QString BuiltDatabase;
 
     QString mdbFile;     // the database setting as read at start-up
     QString DataFolder;  // folder holding the database file

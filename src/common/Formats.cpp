@@ -122,4 +122,28 @@ QString shownText(const QString& userText)
     return directional ? QChar(0x2068) + out + QChar(0x2069) : out;
 }
 
+std::optional<double> parseAmount(const QString& text)
+{
+    const QLocale locale;
+    QString t = text.trimmed();
+    t.remove(locale.currencySymbol(QLocale::CurrencySymbol));
+    t.remove(locale.currencySymbol(QLocale::CurrencyIsoCode));
+    t = t.trimmed();
+    // Accounting style shows a negative amount in brackets.
+    bool negative = false;
+    if (t.startsWith(QLatin1Char('(')) && t.endsWith(QLatin1Char(')'))) {
+        negative = true;
+        t = t.mid(1, t.size() - 2).trimmed();
+    }
+    if (t.isEmpty())
+        return std::nullopt;
+    bool ok = false;
+    double value = locale.toDouble(t, &ok);
+    if (!ok)
+        value = QLocale::c().toDouble(t, &ok);
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    return negative ? -value : value;
+}
+
 }  // namespace pw

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QVariant>
 
+#include <optional>
+
 namespace pw {
 
 // The named display formats the program uses ("Long Date", "Short Date", "Medium Time",
@@ -23,5 +25,9 @@ double RoundHalfEven(double value, int digits = 0);
 // A date/time out of whatever the store handed back (QDateTime, QDate or ISO text); invalid when
 // null or unreadable.
 QDateTime toDateTime(const QVariant& value);
+
+// An amount the coach typed or the "Currency" format showed ("$1,500.00", "1500", "1,500.5");
+// nothing when it is not an amount. Empty text is nothing too: the caller decides what that means.
+std::optional<double> parseAmount(const QString& text);
 
 }  // namespace pw

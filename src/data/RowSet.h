@@ -25,3 +25,15 @@ void replaceRows(const RowSet& set);
 void replaceRows(const QSqlDatabase& db, const RowSet& set);
 
 }  // namespace pw
+
+namespace pw {
+
+// Writes one row identified by key: updates the row when it is there, inserts it (key columns
+// included) when it is not. Columns and key must be the table's own. True when it inserted.
+bool upsertRow(const QString& table, const Where& key, const QStringList& columns, const QVariantList& values);
+
+// Copies the rows of table matching where in one statement, each column taking its old value
+// except those named in replaced, which take the given values (a team's row under a new number).
+void copyRows(const QString& table, const Where& where, const QList<QPair<QString, QVariant>>& replaced);
+
+}  // namespace pw

@@ -143,6 +143,16 @@ QString ReadSetting(const QString& valueName, const QString& defaultValue)
     return ReadSetting(RegRoot::LocalMachine, kSettingsKey, valueName, defaultValue);
 }
 
+void RemoveSetting(const QString& valueName)
+{
+    PW_TRACE(QStringLiteral("RemoveSetting"), traceArg(QStringLiteral("ValueName"), valueName));
+    auto store = openStore(kSettingsKey);
+    store->remove(valueName);
+    store->sync();
+    if (store->status() != QSettings::NoError)
+        throw PwError(err::FileAccess, QObject::tr("The setting %1 could not be saved in %2").arg(valueName, settingsFileName()));
+}
+
 QString ReadSettingText(const QString& valueName, const QString& defaultValue)
 {
     return ReadSettingText(RegRoot::LocalMachine, kSettingsKey, valueName, defaultValue);

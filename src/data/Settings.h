@@ -31,6 +31,8 @@ long SetRegValue(const QString& keyName, const QString& valueName, int type, con
 void WriteSetting(const QString& valueName, const QVariant& value);
 QString ReadSetting(const QString& valueName, const QString& defaultValue = {});
 QString ReadSettingText(const QString& valueName, const QString& defaultValue = {});
+// Takes the value out of the program's key, so that it reads as missing again.
+void RemoveSetting(const QString& valueName);
 
 // Tests and the test database keep their settings in a file of their own; empty restores the
 // user's settings.

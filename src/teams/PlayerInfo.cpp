@@ -1,0 +1,656 @@
+#include "teams/PlayerInfo.h"
+
+#include "ui_PlayerFields.h"
+
+#include "app/Dirty.h"
+#include "common/Prompter.h"
+#include "common/Selection.h"
+#include "data/Fields.h"
+#include "teams/PlayerRules.h"
+#include "teams/TeamProfile.h"
+#include "teams/dlgPlayerList.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace pw {
+
+namespace {
+
+constexpr int kNoteIdRole = Qt::UserRole;
+
+struct ParentFields {
+    QLineEdit* lastName;
+    QLineEdit* firstName;
+    QCheckBox* same;
+    QLineEdit* address;
+    QLineEdit* city;
+    QLineEdit* state;
+    QLineEdit* zip;
+    QLineEdit* phone;
+    QLineEdit* altPhone;
+    QLineEdit* email;
+};
+
+ParentFields parentFields(const Ui::PlayerFields& ui, bool dad)
+{
+    if (dad)
+        return {ui.DadLastName, ui.DadFirstName, ui.chkDadSameAdd, ui.DadAddress, ui.DadCity,
+                ui.DadState,    ui.DadZip,       ui.DadPhone,      ui.DadAltPhone, ui.DadEmail};
+    return {ui.MomLastName, ui.MomFirstName, ui.chkMomSameAdd, ui.MomAddress, ui.MomCity,
+            ui.MomState,    ui.MomZip,       ui.MomPhone,      ui.MomAltPhone, ui.MomEmail};
+}
+
+QList<QCheckBox*> positionBoxes(const Ui::PlayerFields& ui)
+{
+    return {ui.ChkPos_0, ui.ChkPos_1, ui.ChkPos_2, ui.ChkPos_3, ui.ChkPos_4};
+}
+
+}  // namespace
+
+PlayerInfo::PlayerInfo(qint16 teamNo, QWidget* parent)
+    : PlayerInfo(teamNo, selection().CurrentPlayerNo(), parent)
+{
+}
+
+PlayerInfo::PlayerInfo(qint16 teamNo, qint16 playerNo, QWidget* parent)
+    : EditWindow(parent)
+    , m_teamNo(teamNo)
+    , m_ui(std::make_unique<Ui::PlayerFields>())
+{
+    setObjectName(QStringLiteral("PlayerInfo"));
+    setWindowTitle(tr("Player Information"));
+    setUnsavedQuestion(tr("Save Data"), tr("Changes have been made, Do you want to save them?"));
+
+    auto* menuBar = new QMenuBar(this);
+    QMenu* playerMenu = menuBar->addMenu(tr("Player"));
+    playerMenu->setObjectName(QStringLiteral("mnuPlayer"));
+    QAction* add = playerMenu->addAction(tr("Add Player"));
+    add->setObjectName(QStringLiteral("PlayerAdd"));
+    QAction* del = playerMenu->addAction(tr("Delete Player"));
+    del->setObjectName(QStringLiteral("PlayerDelete"));
+    playerMenu->addSeparator();
+    QAction* import = playerMenu->addAction(tr("Import Player"));
+    import->setObjectName(QStringLiteral("PlayerImport"));
+
+    CPlayer = new QComboBox(this);
+    CPlayer->setObjectName(QStringLiteral("CPlayer"));
+    CPlayer->setMinimumContentsLength(24);
+    lblPlayerNo = new QLabel(this);
+    lblPlayerNo->setObjectName(QStringLiteral("lblPlayerNo"));
+    lblPlayerNo->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("00000")));
+    auto* fields = new QWidget(this);
+    m_ui->setupUi(fields);
+
+    OKButton = new QPushButton(tr("Save"), this);
+    OKButton->setObjectName(QStringLiteral("OKButton"));
+    CancelButton = new QPushButton(tr("Close"), this);
+    CancelButton->setObjectName(QStringLiteral("CancelButton"));
+    PreviewBtn = new QPushButton(tr("Print Preview"), this);
+    PreviewBtn->setObjectName(QStringLiteral("PreviewBtn"));
+    // The player's printouts come with the print layer.
+    PreviewBtn->setEnabled(false);
+    auto* copyCaption = new QLabel(tr("Copy Player to:"), this);
+    copyCaption->setObjectName(QStringLiteral("lblCopy"));
+    TeamList = new QComboBox(this);
+    TeamList->setObjectName(QStringLiteral("TeamList"));
+    TeamList->setMinimumContentsLength(20);
+    copyCaption->setBuddy(TeamList);
+    CopyBtn = new QPushButton(tr("Copy"), this);
+    CopyBtn->setObjectName(QStringLiteral("CopyBtn"));
+    OpenBtn = new QPushButton(tr("More >"), this);
+    OpenBtn->setObjectName(QStringLiteral("OpenBtn"));
+
+    NotesFrame = new QFrame(this);
+    NotesFrame->setObjectName(QStringLiteral("NotesFrame"));
+    auto* notesBox = new QGroupBox(tr("Items to work on"), NotesFrame);
+    notesBox->setObjectName(QStringLiteral("frmNotes"));
+    NoteList = new QListWidget(notesBox);
+    NoteList->setObjectName(QStringLiteral("NoteList"));
+    NoteList->setAccessibleName(tr("Items to work on"));
+    UpBtn = new QToolButton(notesBox);
+    UpBtn->setObjectName(QStringLiteral("UpBtn"));
+    UpBtn->setArrowType(Qt::UpArrow);
+    UpBtn->setToolTip(tr("Move Up"));
+    UpBtn->setAccessibleName(tr("Move Up"));
+    DownBtn = new QToolButton(notesBox);
+    DownBtn->setObjectName(QStringLiteral("DownBtn"));
+    DownBtn->setArrowType(Qt::DownArrow);
+    DownBtn->setToolTip(tr("Move Down"));
+    DownBtn->setAccessibleName(tr("Move Down"));
+    AddBtn = new QPushButton(tr("Add"), notesBox);
+    AddBtn->setObjectName(QStringLiteral("AddBtn"));
+    RemoveBtn = new QPushButton(tr("Remove"), notesBox);
+    RemoveBtn->setObjectName(QStringLiteral("RemoveBtn"));
+    UpdateBtn = new QPushButton(tr("Update"), notesBox);
+    UpdateBtn->setObjectName(QStringLiteral("UpdateBtn"));
+    PrintNotesBtn = new QPushButton(tr("Print"), notesBox);
+    PrintNotesBtn->setObjectName(QStringLiteral("PrintNotesBtn"));
+    PrintNotesBtn->setEnabled(false);
+    for (QPushButton* b : {OKButton, CancelButton, PreviewBtn, CopyBtn, OpenBtn, AddBtn, RemoveBtn, UpdateBtn, PrintNotesBtn})
+        b->setAutoDefault(false);
+
+    auto* arrows = new QVBoxLayout;
+    arrows->addStretch();
+    arrows->addWidget(UpBtn);
+    arrows->addWidget(DownBtn);
+    arrows->addStretch();
+    auto* listRow = new QHBoxLayout;
+    listRow->addWidget(NoteList, 1);
+    listRow->addLayout(arrows);
+    auto* noteButtons = new QHBoxLayout;
+    for (QPushButton* b : {AddBtn, RemoveBtn, UpdateBtn, PrintNotesBtn})
+        noteButtons->addWidget(b);
+    auto* boxLayout = new QVBoxLayout(notesBox);
+    boxLayout->addLayout(listRow, 1);
+    boxLayout->addLayout(noteButtons);
+    auto* frameLayout = new QVBoxLayout(NotesFrame);
+    frameLayout->setContentsMargins(0, 0, 0, 0);
+    frameLayout->addWidget(notesBox);
+    NotesFrame->setMinimumWidth(fontMetrics().averageCharWidth() * 44);
+    NotesFrame->hide();
+
+    auto* top = new QHBoxLayout;
+    auto* playerCaption = new QLabel(tr("Player:"), this);
+    playerCaption->setBuddy(CPlayer);
+    top->addWidget(playerCaption);
+    top->addWidget(CPlayer, 1);
+    top->addSpacing(fontMetrics().averageCharWidth() * 2);
+    top->addWidget(new QLabel(tr("Player No:"), this));
+    top->addWidget(lblPlayerNo);
+    auto* left = new QVBoxLayout;
+    left->addLayout(top);
+    left->addWidget(fields, 1);
+    auto* body = new QHBoxLayout;
+    body->addLayout(left, 1);
+    body->addWidget(NotesFrame);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(OKButton);
+    bottom->addWidget(CancelButton);
+    bottom->addWidget(PreviewBtn);
+    bottom->addStretch();
+    bottom->addWidget(copyCaption);
+    bottom->addWidget(TeamList);
+    bottom->addWidget(CopyBtn);
+    bottom->addStretch();
+    bottom->addWidget(OpenBtn);
+    auto* layout = new QVBoxLayout(this);
+    layout->setMenuBar(menuBar);
+    layout->addLayout(body, 1);
+    layout->addLayout(bottom);
+    setTabOrder(CPlayer, m_ui->PlyrTab);
+
+    setDirtyMarker(this, OKButton);
+    // Every field the coach edits makes the window changed.
+    for (QLineEdit* e : fields->findChildren<QLineEdit*>())
+        connect(e, &QLineEdit::textEdited, this, [this] { markChanged(); });
+    for (QCheckBox* c : fields->findChildren<QCheckBox*>())
+        connect(c, &QCheckBox::clicked, this, [this] { markChanged(); });
+    connect(m_ui->ctlBirthDate, &QDateEdit::dateChanged, this, [this] {
+        showAge();
+        markChanged();
+    });
+    // A parent living with the player shows the player's address as it is typed.
+    for (QLineEdit* e : {m_ui->txtAddress, m_ui->txtCity, m_ui->txtState, m_ui->txtZip, m_ui->txtPhone}) {
+        connect(e, &QLineEdit::textChanged, this, [this] {
+            for (bool dad : {false, true}) {
+                if (parentFields(*m_ui, dad).same->isChecked())
+                    showPlayerAddress(dad);
+            }
+        });
+    }
+    m_ui->txtPlayerLastName->installEventFilter(this);
+    connect(m_ui->txtPlayerLastName, &QLineEdit::editingFinished, this,
+            handler(QStringLiteral("txtPlayerLastName_LostFocus"), [this] { parentLastNamesFollow(); }));
+    connect(m_ui->chkMomSameAdd, &QCheckBox::clicked, this,
+            handler(QStringLiteral("chkMomSameAdd_Click"), [this] { sameAddress_Click(false); }));
+    connect(m_ui->chkDadSameAdd, &QCheckBox::clicked, this,
+            handler(QStringLiteral("chkDadSameAdd_Click"), [this] { sameAddress_Click(true); }));
+
+    connect(CPlayer, &QComboBox::activated, this, handler(QStringLiteral("CPlayer_Click"), [this](int i) { CPlayer_Click(i); }));
+    connect(OKButton, &QPushButton::clicked, this, handler(QStringLiteral("OKButton_Click"), [this] { OKButton_Click(); }));
+    connect(CancelButton, &QPushButton::clicked, this, [this] { closeWindow(); });
+    connect(CopyBtn, &QPushButton::clicked, this, handler(QStringLiteral("CopyBtn_Click"), [this] { CopyBtn_Click(); }));
+    connect(OpenBtn, &QPushButton::clicked, this, handler(QStringLiteral("OpenBtn_Click"), [this] { OpenBtn_Click(); }));
+    connect(add, &QAction::triggered, this, handler(QStringLiteral("PlayerAdd_Click"), [this] { PlayerAdd_Click(); }));
+    connect(del, &QAction::triggered, this, handler(QStringLiteral("PlayerDelete_Click"), [this] { PlayerDelete_Click(); }));
+    connect(import, &QAction::triggered, this, handler(QStringLiteral("PlayerImport_Click"), [this] { PlayerImport_Click(); }));
+    connect(AddBtn, &QPushButton::clicked, this, handler(QStringLiteral("AddBtn_Click"), [this] { AddBtn_Click(); }));
+    connect(RemoveBtn, &QPushButton::clicked, this, handler(QStringLiteral("RemoveBtn_Click"), [this] { RemoveBtn_Click(); }));
+    connect(UpBtn, &QToolButton::clicked, this, handler(QStringLiteral("UpBtn_Click"), [this] { UpBtn_Click(); }));
+    connect(DownBtn, &QToolButton::clicked, this, handler(QStringLiteral("DownBtn_Click"), [this] { DownBtn_Click(); }));
+    connect(UpdateBtn, &QPushButton::clicked, this, handler(QStringLiteral("UpdateBtn_Click"), [this] { UpdateBtn_Click(); }));
+    connect(NoteList, &QListWidget::currentRowChanged, this, [this] { enableArrows(); });
+    connect(NoteList, &QListWidget::itemChanged, this, handler(QStringLiteral("NoteList_ItemCheck"), [this] { markNotesChanged(); }));
+
+    m_ui->PlyrTab->setCurrentIndex(0);
+    GenPlayerList(playerNo);
+    if (m_shownIndex < 0 && CPlayer->count() > 0)
+        GenPlayerList(static_cast<qint16>(CPlayer->itemData(0).toInt()));
+}
+
+PlayerInfo::~PlayerInfo() = default;
+
+qint16 PlayerInfo::shownPlayerNo() const
+{
+    return static_cast<qint16>(lblPlayerNo->text().toInt());
+}
+
+void PlayerInfo::GenPlayerList(qint16 playerNo)
+{
+    load(QStringLiteral("GenPlayerList"), [&] {
+        CPlayer->clear();
+        for (const PlayerEntry& p : playerEntries(m_teamNo))
+            CPlayer->addItem(p.text, p.playerNo);
+        m_shownIndex = playerNo > 0 ? CPlayer->findData(playerNo) : -1;
+        CPlayer->setCurrentIndex(m_shownIndex);
+    });
+    if (m_shownIndex >= 0) {
+        ClearPlayerInfo();
+        FillPlayerInfo();
+    } else if (CPlayer->count() == 0) {
+        ClearPlayerInfo();
+    }
+}
+
+void PlayerInfo::ClearPlayerInfo()
+{
+    load(QStringLiteral("ClearPlayerInfo"), [&] {
+        for (QLineEdit* e : m_ui->PlyrTab->findChildren<QLineEdit*>()) {
+            e->clear();
+            e->setEnabled(true);
+        }
+        for (QCheckBox* c : m_ui->PlyrTab->findChildren<QCheckBox*>())
+            c->setChecked(false);
+        m_ui->ctlBirthDate->setDate(QDate::currentDate());
+        showAge();
+        lblPlayerNo->clear();
+        NoteList->clear();
+        TeamList->clear();
+        m_amountPaid = 0.0;
+        setNotesClean();
+        enableArrows();
+    });
+}
+
+void PlayerInfo::fillParent(const ParentInfo& p, bool dad)
+{
+    const ParentFields f = parentFields(*m_ui, dad);
+    f.address->setText(p.address);
+    f.city->setText(p.city);
+    f.state->setText(p.state);
+    f.zip->setText(p.zip);
+    f.phone->setText(p.phone);
+    for (QLineEdit* e : {f.address, f.city, f.state, f.zip, f.phone})
+        e->setEnabled(!f.same->isChecked());
+}
+
+void PlayerInfo::FillPlayerInfo()
+{
+    load(QStringLiteral("FillPlayerInfo"), [&] {
+        const int index = CPlayer->currentIndex();
+        if (index < 0)
+            return;
+        const qint16 playerNo = static_cast<qint16>(CPlayer->itemData(index).toInt());
+        const auto player = readPlayer(m_teamNo, playerNo);
+        if (!player)
+            return;
+        const PlayerProfile& p = *player;
+        lblPlayerNo->setText(QString::number(playerNo));
+        m_ui->txtPlayerLastName->setText(p.lastName);
+        m_ui->txtPlayerFirstName->setText(p.firstName);
+        m_ui->txtPlayerNickName->setText(p.nickname);
+        m_ui->txtJerseyNo->setText(QString::number(p.jerseyNo));
+        m_ui->txtEmail->setText(p.email);
+        m_ui->txtAddress->setText(p.address);
+        m_ui->txtCity->setText(p.city);
+        m_ui->txtState->setText(p.state);
+        m_ui->txtZip->setText(p.zipCode);
+        if (p.birthDate.isValid())
+            m_ui->ctlBirthDate->setDate(p.birthDate);
+        showAge();
+        m_ui->txtPhone->setText(p.phone);
+        m_ui->txtAltPhone->setText(p.altPhone);
+        const Positions positions = decodePositions(p.position);
+        const QList<QCheckBox*> boxes = positionBoxes(*m_ui);
+        for (int i = 0; i < boxes.size(); ++i)
+            boxes[i]->setChecked(positions[static_cast<size_t>(i)]);
+        for (bool dad : {false, true}) {
+            const ParentInfo& parent = dad ? p.dad : p.mom;
+            const ParentFields f = parentFields(*m_ui, dad);
+            f.lastName->setText(parent.lastName);
+            f.firstName->setText(parent.firstName);
+            f.same->setChecked(parent.sameAddress);
+            f.altPhone->setText(parent.altPhone);
+            f.email->setText(parent.email);
+            fillParent(parent, dad);
+        }
+        m_amountPaid = p.amountPaid;
+        for (const PlayerNote& n : readPlayerNotes(m_teamNo, playerNo)) {
+            auto* item = new QListWidgetItem(n.text, NoteList);
+            item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+            item->setCheckState(n.checked ? Qt::Checked : Qt::Unchecked);
+            item->setData(kNoteIdRole, n.noteId);
+        }
+        setNotesClean();
+        enableArrows();
+        FillTeamList(playerNo);
+    });
+}
+
+void PlayerInfo::FillTeamList(qint16 playerNo)
+{
+    TeamList->clear();
+    for (const TeamEntry& t : copyTargets(playerNo))
+        TeamList->addItem(t.text, t.teamNo);
+    TeamList->setCurrentIndex(-1);
+}
+
+void PlayerInfo::showAge()
+{
+    m_ui->lblAge->setText(QString::number(CalculateAge(m_ui->ctlBirthDate->date())));
+}
+
+void PlayerInfo::CPlayer_Click(int index)
+{
+    if (index == m_shownIndex)
+        return;
+    if (!settleChanges()) {
+        CPlayer->setCurrentIndex(m_shownIndex);
+        return;
+    }
+    m_shownIndex = index;
+    ClearPlayerInfo();
+    FillPlayerInfo();
+}
+
+bool PlayerInfo::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_ui->txtPlayerLastName && event->type() == QEvent::FocusIn)
+        m_lastNameOnEntry = m_ui->txtPlayerLastName->text();
+    return EditWindow::eventFilter(watched, event);
+}
+
+void PlayerInfo::parentLastNamesFollow()
+{
+    const QString last = m_ui->txtPlayerLastName->text();
+    if (last.trimmed().isEmpty())
+        return;
+    for (QLineEdit* parent : {m_ui->MomLastName, m_ui->DadLastName}) {
+        if (parent->text().isEmpty() || parent->text() == m_lastNameOnEntry)
+            parent->setText(last);
+    }
+    m_lastNameOnEntry = last;
+}
+
+void PlayerInfo::showPlayerAddress(bool dad)
+{
+    ParentInfo same;
+    same.sameAddress = true;
+    applySameAddress(collect(), same);
+    fillParent(same, dad);
+}
+
+void PlayerInfo::sameAddress_Click(bool dad)
+{
+    if (parentFields(*m_ui, dad).same->isChecked()) {
+        showPlayerAddress(dad);
+        return;
+    }
+    // Cleared: the fields keep what they show and may be edited again.
+    const PlayerProfile p = collect();
+    fillParent(dad ? p.dad : p.mom, dad);
+}
+
+PlayerProfile PlayerInfo::collect() const
+{
+    PlayerProfile p;
+    p.teamNo = m_teamNo;
+    p.playerNo = shownPlayerNo();
+    p.lastName = m_ui->txtPlayerLastName->text();
+    p.firstName = m_ui->txtPlayerFirstName->text();
+    p.nickname = m_ui->txtPlayerNickName->text();
+    p.jerseyNo = jerseyFromText(m_ui->txtJerseyNo->text());
+    p.email = m_ui->txtEmail->text().trimmed();
+    Positions positions{};
+    const QList<QCheckBox*> boxes = positionBoxes(*m_ui);
+    for (int i = 0; i < boxes.size(); ++i)
+        positions[static_cast<size_t>(i)] = boxes[i]->isChecked();
+    p.position = encodePositions(positions);
+    p.address = m_ui->txtAddress->text();
+    p.city = m_ui->txtCity->text();
+    p.state = m_ui->txtState->text();
+    p.zipCode = m_ui->txtZip->text();
+    p.birthDate = m_ui->ctlBirthDate->date();
+    p.phone = m_ui->txtPhone->text();
+    p.altPhone = m_ui->txtAltPhone->text();
+    for (bool dad : {false, true}) {
+        ParentInfo& parent = dad ? p.dad : p.mom;
+        const ParentFields f = parentFields(*m_ui, dad);
+        parent.lastName = f.lastName->text();
+        parent.firstName = f.firstName->text();
+        parent.sameAddress = f.same->isChecked();
+        parent.address = f.address->text();
+        parent.city = f.city->text();
+        parent.state = f.state->text();
+        parent.zip = f.zip->text();
+        parent.phone = f.phone->text();
+        parent.altPhone = f.altPhone->text();
+        parent.email = f.email->text().trimmed();
+    }
+    p.amountPaid = m_amountPaid;
+    return p;
+}
+
+bool PlayerInfo::save()
+{
+    if (m_ui->txtPlayerLastName->text().trimmed().isEmpty()) {
+        // Nothing is stored without a name; said, so that a coach who asked to save knows why.
+        prompter().message(tr("Player Name"), tr("A player needs a last name before it can be saved."),
+                           Prompter::Icon::Exclamation);
+        return false;
+    }
+    if (m_notesDirty &&
+        prompter().message(tr("Update information"),
+                           tr("Notes have been changed, but not updated. Do you want to update it now?"),
+                           Prompter::Icon::Question, Prompter::Buttons::YesNo) == Prompter::Answer::Yes)
+        UpdateBtn_Click();
+    const PlayerProfile p = collect();
+    if (p.playerNo < 1)
+        return false;
+    savePlayer(p);
+    QList<PlayerNote> ticks;
+    for (int i = 0; i < NoteList->count(); ++i)
+        ticks << PlayerNote{NoteList->item(i)->data(kNoteIdRole).toInt(), NoteList->item(i)->text(),
+                            NoteList->item(i)->checkState() == Qt::Checked};
+    writeNoteTicks(m_teamNo, p.playerNo, ticks);
+    markSaved();
+    if (CPlayer->currentIndex() < 0 || CPlayer->itemText(CPlayer->currentIndex()) != p.lastName + QStringLiteral(", ") + p.firstName)
+        GenPlayerList(p.playerNo);
+    selection().notifyDataChanged(QStringLiteral("Player"), m_teamNo);
+    return true;
+}
+
+void PlayerInfo::OKButton_Click()
+{
+    save();
+}
+
+void PlayerInfo::PlayerAdd_Click()
+{
+    if (!settleChanges())
+        return;
+    const qint16 next = GetNextNo(QStringLiteral("PlayerNo"), QStringLiteral("Player"), {{QStringLiteral("TeamNo"), m_teamNo}});
+    CPlayer->setCurrentIndex(-1);
+    m_shownIndex = -1;
+    ClearPlayerInfo();
+    lblPlayerNo->setText(QString::number(next));
+    m_ui->PlyrTab->setCurrentIndex(0);
+    const auto last = prompter().inputText(tr("Player Name"), tr("Enter the new player's LAST name."), QString());
+    if (!last)
+        return;
+    const auto first = prompter().inputText(tr("Player Name"), tr("Enter the new player's FIRST name."), QString());
+    m_ui->txtPlayerLastName->setText(*last);
+    m_ui->txtPlayerFirstName->setText(first.value_or(QString()));
+    m_ui->MomLastName->setText(*last);
+    m_ui->DadLastName->setText(*last);
+    // An empty last name adds nothing: the empty profile waits for the coach to type one.
+    if (last->trimmed().isEmpty())
+        return;
+    save();
+}
+
+void PlayerInfo::PlayerDelete_Click()
+{
+    const int index = CPlayer->currentIndex();
+    if (index < 0)
+        return;
+    if (prompter().message(tr("Confirm Delete"),
+                           tr("Are you sure you want to delete ") + CPlayer->itemText(index) + QStringLiteral("?"),
+                           Prompter::Icon::Question, Prompter::Buttons::YesNo) != Prompter::Answer::Yes)
+        return;
+    const int neighbour = neighbourAfterRemoval(index, CPlayer->count());
+    const qint16 next = neighbour < 0 ? 0 : static_cast<qint16>(CPlayer->itemData(neighbour).toInt());
+    deletePlayer(m_teamNo, static_cast<qint16>(CPlayer->itemData(index).toInt()));
+    markSaved();
+    GenPlayerList(next);
+    selection().notifyDataChanged(QStringLiteral("Player"), m_teamNo);
+}
+
+void PlayerInfo::PlayerImport_Click()
+{
+    if (!settleChanges())
+        return;
+    dlgPlayerList dialog(m_teamNo, this);
+    dialog.exec();
+    if (dialog.addedCount() > 0) {
+        GenPlayerList(shownPlayerNo() > 0 ? shownPlayerNo() : dialog.lastAdded());
+        selection().notifyDataChanged(QStringLiteral("Player"), m_teamNo);
+    }
+}
+
+void PlayerInfo::CopyBtn_Click()
+{
+    const int target = TeamList->currentIndex();
+    const qint16 playerNo = shownPlayerNo();
+    if (target < 0 || playerNo < 1 || CPlayer->currentIndex() < 0)
+        return;
+    const qint16 destTeam = static_cast<qint16>(TeamList->itemData(target).toInt());
+    const QString teamText = TeamList->itemText(target);
+    CopyPlayer(playerNo, m_teamNo, destTeam);
+    FillTeamList(playerNo);
+    selection().notifyDataChanged(QStringLiteral("Player"), destTeam);
+    prompter().message(tr("Copy Player"), CPlayer->currentText() + tr(" has been copied to ") + teamText + QLatin1Char('.'),
+                       Prompter::Icon::Information);
+}
+
+void PlayerInfo::markNotesChanged()
+{
+    m_notesDirty = true;
+    Dirty(UpdateBtn, nullptr, true);
+    markChanged();
+}
+
+void PlayerInfo::setNotesClean()
+{
+    m_notesDirty = false;
+    Dirty(UpdateBtn, nullptr, false);
+}
+
+void PlayerInfo::enableArrows()
+{
+    const int row = NoteList->currentRow();
+    UpBtn->setEnabled(row > 0);
+    DownBtn->setEnabled(row >= 0 && row < NoteList->count() - 1);
+    RemoveBtn->setEnabled(row >= 0);
+    const bool player = shownPlayerNo() > 0 && CPlayer->currentIndex() >= 0;
+    AddBtn->setEnabled(player);
+    UpdateBtn->setEnabled(player);
+}
+
+void PlayerInfo::AddBtn_Click()
+{
+    const qint16 playerNo = shownPlayerNo();
+    if (playerNo < 1 || CPlayer->currentIndex() < 0)
+        return;
+    const auto text = prompter().inputText(tr("Improvement Item"), tr("Enter the item that needs improvement."), QString());
+    if (!text || text->trimmed().isEmpty())
+        return;
+    const PlayerNote note = addPlayerNote(m_teamNo, playerNo, *text, NoteList->count() + 1);
+    {
+        const QSignalBlocker quiet(NoteList);
+        auto* item = new QListWidgetItem(note.text, NoteList);
+        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+        item->setCheckState(Qt::Unchecked);
+        item->setData(kNoteIdRole, note.noteId);
+    }
+    NoteList->setCurrentRow(NoteList->count() - 1);
+    markNotesChanged();
+}
+
+void PlayerInfo::RemoveBtn_Click()
+{
+    const int row = NoteList->currentRow();
+    if (row < 0)
+        return;
+    removePlayerNote(m_teamNo, shownPlayerNo(), NoteList->item(row)->data(kNoteIdRole).toInt());
+    delete NoteList->takeItem(row);
+    enableArrows();
+    markNotesChanged();
+}
+
+void PlayerInfo::moveNote(int by)
+{
+    const int row = NoteList->currentRow();
+    const int to = row + by;
+    if (row < 0 || to < 0 || to >= NoteList->count())
+        return;
+    const QSignalBlocker quiet(NoteList);
+    QListWidgetItem* item = NoteList->takeItem(row);
+    NoteList->insertItem(to, item);
+    NoteList->setCurrentRow(to);
+    enableArrows();
+    markNotesChanged();
+}
+
+void PlayerInfo::UpBtn_Click()
+{
+    moveNote(-1);
+}
+
+void PlayerInfo::DownBtn_Click()
+{
+    moveNote(1);
+}
+
+void PlayerInfo::UpdateBtn_Click()
+{
+    const qint16 playerNo = shownPlayerNo();
+    if (playerNo < 1)
+        return;
+    QList<PlayerNote> notes;
+    for (int i = 0; i < NoteList->count(); ++i)
+        notes << PlayerNote{NoteList->item(i)->data(kNoteIdRole).toInt(), NoteList->item(i)->text(),
+                            NoteList->item(i)->checkState() == Qt::Checked};
+    replacePlayerNotes(m_teamNo, playerNo, notes);
+    setNotesClean();
+}
+
+void PlayerInfo::OpenBtn_Click()
+{
+    const bool open = !NotesFrame->isVisible();
+    const int wide = NotesFrame->minimumWidth() + layout()->spacing();
+    NotesFrame->setVisible(open);
+    OpenBtn->setText(open ? tr("< Less") : tr("More >"));
+    resize(width() + (open ? wide : -wide), height());
+}
+
+}  // namespace pw
