@@ -445,6 +445,15 @@ bool MainForm::selectTeam(qint16 teamNo)
     return true;
 }
 
+bool MainForm::selectFirstTeam()
+{
+    for (const QString& key : m_tree->keys()) {
+        if (key.startsWith(QLatin1String("Team")))
+            return selectTeam(static_cast<qint16>(key.mid(4).toInt()));
+    }
+    return false;
+}
+
 void MainForm::loadTeamView(qint16 teamNo)
 {
     PW_TRACE(QStringLiteral("LoadTeam"), traceArg(QStringLiteral("lcTeamNo"), teamNo));
@@ -732,8 +741,11 @@ void MainForm::dataSaved(const QString& table, qint16 teamNo)
             selectNode(key);
             if (teamNo == team)
                 LoadTeam(team);
-        } else if (!selectTeam(team)) {
+        } else if (!selectTeam(team) && !selectFirstTeam()) {
+            // The last team is gone: nothing is current any more.
             m_mainGrid->clearRows();
+            selection().clear();
+            applyCommandState();
         }
     });
 }

@@ -52,6 +52,8 @@ public:
     // Selects the team's node and loads the team, record included; false when the tree has no
     // such team.
     bool selectTeam(qint16 teamNo);
+    // Selects the first team of the tree; false when it lists none.
+    bool selectFirstTeam();
     // Selects a node by key as a click would.
     bool selectNode(const QString& key);
     void setLogo(const QString& path);

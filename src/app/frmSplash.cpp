@@ -103,16 +103,9 @@ void frmSplash::Timer1_Timer()
         m_main->ConfigureMainStatus();
         m_main->SetTeamTabs();
         const auto lastTeam = static_cast<qint16>(ReadSetting(QStringLiteral("TeamTabNo"), QStringLiteral("1")).toInt());
-        if (!m_main->selectTeam(lastTeam)) {
-            // The remembered team is gone or hidden: start with the first team of the tree.
-            const QStringList keys = m_main->treeModel()->keys();
-            for (const QString& key : keys) {
-                if (key.startsWith(QLatin1String("Team"))) {
-                    m_main->selectTeam(static_cast<qint16>(key.mid(4).toInt()));
-                    break;
-                }
-            }
-        }
+        // The remembered team may be gone or hidden: then the first team of the tree.
+        if (!m_main->selectTeam(lastTeam))
+            m_main->selectFirstTeam();
         m_main->show();
         shown = true;
     });

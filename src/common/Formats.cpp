@@ -122,6 +122,11 @@ QString shownText(const QString& userText)
     return directional ? QChar(0x2068) + out + QChar(0x2069) : out;
 }
 
+QString shortDateFormat()
+{
+    return shortDatePattern(QLocale());
+}
+
 std::optional<double> parseAmount(const QString& text)
 {
     const QLocale locale;

@@ -14,6 +14,9 @@ namespace pw {
 // ISO text the SQLite driver hands back. Throws PwError for a name it does not know.
 QString Format(const QVariant& value, const QString& formatName);
 
+// The "Short Date" pattern of the coach's locale with four-digit years, for date pickers.
+QString shortDateFormat();
+
 // Text the coach (or a file of someone else's) typed, made safe to show: control characters such
 // as NUL are dropped, and text holding right-to-left characters or direction controls is isolated
 // so that it cannot turn the text around it ("evil" shown as "live").

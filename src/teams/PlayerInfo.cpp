@@ -3,6 +3,7 @@
 #include "ui_PlayerFields.h"
 
 #include "app/Dirty.h"
+#include "common/Formats.h"
 #include "common/Prompter.h"
 #include "common/Selection.h"
 #include "data/Fields.h"
@@ -89,6 +90,7 @@ PlayerInfo::PlayerInfo(qint16 teamNo, qint16 playerNo, QWidget* parent)
     lblPlayerNo->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("00000")));
     auto* fields = new QWidget(this);
     m_ui->setupUi(fields);
+    m_ui->ctlBirthDate->setDisplayFormat(shortDateFormat());
 
     OKButton = new QPushButton(tr("Save"), this);
     OKButton->setObjectName(QStringLiteral("OKButton"));

@@ -78,6 +78,8 @@ TeamFields::TeamFields(QWidget* parent)
             e->setMaxLength(255);
     }
     m_ui->txtAge->setMinimumContentsLength(4);
+    for (QDateEdit* d : {m_ui->dpStartDate, m_ui->txtCutOff})
+        d->setDisplayFormat(shortDateFormat());
 
     onPageEnd = [this](int page, QWidget* next) { showPage(page, next); };
 
@@ -171,6 +173,7 @@ void TeamFields::clear()
     m_ui->txtPts_1->setText(points[1]);
     m_ui->txtPts_2->setText(points[2]);
     showFeeFields(false);
+    unselectPickers();
 }
 
 void TeamFields::fill(const TeamProfile& t)
@@ -235,6 +238,19 @@ void TeamFields::fill(const TeamProfile& t)
     m_ui->txtPts_2->setText(points[2]);
     m_ui->TeamConfigTab->setCurrentIndex(0);
     m_ui->CoachTab->setCurrentIndex(0);
+    unselectPickers();
+}
+
+void TeamFields::unselectPickers()
+{
+    // A picker given a value selects its first part, which would show highlighted on every
+    // page as if the coach had selected it.
+    for (QAbstractSpinBox* s : findChildren<QAbstractSpinBox*>()) {
+        if (!s->hasFocus()) {
+            if (auto* e = s->findChild<QLineEdit*>())
+                e->deselect();
+        }
+    }
 }
 
 std::optional<double> TeamFields::feeAmount() const

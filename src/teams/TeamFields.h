@@ -65,6 +65,7 @@ private:
     void connectEdits();
     void showFeeFields(bool on);
     void setPracticeDay(int day, bool on);
+    void unselectPickers();
     // Where the keyboard goes on from a page-ending field: page and first field, or -1.
     int pageAfter(const QWidget* field, QWidget** next) const;
 

@@ -8,8 +8,14 @@
 #include "app/MainForm.h"
 #include "app/TeamTree.h"
 #include "common/Twips.h"
+#include "teams/PlayerInfo.h"
+#include "teams/TeamInfo.h"
+#include "teams/dlgRoster.h"
+#include "teams/frmOpponent.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QTimer>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -42,6 +48,19 @@ private:
         for (int i = 1; i <= 5; ++i)
             panels << form->statusText(i);
         return panels.join(QLatin1Char('|'));
+    }
+
+    // Runs check on the modal window a command opens next, then closes it.
+    template <typename W, typename F>
+    static void onModal(F check)
+    {
+        QTimer::singleShot(0, [check] {
+            auto* w = qobject_cast<W*>(QApplication::activeModalWidget());
+            if (!w)
+                qFatal("the command opened no window");
+            check(w);
+            w->close();
+        });
     }
 
 private Q_SLOTS:
@@ -233,6 +252,33 @@ private Q_SLOTS:
                                                   "TeamRoster TeamOpponent mTeamRoster")
                                        .split(QLatin1Char(' ')))
             QVERIFY2(form->command(name)->isEnabled(), qPrintable(name));
+    }
+
+    void theTeamCommandsOpenTheirWindowsOnTheCurrentTeam()
+    {
+        form->MainGrid_Click(2);
+        const qint16 player = selection().CurrentPlayerNo();
+        QVERIFY(player > 0);
+        onModal<PlayerInfo>([&](PlayerInfo* w) { QCOMPARE(w->shownPlayerNo(), player); });
+        form->command(QStringLiteral("TeamRoster"))->trigger();
+        onModal<frmOpponent>([](frmOpponent* w) { QCOMPARE(w->list().entries().size(), 5); });
+        form->command(QStringLiteral("DataSetOpponents"))->trigger();
+        onModal<dlgRoster>([](dlgRoster* w) { QCOMPARE(w->model()->rowCount(), 15); });
+        form->command(QStringLiteral("mTeamRoster"))->trigger();
+
+        // A team deleted in the profile leaves the main window on the first team of the tree.
+        addTeam(9, QStringLiteral("Zebras"));
+        form->SetTeamTabs();
+        QVERIFY(form->selectTeam(9));
+        onModal<TeamInfo>([this](TeamInfo* w) {
+            QCOMPARE(w->shownTeamNo(), qint16(9));
+            env.prompter.answers = {Prompter::Answer::Yes};
+            w->TeamDelete_Click();
+        });
+        form->command(QStringLiteral("GblTeam"))->trigger();
+        QVERIFY(!form->treeModel()->indexOf(QStringLiteral("Team9")).isValid());
+        QCOMPARE(selection().CurrentTeamNo(), qint16(1));
+        QCOMPARE(form->mainGridModel()->rowCount(), 15);
     }
 
     void playerCommandsAndDoubleClicksFollowTheSelection()

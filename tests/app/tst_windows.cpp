@@ -12,6 +12,9 @@
 #include "app/cfgDialog.h"
 #include "app/frmAbout.h"
 #include "app/frmSplash.h"
+#include "teams/NewTeamWiz.h"
+#include "teams/TeamFields.h"
+#include "ui_TeamFields.h"
 #include "data/DatabaseFile.h"
 
 #include <QCheckBox>
@@ -22,6 +25,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QTimer>
+#include <QApplication>
+#include <QComboBox>
 #include <QTreeView>
 #include <QUndoCommand>
 #include <QUndoStack>
@@ -180,6 +186,94 @@ private Q_SLOTS:
         main->close();
         delete main;
         Db::closeShared();
+    }
+
+    void aFirstStartAsksForTheFirstTeamAndLeavesNothingWhenAbandoned()
+    {
+        const QString home = env.dir() + QStringLiteral("/firsthome");
+        QDir(home).removeRecursively();
+        QDir().mkpath(home);
+        qputenv("HOME", home.toLocal8Bit());
+        const QString folder = home + QStringLiteral("/Club");
+        const QString db = folder + QStringLiteral("/Pitchwise.db");
+        auto firstStart = [&](std::function<void(NewTeamWiz*)> inWizard) {
+            env.prompter.clear();
+            env.prompter.answers = {Prompter::Answer::Yes, Prompter::Answer::No};  // go on; no e-mail
+            env.prompter.inputs = {QDir::toNativeSeparators(folder)};
+            QTimer::singleShot(0, [inWizard] {
+                auto* wizard = qobject_cast<NewTeamWiz*>(QApplication::activeModalWidget());
+                if (!wizard)
+                    qFatal("the first start did not ask for a team");
+                inWizard(wizard);
+            });
+            auto* splash = new frmSplash;
+            QSignalSpy finished(splash, &frmSplash::finished);
+            splash->Timer1_Timer();
+            return std::pair{finished.value(0).value(0).toBool(), splash->mainForm()};
+        };
+
+        // Abandoned: the database made for it goes, and so does the setting naming it.
+        auto [started, main] = firstStart([this](NewTeamWiz* w) {
+            env.prompter.answers = {Prompter::Answer::Yes};
+            w->cmdCancel_Click();
+        });
+        QVERIFY(!started && !main);
+        QVERIFY(env.prompter.titles().contains(QStringLiteral("Confirm Cancel")));
+        QVERIFY(!QFile::exists(db));
+        QVERIFY(!QDir(folder + QStringLiteral("/GameNotes")).exists());
+        QVERIFY(!env.stored(QStringLiteral("mdbFile")).isValid());
+        QVERIFY(!Db::isOpen());
+
+        // Finished: the main window opens on the new team.
+        std::tie(started, main) = firstStart([](NewTeamWiz* w) {
+            QCOMPARE(w->teamNo(), qint16(1));
+            Ui::TeamFields& ui = w->fields()->ui();
+            ui.TxtLeague->setText(QStringLiteral("Valley League"));
+            ui.txtTeamName->setText(QStringLiteral("Comets"));
+            ui.txtClubName->setText(QStringLiteral("Comets SC"));
+            w->cmdNext_Click();
+            ui.txtSeason->setText(QStringLiteral("Fall 2027"));
+            ui.txtAge->setCurrentIndex(ui.txtAge->findText(QStringLiteral("U10")));
+            w->txtAge_Click();
+            ui.optSex_0->setChecked(true);
+            w->cmdNext_Click();
+            w->cmdNext_Click();
+            ui.txtCoach_1->setText(QStringLiteral("Jo Park"));
+            ui.txtCoachPhone_1->setText(QStringLiteral("555-0101"));
+            for (int i = 0; i < 3; ++i)
+                w->cmdNext_Click();
+            w->cmdFinish_Click();
+        });
+        QVERIFY(started && main && main->isVisible());
+        QCOMPARE(env.stored(QStringLiteral("mdbFile")).toString(), db);
+        QCOMPARE(selection().CurrentTeamNo(), qint16(1));
+        QCOMPARE(main->treeModel()->keyOf(main->treeView()->currentIndex()), QStringLiteral("Team1"));
+        main->close();
+        delete main;
+        Db::closeShared();
+
+        // A database the coach already had is never taken away, even one without a team: only
+        // the setting goes, so that the next start asks again.
+        RemoveSetting(QStringLiteral("mdbFile"));
+        const QString kept = home + QStringLiteral("/Old/Pitchwise.db");
+        QDir().mkpath(home + QStringLiteral("/Old"));
+        buildDatabaseFile(kept);
+        env.prompter.clear();
+        env.prompter.answers = {Prompter::Answer::Yes, Prompter::Answer::Yes};  // go on; use the one there
+        env.prompter.inputs = {QDir::toNativeSeparators(home + QStringLiteral("/Old"))};
+        QTimer::singleShot(0, [this] {
+            auto* wizard = qobject_cast<NewTeamWiz*>(QApplication::activeModalWidget());
+            QVERIFY(wizard);
+            env.prompter.answers = {Prompter::Answer::Yes};
+            wizard->cmdCancel_Click();
+        });
+        auto* splash = new frmSplash;
+        QSignalSpy finished(splash, &frmSplash::finished);
+        splash->Timer1_Timer();
+        QVERIFY(!finished.value(0).value(0).toBool());
+        QVERIFY(env.prompter.titles().contains(QStringLiteral("Data Path")));
+        QVERIFY(QFile::exists(kept));
+        QVERIFY(!env.stored(QStringLiteral("mdbFile")).isValid());
     }
 
     void helpCatalogueHasContentsIndexAndSearch()
