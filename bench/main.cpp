@@ -7,10 +7,18 @@
 // and the number of statements each operation runs, measured on the club and on a one-team
 // database, so that a cost growing with the data shows. Last, start-up to a shown main window is
 // compared with a bare Qt window started the same way (a child process each, no splash).
+// The team and player windows are timed too: opening the profiles, switching teams in the
+// profile's picker, saving either (the main window refreshing itself included), and copying a
+// team of 25 players with a season of games and statistics.
 // PW_BENCH_KEEP=folder keeps the club database there, to profile start-up against it.
 #include "app/MainForm.h"
 #include "app/TeamTree.h"
+#include "common/Prompter.h"
 #include "common/Trace.h"
+#include "teams/PlayerInfo.h"
+#include "teams/TeamFields.h"
+#include "teams/TeamInfo.h"
+#include "ui_PlayerFields.h"
 #include "data/Database.h"
 #include "data/DatabaseFile.h"
 #include "data/Settings.h"
@@ -18,6 +26,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMainWindow>
 #include <QMenuBar>
@@ -182,6 +192,72 @@ QList<Operation> operations(MainForm& form, const Size& size)
     };
 }
 
+// The coach says yes to every question the timed windows ask (copy the team).
+class YesPrompter : public Prompter {
+public:
+    Answer message(const QString&, const QString&, Icon, Buttons buttons) override
+    {
+        return buttons == Buttons::Ok || buttons == Buttons::OkCancel ? Answer::Ok : Answer::Yes;
+    }
+    std::optional<QString> inputText(const QString&, const QString&, const QString&, bool) override { return std::nullopt; }
+    QString openFileName(const QString&, const QString&, const QString&) override { return {}; }
+    QString saveFileName(const QString&, const QString&, const QString&, const QString&) override { return {}; }
+};
+
+// Team 1 grows to 25 players, each with a statistics row for every game of its season.
+void growFirstTeam(const Size& size)
+{
+    Transaction tx;
+    for (int p = size.players + 1; p <= 25; ++p) {
+        execSql(QStringLiteral("INSERT INTO Player (TeamNo, PlayerNo, PlayerLastName, PlayerFirstName, JerseyNo) "
+                               "VALUES (1, ?, ?, 'Extra', ?)"),
+                {p, QStringLiteral("Player%1").arg(p), p});
+        for (int g = 1; g <= size.games; ++g)
+            execSql(QStringLiteral("INSERT INTO GameStat (TeamNo, GameNo, PlayerNo, Goals, QtrPlayed) VALUES (1, ?, ?, 0, 2)"),
+                    {g, p});
+    }
+    tx.commit();
+}
+
+// The team and player windows, over the club with its main window open (a save refreshes it).
+QList<Operation> windowOperations(std::unique_ptr<TeamInfo>& profile, std::unique_ptr<PlayerInfo>& player)
+{
+    return {
+        {QStringLiteral("Open the team profile"), [&profile](int i) { profile = std::make_unique<TeamInfo>(1 + i % 2); }},
+        {QStringLiteral("Switch teams in the profile's picker"),
+         [&profile](int i) {
+             auto* picker = profile->findChild<QComboBox*>(QStringLiteral("CTeam"));
+             const int index = (profile->findChild<QComboBox*>(QStringLiteral("CTeam"))->currentIndex() + 1 + i % 3) % picker->count();
+             picker->setCurrentIndex(index);
+             profile->CTeam_Click(index);
+         }},
+        {QStringLiteral("Save the team profile"),
+         [&profile](int i) {
+             // What the club's teams lack of the required fields is filled in too.
+             for (const char* name : {"txtShortsColor", "txtCoach_1", "txtCoachPhone_1"}) {
+                 auto* edit = profile->fields()->findChild<QLineEdit*>(QString::fromLatin1(name));
+                 if (edit->text().isEmpty())
+                     edit->setText(QStringLiteral("x"));
+             }
+             profile->fields()->findChild<QLineEdit*>(QStringLiteral("txtJerseyColor"))->setText(i % 2 ? QStringLiteral("Red") : QStringLiteral("Blue"));
+             profile->markChanged();
+             profile->OKButton_Click();
+         }},
+        {QStringLiteral("Open a player profile"), [&player](int i) { player = std::make_unique<PlayerInfo>(1, 1 + i % 20); }},
+        {QStringLiteral("Save a player profile"),
+         [&player](int i) {
+             player->ui().txtPhone->setText(QStringLiteral("555-01%1").arg(i % 100, 2, 10, QLatin1Char('0')));
+             player->markChanged();
+             player->OKButton_Click();
+         }},
+        {QStringLiteral("Copy a team of 25 players with its season"),
+         [&profile](int) {
+             profile->GenTeamList(1);
+             profile->TeamCopy_Click();
+         }},
+    };
+}
+
 // Child process for the start-up comparison: shows the main window on the database, or a bare
 // window, and ends as soon as it is on screen.
 int startupChild(const QString& what, const QString& database, const QString& settings)
@@ -292,6 +368,27 @@ int runBench(const QString& pgServer, int runs, const Size& size)
         for (qsizetype i = 0; i < ops.size(); ++i)
             out << row(ops[i].name, measure(runs, ops[i].op), small.value(i)) << '\n';
         out.flush();
+
+        growFirstTeam(size);
+        YesPrompter yes;
+        setPrompter(&yes);
+        std::unique_ptr<TeamInfo> profile;
+        std::unique_ptr<PlayerInfo> player;
+        out << "\nTeam and player windows, with the main window open:\n\n"
+            << "| operation | median ms | spread ms | statements |\n|---|---|---|---|\n";
+        for (const Operation& o : windowOperations(profile, player)) {
+            const Figures f = measure(runs, o.op);
+            out << QStringLiteral("| %1 | %2 | %3 – %4 | %5 |\n")
+                       .arg(o.name)
+                       .arg(f.median, 0, 'f', 1)
+                       .arg(f.low, 0, 'f', 1)
+                       .arg(f.high, 0, 'f', 1)
+                       .arg(f.statements);
+        }
+        out.flush();
+        profile.reset();
+        player.reset();
+        setPrompter(nullptr);
         form.close();
     }
     const QString database = loc.engine == Engine::SQLite ? loc.path : pgServer.section(QLatin1Char('/'), 0, -2) +
