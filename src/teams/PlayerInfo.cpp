@@ -91,6 +91,11 @@ PlayerInfo::PlayerInfo(qint16 teamNo, qint16 playerNo, QWidget* parent)
     auto* fields = new QWidget(this);
     m_ui->setupUi(fields);
     m_ui->ctlBirthDate->setDisplayFormat(shortDateFormat());
+    // Each position box carries its short tag, as line-up sheets abbreviate them.
+    const QStringList tags{QStringLiteral("FL"), QStringLiteral("HB"), QStringLiteral("FB"), QStringLiteral("S"),
+                           QStringLiteral("G")};
+    for (int i = 0; i < tags.size(); ++i)
+        positionBoxes(*m_ui)[i]->setProperty("tag", tags[i]);
 
     OKButton = new QPushButton(tr("Save"), this);
     OKButton->setObjectName(QStringLiteral("OKButton"));
@@ -259,7 +264,10 @@ void PlayerInfo::GenPlayerList(qint16 playerNo)
         ClearPlayerInfo();
         FillPlayerInfo();
     } else if (CPlayer->count() == 0) {
+        // A team without players shows an empty profile under the first number, ready to fill in.
         ClearPlayerInfo();
+        lblPlayerNo->setText(QString::number(
+            GetNextNo(QStringLiteral("PlayerNo"), QStringLiteral("Player"), {{QStringLiteral("TeamNo"), m_teamNo}})));
     }
 }
 

@@ -197,7 +197,9 @@ bool TeamInfo::save()
     saveTeamProfile(team);
     m_team = readTeamProfile(team.teamNo).value_or(team);
     markSaved();
-    if (CTeam->currentIndex() < 0)
+    // A new team joins the picker; a renamed one shows its new name there.
+    if (CTeam->currentIndex() < 0 ||
+        CTeam->currentText() != teamEntryText(team.teamName, team.ageDivision, team.sex, team.season))
         GenTeamList(team.teamNo);
     selection().notifyDataChanged(QStringLiteral("Teams"), team.teamNo);
     return true;
