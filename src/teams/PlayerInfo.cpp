@@ -162,7 +162,10 @@ PlayerInfo::PlayerInfo(qint16 teamNo, qint16 playerNo, QWidget* parent)
     auto* frameLayout = new QVBoxLayout(NotesFrame);
     frameLayout->setContentsMargins(0, 0, 0, 0);
     frameLayout->addWidget(notesBox);
-    NotesFrame->setMinimumWidth(fontMetrics().averageCharWidth() * 44);
+    // As wide as its buttons need ("Update (Dirty)" included), and room for the items' text.
+    UpdateBtn->setMinimumWidth(UpdateBtn->fontMetrics().horizontalAdvance(tr("Update") + QStringLiteral(" (Dirty)")) +
+                               UpdateBtn->fontMetrics().averageCharWidth() * 3);
+    NotesFrame->setMinimumWidth(qMax(NotesFrame->sizeHint().width(), fontMetrics().averageCharWidth() * 44));
     NotesFrame->hide();
 
     auto* top = new QHBoxLayout;
@@ -202,6 +205,9 @@ PlayerInfo::PlayerInfo(qint16 teamNo, qint16 playerNo, QWidget* parent)
     for (QCheckBox* c : fields->findChildren<QCheckBox*>())
         connect(c, &QCheckBox::clicked, this, [this] { markChanged(); });
     connect(m_ui->ctlBirthDate, &QDateEdit::dateChanged, this, [this] {
+        // A date the coach picks is the player's birth date from now on.
+        if (!isLoading())
+            m_birthDateKnown = true;
         showAge();
         markChanged();
     });
@@ -281,6 +287,7 @@ void PlayerInfo::ClearPlayerInfo()
         for (QCheckBox* c : m_ui->PlyrTab->findChildren<QCheckBox*>())
             c->setChecked(false);
         m_ui->ctlBirthDate->setDate(QDate::currentDate());
+        m_birthDateKnown = false;
         showAge();
         lblPlayerNo->clear();
         NoteList->clear();
@@ -323,8 +330,10 @@ void PlayerInfo::FillPlayerInfo()
         m_ui->txtAddress->setText(p.address);
         m_ui->txtCity->setText(p.city);
         m_ui->txtState->setText(p.state);
-        m_ui->txtZip->setText(p.zipCode);
-        if (p.birthDate.isValid())
+        // The store keeps "0" for a zip that was left empty; the coach sees it empty.
+        m_ui->txtZip->setText(p.zipCode == QLatin1String("0") ? QString() : p.zipCode);
+        m_birthDateKnown = p.birthDate.isValid();
+        if (m_birthDateKnown)
             m_ui->ctlBirthDate->setDate(p.birthDate);
         showAge();
         m_ui->txtPhone->setText(p.phone);
@@ -344,16 +353,23 @@ void PlayerInfo::FillPlayerInfo()
             fillParent(parent, dad);
         }
         m_amountPaid = p.amountPaid;
-        for (const PlayerNote& n : readPlayerNotes(m_teamNo, playerNo)) {
-            auto* item = new QListWidgetItem(n.text, NoteList);
-            item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
-            item->setCheckState(n.checked ? Qt::Checked : Qt::Unchecked);
-            item->setData(kNoteIdRole, n.noteId);
-        }
-        setNotesClean();
-        enableArrows();
+        reloadNotes();
         FillTeamList(playerNo);
     });
+}
+
+void PlayerInfo::reloadNotes()
+{
+    const QSignalBlocker quiet(NoteList);
+    NoteList->clear();
+    for (const PlayerNote& n : readPlayerNotes(m_teamNo, shownPlayerNo())) {
+        auto* item = new QListWidgetItem(n.text, NoteList);
+        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+        item->setCheckState(n.checked ? Qt::Checked : Qt::Unchecked);
+        item->setData(kNoteIdRole, n.noteId);
+    }
+    setNotesClean();
+    enableArrows();
 }
 
 void PlayerInfo::FillTeamList(qint16 playerNo)
@@ -366,7 +382,8 @@ void PlayerInfo::FillTeamList(qint16 playerNo)
 
 void PlayerInfo::showAge()
 {
-    m_ui->lblAge->setText(QString::number(CalculateAge(m_ui->ctlBirthDate->date())));
+    // No age for a player whose birth date was never given: the picker's today is not one.
+    m_ui->lblAge->setText(m_birthDateKnown ? QString::number(CalculateAge(m_ui->ctlBirthDate->date())) : QString());
 }
 
 void PlayerInfo::CPlayer_Click(int index)
@@ -392,13 +409,15 @@ bool PlayerInfo::eventFilter(QObject* watched, QEvent* event)
 void PlayerInfo::parentLastNamesFollow()
 {
     const QString last = m_ui->txtPlayerLastName->text();
-    if (last.trimmed().isEmpty())
+    // Leaving the field without changing the name changes nobody's.
+    if (last.trimmed().isEmpty() || last == m_lastNameOnEntry)
         return;
     for (QLineEdit* parent : {m_ui->MomLastName, m_ui->DadLastName}) {
         if (parent->text().isEmpty() || parent->text() == m_lastNameOnEntry)
             parent->setText(last);
     }
     m_lastNameOnEntry = last;
+    markChanged();
 }
 
 void PlayerInfo::showPlayerAddress(bool dad)
@@ -439,7 +458,7 @@ PlayerProfile PlayerInfo::collect() const
     p.city = m_ui->txtCity->text();
     p.state = m_ui->txtState->text();
     p.zipCode = m_ui->txtZip->text();
-    p.birthDate = m_ui->ctlBirthDate->date();
+    p.birthDate = m_birthDateKnown ? m_ui->ctlBirthDate->date() : QDate();
     p.phone = m_ui->txtPhone->text();
     p.altPhone = m_ui->txtAltPhone->text();
     for (bool dad : {false, true}) {
@@ -468,11 +487,14 @@ bool PlayerInfo::save()
                            Prompter::Icon::Exclamation);
         return false;
     }
-    if (m_notesDirty &&
-        prompter().message(tr("Update information"),
-                           tr("Notes have been changed, but not updated. Do you want to update it now?"),
-                           Prompter::Icon::Question, Prompter::Buttons::YesNo) == Prompter::Answer::Yes)
-        UpdateBtn_Click();
+    if (m_notesDirty) {
+        if (prompter().message(tr("Update information"),
+                               tr("Notes have been changed, but not updated. Do you want to update it now?"),
+                               Prompter::Icon::Question, Prompter::Buttons::YesNo) == Prompter::Answer::Yes)
+            UpdateBtn_Click();
+        else
+            reloadNotes();  // the list shows again what is stored, so nothing looks kept that is not
+    }
     const PlayerProfile p = collect();
     if (p.playerNo < 1)
         return false;
@@ -550,11 +572,14 @@ void PlayerInfo::PlayerImport_Click()
 void PlayerInfo::CopyBtn_Click()
 {
     const int target = TeamList->currentIndex();
-    const qint16 playerNo = shownPlayerNo();
-    if (target < 0 || playerNo < 1 || CPlayer->currentIndex() < 0)
+    if (target < 0 || shownPlayerNo() < 1 || CPlayer->currentIndex() < 0)
         return;
     const qint16 destTeam = static_cast<qint16>(TeamList->itemData(target).toInt());
     const QString teamText = TeamList->itemText(target);
+    // What is copied is what is stored: unsaved changes are settled first.
+    if (!settleChanges())
+        return;
+    const qint16 playerNo = shownPlayerNo();
     CopyPlayer(playerNo, m_teamNo, destTeam);
     FillTeamList(playerNo);
     selection().notifyDataChanged(QStringLiteral("Player"), destTeam);
@@ -657,7 +682,7 @@ void PlayerInfo::UpdateBtn_Click()
 void PlayerInfo::OpenBtn_Click()
 {
     const bool open = !NotesFrame->isVisible();
-    const int wide = NotesFrame->minimumWidth() + layout()->spacing();
+    const int wide = NotesFrame->minimumSizeHint().width() + layout()->spacing();
     NotesFrame->setVisible(open);
     OpenBtn->setText(open ? tr("< Less") : tr("More >"));
     resize(width() + (open ? wide : -wide), height());

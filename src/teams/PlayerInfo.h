@@ -67,6 +67,7 @@ private:
     void moveNote(int by);
     void enableArrows();
     void showAge();
+    void reloadNotes();
     void parentLastNamesFollow();
 
     qint16 m_teamNo = 0;
@@ -91,6 +92,7 @@ private:
     bool m_notesDirty = false;
     QString m_lastNameOnEntry;  // the player's last name when its field got the focus
     double m_amountPaid = 0.0;
+    bool m_birthDateKnown = false;  // the player has a birth date (the picker always shows one)
 };
 
 }  // namespace pw

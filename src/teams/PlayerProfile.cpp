@@ -30,7 +30,8 @@ qint16 jerseyFromText(const QString& text)
 {
     bool ok = false;
     const qint16 n = text.trimmed().toShort(&ok);
-    return ok ? n : 0;
+    // A jersey carries no negative number.
+    return ok && n > 0 ? n : 0;
 }
 
 void applySameAddress(const PlayerProfile& player, ParentInfo& parent)
@@ -121,10 +122,10 @@ bool savePlayer(const PlayerProfile& player)
     if (player.teamNo < 1 || player.playerNo < 1)
         throw PwError(err::BadArgument, QObject::tr("A player needs a team and a number from 1 up."));
     PlayerProfile p = player;
-    applySameAddress(p, p.mom);
-    applySameAddress(p, p.dad);
     if (p.zipCode.trimmed().isEmpty())
         p.zipCode = QStringLiteral("0");
+    applySameAddress(p, p.mom);
+    applySameAddress(p, p.dad);
     QVariantList values{p.lastName, p.firstName, p.nickname, p.jerseyNo, p.email, p.position, p.address, p.city,
                         p.state,    p.zipCode,   p.birthDate.isValid() ? QVariant(p.birthDate) : QVariant(),
                         p.phone,    p.altPhone};
@@ -201,25 +202,29 @@ QList<ImportEntry> importCandidates(qint16 teamNo)
         ours.insert(NullToInt(own.value(0)));
 
     QList<ImportEntry> out;
+    QHash<QString, qsizetype> offered;  // person -> place in out
     QSqlQuery q = execSql(QStringLiteral("SELECT TeamNo, PlayerNo, PlayerLastName, PlayerFirstName, BirthDate FROM Player "
                                          "ORDER BY LOWER(PlayerLastName) ASC, LOWER(PlayerFirstName) ASC, "
                                          "BirthDate ASC, TeamNo DESC"));
-    QString lastKey;
-    bool any = false;
     while (q.next()) {
         const qint16 playerNo = NullToInt(q.value(1));
         if (ours.contains(playerNo))
             continue;
+        const qint16 team = NullToInt(q.value(0));
         const QString last = NullToText(q.value(2));
         const QString first = NullToText(q.value(3));
-        // The same person on several teams comes in a run, the newest team first: offer that one.
-        const QString key = last.trimmed().toCaseFolded() + QChar(0) + first.trimmed().toCaseFolded() + QChar(0) +
+        // The same person on several teams is offered once, from the newest team, however the
+        // store happened to sort names that differ only in case or spaces.
+        const QString key = last.simplified().toCaseFolded() + QChar(0) + first.simplified().toCaseFolded() + QChar(0) +
                             toDateTime(q.value(4)).date().toString(Qt::ISODate);
-        if (any && key == lastKey)
+        const ImportEntry entry{team, playerNo, shownText(last) + QStringLiteral(", ") + shownText(first)};
+        if (const auto seen = offered.constFind(key); seen != offered.constEnd()) {
+            if (out[*seen].teamNo < team)
+                out[*seen] = entry;
             continue;
-        any = true;
-        lastKey = key;
-        out << ImportEntry{NullToInt(q.value(0)), playerNo, shownText(last) + QStringLiteral(", ") + shownText(first)};
+        }
+        offered.insert(key, out.size());
+        out << entry;
     }
     return out;
 }
