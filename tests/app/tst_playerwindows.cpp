@@ -34,14 +34,6 @@ private:
     TestEnv env;
     TestStore store;
 
-    template <typename T>
-    static T* child(QWidget* w, const char* name)
-    {
-        T* c = w->findChild<T*>(QString::fromLatin1(name));
-        if (!c)
-            qFatal("no control %s", name);
-        return c;
-    }
 
     static QString text(QWidget* w, const char* lineEdit) { return child<QLineEdit>(w, lineEdit)->text(); }
     static void click(QWidget* w, const char* button) { QTest::mouseClick(child<QAbstractButton>(w, button), Qt::LeftButton); }
@@ -160,8 +152,7 @@ private Q_SLOTS:
     void init()
     {
         env.reset();
-        for (const char* table : {"Teams", "Player", "PlayerNotes", "Opponent"})
-            execSql(QStringLiteral("DELETE FROM %1").arg(QLatin1String(table)));
+        emptyTables();
         club();
     }
 

@@ -27,15 +27,6 @@ private:
     TestEnv env;
     TestStore store;
 
-    template <typename T>
-    static T* child(QWidget* w, const char* name)
-    {
-        T* c = w->findChild<T*>(QString::fromLatin1(name));
-        if (!c)
-            qFatal("no control %s", name);
-        return c;
-    }
-    static QAction* action(QWidget* w, const char* name) { return child<QAction>(w, name); }
 
     // Typed as the keyboard would, accents and emoji included.
     static void type(QLineEdit* e, const QString& text)
@@ -53,8 +44,7 @@ private:
     // Badgers, Comets, Rockets.
     static void threeTeams()
     {
-        for (const TableDef& t : schemaTables())
-            execSql(QStringLiteral("DELETE FROM %1").arg(t.name));
+        emptyTables();
         addTeam(1, QStringLiteral("Comets"),
                 fields(QStringLiteral("League ClubName TeamCoach1 TeamCoach1Phone JerseyColor ShortsColor Minutes MinQtrReq "
                                       "ManageFees TeamAmount TeamPracticeSchedule TrackCaptain SeasonCaptains TimeTrack "

@@ -41,14 +41,6 @@ class TestWindows : public QObject {
 private:
     TestEnv env;
 
-    template <typename T>
-    static T* child(QWidget* w, const char* name)
-    {
-        T* c = w->findChild<T*>(QString::fromLatin1(name));
-        if (!c)
-            qFatal("no control %s", name);
-        return c;
-    }
 
     QString writeLogo(const QString& name)
     {

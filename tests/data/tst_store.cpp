@@ -44,10 +44,7 @@ private Q_SLOTS:
     void init()
     {
         env.reset();
-        for (const TableDef& t : schemaTables()) {
-            if (!t.name.startsWith(QLatin1String("Drill")))
-                execSql(QStringLiteral("DELETE FROM %1").arg(t.name));
-        }
+        emptyTables();
     }
 
     void cleanupTestCase() { store.close(); }

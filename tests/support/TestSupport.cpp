@@ -1,6 +1,7 @@
 #include "TestSupport.h"
 
 #include "data/DatabaseFile.h"
+#include "data/Schema.h"
 #include "data/Secrets.h"
 
 #include <QDate>
@@ -239,6 +240,14 @@ void withDatabase(const QString& address, const std::function<void(const QSqlDat
 {
     const auto close = qScopeGuard([] { pw::closeDatabase(QStringLiteral("pw_other")); });
     work(pw::openDatabase(pw::DbLocation::parse(address), QStringLiteral("pw_other")));
+}
+
+void emptyTables()
+{
+    for (const pw::TableDef& t : pw::schemaTables()) {
+        if (!t.name.startsWith(QLatin1String("Drill")))
+            pw::execSql(QStringLiteral("DELETE FROM %1").arg(t.name));
+    }
 }
 
 void screenshot(QObject* widget, const QString& name)

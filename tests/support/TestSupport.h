@@ -158,6 +158,19 @@ QString writeFile(const QString& path, const QByteArray& bytes);
 // connection of its own, hands it to work and closes it again, also when work throws.
 void withDatabase(const QString& address, const std::function<void(const QSqlDatabase&)>& work);
 
+// Empties every table but the drill library, so that a test starts from a known store.
+void emptyTables();
+
+// A window's control by its name; a missing one ends the test program with its name.
+template <typename T>
+T* child(QObject* window, const char* name)
+{
+    T* c = window->findChild<T*>(QString::fromLatin1(name));
+    if (!c)
+        qFatal("no control %s", name);
+    return c;
+}
+
 // Saves a PNG of the widget under PW_SCREENSHOT_DIR when that is set.
 void screenshot(QObject* widget, const QString& name);
 
