@@ -56,6 +56,18 @@ private Q_SLOTS:
     }
 
     void unknownFormatsAreErrors() { QVERIFY_THROWS_EXCEPTION(PwError, Format(1, QStringLiteral("Fancy"))); }
+
+    void amountsAreReadBackAsShownOrTyped()
+    {
+        // What the "Currency" format shows reads back as the amount it shows.
+        for (double amount : {0.0, 12.5, 1500.0, 1234567.89, -40.0})
+            QCOMPARE(parseAmount(Format(amount, QStringLiteral("Currency"))).value_or(-1e9), amount);
+        for (const auto& [text, amount] : {std::pair{"1500", 1500.0}, {" 1,500.50 ", 1500.5}, {"$75", 75.0}, {"(20.00)", -20.0}})
+            QCOMPARE(parseAmount(QString::fromLatin1(text)).value_or(-1e9), amount);
+        for (const char* text : {"", "  ", "lots", "$", "12 apples", "nan", "inf"})
+            QVERIFY2(!parseAmount(QString::fromLatin1(text)), text);
+        QCOMPARE(shortDateFormat().count(QLatin1Char('y')), 4);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestFormats)
