@@ -16,6 +16,7 @@
 #include "common/Twips.h"
 #include "data/Settings.h"
 #include "games/GameState.h"
+#include "games/GameView.h"
 #include "games/Record.h"
 #include "schedule/SeasonGames.h"
 #include "teams/TeamData.h"
@@ -34,6 +35,7 @@
 #include <QTableView>
 #include <QToolBar>
 #include <QToolButton>
+#include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -238,7 +240,11 @@ void MainForm::buildCentral()
         const QFontMetrics headerFont(grid->horizontalHeader()->font());
         for (int c = 0; c < twips.size(); ++c) {
             const QString heading = headers.value(c);
-            const int needed = heading.isEmpty() ? 0 : headerFont.horizontalAdvance(heading) + 14;
+            // Figure columns hold up to four characters ("100%").
+            const int needed = heading.isEmpty() ? 0
+                                                 : qMax(headerFont.horizontalAdvance(heading),
+                                                        c == 0 ? 0 : grid->fontMetrics().horizontalAdvance(QStringLiteral("100%"))) +
+                                                       14;
             grid->setColumnWidth(c, qMax(twipsToPixels(twips.at(c), dpi), needed));
         }
         grid->setMinimumHeight(twipsToPixels(kMinGridHeightTwips, dpiY) + 1);
@@ -521,17 +527,34 @@ void MainForm::SelectGame()
 {
     guarded(QStringLiteral("SelectGame"), {}, [&] {
         Selection& s = selection();
-        QModelIndex node = TeamTree->currentIndex();
-        if (NodeKey::parse(m_tree->keyOf(node)).kind == NodeKey::Kind::Detail)
-            node = node.parent();
-        const QString nodeText = m_tree->data(node, Qt::DisplayRole).toString();
-        UpdateStatusBar(1, tr("Opponent: ") + (s.singleGame() ? nodeText : QString()));
+        UpdateStatusBar(1, tr("Opponent: ") + (s.singleGame() ? currentGameNodeText() : QString()));
         UpdateStatusBar(2, tr("Score: ") + GetRecord(s.CurrentGameNo()));
         const GameStatus game = s.CurrentGameNo() > 0 ? readGameStatus(s.CurrentTeamNo(), s.CurrentGameNo()) : GameStatus{};
         s.setOpponent(game.opponentNo);
         m_resultMailable = resultMailable(game);
         applyCommandState();
+        showGameFigures();
     });
+}
+
+QString MainForm::currentGameNodeText() const
+{
+    QModelIndex node = TeamTree->currentIndex();
+    if (NodeKey::parse(m_tree->keyOf(node)).kind == NodeKey::Kind::Detail)
+        node = node.parent();
+    return m_tree->data(node, Qt::DisplayRole).toString();
+}
+
+void MainForm::showGameFigures()
+{
+    const Selection& s = selection();
+    const GameView view = readGameView(s.CurrentTeamNo(), s.CurrentTournamentNo(), s.CurrentGameNo());
+    m_mainGrid->setGameView(view);
+    // The strip's labels read Shots, Goals, Steals, Assists, Shots on Goal, Goals (let in),
+    // OverShot and Blocks; the view sums the goalkeeper's blocks before the shots over.
+    const int figureOfLabel[] = {0, 1, 2, 3, 4, 5, 7, 6};
+    for (qsizetype i = 0; i < Totlbl.size(); ++i)
+        Totlbl[i]->setText(QString::number(view.totals[static_cast<size_t>(figureOfLabel[i])]));
 }
 
 void MainForm::ClearTeamNode()
@@ -676,6 +699,7 @@ void MainForm::MainGrid_Click(int row)
         selection().setPlayer(player->playerNo);
         applyCommandState();
         lblPlayer->setText(tr("Player games: %1").arg(player->text));
+        m_playerGrid->setRows(FillPlayerData(selection().CurrentTeamNo(), player->playerNo));
         if (MainGrid->currentIndex().row() != row)
             MainGrid->setCurrentIndex(m_mainGrid->index(row, 0));
     });
@@ -779,8 +803,11 @@ void MainForm::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
     // The team is loaded before the window first appears, when the grids have no size yet.
-    if (!event->spontaneous())
+    if (!event->spontaneous()) {
         SetFormSize(m_sizedRows);
+        // Likewise the tree: a hidden view measures none of its names.
+        QTimer::singleShot(0, this, [this] { fitTreeColumn(); });
+    }
 }
 
 void MainForm::closeEvent(QCloseEvent* event)

@@ -57,6 +57,8 @@ public:
     // Selects a node by key as a click would.
     bool selectNode(const QString& key);
     void setLogo(const QString& path);
+    // What the tree shows for the selected game (its opponent); a detail line gives its game's.
+    QString currentGameNodeText() const;
 
     // Event handlers, public so that tests can drive them as the coach would.
     void TeamTree_NodeClick(const QModelIndex& index);
@@ -105,6 +107,8 @@ private:
     // Whether the current game's result may be mailed (a result, and an address to mail it to).
     bool resultMailable(const GameStatus& game) const;
     void fitTreeColumn();
+    // Fills the roster's statistics columns and the team totals for the selected game or summary.
+    void showGameFigures();
     // Another window saved rows that the tree or grid show.
     void dataSaved(const QString& table, qint16 teamNo);
 

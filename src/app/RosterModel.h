@@ -17,19 +17,17 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
     // The player of a grid row, 0 for none.
     qint16 playerAt(int row) const;
+    // Shows the figures of the selected game or summary, keeping rows and selection.
+    void setGameView(const GameView& view);
+    // What a statistics cell shows ("62%", "3", or empty).
+    QString cellText(int row, int column) const;
 
     static QColor feeColour(FeeStatus status);
     static QColor tooOldColour();
 };
 
-// One game of the selected player, for the lower grid.
-struct PlayerGameRow {
-    qint16 gameNo = 0;
-    QString opponent;
-};
-
-// The selected player's games, game by game.
-class PlayerGamesModel : public RowTableModel<PlayerGameRow> {
+// The selected player's games, game by game, with a "Tournament" line before each tournament's.
+class PlayerGamesModel : public RowTableModel<PlayerRecordLine> {
     Q_OBJECT
 public:
     explicit PlayerGamesModel(QObject* parent = nullptr);

@@ -2,6 +2,7 @@
 
 #include "common/Selection.h"
 #include "fees/FeeStatus.h"
+#include "games/GameView.h"
 
 #include <QList>
 #include <QString>
@@ -34,6 +35,7 @@ struct RosterRow {
     QString text;                   // "Smith,Anna (7)"
     bool tooOld = false;            // fails the team's age cut-off
     std::optional<FeeStatus> fee;   // only when the team manages fees
+    PlayerGameLine game;            // the selected game's or summary's figures
 };
 
 // The team's players by last name, with age and fee flags worked out against the settings.

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QHash>
+#include <QList>
+#include <QString>
+
+#include <array>
+#include <optional>
+
+namespace pw {
+
+// The eight figures of a player's game as the grids show them, in the grids' order: Shots, Goals,
+// Blocks, Assists, ShotOnGoal, GoalsScored, GoalsBlocked, OverShot.
+constexpr int kFigureCount = 8;
+using Figures = std::array<std::optional<int>, kFigureCount>;
+
+// One player's line of the roster grid for the selected game or summary.
+struct PlayerGameLine {
+    bool shown = false;             // a single game without the player's statistics row shows nothing
+    int percent = 0;                // playing time up to and including the game (or over the summary)
+    Figures figures{};              // an empty field stays empty; in a summary a total of 0 too
+    std::optional<int> qtrPlayed{};
+    std::optional<int> qtrAvailable{};
+};
+
+// What the main window shows for a selection: a line per player and the team's eight totals.
+struct GameView {
+    QHash<qint16, PlayerGameLine> lines;  // by player number
+    std::array<int, kFigureCount> totals{};
+};
+
+// The playing-time share of one player: played periods over available ones, counted over the
+// player's statistics rows of the season (tournament 0: every row of the team, tournament games
+// included) or of tournament T (games T*1000 to (T+1)*1000). For a single game, rows up to and
+// including it count; for a summary (gameNo = T*1000) every row counts. The share is a whole
+// percentage, an exact half going to the even number; 0 without available periods.
+struct PlayTimeRow {
+    qint16 gameNo = 0;
+    int qtrPlayed = 0;
+    QString qtrAvailable;
+};
+int playTimePercent(const QList<PlayTimeRow>& rows, qint16 tournamentNo, qint16 gameNo);
+
+// The roster grid's figures for the selection, for every player of the team, in two reads
+// whatever the number of players and games, and the players' shares stored in PlayTime (one
+// write, only where a share changed; none on a read-only database).
+GameView readGameView(qint16 teamNo, qint16 tournamentNo, qint16 gameNo);
+
+// CalculatePlayTime for one player: the share for the selection, stored in the player's PlayTime,
+// with the player's figures of the game (or totals of the summary) when asked for.
+int CalculatePlayTime(qint16 teamNo, qint16 tournamentNo, qint16 gameNo, qint16 lcPlyrNo, PlayerGameLine* figures = nullptr);
+
+// One line of the selected player's game record (the lower grid): a played game, or the
+// "Tournament" separator before the games of the next tournament.
+struct PlayerRecordLine {
+    bool separator = false;
+    qint16 gameNo = 0;
+    QString opponent;
+    std::optional<int> qtrPlayed;
+    int qtrAvailable = 0;
+    Figures figures{};  // the eight figures as stored
+};
+// The player's games of the team that have a result, by game number, a separator before each
+// tournament's games.
+QList<PlayerRecordLine> FillPlayerData(qint16 teamNo, qint16 playerNo);
+
+}  // namespace pw

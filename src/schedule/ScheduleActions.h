@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace pw {
+
+// The schedule commands of the main window. Each works on the main window's selection (its
+// current team, and for the last two its current game), asks the coach what it needs and tells
+// every open window through selection().notifyDataChanged("Schedule", team) when it stored
+// something. Failures are reported, never thrown.
+
+// Adds one season game through the data-entry dialog (also the "Schedule New Game" menu item).
+void TeamSetSchedule_Click(QWidget* parent);
+// Moves the current season game to a new date and time, keeping its first ones.
+void TreeReschedGame_Click(QWidget* parent);
+// Deletes the current season game with its statistics, after asking; nodeText is what the tree
+// shows for the game (the opponent's name).
+void TreeDelGame_Click(QWidget* parent, const QString& nodeText);
+
+}  // namespace pw
