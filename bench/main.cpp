@@ -13,7 +13,11 @@
 // PW_BENCH_KEEP=folder keeps the club database there, to profile start-up against it.
 #include "app/MainForm.h"
 #include "app/TeamTree.h"
+#include "common/Formats.h"
 #include "common/Prompter.h"
+#include "games/GameState.h"
+#include "games/GameView.h"
+#include "games/StatDialog.h"
 #include "common/Trace.h"
 #include "teams/PlayerInfo.h"
 #include "teams/TeamFields.h"
@@ -192,6 +196,43 @@ QList<Operation> operations(MainForm& form, const Size& size)
     };
 }
 
+// The straightforward reading of a selection, as a literal reading of the procedure does it:
+// for every player, one query per game for its statistics row, and one write of the share per
+// player. It gives the figures the set-based readGameView gives; the benchmark compares the two.
+GameView gameViewRowByRow(qint16 teamNo, qint16 gameNo, int games)
+{
+    GameView view;
+    QSqlQuery players = execSql(QStringLiteral("SELECT PlayerNo FROM Player WHERE TeamNo = ?"), {teamNo});
+    QList<qint16> numbers;
+    while (players.next())
+        numbers << static_cast<qint16>(players.value(0).toInt());
+    for (qint16 p : numbers) {
+        PlayerGameLine line;
+        int played = 0;
+        int available = 0;
+        for (int g = 1; g <= games; ++g) {
+            QSqlQuery q = execSql(QStringLiteral("SELECT QtrPlayed, QtrAvailable, Shots, Goals FROM GameStat "
+                                                 "WHERE TeamNo = ? AND PlayerNo = ? AND GameNo = ?"),
+                                  {teamNo, p, g});
+            if (!q.next())
+                continue;
+            if (gameNo == 0 || g <= gameNo) {
+                played += q.value(0).toInt();
+                available += CountQtrs(q.value(1).toString());
+            }
+            if (gameNo == 0 || g == gameNo) {
+                line.shown = true;
+                line.figures[0] = line.figures[0].value_or(0) + q.value(2).toInt();
+                line.figures[1] = line.figures[1].value_or(0) + q.value(3).toInt();
+            }
+        }
+        line.percent = available > 0 ? static_cast<int>(RoundHalfEven(100.0 * played / available)) : 0;
+        execSql(QStringLiteral("UPDATE Player SET PlayTime = ? WHERE TeamNo = ? AND PlayerNo = ?"), {line.percent, teamNo, p});
+        view.lines.insert(p, line);
+    }
+    return view;
+}
+
 // The coach says yes to every question the timed windows ask (copy the team).
 class YesPrompter : public Prompter {
 public:
@@ -367,6 +408,29 @@ int runBench(const QString& pgServer, int runs, const Size& size)
         const QList<Operation> ops = operations(form, size);
         for (qsizetype i = 0; i < ops.size(); ++i)
             out << row(ops[i].name, measure(runs, ops[i].op), small.value(i)) << '\n';
+        out.flush();
+
+        // A selection's figures, set-based and row by row, on team 2 (20 players, 30 games).
+        out << "\nA selection's figures (shares, statistics, totals), with the straightforward reading for comparison:\n\n"
+            << "| selection | set-based ms | statements | row by row ms | statements | times faster |\n"
+            << "|---|---|---|---|---|---|\n";
+        const int games = size.games;
+        for (const auto& [what, game] : {std::pair{QStringLiteral("a game"), qint16(12)}, {QStringLiteral("the season"), qint16(0)}}) {
+            const Figures fast = measure(runs, [game](int) { readGameView(2, 0, game); });
+            const Figures slow = measure(qMax(3, runs / 3), [game, games](int) { gameViewRowByRow(2, game, games); });
+            out << QStringLiteral("| %1 | %2 | %3 | %4 | %5 | %6 |\n")
+                       .arg(what)
+                       .arg(fast.median, 0, 'f', 1)
+                       .arg(fast.statements)
+                       .arg(slow.median, 0, 'f', 1)
+                       .arg(slow.statements)
+                       .arg(slow.median / qMax(fast.median, 0.001), 0, 'f', 0);
+        }
+        out << QStringLiteral("| open the statistics dialog | %1 | %2 | | | |\n")
+                   .arg(measure(runs, [](int i) { StatDialog dialog(1, qint16(1 + i % 30), 1, qint16(1 + i % 20), 0); })
+                            .median,
+                        0, 'f', 1)
+                   .arg(measure(2, [](int) { StatDialog dialog(1, 5, 1, 3, 0); }).statements);
         out.flush();
 
         growFirstTeam(size);

@@ -29,7 +29,10 @@ QString rangeClause(qint16 tournamentNo, QVariantList& values)
 
 std::optional<int> optionalInt(const QVariant& v)
 {
-    if (v.isNull() || NullToText(v).trimmed().isEmpty())
+    if (v.isNull())
+        return std::nullopt;
+    // Only a text can be blank; numbers are taken as they come, without a detour through text.
+    if (v.typeId() == QMetaType::QString && v.toString().trimmed().isEmpty())
         return std::nullopt;
     return static_cast<int>(v.toLongLong());
 }
@@ -50,8 +53,8 @@ QList<StatRow> readStatRows(qint16 teamNo, qint16 tournamentNo, std::optional<qi
         values << *playerNo;
     }
     where += rangeClause(tournamentNo, values);
-    QSqlQuery q = execSql(QStringLiteral("SELECT PlayerNo, GameNo, QtrPlayed, QtrAvailable, %1 FROM GameStat WHERE %2 "
-                                         "ORDER BY PlayerNo, GameNo")
+    // No order asked for: the rows are gathered per player, and the sums do not depend on it.
+    QSqlQuery q = execSql(QStringLiteral("SELECT PlayerNo, GameNo, QtrPlayed, QtrAvailable, %1 FROM GameStat WHERE %2")
                               .arg(QLatin1String(kFigureColumns), where),
                           values);
     QList<StatRow> rows;
