@@ -415,7 +415,10 @@ int runBench(const QString& pgServer, int runs, const Size& size)
             << "| selection | set-based ms | statements | row by row ms | statements | times faster |\n"
             << "|---|---|---|---|---|---|\n";
         const int games = size.games;
-        for (const auto& [what, game] : {std::pair{QStringLiteral("a game"), qint16(12)}, {QStringLiteral("the season"), qint16(0)}}) {
+        for (const auto& selected : {std::pair{QStringLiteral("a game"), qint16(12)}, {QStringLiteral("the season"), qint16(0)}}) {
+            // A plain copy: lambdas cannot capture a structured binding with every compiler.
+            const QString what = selected.first;
+            const qint16 game = selected.second;
             const Figures fast = measure(runs, [game](int) { readGameView(2, 0, game); });
             const Figures slow = measure(qMax(3, runs / 3), [game, games](int) { gameViewRowByRow(2, game, games); });
             out << QStringLiteral("| %1 | %2 | %3 | %4 | %5 | %6 |\n")
