@@ -318,7 +318,7 @@ QLabel* TeamFields::labelOf(const QWidget* field) const
     return findChild<QLabel*>(name);
 }
 
-QString TeamFields::firstMissing(const QList<QWidget*>& fields) const
+QWidget* TeamFields::firstEmpty(const QList<QWidget*>& fields) const
 {
     for (QWidget* f : fields) {
         QString text;
@@ -326,12 +326,19 @@ QString TeamFields::firstMissing(const QList<QWidget*>& fields) const
             text = e->text();
         else if (const auto* c = qobject_cast<QComboBox*>(f))
             text = c->currentText();
-        if (text.trimmed().isEmpty()) {
-            const QLabel* l = labelOf(f);
-            return l ? l->text() : f->objectName();
-        }
+        if (text.trimmed().isEmpty())
+            return f;
     }
-    return {};
+    return nullptr;
+}
+
+QString TeamFields::firstMissing(const QList<QWidget*>& fields) const
+{
+    QWidget* f = firstEmpty(fields);
+    if (!f)
+        return {};
+    const QLabel* l = labelOf(f);
+    return l ? l->text() : f->objectName();
 }
 
 QList<QWidget*> TeamFields::requiredFields() const

@@ -44,6 +44,8 @@ public:
     // The caption of the label of the first of these fields that is empty ("Team Name:"); empty
     // when all are filled. The label is the control's namesake with "lbl" for "txt".
     QString firstMissing(const QList<QWidget*>& fields) const;
+    // The first of these fields that is empty; null when all are filled.
+    QWidget* firstEmpty(const QList<QWidget*>& fields) const;
     QLabel* labelOf(const QWidget* field) const;
     // The fields the profile requires, in the order they are checked.
     QList<QWidget*> requiredFields() const;

@@ -155,13 +155,7 @@ void TeamInfo::CTeam_Click(int index)
 
 bool TeamInfo::CheckCritical()
 {
-    QWidget* missingField = nullptr;
-    for (QWidget* f : m_fields->requiredFields()) {
-        if (!m_fields->firstMissing({f}).isEmpty()) {
-            missingField = f;
-            break;
-        }
-    }
+    QWidget* missingField = m_fields->firstEmpty(m_fields->requiredFields());
     if (!missingField)
         return true;
     prompter().message(tr("Missing Data"), tr("Critical data is missing for: ") + m_fields->firstMissing({missingField}),

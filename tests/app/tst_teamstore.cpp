@@ -638,22 +638,6 @@ private Q_SLOTS:
         QCOMPARE(parentsText(n[0], n[1], n[2], n[3], n[4]), shown);
     }
 
-    void theRosterListsTheTeamByName()
-    {
-        addPlayer(1, 1, QStringLiteral("Smith"), QStringLiteral("Anna"), 7,
-                  fields(QStringLiteral("PhoneNo Email MomFirstName MomLastName DadFirstName DadLastName"),
-                         {"555-0101", "smiths@example.org", "Kate", "Jones", "Tom", "Smith"}));
-        addPlayer(1, 2, QStringLiteral("Brooks"), QStringLiteral("Mia"), 12,
-                  fields(QStringLiteral("MomFirstName MomLastName"), {"Lena", "Brooks"}));
-        addPlayer(1, 3, QStringLiteral("Adams"), QStringLiteral("Zoe"), 3);
-        addPlayer(2, 4, QStringLiteral("Baker"), QStringLiteral("Eli"), 4);
-        QStringList shown;
-        for (const RosterLine& l : rosterLines(1))
-            shown << QStringList{l.name, l.phone, l.parents, l.email}.join(QLatin1Char('|'));
-        QCOMPARE(shown, (QStringList{QStringLiteral("Adams, Zoe (3)|||"), QStringLiteral("Brooks, Mia (12)||Lena|"),
-                                     QStringLiteral("Smith, Anna (7)|555-0101|Kate Jones/Tom|smiths@example.org")}));
-    }
-
     void theOpponentListRefusesNumbersItCannotKeep()
     {
         put("Opponent", "TeamNo OpponentNo OpponentName OpponentCoach IsUs", {1, 3, "Valley FC", "Pat Moore", false});
@@ -696,64 +680,6 @@ private Q_SLOTS:
                                     "7 - Hill Rovers  (Sam Lee)"));
     }
 
-    void theOpponentListIsSavedAsAWhole()
-    {
-        addTeam(1, QStringLiteral("Comets"),
-                fields(QStringLiteral("TeamCoach1 TeamCoach1Phone JerseyColor"), {"Jo Park", "555-0111", "Navy"}));
-        addOpponent(1, 1, QStringLiteral("Blue Herons"));
-        addOpponent(1, 4, QStringLiteral("Lakeside United"));
-        addOpponent(2, 1, QStringLiteral("Hill Rovers"));
-        const OpponentEntry us = ourTeamEntry(1);
-        QCOMPARE((QStringList{us.name, us.coach, us.phone, us.color}), parts("Comets|Jo Park|555-0111|Navy"));
-        QCOMPARE(ourTeamEntry(9).name, QString());
-        OpponentList list = OpponentList::load(1);
-        list.store(-1, QStringLiteral("9"), us.name, us.coach, us.phone, us.color, true);
-        list.store(1, QStringLiteral("2"), QStringLiteral("Northside"), QStringLiteral("Ann Cole"), {}, {}, false);
-        list.save(1);
-        QVERIFY(!list.changed());
-        QCOMPARE(rowsOf(QStringLiteral("SELECT OpponentNo, OpponentName, OpponentCoach, OpponentCoachPhone, "
-                                       "OpponentColor, CASE WHEN IsUs THEN 'us' ELSE '' END FROM Opponent "
-                                       "WHERE TeamNo = 1 ORDER BY OpponentNo")),
-                 parts("1/Blue Herons////|2/Northside/Ann Cole///|9/Comets/Jo Park/555-0111/Navy/us"));
-        QCOMPARE(countRows(QStringLiteral("Opponent"), teamKey(2)), 1);
-        QCOMPARE(lines(OpponentList::load(1)), lines(list));
-
-        QStringList choices;
-        for (const OpponentChoice& c : opponentChoices(1))
-            choices << QStringLiteral("%1 %2 %3").arg(c.number).arg(c.name, c.text);
-        QCOMPARE(choices,
-                 parts("1 Blue Herons Blue Herons:  |2 Northside Northside:  Ann Cole|9 *Comets *Comets:  Jo Park"));
-    }
-
-    void rowsAreWrittenByKeyAndCopiedWithNewNumbers()
-    {
-        const QString opponent = QStringLiteral("Opponent");
-        const QStringList name{QStringLiteral("OpponentName")};
-        const Where herons{{QStringLiteral("TeamNo"), 1}, {QStringLiteral("OpponentNo"), 4}};
-        const Where bare{{QStringLiteral("TeamNo"), 2}, {QStringLiteral("OpponentNo"), 1}};
-        const QStringList nameAndMark{QStringLiteral("OpponentName"), QStringLiteral("IsUs")};
-        QVERIFY(upsertRow(opponent, herons, nameAndMark, {QStringLiteral("Blue Herons"), false}));
-        addOpponent(1, 5, QStringLiteral("Comets"), true);
-        QVERIFY(!upsertRow(opponent, herons, name, {QStringLiteral("Herons B")}));
-        QVERIFY(upsertRow(opponent, bare, {}, {}));  // a key alone adds the bare row, once
-        QVERIFY(!upsertRow(opponent, bare, {}, {}));
-        QVERIFY_THROWS_EXCEPTION(PwError, upsertRow(opponent, herons, name, {}));
-        QVERIFY_THROWS_EXCEPTION(PwError, upsertRow(opponent, {}, name, {QStringLiteral("x")}));
-        QVERIFY_THROWS_EXCEPTION(PwError, upsertRow(opponent, herons, {QStringLiteral("OpponentName = 'x' --")}, {1}));
-        QCOMPARE(rowsOf(QStringLiteral("SELECT TeamNo, OpponentNo, OpponentName FROM Opponent ORDER BY 1, 2")),
-                 parts("1/4/Herons B|1/5/Comets|2/1/"));
-
-        // Notes the store numbers get numbers of their own when copied.
-        put("TeamNotes", "TeamNo Subject", {1, "Snacks"});
-        put("TeamNotes", "TeamNo Subject", {1, "Kit"});
-        copyRows(QStringLiteral("TeamNotes"), teamKey(1), {{QStringLiteral("TeamNo"), 2}});
-        copyRows(QStringLiteral("TeamNotes"), teamKey(9), {{QStringLiteral("TeamNo"), 3}});
-        QVERIFY_THROWS_EXCEPTION(PwError,
-                                 copyRows(QStringLiteral("TeamNotes"), teamKey(1), {{QStringLiteral("Nope"), 1}}));
-        QCOMPARE(rowsOf(QStringLiteral("SELECT TeamNo, Subject FROM TeamNotes ORDER BY TeamNo, Subject")),
-                 parts("1/Kit|1/Snacks|2/Kit|2/Snacks"));
-        QCOMPARE(rowsOf(QStringLiteral("SELECT DISTINCT NoteID FROM TeamNotes")).size(), 4);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestTeamStore)
