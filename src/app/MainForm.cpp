@@ -224,6 +224,14 @@ void MainForm::buildCentral()
                     TeamTree_NodeClick(current);
             });
     connect(TeamTree, &QWidget::customContextMenuRequested, this, &MainForm::TeamTree_MouseDown);
+    // A double click on a game opens its line-up board.
+    connect(TeamTree, &QTreeView::doubleClicked, this, [this](const QModelIndex& index) {
+        const NodeKey::Kind kind = NodeKey::parse(m_tree->keyOf(index)).kind;
+        if ((kind == NodeKey::Kind::Game || kind == NodeKey::Kind::TournamentGame) && selection().singleGame()) {
+            if (QAction* lineup = command(QStringLiteral("DataSetupGame")); lineup->isEnabled())
+                lineup->trigger();
+        }
+    });
     connect(m_tree, &QStandardItemModel::itemChanged, this, &MainForm::TeamTree_AfterLabelEdit);
 
     auto setupGrid = [&](QTableView* grid, QAbstractItemModel* model, const QStringList& headers,

@@ -67,8 +67,11 @@ QString Format(const QVariant& value, const QString& formatName)
     const QLocale locale;
     if (formatName == QLatin1String("Currency"))
         return locale.toCurrencyString(RoundHalfEven(value.toDouble(), 2), QString(), 2);
-    if (formatName == QLatin1String("#%"))
-        return locale.toString(static_cast<qlonglong>(RoundHalfEven(value.toDouble() * 100.0))) + QLatin1Char('%');
+    if (formatName == QLatin1String("#%")) {
+        // "#" shows no digit for zero: a share of nothing is the bare "%".
+        const auto percent = static_cast<qlonglong>(RoundHalfEven(value.toDouble() * 100.0));
+        return (percent == 0 ? QString() : locale.toString(percent)) + QLatin1Char('%');
+    }
 
     const QDateTime dt = toDateTime(value);
     if (formatName == QLatin1String("Long Date"))

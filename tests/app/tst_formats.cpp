@@ -35,6 +35,7 @@ private Q_SLOTS:
         QTest::newRow("percent") << QVariant(0.75) << QStringLiteral("#%") << QStringLiteral("75%");
         QTest::newRow("percent half to even down") << QVariant(0.625) << QStringLiteral("#%") << QStringLiteral("62%");
         QTest::newRow("percent half to even up") << QVariant(0.875) << QStringLiteral("#%") << QStringLiteral("88%");
+        QTest::newRow("percent of nothing has no digit") << QVariant(0.004) << QStringLiteral("#%") << QStringLiteral("%");
     }
 
     void namedFormats()

@@ -12,6 +12,7 @@
 #include <QSqlQuery>
 #include <QStandardPaths>
 #include <QUuid>
+#include <QPixmap>
 #include <QWidget>
 
 namespace pwtest {
@@ -250,14 +251,18 @@ void emptyTables()
     }
 }
 
-void screenshot(QObject* widget, const QString& name)
+void screenshot(QObject* widget, const QString& name, qreal scale)
 {
     const QByteArray dir = qgetenv("PW_SCREENSHOT_DIR");
     auto* w = qobject_cast<QWidget*>(widget);
     if (dir.isEmpty() || !w)
         return;
     QDir().mkpath(QString::fromLocal8Bit(dir));
-    w->grab().save(QString::fromLocal8Bit(dir) + QLatin1Char('/') + name + QStringLiteral(".png"));
+    // Rendered at the given device pixel ratio, as a high-density screen would show it.
+    QPixmap shot(w->size() * scale);
+    shot.setDevicePixelRatio(scale);
+    w->render(&shot);
+    shot.save(QString::fromLocal8Bit(dir) + QLatin1Char('/') + name + QStringLiteral(".png"));
 }
 
 }  // namespace pwtest

@@ -171,7 +171,8 @@ T* child(QObject* window, const char* name)
     return c;
 }
 
-// Saves a PNG of the widget under PW_SCREENSHOT_DIR when that is set.
-void screenshot(QObject* widget, const QString& name);
+// Saves a PNG of the widget under PW_SCREENSHOT_DIR when that is set, drawn at the given device
+// pixel ratio (2: as on a high-density screen).
+void screenshot(QObject* widget, const QString& name, qreal scale = 1.0);
 
 }  // namespace pwtest

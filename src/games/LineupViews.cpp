@@ -1,0 +1,514 @@
+#include "games/LineupViews.h"
+
+#include "games/Lineup.h"
+#include "games/Pitch.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QApplication>
+#include <QDrag>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QPainter>
+#include <QPointer>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
+#include <QWindow>
+
+#include <algorithm>
+
+namespace pw {
+
+using namespace lineup;
+
+namespace {
+
+// What an icon shows: the jersey number, else the place number.
+QString iconText(const LineupBoard& board, qint16 playerNo, int placeNo)
+{
+    const LineupPlayer* p = board.player(playerNo);
+    return p && p->jerseyNo >= 0 ? QString::number(p->jerseyNo) : QString::number(placeNo);
+}
+
+bool isCaptain(const LineupBoard& board, qint16 playerNo)
+{
+    const LineupPlayer* p = board.player(playerNo);
+    return p && p->captain;
+}
+
+// The field's width in logical pixels at 100 %: a little under seven inches, like a sheet on the
+// bench clipboard.
+int nominalWidth(const QWidget* w)
+{
+    return int(kFieldWidth * w->logicalDpiX() / 1440.0 * 0.75);
+}
+
+}  // namespace
+
+QPixmap placeIconPixmap(const QString& text, bool captain, int logicalSize, qreal dpr)
+{
+    const int side = std::max(8, logicalSize);
+    QPixmap pm(QSize(side, side) * dpr);
+    pm.setDevicePixelRatio(dpr);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    const double margin = 80.0;  // twips around the icon, for the captain band
+    const double scale = side / (kIconSize + 2 * margin);
+    p.setTransform(QTransform(scale, 0, 0, scale, margin * scale, margin * scale));
+    paintPlaceIcon(p, QPoint(0, 0), text, captain);
+    return pm;
+}
+
+// ---------------------------------------------------------------- FieldView
+
+FieldView::FieldView(LineupBoard& board, QWidget* parent)
+    : QWidget(parent)
+    , m_board(board)
+{
+    setObjectName(QStringLiteral("MainField"));
+    setAcceptDrops(true);
+    setFocusPolicy(Qt::StrongFocus);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    setAccessibleName(tr("Field"));
+    connect(&board, &LineupBoard::lineupChanged, this, qOverload<>(&QWidget::update));
+    connect(&board, &LineupBoard::rosterChanged, this, qOverload<>(&QWidget::update));
+    connect(&board, &LineupBoard::captainChanged, this, qOverload<>(&QWidget::update));
+    connect(&board, &LineupBoard::currentPeriodChanged, this, qOverload<>(&QWidget::update));
+}
+
+QSize FieldView::sizeHint() const
+{
+    const int w = nominalWidth(this);
+    return {w, w * kFieldHeight / kFieldWidth};
+}
+
+QSize FieldView::minimumSizeHint() const
+{
+    const int w = nominalWidth(this) / 2;
+    return {w, w * kFieldHeight / kFieldWidth};
+}
+
+void FieldView::setSelectedPlayer(qint16 playerNo)
+{
+    if (m_selected == playerNo)
+        return;
+    m_selected = playerNo;
+    update();
+}
+
+QTransform FieldView::transform() const
+{
+    // Room below the bottom row of icons for their name labels.
+    const int labelRoom = fontMetrics().height() + 4;
+    return fieldTransform(QRectF(rect()).adjusted(2, 2, -2, -2 - labelRoom / 2));
+}
+
+QPoint FieldView::toTwips(QPointF widgetPos) const
+{
+    return transform().inverted().map(widgetPos).toPoint();
+}
+
+QRectF FieldView::iconRect(qint16 playerNo) const
+{
+    const LineupSlot s = m_board.slot(m_board.currentPeriod(), playerNo);
+    if (m_board.currentPeriod() == 0 || s.PlaceNo == 0)
+        return {};
+    return transform().mapRect(QRectF(s.XPos, s.YPos, kIconSize, kIconSize));
+}
+
+qint16 FieldView::playerAtPos(QPointF widgetPos) const
+{
+    // The icon drawn last is on top, so it is found first.
+    for (int i = int(m_board.players().size()) - 1; i >= 0; --i) {
+        const qint16 no = m_board.players()[i].playerNo;
+        const QRectF r = iconRect(no);
+        if (!r.isEmpty() && r.contains(widgetPos))
+            return no;
+    }
+    return 0;
+}
+
+void FieldView::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.fillRect(rect(), palette().window());
+    const QTransform t = transform();
+    p.setTransform(t);
+    paintPitch(p);
+    const int period = m_board.currentPeriod();
+    struct Label {
+        QPointF centreTop;
+        QString text;
+    };
+    QList<Label> labels;
+    if (period > 0) {
+        for (const LineupPlayer& pl : m_board.players()) {
+            const LineupSlot s = m_board.slot(period, pl.playerNo);
+            if (s.PlaceNo == 0)
+                continue;
+            const QPoint corner(s.XPos, s.YPos);
+            paintPlaceIcon(p, corner, iconText(m_board, pl.playerNo, s.PlaceNo), pl.captain);
+            if (pl.playerNo == m_selected)
+                paintActiveBox(p, corner);
+            labels << Label{t.map(QPointF(s.XPos + kIconOffset, s.YPos + kIconSize)), pl.name};
+        }
+    }
+    if (m_ghost) {
+        p.setOpacity(0.45);
+        paintPlaceIcon(p, *m_ghost, QString(), false);
+        p.setOpacity(1.0);
+    }
+    p.resetTransform();
+    // Names in the window's own font, so they stay readable however small the field gets. A label
+    // that would cover a neighbour's drops a line (or two); only when that fails too is it shortened.
+    p.setRenderHint(QPainter::Antialiasing, true);
+    const QFontMetrics fm = fontMetrics();
+    const int lineHeight = fm.height() + 2;
+    const int narrow = std::max(fm.horizontalAdvance(QStringLiteral("Mmmm")), int(t.m11() * kStepX) - 2);
+    std::sort(labels.begin(), labels.end(), [](const Label& a, const Label& b) {
+        return std::pair(a.centreTop.y(), a.centreTop.x()) < std::pair(b.centreTop.y(), b.centreTop.x());
+    });
+    QList<QRectF> placed;
+    const auto boxFor = [&](const Label& l, const QString& text, int line) {
+        const int w = fm.horizontalAdvance(text) + 8;
+        return QRectF(l.centreTop.x() - w / 2.0, l.centreTop.y() + 1 + line * lineHeight, w, lineHeight);
+    };
+    const auto clear = [&](const QRectF& box) {
+        return std::none_of(placed.cbegin(), placed.cend(), [&](const QRectF& r) { return r.intersects(box); });
+    };
+    for (const Label& l : std::as_const(labels)) {
+        QString text = l.text;
+        QRectF box = boxFor(l, text, 0);
+        for (int line = 1; line <= 2 && !clear(box); ++line) {
+            if (const QRectF lower = boxFor(l, text, line); clear(lower))
+                box = lower;
+        }
+        if (!clear(box)) {
+            text = fm.elidedText(l.text, Qt::ElideRight, narrow);
+            box = boxFor(l, text, 0);
+        }
+        placed << box;
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0, 0, 0, 160));
+        p.drawRoundedRect(box, 4, 4);
+        p.setPen(Qt::white);
+        p.drawText(box, Qt::AlignCenter, text);
+    }
+    if (hasFocus()) {
+        QStyleOptionFocusRect o;
+        o.initFrom(this);
+        o.rect = rect().adjusted(1, 1, -1, -1);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &o, &p, this);
+    }
+}
+
+void FieldView::mousePressEvent(QMouseEvent* e)
+{
+    m_pressed = 0;
+    if (e->button() != Qt::LeftButton)
+        return;
+    m_pressed = playerAtPos(e->position());
+    m_pressPos = e->position().toPoint();
+    if (m_pressed != 0)
+        Q_EMIT iconPressed(m_pressed);
+}
+
+void FieldView::mouseMoveEvent(QMouseEvent* e)
+{
+    if (m_pressed == 0 || !(e->buttons() & Qt::LeftButton))
+        return;
+    if ((e->position().toPoint() - m_pressPos).manhattanLength() < QApplication::startDragDistance())
+        return;
+    const qint16 playerNo = m_pressed;
+    m_pressed = 0;
+    startDrag(playerNo);
+}
+
+void FieldView::mouseReleaseEvent(QMouseEvent*)
+{
+    m_pressed = 0;
+}
+
+void FieldView::startDrag(qint16 playerNo)
+{
+    const LineupSlot s = m_board.slot(m_board.currentPeriod(), playerNo);
+    auto* mime = new QMimeData;
+    mime->setData(QString::fromLatin1(kLineupMime), QByteArray("move ") + QByteArray::number(playerNo));
+    auto* drag = new QDrag(this);
+    drag->setMimeData(mime);
+    const int side = int(iconRect(playerNo).width());
+    drag->setPixmap(placeIconPixmap(iconText(m_board, playerNo, s.PlaceNo), isCaptain(m_board, playerNo), side,
+                                    devicePixelRatioF()));
+    drag->setHotSpot(QPoint(side / 2, side / 2));
+    drag->exec(Qt::MoveAction);
+}
+
+void FieldView::dragEnterEvent(QDragEnterEvent* e)
+{
+    if (e->mimeData()->hasFormat(QString::fromLatin1(kLineupMime)))
+        e->acceptProposedAction();
+}
+
+void FieldView::dragMoveEvent(QDragMoveEvent* e)
+{
+    if (!e->mimeData()->hasFormat(QString::fromLatin1(kLineupMime)))
+        return;
+    e->acceptProposedAction();
+    const QPoint corner = snapToGrid(toTwips(e->position()));
+    if (m_ghost != corner) {
+        m_ghost = corner;
+        update();
+    }
+}
+
+void FieldView::dragLeaveEvent(QDragLeaveEvent*)
+{
+    m_ghost.reset();
+    update();
+}
+
+void FieldView::dropEvent(QDropEvent* e)
+{
+    m_ghost.reset();
+    update();
+    const QList<QByteArray> parts = e->mimeData()->data(QString::fromLatin1(kLineupMime)).split(' ');
+    if (parts.size() != 2)
+        return;
+    e->acceptProposedAction();
+    Q_EMIT dropped(QString::fromLatin1(parts[0]), qint16(parts[1].toInt()), toTwips(e->position()));
+}
+
+void FieldView::keyPressEvent(QKeyEvent* e)
+{
+    switch (e->key()) {
+    case Qt::Key_Left: Q_EMIT moveKey(-1, 0); return;
+    case Qt::Key_Right: Q_EMIT moveKey(1, 0); return;
+    case Qt::Key_Up: Q_EMIT moveKey(0, -1); return;
+    case Qt::Key_Down: Q_EMIT moveKey(0, 1); return;
+    case Qt::Key_Delete:
+    case Qt::Key_Backspace: Q_EMIT removeKey(); return;
+    default: QWidget::keyPressEvent(e);
+    }
+}
+
+// ---------------------------------------------------------------- PeriodThumb
+
+PeriodThumb::PeriodThumb(LineupBoard& board, int period, QWidget* parent)
+    : QWidget(parent)
+    , m_board(board)
+    , m_period(period)
+{
+    setObjectName(QStringLiteral("Qtr1Pic%1").arg(period));
+    setFocusPolicy(Qt::StrongFocus);
+    setCursor(Qt::PointingHandCursor);
+    setAccessibleName(tr("Period %1").arg(period));
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    connect(&board, &LineupBoard::lineupChanged, this, qOverload<>(&QWidget::update));
+    connect(&board, &LineupBoard::rosterChanged, this, qOverload<>(&QWidget::update));
+    connect(&board, &LineupBoard::currentPeriodChanged, this, qOverload<>(&QWidget::update));
+}
+
+QSize PeriodThumb::sizeHint() const
+{
+    const int w = int(nominalWidth(this) / kThumbScale / 1.6);
+    return {w, heightForWidth(w)};
+}
+
+QSize PeriodThumb::minimumSizeHint() const
+{
+    return {80, heightForWidth(80)};
+}
+
+int PeriodThumb::heightForWidth(int w) const
+{
+    return w * kFieldHeight / kFieldWidth;
+}
+
+void PeriodThumb::setSelectedPlayer(qint16 playerNo)
+{
+    if (m_selected == playerNo)
+        return;
+    m_selected = playerNo;
+    update();
+}
+
+void PeriodThumb::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.fillRect(rect(), palette().window());
+    const bool current = m_board.currentPeriod() == m_period;
+    const QTransform t = fieldTransform(QRectF(rect()).adjusted(3, 3, -3, -3));
+    p.setTransform(t);
+    paintPitch(p);
+    for (const LineupPlayer& pl : m_board.players()) {
+        const LineupSlot s = m_board.slot(m_period, pl.playerNo);
+        if (s.PlaceNo == 0)
+            continue;
+        paintPlaceIcon(p, QPoint(s.XPos, s.YPos), QString(), false);
+        if (pl.playerNo == m_selected)
+            paintActiveBox(p, QPoint(s.XPos, s.YPos));
+    }
+    p.resetTransform();
+    p.setRenderHint(QPainter::Antialiasing, true);
+    // The current period is outlined in the highlight colour; the others only framed.
+    const QRectF frame = t.mapRect(QRectF(0, 0, kFieldWidth, kFieldHeight)).adjusted(-1.5, -1.5, 1.5, 1.5);
+    p.setPen(QPen(current ? palette().color(QPalette::Highlight) : palette().color(QPalette::Mid), current ? 3.0 : 1.0));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(frame);
+    if (hasFocus()) {
+        QStyleOptionFocusRect o;
+        o.initFrom(this);
+        o.rect = rect();
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &o, &p, this);
+    }
+}
+
+void PeriodThumb::mousePressEvent(QMouseEvent* e)
+{
+    if (e->button() == Qt::LeftButton)
+        Q_EMIT picked(m_period);
+}
+
+void PeriodThumb::keyPressEvent(QKeyEvent* e)
+{
+    if (e->key() == Qt::Key_Space || e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+        Q_EMIT picked(m_period);
+        return;
+    }
+    QWidget::keyPressEvent(e);
+}
+
+// ---------------------------------------------------------------- accessibility
+
+namespace {
+
+// The players standing on the field in the current period, by place.
+QList<qint16> placedPlayers(const LineupBoard& board)
+{
+    QList<qint16> out;
+    for (int place = 1; place <= kPlaces; ++place) {
+        if (const qint16 no = board.playerAt(board.currentPeriod(), place))
+            out << no;
+    }
+    return out;
+}
+
+// One place icon as a screen reader sees it: the player's name and where he stands.
+class PlaceIconAccessible : public QAccessibleInterface {
+public:
+    PlaceIconAccessible(FieldView* field, qint16 playerNo)
+        : m_field(field)
+        , m_playerNo(playerNo)
+    {
+    }
+    qint16 playerNo() const { return m_playerNo; }
+    bool isValid() const override { return m_field && m_field->board().player(m_playerNo); }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return m_field ? m_field->window()->windowHandle() : nullptr; }
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(QAccessible::Relation) const override
+    {
+        return {};
+    }
+    QAccessibleInterface* focusChild() const override { return nullptr; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(m_field.data()); }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QString text(QAccessible::Text t) const override
+    {
+        if (!isValid())
+            return {};
+        const LineupBoard& b = m_field->board();
+        const LineupSlot s = b.slot(b.currentPeriod(), m_playerNo);
+        if (t == QAccessible::Name) {
+            const LineupPlayer* p = b.player(m_playerNo);
+            return (p->captain ? QObject::tr("Captain ") : QString()) + p->name + QStringLiteral(", ") +
+                   fieldArea(QPoint(s.XPos, s.YPos));
+        }
+        if (t == QAccessible::Description)
+            return QObject::tr("Place %1 in period %2").arg(s.PlaceNo).arg(b.currentPeriod());
+        return {};
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override
+    {
+        if (!m_field)
+            return {};
+        const QRect r = m_field->iconRect(m_playerNo).toAlignedRect();
+        return QRect(m_field->mapToGlobal(r.topLeft()), r.size());
+    }
+    QAccessible::Role role() const override { return QAccessible::Graphic; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s;
+        s.selectable = true;
+        s.selected = m_field && m_field->selectedPlayer() == m_playerNo;
+        s.invisible = !isValid() || m_field->iconRect(m_playerNo).isEmpty();
+        return s;
+    }
+
+private:
+    QPointer<FieldView> m_field;
+    qint16 m_playerNo;
+};
+
+class FieldAccessible : public QAccessibleWidget {
+public:
+    explicit FieldAccessible(FieldView* field)
+        : QAccessibleWidget(field, QAccessible::Pane)
+    {
+    }
+    ~FieldAccessible() override
+    {
+        for (QAccessible::Id id : std::as_const(m_ids))
+            QAccessible::deleteAccessibleInterface(id);
+    }
+    FieldView* field() const { return static_cast<FieldView*>(widget()); }
+    int childCount() const override { return int(placedPlayers(field()->board()).size()); }
+    QAccessibleInterface* child(int index) const override
+    {
+        const QList<qint16> players = placedPlayers(field()->board());
+        if (index < 0 || index >= players.size())
+            return nullptr;
+        const qint16 no = players[index];
+        if (const auto it = m_ids.constFind(no); it != m_ids.cend())
+            return QAccessible::accessibleInterface(*it);
+        auto* icon = new PlaceIconAccessible(field(), no);
+        m_ids.insert(no, QAccessible::registerAccessibleInterface(icon));
+        return icon;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        const auto* icon = dynamic_cast<const PlaceIconAccessible*>(child);
+        return icon ? int(placedPlayers(field()->board()).indexOf(icon->playerNo())) : -1;
+    }
+    QAccessibleInterface* childAt(int x, int y) const override
+    {
+        const qint16 no = field()->playerAtPos(field()->mapFromGlobal(QPoint(x, y)));
+        return no ? child(int(placedPlayers(field()->board()).indexOf(no))) : nullptr;
+    }
+
+private:
+    mutable QHash<qint16, QAccessible::Id> m_ids;
+};
+
+QAccessibleInterface* lineupFactory(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("pw::FieldView") && object && object->isWidgetType())
+        return new FieldAccessible(static_cast<FieldView*>(object));
+    return nullptr;
+}
+
+}  // namespace
+
+void installLineupAccessibility()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(lineupFactory);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
+
+}  // namespace pw

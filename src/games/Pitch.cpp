@@ -1,0 +1,175 @@
+#include "games/Pitch.h"
+
+#include "games/Lineup.h"
+
+#include <QCoreApplication>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <array>
+
+namespace pw {
+
+using namespace lineup;
+
+namespace {
+
+// The playing area inside the field, with room around it for the goals.
+constexpr double kMargin = 220.0;
+constexpr double kLength = 105.0;  // metres, touch line
+constexpr double kWidth = 68.0;    // metres, goal line
+
+struct Metres {
+    QRectF area{kMargin, kMargin, kFieldWidth - 2 * kMargin, kFieldHeight - 2 * kMargin};
+    double sx = area.width() / kLength;
+    double sy = area.height() / kWidth;
+    double sr = std::min(sx, sy);  // circles stay round
+    QPointF at(double x, double y) const { return {area.left() + x * sx, area.top() + y * sy}; }
+    QRectF rect(double x, double y, double w, double h) const { return {at(x, y), QSizeF(w * sx, h * sy)}; }
+    QRectF circle(QPointF centre, double r) const { return {centre.x() - r * sr, centre.y() - r * sr, 2 * r * sr, 2 * r * sr}; }
+};
+
+const QColor kGrass(0x3f, 0x8f, 0x3a);
+const QColor kGrassStripe(0x48, 0x9c, 0x42);
+const QColor kShirt(0x1f, 0x4e, 0x9a);
+
+}  // namespace
+
+QTransform fieldTransform(const QRectF& target)
+{
+    if (target.width() <= 0 || target.height() <= 0)
+        return {};
+    const double scale = std::min(target.width() / kFieldWidth, target.height() / kFieldHeight);
+    const double dx = target.left() + (target.width() - kFieldWidth * scale) / 2.0;
+    const double dy = target.top() + (target.height() - kFieldHeight * scale) / 2.0;
+    return QTransform(scale, 0, 0, scale, dx, dy);
+}
+
+void paintPitch(QPainter& painter)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.fillRect(QRectF(0, 0, kFieldWidth, kFieldHeight), kGrass);
+    const Metres m;
+    // Mown stripes, as on a real pitch: they also help the eye judge distances.
+    for (int i = 0; i < 14; i += 2)
+        painter.fillRect(m.rect(i * kLength / 14.0, -kMargin / m.sy, kLength / 14.0, kWidth + 2 * kMargin / m.sy), kGrassStripe);
+
+    QPen line(Qt::white, 28.0);
+    line.setJoinStyle(Qt::MiterJoin);
+    painter.setPen(line);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(m.area);
+    painter.drawLine(m.at(kLength / 2, 0), m.at(kLength / 2, kWidth));
+    const QPointF centre = m.at(kLength / 2, kWidth / 2);
+    painter.drawEllipse(m.circle(centre, 9.15));
+
+    for (int side = 0; side < 2; ++side) {
+        // Measured from this side's goal line towards the middle.
+        const auto x = [&](double d, double w = 0) { return side == 0 ? d : kLength - d - w; };
+        painter.drawRect(m.rect(x(0, 16.5), (kWidth - 40.32) / 2, 16.5, 40.32));
+        painter.drawRect(m.rect(x(0, 5.5), (kWidth - 18.32) / 2, 5.5, 18.32));
+        // The arc of the penalty area: the part of the circle round the penalty spot outside it.
+        const QPointF spot = m.at(x(11.0), kWidth / 2);
+        const double span = std::acos(5.5 / 9.15) * 180.0 / M_PI;  // 16.5 - 11 from the spot
+        painter.drawArc(m.circle(spot, 9.15), int((side == 0 ? -span : 180.0 - span) * 16), int(2 * span * 16));
+        // The goal, outside the goal line.
+        painter.drawRect(m.rect(side == 0 ? -2.0 : kLength, (kWidth - 7.32) / 2, 2.0, 7.32));
+        for (int end = 0; end < 2; ++end) {
+            const QPointF corner = m.at(side == 0 ? 0 : kLength, end == 0 ? 0 : kWidth);
+            const int start = side == 0 ? (end == 0 ? 270 : 0) : (end == 0 ? 180 : 90);
+            painter.drawArc(m.circle(corner, 1.0), start * 16, 90 * 16);
+        }
+        painter.setBrush(Qt::white);
+        painter.drawEllipse(m.circle(spot, 0.35));
+        painter.setBrush(Qt::NoBrush);
+    }
+    painter.setBrush(Qt::white);
+    painter.drawEllipse(m.circle(centre, 0.35));
+    painter.restore();
+}
+
+void paintPlaceIcon(QPainter& painter, QPoint topLeft, const QString& text, bool captain)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    const QRectF disc(topLeft, QSizeF(kIconSize, kIconSize));
+    painter.setPen(QPen(QColor(0, 0, 0, 90), 20.0));
+    painter.setBrush(QColor(0, 0, 0, 60));
+    painter.drawEllipse(disc.translated(25, 30));  // a shadow lifts it off the grass
+    painter.setPen(QPen(Qt::white, 36.0));
+    painter.setBrush(kShirt);
+    painter.drawEllipse(disc.adjusted(18, 18, -18, -18));
+    if (captain) {
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(0xff, 0xd2, 0x3f));
+        painter.drawEllipse(QRectF(disc.right() - 200, disc.top() - 30, 220, 220));
+        QFont f = painter.font();
+        f.setPixelSize(150);
+        f.setBold(true);
+        painter.setFont(f);
+        painter.setPen(Qt::black);
+        painter.drawText(QRectF(disc.right() - 200, disc.top() - 30, 220, 220), Qt::AlignCenter, QStringLiteral("C"));
+    }
+    QFont f = painter.font();
+    f.setPixelSize(text.size() > 2 ? 170 : 230);
+    f.setBold(true);
+    painter.setFont(f);
+    painter.setPen(Qt::white);
+    painter.drawText(disc, Qt::AlignCenter, text);
+    painter.restore();
+}
+
+void paintActiveBox(QPainter& painter, QPoint topLeft)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setPen(QPen(QColor(0xff, 0xd2, 0x3f), 45.0));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRoundedRect(QRectF(topLeft, QSizeF(kIconSize, kIconSize)).adjusted(-60, -60, 60, 60), 90, 90);
+    painter.restore();
+}
+
+QPoint keyboardSpot(const LineupBoard& board, int period)
+{
+    // A 4-3-3 towards the right, keeper first, so that keying in a line-up already looks like one.
+    static const std::array<QPoint, kPlaces> formation{{{1, 7}, {4, 2}, {4, 5}, {4, 9}, {4, 12}, {7, 4}, {7, 7},
+                                                        {7, 10}, {11, 3}, {11, 7}, {11, 11}}};
+    const auto taken = [&](QPoint grid) {
+        const QPoint corner = snapToGrid({grid.x() * kStepX, grid.y() * kStepY});
+        for (const LineupPlayer& p : board.players()) {
+            const LineupSlot s = board.slot(period, p.playerNo);
+            if (s.PlaceNo > 0 && s.XPos == corner.x() && s.YPos == corner.y())
+                return true;
+        }
+        return false;
+    };
+    for (QPoint g : formation) {
+        if (!taken(g))
+            return {g.x() * kStepX, g.y() * kStepY};
+    }
+    for (int y = 1; y < kFieldHeight / kStepY; ++y) {
+        for (int x = 1; x < kFieldWidth / kStepX; ++x) {
+            if (!taken({x, y}))
+                return {x * kStepX, y * kStepY};
+        }
+    }
+    return {kStepX, kStepY};
+}
+
+QString fieldArea(QPoint topLeft)
+{
+    const double x = topLeft.x() + kIconSize / 2.0;
+    const double y = topLeft.y() + kIconSize / 2.0;
+    if (x < 2 * kStepX)
+        return QCoreApplication::translate("pw::Pitch", "in goal");
+    const QString side = y < kFieldHeight / 3.0       ? QCoreApplication::translate("pw::Pitch", "left")
+                         : y < 2 * kFieldHeight / 3.0 ? QCoreApplication::translate("pw::Pitch", "centre")
+                                                      : QCoreApplication::translate("pw::Pitch", "right");
+    const QString line = x < kFieldWidth / 3.0       ? QCoreApplication::translate("pw::Pitch", "defence")
+                         : x < 2 * kFieldWidth / 3.0 ? QCoreApplication::translate("pw::Pitch", "midfield")
+                                                     : QCoreApplication::translate("pw::Pitch", "attack");
+    return side + QLatin1Char(' ') + line;
+}
+
+}  // namespace pw

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QPoint>
+#include <QRectF>
+#include <QString>
+#include <QTransform>
+
+class QPainter;
+
+namespace pw {
+
+class LineupBoard;
+
+// Drawing the line-up field, shared by the board's field, its period thumbnails and the printed
+// line-up sheet. Everything is drawn in field twips (0..kFieldWidth x 0..kFieldHeight) through a
+// transform, so it is sharp at any size and on any device.
+
+// The transform that shows the whole field centred in target, keeping its proportions.
+QTransform fieldTransform(const QRectF& target);
+
+// A soccer pitch: grass, touch and goal lines, halfway line, centre circle and spot, penalty and
+// goal areas with their spots and arcs, corner arcs and goals. The painter's transform must be a
+// fieldTransform.
+void paintPitch(QPainter& painter);
+
+// A place icon with its top-left corner at topLeft (twips): a shirt-coloured disc with the text
+// (jersey or place number) and, for a captain, a small band. The painter's transform must be a
+// fieldTransform.
+void paintPlaceIcon(QPainter& painter, QPoint topLeft, const QString& text, bool captain);
+// The frame around the selected player's icon.
+void paintActiveBox(QPainter& painter, QPoint topLeft);
+
+// Where a keyboard placement puts a player in the period (a drop point, twips): the next spot of
+// a usual formation nobody stands on, else the first free grid point.
+QPoint keyboardSpot(const LineupBoard& board, int period);
+
+// Where on the field an icon stands, in words a screen reader speaks: "in goal", "left defence",
+// "centre midfield", "right attack". The team plays towards the right.
+QString fieldArea(QPoint topLeft);
+
+}  // namespace pw
