@@ -10,13 +10,17 @@
 // The team and player windows are timed too: opening the profiles, switching teams in the
 // profile's picker, saving either (the main window refreshing itself included), and copying a
 // team of 25 players with a season of games and statistics.
+// The line-up board is timed on a game of a 25-player team: opening it (which saves at once),
+// placing a player (the grid and field repainted), saving, and repainting the field at 1440 x 1000.
 // PW_BENCH_KEEP=folder keeps the club database there, to profile start-up against it.
 #include "app/MainForm.h"
 #include "app/TeamTree.h"
 #include "common/Formats.h"
 #include "common/Prompter.h"
 #include "games/GameState.h"
+#include "games/GameSetup.h"
 #include "games/GameView.h"
+#include "games/LineupViews.h"
 #include "games/StatDialog.h"
 #include "common/Trace.h"
 #include "teams/PlayerInfo.h"
@@ -31,6 +35,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QComboBox>
+#include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMainWindow>
@@ -455,6 +460,49 @@ int runBench(const QString& pgServer, int runs, const Size& size)
         out.flush();
         profile.reset();
         player.reset();
+
+        out << "\nLine-up board, a game of the 25-player team:\n\n"
+            << "| operation | median ms | spread ms | statements |\n|---|---|---|---|\n";
+        const auto lineupGame = [](int gameNo) {
+            return LineupGame{.teamNo = 1, .gameNo = qint16(gameNo), .opponentNo = 1, .periods = 4, .places = 8};
+        };
+        std::unique_ptr<GameSetup> board;
+        const QList<Operation> boardOps{
+            {QStringLiteral("Open the board"),
+             [&](int i) {
+                 board = std::make_unique<GameSetup>(lineupGame(1 + i % games), QStringLiteral("Game"));
+                 board->show();  // painted before the timer stops
+             }},
+            {QStringLiteral("Place a player"),
+             [&](int i) {
+                 board->Qtr1Pic_Click(1);
+                 const qint16 p = qint16(1 + i % 25);
+                 if (board->board().CheckSelect(p) || board->board().GetPlaceNo(1) == 0) {
+                     for (qint16 q = 1; q <= 25; ++q)
+                         board->board().RemovePlayer(1, q);
+                 }
+                 board->MainField_DragDrop(p, QPoint(572 * (1 + i % 14), 415 * (1 + i % 12)), false);
+             }},
+            {QStringLiteral("Save the line-up"), [&](int) { board->GameSave_Click(); }},
+            {QStringLiteral("Repaint the field at 1440 x 1000"),
+             [&](int) {
+                 auto* field = board->findChild<FieldView*>(QStringLiteral("MainField"));
+                 field->resize(1440, 1000);
+                 QImage image(field->size(), QImage::Format_ARGB32_Premultiplied);
+                 field->render(&image);
+             }},
+        };
+        for (const Operation& o : boardOps) {
+            const Figures f = measure(runs, o.op);
+            out << QStringLiteral("| %1 | %2 | %3 – %4 | %5 |\n")
+                       .arg(o.name)
+                       .arg(f.median, 0, 'f', 1)
+                       .arg(f.low, 0, 'f', 1)
+                       .arg(f.high, 0, 'f', 1)
+                       .arg(f.statements);
+        }
+        out.flush();
+        board.reset();
         setPrompter(nullptr);
         form.close();
     }

@@ -537,7 +537,7 @@ void GameSetup::NACaptain_Click()
     if (!p)
         return;
     const bool captain = !m_model->nameCell(playerNo).startsWith(QLatin1Char('*'));
-    writeCaptain(m_game, playerNo, captain);
+    writeCaptain(m_game, playerNo, captain, m_board.JoinlcPlayerAvail(playerNo));
     m_board.setCaptain(playerNo, captain);
     m_field->update();
     selection().notifyDataChanged(QStringLiteral("GameStat"), m_game.teamNo);

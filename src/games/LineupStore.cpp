@@ -45,6 +45,25 @@ QList<LineupPlayer> readPlayers(const LineupGame& g)
     return players;
 }
 
+// A player's statistics row for a game as the board first makes it: no figures yet.
+const char* const kInsertStatRow = "INSERT INTO GameStat (TeamNo, GameNo, PlayerNo, Opponent, Shots, Goals, Blocks, "
+                                   "Assists, ShotOnGoal, GoalsBlocked, OverShot, GoalsScored, QtrPlayed, QtrAvailable) "
+                                   "VALUES (?, ?, ?, ?, 0, 0, 0, 0, 0, 0, 0, 0, ?, ?)";
+
+// Writes one column of the player's statistics row of the game, making the row first when it is
+// missing (after "Delete Setup" the board stays open on a game without rows).
+void writeStatColumn(const LineupGame& g, qint16 playerNo, const QString& column, const QVariant& value,
+                     const QString& qtrAvailable)
+{
+    Transaction tx;
+    if (!execSql(QStringLiteral("SELECT 1 FROM GameStat WHERE TeamNo = ? AND GameNo = ? AND PlayerNo = ?"),
+                 {g.teamNo, g.gameNo, playerNo})
+             .next())
+        execSql(QString::fromLatin1(kInsertStatRow), {g.teamNo, g.gameNo, playerNo, g.opponentNo, 0, qtrAvailable});
+    PutDBData(QStringLiteral("GameStat"), statKey(g.teamNo, g.gameNo, playerNo), column, value);
+    tx.commit();
+}
+
 }  // namespace
 
 void FillPlayerGrid(LineupBoard& board, const LineupGame& g)
@@ -134,9 +153,7 @@ void saveLineup(const LineupBoard& board, const LineupGame& g)
     // The row's identity is team, game and player; the opponent is brought up to date with it.
     PreparedStatement update(db, QStringLiteral("UPDATE GameStat SET Opponent = ?, QtrPlayed = ?, QtrAvailable = ? "
                                                 "WHERE TeamNo = ? AND GameNo = ? AND PlayerNo = ?"));
-    PreparedStatement insert(db, QStringLiteral("INSERT INTO GameStat (TeamNo, GameNo, PlayerNo, Opponent, Shots, Goals, "
-                                                "Blocks, Assists, ShotOnGoal, GoalsBlocked, OverShot, GoalsScored, "
-                                                "QtrPlayed, QtrAvailable) VALUES (?, ?, ?, ?, 0, 0, 0, 0, 0, 0, 0, 0, ?, ?)"));
+    PreparedStatement insert(db, QString::fromLatin1(kInsertStatRow));
     for (const LineupPlayer& p : board.players()) {
         const int played = board.placedCount(p.playerNo);
         const QString avail = board.JoinlcPlayerAvail(p.playerNo);
@@ -151,13 +168,13 @@ void saveLineup(const LineupBoard& board, const LineupGame& g)
 void writeAvailability(const LineupGame& g, qint16 playerNo, const QString& qtrAvailable)
 {
     PW_TRACE(QStringLiteral("NAA_Click"), traceGame(g) + traceArg(QStringLiteral("PlayerNo"), playerNo));
-    PutDBData(QStringLiteral("GameStat"), statKey(g.teamNo, g.gameNo, playerNo), QStringLiteral("QtrAvailable"), qtrAvailable);
+    writeStatColumn(g, playerNo, QStringLiteral("QtrAvailable"), qtrAvailable, qtrAvailable);
 }
 
-void writeCaptain(const LineupGame& g, qint16 playerNo, bool captain)
+void writeCaptain(const LineupGame& g, qint16 playerNo, bool captain, const QString& qtrAvailable)
 {
     PW_TRACE(QStringLiteral("NACaptain_Click"), traceGame(g) + traceArg(QStringLiteral("PlayerNo"), playerNo));
-    PutDBData(QStringLiteral("GameStat"), statKey(g.teamNo, g.gameNo, playerNo), QStringLiteral("Captain"), captain);
+    writeStatColumn(g, playerNo, QStringLiteral("Captain"), captain, qtrAvailable);
 }
 
 void deleteLineup(qint16 teamNo, qint16 gameNo)

@@ -31,9 +31,11 @@ void FillPlayerGrid(LineupBoard& board, const LineupGame& game);
 // the game is no longer in the schedule.
 void saveLineup(const LineupBoard& board, const LineupGame& game);
 
-// Written at once when the coach changes them on the board.
+// Written at once when the coach changes them on the board. A player without a statistics row for
+// the game (the game's rows were deleted while the board stayed open) gets one with no figures,
+// available as qtrAvailable says.
 void writeAvailability(const LineupGame& game, qint16 playerNo, const QString& qtrAvailable);
-void writeCaptain(const LineupGame& game, qint16 playerNo, bool captain);
+void writeCaptain(const LineupGame& game, qint16 playerNo, bool captain, const QString& qtrAvailable);
 
 // GameDelete: the game's line-up and statistics rows, in one transaction.
 void deleteLineup(qint16 teamNo, qint16 gameNo);

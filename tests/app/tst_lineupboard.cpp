@@ -202,6 +202,15 @@ private Q_SLOTS:
         b.NAPTHistory_Click();
         QCOMPARE(env.prompter.shown.last().title, QStringLiteral("Play Time History for: *Evans, Kid5"));
         QCOMPARE(env.prompter.shown.last().text, QStringLiteral("3-0"));
+
+        // After "Delete Setup" the board stays on the emptied game; a captain marked then is kept.
+        b.GameDelete_Click();
+        QCOMPARE(countRows(QStringLiteral("GameStat"), {{QStringLiteral("GameNo"), 1}}), 0);
+        QCOMPARE(cell(b, 5, LineupModel::Name), QStringLiteral("Evans, Kid5"));
+        b.prepareGridMenu(b.model().index(rowOf(b, 5), 0));
+        b.NACaptain_Click();
+        QVERIFY(QVariant(stat(1, 5, "Captain")).toBool());
+        QCOMPARE(stat(1, 5, "Goals"), QStringLiteral("0"));
     }
 
     void closingAsksAndReopeningShowsTheSameLineup()
