@@ -12,6 +12,8 @@
 // team of 25 players with a season of games and statistics.
 // The line-up board is timed on a game of a 25-player team: opening it (which saves at once),
 // placing a player (the grid and field repainted), saving, and repainting the field at 1440 x 1000.
+// Reports: the season's team statistics and the official roster rendered to PDF, and a preview of
+// a report of about ten pages opened and shown.
 // PW_BENCH_KEEP=folder keeps the club database there, to profile start-up against it.
 #include "app/MainForm.h"
 #include "app/TeamTree.h"
@@ -21,6 +23,8 @@
 #include "games/GameSetup.h"
 #include "games/GameView.h"
 #include "games/LineupViews.h"
+#include "reports/FieldConfig.h"
+#include "reports/Reports.h"
 #include "games/StatDialog.h"
 #include "common/Trace.h"
 #include "teams/PlayerInfo.h"
@@ -503,6 +507,38 @@ int runBench(const QString& pgServer, int runs, const Size& size)
         }
         out.flush();
         board.reset();
+
+        out << "\nReports:\n\n| operation | median ms | spread ms | statements |\n|---|---|---|---|\n";
+        const QString pdf = dir.path() + QStringLiteral("/report.pdf");
+        QList<qint16> tenPlayers;
+        for (qint16 p = 1; p <= 10; ++p)
+            tenPlayers << p;
+        int previewPages = 0;
+        const QList<Operation> reportOps{
+            {QStringLiteral("Team statistics to PDF (20 players, 30 games)"),
+             [&](int) { printToPdf([](Printout& p) { FilePrintTeamSub(p, 2); }, kTeamStatsOrientation, pdf); }},
+            {QStringLiteral("Official roster to PDF (25 players)"),
+             [&](int) { printToPdf([](Printout& p) { PrintOfficialRoster(p, 1); }, kOfficialRosterOrientation, pdf); }},
+            {QStringLiteral("Preview of ten players' statistics, first page shown"),
+             [&](int) {
+                 FieldConfig preview([&](Printout& p) { PrintIndividualStats(p, 2, tenPlayers); }, kPlayerStatsOrientation,
+                                     QStringLiteral("Players"));
+                 preview.show();
+                 QApplication::processEvents();
+                 previewPages = preview.pageCount();
+             }},
+        };
+        for (const Operation& o : reportOps) {
+            const Figures f = measure(runs, o.op);
+            out << QStringLiteral("| %1 | %2 | %3 – %4 | %5 |\n")
+                       .arg(o.name)
+                       .arg(f.median, 0, 'f', 1)
+                       .arg(f.low, 0, 'f', 1)
+                       .arg(f.high, 0, 'f', 1)
+                       .arg(f.statements);
+        }
+        out << QStringLiteral("\n(The preview held %1 pages.)\n").arg(previewPages);
+        out.flush();
         setPrompter(nullptr);
         form.close();
     }

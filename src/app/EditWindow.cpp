@@ -26,7 +26,12 @@ EditWindow::EditWindow(QWidget* parent)
     connect(m_undo, &QUndoStack::cleanChanged, this, [this] { showDirty(); });
 }
 
-EditWindow::~EditWindow() = default;
+EditWindow::~EditWindow()
+{
+    // A stack that is not clean says so as it is destroyed with the window's children, by which
+    // time this window is no longer one to show it.
+    disconnect(m_undo, nullptr, this, nullptr);
+}
 
 bool EditWindow::isDirty() const
 {

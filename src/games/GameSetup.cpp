@@ -10,6 +10,8 @@
 #include "games/LineupViews.h"
 #include "games/Pitch.h"
 #include "games/frmCaptain.h"
+#include "reports/FieldConfig.h"
+#include "reports/Reports.h"
 
 #include <QApplication>
 #include <QBoxLayout>
@@ -236,14 +238,23 @@ void GameSetup::buildMenus(QWidget* menuHost)
     connect(action(gameMenu, "GameDelete", tr("&Delete Setup")), &QAction::triggered, this,
             handler(QStringLiteral("GameDelete_Click"), [this] { GameDelete_Click(); }));
     gameMenu->addSeparator();
-    // Printing the line-up and the stat sheet comes with the reports; until then the entries
-    // are there but disabled.
+    // The line-up sheet prints the board as it stands, saved or not; the stat sheet is the
+    // game's blank tally sheet.
+    const auto lineupSheet = [this](bool preview) {
+        runReport(QStringLiteral("GamePrintSetupSub"), Report([this](Printout& p) { GamePrintSetupSub(p, m_board, m_game); }),
+                  kLineupSheetOrientation, tr("Lineup for game %1").arg(m_game.gameNo), preview, this);
+    };
+    const auto statSheet = [this](bool preview) {
+        runReport(QStringLiteral("PrintStatSheet"),
+                  Report([t = m_game.teamNo, g = m_game.gameNo](Printout& p) { PrintStatSheet(p, t, g); }),
+                  kStatSheetOrientation, tr("Stat Sheet"), preview, this);
+    };
     QMenu* print = gameMenu->addMenu(tr("&Print"));
-    action(print, "GamePrintSetup", tr("Lineup"))->setEnabled(false);
-    action(print, "GamePrintStat", tr("Stat Sheet"))->setEnabled(false);
+    connect(action(print, "GamePrintSetup", tr("Lineup")), &QAction::triggered, this, [lineupSheet] { lineupSheet(false); });
+    connect(action(print, "GamePrintStat", tr("Stat Sheet")), &QAction::triggered, this, [statSheet] { statSheet(false); });
     QMenu* preview = gameMenu->addMenu(tr("Pre&view"));
-    action(preview, "GamePreviewSetup", tr("Lineup"))->setEnabled(false);
-    action(preview, "GamePreviewStat", tr("Stat Sheet"))->setEnabled(false);
+    connect(action(preview, "GamePreviewSetup", tr("Lineup")), &QAction::triggered, this, [lineupSheet] { lineupSheet(true); });
+    connect(action(preview, "GamePreviewStat", tr("Stat Sheet")), &QAction::triggered, this, [statSheet] { statSheet(true); });
     gameMenu->addSeparator();
     action(gameMenu, "GameGameNotes", tr("Game &Notes"))->setEnabled(false);
     connect(action(gameMenu, "GameCaptainHistory", tr("&Captain History")), &QAction::triggered, this,

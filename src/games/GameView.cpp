@@ -124,7 +124,7 @@ int playTimePercent(const QList<PlayTimeRow>& rows, qint16 tournamentNo, qint16 
     return static_cast<int>(RoundHalfEven(100.0 * played / available));
 }
 
-GameView readGameView(qint16 teamNo, qint16 tournamentNo, qint16 gameNo)
+GameView readGameView(qint16 teamNo, qint16 tournamentNo, qint16 gameNo, bool storeShares)
 {
     PW_TRACE(QStringLiteral("SelectGame"), traceArg(QStringLiteral("lcTeamNo"), teamNo) +
                                                traceArg(QStringLiteral("lcGameNo"), gameNo));
@@ -146,7 +146,7 @@ GameView readGameView(qint16 teamNo, qint16 tournamentNo, qint16 gameNo)
     }
 
     // The shares are kept with the players for the reports; one statement for all that changed.
-    if (!changed.isEmpty() && !Db::isReadOnly()) {
+    if (storeShares && !changed.isEmpty() && !Db::isReadOnly()) {
         QString cases;
         QStringList marks;
         QVariantList values;
@@ -196,13 +196,13 @@ QList<PlayerRecordLine> FillPlayerData(qint16 teamNo, qint16 playerNo)
             continue;
         const qint16 gameNo = NullToInt(q.value(0));
         // The season's games come first; each tournament's games start behind a separator.
-        if (group && *group != gameNo / 100) {
+        if (group && *group != gameNo / 1000) {
             PlayerRecordLine separator;
             separator.separator = true;
             separator.opponent = QObject::tr("Tournament");
             out << separator;
         }
-        group = gameNo / 100;
+        group = gameNo / 1000;
         PlayerRecordLine line;
         line.gameNo = gameNo;
         line.opponent = shownText(NullToText(q.value(1)));

@@ -44,7 +44,8 @@ int playTimePercent(const QList<PlayTimeRow>& rows, qint16 tournamentNo, qint16 
 // The roster grid's figures for the selection, for every player of the team, in two reads
 // whatever the number of players and games, and the players' shares stored in PlayTime (one
 // write, only where a share changed; none on a read-only database).
-GameView readGameView(qint16 teamNo, qint16 tournamentNo, qint16 gameNo);
+// Reports, which write nothing, leave the stored shares alone (storeShares false).
+GameView readGameView(qint16 teamNo, qint16 tournamentNo, qint16 gameNo, bool storeShares = true);
 
 // CalculatePlayTime for one player: the share for the selection, stored in the player's PlayTime,
 // with the player's figures of the game (or totals of the summary) when asked for.

@@ -8,7 +8,7 @@
 
 namespace pw {
 
-LineupModel::LineupModel(LineupBoard& board, QObject* parent)
+LineupModel::LineupModel(const LineupBoard& board, QObject* parent)
     : QAbstractTableModel(parent)
     , m_board(board)
 {

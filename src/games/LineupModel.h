@@ -17,7 +17,7 @@ public:
     // Qt::UserRole of a player row is the player's number; the Totals row has none.
     static constexpr int PlayerNoRole = Qt::UserRole;
 
-    explicit LineupModel(LineupBoard& board, QObject* parent = nullptr);
+    explicit LineupModel(const LineupBoard& board, QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -33,7 +33,7 @@ public:
 
 private:
     void refreshAll();
-    LineupBoard& m_board;
+    const LineupBoard& m_board;
 };
 
 }  // namespace pw

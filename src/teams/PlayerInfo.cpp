@@ -1,5 +1,8 @@
 #include "teams/PlayerInfo.h"
 
+#include "reports/FieldConfig.h"
+#include "reports/Reports.h"
+
 #include "ui_PlayerFields.h"
 
 #include "app/Dirty.h"
@@ -103,8 +106,6 @@ PlayerInfo::PlayerInfo(qint16 teamNo, qint16 playerNo, QWidget* parent)
     CancelButton->setObjectName(QStringLiteral("CancelButton"));
     PreviewBtn = new QPushButton(tr("Print Preview"), this);
     PreviewBtn->setObjectName(QStringLiteral("PreviewBtn"));
-    // The player's printouts come with the print layer.
-    PreviewBtn->setEnabled(false);
     auto* copyCaption = new QLabel(tr("Copy Player to:"), this);
     copyCaption->setObjectName(QStringLiteral("lblCopy"));
     TeamList = new QComboBox(this);
@@ -141,7 +142,6 @@ PlayerInfo::PlayerInfo(qint16 teamNo, qint16 playerNo, QWidget* parent)
     UpdateBtn->setObjectName(QStringLiteral("UpdateBtn"));
     PrintNotesBtn = new QPushButton(tr("Print"), notesBox);
     PrintNotesBtn->setObjectName(QStringLiteral("PrintNotesBtn"));
-    PrintNotesBtn->setEnabled(false);
     for (QPushButton* b : {OKButton, CancelButton, PreviewBtn, CopyBtn, OpenBtn, AddBtn, RemoveBtn, UpdateBtn, PrintNotesBtn})
         b->setAutoDefault(false);
 
@@ -237,6 +237,16 @@ PlayerInfo::PlayerInfo(qint16 teamNo, qint16 playerNo, QWidget* parent)
     connect(del, &QAction::triggered, this, handler(QStringLiteral("PlayerDelete_Click"), [this] { PlayerDelete_Click(); }));
     connect(import, &QAction::triggered, this, handler(QStringLiteral("PlayerImport_Click"), [this] { PlayerImport_Click(); }));
     connect(AddBtn, &QPushButton::clicked, this, handler(QStringLiteral("AddBtn_Click"), [this] { AddBtn_Click(); }));
+    // The player's notes sheet, as stored: on screen, or on paper.
+    const auto notesSheet = [this] {
+        return Report([t = m_teamNo, p = shownPlayerNo()](Printout& out) { PrintPlayerNotes(out, t, p); });
+    };
+    connect(PreviewBtn, &QPushButton::clicked, this, handler(QStringLiteral("PreviewBtn_Click"), [this, notesSheet] {
+                runReport(QStringLiteral("PreviewBtn_Click"), notesSheet(), kPlayerNotesOrientation, tr("Player Notes"), true, this);
+            }));
+    connect(PrintNotesBtn, &QPushButton::clicked, this, handler(QStringLiteral("PrintNotesBtn_Click"), [this, notesSheet] {
+                runReport(QStringLiteral("PrintNotesBtn_Click"), notesSheet(), kPlayerNotesOrientation, tr("Player Notes"), false, this);
+            }));
     connect(RemoveBtn, &QPushButton::clicked, this, handler(QStringLiteral("RemoveBtn_Click"), [this] { RemoveBtn_Click(); }));
     connect(UpBtn, &QToolButton::clicked, this, handler(QStringLiteral("UpBtn_Click"), [this] { UpBtn_Click(); }));
     connect(DownBtn, &QToolButton::clicked, this, handler(QStringLiteral("DownBtn_Click"), [this] { DownBtn_Click(); }));
