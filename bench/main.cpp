@@ -363,6 +363,20 @@ Figures startupTimes(const QString& what, const QString& database, const QString
     return Figures{ms.at(ms.size() / 2), ms.first(), ms.last(), 0};
 }
 
+// Times each operation and prints its line: median, spread and statements.
+void timeRows(const QList<Operation>& ops, int runs)
+{
+    for (const Operation& o : ops) {
+        const Figures f = measure(runs, o.op);
+        out << QStringLiteral("| %1 | %2 | %3 – %4 | %5 |\n")
+                   .arg(o.name)
+                   .arg(f.median, 0, 'f', 1)
+                   .arg(f.low, 0, 'f', 1)
+                   .arg(f.high, 0, 'f', 1)
+                   .arg(f.statements);
+    }
+}
+
 QString row(const QString& name, const Figures& f, quint64 smallStatements)
 {
     return QStringLiteral("| %1 | %2 | %3 – %4 | %5 | %6 |")
@@ -452,15 +466,7 @@ int runBench(const QString& pgServer, int runs, const Size& size)
         std::unique_ptr<PlayerInfo> player;
         out << "\nTeam and player windows, with the main window open:\n\n"
             << "| operation | median ms | spread ms | statements |\n|---|---|---|---|\n";
-        for (const Operation& o : windowOperations(profile, player)) {
-            const Figures f = measure(runs, o.op);
-            out << QStringLiteral("| %1 | %2 | %3 – %4 | %5 |\n")
-                       .arg(o.name)
-                       .arg(f.median, 0, 'f', 1)
-                       .arg(f.low, 0, 'f', 1)
-                       .arg(f.high, 0, 'f', 1)
-                       .arg(f.statements);
-        }
+        timeRows(windowOperations(profile, player), runs);
         out.flush();
         profile.reset();
         player.reset();
@@ -496,15 +502,7 @@ int runBench(const QString& pgServer, int runs, const Size& size)
                  field->render(&image);
              }},
         };
-        for (const Operation& o : boardOps) {
-            const Figures f = measure(runs, o.op);
-            out << QStringLiteral("| %1 | %2 | %3 – %4 | %5 |\n")
-                       .arg(o.name)
-                       .arg(f.median, 0, 'f', 1)
-                       .arg(f.low, 0, 'f', 1)
-                       .arg(f.high, 0, 'f', 1)
-                       .arg(f.statements);
-        }
+        timeRows(boardOps, runs);
         out.flush();
         board.reset();
 
@@ -528,15 +526,7 @@ int runBench(const QString& pgServer, int runs, const Size& size)
                  previewPages = preview.pageCount();
              }},
         };
-        for (const Operation& o : reportOps) {
-            const Figures f = measure(runs, o.op);
-            out << QStringLiteral("| %1 | %2 | %3 – %4 | %5 |\n")
-                       .arg(o.name)
-                       .arg(f.median, 0, 'f', 1)
-                       .arg(f.low, 0, 'f', 1)
-                       .arg(f.high, 0, 'f', 1)
-                       .arg(f.statements);
-        }
+        timeRows(reportOps, runs);
         out << QStringLiteral("\n(The preview held %1 pages.)\n").arg(previewPages);
         out.flush();
         setPrompter(nullptr);

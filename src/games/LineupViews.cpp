@@ -136,11 +136,7 @@ void FieldView::paintEvent(QPaintEvent*)
     p.setTransform(t);
     paintPitch(p);
     const int period = m_board.currentPeriod();
-    struct Label {
-        QPointF centreTop;
-        QString text;
-    };
-    QList<Label> labels;
+    QList<NameLabel> labels;
     if (period > 0) {
         for (const LineupPlayer& pl : m_board.players()) {
             const LineupSlot s = m_board.slot(period, pl.playerNo);
@@ -150,7 +146,7 @@ void FieldView::paintEvent(QPaintEvent*)
             paintPlaceIcon(p, corner, iconText(m_board, pl.playerNo, s.PlaceNo), pl.captain);
             if (pl.playerNo == m_selected)
                 paintActiveBox(p, corner);
-            labels << Label{t.map(QPointF(s.XPos + kIconOffset, s.YPos + kIconSize)), pl.name};
+            labels << NameLabel{t.map(QPointF(s.XPos + kIconOffset, s.YPos + kIconSize)), pl.name};
         }
     }
     if (m_ghost) {
@@ -159,41 +155,11 @@ void FieldView::paintEvent(QPaintEvent*)
         p.setOpacity(1.0);
     }
     p.resetTransform();
-    // Names in the window's own font, so they stay readable however small the field gets. A label
-    // that would cover a neighbour's drops a line (or two); only when that fails too is it shortened.
-    p.setRenderHint(QPainter::Antialiasing, true);
-    const QFontMetrics fm = fontMetrics();
-    const int lineHeight = fm.height() + 2;
-    const int narrow = std::max(fm.horizontalAdvance(QStringLiteral("Mmmm")), int(t.m11() * kStepX) - 2);
-    std::sort(labels.begin(), labels.end(), [](const Label& a, const Label& b) {
-        return std::pair(a.centreTop.y(), a.centreTop.x()) < std::pair(b.centreTop.y(), b.centreTop.x());
-    });
-    QList<QRectF> placed;
-    const auto boxFor = [&](const Label& l, const QString& text, int line) {
-        const int w = fm.horizontalAdvance(text) + 8;
-        return QRectF(l.centreTop.x() - w / 2.0, l.centreTop.y() + 1 + line * lineHeight, w, lineHeight);
-    };
-    const auto clear = [&](const QRectF& box) {
-        return std::none_of(placed.cbegin(), placed.cend(), [&](const QRectF& r) { return r.intersects(box); });
-    };
-    for (const Label& l : std::as_const(labels)) {
-        QString text = l.text;
-        QRectF box = boxFor(l, text, 0);
-        for (int line = 1; line <= 2 && !clear(box); ++line) {
-            if (const QRectF lower = boxFor(l, text, line); clear(lower))
-                box = lower;
-        }
-        if (!clear(box)) {
-            text = fm.elidedText(l.text, Qt::ElideRight, narrow);
-            box = boxFor(l, text, 0);
-        }
-        placed << box;
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(0, 0, 0, 160));
-        p.drawRoundedRect(box, 4, 4);
-        p.setPen(Qt::white);
-        p.drawText(box, Qt::AlignCenter, text);
-    }
+    // Names in the window's own font, so they stay readable however small the field gets.
+    NameLabelStyle tags;
+    tags.font = font();
+    tags.narrow = std::max(double(fontMetrics().horizontalAdvance(QStringLiteral("Mmmm"))), t.m11() * kStepX - 2);
+    paintNameLabels(p, labels, tags);
     if (hasFocus()) {
         QStyleOptionFocusRect o;
         o.initFrom(this);

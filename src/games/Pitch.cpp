@@ -4,8 +4,10 @@
 
 #include <QCoreApplication>
 #include <QPainter>
+#include <QFontMetricsF>
 #include <QPainterPath>
 
+#include <algorithm>
 #include <array>
 
 namespace pw {
@@ -127,6 +129,48 @@ void paintActiveBox(QPainter& painter, QPoint topLeft)
     painter.setPen(QPen(QColor(0xff, 0xd2, 0x3f), 45.0));
     painter.setBrush(Qt::NoBrush);
     painter.drawRoundedRect(QRectF(topLeft, QSizeF(kIconSize, kIconSize)).adjusted(-60, -60, 60, 60), 90, 90);
+    painter.restore();
+}
+
+void paintNameLabels(QPainter& painter, QList<NameLabel> labels, const NameLabelStyle& style)
+{
+    painter.save();
+    painter.setFont(style.font);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    const QFontMetricsF fm(style.font);
+    const double lineHeight = fm.height() + style.lineGap;
+    std::sort(labels.begin(), labels.end(), [](const NameLabel& a, const NameLabel& b) {
+        return std::pair(a.centreTop.y(), a.centreTop.x()) < std::pair(b.centreTop.y(), b.centreTop.x());
+    });
+    QList<QRectF> placed;
+    const auto boxFor = [&](const NameLabel& l, const QString& text, int line) {
+        const double w = fm.horizontalAdvance(text) + 2 * style.padX;
+        double x = l.centreTop.x() - w / 2.0;
+        if (style.keepWithin > 0)
+            x = std::clamp(x, 0.0, std::max(0.0, style.keepWithin - w));
+        return QRectF(x, l.centreTop.y() + style.gapY + line * lineHeight, w, lineHeight);
+    };
+    const auto clear = [&](const QRectF& box) {
+        return std::none_of(placed.cbegin(), placed.cend(), [&](const QRectF& r) { return r.intersects(box); });
+    };
+    for (const NameLabel& l : std::as_const(labels)) {
+        QString text = fm.elidedText(l.text, Qt::ElideRight, style.wide);
+        QRectF box = boxFor(l, text, 0);
+        for (int line = 1; line <= 2 && !clear(box); ++line) {
+            if (const QRectF lower = boxFor(l, text, line); clear(lower))
+                box = lower;
+        }
+        if (!clear(box)) {
+            text = fm.elidedText(l.text, Qt::ElideRight, style.narrow);
+            box = boxFor(l, text, 0);
+        }
+        placed << box;
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(0, 0, 0, style.alpha));
+        painter.drawRoundedRect(box, style.radius, style.radius);
+        painter.setPen(Qt::white);
+        painter.drawText(box, Qt::AlignCenter, text);
+    }
     painter.restore();
 }
 

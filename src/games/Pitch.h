@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QFont>
+#include <QList>
 #include <QPoint>
 #include <QRectF>
 #include <QString>
@@ -29,6 +31,25 @@ void paintPitch(QPainter& painter);
 void paintPlaceIcon(QPainter& painter, QPoint topLeft, const QString& text, bool captain);
 // The frame around the selected player's icon.
 void paintActiveBox(QPainter& painter, QPoint topLeft);
+
+// Players' names under their icons, laid out so that none covers another: a tag that would
+// drops a line (or two), and only when that fails too is it shortened to the narrow width.
+struct NameLabel {
+    QPointF centreTop;  // the middle of the icon's bottom edge, in the painter's units
+    QString text;
+};
+struct NameLabelStyle {
+    QFont font;
+    double wide = 1e9;     // longest tag
+    double narrow = 0;     // a tag squeezed between neighbours
+    double padX = 8;       // room left and right of the text
+    double gapY = 1;       // below the icon
+    double lineGap = 2;    // between lines of tags
+    double radius = 4;
+    double keepWithin = 0;  // when above 0, tags are kept between 0 and this x
+    int alpha = 160;        // of the dark background
+};
+void paintNameLabels(QPainter& painter, QList<NameLabel> labels, const NameLabelStyle& style);
 
 // Where a keyboard placement puts a player in the period (a drop point, twips): the next spot of
 // a usual formation nobody stands on, else the first free grid point.

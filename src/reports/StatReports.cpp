@@ -442,59 +442,28 @@ void paintPeriodField(QPainter& painter, const QRectF& target, const LineupBoard
     painter.setClipRect(QRectF(0, 0, kFieldWidth, kFieldHeight));
     paintPitch(painter);
 
-    struct Label {
-        QPointF centreTop;
-        QString text;
-    };
-    QList<Label> labels;
+    QList<NameLabel> labels;
     for (const LineupPlayer& pl : board.players()) {
         const LineupSlot s = board.slot(period, pl.playerNo);
         if (s.PlaceNo == 0)
             continue;
         paintPlaceIcon(painter, QPoint(s.XPos, s.YPos), iconText(pl, s.PlaceNo), pl.captain);
-        labels << Label{QPointF(s.XPos + kIconOffset, s.YPos + kIconSize), pl.name};
+        labels << NameLabel{QPointF(s.XPos + kIconOffset, s.YPos + kIconSize), pl.name};
     }
-    std::sort(labels.begin(), labels.end(), [](const Label& a, const Label& b) {
-        return std::pair(a.centreTop.y(), a.centreTop.x()) < std::pair(b.centreTop.y(), b.centreTop.x());
-    });
-
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(250);
-    painter.setFont(font);
-    painter.setRenderHint(QPainter::Antialiasing, true);
-    const QFontMetricsF fm(font);
-    const double lineHeight = fm.height() + 20;
-    // On paper a name is at most four grid steps wide, and two when it must squeeze in.
-    const double wide = 4 * kStepX - 120;
-    const double narrow = 2 * kStepX - 120;
-    QList<QRectF> placed;
-    const auto boxFor = [&](const Label& l, const QString& text, int line) {
-        const double w = fm.horizontalAdvance(text) + 80;
-        // Kept on the field: a name under an icon at the touch line moves in rather than off.
-        const double x = std::clamp(l.centreTop.x() - w / 2.0, 0.0, std::max(0.0, kFieldWidth - w));
-        return QRectF(x, l.centreTop.y() + 10 + line * lineHeight, w, lineHeight);
-    };
-    const auto clear = [&](const QRectF& box) {
-        return std::none_of(placed.cbegin(), placed.cend(), [&](const QRectF& r) { return r.intersects(box); });
-    };
-    for (const Label& l : std::as_const(labels)) {
-        QString text = fm.elidedText(l.text, Qt::ElideRight, wide);
-        QRectF box = boxFor(l, text, 0);
-        for (int line = 1; line <= 2 && !clear(box); ++line) {
-            if (const QRectF lower = boxFor(l, text, line); clear(lower))
-                box = lower;
-        }
-        if (!clear(box)) {
-            text = fm.elidedText(l.text, Qt::ElideRight, narrow);
-            box = boxFor(l, text, 0);
-        }
-        placed << box;
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(QColor(0, 0, 0, 170));
-        painter.drawRoundedRect(box, 60, 60);
-        painter.setPen(Qt::white);
-        painter.drawText(box, Qt::AlignCenter, text);
-    }
+    // On paper a name is at most four grid steps wide, and two when it must squeeze in; it stays
+    // on the field rather than running off it at the touch line.
+    NameLabelStyle style;
+    style.font = QFont(QStringLiteral("Arial"));
+    style.font.setPixelSize(250);
+    style.wide = 4 * kStepX - 120;
+    style.narrow = 2 * kStepX - 120;
+    style.padX = 40;
+    style.gapY = 10;
+    style.lineGap = 20;
+    style.radius = 60;
+    style.keepWithin = kFieldWidth;
+    style.alpha = 170;
+    paintNameLabels(painter, labels, style);
     painter.restore();
     // A thin frame, so that the field ends cleanly on white paper.
     painter.save();
