@@ -14,6 +14,9 @@
 // placing a player (the grid and field repainted), saving, and repainting the field at 1440 x 1000.
 // Reports: the season's team statistics and the official roster rendered to PDF, and a preview of
 // a report of about ten pages opened and shown.
+// Tournaments: every team gets five tournaments with their own-team games; a 16-team bracket
+// with every game timed is opened and saved, and the tree's tournament branches of all teams are
+// read and built.
 // PW_BENCH_KEEP=folder keeps the club database there, to profile start-up against it.
 #include "app/MainForm.h"
 #include "app/TeamTree.h"
@@ -25,6 +28,9 @@
 #include "games/LineupViews.h"
 #include "reports/FieldConfig.h"
 #include "reports/Reports.h"
+#include "teams/TeamData.h"
+#include "tournaments/Bracket.h"
+#include "tournaments/TournamentWindow.h"
 #include "games/StatDialog.h"
 #include "common/Trace.h"
 #include "teams/PlayerInfo.h"
@@ -308,6 +314,32 @@ QList<Operation> windowOperations(std::unique_ptr<TeamInfo>& profile, std::uniqu
     };
 }
 
+// Every team plays five tournaments of two rounds with its first round scheduled; team 1's first
+// tournament is a full 16-team bracket with every game timed and the own team in round 1.
+void addTournaments(int teams)
+{
+    Transaction tx;
+    for (int t = 1; t <= teams; ++t) {
+        for (int n = 1; n <= 5; ++n) {
+            TournamentInfo info{qint16(t), qint16(n), QStringLiteral("Cup %1").arg(n), qint16(t == 1 && n == 1 ? 4 : 2),
+                                QDate(2026, 10, n)};
+            saveTournament(info);
+            execSql(QStringLiteral("INSERT INTO Schedule (TeamNo, GameNo, OpponentNo, GameDate, GameTime, Result) "
+                                   "VALUES (?, ?, ?, ?, '09:00 AM', 99)"),
+                    {t, n * 1000 + 1, 1 + n % 8, QDate(2026, 10, n)});
+        }
+    }
+    execSql(QStringLiteral("UPDATE Opponent SET IsUs = ? WHERE TeamNo = 1 AND OpponentNo = 8"), {true});
+    Bracket b(4);
+    for (int p = 1; p <= 16; ++p)
+        b.setTeam(p, BracketTeam{p == 1 ? QStringLiteral("*Opponent 8") : QStringLiteral("Opponent %1").arg(1 + p % 7),
+                                 QString::number(p == 1 ? 8 : 1 + p % 7)});
+    for (int game : b.games())
+        b.setGameTag(game, BracketGameTag{QDate(2026, 10, 3), QTime(8 + game % 9, 30), QStringLiteral("Field 2")}.toText());
+    saveBracket(1, 1, b);
+    tx.commit();
+}
+
 // Child process for the start-up comparison: shows the main window on the database, or a bare
 // window, and ends as soon as it is on screen.
 int startupChild(const QString& what, const QString& database, const QString& settings)
@@ -528,6 +560,27 @@ int runBench(const QString& pgServer, int runs, const Size& size)
         };
         timeRows(reportOps, runs);
         out << QStringLiteral("\n(The preview held %1 pages.)\n").arg(previewPages);
+        out.flush();
+
+        addTournaments(size.teams);
+        out << "\nTournaments (five per team, the first of team 1 a timed 16-team bracket):\n\n"
+            << "| operation | median ms | spread ms | statements |\n|---|---|---|---|\n";
+        std::unique_ptr<Tournament> bracketWindow;
+        QList<qint16> allTeams;
+        for (int t = 1; t <= size.teams; ++t)
+            allTeams << qint16(t);
+        TeamTreeModel tree;
+        const QList<TeamEntry> teamEntries = visibleTeams();
+        timeRows({{QStringLiteral("Open a 16-team bracket"),
+                   [&](int) {
+                       bracketWindow = std::make_unique<Tournament>(1, 1, 4);
+                       bracketWindow->show();
+                   }},
+                  {QStringLiteral("Save the 16-team bracket"), [&](int) { bracketWindow->TournSave_Click(); }},
+                  {QStringLiteral("Build every team's tournament branches (40 x 5)"),
+                   [&](int) { tree.SetTeamTabs(teamEntries, readSeasonGames(allTeams), tournamentBranches(allTeams)); }}},
+                 runs);
+        bracketWindow.reset();
         out.flush();
         setPrompter(nullptr);
         form.close();

@@ -62,7 +62,8 @@ constexpr qsizetype kOpenTeamsUpTo = 6;
 
 // Tables whose rows the tree, the roster or the status bar show.
 const QStringList kShownTables{QStringLiteral("Teams"),    QStringLiteral("Player"),  QStringLiteral("Opponent"),
-                               QStringLiteral("Schedule"), QStringLiteral("GameStat"), QStringLiteral("TournamentInfo")};
+                               QStringLiteral("Schedule"), QStringLiteral("GameStat"), QStringLiteral("TournamentInfo"),
+                               QStringLiteral("Tournament")};
 
 }  // namespace
 
@@ -413,11 +414,11 @@ void MainForm::SetTeamTabs()
             QList<qint16> teamNos;
             for (const TeamEntry& t : teams)
                 teamNos << t.teamNo;
-            m_tree->SetTeamTabs(teams, readSeasonGames(teamNos));
+            m_tree->SetTeamTabs(teams, readSeasonGames(teamNos), tournamentBranches(teamNos));
             TeamTree->expandToDepth(0);
         } else {
             // A club's teams stay closed until opened; a team's games are read then.
-            m_tree->SetTeamTabs(teams, &readSeasonGames);
+            m_tree->SetTeamTabs(teams, &readSeasonGames, &tournamentBranches);
         }
         m_filling = false;
         fitTreeColumn();

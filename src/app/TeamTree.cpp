@@ -1,5 +1,6 @@
 #include "app/TeamTree.h"
 
+#include "common/Formats.h"
 #include "common/Trace.h"
 #include "games/Record.h"
 #include "schedule/SeasonGames.h"
@@ -312,7 +313,8 @@ QIcon TeamTreeModel::icon(const QString& imageKey)
     return result;
 }
 
-void TeamTreeModel::SetTeamTabs(const QList<TeamEntry>& teams, const QList<SeasonGame>& games)
+void TeamTreeModel::SetTeamTabs(const QList<TeamEntry>& teams, const QList<SeasonGame>& games,
+                                const QList<TournamentBranch>& tournaments)
 {
     PW_TRACE(QStringLiteral("SetTeamTabs"));
     clearTree();
@@ -328,6 +330,10 @@ void TeamTreeModel::SetTeamTabs(const QList<TeamEntry>& teams, const QList<Seaso
     for (const SeasonGame& g : games) {
         if (QStandardItem* teamNode = teamNodes.value(g.teamNo))
             appendGame(teamNode, g);
+    }
+    for (const TournamentBranch& b : tournaments) {
+        if (QStandardItem* teamNode = teamNodes.value(b.info.teamNo))
+            appendTournament(teamNode, b);
     }
     // One row at a time: appending a list of rows does not hand the model down to the items'
     // own children, which would leave every game node detached from the model.
@@ -345,10 +351,11 @@ void TeamTreeModel::indexSubtree(const QStandardItem* parent)
     }
 }
 
-void TeamTreeModel::SetTeamTabs(const QList<TeamEntry>& teams, GamesReader reader)
+void TeamTreeModel::SetTeamTabs(const QList<TeamEntry>& teams, GamesReader reader, TournamentsReader tournaments)
 {
     SetTeamTabs(teams, QList<SeasonGame>{});
     m_reader = std::move(reader);
+    m_tournamentReader = std::move(tournaments);
     for (const TeamEntry& t : teams)
         m_pendingTeams.insert(NodeKey::team(t.teamNo));
 }
@@ -360,6 +367,38 @@ void TeamTreeModel::fetchTeam(QStandardItem* teamNode)
         return;
     const qint16 teamNo = NodeKey::parse(key).teamNo;
     AddSchedule(teamNo, m_reader({teamNo}));
+    if (m_tournamentReader)
+        AddTourney(teamNo, m_tournamentReader({teamNo}));
+}
+
+void TeamTreeModel::AddTourney(qint16 teamNo, const QList<TournamentBranch>& tournaments)
+{
+    PW_TRACE(QStringLiteral("AddTourney"), traceArg(QStringLiteral("lcTeamNo"), teamNo));
+    QStandardItem* teamNode = node(NodeKey::team(teamNo));
+    if (!teamNode)
+        return;
+    for (const TournamentBranch& b : tournaments) {
+        if (b.info.teamNo == teamNo)
+            appendTournament(teamNode, b);
+    }
+    indexSubtree(teamNode);
+}
+
+void TeamTreeModel::appendTournament(QStandardItem* teamNode, const TournamentBranch& b)
+{
+    const qint16 teamNo = b.info.teamNo;
+    QStandardItem* tournament = makeItem(NodeKey::tournament(teamNo, b.info.tournamentNo), shownText(b.info.name),
+                                         QStringLiteral("tournament"), teamNo);
+    for (int r = 1; r <= b.info.rounds; ++r) {
+        const auto gameNo = static_cast<qint16>(b.info.tournamentNo * 1000 + r);
+        const QString text = r <= b.roundTexts.size() ? b.roundTexts[r - 1] : QStringLiteral("Round%1").arg(r);
+        QStandardItem* round = makeItem(NodeKey::tournamentGame(gameNo, teamNo), shownText(text),
+                                        b.clockRounds.contains(r) ? QStringLiteral("Clock") : QStringLiteral("nyp"), gameNo);
+        const QString scoreKey = NodeKey::detail(QStringLiteral("Score"), gameNo, teamNo);
+        round->appendRow(makeItem(scoreKey, m_scores.value(scoreKey, QStringLiteral("Score:")), QStringLiteral("Scoreboard"), gameNo));
+        tournament->appendRow(round);
+    }
+    teamNode->appendRow(tournament);
 }
 
 void TeamTreeModel::AddSchedule(qint16 teamNo, const QList<SeasonGame>& games)

@@ -10,6 +10,7 @@
 #include <QString>
 
 #include "schedule/SeasonGames.h"
+#include "tournaments/Bracket.h"
 
 namespace pw {
 
@@ -56,11 +57,17 @@ public:
     void clearTree();
     // Rebuilds the whole tree: a node per team in the order given, each with its season games
     // (games of teams not listed are left out).
-    void SetTeamTabs(const QList<TeamEntry>& teams, const QList<SeasonGame>& games);
+    void SetTeamTabs(const QList<TeamEntry>& teams, const QList<SeasonGame>& games,
+                     const QList<TournamentBranch>& tournaments = {});
     // The same, but each team's games are read (through the reader) when the team is first
     // opened or one of its nodes is looked up: a club with many teams builds its tree at once.
     using GamesReader = std::function<QList<SeasonGame>(const QList<qint16>& teamNos)>;
-    void SetTeamTabs(const QList<TeamEntry>& teams, GamesReader reader);
+    using TournamentsReader = std::function<QList<TournamentBranch>(const QList<qint16>& teamNos)>;
+    void SetTeamTabs(const QList<TeamEntry>& teams, GamesReader reader, TournamentsReader tournaments = {});
+    // AddTourney: the team's tournaments under its node after its games, each with a node per
+    // round (the opponent once known, else "Round" r; the clock for rounds still ahead) and the
+    // round's score line.
+    void AddTourney(qint16 teamNo, const QList<TournamentBranch>& tournaments);
     // Adds the team's season games under its node: one node per game, named after the opponent,
     // with its detail lines below.
     void AddSchedule(qint16 teamNo, const QList<SeasonGame>& games);
@@ -77,7 +84,8 @@ public:
     // Keys of all nodes, depth first, in display order.
     QStringList keys() const;
 
-    // The picture for an image key: "team", "nyp", "won", "lost", "tied".
+    // The picture for an image key: "team", "nyp", "won", "lost", "tied", "tournament", "Clock",
+    // "Scoreboard".
     static QIcon icon(const QString& imageKey);
 
     bool hasChildren(const QModelIndex& parent = {}) const override;
@@ -93,6 +101,7 @@ private:
     static QStandardItem* makeItem(const QString& key, const QString& text, const QString& imageKey,
                                    const QVariant& tag);
     void appendGame(QStandardItem* teamNode, const SeasonGame& game);
+    void appendTournament(QStandardItem* teamNode, const TournamentBranch& branch);
     void indexSubtree(const QStandardItem* parent);
     void collectKeys(const QStandardItem* parent, QStringList* out) const;
 
@@ -105,6 +114,7 @@ private:
     // Teams whose games are still to be read, by team node key.
     QSet<QString> m_pendingTeams;
     GamesReader m_reader;
+    TournamentsReader m_tournamentReader;
 };
 
 }  // namespace pw

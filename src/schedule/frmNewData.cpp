@@ -36,6 +36,10 @@ frmNewData::frmNewData(qint16 teamNo, QWidget* parent)
     m_panels->setObjectName(QStringLiteral("Panels"));
     m_gamePanel = makeGamePanel();
     m_panels->addWidget(m_gamePanel);
+    m_tournamentPanel = makeTournamentPanel();
+    m_panels->addWidget(m_tournamentPanel);
+    m_tournamentGamePanel = makeTournamentGamePanel();
+    m_panels->addWidget(m_tournamentGamePanel);
 
     AddBtn = new QPushButton(tr("Add"), this);
     AddBtn->setObjectName(QStringLiteral("AddBtn"));
@@ -99,11 +103,118 @@ QWidget* frmNewData::makeGamePanel()
     return panel;
 }
 
+namespace {
+
+// A form of captioned inputs, each caption the buddy of its input (Alt+letter reaches it).
+void addRows(QWidget* panel, const QList<QPair<QString, QWidget*>>& rows)
+{
+    auto* form = new QFormLayout(panel);
+    for (const auto& r : rows) {
+        auto* l = new QLabel(r.first, panel);
+        l->setBuddy(r.second);
+        form->addRow(l, r.second);
+    }
+}
+
+QDateEdit* datePicker(QWidget* panel, const char* name)
+{
+    auto* d = new QDateEdit(QDate::currentDate(), panel);
+    d->setObjectName(QString::fromLatin1(name));
+    d->setDisplayFormat(shortDateFormat());
+    d->setCalendarPopup(true);
+    return d;
+}
+
+}  // namespace
+
+QWidget* frmNewData::makeTournamentPanel()
+{
+    auto* panel = new QGroupBox(tr("Tournament Information"), this);
+    panel->setObjectName(QStringLiteral("TournamentPanel"));
+    txtTournName = new QLineEdit(panel);
+    txtTournName->setObjectName(QStringLiteral("txtTournName"));
+    txtTournName->setMaxLength(50);
+    txtTournName->setMinimumWidth(fontMetrics().averageCharWidth() * 30);
+    TournDate = datePicker(panel, "TournDate");
+    TournSize = new QComboBox(panel);
+    TournSize->setObjectName(QStringLiteral("TournSize"));
+    // One entry per round count: "From 2 to 2 Teams" … "From 9 to 16 Teams".
+    for (int rounds = 1; rounds <= 4; ++rounds)
+        TournSize->addItem(tr("From ") + QString::number((1 << (rounds - 1)) + 1) + tr(" to ") + QString::number(1 << rounds) +
+                               tr(" Teams"),
+                           rounds);
+    addRows(panel, {{tr("Tournament &Name:"), txtTournName}, {tr("&Start Date:"), TournDate}, {tr("Si&ze:"), TournSize}});
+    return panel;
+}
+
+QWidget* frmNewData::makeTournamentGamePanel()
+{
+    auto* panel = new QGroupBox(tr("Game Schedule Information"), this);
+    panel->setObjectName(QStringLiteral("TournamentGamePanel"));
+    TGameDate = datePicker(panel, "TGameDate");
+    TGameTime = new QTimeEdit(QTime(12, 0), panel);
+    TGameTime->setObjectName(QStringLiteral("TGameTime"));
+    TGameTime->setDisplayFormat(QStringLiteral("HH:mm"));
+    TGameField = new QLineEdit(panel);
+    TGameField->setObjectName(QStringLiteral("TGameField"));
+    TGameField->setMaxLength(255);
+    TGameField->setMinimumWidth(fontMetrics().averageCharWidth() * 28);
+    addRows(panel, {{tr("&Date:"), TGameDate}, {tr("&Time:"), TGameTime}, {tr("&Field:"), TGameField}});
+    return panel;
+}
+
 void frmNewData::setPurpose(Purpose purpose)
 {
+    m_purpose = purpose;
     switch (purpose) {
-    case Purpose::Game: m_panels->setCurrentWidget(m_gamePanel); break;
+    case Purpose::Game:
+        m_panels->setCurrentWidget(m_gamePanel);
+        AddBtn->setText(tr("Add"));
+        break;
+    case Purpose::Tournament:
+        m_panels->setCurrentWidget(m_tournamentPanel);
+        AddBtn->setText(tr("OK"));
+        txtTournName->setFocus(Qt::OtherFocusReason);
+        break;
+    case Purpose::TournamentGame:
+        m_panels->setCurrentWidget(m_tournamentGamePanel);
+        AddBtn->setText(tr("OK"));
+        break;
     }
+    // The stack is as large as its largest panel; only the one shown counts.
+    for (int i = 0; i < m_panels->count(); ++i)
+        m_panels->widget(i)->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    m_panels->currentWidget()->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    m_panels->adjustSize();
+}
+
+void frmNewData::setTournament(const QString& name, const QDate& startDate, int rounds)
+{
+    txtTournName->setText(name);
+    TournDate->setDate(startDate.isValid() ? startDate : QDate::currentDate());
+    TournSize->setCurrentIndex(std::max(0, TournSize->findData(std::clamp(rounds, 1, 4))));
+}
+
+QString frmNewData::tournamentName() const
+{
+    return txtTournName->text().trimmed();
+}
+
+QDate frmNewData::tournamentStart() const
+{
+    return TournDate->date();
+}
+
+int frmNewData::tournamentRounds() const
+{
+    return TournSize->currentData().toInt();
+}
+
+void frmNewData::setTournamentGame(const QDate& date, const QTime& time, const QString& fieldName)
+{
+    TGameDate->setDate(date.isValid() ? date : QDate::currentDate());
+    TGameTime->setTime(time.isValid() ? time : QTime(12, 0));
+    TGameField->setText(fieldName);
 }
 
 void frmNewData::setGame(qint16 opponentNo, const QDate& date, const QTime& time, const QString& fieldName)
@@ -127,12 +238,12 @@ qint16 frmNewData::opponentNo() const
 
 QDate frmNewData::date() const
 {
-    return GameDate->date();
+    return m_purpose == Purpose::TournamentGame ? TGameDate->date() : GameDate->date();
 }
 
 QTime frmNewData::time() const
 {
-    return Gametime->time();
+    return m_purpose == Purpose::TournamentGame ? TGameTime->time() : Gametime->time();
 }
 
 QString frmNewData::timeText() const
@@ -142,12 +253,18 @@ QString frmNewData::timeText() const
 
 QString frmNewData::fieldName() const
 {
-    return GameField->text();
+    return m_purpose == Purpose::TournamentGame ? TGameField->text() : GameField->text();
 }
 
 void frmNewData::AddBtn_Click()
 {
-    if (opponentNo() < 1) {
+    if (m_purpose == Purpose::Tournament && tournamentName().isEmpty()) {
+        prompter().message(tr("Missing Tournament Name"), tr("You must supply a tournament name."),
+                           Prompter::Icon::Critical);
+        txtTournName->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    if (m_purpose == Purpose::Game && opponentNo() < 1) {
         prompter().message(tr("Missing Opponent"), tr("You must supply an opponent."), Prompter::Icon::Critical);
         OpList->setFocus(Qt::OtherFocusReason);
         return;

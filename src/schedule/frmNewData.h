@@ -20,7 +20,10 @@ namespace pw {
 class frmNewData : public QDialog {
     Q_OBJECT
 public:
-    enum class Purpose { Game };
+    // Game: a season game. Tournament: a tournament's name, start date and size ("Add New
+    // Tournament", "Modify Tournament Information"). TournamentGame: a bracket game's date, time
+    // and field ("Set Tournament Game Schedule").
+    enum class Purpose { Game, Tournament, TournamentGame };
 
     explicit frmNewData(qint16 teamNo, QWidget* parent = nullptr);
 
@@ -30,6 +33,13 @@ public:
     // For a game that is only moved: opponent and field are shown but cannot be changed.
     void setOpponentLocked(bool locked);
 
+    // Fills the tournament panel; rounds 1 to 4 (the size list "From 2 to 2 Teams" …).
+    void setTournament(const QString& name, const QDate& startDate, int rounds);
+    QString tournamentName() const;
+    QDate tournamentStart() const;
+    int tournamentRounds() const;
+    // Fills the tournament-game panel; its entry comes back through date(), time() and fieldName().
+    void setTournamentGame(const QDate& date, const QTime& time, const QString& fieldName);
     // The entry handed back by Add.
     qint16 opponentNo() const;
     QDate date() const;
@@ -45,6 +55,8 @@ public:
 
 private:
     QWidget* makeGamePanel();
+    QWidget* makeTournamentPanel();
+    QWidget* makeTournamentGamePanel();
 
     QList<ScheduleOpponent> m_opponents;
     QStackedWidget* m_panels = nullptr;
@@ -53,6 +65,15 @@ private:
     QDateEdit* GameDate = nullptr;
     QTimeEdit* Gametime = nullptr;
     QLineEdit* GameField = nullptr;
+    Purpose m_purpose = Purpose::Game;
+    QWidget* m_tournamentPanel = nullptr;
+    QLineEdit* txtTournName = nullptr;
+    QDateEdit* TournDate = nullptr;
+    QComboBox* TournSize = nullptr;
+    QWidget* m_tournamentGamePanel = nullptr;
+    QDateEdit* TGameDate = nullptr;
+    QTimeEdit* TGameTime = nullptr;
+    QLineEdit* TGameField = nullptr;
     QPushButton* AddBtn = nullptr;
     QPushButton* CancelBtn = nullptr;
 };

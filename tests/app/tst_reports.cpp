@@ -148,8 +148,10 @@ private:
         const QString tag = QString::fromLatin1(QTest::currentDataTag()).replace(QLatin1Char(' '), QLatin1Char('-'));
         return render(
             report, orientation,
-            QStringLiteral("%1/%2%3.pdf")
-                .arg(shots.isEmpty() ? env.dir() : shots, name, tag.isEmpty() ? tag : QLatin1Char('-') + tag));
+            // The engine in the name: both engines' runs may write there at once.
+            QStringLiteral("%1/%2-%3%4.pdf")
+                .arg(shots.isEmpty() ? env.dir() : shots, qEnvironmentVariable("PW_TEST_ENGINE", QStringLiteral("sqlite")),
+                     name, tag.isEmpty() ? tag : QLatin1Char('-') + tag));
     }
 
 private Q_SLOTS:

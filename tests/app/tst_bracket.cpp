@@ -1,0 +1,381 @@
+// Tournament brackets without their window: numbering and layout, advancing and clearing, game
+// tags and their texts, and what a bracket reads from and writes to the store (its rows, the own
+// team's games, the tree's branches), on both engines.
+#include "TestSupport.h"
+
+#include "common/Formats.h"
+#include "tournaments/Bracket.h"
+
+#include <QScopeGuard>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+using namespace pw;
+using namespace pwtest;
+
+namespace {
+
+const QSizeF kLabel(1800, 285);
+
+// The rows of a statement, each as its values joined by "/".
+QStringList rowsOf(const QString& sql, const QVariantList& values = {})
+{
+    QSqlQuery q = execSql(sql, values);
+    QStringList out;
+    while (q.next()) {
+        QStringList v;
+        for (int i = 0; i < q.record().count(); ++i)
+            v << NullToText(q.value(i));
+        out << v.join(QLatin1Char('/'));
+    }
+    return out;
+}
+
+QStringList ownGames(int team = 1)
+{
+    return rowsOf(QStringLiteral("SELECT GameNo, OpponentNo, GameTime, FieldName, Result FROM Schedule "
+                                 "WHERE TeamNo = ? AND GameNo >= 1000 ORDER BY GameNo"),
+                  {team});
+}
+
+// The store refuses a statement, as a full disk or a lost server would, until the guard drops it.
+auto refuse(const QString& table, const QString& event)
+{
+    const bool pg = Db::sharedLocation().engine == Engine::PostgreSQL;
+    if (pg) {
+        execSql(QStringLiteral("CREATE OR REPLACE FUNCTION pw_refuse() RETURNS trigger LANGUAGE plpgsql AS "
+                               "$$ BEGIN RAISE EXCEPTION 'refused'; END $$"));
+        execSql(QStringLiteral("CREATE TRIGGER pw_refusal BEFORE %1 ON %2 FOR EACH ROW EXECUTE FUNCTION pw_refuse()")
+                    .arg(event, table));
+    } else {
+        execSql(QStringLiteral("CREATE TRIGGER pw_refusal BEFORE %1 ON %2 BEGIN SELECT RAISE(ABORT, 'refused'); END")
+                    .arg(event, table));
+    }
+    return qScopeGuard([pg, table] {
+        execSql(pg ? QStringLiteral("DROP TRIGGER pw_refusal ON %1").arg(table)
+                   : QStringLiteral("DROP TRIGGER pw_refusal"));
+    });
+}
+
+BracketTeam picked(const QString& name, int opponentNo)
+{
+    return {name, QString::number(opponentNo)};
+}
+
+// Cup 1 of the Comets (own number 5), two rounds: *Comets (5) v Blue Herons (1), Valley FC (4) v
+// a typed-in Lakeside; the Comets won round 1 and meet Valley FC in round 2.
+Bracket cupBracket()
+{
+    Bracket b(2);
+    b.setTeam(1, picked(QStringLiteral("*Comets"), 5));
+    b.setTeam(2, picked(QStringLiteral("Blue Herons"), 1));
+    b.setTeam(3, picked(QStringLiteral("Valley FC"), 4));
+    b.setTeam(4, {QStringLiteral("Lakeside"), {}});
+    b.setGameTag(1, QStringLiteral("2026-10-03;09:30;Smith's \"Park\"; 4"));
+    b.advance(1);
+    b.advance(3);
+    return b;
+}
+
+} // namespace
+
+class TestBracket : public QObject {
+    Q_OBJECT
+
+private:
+    TestEnv env;
+    TestStore store;
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        if (const QString why = store.open(env.dir()); !why.isEmpty())
+            QSKIP(qPrintable(why));
+    }
+
+    void init()
+    {
+        env.reset();
+        emptyTables();
+        for (int team : {1, 2, 3}) {
+            addTeam(team, QStringLiteral("Team %1").arg(team));
+            addOpponent(team, 1, QStringLiteral("Blue Herons"));
+            addOpponent(team, 4, QStringLiteral("Valley FC"));
+            addOpponent(team, 5, QStringLiteral("Comets"), true);
+            saveTournament({qint16(team), 1, QStringLiteral("Harvest Cup"), 2, QDate(2026, 10, 3)});
+        }
+        addGame(1, 7, 1, QDate(2026, 9, 12)); // a season game, and a game of another tournament
+        addGame(1, 2001, 1, QDate(2026, 11, 1));
+    }
+
+    void layout_data()
+    {
+        QTest::addColumn<int>("rounds");
+        QTest::addColumn<int>("labels");
+        QTest::addColumn<int>("games");
+        QTest::newRow("1 round") << 1 << 3 << 1;
+        QTest::newRow("4 rounds") << 4 << 31 << 15;
+    }
+    void layout()
+    {
+        QFETCH(int, rounds);
+        QFETCH(int, labels);
+        QFETCH(int, games);
+        const BracketLayout l = BuildTourney(rounds, kLabel);
+        const Bracket b(rounds);
+        QCOMPARE(l.teamLabels.keys(), b.slots());
+        QCOMPARE(l.gameLabels.keys(), b.games());
+        QCOMPARE(b.slots().size(), labels);
+        QCOMPARE(b.games().size(), games);
+        QCOMPARE(l.teamLabels.value(1), QRectF(QPointF(500, 375), kLabel));
+        QCOMPARE(l.teamLabels.value(2).top(), 875.0);
+        QCOMPARE(l.gameLabels.value(1).topLeft(), QPointF(500, 625));
+        QCOMPARE(l.headings.size(), rounds);
+        QCOMPARE(l.headings.last().text, QStringLiteral("Round %1").arg(rounds));
+        QCOMPARE(l.headings.last().centreX, 2300.0 * (rounds - 1) + 500 + 900);
+        // The surface reaches 100 past the winner's right edge and the last entered team's bottom.
+        const double right = 2300.0 * rounds + 500 + 1800 + 100;
+        QCOMPARE(l.surface, QSizeF(right, 500.0 * ((1 << rounds) - 1) + 375 + 285 + 100));
+        // Every game's lines meet its winner: two stubs of 250 and a bar at the winner's middle.
+        QCOMPARE(l.connectors.size(), 4 * games);
+        for (int game : b.games()) {
+            const QRectF winner = l.teamLabels.value(bracket::winnerSlot(game));
+            const QLineF in(winner.left() - 250, winner.center().y(), winner.left(), winner.center().y());
+            QVERIFY2(l.connectors.contains(in), qPrintable(QString::number(game)));
+            const QRectF upper = l.teamLabels.value(game), lower = l.teamLabels.value(game + 1);
+            QVERIFY(l.connectors.contains(
+                QLineF(upper.right() + 250, upper.center().y(), lower.right() + 250, lower.center().y())));
+            QCOMPARE((upper.center().y() + lower.center().y()) / 2, winner.center().y());
+        }
+        if (rounds == 4) {
+            QCOMPARE(l.teamLabels.value(301).topLeft(), QPointF(7400, 2125));
+            QCOMPARE(l.teamLabels.value(302).top(), 6125.0);
+            QCOMPARE(l.gameLabels.value(301).topLeft(), QPointF(7400, 4125));
+            QCOMPARE(bracket::gameOf(302), 301);
+            QCOMPARE(bracket::winnerSlot(301), 401);
+            QCOMPARE(l.teamLabels.value(401).top(), 4125.0);
+        }
+    }
+
+    void advancingAndClearing()
+    {
+        Bracket b(2);
+        QVERIFY(!b.advance(3)); // empty
+        b.setTeam(3, {QStringLiteral("Valley FC"), QStringLiteral("4")});
+        QVERIFY(b.advance(3));
+        QCOMPARE(b.team(102).caption, QStringLiteral("Valley FC"));
+        QVERIFY(b.advance(102));
+        QCOMPARE(b.team(201), (BracketTeam{QStringLiteral("Valley FC"), QStringLiteral("4")}));
+        QVERIFY(!b.advance(201)); // the winner goes nowhere
+        b.clearSlot(102);
+        QVERIFY(b.team(102).isEmpty());
+        QVERIFY(b.team(3) == b.team(201));
+        b.setGameTag(3, QStringLiteral("2026-10-03;;"));
+        b.setTeam(1, {QStringLiteral("x"), QStringLiteral("1"), true});
+        b.clearTeams();
+        QVERIFY(!b.hasAnyTeam());
+        QVERIFY(!b.team(1).hidden);
+        QCOMPARE(b.gameTag(3), QStringLiteral("2026-10-03;;"));
+        QCOMPARE(b.games(), (QList<int>{1, 3, 101}));
+    }
+
+    void gameTags_data()
+    {
+        QTest::addColumn<QString>("tag");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("empty") << ";;"
+                               << ";;"
+                               << "Game Time";
+        QTest::newRow("nothing") << ""
+                                 << ";;"
+                                 << "Game Time";
+        QTest::newRow("caption") << "Game Time"
+                                 << ";;"
+                                 << "Game Time";
+        QTest::newRow("iso") << "2026-10-03;09:30;Field 4"
+                             << "2026-10-03;09:30;Field 4"
+                             << "Oct 3 - 09:30AM Field 4";
+        QTest::newRow("us") << "10/3/2026;1:30 PM;A;B"
+                            << "2026-10-03;13:30;A;B"
+                            << "Oct 3 - 01:30PM A;B";
+        QTest::newRow("day first") << "13/10/2026;;"
+                                   << "2026-10-13;;"
+                                   << "Oct 13";
+        QTest::newRow("dotted") << "3.10.2026;;North"
+                                << "2026-10-03;;North"
+                                << "Oct 3 - North";
+        QTest::newRow("one field") << "2026-10-03"
+                                   << "2026-10-03;;"
+                                   << "Oct 3";
+        QTest::newRow("unreadable") << "soon;later"
+                                    << ";;"
+                                    << "Game Time";
+    }
+    void gameTags()
+    {
+        QFETCH(QString, tag);
+        QFETCH(QString, stored);
+        QFETCH(QString, caption);
+        QCOMPARE(BracketGameTag::parse(tag).toText(), stored);
+        QCOMPARE(FormatGameTime(tag), caption);
+    }
+
+    void toolTips()
+    {
+        QCOMPARE(
+            gameToolTip(QStringLiteral("2026-10-03;09:30;Field 4")),
+            QStringLiteral("Date: October 3, 2026\r\nTime: 09:30 AM\r\nField: Field 4\r\n(Double-Click to Modify)"));
+        QCOMPARE(gameToolTip(QStringLiteral(";;")),
+                 QStringLiteral("Date: \r\nTime: \r\nField: \r\n(Double-Click to Modify)"));
+    }
+
+    void tournaments()
+    {
+        QCOMPARE(readTournaments(1).size(), 1);
+        QCOMPARE(nextTournamentNo(1), qint16(2));
+        QVERIFY_THROWS_EXCEPTION(PwError, saveTournament({1, 0, QStringLiteral("  "), 2, {}}));
+        QCOMPARE(saveTournament({1, 0, QStringLiteral("Spring Shield"), 3, QDate(2027, 4, 1)}), qint16(2));
+        const auto spring = readTournament(1, 2);
+        QVERIFY(spring);
+        QCOMPARE(spring->name, QStringLiteral("Spring Shield"));
+        QCOMPARE(spring->startDate, QDate(2027, 4, 1));
+        saveTournament({1, 31, QStringLiteral("Last"), 1, {}});
+        try {
+            nextTournamentNo(1);
+            QFAIL("a 32nd tournament was numbered");
+        } catch (const PwError& e) {
+            QCOMPARE(e.number(), err::BadArgument);
+            QVERIFY(e.description().contains(QStringLiteral("31")));
+        }
+        // Deleting keeps the own team's games of the tournament.
+        Bracket cup = cupBracket();
+        saveBracket(1, 1, cup);
+        DeleteTournament(1, 1);
+        QVERIFY(!readTournament(1, 1));
+        QCOMPARE(countRows(QStringLiteral("Tournament"), {{QStringLiteral("TeamNo"), 1}}), 0);
+        QCOMPARE(ownGames().size(), 3);
+        QCOMPARE(readTournaments(2).size(), 1);
+    }
+
+    void savingAndLoading()
+    {
+        Bracket cup = cupBracket();
+        saveBracket(1, 1, cup);
+        QCOMPARE(countRows(QStringLiteral("Tournament"), {{QStringLiteral("TeamNo"), 1}}), 3);
+        QCOMPARE(
+            rowsOf(QStringLiteral("SELECT Round, Time, Opp1, Opp1No, Opp2, Opp2No FROM Tournament WHERE TeamNo = 1 "
+                                  "AND Round = 101")),
+            QStringList{QStringLiteral("101/;;/*Comets/5/Valley FC/4")});
+        QCOMPARE(ownGames(),
+                 (QStringList{QStringLiteral("1001/1/09:30 AM/Smith's \"Park\"; 4/99"), QStringLiteral("1002/4///99"),
+                              QStringLiteral("2001/1/10:00 AM/Riverside 2/")}));
+        QSqlQuery date = execSql(QStringLiteral("SELECT GameDate FROM Schedule WHERE TeamNo = 1 AND GameNo = 1001"));
+        QVERIFY(date.next());
+        QCOMPARE(toDateTime(date.value(0)).date(), QDate(2026, 10, 3));
+        QVERIFY(FillTourney(1, 1, 2) == cup);
+
+        // Typed-in sides write no game, even the own team's name typed in.
+        Bracket typed(1);
+        typed.setTeam(1, {QStringLiteral("*Comets"), {}});
+        typed.setTeam(2, {QStringLiteral("Blue Herons"), {}});
+        saveBracket(2, 1, typed);
+        QVERIFY(ownGames(2).isEmpty());
+
+        // A new time reaches the own game of its round only.
+        const BracketGameTag later{QDate(2026, 10, 4), QTime(14, 0), QStringLiteral("Field 9")};
+        QVERIFY(writeOwnGameTime(1, 1, 2, later));
+        QVERIFY(!writeOwnGameTime(1, 1, 3, later));
+        QCOMPARE(ownGames().value(1), QStringLiteral("1002/4/02:00 PM/Field 9/99"));
+
+        // Cleared and saved: the cup's own games go, the season's and the other cup's stay.
+        cup.clearTeams();
+        saveBracket(1, 1, cup);
+        QCOMPARE(ownGames(), QStringList{QStringLiteral("2001/1/10:00 AM/Riverside 2/")});
+        QCOMPARE(countRows(QStringLiteral("Schedule"), {{QStringLiteral("TeamNo"), 1}, {QStringLiteral("GameNo"), 7}}),
+                 1);
+        QCOMPARE(FillTourney(1, 1, 2).gameTag(1), cup.gameTag(1));
+    }
+
+    void selfPairsAreHidden()
+    {
+        Bracket b(2);
+        b.setTeam(1, picked(QStringLiteral("*Comets"), 5));
+        b.setTeam(2, picked(QStringLiteral("*Comets"), 5));
+        b.setTeam(3, picked(QStringLiteral("Valley FC"), 4));
+        saveBracket(1, 1, b);
+        QVERIFY(b.team(1).hidden && b.team(2).hidden && !b.team(3).hidden);
+        QVERIFY(ownGames().size() == 1); // a bye is no game
+        QVERIFY(FillTourney(1, 1, 2).team(2).hidden);
+    }
+
+    void failedSaveChangesNothing()
+    {
+        Bracket cup = cupBracket();
+        saveBracket(1, 1, cup);
+        const QStringList games = ownGames();
+        Bracket changed = cupBracket();
+        changed.setTeam(3, picked(QStringLiteral("*Comets"), 5));
+        changed.setTeam(4, picked(QStringLiteral("*Comets"), 5));
+        changed.setGameTag(101, QStringLiteral("2026-10-04;11:00;"));
+        const Bracket before = changed;
+        {
+            const auto refusal = refuse(QStringLiteral("Schedule"), QStringLiteral("INSERT"));
+            QVERIFY_THROWS_EXCEPTION(PwError, saveBracket(1, 1, changed));
+        }
+        QVERIFY(changed == before); // not marked hidden either
+        QVERIFY(FillTourney(1, 1, 2) == cup);
+        QCOMPARE(ownGames(), games);
+    }
+
+    void damagedRowsLoad()
+    {
+        const QString columns = QStringLiteral("TeamNo TournamentNo Round Time Opp1 Opp1No Opp2 Opp2No");
+        insertRow(QStringLiteral("Tournament"),
+                  fields(columns, {1, 1, 1, "10/3/2026", "*Comets", "5", "Gone FC", "77"}));
+        insertRow(QStringLiteral("Tournament"), fields(columns, {1, 1, 3, "soon;later;", "x", "not a number", {}, {}}));
+        for (int round : {2, 5, 301, -1})
+            insertRow(QStringLiteral("Tournament"), fields(columns, {1, 1, round, ";;", "Ghost", "1", "Ghost", "1"}));
+        Bracket b = FillTourney(1, 1, 2);
+        QCOMPARE(FormatGameTime(b.gameTag(1)), QStringLiteral("Oct 3"));
+        QCOMPARE(FormatGameTime(b.gameTag(3)), QStringLiteral("Game Time"));
+        QCOMPARE(b.team(2).caption, QStringLiteral("Gone FC"));
+        QVERIFY(b.team(4).isEmpty() && b.team(101).isEmpty());
+        saveBracket(1, 1, b);
+        QCOMPARE(ownGames().first(), QStringLiteral("1001/77///99"));
+        QCOMPARE(tournamentBranches({1}).first().roundTexts.first(), QStringLiteral("Round1"));
+    }
+
+    void treeBranches()
+    {
+        Bracket cup = cupBracket();
+        cup.clearSlot(102); // round 2's opponent not known yet
+        saveBracket(1, 1, cup);
+        Bracket other(2);
+        other.setTeam(2, picked(QStringLiteral("*Comets"), 5));
+        other.setTeam(1, picked(QStringLiteral("Blue Herons"), 1));
+        other.advance(1); // the Comets lost round 1: nothing ahead of them
+        saveBracket(2, 1, other);
+        saveTournament({1, 2, QStringLiteral("Spring Shield"), 3, {}});
+
+        quint64 before = statementCount();
+        const QList<TournamentBranch> one = tournamentBranches({1});
+        const quint64 cost = statementCount() - before;
+        before = statementCount();
+        const QList<TournamentBranch> all = tournamentBranches({1, 2, 3});
+        QCOMPARE(statementCount() - before, cost);
+        QCOMPARE(all.size(), 4);
+
+        QCOMPARE(one.size(), 2);
+        QCOMPARE(one[0].roundTexts, (QStringList{QStringLiteral("Blue Herons"), QStringLiteral("Round2")}));
+        QCOMPARE(one[0].clockRounds, QList<int>{2});
+        QCOMPARE(one[1].roundTexts.size(), 3);
+        QVERIFY(one[1].clockRounds.isEmpty()); // the Comets are not in that bracket yet
+        QCOMPARE(all[2].info.teamNo, qint16(2));
+        QCOMPARE(all[2].roundTexts.first(), QStringLiteral("Blue Herons"));
+        QVERIFY(all[2].clockRounds.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestBracket)
+#include "tst_bracket.moc"

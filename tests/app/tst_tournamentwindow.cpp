@@ -1,0 +1,440 @@
+// The bracket window as the coach uses it: typing teams, the pop-up menu and its commands, the
+// Enter Teams walk, game times reaching the own team's schedule, undo, saving and the close
+// question, and how brackets of every size look.
+#include "TestSupport.h"
+
+#include "common/Selection.h"
+#include "tournaments/BracketView.h"
+#include "tournaments/TournamentWindow.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QSqlQuery>
+#include <QTimer>
+#include <QUndoStack>
+
+using namespace pw;
+using namespace pwtest;
+
+class TestTournamentWindow : public QObject {
+    Q_OBJECT
+
+private:
+    TestEnv env;
+    TestStore store;
+
+    // Tournament n of team 1 with the given rounds.
+    static void addTournament(int n, int rounds)
+    {
+        insertRow(QStringLiteral("TournamentInfo"),
+                  fields(QStringLiteral("TeamNo TournamentNo TournamentName TournamentTeams TournamentStartDate"),
+                         {1, n, QStringLiteral("Cup %1").arg(n), rounds, QDate(2026, 10, 3)}));
+    }
+    static void click(Tournament& w, int slot, Qt::MouseButton button = Qt::LeftButton)
+    {
+        BracketView* view = w.surface();
+        QTest::mouseClick(view, button, {}, view->teamRect(slot).center());
+    }
+    static QString caption(const Tournament& w, int slot) { return w.bracket().team(slot).caption; }
+    // A picker that hands out the team's opponents 1, 2, … for positions 1, 2, … and cancels at stopAt.
+    static void pickInOrder(Tournament& w, int stopAt, QList<int>* asked = nullptr, QList<int>* lit = nullptr)
+    {
+        w.pickTeam = [&w, stopAt, asked, lit](int position, BracketTeam* chosen) {
+            if (asked)
+                *asked << position;
+            if (lit)
+                *lit << w.surface()->highlight();
+            if (position == stopAt)
+                return false;
+            chosen->caption = position == 1 ? QStringLiteral("*Comets") : QStringLiteral("Team %1").arg(position);
+            chosen->tag = QString::number(position);
+            return true;
+        };
+    }
+    static QList<QVariant> scheduleRow(int gameNo)
+    {
+        QSqlQuery q =
+            execSql(QStringLiteral("SELECT OpponentNo, GameDate, GameTime, FieldName FROM Schedule WHERE TeamNo = 1 "
+                                   "AND GameNo = ?"),
+                    {gameNo});
+        if (!q.next())
+            return {};
+        return {q.value(0), q.value(1), q.value(2), q.value(3)};
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        if (const QString why = store.open(env.dir()); !why.isEmpty())
+            QSKIP(qPrintable(why));
+    }
+
+    // Team 1 "Comets" (opponent 1 is the team itself) with opponents 2 to 16.
+    void init()
+    {
+        env.reset();
+        emptyTables();
+        selection().clear();
+        addTeam(1, QStringLiteral("Comets"));
+        addOpponent(1, 1, QStringLiteral("Comets"), true);
+        for (int n = 2; n <= 16; ++n)
+            addOpponent(1, n, QStringLiteral("Team %1").arg(n));
+    }
+
+    void cleanup()
+    {
+        const auto error = env.prompter.find(QStringLiteral("Error"));
+        QVERIFY2(error.kind.isEmpty(), qPrintable(error.text));
+    }
+
+    void typingTeamsAndThePopupMenu()
+    {
+        addTournament(1, 2);
+        Tournament w(1, 1, 2);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QCOMPARE(w.windowTitle(), QStringLiteral("Tournament - Cup 1"));
+        QVERIFY(!w.isDirty());
+
+        // Only an empty first-round label asks for a name.
+        env.prompter.inputs << QStringLiteral("  Valley FC ") << QStringLiteral("Hill United");
+        click(w, 1);
+        QCOMPARE(env.prompter.shown.size(), 1);
+        QCOMPARE(env.prompter.shown[0].kind, QStringLiteral("input"));
+        QCOMPARE(env.prompter.shown[0].title, QStringLiteral("Enter Team"));
+        QCOMPARE(env.prompter.shown[0].text, QStringLiteral("Enter the name of the team in this position"));
+        QCOMPARE(w.bracket().team(1), (BracketTeam{QStringLiteral("Valley FC"), QString(), false}));
+        QVERIFY(w.isDirty() && child<QPushButton>(&w, "SaveBtn")->isEnabled());
+        QCOMPARE(w.windowTitle(), QStringLiteral("Tournament - Cup 1 (Dirty)"));
+        click(w, 1);
+        click(w, 101);
+        QCOMPARE(env.prompter.shown.size(), 1);
+        click(w, 3);
+        QCOMPARE(caption(w, 3), QStringLiteral("Hill United"));
+
+        // The pop-up: Winner and Clear field only for a filled label that can still move on.
+        auto* menu = child<QMenu>(&w, "TourneyMnu");
+        auto* winner = child<QAction>(&w, "PopWinner");
+        auto* clear = child<QAction>(&w, "popClear");
+        click(w, 2, Qt::RightButton);
+        QTRY_VERIFY(menu->isVisible());
+        menu->hide();
+        QCOMPARE(w.menuSlot(), 2);
+        QVERIFY(!winner->isEnabled() && !clear->isEnabled() && child<QAction>(&w, "popClearBracket")->isEnabled());
+        click(w, 3, Qt::RightButton);
+        QTRY_VERIFY(menu->isVisible());
+        menu->hide();
+        QCOMPARE(w.menuSlot(), 3);
+        QVERIFY(winner->isEnabled() && clear->isEnabled());
+
+        // Slot 3 of two rounds goes to 102, and 102 on to the tournament winner 201.
+        winner->trigger();
+        QCOMPARE(caption(w, 102), QStringLiteral("Hill United"));
+        w.prepareTeamMenu(102);
+        winner->trigger();
+        QCOMPARE(caption(w, 201), QStringLiteral("Hill United"));
+        w.prepareTeamMenu(201);
+        QVERIFY(!winner->isEnabled() && clear->isEnabled());
+
+        // Ctrl+Z takes the last Winner back, and only it.
+        QTest::keyClick(&w, Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(w.bracket().team(201).isEmpty());
+        QCOMPARE(caption(w, 102), QStringLiteral("Hill United"));
+
+        w.prepareTeamMenu(1);
+        clear->trigger();
+        QVERIFY(w.bracket().team(1).isEmpty());
+        // Clear Bracket empties every position but keeps the games' times.
+        w.editGameTime = [](const BracketGameTag&) {
+            return BracketGameTag{QDate(2026, 10, 3), QTime(9, 30), QStringLiteral("North")};
+        };
+        w.Glbl_DblClick(1);
+        child<QAction>(&w, "TournClearBracket")->trigger();
+        QVERIFY(!w.bracket().hasAnyTeam());
+        QCOMPARE(FormatGameTime(w.bracket().gameTag(1)), QStringLiteral("Oct 3 - 09:30AM North"));
+        // Undone all the way back, the window is clean again.
+        while (w.undoStack()->canUndo())
+            w.undoStack()->undo();
+        QVERIFY(!w.isDirty());
+        QVERIFY(!w.bracket().hasAnyTeam());
+        QCOMPARE(w.windowTitle(), QStringLiteral("Tournament - Cup 1"));
+    }
+
+    void enterTeamsWalk()
+    {
+        addTournament(1, 2);
+        Tournament w(1, 1, 2);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QList<int> asked, lit, timed;
+        pickInOrder(w, 3, &asked, &lit);
+        w.editGameTime = [&](const BracketGameTag& current) -> std::optional<BracketGameTag> {
+            timed << current.time.hour();
+            return std::nullopt;
+        };
+
+        // An empty bracket starts at once; cancelling at position 3 keeps 1 and 2.
+        child<QAction>(&w, "TournEnterTeams")->trigger();
+        QVERIFY(env.prompter.shown.isEmpty());
+        QCOMPARE(asked, (QList<int>{1, 2, 3}));
+        QCOMPARE(lit, (QList<int>{1, 2, 3}));
+        QCOMPARE(w.surface()->highlight(), 0);
+        QCOMPARE(w.bracket().team(1), (BracketTeam{QStringLiteral("*Comets"), QStringLiteral("1"), false}));
+        QCOMPARE(w.bracket().team(2).tag, QStringLiteral("2"));
+        QVERIFY(w.bracket().team(3).isEmpty() && w.bracket().team(4).isEmpty());
+        // The completed pair was offered its game time, at noon for a game without one.
+        QCOMPARE(timed, QList<int>{12});
+        QVERIFY(w.isDirty());
+
+        // A filled bracket asks first; No leaves it alone.
+        env.prompter.answers << Prompter::Answer::No;
+        asked.clear();
+        w.TournEnterTeams_Click();
+        QCOMPARE(env.prompter.shown.size(), 1);
+        QCOMPARE(env.prompter.shown[0].title, QStringLiteral("Warning"));
+        QCOMPARE(env.prompter.shown[0].text,
+                 QStringLiteral("This Bracket contains data.\rIf you continue, all data will be "
+                                "cleared.\rDo you want to continue?"));
+        QCOMPARE(env.prompter.shown[0].buttons, Prompter::Buttons::YesNo);
+        QVERIFY(asked.isEmpty());
+        QCOMPARE(caption(w, 2), QStringLiteral("Team 2"));
+
+        // Yes clears the bracket before the walk; cancelling at once leaves it empty, one undo away.
+        w.prepareTeamMenu(1);
+        w.PopWinner_Click();
+        env.prompter.answers << Prompter::Answer::Yes;
+        pickInOrder(w, 1, &asked);
+        w.TournEnterTeams_Click();
+        QCOMPARE(asked, QList<int>{1});
+        QVERIFY(!w.bracket().hasAnyTeam());
+        w.undoStack()->undo();
+        QCOMPARE(caption(w, 101), QStringLiteral("*Comets"));
+        QCOMPARE(caption(w, 2), QStringLiteral("Team 2"));
+    }
+
+    // The real dialogs: the picker's OK hands over the opponent's name and number, Cancel ends the
+    // walk; a completed pair brings up the game's entry dialog.
+    void enterTeamsWithTheRealDialogs()
+    {
+        addTournament(1, 2);
+        Tournament w(1, 1, 2);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QStringList seen;
+        std::function<void()> answer = [&] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            if (!dialog || dialog == &w) {
+                QTimer::singleShot(20, answer);
+                return;
+            }
+            seen << dialog->objectName() + QLatin1Char(':') + dialog->windowTitle();
+            if (dialog->objectName() == QLatin1String("frmNewData")) {
+                child<QLineEdit>(dialog, "TGameField")->setText(QStringLiteral("Field 4"));
+                child<QPushButton>(dialog, "AddBtn")->click();
+            } else if (seen.size() < 4) {
+                child<QListWidget>(dialog, "OppList")->setCurrentRow(seen.size() + 1);
+                child<QPushButton>(dialog, "OKButton")->click();
+            } else {
+                child<QPushButton>(dialog, "CancelButton")->click();
+                return;
+            }
+            QTimer::singleShot(20, answer);
+        };
+        QTimer::singleShot(20, answer);
+        w.TournEnterTeams_Click();
+        QCOMPARE(seen, (QStringList{QStringLiteral("frmOppList:Select Opponent"),
+                                    QStringLiteral("frmOppList:Select Opponent"),
+                                    QStringLiteral("frmNewData:Set Tournament Game Schedule"),
+                                    QStringLiteral("frmOppList:Select Opponent")}));
+        QCOMPARE(w.bracket().team(1), (BracketTeam{QStringLiteral("Team 3"), QStringLiteral("3"), false}));
+        QCOMPARE(w.bracket().team(2), (BracketTeam{QStringLiteral("Team 4"), QStringLiteral("4"), false}));
+        QVERIFY(w.bracket().team(3).isEmpty());
+        const BracketGameTag tag = BracketGameTag::parse(w.bracket().gameTag(1));
+        QCOMPARE(tag.time, QTime(12, 0));
+        QCOMPARE(tag.date, QDate::currentDate());
+        QCOMPARE(tag.field, QStringLiteral("Field 4"));
+    }
+
+    void gameTimesReachTheOwnSchedule()
+    {
+        addTournament(2, 2);
+        Tournament w(1, 2, 2);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        pickInOrder(w, 5);
+        w.editGameTime = [](const BracketGameTag&) { return std::optional<BracketGameTag>(); };
+        w.TournEnterTeams_Click();
+        QVERIFY(child<QAction>(&w, "TournSave")->isEnabled());
+        QTest::keyClick(&w, Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(!w.isDirty());
+        QCOMPARE(scheduleRow(2001).value(0).toInt(), 2);
+
+        // The dialog gets today at noon for an unscheduled game; its entry becomes the caption
+        // and goes straight into the own team's schedule row of round 1.
+        QList<BracketGameTag> offered;
+        BracketGameTag next{QDate(2026, 10, 3), QTime(9, 30), QStringLiteral("Field 4")};
+        w.editGameTime = [&](const BracketGameTag& current) {
+            offered << current;
+            return std::optional<BracketGameTag>(next);
+        };
+        // From the keyboard: down from the first team to its game, Enter opens the game's time.
+        BracketView* view = w.surface();
+        view->setFocus();
+        view->setCurrent({BracketView::Label::Kind::Team, 1});
+        QTest::keyClick(view, Qt::Key_Down);
+        QCOMPARE(view->current(), (BracketView::Label{BracketView::Label::Kind::Game, 1}));
+        QTest::keyClick(view, Qt::Key_Return);
+        QCOMPARE(offered.value(0).toText(), (BracketGameTag{QDate::currentDate(), QTime(12, 0), QString()}.toText()));
+        QCOMPARE(FormatGameTime(w.bracket().gameTag(1)), QStringLiteral("Oct 3 - 09:30AM Field 4"));
+        QCOMPARE(scheduleRow(2001).value(1).toDate(), QDate(2026, 10, 3));
+        QVERIFY(scheduleRow(2001).value(2).toString().contains(QStringLiteral("9:30")));
+        QCOMPARE(scheduleRow(2001).value(3).toString(), QStringLiteral("Field 4"));
+        // A game without the own team stays in the bracket only.
+        QTest::mouseDClick(view, Qt::LeftButton, {}, view->gameRect(3).center());
+        QCOMPARE(offered.size(), 2);
+        QCOMPARE(countRows(QStringLiteral("Schedule")), 1);
+
+        // Undoing a time puts the schedule back too; the dialog starts from the game's time.
+        next = {QDate(2026, 10, 4), QTime(14, 0), QStringLiteral("South")};
+        w.Glbl_DblClick(1);
+        QCOMPARE(offered.last().toText(),
+                 (BracketGameTag{QDate(2026, 10, 3), QTime(9, 30), QStringLiteral("Field 4")}.toText()));
+        QCOMPARE(scheduleRow(2001).value(3).toString(), QStringLiteral("South"));
+        w.undoStack()->undo();
+        QCOMPARE(scheduleRow(2001).value(3).toString(), QStringLiteral("Field 4"));
+        QCOMPARE(scheduleRow(2001).value(1).toDate(), QDate(2026, 10, 3));
+
+        // What screen readers are told about the labels.
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w.surface());
+        QVERIFY(a);
+        QCOMPARE(a->childCount(), 4 + 2 + 1 + 3);
+        QStringList names;
+        for (int i = 0; i < 3; ++i)
+            names << a->child(i)->text(QAccessible::Name);
+        QCOMPARE(names, (QStringList{QStringLiteral("Round 1, position 1: *Comets"),
+                                     QStringLiteral("Round 1, game 1: Oct 3 - 09:30AM Field 4"),
+                                     QStringLiteral("Round 1, position 2: Team 2")}));
+        QVERIFY(a->child(1)->text(QAccessible::Description).endsWith(QStringLiteral("(Double-Click to Modify)")));
+        QCOMPARE(a->child(a->childCount() - 1)->text(QAccessible::Name), QStringLiteral("Winner: empty"));
+    }
+
+    void savingAndClosing()
+    {
+        addTournament(1, 2);
+        auto* w = new Tournament(1, 1, 2);
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        env.prompter.inputs << QStringLiteral("Valley FC");
+        click(*w, 1);
+        // Cancel keeps the window, No closes it without storing.
+        env.prompter.answers << Prompter::Answer::Cancel << Prompter::Answer::No;
+        QVERIFY(!w->closeWindow());
+        QVERIFY(w->isVisible());
+        QVERIFY(w->closeWindow());
+        QCOMPARE(env.prompter.shown.last().title, QStringLiteral("Save Data"));
+        QCOMPARE(env.prompter.shown.last().text,
+                 QStringLiteral("Data has not been saved. Do you want to save it before you exit?"));
+        QCOMPARE(countRows(QStringLiteral("Tournament")), 0);
+        delete w;
+
+        // Yes stores the bracket, tells the other windows, and hides a team set against itself.
+        QSignalSpy changed(&selection(), &Selection::dataChanged);
+        w = new Tournament(1, 1, 2);
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        QVERIFY(w->bracket().team(1).isEmpty());
+        // Both places of the second pair take the same team.
+        w->pickTeam = [](int position, BracketTeam* chosen) {
+            *chosen = position == 1   ? BracketTeam{QStringLiteral("*Comets"), QStringLiteral("1")}
+                      : position == 2 ? BracketTeam{QStringLiteral("Team 2"), QStringLiteral("2")}
+                                      : BracketTeam{QStringLiteral("Bye"), QStringLiteral("9")};
+            return true;
+        };
+        w->editGameTime = [](const BracketGameTag&) { return std::optional<BracketGameTag>(); };
+        w->TournEnterTeams_Click();
+        env.prompter.answers << Prompter::Answer::Yes;
+        QVERIFY(w->closeWindow());
+        QCOMPARE(countRows(QStringLiteral("Tournament")), 3);
+        QCOMPARE(countRows(QStringLiteral("Schedule"), {{QStringLiteral("GameNo"), 1001}}), 1);
+        QVERIFY(w->bracket().team(3).hidden && w->bracket().team(4).hidden);
+        QCOMPARE(w->surface()->teamAt(w->surface()->teamRect(3).center()), 0);
+        QStringList tables;
+        for (const auto& call : changed)
+            tables << call.at(0).toString();
+        QVERIFY(tables.contains(QStringLiteral("Schedule")) && tables.contains(QStringLiteral("Tournament")));
+        delete w;
+
+        // Opened again, the bracket is what was stored and the window is clean.
+        Tournament again(1, 1, 2);
+        QCOMPARE(again.bracket().team(1).caption, QStringLiteral("*Comets"));
+        QVERIFY(again.bracket().team(3).hidden);
+        QVERIFY(!again.isDirty());
+    }
+
+    void bracketsOfEverySize()
+    {
+        addTournament(1, 4);
+        addTournament(2, 1);
+        Tournament big(1, 1, 4);
+        big.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&big));
+        BracketView* view = big.surface();
+        // 16 + 8 + 4 + 2 + 1 team labels and 15 games, none overlapping, all on the surface.
+        QList<QRect> rects;
+        for (const BracketView::Label& l : view->labels())
+            rects << view->labelRect(l);
+        QCOMPARE(rects.size(), 31 + 15);
+        for (int i = 0; i < rects.size(); ++i) {
+            QVERIFY(view->rect().contains(rects[i]));
+            for (int j = i + 1; j < rects.size(); ++j)
+                QVERIFY2(!rects[i].intersects(rects[j]), qPrintable(QStringLiteral("%1 / %2").arg(i).arg(j)));
+        }
+        QCOMPARE(view->labelAt(view->gameRect(301).center()),
+                 (BracketView::Label{BracketView::Label::Kind::Game, 301}));
+        QVERIFY(view->teamRect(401).isValid() && !view->teamRect(402).isValid());
+        screenshot(&big, QStringLiteral("tournament-16-empty"));
+
+        pickInOrder(big, 17);
+        big.editGameTime = [](const BracketGameTag&) { return std::optional<BracketGameTag>(); };
+        big.TournEnterTeams_Click();
+        for (int slot : {1, 4, 5, 8, 9, 12, 13, 16, 101, 104, 105, 107, 201, 204, 302}) {
+            big.prepareTeamMenu(slot);
+            big.PopWinner_Click();
+        }
+        big.editGameTime = [](const BracketGameTag&) {
+            return std::optional<BracketGameTag>(
+                BracketGameTag{QDate(2026, 10, 3), QTime(9, 30), QStringLiteral("Field 4")});
+        };
+        for (int game : {1, 3, 101, 301})
+            big.Glbl_DblClick(game);
+        QCOMPARE(caption(big, 401), QStringLiteral("Team 13"));
+        screenshot(&big, QStringLiteral("tournament-16-filled"));
+        // Maximised, the bracket shows from its top-left corner.
+        auto* picture = child<QScrollArea>(&big, "Picture1");
+        child<QScrollBar>(&big, "VScroll1")->setValue(child<QScrollBar>(&big, "VScroll1")->maximum());
+        big.showMaximized();
+        QTRY_VERIFY(big.isMaximized());
+        QCOMPARE(picture->verticalScrollBar()->value(), 0);
+        big.markSaved();
+
+        // Two teams fit without scrolling.
+        Tournament small(1, 2, 1);
+        small.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&small));
+        QCOMPARE(small.surface()->labels().size(), 4);
+        QVERIFY(!child<QScrollBar>(&small, "HScroll1")->isVisible() &&
+                !child<QScrollBar>(&small, "VScroll1")->isVisible());
+        screenshot(&small, QStringLiteral("tournament-2"));
+    }
+};
+
+QTEST_MAIN(TestTournamentWindow)
+#include "tst_tournamentwindow.moc"
