@@ -60,7 +60,7 @@ GameSetup::GameSetup(const LineupGame& game, const QString& gameNodeText, QWidge
     setWindowTitle(tr("Lineup for ") + gameNodeText);
     setWindowFlag(Qt::WindowMaximizeButtonHint, true);
     setSizeGripEnabled(true);
-    installLineupAccessibility();
+    installSurfaceAccessibility();
 
     m_model = new LineupModel(m_board, this);
     m_grid = new QTableView(this);

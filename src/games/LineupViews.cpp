@@ -3,17 +3,13 @@
 #include "games/Lineup.h"
 #include "games/Pitch.h"
 
-#include <QAccessible>
-#include <QAccessibleWidget>
 #include <QApplication>
 #include <QDrag>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QPainter>
-#include <QPointer>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
-#include <QWindow>
 
 #include <algorithm>
 
@@ -346,135 +342,29 @@ void PeriodThumb::keyPressEvent(QKeyEvent* e)
 
 // ---------------------------------------------------------------- accessibility
 
-namespace {
-
-// The players standing on the field in the current period, by place.
-QList<qint16> placedPlayers(const LineupBoard& board)
+QList<int> FieldView::accessibleItems() const
 {
-    QList<qint16> out;
+    QList<int> keys;
     for (int place = 1; place <= kPlaces; ++place) {
-        if (const qint16 no = board.playerAt(board.currentPeriod(), place))
-            out << no;
+        if (const qint16 no = m_board.playerAt(m_board.currentPeriod(), place))
+            keys << no;
     }
-    return out;
+    return keys;
 }
 
-// One place icon as a screen reader sees it: the player's name and where he stands.
-class PlaceIconAccessible : public QAccessibleInterface {
-public:
-    PlaceIconAccessible(FieldView* field, qint16 playerNo)
-        : m_field(field)
-        , m_playerNo(playerNo)
-    {
-    }
-    qint16 playerNo() const { return m_playerNo; }
-    bool isValid() const override { return m_field && m_field->board().player(m_playerNo); }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return m_field ? m_field->window()->windowHandle() : nullptr; }
-    QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(QAccessible::Relation) const override
-    {
-        return {};
-    }
-    QAccessibleInterface* focusChild() const override { return nullptr; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(m_field.data()); }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    QString text(QAccessible::Text t) const override
-    {
-        if (!isValid())
-            return {};
-        const LineupBoard& b = m_field->board();
-        const LineupSlot s = b.slot(b.currentPeriod(), m_playerNo);
-        if (t == QAccessible::Name) {
-            const LineupPlayer* p = b.player(m_playerNo);
-            return (p->captain ? QObject::tr("Captain ") : QString()) + p->name + QStringLiteral(", ") +
-                   fieldArea(QPoint(s.XPos, s.YPos));
-        }
-        if (t == QAccessible::Description)
-            return QObject::tr("Place %1 in period %2").arg(s.PlaceNo).arg(b.currentPeriod());
-        return {};
-    }
-    void setText(QAccessible::Text, const QString&) override {}
-    QRect rect() const override
-    {
-        if (!m_field)
-            return {};
-        const QRect r = m_field->iconRect(m_playerNo).toAlignedRect();
-        return QRect(m_field->mapToGlobal(r.topLeft()), r.size());
-    }
-    QAccessible::Role role() const override { return QAccessible::Graphic; }
-    QAccessible::State state() const override
-    {
-        QAccessible::State s;
-        s.selectable = true;
-        s.selected = m_field && m_field->selectedPlayer() == m_playerNo;
-        s.invisible = !isValid() || m_field->iconRect(m_playerNo).isEmpty();
-        return s;
-    }
-
-private:
-    QPointer<FieldView> m_field;
-    qint16 m_playerNo;
-};
-
-class FieldAccessible : public QAccessibleWidget {
-public:
-    explicit FieldAccessible(FieldView* field)
-        : QAccessibleWidget(field, QAccessible::Pane)
-    {
-    }
-    ~FieldAccessible() override
-    {
-        for (QAccessible::Id id : std::as_const(m_ids))
-            QAccessible::deleteAccessibleInterface(id);
-    }
-    FieldView* field() const { return static_cast<FieldView*>(widget()); }
-    int childCount() const override { return int(placedPlayers(field()->board()).size()); }
-    QAccessibleInterface* child(int index) const override
-    {
-        const QList<qint16> players = placedPlayers(field()->board());
-        if (index < 0 || index >= players.size())
-            return nullptr;
-        const qint16 no = players[index];
-        if (const auto it = m_ids.constFind(no); it != m_ids.cend())
-            return QAccessible::accessibleInterface(*it);
-        auto* icon = new PlaceIconAccessible(field(), no);
-        m_ids.insert(no, QAccessible::registerAccessibleInterface(icon));
-        return icon;
-    }
-    int indexOfChild(const QAccessibleInterface* child) const override
-    {
-        const auto* icon = dynamic_cast<const PlaceIconAccessible*>(child);
-        return icon ? int(placedPlayers(field()->board()).indexOf(icon->playerNo())) : -1;
-    }
-    QAccessibleInterface* childAt(int x, int y) const override
-    {
-        const qint16 no = field()->playerAtPos(field()->mapFromGlobal(QPoint(x, y)));
-        return no ? child(int(placedPlayers(field()->board()).indexOf(no))) : nullptr;
-    }
-
-private:
-    mutable QHash<qint16, QAccessible::Id> m_ids;
-};
-
-QAccessibleInterface* lineupFactory(const QString& className, QObject* object)
+SurfaceItem FieldView::accessibleItem(int key) const
 {
-    if (className == QLatin1String("pw::FieldView") && object && object->isWidgetType())
-        return new FieldAccessible(static_cast<FieldView*>(object));
-    return nullptr;
-}
-
-}  // namespace
-
-void installLineupAccessibility()
-{
-    static const bool installed = [] {
-        QAccessible::installFactory(lineupFactory);
-        return true;
-    }();
-    Q_UNUSED(installed);
+    const auto playerNo = qint16(key);
+    const LineupPlayer* p = m_board.player(playerNo);
+    const LineupSlot s = m_board.slot(m_board.currentPeriod(), playerNo);
+    if (!p || s.PlaceNo == 0)
+        return {};
+    SurfaceItem item;
+    item.name = (p->captain ? tr("Captain ") : QString()) + p->name + QStringLiteral(", ") + fieldArea(QPoint(s.XPos, s.YPos));
+    item.description = tr("Place %1 in period %2").arg(s.PlaceNo).arg(m_board.currentPeriod());
+    item.rect = iconRect(playerNo).toAlignedRect();
+    item.selected = m_selected == playerNo;
+    return item;
 }
 
 }  // namespace pw

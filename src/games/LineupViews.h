@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/SurfaceAccessible.h"
+
 #include <QPoint>
 #include <QWidget>
 
@@ -16,7 +18,7 @@ inline constexpr const char* kLineupMime = "application/x-pitchwise-lineup-playe
 // MainField: the drawn pitch with the current period's place icons and their name labels. It
 // scales with the window; positions stay in field twips. Drops and keys are handed to the board
 // window through signals, so that the rules stay in one place.
-class FieldView : public QWidget {
+class FieldView : public QWidget, public SurfaceAccessibility {
     Q_OBJECT
 public:
     explicit FieldView(LineupBoard& board, QWidget* parent = nullptr);
@@ -34,6 +36,11 @@ public:
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
+
+    // Screen readers hear each place icon as the player's name and where he stands; keys are
+    // player numbers.
+    QList<int> accessibleItems() const override;
+    SurfaceItem accessibleItem(int key) const override;
 
 Q_SIGNALS:
     void iconPressed(qint16 playerNo);
@@ -93,7 +100,5 @@ private:
 // A small picture of a place icon for the drag cursor, sharp on high-density screens.
 QPixmap placeIconPixmap(const QString& text, bool captain, int logicalSize, qreal dpr);
 
-// Makes the field's place icons readable by screen readers (once per run).
-void installLineupAccessibility();
 
 }  // namespace pw

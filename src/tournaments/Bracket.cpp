@@ -207,7 +207,7 @@ Bracket::Bracket(int rounds)
     }
 }
 
-QList<int> Bracket::slots() const
+QList<int> Bracket::allSlots() const
 {
     return m_teams.keys(); // slot numbers grow column by column, then down each column
 }

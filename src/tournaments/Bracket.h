@@ -67,7 +67,7 @@ public:
     explicit Bracket(int rounds = 1);
     int rounds() const { return m_rounds; }
     // Every slot of the bracket, column by column, top to bottom.
-    QList<int> slots() const;
+    QList<int> allSlots() const;
     // Every game (by its upper slot), column by column.
     QList<int> games() const;
     bool hasSlot(int slot) const { return m_teams.contains(slot); }

@@ -2,18 +2,16 @@
 
 #include "common/Twips.h"
 
-#include <QAccessible>
-#include <QAccessibleWidget>
 #include <QContextMenuEvent>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QPainter>
-#include <QPointer>
 #include <QToolTip>
 
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <cstdlib>
 
 namespace pw {
 
@@ -41,7 +39,7 @@ BracketView::BracketView(const Bracket& bracket, QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
     setAutoFillBackground(true);
     setMouseTracking(true);
-    installBracketAccessibility();
+    installSurfaceAccessibility();
 }
 
 void BracketView::build(QSizeF labelTwips)
@@ -392,131 +390,27 @@ bool BracketView::event(QEvent* e)
     return true;
 }
 
-namespace {
-
-using Label = BracketView::Label;
-
-// One label of the bracket as a screen reader sees it.
-class BracketLabelAccessible : public QAccessibleInterface {
-public:
-    BracketLabelAccessible(BracketView* view, Label label)
-        : m_view(view)
-        , m_label(label)
-    {
-    }
-    Label label() const { return m_label; }
-    bool isValid() const override { return m_view && !m_view->labelRect(m_label).isEmpty(); }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return m_view ? m_view->window()->windowHandle() : nullptr; }
-    QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(QAccessible::Relation) const override
-    {
-        return {};
-    }
-    QAccessibleInterface* focusChild() const override { return nullptr; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(m_view.data()); }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    QString text(QAccessible::Text t) const override
-    {
-        if (!isValid())
-            return {};
-        if (t == QAccessible::Name)
-            return m_view->labelName(m_label);
-        if (t == QAccessible::Description)
-            return m_view->labelDescription(m_label);
-        return {};
-    }
-    void setText(QAccessible::Text, const QString&) override {}
-    QRect rect() const override
-    {
-        if (!m_view)
-            return {};
-        const QRect r = m_view->labelRect(m_label);
-        return QRect(m_view->mapToGlobal(r.topLeft()), r.size());
-    }
-    QAccessible::Role role() const override
-    {
-        return m_label.kind == Label::Kind::Game ? QAccessible::Button : QAccessible::StaticText;
-    }
-    QAccessible::State state() const override
-    {
-        QAccessible::State s;
-        s.focusable = true;
-        s.focused = m_view && m_view->hasFocus() && m_view->current() == m_label;
-        s.selected = m_view && m_label.kind == Label::Kind::Team && m_view->highlight() == m_label.id;
-        s.invisible = !isValid();
-        return s;
-    }
-
-private:
-    QPointer<BracketView> m_view;
-    Label m_label;
-};
-
-class BracketViewAccessible : public QAccessibleWidget {
-public:
-    explicit BracketViewAccessible(BracketView* view)
-        : QAccessibleWidget(view, QAccessible::Pane)
-    {
-    }
-    ~BracketViewAccessible() override
-    {
-        for (QAccessible::Id id : std::as_const(m_ids))
-            QAccessible::deleteAccessibleInterface(id);
-    }
-    BracketView* view() const { return static_cast<BracketView*>(widget()); }
-    int childCount() const override { return int(view()->labels().size()); }
-    QAccessibleInterface* child(int index) const override
-    {
-        const QList<Label> all = view()->labels();
-        if (index < 0 || index >= all.size())
-            return nullptr;
-        const Label l = all[index];
-        // Games and teams share numbers; a game keys in below zero.
-        const int key = l.kind == Label::Kind::Game ? -l.id : l.id;
-        if (const auto it = m_ids.constFind(key); it != m_ids.cend())
-            return QAccessible::accessibleInterface(*it);
-        auto* label = new BracketLabelAccessible(view(), l);
-        m_ids.insert(key, QAccessible::registerAccessibleInterface(label));
-        return label;
-    }
-    int indexOfChild(const QAccessibleInterface* child) const override
-    {
-        const auto* label = dynamic_cast<const BracketLabelAccessible*>(child);
-        return label ? int(view()->labels().indexOf(label->label())) : -1;
-    }
-    QAccessibleInterface* childAt(int x, int y) const override
-    {
-        const Label l = view()->labelAt(view()->mapFromGlobal(QPoint(x, y)));
-        return l.isValid() ? child(int(view()->labels().indexOf(l))) : nullptr;
-    }
-    QAccessibleInterface* focusChild() const override
-    {
-        return view()->hasFocus() ? child(int(view()->labels().indexOf(view()->current()))) : nullptr;
-    }
-
-private:
-    mutable QHash<int, QAccessible::Id> m_ids;
-};
-
-QAccessibleInterface* bracketFactory(const QString& className, QObject* object)
+QList<int> BracketView::accessibleItems() const
 {
-    if (className == QLatin1String("pw::BracketView") && object && object->isWidgetType())
-        return new BracketViewAccessible(static_cast<BracketView*>(object));
-    return nullptr;
+    QList<int> keys;
+    for (const Label& l : labels())
+        keys << (l.kind == Label::Kind::Game ? -l.id : l.id);
+    return keys;
 }
 
-} // namespace
-
-void installBracketAccessibility()
+SurfaceItem BracketView::accessibleItem(int key) const
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(bracketFactory);
-        return true;
-    }();
-    Q_UNUSED(installed);
+    const Label l{key < 0 ? Label::Kind::Game : Label::Kind::Team, std::abs(key)};
+    SurfaceItem item;
+    item.rect = labelRect(l);
+    if (item.rect.isEmpty())
+        return item;
+    item.name = labelName(l);
+    item.description = labelDescription(l);
+    item.role = l.kind == Label::Kind::Game ? QAccessible::Button : QAccessible::StaticText;
+    item.selected = l.kind == Label::Kind::Team && m_highlight == l.id;
+    item.focused = hasFocus() && m_current == l;
+    return item;
 }
 
 } // namespace pw

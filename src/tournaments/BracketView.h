@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/SurfaceAccessible.h"
 #include "tournaments/Bracket.h"
 
 #include <QRect>
@@ -13,7 +14,7 @@ namespace pw {
 // window. The keyboard moves a focus frame from label to label (arrows), Enter or Space acts as
 // the left button on a team label or a double click on a game label, and the menu key opens a
 // team label's pop-up.
-class BracketView : public QWidget {
+class BracketView : public QWidget, public SurfaceAccessibility {
     Q_OBJECT
 public:
     // A label of the surface: a team position by its slot, or a game by its upper slot.
@@ -49,6 +50,9 @@ public:
     // Game Time", "Winner: Valley FC".
     QString labelName(Label label) const;
     QString labelDescription(Label label) const;
+    // The labels for screen readers: teams keyed by slot, games by minus their slot.
+    QList<int> accessibleItems() const override;
+    SurfaceItem accessibleItem(int key) const override;
 
     // The team label painted in the highlight colour (0: none).
     void setHighlight(int slot);
@@ -90,8 +94,5 @@ private:
     int m_highlight = 0;
     Label m_current;
 };
-
-// Makes screen readers see every label of a bracket surface as a child of it.
-void installBracketAccessibility();
 
 } // namespace pw

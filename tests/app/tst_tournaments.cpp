@@ -37,12 +37,10 @@ void onDialog(const std::function<void()>& action, const std::function<void(frmN
 
 }  // namespace
 
-class TestTournaments : public QObject {
+class TestTournaments : public StoreTest {
     Q_OBJECT
 
 private:
-    TestEnv env;
-    TestStore store;
     std::unique_ptr<MainForm> form;
 
     QStringList childTexts(const QString& key) const
@@ -55,19 +53,12 @@ private:
     }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        if (const QString why = store.open(env.dir()); !why.isEmpty())
-            QSKIP(qPrintable(why));
-    }
-
     // Comets play tournaments: opponents Owls (1) and the own team (2, "*Comets"), three
     // players; Rockets do not play any.
     void init()
     {
         env.reset();
         emptyTables();
-        selection().clear();
         addTeam(1, QStringLiteral("Comets"), fields(QStringLiteral("TournamentPlay"), {true}));
         addTeam(2, QStringLiteral("Rockets"));
         addOpponent(1, 1, QStringLiteral("Owls"));
@@ -92,17 +83,11 @@ private Q_SLOTS:
     {
         onDialog([&] { form->command(QStringLiteral("DataSetTournament"))->trigger(); }, [&](frmNewData* d) {
             QCOMPARE(d->windowTitle(), QStringLiteral("Add New Tournament"));
-            auto* size = child<QComboBox>(d, "TournSize");
-            QStringList sizes;
-            for (int i = 0; i < size->count(); ++i)
-                sizes << size->itemText(i);
-            QCOMPARE(sizes, (QStringList{"From 2 to 2 Teams", "From 3 to 4 Teams", "From 5 to 8 Teams", "From 9 to 16 Teams"}));
             d->AddBtn_Click();  // no name yet: refused, the dialog stays
-            QCOMPARE(env.prompter.shown.last().title, QStringLiteral("Missing Tournament Name"));
-            QCOMPARE(env.prompter.shown.last().text, QStringLiteral("You must supply a tournament name."));
+            QCOMPARE(env.prompter.find(QStringLiteral("Missing Tournament Name")).text, QStringLiteral("You must supply a tournament name."));
             QVERIFY(d->isVisible());
             child<QLineEdit>(d, "txtTournName")->setText(QStringLiteral("Harvest Cup"));
-            size->setCurrentIndex(1);
+            child<QComboBox>(d, "TournSize")->setCurrentIndex(1);  // 3 to 4 teams
             d->AddBtn_Click();
         });
         QCOMPARE(countRows(QStringLiteral("TournamentInfo"), {{QStringLiteral("TeamNo"), 1}}), 1);
@@ -124,18 +109,15 @@ private Q_SLOTS:
         QCOMPARE(form->treeModel()->node(NodeKey::tournament(1, 1))->text(), QStringLiteral("Spring Cup"));
         QCOMPARE(childTexts(NodeKey::tournament(1, 1)), QStringList{QStringLiteral("Round1")});
 
-        // Deleting asks first; No keeps it, Yes removes the tournament but not its games.
-        insertRow(QStringLiteral("Schedule"), fields(QStringLiteral("TeamNo GameNo OpponentNo Result"), {1, 1001, 1, 99}));
+        // Deleting asks first; No keeps it, Yes removes it.
         QVERIFY(form->selectNode(NodeKey::tournament(1, 1)));
         env.prompter.answers << Prompter::Answer::No << Prompter::Answer::Yes;
         form->command(QStringLiteral("DataDelTournament"))->trigger();
-        QCOMPARE(env.prompter.shown.last().title, QStringLiteral("Confirm Delete"));
-        QCOMPARE(env.prompter.shown.last().text, QStringLiteral("Are you sure you want to delete Spring Cup?"));
+        QCOMPARE(env.prompter.find(QStringLiteral("Confirm Delete")).text, QStringLiteral("Are you sure you want to delete Spring Cup?"));
         QVERIFY(form->treeModel()->node(NodeKey::tournament(1, 1)));
         form->command(QStringLiteral("DataDelTournament"))->trigger();
         QVERIFY(!form->treeModel()->node(NodeKey::tournament(1, 1)));
         QCOMPARE(countRows(QStringLiteral("TournamentInfo")), 0);
-        QCOMPARE(countRows(QStringLiteral("Schedule"), {{QStringLiteral("GameNo"), 1001}}), 1);
     }
 
     void roundsShowTheirOpponentsAndSelectLikeSeasonGames()

@@ -13,6 +13,9 @@
 #include <QStandardPaths>
 #include <QUuid>
 #include <QPixmap>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSqlRecord>
 #include <QWidget>
 
 namespace pwtest {
@@ -93,6 +96,18 @@ void TestStore::close()
         onServer(QStringLiteral("DROP DATABASE IF EXISTS %1"));
     else
         QFile::remove(m_location.path);
+}
+
+void StoreTest::initTestCase()
+{
+    if (const QString why = store.open(env.dir()); !why.isEmpty())
+        QSKIP(qPrintable(why));
+}
+
+void StoreTest::cleanup()
+{
+    const auto error = env.prompter.find(QStringLiteral("Error"));
+    QVERIFY2(error.kind.isEmpty(), qPrintable(error.text));
 }
 
 void insertRow(const QString& table, const Fields& values)
@@ -249,6 +264,106 @@ void emptyTables()
         if (!t.name.startsWith(QLatin1String("Drill")))
             pw::execSql(QStringLiteral("DELETE FROM %1").arg(t.name));
     }
+}
+
+QStringList queryRows(const QString& sql, const QVariantList& values)
+{
+    QSqlQuery q = pw::execSql(sql, values);
+    QStringList out;
+    while (q.next()) {
+        QStringList row;
+        for (int i = 0; i < q.record().count(); ++i)
+            row << pw::NullToText(q.value(i));
+        out << row.join(QLatin1Char('/'));
+    }
+    return out;
+}
+
+Refusal::Refusal(const QString& table, const QString& event, const QString& when) : m_table(table)
+{
+    if (pw::Db::sharedLocation().engine == pw::Engine::PostgreSQL) {
+        pw::execSql(QStringLiteral("CREATE OR REPLACE FUNCTION pw_refuse() RETURNS trigger LANGUAGE plpgsql AS "
+                                   "$$ BEGIN RAISE EXCEPTION 'refused'; END $$"));
+        pw::execSql(QStringLiteral("CREATE TRIGGER pw_refusal BEFORE %1 ON %2 FOR EACH ROW WHEN (%3) EXECUTE FUNCTION pw_refuse()")
+                        .arg(event, table, when));
+    } else {
+        pw::execSql(QStringLiteral("CREATE TRIGGER pw_refusal BEFORE %1 ON %2 WHEN %3 BEGIN SELECT RAISE(ABORT, 'refused'); END")
+                        .arg(event, table, when));
+    }
+}
+
+Refusal::~Refusal()
+{
+    const bool pg = pw::Db::sharedLocation().engine == pw::Engine::PostgreSQL;
+    pw::execSql(pg ? QStringLiteral("DROP TRIGGER pw_refusal ON %1").arg(m_table) : QStringLiteral("DROP TRIGGER pw_refusal"));
+}
+
+namespace {
+
+QString pdftotext(const QStringList& args)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), args);
+    if (!p.waitForFinished(60000) || p.exitCode() != 0)
+        qFatal("pdftotext failed: %s", p.readAllStandardError().constData());
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+}  // namespace
+
+QString readPdf(const QString& path, const QStringList& options)
+{
+    QStringList pages = pdftotext(options + QStringList{QStringLiteral("-layout"), path, QStringLiteral("-")})
+                            .normalized(QString::NormalizationForm_KC)
+                            .split(QLatin1Char('\f'));
+    for (QString& page : pages) {
+        QStringList lines = page.split(QLatin1Char('\n'));
+        for (QString& line : lines)
+            line = line.simplified();
+        page = lines.join(QLatin1Char('\n'));
+    }
+    return pages.join(QLatin1Char('\f'));
+}
+
+QList<PdfWord> readPdfWords(const QString& path)
+{
+    static const QRegularExpression item(
+        QStringLiteral("<page width=\"([\\d.]+)\" height=\"([\\d.]+)\"|<word xMin=\"([\\d.]+)\" "
+                       "yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)</word>"));
+    QList<PdfWord> out;
+    PdfWord page{{}, {}, 0, {}};
+    for (auto it = item.globalMatch(pdftotext({QStringLiteral("-bbox"), path, QStringLiteral("-")})); it.hasNext();) {
+        const auto m = it.next();
+        const auto number = [&m](int i) { return m.captured(i).toDouble(); };
+        if (m.capturedLength(1))
+            page = {{}, {}, page.page + 1, QSizeF(number(1), number(2))};
+        else
+            out << PdfWord{m.captured(7), QRectF(QPointF(number(3), number(4)), QPointF(number(5), number(6))), page.page, page.pageSize};
+    }
+    return out;
+}
+
+QStringList wordsOffThePage(const QString& path)
+{
+    QStringList out;
+    for (const PdfWord& w : readPdfWords(path)) {
+        if (!QRectF(35, 35, w.pageSize.width() - 70, w.pageSize.height() - 70).contains(w.box))
+            out << QStringLiteral("%1 (page %2)").arg(w.text.left(30)).arg(w.page);
+    }
+    return out;
+}
+
+bool textsInOrder(const QString& text, const QStringList& parts)
+{
+    qsizetype from = 0;
+    for (const QString& part : parts) {
+        if ((from = text.indexOf(part, from)) < 0) {
+            qWarning() << "missing or out of order:" << part;
+            return false;
+        }
+        from += part.size();
+    }
+    return true;
 }
 
 void screenshot(QObject* widget, const QString& name, qreal scale)

@@ -10,6 +10,7 @@
 #include "data/Fields.h"
 #include "data/Settings.h"
 
+#include <QRectF>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -131,6 +132,21 @@ private:
     bool m_isOpen = false;
 };
 
+// A test program on the store: its surroundings and a fresh store, opened before the first test
+// (the program is skipped when its engine cannot be reached). A test that showed an "Error"
+// message fails.
+class StoreTest : public QObject {
+    Q_OBJECT
+
+protected:
+    TestEnv env;
+    TestStore store;
+
+private Q_SLOTS:
+    void initTestCase();
+    void cleanup();
+};
+
 // Column names with their values, in order.
 using Fields = QList<QPair<QString, QVariant>>;
 // "TeamNo GameNo" with {1, 3}: the names paired with the values. Rows are inserted with bound
@@ -160,6 +176,37 @@ void withDatabase(const QString& address, const std::function<void(const QSqlDat
 
 // Empties every table but the drill library, so that a test starts from a known store.
 void emptyTables();
+
+// The rows a statement gives, each as its values joined by "/" (a null as nothing).
+QStringList queryRows(const QString& sql, const QVariantList& values = {});
+
+// Makes the store refuse event ("INSERT", "UPDATE") on table where the condition holds, as a full
+// disk or a lost server would, for as long as the refusal lives.
+class Refusal {
+public:
+    Refusal(const QString& table, const QString& event, const QString& when = QStringLiteral("1 = 1"));
+    ~Refusal();
+    Q_DISABLE_COPY_MOVE(Refusal)
+
+private:
+    QString m_table;
+};
+
+// A PDF read back with pdftotext (options such as "-f 2" or a crop go first): the text as laid out,
+// each line's runs of spaces made one, pages ending in form feeds, ligatures read as their letters.
+QString readPdf(const QString& path, const QStringList& options = {});
+// Its words, each with its box in points from the top-left corner of its page (counted from 1).
+struct PdfWord {
+    QString text;
+    QRectF box;
+    int page = 1;
+    QSizeF pageSize;
+};
+QList<PdfWord> readPdfWords(const QString& path);
+// The words not wholly inside half an inch of their page's edges, each with its page.
+QStringList wordsOffThePage(const QString& path);
+// The parts occur in text in this order; the first one that does not is logged.
+bool textsInOrder(const QString& text, const QStringList& parts);
 
 // A window's control by its name; a missing one ends the test program with its name.
 template <typename T>
