@@ -17,6 +17,8 @@
 // Tournaments: every team gets five tournaments with their own-team games; a 16-team bracket
 // with every game timed is opened and saved, and the tree's tournament branches of all teams are
 // read and built.
+// Practices: the month calendar moved by a week over a season of practices, and a drill diagram
+// of 30 markers and 40 lines repainted at screen size.
 // PW_BENCH_KEEP=folder keeps the club database there, to profile start-up against it.
 #include "app/MainForm.h"
 #include "app/TeamTree.h"
@@ -24,6 +26,9 @@
 #include "common/Prompter.h"
 #include "games/GameState.h"
 #include "games/GameSetup.h"
+#include "practice/DrillDiagram.h"
+#include "practice/DrillPainter.h"
+#include "schedule/MonthCalendar.h"
 #include "games/GameView.h"
 #include "games/LineupViews.h"
 #include "reports/FieldConfig.h"
@@ -46,6 +51,7 @@
 #include <QElapsedTimer>
 #include <QComboBox>
 #include <QImage>
+#include <QPainter>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMainWindow>
@@ -340,6 +346,23 @@ void addTournaments(int teams)
     tx.commit();
 }
 
+// A season of practices: three sessions a week from September to December for every team, each
+// with a full agenda.
+void addPractices(int teams)
+{
+    Transaction tx;
+    QSqlDatabase db = Db::shared();
+    PreparedStatement practice(db, QStringLiteral("INSERT INTO Practice (TeamNo, PracticeDate, StartTime, EndTime, TimeSegment, "
+                                                  "TeamMeeting) VALUES (?, ?, ?, ?, 15, ?)"));
+    for (int t = 1; t <= teams; ++t) {
+        for (QDate d(2026, 9, 1); d < QDate(2026, 12, 20); d = d.addDays(1)) {
+            if (d.dayOfWeek() == 2 || d.dayOfWeek() == 4 || d.dayOfWeek() == 6)
+                practice.exec({t, d.startOfDay(), QDateTime(d, QTime(17, 0)), QDateTime(d, QTime(18, 30)), false});
+        }
+    }
+    tx.commit();
+}
+
 // Child process for the start-up comparison: shows the main window on the database, or a bare
 // window, and ends as soon as it is on screen.
 int startupChild(const QString& what, const QString& database, const QString& settings)
@@ -581,6 +604,30 @@ int runBench(const QString& pgServer, int runs, const Size& size)
                    [&](int) { tree.SetTeamTabs(teamEntries, readSeasonGames(allTeams), tournamentBranches(allTeams)); }}},
                  runs);
         bracketWindow.reset();
+        out.flush();
+
+        addPractices(size.teams);
+        out << "\nPractices (three a week for every team) and drills:\n\n"
+            << "| operation | median ms | spread ms | statements |\n|---|---|---|---|\n";
+        MonthCalendar calendar;
+        calendar.open(1, QDate(2026, 10, 1));
+        DrillDiagram busy;
+        for (int m = 0; m < 30; ++m)
+            busy.addMarker(m % 9, QPoint(200 + (m % 10) * 500, 300 + (m / 10) * 1000));
+        for (int l = 0; l < 40; ++l) {
+            const QPoint from(300 + (l % 10) * 480, 500 + (l / 10) * 700);
+            const QPoint to(from.x() + 400, from.y() + 300);
+            busy.addLine(l % 4 == 3 ? DrillLine::curve(qint16(l % 3), from, to, QPoint(from.x() + 100, from.y() + 350))
+                                    : DrillLine::straight(qint16(2 + l % 2), qint16(l % 3), from, to));
+        }
+        QImage canvas(1080, 720, QImage::Format_ARGB32_Premultiplied);
+        timeRows({{QStringLiteral("Move the month calendar by a week"), [&](int i) { calendar.scrollWeeks(i % 2 ? 1 : 0); }},
+                  {QStringLiteral("Repaint a drill of 30 markers and 40 lines at 1080 x 720"),
+                   [&](int) {
+                       QPainter painter(&canvas);
+                       paintDrill(painter, busy, QRectF(0, 0, 1080, 720), true);
+                   }}},
+                 runs);
         out.flush();
         setPrompter(nullptr);
         form.close();

@@ -82,6 +82,8 @@ QString Format(const QVariant& value, const QString& formatName)
         return locale.toString(dt.date(), QStringLiteral("MMM d"));
     if (formatName == QLatin1String("mmmm d, yyyy"))
         return locale.toString(dt.date(), QStringLiteral("MMMM d, yyyy"));
+    if (formatName == QLatin1String("mmmm dd, yyyy"))
+        return locale.toString(dt.date(), QStringLiteral("MMMM dd, yyyy"));
     if (formatName == QLatin1String("hh:mm AMPM") || formatName == QLatin1String("Medium Time"))
         return locale.toString(dt.time(), QStringLiteral("hh:mm AP"));
     if (formatName == QLatin1String("h:Nn AMPM"))

@@ -10,7 +10,7 @@ namespace pw {
 
 // The named display formats the program uses ("Long Date", "Short Date", "Medium Time",
 // "hh:mm AMPM", "h:Nn AMPM", "General Date", "Long Time", "Currency", "#%", "mmm d",
-// "mmmm d, yyyy"), rendered in the coach's locale. Dates may come as QDate, QDateTime or the
+// "mmmm d, yyyy", "mmmm dd, yyyy"), rendered in the coach's locale. Dates may come as QDate, QDateTime or the
 // ISO text the SQLite driver hands back. Throws PwError for a name it does not know.
 QString Format(const QVariant& value, const QString& formatName);
 

@@ -2,17 +2,33 @@
 
 #include "app/Commands.h"
 #include "app/MainForm.h"
+#include "common/Selection.h"
+#include "common/Trace.h"
+#include "practice/dlgDrillMaint.h"
+#include "practice/frmPractice.h"
+#include "schedule/frmMonthSchedule.h"
 
 namespace pw {
 
-// Practice sessions and the drill library. Their windows come later; until then the commands stay disabled.
-void registerPracticeCommands(CommandTable& t, MainForm& /*main*/)
+// Practice sessions and the drill library.
+void registerPracticeCommands(CommandTable& t, MainForm& main)
 {
+    // The month calendar with its practices: a practice, or a day without one, opens the
+    // practice window.
+    const auto practices = [&main] {
+        guarded(QStringLiteral("DataSetPractice_Click"), {}, [&] {
+            const qint16 team = selection().CurrentTeamNo();
+            frmMonthSchedule::showCalendar(team, &main, [team, &main](const QString& key, const QDate& day) {
+                frmPractice::openSession(team, key, day, &main);
+            });
+        });
+    };
+    const auto drills = [&main] { guarded(QStringLiteral("DataPracticeDrills_Click"), {}, [&] { dlgDrillMaint::showDrills(&main); }); };
     // One command a line: the table reads best unwrapped.
     // clang-format off
     t.add(QList<CommandDef>{
-        {.name = QStringLiteral("DataSetPractice"), .caption = MainForm::tr("&Practice Schedule"), .menu = QStringLiteral("mnuTeam"), .order = 40, .separatorBefore = true},
-        {.name = QStringLiteral("DataPracticeDrills"), .caption = MainForm::tr("Practice &Drills"), .menu = QStringLiteral("mnuTeam"), .order = 50},
+        {.name = QStringLiteral("DataSetPractice"), .caption = MainForm::tr("&Practice Schedule"), .menu = QStringLiteral("mnuTeam"), .order = 40, .needs = Need::Team, .handler = practices, .separatorBefore = true},
+        {.name = QStringLiteral("DataPracticeDrills"), .caption = MainForm::tr("Practice &Drills"), .menu = QStringLiteral("mnuTeam"), .order = 50, .handler = drills},
     });
     // clang-format on
 }

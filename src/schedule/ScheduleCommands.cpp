@@ -5,19 +5,24 @@
 #include "common/Selection.h"
 #include "common/Trace.h"
 #include "schedule/ScheduleActions.h"
+#include "practice/frmPractice.h"
 #include "schedule/frmMonthSchedule.h"
 
 namespace pw {
 
-// The season schedule and the month calendar. Opening a practice from the calendar comes with the
-// practice window; until then the calendar shows practices and opens games.
+// The season schedule and the month calendar, from which games and practices open.
 void registerScheduleCommands(CommandTable& t, MainForm& main)
 {
     const auto add = [&main] { TeamSetSchedule_Click(&main); };
     const auto reschedule = [&main] { TreeReschedGame_Click(&main); };
     const auto remove = [&main] { TreeDelGame_Click(&main, main.currentGameNodeText()); };
     const auto calendar = [&main] {
-        guarded(QStringLiteral("TeamSchedule_Click"), {}, [&] { frmMonthSchedule::showCalendar(selection().CurrentTeamNo(), &main); });
+        guarded(QStringLiteral("TeamSchedule_Click"), {}, [&] {
+            const qint16 team = selection().CurrentTeamNo();
+            frmMonthSchedule::showCalendar(team, &main, [team, &main](const QString& key, const QDate& day) {
+                frmPractice::openSession(team, key, day, &main);
+            });
+        });
     };
     // One command a line: the table reads best unwrapped.
     // clang-format off
