@@ -28,6 +28,8 @@
 #include "games/GameSetup.h"
 #include "practice/DrillDiagram.h"
 #include "practice/DrillPainter.h"
+#include "practice/dlgDrillMaint.h"
+#include "practice/frmPractice.h"
 #include "schedule/MonthCalendar.h"
 #include "games/GameView.h"
 #include "games/LineupViews.h"
@@ -346,6 +348,28 @@ void addTournaments(int teams)
     tx.commit();
 }
 
+// The coach's own drills up to count in all, each with a small diagram.
+void addDrills(int count)
+{
+    Transaction tx;
+    QSqlDatabase db = Db::shared();
+    PreparedStatement drill(db, QStringLiteral("INSERT INTO DrillBook (DrillID, DrillName, Description, Discipline, Explanation, "
+                                               "Development, DrillType, Stage) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"));
+    PreparedStatement marker(db, QStringLiteral("INSERT INTO DrillData (DrillID, GnomeType, BaseGnomeNo, FieldGnomeNo, GnomeXPos, "
+                                                "GnomeYPos) VALUES (?, 1, ?, ?, ?, ?)"));
+    QSqlQuery existing = execSql(QStringLiteral("SELECT COUNT(*) FROM DrillBook"));
+    const int builtIn = existing.next() ? existing.value(0).toInt() : 0;
+    for (int n = 0; n < count - builtIn; ++n) {
+        const int id = 1001 + n;
+        drill.exec({id, QStringLiteral("Drill %1").arg(n, 3, 10, QLatin1Char('0')), QStringLiteral("Purpose"),
+                    n % 2 ? QStringLiteral("Passing") : QStringLiteral("Attacking"), QStringLiteral("Procedure"),
+                    QStringLiteral("Points"), n % 2, n % 2 ? QStringLiteral("Fundamental") : QStringLiteral("Individual (1 v 1)")});
+        for (int m = 1; m <= 6; ++m)
+            marker.exec({id, m % 9, m, 300 * m, 200 * m});
+    }
+    tx.commit();
+}
+
 // A season of practices: three sessions a week from September to December for every team, each
 // with a full agenda.
 void addPractices(int teams)
@@ -621,7 +645,25 @@ int runBench(const QString& pgServer, int runs, const Size& size)
                                     : DrillLine::straight(qint16(2 + l % 2), qint16(l % 3), from, to));
         }
         QImage canvas(1080, 720, QImage::Format_ARGB32_Premultiplied);
+        addDrills(500);
+        std::unique_ptr<dlgDrillMaint> drillWindow;
+        std::unique_ptr<frmPractice> practiceWindow;
+        QList<qint32> practiceIds;
+        for (QSqlQuery q = execSql(QStringLiteral("SELECT PracticeID FROM Practice WHERE TeamNo = 1 ORDER BY PracticeID")); q.next();)
+            practiceIds << q.value(0).toInt();
         timeRows({{QStringLiteral("Move the month calendar by a week"), [&](int i) { calendar.scrollWeeks(i % 2 ? 1 : 0); }},
+                  {QStringLiteral("Open Drill Maintenance (500 drills)"),
+                   [&](int) {
+                       drillWindow = std::make_unique<dlgDrillMaint>();
+                       drillWindow->show();
+                   }},
+                  {QStringLiteral("Switch drills"), [&](int i) { drillWindow->openDrill(qint32(1001 + (i * 37) % 456)); }},
+                  {QStringLiteral("Open a practice"),
+                   [&](int i) {
+                       const qint32 id = practiceIds.value(i % qMax(1, int(practiceIds.size())));
+                       practiceWindow = std::make_unique<frmPractice>(1, QStringLiteral("T1P%1").arg(id), QDate(), nullptr);
+                       practiceWindow->show();
+                   }},
                   {QStringLiteral("Repaint a drill of 30 markers and 40 lines at 1080 x 720"),
                    [&](int) {
                        QPainter painter(&canvas);
