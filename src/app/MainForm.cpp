@@ -719,7 +719,7 @@ void MainForm::MainGrid_DblClick(int row)
     MainGrid_Click(row);
     guarded(QStringLiteral("MainGrid_DblClick"), traceArg(QStringLiteral("Row"), row), [&] {
         if (selection().singleGame()) {
-            // Statistics entry opens here once it exists; its command stays disabled until then.
+            // The same command as the Player menu's, so the two can never disagree on when it applies.
             if (QAction* stats = command(QStringLiteral("DataUpdatePlayer")); stats->isEnabled())
                 stats->trigger();
             return;
