@@ -2,16 +2,25 @@
 
 #include "app/Commands.h"
 #include "app/MainForm.h"
+#include "common/Selection.h"
+#include "common/Trace.h"
+#include "fees/dlgMoney.h"
 
 namespace pw {
 
-// Fees. The window comes later; until then the command stays disabled.
-void registerFeeCommands(CommandTable& t, MainForm& /*main*/)
+// Fees, for a team that manages them.
+void registerFeeCommands(CommandTable& t, MainForm& main)
 {
+    const auto fees = [&main] {
+        guarded(QStringLiteral("ViewFees_Click"), {}, [&] {
+            dlgMoney window(selection().CurrentTeamNo(), &main);
+            window.exec();
+        });
+    };
     // One command a line: the table reads best unwrapped.
     // clang-format off
     t.add(QList<CommandDef>{
-        {.name = QStringLiteral("ViewFees"), .caption = MainForm::tr("&Fee Management"), .menu = QStringLiteral("mnuTeam"), .order = 80, .needs = Need::Fees},
+        {.name = QStringLiteral("ViewFees"), .caption = MainForm::tr("&Fee Management"), .menu = QStringLiteral("mnuTeam"), .order = 80, .needs = Need::Team | Need::Fees, .handler = fees},
     });
     // clang-format on
 }
