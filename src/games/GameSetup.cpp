@@ -1,5 +1,6 @@
 #include "games/GameSetup.h"
 
+#include "common/AppState.h"
 #include "common/Prompter.h"
 #include "common/Selection.h"
 #include "common/Twips.h"
@@ -10,6 +11,7 @@
 #include "games/LineupViews.h"
 #include "games/Pitch.h"
 #include "games/frmCaptain.h"
+#include "messaging/GameNotes.h"
 #include "reports/FieldConfig.h"
 #include "reports/Reports.h"
 
@@ -256,7 +258,9 @@ void GameSetup::buildMenus(QWidget* menuHost)
     connect(action(preview, "GamePreviewSetup", tr("Lineup")), &QAction::triggered, this, [lineupSheet] { lineupSheet(true); });
     connect(action(preview, "GamePreviewStat", tr("Stat Sheet")), &QAction::triggered, this, [statSheet] { statSheet(true); });
     gameMenu->addSeparator();
-    action(gameMenu, "GameGameNotes", tr("Game &Notes"))->setEnabled(false);
+    connect(action(gameMenu, "GameGameNotes", tr("Game &Notes")), &QAction::triggered, this,
+            handler(QStringLiteral("GameGameNotes_Click"),
+                    [this] { OpenGameNotes(state().DataFolder, m_game.teamNo, m_game.gameNo); }));
     connect(action(gameMenu, "GameCaptainHistory", tr("&Captain History")), &QAction::triggered, this,
             handler(QStringLiteral("GameCaptainHistory_Click"), [this] { GameCaptainHistory_Click(); }));
     gameMenu->addSeparator();

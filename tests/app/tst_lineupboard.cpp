@@ -10,6 +10,7 @@
 #include "games/LineupViews.h"
 
 #include <QAccessible>
+#include <QFile>
 #include <QAction>
 #include <QLabel>
 #include <QPushButton>
@@ -178,6 +179,21 @@ private Q_SLOTS:
         b.NACaptain_Click();
         QVERIFY(QVariant(stat(1, 5, "Captain")).toBool());
         QCOMPARE(stat(1, 5, "Goals"), QStringLiteral("0"));
+    }
+
+    void gameNotesOpenTheGamesOwnFile()
+    {
+        state().DataFolder = env.dir();
+        GameSetup b(game(2), QStringLiteral("2 - Owls"));
+        child<QAction>(&b, "GameGameNotes")->trigger();
+        const QString path = env.dir() + QStringLiteral("/GameNotes/Team1Game2.txt");
+        QCOMPARE(env.desktop.files, QStringList{path});
+        QVERIFY(QFile::exists(path));
+        // A file that is there already is opened as it is, never emptied.
+        writeFile(path, "Keep the press high");
+        child<QAction>(&b, "GameGameNotes")->trigger();
+        QCOMPARE(fileBytes(path), QByteArray("Keep the press high"));
+        QCOMPARE(env.desktop.files.size(), 2);
     }
 
     void closingAsksToSave()

@@ -246,7 +246,7 @@ private Q_SLOTS:
         QVERIFY_THROWS_EXCEPTION(PwError, table.add({.name = QStringLiteral("A"), .menu = QStringLiteral("mnuX")}));
         // Windows that other parts of the program bring stay disabled whatever the selection.
         QVERIFY(form->selectNode(QStringLiteral("G1T1")));
-        for (const QString& name : QStringLiteral("mGameNotes FileCheckUpdates GblMessages").split(QLatin1Char(' ')))
+        for (const QString& name : QStringLiteral("FileCheckUpdates GblMessages").split(QLatin1Char(' ')))
             QVERIFY2(!form->command(name)->isEnabled() && wanted(name), qPrintable(name));
         for (const QString& name : QStringLiteral("FileExit ToolsCfg GblConfiguration HelpMain HelpAbout TeamStandings GblTeam "
                                                   "TeamRoster TeamOpponent mTeamRoster GameLineUp DataSetupGame")

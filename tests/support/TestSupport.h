@@ -90,7 +90,12 @@ public:
         urls << url;
         return succeed;
     }
-    bool openFile(const QString&) override { return succeed; }
+    QStringList files;  // the files that would have been opened
+    bool openFile(const QString& path) override
+    {
+        files << path;
+        return succeed;
+    }
     bool startProgram(const QString&, const QStringList&) override { return succeed; }
 };
 
