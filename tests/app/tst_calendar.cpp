@@ -73,19 +73,10 @@ QPoint cellCentre(QTableView* grid, const QModelIndex& index)
 
 } // namespace
 
-class TestCalendar : public QObject {
+class TestCalendar : public StoreTest {
     Q_OBJECT
 
-private:
-    TestEnv env;
-    TestStore store;
-
 private Q_SLOTS:
-    void initTestCase()
-    {
-        if (const QString why = store.open(env.dir()); !why.isEmpty())
-            QSKIP(qPrintable(why));
-    }
     void init()
     {
         env.reset();
@@ -95,12 +86,6 @@ private Q_SLOTS:
         addOpponent(1, 1, QStringLiteral("Valley FC"));
         addOpponent(2, 1, QStringLiteral("Hill United"));
     }
-    void cleanup()
-    {
-        const auto error = env.prompter.find(QStringLiteral("Error"));
-        QVERIFY2(error.kind.isEmpty(), qPrintable(error.text));
-    }
-
     void fiveWeeksFromTheSunday_data()
     {
         QTest::addColumn<QDate>("today");

@@ -102,19 +102,10 @@ void saveScreenshot(const QImage& image, const QString& name)
 
 } // namespace
 
-class TestDrills : public QObject {
+class TestDrills : public StoreTest {
     Q_OBJECT
 
-private:
-    TestEnv env;
-    TestStore store;
-
 private Q_SLOTS:
-    void initTestCase()
-    {
-        if (const QString why = store.open(env.dir()); !why.isEmpty())
-            QSKIP(qPrintable(why));
-    }
 
     // Two built-in drills (one with a diagram) and nothing else: the library's own content is
     // somebody else's business.

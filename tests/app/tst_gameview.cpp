@@ -67,19 +67,10 @@ int playTime(int player)
 
 }  // namespace
 
-class TestGameView : public QObject {
+class TestGameView : public StoreTest {
     Q_OBJECT
 
-private:
-    TestEnv env;
-    TestStore store;
-
 private Q_SLOTS:
-    void initTestCase()
-    {
-        if (const QString why = store.open(env.dir()); !why.isEmpty())
-            QSKIP(qPrintable(why));
-    }
 
     void init()
     {

@@ -27,12 +27,10 @@
 using namespace pw;
 using namespace pwtest;
 
-class TestPlayerWindows : public QObject {
+class TestPlayerWindows : public StoreTest {
     Q_OBJECT
 
 private:
-    TestEnv env;
-    TestStore store;
 
 
     static QString text(QWidget* w, const char* lineEdit) { return child<QLineEdit>(w, lineEdit)->text(); }
@@ -143,11 +141,6 @@ private:
     }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        if (const QString why = store.open(env.dir()); !why.isEmpty())
-            QSKIP(qPrintable(why));
-    }
 
     void init()
     {
@@ -157,12 +150,6 @@ private Q_SLOTS:
     }
 
     // Whatever a window's handler threw would have been shown under this title.
-    void cleanup()
-    {
-        const auto error = env.prompter.find(QStringLiteral("Error"));
-        QVERIFY2(error.kind.isEmpty(), qPrintable(error.text));
-    }
-
     void theProfileOpensOnThePlayerAndSavesOnlyAfterAChange()
     {
         PlayerInfo w(1, 2);

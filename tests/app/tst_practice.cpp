@@ -78,12 +78,10 @@ bool hasLine(const QString& text, const QString& pattern)
 
 } // namespace
 
-class TestPractice : public QObject {
+class TestPractice : public StoreTest {
     Q_OBJECT
 
 private:
-    TestEnv env;
-    TestStore store;
 
     QString print(qint32 practiceId, const QString& name) const
     {
@@ -96,11 +94,6 @@ private:
     }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        if (const QString why = store.open(env.dir()); !why.isEmpty())
-            QSKIP(qPrintable(why));
-    }
 
     void init()
     {

@@ -136,19 +136,10 @@ void click(QWidget* w, const char* button)
 
 }  // namespace
 
-class TestSchedule : public QObject {
+class TestSchedule : public StoreTest {
     Q_OBJECT
 
-private:
-    TestEnv env;
-    TestStore store;
-
 private Q_SLOTS:
-    void initTestCase()
-    {
-        if (const QString why = store.open(env.dir()); !why.isEmpty())
-            QSKIP(qPrintable(why));
-    }
     void init()
     {
         env.reset();
@@ -156,12 +147,6 @@ private Q_SLOTS:
         club();
         selection().setTeam(1, TeamSettings{});
     }
-    void cleanup()
-    {
-        const auto error = env.prompter.find(QStringLiteral("Error"));
-        QVERIFY2(error.kind.isEmpty(), qPrintable(error.text));
-    }
-
     void seasonNumbersIgnoreTournamentGames_data()
     {
         QTest::addColumn<QList<int>>("numbers");

@@ -19,12 +19,10 @@
 using namespace pw;
 using namespace pwtest;
 
-class TestStatEntry : public QObject {
+class TestStatEntry : public StoreTest {
     Q_OBJECT
 
 private:
-    TestEnv env;
-    TestStore store;
 
     // A player's GameStat columns as stored, "" for NULL: the eight figures, then Opponent,
     // QtrPlayed, QtrAvailable, Captain.
@@ -69,11 +67,6 @@ private:
     }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        if (const QString why = store.open(env.dir()); !why.isEmpty())
-            QSKIP(qPrintable(why));
-    }
 
     // Comets by jersey: Diaz (none), O'Brien 4, Brooks 7 (goalkeeper), Chen 9, Alvarez 12 ("Sofi",
     // goalkeeper too). Game 1 is unplayed, its line-up stored for Chen and Brooks; in game 2
@@ -105,12 +98,6 @@ private Q_SLOTS:
             QStringLiteral("GameStat"),
             fields(QStringLiteral("TeamNo GameNo PlayerNo Shots Goals ShotOnGoal GoalsBlocked OverShot GoalsScored"),
                    {1, 2, 3, 3, 0, 6, 4, 1, 1}));
-    }
-
-    void cleanup()
-    {
-        const auto error = env.prompter.find(QStringLiteral("Error"));
-        QVERIFY2(error.kind.isEmpty(), qPrintable(error.text));
     }
 
     void theRulesOfTheBoxes()

@@ -175,19 +175,10 @@ QStringList lines(const OpponentList& list)
 
 }  // namespace
 
-class TestTeamStore : public QObject {
+class TestTeamStore : public StoreTest {
     Q_OBJECT
 
-private:
-    TestEnv env;
-    TestStore store;
-
 private Q_SLOTS:
-    void initTestCase()
-    {
-        if (const QString why = store.open(env.dir()); !why.isEmpty())
-            QSKIP(qPrintable(why));
-    }
 
     // The store is opened once for the program: every test starts from empty team tables.
     void init()

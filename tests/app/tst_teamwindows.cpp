@@ -20,12 +20,10 @@ using namespace pw;
 using namespace pwtest;
 using A = Prompter::Answer;
 
-class TestTeamWindows : public QObject {
+class TestTeamWindows : public StoreTest {
     Q_OBJECT
 
 private:
-    TestEnv env;
-    TestStore store;
 
 
     // Typed as the keyboard would, accents and emoji included.
@@ -89,11 +87,6 @@ private:
     }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        if (const QString why = store.open(env.dir()); !why.isEmpty())
-            QSKIP(qPrintable(why));
-    }
 
     void init()
     {
