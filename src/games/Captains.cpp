@@ -37,6 +37,11 @@ QSet<qint16> seasonCaptainSet(const QString& text)
     return out;
 }
 
+QSet<qint16> readSeasonCaptains(qint16 teamNo)
+{
+    return seasonCaptainSet(GetDBData(QStringLiteral("Teams"), {{QStringLiteral("TeamNo"), teamNo}}, QStringLiteral("SeasonCaptains")));
+}
+
 QString seasonCaptainText(const QList<qint16>& playerNos)
 {
     QStringList parts;

@@ -25,6 +25,8 @@ struct CaptainHistory {
 // The season's captains read from their text: player numbers joined by ";". Spaces and empty
 // pieces are passed over, and a piece that is no player number is ignored.
 QSet<qint16> seasonCaptainSet(const QString& text);
+// The team's season captains as stored.
+QSet<qint16> readSeasonCaptains(qint16 teamNo);
 
 // The text season captains are stored as: the numbers in the given order, joined by ";", each
 // once; empty when there are none.

@@ -5,7 +5,6 @@
 #include "common/Selection.h"
 #include "common/Twips.h"
 #include "data/Database.h"
-#include "data/Fields.h"
 #include "games/Captains.h"
 #include "games/LineupModel.h"
 #include "games/LineupViews.h"
@@ -601,8 +600,7 @@ void GameSetup::GameCaptainHistory_Click()
 
 void GameSetup::refreshSeasonCaptains()
 {
-    const QSet<qint16> captains = seasonCaptainSet(
-        GetDBData(QStringLiteral("Teams"), {{QStringLiteral("TeamNo"), m_game.teamNo}}, QStringLiteral("SeasonCaptains")));
+    const QSet<qint16> captains = readSeasonCaptains(m_game.teamNo);
     for (const LineupPlayer& p : m_board.players())
         m_board.setCaptain(p.playerNo, captains.contains(p.playerNo));
     m_field->update();

@@ -100,8 +100,7 @@ void FillPlayerGrid(LineupBoard& board, const LineupGame& g)
 
     QSet<qint16> captains = gameCaptains;
     if (g.trackCaptain)
-        captains = seasonCaptainSet(GetDBData(QStringLiteral("Teams"), {{QStringLiteral("TeamNo"), g.teamNo}},
-                                              QStringLiteral("SeasonCaptains")));
+        captains = readSeasonCaptains(g.teamNo);
     for (LineupPlayer& p : players)
         p.captain = captains.contains(p.playerNo);
 
