@@ -11,8 +11,10 @@ function(pw_add_test name)
     endif()
     # Tests include the program's generated form headers; they have no forms of their own.
     set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests/bin AUTOUIC OFF)
-    add_dependencies(${name} pw_seed_db)
-    set(env "QT_QPA_PLATFORM=offscreen" "PW_SEED_DB=${PW_SEED_DB}" "LC_ALL=C.UTF-8")
+    # The program's own helper programs (mailer, updater) run from the build tree's bin folder.
+    add_dependencies(${name} pw_seed_db pw_tools)
+    set(env "QT_QPA_PLATFORM=offscreen" "PW_SEED_DB=${PW_SEED_DB}" "LC_ALL=C.UTF-8"
+        "PW_TOOLS_DIR=${CMAKE_BINARY_DIR}/bin")
     if(T_STORE)
         add_test(NAME ${name}_sqlite COMMAND ${name})
         set_tests_properties(${name}_sqlite PROPERTIES ENVIRONMENT "${env};PW_TEST_ENGINE=sqlite")

@@ -10,6 +10,10 @@ set -euo pipefail
 SRC=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD=${BUILD:-$SRC/build}
 PG_PORT=${PG_PORT:-55432}
+SMTP_PORT=${SMTP_PORT:-8025}
+FTP_PORT=${FTP_PORT:-2121}
+FTP_PASV=${FTP_PASV:-30000-30100}
+PY=/usr/bin/python3   # Debian's interpreter: the one that sees python3-aiosmtpd and python3-pyftpdlib
 PGBIN=/usr/lib/postgresql/15/bin
 
 "$SRC/scripts/install-deps.sh" --test
@@ -20,7 +24,7 @@ chmod 755 "$RUN"
 mkdir -p "$RUN/xdg" && chmod 700 "$RUN/xdg"
 export XDG_RUNTIME_DIR=$RUN/xdg
 
-PG_PID=
+PG_PID= SMTP_PID= FTP_PID=
 alive() { local s; s=$(ps -o stat= -p "$1" 2>/dev/null) || return 1; [[ $s != Z* ]]; }
 stop_pid() {
     local pid=$1 sig=${2:-TERM}
@@ -36,6 +40,8 @@ cleanup() {
         PG_PID=$(head -1 "$RUN/pg/data/postmaster.pid")
     fi
     stop_pid "$PG_PID" INT   # SIGINT asks the postmaster for a fast shutdown
+    stop_pid "$SMTP_PID"
+    stop_pid "$FTP_PID"
     rm -rf "$RUN"
     exit "$rc"
 }
@@ -43,10 +49,21 @@ trap cleanup EXIT
 trap 'exit 130' INT TERM
 
 port_open() { (exec 3<>"/dev/tcp/127.0.0.1/$1") 2>/dev/null; }
-if port_open "$PG_PORT"; then
-    echo "Port $PG_PORT on 127.0.0.1 is in use; set PG_PORT to a free port." >&2
+for p in PG_PORT SMTP_PORT FTP_PORT; do
+    if port_open "${!p}"; then
+        echo "Port ${!p} on 127.0.0.1 is in use; set $p to a free port." >&2
+        exit 1
+    fi
+done
+wait_port() {   # wait_port PORT PID NAME
+    for _ in $(seq 100); do
+        alive "$2" || { echo "$3 test server (pid $2) died:" >&2; cat "$RUN/$3.log" >&2; exit 1; }
+        port_open "$1" && return 0
+        sleep 0.1
+    done
+    echo "$3 test server did not open port $1" >&2
     exit 1
-fi
+}
 
 # ---- throwaway PostgreSQL cluster
 if [[ $(id -u) == 0 ]]; then
@@ -66,6 +83,24 @@ PG_PID=$(head -1 "$RUN/pg/data/postmaster.pid")
 export PW_TEST_PG="postgresql://postgres@127.0.0.1:$PG_PORT/postgres"
 "${AS_PG[@]}" /usr/lib/postgresql/15/bin/psql -q -h 127.0.0.1 -p "$PG_PORT" -U postgres -d postgres \
     -c "CREATE ROLE pw_coach LOGIN PASSWORD 'Goal keeper\"s/2026'" >/dev/null
+
+# ---- mail and update test servers, each started as a simple command so that $! is its own PID.
+# The mail server keeps every message as JSON for the tests to read; it accepts one login only,
+# so that a test can see a refused one. The FTP server serves a folder the tests fill, with an
+# account, as a club's update server would have.
+export PW_TEST_SMTP=127.0.0.1:$SMTP_PORT PW_TEST_SMTP_DIR=$RUN/mail
+export PW_TEST_SMTP_USER=coach PW_TEST_SMTP_PASSWORD='Kick"off, 2026 é'
+PYTHONUNBUFFERED=1 "$PY" "$SRC/tests/servers/smtp_server.py" "$SMTP_PORT" "$PW_TEST_SMTP_DIR" \
+    "$PW_TEST_SMTP_USER" "$PW_TEST_SMTP_PASSWORD" >"$RUN/smtp.log" 2>&1 &
+SMTP_PID=$!
+mkdir -p "$RUN/ftproot"
+export PW_TEST_FTP=127.0.0.1:$FTP_PORT PW_TEST_FTP_ROOT=$RUN/ftproot
+export PW_TEST_FTP_USER=updates PW_TEST_FTP_PASSWORD='up date"s'
+"$PY" -m pyftpdlib -i 127.0.0.1 -p "$FTP_PORT" -r "$FTP_PASV" -d "$PW_TEST_FTP_ROOT" \
+    -u "$PW_TEST_FTP_USER" -P "$PW_TEST_FTP_PASSWORD" >"$RUN/ftp.log" 2>&1 &
+FTP_PID=$!
+wait_port "$SMTP_PORT" "$SMTP_PID" smtp
+wait_port "$FTP_PORT" "$FTP_PID" ftp
 
 # ---- build
 cmake -S "$SRC" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DPW_WERROR=ON >/dev/null

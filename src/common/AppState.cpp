@@ -2,6 +2,9 @@
 
 #include "common/Selection.h"
 
+#include <QCoreApplication>
+#include <QDir>
+
 namespace pw {
 
 AppState& state()
@@ -13,6 +16,19 @@ AppState& state()
 QString programVersion()
 {
     return QStringLiteral("%1.%2.%3").arg(PW_VERSION_MAJOR).arg(PW_VERSION_MINOR).arg(PW_VERSION_PATCH);
+}
+
+QString toolProgram(const QString& baseName)
+{
+    QString dir = qEnvironmentVariable("PW_TOOLS_DIR");
+    if (dir.isEmpty())
+        dir = QCoreApplication::applicationDirPath();
+#ifdef Q_OS_WIN
+    const QString name = baseName + QStringLiteral(".exe");
+#else
+    const QString& name = baseName;
+#endif
+    return QDir(dir).filePath(name);
 }
 
 void resetState()

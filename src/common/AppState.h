@@ -34,6 +34,10 @@ AppState& state();
 // The program's version number, "major.minor.revision".
 QString programVersion();
 
+// Full path of one of the program's own helper programs (the mailer, the updater), which are
+// installed beside the program. PW_TOOLS_DIR names another folder (the build tree's, for tests).
+QString toolProgram(const QString& baseName);
+
 // Restores every field, and the selection, to its start-of-run value (tests use this between cases).
 void resetState();
 

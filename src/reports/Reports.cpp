@@ -4,6 +4,7 @@
 #include "common/Trace.h"
 #include "data/Database.h"
 #include "data/Fields.h"
+#include "messaging/Notes.h"
 #include "schedule/Schedule.h"
 #include "teams/PlayerRules.h"
 #include "teams/TeamProfile.h"
@@ -752,6 +753,29 @@ void PrintPlayerNotes(Printout& p, qint16 teamNo, qint16 playerNo)
             }
         }
     }
+}
+
+void PrintMessage(Printout& p, qint16 teamNo, qint32 noteId)
+{
+    PW_TRACE(QStringLiteral("PrintMessage"), traceArgs(p, teamNo) + traceArg(QStringLiteral("lcNoteID"), noteId));
+    const std::optional<TeamNote> note = readTeamNote(teamNo, noteId);
+    if (!note)
+        throw PwError(err::DatabaseQuery, tr("The note to print is no longer there."));
+    double y = printTitle(p, tr("Message from the Coach"), QString(), p.top());
+    p.PrintAt(tr("Subject: ") + oneLine(note->subject), kSubtitleSize, p.left(), y, Printout::Left, Printout::Bold);
+    y += p.TextHeight() + kSectionGap;
+    p.setFont(kTextSize, 0);
+    const double rowH = p.TextHeight() + 30;
+    y = p.MultiLinePrint(shownText(note->note), p.right() - p.left(), p.left(), y, rowH) + kSectionGap;
+    // A plain note is never sent; its date of writing stands in for the date sent.
+    const QString date = note->dateSent.isValid()
+                             ? tr("Date Sent: ") + Format(note->dateSent, QStringLiteral("Long Date"))
+                             : tr("Written: ") + Format(note->dateWritten, QStringLiteral("Long Date"));
+    if (y + rowH > p.bottom()) {
+        p.NextPage();
+        y = p.top();
+    }
+    p.PrintAt(date, kTextSize, p.left(), y, Printout::Left, 0);
 }
 
 }  // namespace pw

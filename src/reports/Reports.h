@@ -32,6 +32,10 @@ void PrintOfficialRoster(Printout& p, qint16 teamNo);
 constexpr int kPlayerNotesOrientation = Printout::Portrait;
 void PrintPlayerNotes(Printout& p, qint16 teamNo, qint16 playerNo);
 
+// One team note: "Message from the Coach", its subject, its text and its date (portrait).
+constexpr int kMessageOrientation = Printout::Portrait;
+void PrintMessage(Printout& p, qint16 teamNo, qint32 noteId);
+
 // Team statistics over the season, one row per player and a Totals row (portrait).
 constexpr int kTeamStatsOrientation = Printout::Portrait;
 void FilePrintTeamSub(Printout& p, qint16 teamNo);
