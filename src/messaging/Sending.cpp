@@ -41,8 +41,8 @@ bool serverIsSet(const MailServer& server)
     if (!server.server.isEmpty())
         return true;
     prompter().message(tr("Email not Sent"),
-                       tr("No e-mail server is set. Enter the outgoing mail server in the options "
-                          "(File, Options) and send again."),
+                       tr("No e-mail server is set. Enter the outgoing mail server under Tools, Configuration "
+                          "and send again."),
                        Prompter::Icon::Exclamation);
     return false;
 }
