@@ -127,12 +127,13 @@ void MailRun::next()
         }
     });
     m_process->start();
-    if (!m_server.user.isEmpty() && m_process->state() != QProcess::NotRunning) {
+    if (!m_process)  // it could not be started; the run goes on from the error handler
+        return;
+    if (!m_server.user.isEmpty()) {
         // The mailer reads the password from its first input line; nothing else ever sees it.
         m_process->write(m_server.password.toUtf8() + '\n');
     }
-    if (m_process)
-        m_process->closeWriteChannel();
+    m_process->closeWriteChannel();
     m_watchdog.start((m_server.timeoutSeconds + 5) * 1000);
 }
 

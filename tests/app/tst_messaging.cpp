@@ -307,6 +307,20 @@ private Q_SLOTS:
         QFile goneLog(env.dir() + QStringLiteral("/gone.log"));
         QVERIFY(goneLog.open(QIODevice::ReadOnly));
         QVERIFY(goneLog.readAll().contains("Error: cannot read the message file"));
+
+        // A mailer that is not installed: said in the log, and the run ends.
+        const QByteArray tools = qgetenv("PW_TOOLS_DIR");
+        qputenv("PW_TOOLS_DIR", "/nonexistent");
+        MailRun absent(MailJob{body.fileName(), {QStringLiteral("a@x.example"), QStringLiteral("b@x.example")}, {},
+                               QStringLiteral("S"), m_sender, env.dir() + QStringLiteral("/absent.log")},
+                       MailServer{qEnvironmentVariable("PW_TEST_SMTP"), QStringLiteral("coach"), QStringLiteral("pw"), false, 5});
+        QSignalSpy absentDone(&absent, &MailRun::finished);
+        absent.start();
+        qputenv("PW_TOOLS_DIR", tools);
+        QVERIFY(absentDone.wait(5000));
+        QFile absentLog(env.dir() + QStringLiteral("/absent.log"));
+        QVERIFY(absentLog.open(QIODevice::ReadOnly));
+        QCOMPARE(absentLog.readAll().count("could not be started"), 1);
         qDeleteAll(held);
     }
 
