@@ -31,6 +31,9 @@ dlgSending::dlgSending(const MailJob& job, const MailServer& server, QWidget* pa
     lblRecipient->setWordWrap(true);
     lblRecipient->setTextFormat(Qt::PlainText);
     lblRecipient->setMinimumWidth(lblRecipient->fontMetrics().averageCharWidth() * 50);
+    // Room for a family's three addresses, so the window need not jump from one family to the next.
+    lblRecipient->setMinimumHeight(lblRecipient->fontMetrics().lineSpacing() * 4);
+    lblRecipient->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     ProgressBar1 = new QProgressBar(this);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
     ProgressBar1->setRange(0, int(job.recipients.size()));
@@ -43,6 +46,8 @@ dlgSending::dlgSending(const MailJob& job, const MailServer& server, QWidget* pa
     buttons->addStretch(1);
     buttons->addWidget(CancelBtn);
     auto* layout = new QVBoxLayout(this);
+    // The window grows with a long list of addresses rather than cutting it off.
+    layout->setSizeConstraint(QLayout::SetMinimumSize);
     layout->addWidget(lblRecipient);
     layout->addWidget(ProgressBar1);
     layout->addLayout(buttons);
@@ -50,7 +55,9 @@ dlgSending::dlgSending(const MailJob& job, const MailServer& server, QWidget* pa
     connect(CancelBtn, &QPushButton::clicked, this, &dlgSending::reject);
     connect(m_run, &MailRun::sending, this, [this](int index, int count, const QString& recipient) {
         ProgressBar1->setValue(index);
-        lblRecipient->setText(tr("Sending to %1 (%2 of %3)").arg(recipient).arg(index + 1).arg(count));
+        // A family's addresses are joined without spaces; spaced out they wrap between addresses.
+        const QString addresses = recipient.split(QLatin1Char(','), Qt::SkipEmptyParts).join(QStringLiteral(", "));
+        lblRecipient->setText(tr("Sending to %1 (%2 of %3)").arg(addresses).arg(index + 1).arg(count));
     });
     connect(m_run, &MailRun::finished, this, [this](bool clean) {
         ProgressBar1->setValue(ProgressBar1->maximum());

@@ -191,6 +191,15 @@ private Q_SLOTS:
         const qint32 id = saveTeamNote(1, std::nullopt, kSubject, kBody, true);
         frmNoteList w(1);
         w.show();
+        // The progress window while it writes, for the screenshots.
+        QTimer look;
+        connect(&look, &QTimer::timeout, &w, [&look] {
+            if (auto* sending = qobject_cast<dlgSending*>(QApplication::activeModalWidget())) {
+                screenshot(sending, QStringLiteral("sending"));
+                look.stop();
+            }
+        });
+        look.start(5);
         w.ActionBtn_Click();
 
         const QList<QJsonObject> mails = received();
