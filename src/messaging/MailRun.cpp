@@ -74,6 +74,7 @@ MailRun::~MailRun()
 void MailRun::start()
 {
     PW_TRACE(QStringLiteral("SendMessage"), traceArg(QStringLiteral("Recipients"), int(m_job.recipients.size())));
+    registerSecret(m_server.password);  // whatever goes wrong, no trace or log may show it
     m_running = true;
     m_clean = false;
     m_stop = false;

@@ -247,7 +247,7 @@ private Q_SLOTS:
         table.add({.name = QStringLiteral("A"), .menu = QStringLiteral("mnuX")});
         QVERIFY_THROWS_EXCEPTION(PwError, table.add({.name = QStringLiteral("A"), .menu = QStringLiteral("mnuX")}));
         QVERIFY(form->selectNode(QStringLiteral("G1T1")));
-        for (const QString& name : QStringLiteral("FileExit ToolsCfg GblConfiguration HelpMain HelpAbout TeamStandings GblTeam GblMessages "
+        for (const QString& name : QStringLiteral("FileExit FileCheckUpdates ToolsCfg GblConfiguration HelpMain HelpAbout TeamStandings GblTeam GblMessages "
                                                   "TeamRoster TeamOpponent mTeamRoster GameLineUp DataSetupGame")
                                        .split(QLatin1Char(' ')))
             QVERIFY2(form->command(name)->isEnabled(), qPrintable(name));
