@@ -24,7 +24,11 @@
 #include "app/TeamTree.h"
 #include "common/Formats.h"
 #include "common/Prompter.h"
+#include "fees/Fees.h"
+#include "fees/dlgMoney.h"
 #include "games/GameState.h"
+#include "messaging/NoteWindows.h"
+#include "messaging/Notes.h"
 #include "games/GameSetup.h"
 #include "practice/DrillDiagram.h"
 #include "practice/DrillPainter.h"
@@ -628,6 +632,34 @@ int runBench(const QString& pgServer, int runs, const Size& size)
                    [&](int) { tree.SetTeamTabs(teamEntries, readSeasonGames(allTeams), tournamentBranches(allTeams)); }}},
                  runs);
         bracketWindow.reset();
+        out.flush();
+
+        // Notes and fees: a season's worth of notes for team 1, and the fees of its roster.
+        for (int n = 0; n < 300; ++n)
+            saveTeamNote(1, std::nullopt, QStringLiteral("Note %1").arg(n), QStringLiteral("Text of note %1").arg(n), n % 2 == 0);
+        out << "\nNotes and fees (team 1 with 300 notes):\n\n"
+            << "| operation | median ms | spread ms | statements |\n|---|---|---|---|\n";
+        std::unique_ptr<frmNoteList> notesWindow;
+        std::unique_ptr<dlgMoney> feesWindow;
+        timeRows({{QStringLiteral("Open the notes window (300 notes)"),
+                   [&](int) {
+                       notesWindow = std::make_unique<frmNoteList>(1);
+                       notesWindow->show();
+                   }},
+                  {QStringLiteral("Gather the team's e-mail recipients"),
+                   [&](int) {
+                       QString notFound;
+                       GetEmailAddress(1, notFound);
+                   }},
+                  {QStringLiteral("Open Fee Management"),
+                   [&](int) {
+                       feesWindow = std::make_unique<dlgMoney>(1);
+                       feesWindow->show();
+                   }},
+                  {QStringLiteral("Store every player's amount"), [&](int) { saveFees(1, feesWindow->model().lines()); }}},
+                 runs);
+        notesWindow.reset();
+        feesWindow.reset();
         out.flush();
 
         addPractices(size.teams);
