@@ -18,11 +18,24 @@ QString programVersion()
     return QStringLiteral("%1.%2.%3").arg(PW_VERSION_MAJOR).arg(PW_VERSION_MINOR).arg(PW_VERSION_PATCH);
 }
 
+namespace {
+
+QString& toolFolder()
+{
+    static QString folder;
+    return folder;
+}
+
+}  // namespace
+
+void setToolFolder(const QString& folder)
+{
+    toolFolder() = folder;
+}
+
 QString toolProgram(const QString& baseName)
 {
-    QString dir = qEnvironmentVariable("PW_TOOLS_DIR");
-    if (dir.isEmpty())
-        dir = QCoreApplication::applicationDirPath();
+    const QString dir = toolFolder().isEmpty() ? QCoreApplication::applicationDirPath() : toolFolder();
 #ifdef Q_OS_WIN
     const QString name = baseName + QStringLiteral(".exe");
 #else

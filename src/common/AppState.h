@@ -35,8 +35,10 @@ AppState& state();
 QString programVersion();
 
 // Full path of one of the program's own helper programs (the mailer, the updater), which are
-// installed beside the program. PW_TOOLS_DIR names another folder (the build tree's, for tests).
+// installed beside the program. The mailer is handed the e-mail password, so the folder is never
+// taken from the environment; tests name the build tree's with setToolFolder.
 QString toolProgram(const QString& baseName);
+void setToolFolder(const QString& folder);  // empty: beside the program again
 
 // Restores every field, and the selection, to its start-of-run value (tests use this between cases).
 void resetState();

@@ -16,6 +16,10 @@
 #include <cstdio>
 #include <cstdlib>
 
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
 namespace pw {
 
 namespace {
@@ -114,6 +118,43 @@ bool makePrivatePath(const QString& path)
 void makePrivateFile(const QString& path)
 {
     QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+}
+
+namespace {
+
+// A folder this user owns and alone may use (made when missing); false for anything else.
+bool ownPrivateFolder(const QString& path)
+{
+    QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink()) {
+        if (!QDir().mkpath(path))
+            return false;
+        info.refresh();
+    }
+    if (info.isSymLink() || !info.isDir())
+        return false;
+#ifdef Q_OS_UNIX
+    if (info.ownerId() != ::geteuid())
+        return false;
+#endif
+    return QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+}  // namespace
+
+QString programTempFolder()
+{
+    const QDir temp(QDir::tempPath());
+    QStringList candidates{temp.filePath(QStringLiteral("Pitchwise"))};
+#ifdef Q_OS_UNIX
+    candidates << temp.filePath(QStringLiteral("Pitchwise-%1").arg(::geteuid()));
+#endif
+    candidates << QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QStringLiteral("/temp");
+    for (const QString& c : candidates) {
+        if (ownPrivateFolder(c))
+            return c;
+    }
+    return {};
 }
 
 QString logFilePath()

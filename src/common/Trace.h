@@ -80,6 +80,12 @@ QString logFilePath();
 bool makePrivatePath(const QString& path);
 // Makes a file readable and writable by its owner only.
 void makePrivateFile(const QString& path);
+// The program's own temporary folder: "Pitchwise" under the system's temporary folder, made for
+// this user alone. Where that folder is shared (one /tmp for every user) and someone else made
+// it, or it is a link, the folder "Pitchwise-<user id>" is used instead, and failing that one in
+// the user's cache folder, so no other user can put or change a file the program will use.
+// Empty when no such folder could be made.
+QString programTempFolder();
 void setLogFilePath(const QString& path);  // tests point the log elsewhere
 
 // Error numbers of the program's own failures.

@@ -80,7 +80,8 @@ dlgMoney::dlgMoney(qint16 teamNo, QWidget* parent)
 
     connect(CancelButton, &QPushButton::clicked, this, [this] { CancelButton_Click(); });
     connect(m_model, &QAbstractItemModel::dataChanged, this, [this] { showTotals(); });
-    connect(m_model, &FeeModel::amountRefused, this, [](const QString& text) {
+    connect(m_model, &FeeModel::amountRefused, this, [this](const QString& text) {
+        m_refused = true;
         prompter().message(tr("Amount Paid"),
                            tr("\"%1\" is not an amount. Type what the player has paid, for example 25 or 25.50.").arg(text),
                            Prompter::Icon::Exclamation);
@@ -108,8 +109,16 @@ bool dlgMoney::store()
 {
     if (m_stored)
         return true;
-    // An amount still being typed counts: leaving the cell hands it to the model.
+    // An amount still being typed counts: leaving the cell hands it to the model. When the model
+    // refuses it, the window stays open on that cell so the coach can put it right.
+    const QModelIndex editing = MoneyList->currentIndex();
+    m_refused = false;
     MoneyList->setCurrentIndex(QModelIndex());
+    if (m_refused) {
+        MoneyList->setCurrentIndex(editing);
+        MoneyList->setFocus();
+        return false;
+    }
     m_stored = guardedValue(QStringLiteral("CancelButton_Click"), {}, false, [this] {
         saveFees(m_teamNo, m_model->lines());
         return true;

@@ -33,6 +33,7 @@ private:
     qint16 m_teamNo;
     double m_teamAmount = 0;
     bool m_stored = false;
+    bool m_refused = false;  // an amount typed was refused while the window was being closed
     FeeModel* m_model = nullptr;
     QTableView* MoneyList = nullptr;
     QLabel* lblTeamFee = nullptr;

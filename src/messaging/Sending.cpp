@@ -92,7 +92,8 @@ QString mailLogFile(const QString& dataFolder)
 
 QString resultsMessageFile()
 {
-    return QDir(QDir::tempPath()).filePath(QStringLiteral("Pitchwise/Results.eml"));
+    const QString folder = programTempFolder();
+    return folder.isEmpty() ? QString() : QDir(folder).filePath(QStringLiteral("Results.eml"));
 }
 
 std::optional<PreparedMail> prepareTeamMessage(qint16 teamNo, qint32 noteId, const QString& dataFolder,
@@ -160,6 +161,12 @@ std::optional<PreparedMail> prepareResultMail(qint16 teamNo, qint16 gameNo, cons
     mail.job.subject = result.subject;
     mail.job.bodyFile = resultsMessageFile();
     mail.job.logFile = mailLogFile(dataFolder);
+    if (mail.job.bodyFile.isEmpty()) {
+        prompter().message(tr("Email not Sent"),
+                           tr("Pitchwise found no temporary folder of yours to write the message in."),
+                           Prompter::Icon::Critical);
+        return std::nullopt;
+    }
     if (!writeMessageFile(mail.job.bodyFile, result.body))
         return std::nullopt;
     clearLog(mail.job.logFile);

@@ -12,8 +12,8 @@ namespace pw {
 // may want to look at both after a failure.
 QString teamMessageFile(const QString& dataFolder);  // TeamEmail.eml
 QString mailLogFile(const QString& dataFolder);      // Blat.log
-// The game-result text goes to the program's own temporary folder.
-QString resultsMessageFile();                        // <temp>/Pitchwise/Results.eml
+// The game-result text goes to the program's own temporary folder ("" when there is none).
+QString resultsMessageFile();  // Results.eml
 
 // A send ready to run, and the players it could not reach.
 struct PreparedMail {

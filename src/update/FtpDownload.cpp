@@ -141,8 +141,7 @@ Outcome fetch(const UpdateServer& server, const QString& path, const QString& lo
             out.error = QString::fromUtf8(curl_easy_strerror(code));
     }
     part.remove();
-    out.error = maskSecrets(out.error);
-    return out;
+    return out;  // masked on the window's thread, which owns the list of secrets
 }
 
 }  // namespace
@@ -240,7 +239,7 @@ void FtpDownload::start(const UpdateServer& server, const QString& path, const Q
                 this,
                 [this, out] {
                     m_busy = false;
-                    Q_EMIT finished(out.error, out.sha256, out.cancelled);
+                    Q_EMIT finished(maskSecrets(out.error), out.sha256, out.cancelled);
                 },
                 Qt::QueuedConnection);
         },

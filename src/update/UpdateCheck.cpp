@@ -7,6 +7,7 @@
 #include "data/Database.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -32,6 +33,15 @@ constexpr int kFirstOwnDrill = 1000;
 QString bracketed(const QString& text)
 {
     return QStringLiteral(" (%1)").arg(text);
+}
+
+QByteArray fileSha256(const QString& path)
+{
+    QFile file(path);
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    if (!file.open(QIODevice::ReadOnly) || !hash.addData(&file))
+        return {};
+    return hash.result().toHex();
 }
 
 int countBelow(const QSqlDatabase& db, const QString& table)
@@ -104,7 +114,7 @@ VersionInfo CVer(const QString& path, const QString& current)
     VersionInfo info;
     QFile file(path);
     if (!file.exists()) {
-        info.problem = tr("%1 was not found after download").arg(QFileInfo(path).fileName());
+        info.problem = tr("%1 was not found after download").arg(QDir::toNativeSeparators(path));
         return info;
     }
     if (!file.open(QIODevice::ReadOnly)) {
@@ -138,7 +148,7 @@ DrillUpdate UpdateDrills(QSqlDatabase& db, const QString& seedPath)
     PW_TRACE(QStringLiteral("UpdateDrills"), traceArg(QStringLiteral("seedPath"), seedPath));
     DrillUpdate result;
     if (!QFileInfo(seedPath).isFile()) {
-        result.problem = tr("%1 was not found after download").arg(QFileInfo(seedPath).fileName());
+        result.problem = tr("%1 was not found after download").arg(QDir::toNativeSeparators(seedPath));
         return result;
     }
     const QString seedName = QStringLiteral("pw_update_seed");
@@ -192,7 +202,9 @@ UpdateCheck::UpdateCheck(const QString& tempFolder, QObject* parent)
 
 QString UpdateCheck::defaultTempFolder()
 {
-    return QDir(QDir::tempPath()).filePath(QStringLiteral("Pitchwise"));
+    // A folder no other user can reach: nobody may swap a checked file before the updater runs.
+    const QString folder = programTempFolder();
+    return folder.isEmpty() ? QDir(QDir::tempPath()).filePath(QStringLiteral("Pitchwise")) : folder;
 }
 
 QString UpdateCheck::programFileName()
@@ -429,9 +441,24 @@ void UpdateCheck::startUpdater()
     const QString program = localPath(programFileName());
     const QString updater = localPath(updaterFileName());
     // A file refused for its sum was deleted, so this also keeps a tampered program from running.
-    if (!m_newVersionDownloaded || !QFileInfo::exists(program) || !QFileInfo::exists(updater) ||
-        !QFileInfo::exists(localPath(kIniFile))) {
-        setLine(FinishLine, bracketed(tr("The update was not completed")));
+    // The sums are taken once more just before the start: nothing may have changed a file since.
+    QString cause;
+    if (!m_newVersionDownloaded || !QFileInfo::exists(updater) || !QFileInfo::exists(localPath(kIniFile))) {
+        cause = tr("%1 or %2 was not found after download")
+                    .arg(QDir::toNativeSeparators(updater), QDir::toNativeSeparators(localPath(kIniFile)));
+    } else if (!QFileInfo::exists(program)) {
+        cause = tr("%1 was not found after download").arg(QDir::toNativeSeparators(program));
+    } else {
+        for (const QString& name : {programFileName(), updaterFileName(), kIniFile}) {
+            if (!m_version.sums.isEmpty() && fileSha256(localPath(name)) != m_version.sums.value(name)) {
+                cause = tr("%1 changed after its download").arg(QDir::toNativeSeparators(localPath(name)));
+                break;
+            }
+        }
+    }
+    if (!cause.isEmpty()) {
+        LogMessage(QStringLiteral("Check For Updates: ") + cause);
+        setLine(FinishLine, bracketed(tr("The update was not completed")) + bracketed(cause));
         prompter().message(tr("Download Error"),
                            tr("Pitchwise update was not completed because some files were not completely downloaded."),
                            Prompter::Icon::Critical);

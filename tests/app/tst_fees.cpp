@@ -82,6 +82,17 @@ private Q_SLOTS:
         QVERIFY(m.setData(m.index(0, 1), QString(), Qt::EditRole));  // emptied: nothing paid
         QCOMPARE(paid(2), 0.0);  // nothing stored before Close
 
+        // "ten" still being typed when Close is pressed: refused, and the window stays on that cell.
+        grid->setCurrentIndex(m.index(3, 1));
+        auto* typing = grid->findChild<QLineEdit*>();
+        QVERIFY(typing);
+        typing->selectAll();
+        QTest::keyClicks(typing, QStringLiteral("ten"));
+        child<QPushButton>(&w, "CancelButton")->click();
+        QVERIFY(w.isVisible());
+        QCOMPARE(grid->currentIndex(), m.index(3, 1));
+        QCOMPARE(paid(2), 0.0);
+
         child<QPushButton>(&w, "CancelButton")->click();
         QVERIFY(!w.isVisible());
         QCOMPARE(paid(1), 0.0);

@@ -31,6 +31,8 @@ TestEnv::TestEnv()
     const QByteArray seed = qgetenv("PW_SEED_DB");
     if (!seed.isEmpty())
         pw::setSeedDatabasePath(QString::fromLocal8Bit(seed));
+    // The mailer and the updater are built into the build tree's bin folder, not beside the tests.
+    pw::setToolFolder(qEnvironmentVariable("PW_TOOLS_DIR"));
     pw::setPrompter(&prompter);
     pw::setDesktop(&desktop);
 }

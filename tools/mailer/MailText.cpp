@@ -7,12 +7,37 @@ namespace pwmail {
 
 QStringList splitAddresses(const QString& list)
 {
+    // A comma inside a quoted name ("Smith, Ann" <ann@x.org>) or inside <...> is not a separator.
     QStringList out;
-    for (const QString& part : list.split(QRegularExpression(QStringLiteral("[,;]")))) {
-        const QString entry = unquote(part.trimmed()).trimmed();
+    QString current;
+    bool quoted = false;
+    bool angled = false;
+    const auto take = [&] {
+        const QString entry = unquote(current.trimmed()).trimmed();
         if (!entry.isEmpty())
             out << entry;
+        current.clear();
+    };
+    for (qsizetype i = 0; i < list.size(); ++i) {
+        const QChar c = list.at(i);
+        if (c == QLatin1Char('\\') && quoted && i + 1 < list.size()) {
+            current += c;
+            current += list.at(++i);
+            continue;
+        }
+        if (c == QLatin1Char('"') && !angled)
+            quoted = !quoted;
+        else if (c == QLatin1Char('<') && !quoted)
+            angled = true;
+        else if (c == QLatin1Char('>') && !quoted)
+            angled = false;
+        else if ((c == QLatin1Char(',') || c == QLatin1Char(';')) && !quoted && !angled) {
+            take();
+            continue;
+        }
+        current += c;
     }
+    take();
     return out;
 }
 
@@ -118,15 +143,44 @@ QByteArray quotedPrintable(const QString& text)
     return out;
 }
 
+QByteArray addressHeader(const QStringList& entries)
+{
+    QByteArrayList parts;
+    for (const QString& entry : entries) {
+        const qsizetype open = entry.lastIndexOf(QLatin1Char('<'));
+        if (open < 0 || !entry.endsWith(QLatin1Char('>'))) {
+            parts << entry.trimmed().toUtf8();
+            continue;
+        }
+        const QString name = unquote(entry.left(open).trimmed());
+        const QByteArray address = "<" + addressOnly(entry).toUtf8() + ">";
+        if (name.isEmpty()) {
+            parts << address;
+        } else if (plainHeader(name)) {
+            // A plain name goes in quotes, so that a comma or a dot in it means nothing to a reader.
+            QString q = name;
+            q.replace(QLatin1Char('\\'), QStringLiteral("\\\\")).replace(QLatin1Char('"'), QStringLiteral("\\\""));
+            parts << "\"" + q.toLatin1() + "\" " + address;
+        } else {
+            parts << headerText(name) + " " + address;
+        }
+    }
+    // One address a line once the list grows long: header lines stay within the standard's length.
+    qsizetype length = 0;
+    for (const QByteArray& p : parts)
+        length += p.size() + 2;
+    return parts.join(length > 70 ? ",\r\n " : ", ");
+}
+
 QByteArray composeMessage(const QString& from, const QStringList& to, const QStringList& cc, const QString& subject,
                           const QString& body, const QDateTime& when)
 {
     QByteArray m;
     m += "Date: " + when.toString(Qt::RFC2822Date).toLatin1() + "\r\n";
-    m += "From: " + headerText(from) + "\r\n";
-    m += "To: " + headerText(to.join(QStringLiteral(", "))) + "\r\n";
+    m += "From: " + addressHeader({from}) + "\r\n";
+    m += "To: " + addressHeader(to) + "\r\n";
     if (!cc.isEmpty())
-        m += "Cc: " + headerText(cc.join(QStringLiteral(", "))) + "\r\n";
+        m += "Cc: " + addressHeader(cc) + "\r\n";
     m += "Subject: " + headerText(subject) + "\r\n";
     const QString domain = addressOnly(from).section(QLatin1Char('@'), 1);
     m += "Message-ID: <" + QUuid::createUuid().toString(QUuid::WithoutBraces).toLatin1() + "@" +

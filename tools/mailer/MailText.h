@@ -8,7 +8,8 @@
 // Building the text of one mail: addresses, the server address and the message with its headers.
 namespace pwmail {
 
-// "a@x.org, Mum <b@y.org>;c@z.org" -> the three entries, trimmed, empty ones dropped.
+// "a@x.org, \"Smith, Ann\" <b@y.org>;c@z.org" -> the three entries, trimmed, empty ones dropped;
+// a comma inside quotes or angle brackets belongs to its entry.
 QStringList splitAddresses(const QString& list);
 // "Mum <b@y.org>" -> "b@y.org"; a bare address stays as it is.
 QString addressOnly(const QString& entry);
@@ -23,6 +24,9 @@ QByteArray headerText(const QString& value);
 // The body in quoted-printable form with CRLF line ends, so that any text and any line length
 // pass every server unchanged.
 QByteArray quotedPrintable(const QString& text);
+// An address header's value: each address as it is, a name before it quoted or, beyond ASCII,
+// encoded; a long list one address a line.
+QByteArray addressHeader(const QStringList& entries);
 
 QByteArray composeMessage(const QString& from, const QStringList& to, const QStringList& cc, const QString& subject,
                           const QString& body, const QDateTime& when);

@@ -4,8 +4,8 @@
 //
 // Pitchwise starts it after a check for updates has downloaded NEWFILE, then quits. The updater
 // waits for process PID (the program) to end, copies NEWFILE into TARGETFOLDER under a temporary
-// name, keeps the current program file as "<name>.bak", renames the new file into place and starts
-// it. PWUpdate.ini beside NEWFILE names the program file to replace; what happened is written to
+// name, keeps a copy of the current program file as "<name>.bak", renames the new file over the
+// program file in one step and starts it. PWUpdate.ini beside NEWFILE names the program file to replace; what happened is written to
 // PWUpdate.log beside it too.
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -180,27 +180,21 @@ int main(int argc, char* argv[])
                                      QFileDevice::ReadGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther |
                                      QFileDevice::ExeOther);
 
-    std::error_code ec;
+    // The backup is a copy, so the program file itself is never missing: the one rename below
+    // puts the new file in its place in a single step (replacing it where it exists).
     const bool hadProgram = QFileInfo::exists(target);
     if (hadProgram) {
         QFile::remove(backup);
-        std::filesystem::rename(fsPath(target), fsPath(backup), ec);
-        if (ec) {
+        if (!QFile::copy(target, backup)) {
             QFile::remove(fresh);
-            return log.fail(ReplaceFailed, renameError(target, backup, ec));
+            return log.fail(ReplaceFailed, QStringLiteral("%1 could not be kept as %2").arg(target, backup));
         }
     }
+    std::error_code ec;
     std::filesystem::rename(fsPath(fresh), fsPath(target), ec);
     if (ec) {
-        const QString why = renameError(fresh, target, ec);
         QFile::remove(fresh);
-        if (hadProgram) {
-            std::error_code back;
-            std::filesystem::rename(fsPath(backup), fsPath(target), back);
-            if (back)
-                log.line(QStringLiteral("Error: ") + renameError(backup, target, back));
-        }
-        return log.fail(ReplaceFailed, why);
+        return log.fail(ReplaceFailed, renameError(fresh, target, ec));
     }
     log.line(QStringLiteral("%1 replaced%2").arg(target, hadProgram ? QStringLiteral("; the old one is ") + backup : QString()));
 
