@@ -394,8 +394,10 @@ void TeamTreeModel::appendTournament(QStandardItem* teamNode, const TournamentBr
         const QString text = r <= b.roundTexts.size() ? b.roundTexts[r - 1] : QStringLiteral("Round%1").arg(r);
         QStandardItem* round = makeItem(NodeKey::tournamentGame(gameNo, teamNo), shownText(text),
                                         b.clockRounds.contains(r) ? QStringLiteral("Clock") : QStringLiteral("nyp"), gameNo);
+        // Scores are kept by the round's own key (see showResults), not the score line's.
         const QString scoreKey = NodeKey::detail(QStringLiteral("Score"), gameNo, teamNo);
-        round->appendRow(makeItem(scoreKey, m_scores.value(scoreKey, QStringLiteral("Score:")), QStringLiteral("Scoreboard"), gameNo));
+        const QString score = m_scores.value(NodeKey::tournamentGame(gameNo, teamNo), QStringLiteral("Score:"));
+        round->appendRow(makeItem(scoreKey, score, QStringLiteral("Scoreboard"), gameNo));
         tournament->appendRow(round);
     }
     teamNode->appendRow(tournament);

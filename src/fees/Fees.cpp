@@ -23,7 +23,7 @@ double TeamFees::playerFee() const
 
 TeamFees readFees(qint16 teamNo)
 {
-    PW_TRACE(QStringLiteral("Form_Load"), traceArg(QStringLiteral("TeamNo"), teamNo));
+    PW_TRACE(QStringLiteral("readFees"), traceArg(QStringLiteral("TeamNo"), teamNo));
     TeamFees fees;
     QSqlQuery team = execSql(QStringLiteral("SELECT TeamAmount FROM Teams WHERE TeamNo = ?"), {teamNo});
     if (team.next())
@@ -41,7 +41,7 @@ TeamFees readFees(qint16 teamNo)
 
 void saveFees(qint16 teamNo, const QList<FeeLine>& lines)
 {
-    PW_TRACE(QStringLiteral("CancelButton_Click"), traceArg(QStringLiteral("TeamNo"), teamNo));
+    PW_TRACE(QStringLiteral("saveFees"), traceArg(QStringLiteral("TeamNo"), teamNo));
     Transaction tx;
     PreparedStatement update(Db::shared(), QStringLiteral("UPDATE Player SET AmountPaid = ? WHERE TeamNo = ? AND PlayerNo = ?"));
     for (const FeeLine& l : lines)

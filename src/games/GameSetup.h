@@ -79,7 +79,6 @@ private:
     void setNote(const QString& text);
     void selectPlayer(qint16 playerNo);
     void setAvailability(bool available);
-    void showPlayTimeFigures();
     void refreshSeasonCaptains();
     void startGridDrag(qint16 playerNo);
     void notifySaved();

@@ -1,5 +1,6 @@
 #include "games/Pitch.h"
 
+#include "common/FitTransform.h"
 #include "games/Lineup.h"
 
 #include <QCoreApplication>
@@ -39,12 +40,7 @@ const QColor kShirt(0x1f, 0x4e, 0x9a);
 
 QTransform fieldTransform(const QRectF& target)
 {
-    if (target.width() <= 0 || target.height() <= 0)
-        return {};
-    const double scale = std::min(target.width() / kFieldWidth, target.height() / kFieldHeight);
-    const double dx = target.left() + (target.width() - kFieldWidth * scale) / 2.0;
-    const double dy = target.top() + (target.height() - kFieldHeight * scale) / 2.0;
-    return QTransform(scale, 0, 0, scale, dx, dy);
+    return fitTransform(target, QSizeF(kFieldWidth, kFieldHeight));
 }
 
 void paintPitch(QPainter& painter)

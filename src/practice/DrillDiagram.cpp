@@ -94,9 +94,7 @@ void readElement(DrillDiagram& d, const QSqlQuery& q)
     if (gnomeType == 1) {
         const QVariant kind = q.value(2);
         // A marker keeps its place on the field, where the coach can see it and move it.
-        const int x = std::clamp(q.value(4).toInt(), 0, kDrillFieldWidth - kDrillMarkerSize);
-        const int y = std::clamp(q.value(5).toInt(), 0, kDrillFieldHeight - kDrillMarkerSize);
-        d.addMarker(kind.isNull() ? -1 : kind.toInt(), QPoint(x, y));
+        d.addMarker(kind.isNull() ? -1 : kind.toInt(), clampMarker(QPoint(q.value(4).toInt(), q.value(5).toInt())));
         return;
     }
     if (gnomeType < drill::kPlainLine || gnomeType > drill::kCurveLine)
@@ -180,12 +178,6 @@ int DrillDiagram::markerAt(QPointF point) const
             return n;
     }
     return 0;
-}
-
-void DrillDiagram::removeLastLine()
-{
-    if (!m_lines.isEmpty())
-        m_lines.removeLast();
 }
 
 void DrillDiagram::clear()
@@ -310,6 +302,12 @@ QStringList drillStages(int type)
                 tr("Large Group (6 v 4 through 11 v 11)")};
     }
     return {tr("Fundamental"), tr("Match Related"), tr("Match Conditions")};
+}
+
+QPoint clampMarker(QPoint topLeft)
+{
+    return {std::clamp(topLeft.x(), 0, kDrillFieldWidth - kDrillMarkerSize),
+            std::clamp(topLeft.y(), 0, kDrillFieldHeight - kDrillMarkerSize)};
 }
 
 QList<DrillListEntry> FillDrillList(int ActiveIndex)

@@ -21,6 +21,9 @@ constexpr int kDrillGridColumns = 10;
 constexpr int kDrillGridRows = 10;
 constexpr qint32 kFirstOwnDrillId = 1001; // the coach's own drills; below 1000 the built-in ones
 
+// A marker's top-left corner moved onto the field where needed, so the whole marker shows.
+QPoint clampMarker(QPoint topLeft);
+
 namespace drill {
 constexpr qint16 kPlainLine = 2;
 constexpr qint16 kArrowLine = 3;
@@ -78,7 +81,6 @@ public:
     // Lines in drawing order; line numbers count from 0.
     const QList<DrillLine>& lines() const { return m_lines; }
     void addLine(const DrillLine& line) { m_lines.append(line); }
-    void removeLastLine();
     void clearLines() { m_lines.clear(); }
 
     void clear();

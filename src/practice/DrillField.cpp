@@ -1,5 +1,6 @@
 #include "practice/DrillField.h"
 
+#include "common/Twips.h"
 #include "data/SeedLibrary.h"
 #include "practice/DrillPainter.h"
 #include "practice/LineDrawing.h"
@@ -13,6 +14,7 @@
 #include <QStyleOptionFocusRect>
 
 #include <algorithm>
+#include <functional>
 
 namespace pw {
 
@@ -30,7 +32,7 @@ constexpr int kFineKeyStep = kDrillMarkerSize / 16;
 // The field at a comfortable working size: 5400 twips at one and a half times their printed size.
 int nominalWidth(const QWidget* w)
 {
-    return int(kDrillFieldWidth * w->logicalDpiX() / 1440.0 * 1.5);
+    return twipsToPixels(kDrillFieldWidth * 3 / 2, w->logicalDpiX());
 }
 
 QPixmap markerPixmap(int kind, int side, qreal dpr)
@@ -248,9 +250,7 @@ void DrillField::startMarkerDrag(int number, QPoint grab)
 
 QPoint DrillField::dropCorner(const MarkerDrag& drag, QPointF widgetPos) const
 {
-    const QPoint at = toTwips(widgetPos) - drag.grab;
-    return {std::clamp(at.x(), 0, kDrillFieldWidth - kDrillMarkerSize),
-            std::clamp(at.y(), 0, kDrillFieldHeight - kDrillMarkerSize)};
+    return clampMarker(toTwips(widgetPos) - drag.grab);
 }
 
 void DrillField::dragEnterEvent(QDragEnterEvent* e)
@@ -489,36 +489,38 @@ void DrillBench::dropEvent(QDropEvent* e)
 
 // ---------------------------------------------------------------- box pictures
 
-QIcon lineKindIcon(qint16 kind, const QSize& size, qreal dpr)
+namespace {
+
+// A palette picture of one line, drawn in twips by the field's own line routine, so the buttons
+// show the very arrowhead, curve and dash the field will draw.
+QIcon lineIcon(const QSize& size, qreal dpr, const std::function<DrillLine(double height)>& make)
 {
     QPixmap pm(size * dpr);
     pm.setDevicePixelRatio(dpr);
     pm.fill(Qt::transparent);
     QPainter p(&pm);
-    // Drawn in twips like the field, so the pictures show the very arrowhead and curve.
     const double scale = size.width() / 800.0;
     p.scale(scale, scale);
-    const double h = size.height() / scale;
-    const QPoint from(90, int(h * 0.7)), to(710, int(h * 0.7));
-    DrillLine line = kind == drill::kCurveLine
-                         ? DrillLine::curve(0, from, to, QPoint(400, int(h * 0.15)))
-                         : DrillLine::straight(kind, 0, QPoint(90, int(h / 2)), QPoint(710, int(h / 2)));
-    paintDrillLine(p, line, true);
+    paintDrillLine(p, make(size.height() / scale), true);
     return QIcon(pm);
+}
+
+}  // namespace
+
+QIcon lineKindIcon(qint16 kind, const QSize& size, qreal dpr)
+{
+    return lineIcon(size, dpr, [kind](double h) {
+        const QPoint from(90, int(h * 0.7)), to(710, int(h * 0.7));
+        return kind == drill::kCurveLine ? DrillLine::curve(0, from, to, QPoint(400, int(h * 0.15)))
+                                         : DrillLine::straight(kind, 0, QPoint(90, int(h / 2)), QPoint(710, int(h / 2)));
+    });
 }
 
 QIcon lineStyleIcon(qint16 style, const QSize& size, qreal dpr)
 {
-    QPixmap pm(size * dpr);
-    pm.setDevicePixelRatio(dpr);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    const Qt::PenStyle pen = style == drill::kDashStyle  ? Qt::DashLine
-                             : style == drill::kDotStyle ? Qt::DotLine
-                                                         : Qt::SolidLine;
-    p.setPen(QPen(QColor(24, 32, 40), 2.0, pen, Qt::FlatCap));
-    p.drawLine(QPointF(2, size.height() / 2.0), QPointF(size.width() - 2, size.height() / 2.0));
-    return QIcon(pm);
+    return lineIcon(size, dpr, [style](double h) {
+        return DrillLine::straight(drill::kPlainLine, style, QPoint(30, int(h / 2)), QPoint(770, int(h / 2)));
+    });
 }
 
 } // namespace pw

@@ -1,5 +1,6 @@
 #include "practice/DrillPainter.h"
 
+#include "common/FitTransform.h"
 #include "data/SeedLibrary.h"
 
 #include <QHash>
@@ -55,12 +56,7 @@ QRectF circleRect(QPointF centre, double r)
 
 QTransform drillFieldTransform(const QRectF& target)
 {
-    if (target.width() <= 0 || target.height() <= 0)
-        return {};
-    const double scale = std::min(target.width() / kDrillFieldWidth, target.height() / kDrillFieldHeight);
-    const double dx = target.left() + (target.width() - kDrillFieldWidth * scale) / 2.0;
-    const double dy = target.top() + (target.height() - kDrillFieldHeight * scale) / 2.0;
-    return QTransform(scale, 0, 0, scale, dx, dy);
+    return fitTransform(target, QSizeF(kDrillFieldWidth, kDrillFieldHeight));
 }
 
 int drillGridColumnSpacing()

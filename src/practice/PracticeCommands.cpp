@@ -6,7 +6,6 @@
 #include "common/Trace.h"
 #include "practice/dlgDrillMaint.h"
 #include "practice/frmPractice.h"
-#include "schedule/frmMonthSchedule.h"
 
 namespace pw {
 
@@ -16,12 +15,8 @@ void registerPracticeCommands(CommandTable& t, MainForm& main)
     // The month calendar with its practices: a practice, or a day without one, opens the
     // practice window.
     const auto practices = [&main] {
-        guarded(QStringLiteral("DataSetPractice_Click"), {}, [&] {
-            const qint16 team = selection().CurrentTeamNo();
-            frmMonthSchedule::showCalendar(team, &main, [team, &main](const QString& key, const QDate& day) {
-                frmPractice::openSession(team, key, day, &main);
-            });
-        });
+        guarded(QStringLiteral("DataSetPractice_Click"), {},
+                [&] { frmPractice::showCalendar(selection().CurrentTeamNo(), &main); });
     };
     const auto drills = [&main] { guarded(QStringLiteral("DataPracticeDrills_Click"), {}, [&] { dlgDrillMaint::showDrills(&main); }); };
     // One command a line: the table reads best unwrapped.

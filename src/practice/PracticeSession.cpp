@@ -148,7 +148,7 @@ bool PracticeSession::undoSplit(int row)
 
 void PracticeSession::placeDrill(int row, qint32 drillId)
 {
-    PW_TRACE(QStringLiteral("PlaceDrill"),
+    PW_TRACE(QStringLiteral("PracticeSession::placeDrill"),
              traceArg(QStringLiteral("lcRow"), row) + traceArg(QStringLiteral("lcPID"), drillId));
     if (row < 1 || row > rows.size())
         return;
@@ -252,7 +252,7 @@ void applyPracticeWeek(PracticeSession& session, const QString& practiceWeek)
 
 PracticeSession newPracticeSession(qint16 teamNo, const QDate& date)
 {
-    PW_TRACE(QStringLiteral("FillPracticeDate"), traceArg(QStringLiteral("TeamNo"), teamNo));
+    PW_TRACE(QStringLiteral("newPracticeSession"), traceArg(QStringLiteral("TeamNo"), teamNo));
     PracticeSession s;
     s.teamNo = teamNo;
     s.date = date;
@@ -264,7 +264,7 @@ PracticeSession newPracticeSession(qint16 teamNo, const QDate& date)
 
 DrillLists practiceDrillLists()
 {
-    PW_TRACE(QStringLiteral("FillDrillList"));
+    PW_TRACE(QStringLiteral("practiceDrillLists"));
     DrillLists lists;
     QSqlQuery q = execSql(QStringLiteral("SELECT DrillID, DrillName, DrillType FROM DrillBook "
                                          "WHERE DrillType = ? OR DrillType = ? ORDER BY DrillName ASC, DrillID ASC"),
@@ -423,31 +423,6 @@ bool deletePracticeSession(qint16 teamNo, qint32 practiceId)
     execSql(QStringLiteral("DELETE FROM PracticeDrill WHERE TeamNo = ? AND PracticeID = ?"), {teamNo, practiceId});
     tx.commit();
     return removed > 0;
-}
-
-bool undoStoredSplit(qint16 teamNo, qint32 practiceId, int rowNo)
-{
-    PW_TRACE(QStringLiteral("UndoSplit_Click"),
-             sessionArgs(teamNo, practiceId) + traceArg(QStringLiteral("RowNo"), rowNo));
-    if (practiceId <= 0 || rowNo < 2)
-        return false;
-    Transaction tx;
-    QSqlQuery q =
-        execSql(QStringLiteral("SELECT TeamSplit FROM PracticeDrill WHERE TeamNo = ? AND PracticeID = ? AND RowNo = ?"),
-                {teamNo, practiceId, rowNo});
-    if (!q.next() || !q.value(0).toBool())
-        return false;
-    execSql(QStringLiteral("DELETE FROM PracticeDrill WHERE TeamNo = ? AND PracticeID = ? AND RowNo = ?"),
-            {teamNo, practiceId, rowNo});
-    execSql(QStringLiteral("DELETE FROM TeachingMoment WHERE PracticeID = ? AND RowNo = ?"), {practiceId, rowNo});
-    execSql(
-        QStringLiteral("UPDATE PracticeDrill SET RowNo = RowNo - 1 WHERE TeamNo = ? AND PracticeID = ? AND RowNo > ?"),
-        {teamNo, practiceId, rowNo});
-    // The moments follow their rows, or they would turn up beside the wrong row.
-    execSql(QStringLiteral("UPDATE TeachingMoment SET RowNo = RowNo - 1 WHERE PracticeID = ? AND RowNo > ?"),
-            {practiceId, rowNo});
-    tx.commit();
-    return true;
 }
 
 bool askDeleteSession()

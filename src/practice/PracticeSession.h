@@ -117,9 +117,6 @@ qint32 savePracticeSession(PracticeSession& session);
 // Removes the session and its agenda in one transaction; its teaching moments stay. False when
 // there was no such session.
 bool deletePracticeSession(qint16 teamNo, qint32 practiceId);
-// Undo Split on a stored session: removes the stored split row rowNo and moves the rows after it
-// (and their teaching moments) up, in one transaction. False when rowNo is not a stored split row.
-bool undoStoredSplit(qint16 teamNo, qint32 practiceId, int rowNo);
 
 // The coach's questions before Delete and before a mode change that clears the agenda.
 bool askDeleteSession();

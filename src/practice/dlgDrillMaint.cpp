@@ -383,7 +383,6 @@ qint32 dlgDrillMaint::listedDrillId(int row) const
 
 void dlgDrillMaint::FillDrillList(int ActiveIndex)
 {
-    PW_TRACE(QStringLiteral("FillDrillList"), QStringLiteral("ActiveIndex:= %1").arg(ActiveIndex));
     m_filter = std::clamp(ActiveIndex, 0, 2);
     const QSignalBlocker quiet(DrillList);
     DrillList->clear();
@@ -528,7 +527,7 @@ void dlgDrillMaint::setEditable(bool editable)
 
 void dlgDrillMaint::optDrillType_Click(int index)
 {
-    PW_TRACE(QStringLiteral("optDrillType_Click"), QStringLiteral("Index:= %1").arg(index));
+    PW_TRACE(QStringLiteral("optDrillType_Click"), traceArg(QStringLiteral("Index"), index));
     const int type = index == 1 ? 1 : 0;
     optDrillType->button(type)->setChecked(true);
     if (type == m_drill.type)
@@ -676,8 +675,7 @@ void dlgDrillMaint::moveByKey(int dx, int dy)
     if (number < 1 || number > diagram().markerCount())
         return;
     const QPoint from = diagram().marker(number).topLeft;
-    const QPoint to(std::clamp(from.x() + dx, 0, kDrillFieldWidth - kDrillMarkerSize),
-                    std::clamp(from.y() + dy, 0, kDrillFieldHeight - kDrillMarkerSize));
+    const QPoint to = clampMarker(from + QPoint(dx, dy));
     changeDiagram(
         tr("Move marker"), [&](DrillDiagram& d) { d.moveMarker(number, to); }, number);
 }
@@ -696,7 +694,7 @@ void dlgDrillMaint::ClearPass_Click()
 
 void dlgDrillMaint::chkLine_Click(int kind)
 {
-    PW_TRACE(QStringLiteral("chkLine_Click"), QStringLiteral("Index:= %1").arg(kind));
+    PW_TRACE(QStringLiteral("chkLine_Click"), traceArg(QStringLiteral("Index"), kind));
     m_drawing.setKind(qint16(kind));
     syncLineBoxes();
     m_field->update();
@@ -704,7 +702,7 @@ void dlgDrillMaint::chkLine_Click(int kind)
 
 void dlgDrillMaint::chkPassType_Click(int style)
 {
-    PW_TRACE(QStringLiteral("chkPassType_Click"), QStringLiteral("Index:= %1").arg(style));
+    PW_TRACE(QStringLiteral("chkPassType_Click"), traceArg(QStringLiteral("Index"), style));
     m_drawing.setStyle(qint16(style));
     syncLineBoxes();
     m_field->update();

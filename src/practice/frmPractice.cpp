@@ -1,5 +1,7 @@
 #include "practice/frmPractice.h"
 
+#include "schedule/frmMonthSchedule.h"
+
 #include "common/Formats.h"
 #include "common/Prompter.h"
 #include "common/Selection.h"
@@ -252,6 +254,13 @@ frmPractice::frmPractice(qint16 teamNo, const QString& key, const QDate& day, QW
 }
 
 frmPractice::~frmPractice() = default;
+
+void frmPractice::showCalendar(qint16 teamNo, QWidget* parent)
+{
+    frmMonthSchedule::showCalendar(teamNo, parent, [teamNo, parent](const QString& key, const QDate& day) {
+        openSession(teamNo, key, day, parent);
+    });
+}
 
 void frmPractice::openSession(qint16 teamNo, const QString& key, const QDate& day, QWidget* parent)
 {

@@ -32,6 +32,8 @@ public:
 
     // Runs the window modally (the month calendar opens practices this way).
     static void openSession(qint16 teamNo, const QString& key, const QDate& day, QWidget* parent);
+    // The team's month calendar, whose practices and empty days open this window.
+    static void showCalendar(qint16 teamNo, QWidget* parent);
 
     const PracticeSession& session() const { return m_session; }
     const PracticeModel& model() const { return *m_model; }

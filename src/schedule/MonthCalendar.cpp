@@ -335,7 +335,6 @@ QVariant MonthCalendar::data(const QModelIndex& index, int role) const
     case InShownMonthRole: return inShownMonth(date);
     case IsTodayRole: return date == m_today;
     case ConflictRole: return entriesOn(date).size() > 1;
-    case EntryCountRole: return int(entriesOn(date).size());
     default: return {};
     }
 }

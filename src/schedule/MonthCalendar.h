@@ -53,7 +53,6 @@ public:
         InShownMonthRole,            // bool: false for the greyed days of the neighbouring months
         IsTodayRole,                 // bool
         ConflictRole,                // bool: the day holds more than one entry
-        EntryCountRole,              // int
     };
 
     explicit MonthCalendar(QObject* parent = nullptr);
@@ -84,7 +83,6 @@ public:
     const QList<CalendarEntry>& entriesOn(const QDate& date) const; // empty outside the weeks
     // The key of a cell: its first entry's, "" for a day without entries.
     QString keyAt(int week, int column) const;
-    const QList<QDate>& conflicts() const { return m_filled.conflicts; }
 
     // The coach's moves. A month or a year chosen starts from the first of that month, with the
     // scroller back at 0, so the next step of the scroller moves the view one week from there.

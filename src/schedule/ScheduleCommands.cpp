@@ -6,7 +6,6 @@
 #include "common/Trace.h"
 #include "schedule/ScheduleActions.h"
 #include "practice/frmPractice.h"
-#include "schedule/frmMonthSchedule.h"
 
 namespace pw {
 
@@ -17,12 +16,8 @@ void registerScheduleCommands(CommandTable& t, MainForm& main)
     const auto reschedule = [&main] { TreeReschedGame_Click(&main); };
     const auto remove = [&main] { TreeDelGame_Click(&main, main.currentGameNodeText()); };
     const auto calendar = [&main] {
-        guarded(QStringLiteral("TeamSchedule_Click"), {}, [&] {
-            const qint16 team = selection().CurrentTeamNo();
-            frmMonthSchedule::showCalendar(team, &main, [team, &main](const QString& key, const QDate& day) {
-                frmPractice::openSession(team, key, day, &main);
-            });
-        });
+        guarded(QStringLiteral("TeamSchedule_Click"), {},
+                [&] { frmPractice::showCalendar(selection().CurrentTeamNo(), &main); });
     };
     // One command a line: the table reads best unwrapped.
     // clang-format off

@@ -31,8 +31,6 @@ public:
     // Lays the bracket out for its number of rounds with labels of labelTwips. The layout grows
     // as a whole when the font would not fit in a label, so that every name stays readable.
     void build(QSizeF labelTwips);
-    const BracketLayout& layoutTwips() const { return m_layout; }
-    double pixelsPerTwip() const { return m_scale; }
     int toPixels(double twips) const;
 
     // Where a label stands on the surface, in pixels (empty for an unknown one).

@@ -31,7 +31,6 @@ public:
     qint16 tournamentNo() const { return m_tournamentNo; }
     const Bracket& bracket() const { return m_bracket; }
     BracketView* surface() const { return TournyScreen; }
-    QMenu* popupMenu() const { return TourneyMnu; }
     // The slot the pop-up acts on (the team label last pressed with the right button).
     int menuSlot() const { return m_menuSlot; }
 

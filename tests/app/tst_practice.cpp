@@ -267,21 +267,6 @@ private Q_SLOTS:
         QVERIFY(loadPracticeSession(1, m)->teamMeeting);
     }
 
-    void undoStoredSplitMovesRowsAndMoments()
-    {
-        PracticeSession s = tuesday();
-        s.placeDrill(5, kTeachingMoment);
-        s.rows[4].description = QStringLiteral("Talk at 5:45");
-        const qint32 id = savePracticeSession(s);
-        QVERIFY(!undoStoredSplit(1, id, 3)); // not a split
-        QVERIFY(undoStoredSplit(1, id, 4));
-        const PracticeSession back = *loadPracticeSession(1, id);
-        QCOMPARE(back.rows.size(), 6);
-        QCOMPARE(back.rows[3].drillId, kTeachingMoment);
-        QCOMPARE(back.rows[3].description, QStringLiteral("Talk at 5:45"));
-        QCOMPARE(back.rows[3].time, at(17, 45));
-    }
-
     void deleteKeepsTeachingMoments()
     {
         PracticeSession s = tuesday();

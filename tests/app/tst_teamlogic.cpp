@@ -6,6 +6,7 @@
 #include "teams/TeamData.h"
 #include "app/TeamTree.h"
 #include "schedule/SeasonGames.h"
+#include "tournaments/Bracket.h"
 #include "fees/FeeStatus.h"
 #include "games/GameState.h"
 #include "teams/PlayerRules.h"
@@ -107,6 +108,10 @@ private Q_SLOTS:
         }
         QCOMPARE(tree.node(QStringLiteral("Score2T1"))->text(), QStringLiteral("Score: 0-2"));
         QCOMPARE(tree.node(QStringLiteral("Score5T1"))->text(), QStringLiteral("Score: "));
+        // A tournament added after its results were shown still shows its round's score.
+        tree.showResults(1, 1, {GameResult{1001, 1, QStringLiteral("2-0")}});
+        tree.AddTourney(1, {TournamentBranch{TournamentInfo{1, 1, QStringLiteral("Cup"), 1, {}}, {QStringLiteral("Round1")}, {}}});
+        QCOMPARE(tree.node(NodeKey::detail(QStringLiteral("Score"), 1001, 1))->text(), QStringLiteral("Score: 2-0"));
         // An unplayed game has no score; a game outside the season range neither.
         QCOMPARE(GetRecord(1, 0, points, 5).scoreText, QString());
         QCOMPARE(GetRecord(1, 0, points, 1001).scoreText, QString());
