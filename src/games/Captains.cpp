@@ -4,6 +4,7 @@
 #include "common/Trace.h"
 #include "data/Database.h"
 #include "data/Fields.h"
+#include "teams/PlayerProfile.h"
 
 #include <QHash>
 #include <QObject>
@@ -66,19 +67,12 @@ CaptainHistory readCaptains(qint16 teamNo)
     }
     const QSet<qint16> seasonCaptains = seasonCaptainSet(history.storedSeasonCaptains);
 
-    // Case ignored, so that "de Vries" sits among the D's on both engines; the number keeps
-    // players of the same name in a fixed order.
-    QSqlQuery players = execSql(QStringLiteral("SELECT PlayerNo, PlayerLastName, PlayerFirstName FROM Player "
-                                               "WHERE TeamNo = ? "
-                                               "ORDER BY LOWER(PlayerLastName) ASC, LOWER(PlayerFirstName) ASC, "
-                                               "PlayerNo ASC"),
-                                {teamNo});
+    // The players as the player picker lists them: by name, case ignored.
     QHash<qint16, qsizetype> rowOf;
-    while (players.next()) {
+    for (const PlayerEntry& e : playerEntries(teamNo)) {
         CaptainPlayer p;
-        p.playerNo = NullToInt(players.value(0));
-        p.caption =
-            shownText(NullToText(players.value(1))) + QStringLiteral(", ") + shownText(NullToText(players.value(2)));
+        p.playerNo = e.playerNo;
+        p.caption = e.text;
         p.seasonCaptain = seasonCaptains.contains(p.playerNo);
         rowOf.insert(p.playerNo, history.players.size());
         history.players << p;

@@ -334,8 +334,7 @@ void GameSetup::setNote(const QString& text)
 void GameSetup::FillPlayerGrid()
 {
     load(QStringLiteral("FillPlayerGrid"), [this] { pw::FillPlayerGrid(m_board, m_game); });
-    undoStack()->clear();
-    markSaved();
+    undoStack()->clear();  // a clean stack: load() has marked the window saved
 }
 
 void GameSetup::SelectRow(int lcRowNo)

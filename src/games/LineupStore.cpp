@@ -92,7 +92,7 @@ void FillPlayerGrid(LineupBoard& board, const LineupGame& g)
             availability.insert(p.playerNo, NullToText(q.value(3)));
             if (q.value(4).toBool())
                 gameCaptains.insert(p.playerNo);
-        } else if (gameNo < g.gameNo && gameNo >= low && gameNo <= low + 1000) {
+        } else if (gameNo < g.gameNo) {  // the query keeps to the season's (or tournament's) range
             p.earlierPlayed += NullToInt(q.value(2));
             p.earlierAvailable += CountQtrs(NullToText(q.value(3)));
         }
