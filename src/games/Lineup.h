@@ -54,6 +54,10 @@ struct LineupPlayer {
     bool captain = false;
     int earlierPlayed = 0;
     int earlierAvailable = 0;
+
+    // What his place icon shows on the board and on paper: his jersey number, else the number of
+    // the place he was given.
+    QString iconText(int placeNo) const { return QString::number(jerseyNo >= 0 ? jerseyNo : placeNo); }
 };
 
 // A game's availability text ("1;1;0;1") as one flag per period 1..periods. Only an entry that

@@ -19,19 +19,6 @@ using namespace lineup;
 
 namespace {
 
-// What an icon shows: the jersey number, else the place number.
-QString iconText(const LineupBoard& board, qint16 playerNo, int placeNo)
-{
-    const LineupPlayer* p = board.player(playerNo);
-    return p && p->jerseyNo >= 0 ? QString::number(p->jerseyNo) : QString::number(placeNo);
-}
-
-bool isCaptain(const LineupBoard& board, qint16 playerNo)
-{
-    const LineupPlayer* p = board.player(playerNo);
-    return p && p->captain;
-}
-
 // The field's width in logical pixels at 100 %: a little under seven inches, like a sheet on the
 // bench clipboard.
 int nominalWidth(const QWidget* w)
@@ -139,7 +126,7 @@ void FieldView::paintEvent(QPaintEvent*)
             if (s.PlaceNo == 0)
                 continue;
             const QPoint corner(s.XPos, s.YPos);
-            paintPlaceIcon(p, corner, iconText(m_board, pl.playerNo, s.PlaceNo), pl.captain);
+            paintPlaceIcon(p, corner, pl.iconText(s.PlaceNo), pl.captain);
             if (pl.playerNo == m_selected)
                 paintActiveBox(p, corner);
             labels << NameLabel{t.map(QPointF(s.XPos + kIconOffset, s.YPos + kIconSize)), pl.name};
@@ -194,12 +181,15 @@ void FieldView::mouseReleaseEvent(QMouseEvent*)
 void FieldView::startDrag(qint16 playerNo)
 {
     const LineupSlot s = m_board.slot(m_board.currentPeriod(), playerNo);
+    const LineupPlayer* player = m_board.player(playerNo);
+    if (!player)
+        return;
     auto* mime = new QMimeData;
     mime->setData(QString::fromLatin1(kLineupMime), QByteArray("move ") + QByteArray::number(playerNo));
     auto* drag = new QDrag(this);
     drag->setMimeData(mime);
     const int side = int(iconRect(playerNo).width());
-    drag->setPixmap(placeIconPixmap(iconText(m_board, playerNo, s.PlaceNo), isCaptain(m_board, playerNo), side,
+    drag->setPixmap(placeIconPixmap(player->iconText(s.PlaceNo), player->captain, side,
                                     devicePixelRatioF()));
     drag->setHotSpot(QPoint(side / 2, side / 2));
     drag->exec(Qt::MoveAction);

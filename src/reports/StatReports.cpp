@@ -425,12 +425,6 @@ void PrintStatSheet(Printout& p, qint16 teamNo, qint16 gameNo)
 
 namespace {
 
-// What a place icon shows, as on the board: the jersey number, else the place number.
-QString iconText(const LineupPlayer& player, int placeNo)
-{
-    return QString::number(player.jerseyNo >= 0 ? player.jerseyNo : placeNo);
-}
-
 // The field of one period as the board shows it: the pitch, the icons where they stand and the
 // players' names under them. A name that would cover another drops a line or two; only when that
 // fails too is it shortened. Drawn in field twips through the field's transform.
@@ -447,7 +441,7 @@ void paintPeriodField(QPainter& painter, const QRectF& target, const LineupBoard
         const LineupSlot s = board.slot(period, pl.playerNo);
         if (s.PlaceNo == 0)
             continue;
-        paintPlaceIcon(painter, QPoint(s.XPos, s.YPos), iconText(pl, s.PlaceNo), pl.captain);
+        paintPlaceIcon(painter, QPoint(s.XPos, s.YPos), pl.iconText(s.PlaceNo), pl.captain);
         labels << NameLabel{QPointF(s.XPos + kIconOffset, s.YPos + kIconSize), pl.name};
     }
     // On paper a name is at most four grid steps wide, and two when it must squeeze in; it stays
