@@ -353,6 +353,18 @@ QSqlQuery execSql(const QString& sql, const QVariantList& values, SourceLocation
     return execSql(Db::shared(), sql, values, where);
 }
 
+QString placeholders(qsizetype n)
+{
+    return QStringList(n, QStringLiteral("?")).join(QStringLiteral(", "));
+}
+
+QString inList(const QList<qint16>& numbers, QVariantList& values)
+{
+    for (qint16 n : numbers)
+        values << n;
+    return placeholders(numbers.size());
+}
+
 PreparedStatement::PreparedStatement(const QSqlDatabase& db, const QString& sql, SourceLocation where)
     : m_query(db)
     , m_sql(sql)

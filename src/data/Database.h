@@ -69,6 +69,11 @@ QSqlQuery execSql(const QSqlDatabase& db, const QString& sql, const QVariantList
 QSqlQuery execSql(const QString& sql, const QVariantList& values = {},
                   SourceLocation where = SourceLocation::current());
 
+// "?, ?, ?": n placeholders for a VALUES or IN list, whose values are then bound.
+QString placeholders(qsizetype n);
+// The placeholders of an IN list of numbers, with the numbers appended to values.
+QString inList(const QList<qint16>& numbers, QVariantList& values);
+
 // One statement prepared once and run many times with different values (row sets, bulk loads).
 class PreparedStatement {
 public:

@@ -37,11 +37,7 @@ void copyTable(const QSqlDatabase& from, const QSqlDatabase& to, const QString& 
         return;
     const QString list = common.join(QStringLiteral(", "));
     QSqlQuery rows = execSql(from, QStringLiteral("SELECT %1 FROM %2").arg(list, table));
-    QStringList marks;
-    for (qsizetype i = 0; i < common.size(); ++i)
-        marks << QStringLiteral("?");
-    const QString insert =
-        QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(table, list, marks.join(QStringLiteral(", ")));
+    const QString insert = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(table, list, placeholders(common.size()));
     while (rows.next()) {
         QVariantList values;
         for (qsizetype i = 0; i < common.size(); ++i)

@@ -36,12 +36,9 @@ void replaceRows(const QSqlDatabase& db, const RowSet& set)
     Transaction tx(db);
     execSql(db, QStringLiteral("DELETE FROM %1%2").arg(set.table, set.scope.clause()), set.scope.values());
     if (!set.rows.isEmpty()) {
-        QStringList marks;
-        for (qsizetype i = 0; i < set.columns.size(); ++i)
-            marks << QStringLiteral("?");
         PreparedStatement insert(db, QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
                                          .arg(set.table, set.columns.join(QStringLiteral(", ")),
-                                              marks.join(QStringLiteral(", "))));
+                                              placeholders(set.columns.size())));
         for (const QVariantList& row : set.rows)
             insert.exec(row);
     }
@@ -68,11 +65,8 @@ bool upsertRow(const QString& table, const Where& key, const QStringList& column
     if (insert) {
         QStringList names = key.columns() + columns;
         QVariantList all = key.values() + values;
-        QStringList marks;
-        for (qsizetype i = 0; i < names.size(); ++i)
-            marks << QStringLiteral("?");
         execSql(db, QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                        .arg(table, names.join(QStringLiteral(", ")), marks.join(QStringLiteral(", "))),
+                        .arg(table, names.join(QStringLiteral(", ")), placeholders(names.size())),
                 all);
     } else if (!columns.isEmpty()) {
         QStringList sets;

@@ -63,14 +63,6 @@ bool knownKind(int kind)
     return kind >= 0 && kind < kDrillMarkerKinds;
 }
 
-QString placeholders(qsizetype n)
-{
-    QStringList marks;
-    for (qsizetype i = 0; i < n; ++i)
-        marks << QStringLiteral("?");
-    return marks.join(QStringLiteral(", "));
-}
-
 QString traceDrill(qint32 drillId)
 {
     return traceArg(QStringLiteral("DrillID"), drillId);

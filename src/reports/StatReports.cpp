@@ -274,12 +274,8 @@ void PrintIndividualStats(Printout& p, qint16 teamNo, const QList<qint16>& playe
     };
     QHash<qint16, QList<GameLine>> games;
     if (!playerNos.isEmpty()) {
-        QStringList marks;
         QVariantList values{teamNo};
-        for (qint16 no : playerNos) {
-            marks << QStringLiteral("?");
-            values << no;
-        }
+        const QString players = inList(playerNos, values);
         // A season game is named by its opponent, a tournament game by its tournament.
         QSqlQuery q = execSql(
             QStringLiteral(
@@ -291,7 +287,7 @@ void PrintIndividualStats(Printout& p, qint16 teamNo, const QList<qint16>& playe
                 "LEFT JOIN TournamentInfo t ON t.TeamNo = g.TeamNo AND g.GameNo >= 1000 "
                 "AND t.TournamentNo * 1000 <= g.GameNo AND g.GameNo < (t.TournamentNo + 1) * 1000 "
                 "WHERE g.TeamNo = ? AND g.PlayerNo IN (%1) ORDER BY g.PlayerNo, g.GameNo")
-                .arg(marks.join(QStringLiteral(", "))),
+                .arg(players),
             values);
         while (q.next()) {
             GameLine line;

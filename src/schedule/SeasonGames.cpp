@@ -27,12 +27,8 @@ QList<SeasonGame> readSeasonGames(const QList<qint16>& teamNos)
         return out;
     // Tournament games (1000 and up) stand under their tournaments, not here. The teams are few
     // and small numbers, so they are bound one placeholder each.
-    QStringList marks;
     QVariantList values;
-    for (qint16 t : teamNos) {
-        marks << QStringLiteral("?");
-        values << t;
-    }
+    const QString teams = inList(teamNos, values);
     values << 1000;
     QSqlQuery q = execSql(
         QStringLiteral("SELECT s.TeamNo, s.GameNo, s.GameDate, s.GameTime, s.FieldName, s.Result, s.RescheduleDate, "
@@ -40,7 +36,7 @@ QList<SeasonGame> readSeasonGames(const QList<qint16>& teamNos)
                        "FROM Schedule s LEFT JOIN Opponent o ON o.TeamNo = s.TeamNo AND o.OpponentNo = s.OpponentNo "
                        "WHERE s.TeamNo IN (%1) AND s.GameNo < ? "
                        "ORDER BY s.TeamNo, CASE WHEN s.GameDate IS NULL THEN 1 ELSE 0 END, s.GameDate ASC, s.GameNo ASC")
-            .arg(marks.join(QStringLiteral(", "))),
+            .arg(teams),
         values);
     QHash<qint16, QList<SeasonGame>> byTeam;
     while (q.next()) {

@@ -39,17 +39,6 @@ Where tournamentScope(qint16 teamNo, qint16 tournamentNo)
     return {{QStringLiteral("TeamNo"), teamNo}, {QStringLiteral("TournamentNo"), tournamentNo}};
 }
 
-// "?, ?, ?" for an IN list, with the values appended to values.
-QString inList(const QList<qint16>& numbers, QVariantList& values)
-{
-    QStringList marks;
-    for (qint16 n : numbers) {
-        marks << QStringLiteral("?");
-        values << n;
-    }
-    return marks.join(QStringLiteral(", "));
-}
-
 // Numbers as "12/31/2026", "31/12/2026", "31.12.2026" or "2026-12-31", with or without a time after
 // them. Day and month are told apart by a number above 12; when both could be either, the coach's
 // own date order decides, as the date entry wrote the text in it.
