@@ -5,7 +5,7 @@ set -euo pipefail
 
 PKGS=(build-essential cmake ninja-build ccache
       qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qtkeychain-qt6-dev libqt6sql6-sqlite libqt6sql6-psql
-      fonts-dejavu-core libcurl4-openssl-dev)
+      fonts-dejavu-core libcurl4-openssl-dev libssl-dev)
 if [[ ${1:-} == --test ]]; then
     PKGS+=(poppler-utils xvfb postgresql python3-aiosmtpd python3-pyftpdlib procps e2fsprogs
            clang-14 libclang-rt-14-dev libfuzzer-14-dev)

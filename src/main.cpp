@@ -6,8 +6,20 @@
 #include <QApplication>
 #include <QIcon>
 
+#include <cstdio>
+#include <cstring>
+
 int main(int argc, char** argv)
 {
+    // Answered before anything else: the updater runs a newly installed program this way to see
+    // that it starts, where no window, display or database may be needed.
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("Pitchwise %s\n", pw::programVersion().toUtf8().constData());
+            return 0;
+        }
+    }
+
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Brant"));
     QApplication::setApplicationName(QStringLiteral("Pitchwise"));

@@ -2,12 +2,14 @@
 
 #include "common/AppState.h"
 #include "common/Formats.h"
+#include "common/LogText.h"
 #include "common/Prompter.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMutex>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTextStream>
@@ -16,8 +18,14 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include <optional>
+
 #ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
+#else
+#include <QTemporaryDir>
 #endif
 
 namespace pw {
@@ -33,8 +41,10 @@ constexpr qsizetype kMaxSecrets = 32;  // a program run reads a handful; a flood
 
 void appendToLog(QStringList lines)
 {
+    // A value in a line (a description, a traced argument) may hold line breaks of its own; they
+    // are escaped, so that every entry keeps its lines and no value can forge one.
     for (QString& line : lines)
-        line = maskSecrets(line);
+        line = escapeControls(maskSecrets(line));
     const QString path = logFilePath();
     makePrivatePath(QFileInfo(path).absolutePath());
     const bool fresh = !QFileInfo::exists(path);
@@ -122,37 +132,108 @@ void makePrivateFile(const QString& path)
 
 namespace {
 
-// A folder this user owns and alone may use (made when missing); false for anything else.
-bool ownPrivateFolder(const QString& path)
-{
-    QFileInfo info(path);
-    if (!info.exists() && !info.isSymLink()) {
-        if (!QDir().mkpath(path))
-            return false;
-        info.refresh();
-    }
-    if (info.isSymLink() || !info.isDir())
-        return false;
 #ifdef Q_OS_UNIX
-    if (info.ownerId() != ::geteuid())
-        return false;
-#endif
-    return QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+// A folder's status, read through a handle opened without following a link: the answer is about
+// the folder itself, never about wherever a link would lead.
+std::optional<struct stat> folderStat(const QString& path)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
+    struct stat st = {};
+    const bool ok = ::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode);
+    ::close(fd);
+    return ok ? std::optional<struct stat>(st) : std::nullopt;
 }
+
+// A folder to make the temporary folder in: this user's, and no one else may add, rename or
+// remove anything in it.
+bool safeBase(const QString& path)
+{
+    const auto st = folderStat(path);
+    return st && st->st_uid == ::geteuid() && (st->st_mode & (S_IWGRP | S_IWOTH)) == 0;
+}
+#endif
+
+constexpr char kTempPrefix[] = "Pitchwise-";
+constexpr qint64 kStaleTempDays = 2;
+
+// Temporary folders of earlier runs: the updater and the mailer are long done with them.
+void removeStaleTempFolders(const QString& base)
+{
+    const QDir dir(base);
+    const QDateTime before = QDateTime::currentDateTime().addDays(-kStaleTempDays);
+    for (const QFileInfo& f : dir.entryInfoList({QLatin1String(kTempPrefix) + QStringLiteral("??????")},
+                                                QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden)) {
+        if (!f.isSymLink() && f.lastModified() < before && isOwnPrivateFolder(f.absoluteFilePath()))
+            QDir(f.absoluteFilePath()).removeRecursively();
+    }
+}
+
+QMutex g_tempMutex;
+QString g_tempFolder;  // made once a run, in the base it was made in
 
 }  // namespace
 
-QString programTempFolder()
+bool isOwnPrivateFolder(const QString& path)
 {
-    const QDir temp(QDir::tempPath());
-    QStringList candidates{temp.filePath(QStringLiteral("Pitchwise"))};
 #ifdef Q_OS_UNIX
-    candidates << temp.filePath(QStringLiteral("Pitchwise-%1").arg(::geteuid()));
+    const auto st = folderStat(path);
+    return st && st->st_uid == ::geteuid() && (st->st_mode & 07777) == 0700;
+#else
+    const QFileInfo info(path);
+    return !info.isSymLink() && info.isDir() && info.isWritable();
 #endif
-    candidates << QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QStringLiteral("/temp");
-    for (const QString& c : candidates) {
-        if (ownPrivateFolder(c))
-            return c;
+}
+
+QString programTempFolder(QString* problem)
+{
+    const QMutexLocker lock(&g_tempMutex);
+    QStringList bases;
+    // The session's own runtime folder comes first: it is private to the user by design and
+    // emptied at log-out. The user's cache folder is next.
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty() && QDir::isAbsolutePath(runtime))
+        bases << QDir::cleanPath(runtime);
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    if (!cache.isEmpty() && makePrivatePath(cache))
+        bases << QDir::cleanPath(cache);
+    for (const QString& base : bases) {
+#ifdef Q_OS_UNIX
+        if (!safeBase(base))
+            continue;
+        if (!g_tempFolder.isEmpty() && QFileInfo(g_tempFolder).absolutePath() == base &&
+            isOwnPrivateFolder(g_tempFolder))
+            return g_tempFolder;
+        removeStaleTempFolders(base);
+        QByteArray templ =
+            QFile::encodeName(QDir(base).filePath(QLatin1String(kTempPrefix) + QStringLiteral("XXXXXX")));
+        if (!::mkdtemp(templ.data()))
+            continue;
+        const QString made = QFile::decodeName(templ);
+        // Checked once more through an opened handle: what was made must be what is used.
+        if (!isOwnPrivateFolder(made)) {
+            QDir().rmdir(made);
+            continue;
+        }
+        g_tempFolder = made;
+        return made;
+#else
+        if (!g_tempFolder.isEmpty() && QFileInfo(g_tempFolder).absolutePath() == base &&
+            isOwnPrivateFolder(g_tempFolder))
+            return g_tempFolder;
+        removeStaleTempFolders(base);
+        QTemporaryDir dir(QDir(base).filePath(QLatin1String(kTempPrefix) + QStringLiteral("XXXXXX")));
+        if (!dir.isValid())
+            continue;
+        dir.setAutoRemove(false);
+        g_tempFolder = dir.path();
+        return g_tempFolder;
+#endif
+    }
+    if (problem) {
+        *problem = QObject::tr("Neither %1 nor %2 is a folder that only you can use.")
+                       .arg(runtime.isEmpty() ? QStringLiteral("$XDG_RUNTIME_DIR") : runtime, cache);
     }
     return {};
 }

@@ -69,7 +69,8 @@ void ErrorHandler(const QString& procName, qint32 errNumber, qint32 lineNo, cons
 quint64 reportedFailureCount();
 // Counts a failure that was told to the coach some other way than through ErrorHandler.
 void noteReportedFailure();
-// Appends a free text block to the log.
+// Appends a free text block to the log. Like every line of the log, its line breaks and other
+// control characters are written as escapes ("\n"), so the text stays one line.
 void LogMessage(const QString& text);
 
 QString logFilePath();
@@ -80,12 +81,15 @@ QString logFilePath();
 bool makePrivatePath(const QString& path);
 // Makes a file readable and writable by its owner only.
 void makePrivateFile(const QString& path);
-// The program's own temporary folder: "Pitchwise" under the system's temporary folder, made for
-// this user alone. Where that folder is shared (one /tmp for every user) and someone else made
-// it, or it is a link, the folder "Pitchwise-<user id>" is used instead, and failing that one in
-// the user's cache folder, so no other user can put or change a file the program will use.
-// Empty when no such folder could be made.
-QString programTempFolder();
+// The program's own temporary folder, made once a run with a name no one can guess
+// ("Pitchwise-XXXXXX") in $XDG_RUNTIME_DIR, or else in the user's cache folder, each used only
+// when this user owns it and nobody else may write in it. The folder is this user's with mode
+// 0700, and is checked to be so through an opened handle, so no other user can put or change a
+// file the program will use (a download waiting for the updater, say). Empty, with the reason in
+// problem, when no such folder could be made: there is no shared folder to fall back on.
+QString programTempFolder(QString* problem = nullptr);
+// A folder (not a link to one) owned by this user whose mode is exactly 0700.
+bool isOwnPrivateFolder(const QString& path);
 void setLogFilePath(const QString& path);  // tests point the log elsewhere
 
 // Error numbers of the program's own failures.

@@ -20,10 +20,14 @@ CheckUpdates::CheckUpdates(QWidget* parent, const QString& tempFolder)
     setWindowTitle(tr("Check For Updates"));
     setSizeGripEnabled(true);
 
-    m_check = new UpdateCheck(tempFolder.isEmpty() ? UpdateCheck::defaultTempFolder() : tempFolder, this);
-    if (!m_check->makeTempFolder()) {
+    QString problem;
+    m_check = new UpdateCheck(tempFolder.isEmpty() ? UpdateCheck::defaultTempFolder(&problem) : tempFolder, this);
+    if (!m_check->tempFolderIsPrivate()) {
+        // Downloads wait there for the updater: in a folder others can reach, they could be swapped.
         prompter().message(tr("Check For Updates"),
-                           tr("The folder %1 could not be made, so nothing can be downloaded.").arg(m_check->tempFolder()),
+                           tr("Pitchwise found no temporary folder that only you can use, so nothing can be "
+                              "downloaded.") +
+                               (problem.isEmpty() ? QString() : QStringLiteral("\n\n") + problem),
                            Prompter::Icon::Exclamation);
     }
 
@@ -160,9 +164,6 @@ void CheckUpdates::showFinished()
     CancelBtn->setEnabled(true);
     CancelBtn->setDefault(true);
     CancelBtn->setFocus();
-    // Open drill and practice windows show the built-in drills by name: they reload.
-    if (m_check->drillsReplaced())
-        selection().notifyDataChanged(QStringLiteral("DrillBook"), 0);
     if (m_closeWhenDone)
         QDialog::reject();
 }

@@ -12,7 +12,16 @@
 
 #include <curl/curl.h>
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <mutex>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace pw {
 
@@ -67,6 +76,36 @@ int transferInfo(void* user, curl_off_t total, curl_off_t received, curl_off_t, 
     return 0;
 }
 
+// Makes path afresh for this user alone. Whatever has the name already (a file left from an
+// earlier transfer, or a link someone put there) is removed first, and the file is made only if
+// the name is free then, so nothing is ever written through a link. Empty, or why it failed.
+QString openNewFile(QFile& file, const QString& path)
+{
+    QFile::remove(path);
+    file.setFileName(path);
+#ifdef Q_OS_UNIX
+    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                          S_IRUSR | S_IWUSR);
+    if (fd < 0)
+        return QString::fromLocal8Bit(std::strerror(errno));
+    if (!file.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return file.errorString();
+    }
+    return {};
+#else
+    return file.open(QIODevice::WriteOnly | QIODevice::NewOnly) ? QString() : file.errorString();
+#endif
+}
+
+bool replaceFile(const QString& from, const QString& to)
+{
+#ifdef Q_OS_WIN
+    QFile::remove(to);
+#endif
+    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+}
+
 struct Outcome {
     QString error;
     QByteArray sha256;
@@ -79,9 +118,9 @@ Outcome fetch(const UpdateServer& server, const QString& path, const QString& lo
 {
     Outcome out;
     const QString partPath = localPath + QStringLiteral(".part");
-    QFile part(partPath);
-    if (!part.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        out.error = tr("%1 could not be written: %2").arg(partPath, part.errorString());
+    QFile part;
+    if (const QString why = openNewFile(part, partPath); !why.isEmpty()) {
+        out.error = tr("%1 could not be written: %2").arg(partPath, why);
         return out;
     }
     Sink sink;
@@ -124,12 +163,12 @@ Outcome fetch(const UpdateServer& server, const QString& path, const QString& lo
     part.close();
 
     if (code == CURLE_OK) {
-        QFile::remove(localPath);
-        if (part.rename(localPath)) {
+        // One rename, replacing whatever has the name (a link is replaced, never followed).
+        if (replaceFile(partPath, localPath)) {
             out.sha256 = sink.hash.result().toHex();
             return out;
         }
-        out.error = tr("%1 could not be put in place: %2").arg(localPath, part.errorString());
+        out.error = tr("%1 could not be put in place: %2").arg(localPath, QString::fromLocal8Bit(std::strerror(errno)));
     } else if (code == CURLE_ABORTED_BY_CALLBACK && cancel.load()) {
         out.cancelled = true;
         out.error = tr("Cancelled");

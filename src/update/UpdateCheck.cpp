@@ -1,5 +1,7 @@
 #include "update/UpdateCheck.h"
 
+#include "data/Changes.h"
+
 #include "common/AppState.h"
 #include "common/Desktop.h"
 #include "common/Prompter.h"
@@ -11,7 +13,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QSqlField>
 #include <QSqlRecord>
 
@@ -88,28 +89,7 @@ void copyRows(const QSqlDatabase& seed, const QSqlDatabase& db, const QString& t
 
 // ---- versions
 
-std::optional<std::array<int, 3>> parseVersion(const QString& text)
-{
-    static const QRegularExpression re(QStringLiteral("^(\\d{1,9})\\.(\\d{1,9})\\.(\\d{1,9})$"));
-    const QRegularExpressionMatch m = re.match(text.trimmed());
-    if (!m.hasMatch())
-        return std::nullopt;
-    return std::array<int, 3>{m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt()};
-}
-
-QHash<QString, QByteArray> readSums(const QStringList& lines)
-{
-    static const QRegularExpression re(QStringLiteral("^([0-9A-Fa-f]{64}) [ *](.+)$"));
-    QHash<QString, QByteArray> sums;
-    for (const QString& line : lines) {
-        const QRegularExpressionMatch m = re.match(line.trimmed());
-        if (m.hasMatch())
-            sums.insert(m.captured(2).trimmed(), m.captured(1).toLatin1().toLower());
-    }
-    return sums;
-}
-
-VersionInfo CVer(const QString& path, const QString& current)
+VersionInfo CVer(const QString& path, const QString& current, const QByteArray& publicKey)
 {
     VersionInfo info;
     QFile file(path);
@@ -122,10 +102,19 @@ VersionInfo CVer(const QString& path, const QString& current)
         return info;
     }
     // A version file is a few lines; anything bigger is not one.
-    const QStringList lines = QString::fromUtf8(file.read(64 * 1024)).split(QRegularExpression(QStringLiteral("\r?\n")));
-    info.version = lines.value(0).trimmed();
-    if (info.version.startsWith(QChar(0xFEFF)))
-        info.version.remove(0, 1);
+    const ReleaseList list = readReleaseList(file.read(64 * 1024));
+    info.version = list.version;
+    // Nothing in the file counts before its signature does: the server is not to be trusted.
+    QString refused = list.problem;
+    if (refused.isEmpty() && list.signature.isEmpty())
+        refused = tr("The version file is not signed");
+    else if (refused.isEmpty() &&
+             !verifyRelease(list.content, list.signature, publicKey.isEmpty() ? builtInReleaseKey() : publicKey))
+        refused = tr("The version file's signature does not match the release key");
+    if (!refused.isEmpty()) {
+        info.problem = tr("%1: the update was refused").arg(refused);
+        return info;
+    }
     if (info.version.isEmpty()) {
         info.problem = tr("The version file is empty");
         return info;
@@ -137,7 +126,7 @@ VersionInfo CVer(const QString& path, const QString& current)
         return info;
     }
     info.newer = *theirs > *ours;  // major first, then minor, then revision
-    info.sums = readSums(lines.mid(1));
+    info.sums = list.sums;
     return info;
 }
 
@@ -200,11 +189,11 @@ UpdateCheck::UpdateCheck(const QString& tempFolder, QObject* parent)
     connect(m_download, &FtpDownload::finished, this, &UpdateCheck::transferEnded);
 }
 
-QString UpdateCheck::defaultTempFolder()
+QString UpdateCheck::defaultTempFolder(QString* problem)
 {
-    // A folder no other user can reach: nobody may swap a checked file before the updater runs.
-    const QString folder = programTempFolder();
-    return folder.isEmpty() ? QDir(QDir::tempPath()).filePath(QStringLiteral("Pitchwise")) : folder;
+    // A folder no other user can reach, or none: nobody may swap a checked file before the
+    // updater runs, so there is no shared folder to fall back on.
+    return programTempFolder(problem);
 }
 
 QString UpdateCheck::programFileName()
@@ -225,9 +214,9 @@ QString UpdateCheck::updaterFileName()
 #endif
 }
 
-bool UpdateCheck::makeTempFolder() const
+bool UpdateCheck::tempFolderIsPrivate() const
 {
-    return QDir().mkpath(m_tempFolder);
+    return !m_tempFolder.isEmpty() && isOwnPrivateFolder(m_tempFolder);
 }
 
 QString UpdateCheck::localPath(const QString& fileName) const
@@ -272,6 +261,12 @@ void UpdateCheck::start()
         setServer(UpdateServer::fromSettings(&m_serverProblem), m_serverProblem);
     PW_TRACE(QStringLiteral("UpdateCheck.start"), traceArg(QStringLiteral("Server"), m_server.display()));
     m_state = State::Running;
+    if (!tempFolderIsPrivate()) {
+        const QString why = tr("No temporary folder of your own: nothing was downloaded");
+        setLine(VersionLine, bracketed(why));
+        leaveDrills(why);
+        return;
+    }
     for (const QString& name : {kVersionFile, updaterFileName(), kIniFile})
         QFile::remove(localPath(name));
     download(Step::Version, kVersionFile);
@@ -297,7 +292,15 @@ void UpdateCheck::download(Step step, const QString& fileName)
     if (!m_server.isSet()) {
         const QString why = m_serverProblem.isEmpty() ? tr("No update server is set") : m_serverProblem;
         // Ends on the next turn like a transfer, so every step takes the same way.
-        QMetaObject::invokeMethod(this, [this, why] { transferEnded(why, {}, false); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, why] { transferEnded(why, {}, false); }, Qt::QueuedConnection);
+        return;
+    }
+    if (step != Step::Version && !m_version.sums.contains(fileName)) {
+        // A file the signed list does not vouch for is not even fetched; the refusal says why.
+        QFile::remove(localPath(fileName));
+        QMetaObject::invokeMethod(
+            this, [this] { transferEnded({}, {}, false); }, Qt::QueuedConnection);
         return;
     }
     m_download->start(m_server, kUpdates + fileName, localPath(fileName));
@@ -311,16 +314,20 @@ void UpdateCheck::transferEnded(const QString& error, const QByteArray& sha256, 
         return;
     }
     QString problem = error;
-    if (problem.isEmpty())
+    bool refused = false;
+    if (problem.isEmpty()) {
         problem = refusal(m_localName, sha256);
-    else if (m_server.isSet())
+        refused = !problem.isEmpty();
+    } else if (m_server.isSet()) {
         problem = tr("%1 could not be downloaded: %2").arg(m_localName, error);
+    }
 
     switch (m_step) {
     case Step::Version:
         if (!problem.isEmpty()) {
             setLine(VersionLine, bracketed(problem));
-            fetchDrills();
+            // Without a checked list nothing else can be checked either.
+            leaveDrills(m_server.isSet() ? tr("Not downloaded: the version file could not be used") : problem);
         } else {
             versionArrived();
         }
@@ -331,6 +338,9 @@ void UpdateCheck::transferEnded(const QString& error, const QByteArray& sha256, 
         if (!problem.isEmpty()) {
             setLine(VersionLine, bracketed(tr("Version %1 is available").arg(m_version.version)));
             setLine(ProgramLine, bracketed(problem));
+            m_programProblem = problem;
+            if (refused)
+                m_refusedFile = m_localName;
             fetchDrills();
             return;
         }
@@ -361,10 +371,10 @@ void UpdateCheck::transferEnded(const QString& error, const QByteArray& sha256, 
 
 QString UpdateCheck::refusal(const QString& localName, const QByteArray& sha256)
 {
-    if (m_version.sums.isEmpty())
-        return {};
+    if (m_step == Step::Version)
+        return {};  // its signature is checked once it is read
     const QByteArray expected = m_version.sums.value(localName);
-    if (expected == sha256)
+    if (!expected.isEmpty() && expected == sha256)
         return {};
     // Never leave a file behind that something could take for the real one.
     QFile::remove(localPath(localName));
@@ -375,10 +385,10 @@ QString UpdateCheck::refusal(const QString& localName, const QByteArray& sha256)
 
 void UpdateCheck::versionArrived()
 {
-    m_version = CVer(localPath(kVersionFile), m_currentVersion);
+    m_version = CVer(localPath(kVersionFile), m_currentVersion, m_releaseKey);
     if (!m_version.problem.isEmpty()) {
         setLine(VersionLine, bracketed(m_version.problem));
-        fetchDrills();
+        leaveDrills(tr("Not downloaded: the version file could not be used"));
     } else if (m_version.newer) {
         QFile::remove(localPath(programFileName()));
         download(Step::Program, programFileName());
@@ -392,6 +402,12 @@ void UpdateCheck::fetchDrills()
 {
     QFile::remove(localPath(kSeedFile));
     download(Step::Seed, kSeedFile);
+}
+
+void UpdateCheck::leaveDrills(const QString& why)
+{
+    setLine(DrillLine, bracketed(why));
+    finish();
 }
 
 void UpdateCheck::seedArrived()
@@ -408,9 +424,9 @@ void UpdateCheck::seedArrived()
         return;
     }
     m_drillsReplaced = true;
-    m_drillsAdded = r.added;
-    setLine(DrillLine, bracketed(tr("System Drills Downloaded")) +
-                           bracketed(tr("%1 drills were added").arg(r.added)));
+    // Open drill and practice windows show the built-in drills by name: they reload.
+    announce(Change::Drills, 0);
+    setLine(DrillLine, bracketed(tr("System Drills Downloaded")) + bracketed(tr("%1 drills were added").arg(r.added)));
 }
 
 void UpdateCheck::finish()
@@ -442,6 +458,19 @@ void UpdateCheck::startUpdater()
     const QString updater = localPath(updaterFileName());
     // A file refused for its sum was deleted, so this also keeps a tampered program from running.
     // The sums are taken once more just before the start: nothing may have changed a file since.
+    // The updater is given the program's signed sum and installs only a file that matches it.
+    if (!m_programProblem.isEmpty()) {
+        // The program line already says what went wrong: no second cause for the same failure.
+        LogMessage(QStringLiteral("Check For Updates: ") + m_programProblem);
+        setLine(FinishLine, bracketed(tr("The update was not completed")));
+        prompter().message(
+            tr("Download Error"),
+            m_refusedFile.isEmpty()
+                ? tr("Pitchwise update was not completed because some files were not completely downloaded.")
+                : tr("Pitchwise update was not completed because %1 was refused: its check failed.").arg(m_refusedFile),
+            Prompter::Icon::Critical);
+        return;
+    }
     QString cause;
     if (!m_newVersionDownloaded || !QFileInfo::exists(updater) || !QFileInfo::exists(localPath(kIniFile))) {
         cause = tr("%1 or %2 was not found after download")
@@ -450,7 +479,8 @@ void UpdateCheck::startUpdater()
         cause = tr("%1 was not found after download").arg(QDir::toNativeSeparators(program));
     } else {
         for (const QString& name : {programFileName(), updaterFileName(), kIniFile}) {
-            if (!m_version.sums.isEmpty() && fileSha256(localPath(name)) != m_version.sums.value(name)) {
+            const QByteArray expected = m_version.sums.value(name);
+            if (expected.isEmpty() || fileSha256(localPath(name)) != expected) {
                 cause = tr("%1 changed after its download").arg(QDir::toNativeSeparators(localPath(name)));
                 break;
             }
@@ -465,8 +495,9 @@ void UpdateCheck::startUpdater()
         return;
     }
     // The updater waits for this process to end before it replaces the program file.
-    const QStringList arguments{program, m_programFolder + QLatin1Char('/'),
-                                QString::number(QCoreApplication::applicationPid())};
+    const QStringList arguments{
+        QStringLiteral("--sha256"), QString::fromLatin1(m_version.sums.value(programFileName())), program,
+        m_programFolder + QLatin1Char('/'), QString::number(QCoreApplication::applicationPid())};
     LogMessage(QStringLiteral("Starting the updater: %1 %2").arg(updater, arguments.join(QLatin1Char(' '))));
     if (!desktop().startProgram(updater, arguments)) {
         setLine(FinishLine, bracketed(tr("The update was not completed")));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "update/FtpDownload.h"
+#include "update/ReleaseList.h"
 
 #include <QHash>
 #include <QObject>
@@ -14,25 +15,20 @@ namespace pw {
 
 // ---- versions
 
-// "1.4.12" -> {1, 4, 12}; nothing for any other text (two parts, letters, negative numbers).
-std::optional<std::array<int, 3>> parseVersion(const QString& text);
-
-// What the version file on the update server says.
+// What the update server's version file says, once its signature is checked.
 struct VersionInfo {
     bool newer = false;  // its version is above the running program's
     QString version;     // its first line, as written
-    QString problem;     // why it could not be read; newer is false then
-    // SHA-256 sums (lower-case hex) listed after the first line, by file name.
+    QString problem;     // why it cannot be used; newer is false and sums empty then
+    // SHA-256 sums (lower-case hex) of the files the release holds, by file name.
     QHash<QString, QByteArray> sums;
 };
 
-// Reads the version file at path and compares its first line, "major.minor.revision", with
-// current (the running program's version unless given).
-VersionInfo CVer(const QString& path, const QString& current = QString());
-
-// The sums of a version file's lines after the first: "<64 hex digits>  <file name>", as
-// sha256sum writes them (a "*" before the name is allowed). Other lines are ignored.
-QHash<QString, QByteArray> readSums(const QStringList& lines);
+// Reads the version file at path, checks its signature against publicKey (the release key built
+// into the program unless given) and compares its first line, "major.minor.revision", with
+// current (the running program's version unless given). A file that is unsigned, badly signed or
+// signed with another key is refused: nothing in it is used.
+VersionInfo CVer(const QString& path, const QString& current = QString(), const QByteArray& publicKey = QByteArray());
 
 // ---- built-in drills
 
@@ -62,13 +58,15 @@ public:
 
     explicit UpdateCheck(const QString& tempFolder, QObject* parent = nullptr);
 
-    // "<system temporary folder>/Pitchwise", where the downloads wait for the updater.
-    static QString defaultTempFolder();
+    // The program's own temporary folder, where the downloads wait for the updater; empty when
+    // no folder that only this user can use could be made (problem says why).
+    static QString defaultTempFolder(QString* problem = nullptr);
     static QString programFileName();  // "Pitchwise", "Pitchwise.exe" on Windows
     static QString updaterFileName();  // "PWUpdate", "PWUpdate.exe" on Windows
 
-    // Made when the window opens; false when it could not be made.
-    bool makeTempFolder() const;
+    // Downloads go only to a folder this user owns and nobody else may enter: false for any
+    // other (a shared one, a link, one that is missing), and then nothing is downloaded.
+    bool tempFolderIsPrivate() const;
     QString tempFolder() const { return m_tempFolder; }
     QString localPath(const QString& fileName) const;
 
@@ -77,6 +75,8 @@ public:
     void setServer(const UpdateServer& server, const QString& problem = QString());
     void setProgramFolder(const QString& folder) { m_programFolder = folder; }
     void setCurrentVersion(const QString& version) { m_currentVersion = version; }
+    // The public key the version file's signature must match (the built-in release key unless set).
+    void setReleaseKey(const QByteArray& publicKey) { m_releaseKey = publicKey; }
     // The database whose built-in drills are replaced (the program's shared one unless set).
     void setDatabase(const QSqlDatabase& db) { m_db = db; }
 
@@ -90,7 +90,6 @@ public:
     bool newVersionDownloaded() const { return m_newVersionDownloaded; }
     bool updaterStarted() const { return m_updaterStarted; }
     bool drillsReplaced() const { return m_drillsReplaced; }
-    int drillsAdded() const { return m_drillsAdded; }
 
 Q_SIGNALS:
     void lineChanged(int line);
@@ -108,9 +107,12 @@ private:
     void versionArrived();
     void seedArrived();
     void fetchDrills();
+    // Ends the check without fetching the drills, the drills' line saying why.
+    void leaveDrills(const QString& why);
     void finish();
     void startUpdater();
-    // A file the version file has a sum for must match it; a refused file is deleted.
+    // Every file after the version file must match the sum its signed list gives; a file without
+    // one, or that does not match, is refused and deleted.
     QString refusal(const QString& localName, const QByteArray& sha256);
     void setLine(int line, const QString& suffix, bool checked = true);
     Line lineOf(Step step) const;
@@ -118,6 +120,7 @@ private:
     QString m_tempFolder;
     QString m_programFolder;
     QString m_currentVersion;
+    QByteArray m_releaseKey;
     UpdateServer m_server;
     QString m_serverProblem;
     bool m_serverGiven = false;
@@ -129,9 +132,10 @@ private:
     QString m_localName;
     VersionInfo m_version;
     bool m_newVersionDownloaded = false;
+    QString m_programProblem;  // why the program, updater or ini did not arrive, as its line says
+    QString m_refusedFile;     // the one of them refused for its sum, if that was why
     bool m_updaterStarted = false;
     bool m_drillsReplaced = false;
-    int m_drillsAdded = 0;
     std::array<QString, LineCount> m_suffix;
     std::array<bool, LineCount> m_checked{};
 };

@@ -2,6 +2,7 @@
 #include "TestSupport.h"
 
 #include "app/Startup.h"
+#include "common/LogText.h"
 
 #include <QCoreApplication>
 #include <QProcess>
@@ -104,6 +105,28 @@ private Q_SLOTS:
         QVERIFY(log.contains(QLatin1String("Description: plain failure")));
         QVERIFY(log.contains(QLatin1String("\nDownload failed: no route to host\n---------------------------\n")));
         QCOMPARE(log.count(QLatin1String("Error logged: ")), 3);
+    }
+
+    // A value holding line breaks (a team name, an address, a server's answer) cannot end a line
+    // of the log or forge one: its control characters are written as escapes.
+    void noValueBreaksALineOfTheLog()
+    {
+        const QString forged = QStringLiteral("Comets\r\n---------------------------\nError logged: forged");
+        guarded(QStringLiteral("LoadTeam"), traceArg(QStringLiteral("TeamName"), forged),
+                [&] { throw PwError(1, QStringLiteral("bad row: ") + forged); });
+        LogMessage(QStringLiteral("Team ") + forged + QChar(0) + QStringLiteral("\t\u2028end"));
+        const QStringList lines = env.logText().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 9);  // two blocks of five and four lines, nothing more
+        QCOMPARE(lines.filter(QStringLiteral("forged")).size(), 3);
+        for (const QString& line : lines)
+            QVERIFY2(!line.startsWith(QLatin1String("Error logged: forged")) && !line.contains(QLatin1Char('\r')),
+                     qPrintable(line));
+        QVERIFY(lines.contains(QStringLiteral("Description: bad row: Comets\\r\\n---------------------------\\n"
+                                              "Error logged: forged")));
+        QVERIFY(lines.contains(QStringLiteral("Team Comets\\r\\n---------------------------\\nError logged: "
+                                              "forged\\x00\\t\\u2028end")));
+        // Everything else stays as it is: letters beyond ASCII, emoji, backslashes.
+        QCOMPARE(escapeControls(QStringLiteral("Zoë ⚽ 😀 a\\b\x7f\u0085")), QStringLiteral("Zoë ⚽ 😀 a\\b\\x7f\\x85"));
     }
 
     void passwordsNeverReachTheTrace()
