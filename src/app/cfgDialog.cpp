@@ -49,6 +49,7 @@ void cfgDialog::Form_Load()
         ui->txtEmailPassword->setText(o.EmailPassword);
         ui->txtRePassword->setText(o.EmailPassword);
         ui->chkDebug->setChecked(o.EmailDebug);
+        ui->chkAllowPlain->setChecked(o.EmailAllowPlain);
         m_logo = o.TeamLogo;
         showLogo(ui->ConfigGif, m_logo, QSize(92, 92));
     });
@@ -94,12 +95,20 @@ void cfgDialog::OKButton_Click()
         o.EmailUser = ui->txtUser->text();
         o.EmailPassword = ui->txtEmailPassword->text();
         o.EmailDebug = ui->chkDebug->isChecked();
+        o.EmailAllowPlain = ui->chkAllowPlain->isChecked();
         o.TeamLogo = m_logo;
         if (const auto problem = checkOptions(o, ui->txtRePassword->text())) {
             prompter().message(problem->title, problem->text, Prompter::Icon::Critical);
-            ui->txtEmailPassword->clear();
-            ui->txtRePassword->clear();
-            ui->txtEmailPassword->setFocus();
+            switch (problem->field) {
+            case OptionsProblem::Field::Server: ui->txtServer->setFocus(); break;
+            case OptionsProblem::Field::User: ui->txtUser->setFocus(); break;
+            case OptionsProblem::Field::Database: ui->TxtDataFile->setFocus(); break;
+            case OptionsProblem::Field::Password:
+                ui->txtEmailPassword->clear();
+                ui->txtRePassword->clear();
+                ui->txtEmailPassword->setFocus();
+                break;
+            }
             return;
         }
         o.write();

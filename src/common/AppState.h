@@ -24,9 +24,7 @@ struct AppState {
     QString EmailUser;
     QString EmailPassword;
     bool EmailDebug = false;
-
-    // How a modal picker or entry dialog tells its caller: 1 cancelled, 0 accepted.
-    qint16 DialogResult = 0;
+    bool EmailAllowPlain = false;  // "Allow unencrypted connection": off unless the coach ticks it
 };
 
 AppState& state();

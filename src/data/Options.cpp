@@ -1,5 +1,7 @@
 #include "data/Options.h"
 
+#include "common/LogText.h"
+#include "common/MailAddress.h"
 #include "common/Trace.h"
 #include "data/Database.h"
 #include "data/Secrets.h"
@@ -29,6 +31,7 @@ Options Options::read()
     o.EmailUser = ReadSettingText(QStringLiteral("EmailUser"));
     o.EmailPassword = readEmailPassword();
     o.EmailDebug = readsTrue(ReadSetting(QStringLiteral("EmailDebug")));
+    o.EmailAllowPlain = emailAllowPlainSetting();
     const QString logo = ReadSettingText(QStringLiteral("TeamLogo"));
     o.TeamLogo = logo == QLatin1String("0") ? QString() : logo;
     return o;
@@ -42,7 +45,14 @@ void Options::write() const
     WriteSetting(QStringLiteral("EmailUser"), EmailUser.trimmed());
     writeEmailPassword(EmailPassword);
     WriteSetting(QStringLiteral("EmailDebug"), EmailDebug ? QStringLiteral("1") : QStringLiteral("0"));
+    WriteSetting(QStringLiteral("EmailAllowPlain"), EmailAllowPlain ? QStringLiteral("1") : QStringLiteral("0"));
     WriteSetting(QStringLiteral("TeamLogo"), TeamLogo);
+}
+
+bool emailAllowPlainSetting()
+{
+    // Strictly "1": a setting that is missing, mistyped or unreadable keeps the password encrypted.
+    return ReadSetting(QStringLiteral("EmailAllowPlain")).trimmed() == QLatin1String("1");
 }
 
 QString maskedDatabaseSetting(const QString& setting)
@@ -80,9 +90,26 @@ std::optional<OptionsProblem> checkOptions(const Options& options, const QString
     if (options.mdbFile.trimmed().isEmpty())
         return OptionsProblem{QObject::tr("Database file"),
                               QObject::tr("Enter the database file, or the address of a PostgreSQL database. "
-                                          "Pitchwise needs one to start.")};
+                                          "Pitchwise needs one to start."),
+                              OptionsProblem::Field::Database};
     if (options.EmailPassword != repeatedPassword)
-        return OptionsProblem{QObject::tr("Wrong Password"), QObject::tr("The passwords to not match. Please re-enter them")};
+        return OptionsProblem{QObject::tr("Wrong Password"), QObject::tr("The passwords to not match. Please re-enter them"),
+                              OptionsProblem::Field::Password};
+    // The server and the user name reach the mailer's command line and the mail server as typed.
+    QString why;
+    if (!options.EmailServer.trimmed().isEmpty() && !mail::parseServer(options.EmailServer, &why))
+        return OptionsProblem{QObject::tr("Server Name"),
+                              QObject::tr("The Server Name is not the address of a mail server: %1.\nType the server's "
+                                          "name, such as mail.example.org, with the port when the club gives one "
+                                          "(mail.example.org:587), or smtps://mail.example.org for a connection "
+                                          "that is encrypted from the start.")
+                                  .arg(why),
+                              OptionsProblem::Field::Server};
+    if (escapeControls(options.EmailUser) != options.EmailUser)
+        return OptionsProblem{QObject::tr("User Name"),
+                              QObject::tr("The User Name holds a line break, a tab or another control character. "
+                                          "Type it again."),
+                              OptionsProblem::Field::User};
     return std::nullopt;
 }
 

@@ -15,6 +15,9 @@ struct Options {
     QString EmailUser;
     QString EmailPassword;
     bool EmailDebug = false;
+    // "Allow unencrypted connection": the password may go to a club server that offers no
+    // encryption. Off unless the setting reads "1".
+    bool EmailAllowPlain = false;
     QString TeamLogo;  // empty: no logo
 
     // As stored; a missing text is empty, a name option outside 0..2 reads as 0.
@@ -30,13 +33,19 @@ QString maskedDatabaseSetting(const QString& setting);
 // changed, and the original password in place of ******** when only other parts were.
 QString unmaskedDatabaseSetting(const QString& edited, const QString& original);
 
+// The setting EmailAllowPlain as the program reads it: true only for "1".
+bool emailAllowPlainSetting();
+
 struct OptionsProblem {
+    enum class Field { Database, Password, Server, User };
     QString title;
     QString text;
+    Field field = Field::Database;  // where the coach puts it right
 };
 
-// Why the options cannot be written as they are (no database, or the password typed twice
-// differently), or nothing when they can.
+// Why the options cannot be written as they are (no database, the password typed twice
+// differently, a mail server that is no server address, a user name holding a control
+// character), or nothing when they can.
 std::optional<OptionsProblem> checkOptions(const Options& options, const QString& repeatedPassword);
 
 }  // namespace pw

@@ -1,6 +1,7 @@
 #include "messaging/MailRun.h"
 
 #include "common/AppState.h"
+#include "common/LogText.h"
 #include "common/Trace.h"
 
 #include <QDateTime>
@@ -27,6 +28,7 @@ MailServer mailServerFromSettings()
     m.user = settingText(s.EmailUser);
     m.password = s.EmailPassword;
     m.debug = s.EmailDebug;
+    m.allowPlain = s.EmailAllowPlain;
     return m;
 }
 
@@ -40,6 +42,8 @@ QStringList mailerArguments(const MailJob& job, const QString& recipient, const 
     if (!server.user.isEmpty())
         args << QStringLiteral("-u") << server.user;
     args << QStringLiteral("-timeout") << QString::number(server.timeoutSeconds);
+    if (server.allowPlain)
+        args << QStringLiteral("-allowplain");
     if (server.debug)
         args << QStringLiteral("-debug");
     return args;
@@ -94,10 +98,11 @@ void MailRun::cancel()
 
 void MailRun::logLine(const QString& text)
 {
+    // As the mailer writes it: readable by the coach only, and no value breaking a line.
     QFile f(m_job.logFile);
-    if (f.open(QIODevice::Append | QIODevice::Text)) {
+    if (f.open(QIODevice::Append | QIODevice::Text, QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
         const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-        f.write((stamp + QLatin1Char(' ') + text + QLatin1Char('\n')).toUtf8());
+        f.write((stamp + QLatin1Char(' ') + escapeControls(text) + QLatin1Char('\n')).toUtf8());
     }
 }
 

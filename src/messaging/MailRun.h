@@ -15,6 +15,9 @@ struct MailServer {
     QString password;  // handed to the mailer on its standard input, never on its command line
     bool debug = false;
     int timeoutSeconds = 25;  // what the mailer allows the server; the run gives it five more
+    // The coach's club server offers no encryption: the password may go out unencrypted
+    // ("Allow unencrypted connection"). Off, the mailer logs in only over TLS, except on this machine.
+    bool allowPlain = false;
 };
 // The settings as the options dialog keeps them.
 MailServer mailServerFromSettings();

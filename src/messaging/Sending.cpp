@@ -1,6 +1,7 @@
 #include "messaging/Sending.h"
 
 #include "common/Desktop.h"
+#include "common/MailAddress.h"
 #include "common/Prompter.h"
 #include "common/Trace.h"
 #include "messaging/Notes.h"
@@ -58,6 +59,33 @@ bool senderIsSet(const QString& from)
     return false;
 }
 
+// The sender goes to the server as MAIL FROM and into the From header: one valid address only.
+bool senderIsValid(const QString& from)
+{
+    const mail::AddressList list = mail::parseAddressList(from);
+    if (list.ok() && list.addresses.size() == 1)
+        return true;
+    const QString why = !list.ok() ? mail::addressFieldProblem(from) : tr("it names more than one address");
+    prompter().message(tr("Email not Sent"),
+                       tr("The first coach's e-mail address in the team profile is not a valid e-mail address: %1. "
+                          "Correct it there and send again.")
+                           .arg(why),
+                       Prompter::Icon::Exclamation);
+    return false;
+}
+
+// Address fields left out of a send: named, so that the coach can put them right.
+void tellRefused(const QStringList& refused)
+{
+    if (refused.isEmpty())
+        return;
+    prompter().message(tr("Email not Sent"),
+                       tr("These addresses are not valid e-mail addresses, so nothing was sent to them. Correct them "
+                          "in the player's or the team's profile:") +
+                           QLatin1Char('\n') + refused.join(QLatin1Char('\n')),
+                       Prompter::Icon::Exclamation);
+}
+
 // A failed run: the coach may look at the log in the desktop's editor.
 void offerLog(const QString& logFile)
 {
@@ -108,15 +136,18 @@ std::optional<PreparedMail> prepareTeamMessage(qint16 teamNo, qint32 noteId, con
     if (!serverIsSet(server))
         return std::nullopt;
     const TeamMailInfo team = readTeamMailInfo(teamNo);
-    if (!senderIsSet(team.coachEmail))
+    if (!senderIsSet(team.coachEmail) || !senderIsValid(team.coachEmail))
         return std::nullopt;
 
     PreparedMail mail;
-    mail.job.recipients = GetEmailAddress(teamNo, mail.notFound);
+    mail.job.recipients = GetEmailAddress(teamNo, mail.notFound, &mail.refused);
     if (mail.job.recipients.isEmpty()) {
-        prompter().message(tr("Email not Sent"),
-                           tr("Nobody on this team has an e-mail address, and neither have its coaches."),
-                           Prompter::Icon::Exclamation);
+        if (!mail.refused.isEmpty())
+            tellRefused(mail.refused);
+        else
+            prompter().message(tr("Email not Sent"),
+                               tr("Nobody on this team has an e-mail address, and neither have its coaches."),
+                               Prompter::Icon::Exclamation);
         return std::nullopt;
     }
     mail.job.bodyFile = teamMessageFile(dataFolder);
@@ -135,6 +166,7 @@ void finishTeamMessage(qint16 teamNo, qint32 noteId, bool clean, const PreparedM
         markTeamNoteSent(teamNo, noteId, QDate::currentDate());
     else
         offerLog(mail.job.logFile);
+    tellRefused(mail.refused);
     if (!mail.notFound.isEmpty()) {
         prompter().message(tr("Email not Sent"),
                            tr("The following people do not have E-mail addresses") + QLatin1Char('\n') + mail.notFound,
@@ -152,7 +184,15 @@ std::optional<PreparedMail> prepareResultMail(qint16 teamNo, qint16 gameNo, cons
                            Prompter::Icon::Exclamation);
         return std::nullopt;
     }
-    if (!serverIsSet(server) || !senderIsSet(result.from))
+    if (const QString why = mail::addressFieldProblem(result.to); !why.isEmpty()) {
+        prompter().message(tr("Email not Sent"),
+                           tr("The team's address for game results is not a valid e-mail address: %1. Correct it in "
+                              "the team profile and send again.")
+                               .arg(why),
+                           Prompter::Icon::Exclamation);
+        return std::nullopt;
+    }
+    if (!serverIsSet(server) || !senderIsSet(result.from) || !senderIsValid(result.from))
         return std::nullopt;
     PreparedMail mail;
     mail.job.recipients = {result.to};

@@ -18,7 +18,9 @@
 #include <QJsonObject>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTcpServer>
@@ -73,6 +75,54 @@ private:
         QFile f(mailLogFile(state().DataFolder));
         return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
     }
+    static QStringList texts(const QJsonValue& array)
+    {
+        QStringList out;
+        for (const QJsonValue& v : array.toArray())
+            out << v.toString();
+        return out;
+    }
+    // Every mail the server received, whoever it claims to be from.
+    static QList<QJsonObject> everything()
+    {
+        QList<QJsonObject> out;
+        for (const QFileInfo& f : QDir(smtpDir()).entryInfoList({QStringLiteral("*.json")}, QDir::Files, QDir::Name)) {
+            QFile file(f.filePath());
+            if (file.open(QIODevice::ReadOnly))
+                out << QJsonDocument::fromJson(file.readAll()).object();
+        }
+        return out;
+    }
+    // Runs the mailer as a script would, the password (when given) on its standard input.
+    static int runMailer(const QStringList& args, const QString& password = {})
+    {
+        QProcess mailer;
+        mailer.start(toolProgram(QStringLiteral("pwmail")), args);
+        if (!mailer.waitForStarted(5000))
+            return -1;
+        if (!password.isEmpty())
+            mailer.write(password.toUtf8() + '\n');
+        mailer.closeWriteChannel();
+        if (!mailer.waitForFinished(30000) || mailer.exitStatus() != QProcess::NormalExit)
+            return -1;
+        return mailer.exitCode();
+    }
+    static QStringList fileLines(const QString& path)
+    {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts)
+                                           : QStringList();
+    }
+    static bool privateFile(const QString& path)
+    {
+        const QFile::Permissions others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther |
+                                          QFile::WriteOther | QFile::ExeOther;
+        return QFileInfo::exists(path) && !(QFileInfo(path).permissions() & others);
+    }
+    // The test server's address for this machine, written as "127.1": the same machine, but not
+    // in the plain form the mailer trusts, so the mailer treats it as a club's server elsewhere.
+    static QString elsewhere() { return QStringLiteral("127.1:") + qEnvironmentVariable("PW_TEST_SMTP").section(QLatin1Char(':'), -1); }
+
     void useServer(const QString& user, const QString& pass)
     {
         state().EmailServer = qEnvironmentVariable("PW_TEST_SMTP");
@@ -88,8 +138,10 @@ private Q_SLOTS:
             QSKIP("PW_TEST_SMTP names no mail server");
         env.reset();
         emptyTables();
+        // Within the 64 characters an address may have before its @.
         m_sender = QStringLiteral("coach-%1-%2-%3@club.example")
-                       .arg(qEnvironmentVariable("PW_TEST_ENGINE"), QString::fromLatin1(QTest::currentTestFunction()))
+                       .arg(qEnvironmentVariable("PW_TEST_ENGINE"),
+                            QString::fromLatin1(QTest::currentTestFunction()).left(36))
                        .arg(QCoreApplication::applicationPid());
         state().DataFolder = env.dir() + QStringLiteral("/data");
         QDir().mkpath(state().DataFolder);
@@ -341,6 +393,188 @@ private Q_SLOTS:
         qDeleteAll(held);
     }
 
+    // An address holding a line break and SMTP commands after it (through -t, -c or -f) ends the
+    // mailer's run before the server is asked: nothing arrives, the log says which address in one
+    // line, and the exit code is not 0. Awkward but valid addresses arrive exactly as given, one
+    // message with one command each; the log is the coach's alone.
+    void theMailerSendsNothingForAnAddressThatWouldBecomeACommand()
+    {
+        QFile body(env.dir() + QStringLiteral("/body.txt"));
+        QVERIFY(body.open(QIODevice::WriteOnly));
+        body.write("Practice at six.\n");
+        body.close();
+        const QString log = env.dir() + QStringLiteral("/mailer.log");
+        const auto args = [&](const QString& to, const QString& cc, const QString& from) {
+            QStringList a{body.fileName(), QStringLiteral("-t"), to, QStringLiteral("-s"), QStringLiteral("s"),
+                          QStringLiteral("-f"), from, QStringLiteral("-server"), qEnvironmentVariable("PW_TEST_SMTP"),
+                          QStringLiteral("-log"), log};
+            if (!cc.isEmpty())
+                a << QStringLiteral("-c") << cc;
+            return a;
+        };
+        const QString marker = QStringLiteral("injected for ") + m_sender;
+        const QString injected = QStringLiteral("parent@x.org>\r\nDATA\r\nFrom: Club President <president@club.org>\r\n"
+                                                "Subject: %1\r\n\r\nPay the fee to account 666\r\n.\r\n"
+                                                "RCPT TO:<parent@x.org")
+                                     .arg(marker);
+        const QList<std::tuple<QStringList, int, QString>> runs{
+            {args(injected, {}, m_sender), 1, QStringLiteral("(-t)")},
+            {args(QStringLiteral("ann@home.example"), injected, m_sender), 3, QStringLiteral("(-c)")},
+            {args(QStringLiteral("ann@home.example"), {}, m_sender + QStringLiteral(">\r\nRCPT TO:<") + injected), 3,
+             QStringLiteral("(-f)")},
+        };
+        for (const auto& [arguments, exitCode, option] : runs) {
+            QFile::remove(log);
+            QCOMPARE(runMailer(arguments, QStringLiteral("unused")), exitCode);
+            const QStringList lines = fileLines(log);
+            QCOMPARE(lines.size(), 2);  // "Sending ... to ..." and the refusal, each one line
+            QVERIFY2(lines[1].contains(QStringLiteral("Error: not sent: ")) && lines[1].contains(option) &&
+                         lines[1].contains(QStringLiteral("\\r\\nDATA\\r\\n")) &&
+                         lines[1].endsWith(QStringLiteral("is not a valid e-mail address: it holds a line break, a tab "
+                                                          "or another control character")),
+                     qPrintable(lines[1]));
+        }
+        QVERIFY(received().isEmpty());
+        for (const QJsonObject& m : everything())
+            QVERIFY(!m.value(QStringLiteral("raw")).toString().contains(marker));
+
+        QFile::remove(log);
+        QCOMPARE(runMailer(args(QStringLiteral("\"Smith, Ann\" <ann@home.example>, \"odd local\"@home.example; "
+                                               "Zoë <zoe@home.example>"),
+                                QStringLiteral("Pat (coach) <pat@club.example>"),
+                                QStringLiteral("Pat Coach <%1>").arg(m_sender))),
+                 0);
+        const QList<QJsonObject> mails = received();
+        QCOMPARE(mails.size(), 1);
+        const QStringList commands = texts(mails[0].value(QStringLiteral("commands")));
+        QCOMPARE(commands.filter(QRegularExpression(QStringLiteral("^(MAIL|DATA)"))).size(), 2);
+        QVERIFY(commands.filter(QRegularExpression(QStringLiteral("^MAIL"))).value(0).startsWith(
+            QStringLiteral("MAIL FROM:<%1>").arg(m_sender)));
+        QCOMPARE(commands.filter(QRegularExpression(QStringLiteral("^RCPT"))),
+                 (QStringList{QStringLiteral("RCPT TO:<ann@home.example>"), QStringLiteral("RCPT TO:<\"odd local\"@home.example>"),
+                              QStringLiteral("RCPT TO:<zoe@home.example>"), QStringLiteral("RCPT TO:<pat@club.example>")}));
+        const QJsonObject headers = mails[0].value(QStringLiteral("headers")).toObject();
+        QCOMPARE(headers.value(QStringLiteral("To")).toString(),
+                 QStringLiteral("\"Smith, Ann\" <ann@home.example>, \"odd local\"@home.example, Zoë <zoe@home.example>"));
+        QCOMPARE(headers.value(QStringLiteral("Cc")).toString(), QStringLiteral("Pat <pat@club.example>"));
+        QCOMPARE(headers.value(QStringLiteral("From")).toString(), QStringLiteral("Pat Coach <%1>").arg(m_sender));
+        QCOMPARE(fileLines(log).value(1).section(QLatin1Char(' '), 2), QStringLiteral("Sent."));
+        QVERIFY(privateFile(log));
+
+        // A log an older version left readable to others is closed up at the next run.
+        QFile::setPermissions(log, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+        QCOMPARE(runMailer(args(QStringLiteral("ann@home.example"), {}, m_sender)), 0);
+        QVERIFY(privateFile(log));
+    }
+
+    // The password goes to a club server only encrypted: a server that offers no encryption is
+    // refused with the reason and nothing is sent, until the coach allows an unencrypted
+    // connection in the settings, which reaches the mailer as -allowplain.
+    void theLoginGoesOutOnlyEncryptedUnlessTheCoachAllowsOtherwise()
+    {
+        const qint32 id = saveTeamNote(1, std::nullopt, QStringLiteral("Kit"), QStringLiteral("Bring shin pads"), true);
+        useServer(qEnvironmentVariable("PW_TEST_SMTP_USER"), password());
+        state().EmailServer = elsewhere();
+        const MailJob job{QStringLiteral("body.eml"), {QStringLiteral("a@x.example")}, {}, QStringLiteral("S"), m_sender,
+                          QStringLiteral("Blat.log")};
+        QVERIFY(!mailerArguments(job, job.recipients.first(), mailServerFromSettings()).contains(QStringLiteral("-allowplain")));
+        frmNoteList w(1);
+        w.ActionBtn_Click();
+        QVERIFY(received().isEmpty());
+        QVERIFY(!sentDate(id).isValid());
+        QCOMPARE(env.prompter.find(QStringLiteral("Error in Transmission")).kind, QStringLiteral("message"));
+        const QString log = logText();
+        QCOMPARE(log.count(QStringLiteral("Error:")), 1);  // the first family failed; the rest were not tried
+        QVERIFY2(log.contains(QStringLiteral("offers no encrypted connection, so the password was not sent")), qPrintable(log));
+        QVERIFY(log.contains(QStringLiteral("\"Allow unencrypted connection\"")));
+
+        state().EmailAllowPlain = true;
+        const QStringList args = mailerArguments(job, job.recipients.first(), mailServerFromSettings());
+        QCOMPARE(args.count(QStringLiteral("-allowplain")), 1);
+        QVERIFY(!args.join(QLatin1Char(' ')).contains(password()));
+        w.ActionBtn_Click();
+        const QList<QJsonObject> mails = received();
+        QCOMPARE(mails.size(), 3);
+        for (const QJsonObject& m : mails)
+            QCOMPARE(m.value(QStringLiteral("login")).toString(), qEnvironmentVariable("PW_TEST_SMTP_USER"));
+        QCOMPARE(sentDate(id), QDate::currentDate());
+    }
+
+    // Addresses stored before the program checked them (or by another program) that are no
+    // addresses: the family or coach is left out and named, every valid address still gets the
+    // message, and nothing of the stored text reaches the server. A result mail to such an
+    // address, or from one, is not sent at all.
+    void storedAddressesThatAreNoAddressesAreLeftOutAndNamed()
+    {
+        const QString marker = QStringLiteral("injected for ") + m_sender;
+        execSql(QStringLiteral("UPDATE Player SET MomEmail = ? WHERE TeamNo = 1 AND PlayerNo = 3"),
+                {QStringLiteral("cole@home.example>\r\nDATA\r\nFrom: Club President <president@club.example>\r\n"
+                                "Subject: %1\r\n\r\nPay the fee to account 666\r\n.\r\nRCPT TO:<cole@home.example")
+                     .arg(marker)});
+        execSql(QStringLiteral("UPDATE Player SET DadEmail = ? WHERE TeamNo = 1 AND PlayerNo = 1"),
+                {QStringLiteral("dad.ames@work.example> NOTIFY=SUCCESS")});
+        execSql(QStringLiteral("UPDATE Teams SET TeamCoach2Email = ? WHERE TeamNo = 1"),
+                {QStringLiteral("asst@club.example\nBcc: everyone@club.example")});
+        QString notFound;
+        QStringList refused;
+        QCOMPARE(GetEmailAddress(1, notFound, &refused),
+                 (QStringList{QStringLiteral("ann@home.example,mum.ames@home.example"), m_sender}));
+        QCOMPARE(notFound, QStringLiteral("Ben Bell"));  // Cy has an address, only not a valid one
+        QCOMPARE(refused.size(), 3);
+        QVERIFY2(refused[0].startsWith(QStringLiteral("Ann Ames: the father's E-Mail (it holds angle brackets")), qPrintable(refused[0]));
+        QVERIFY2(refused[1].startsWith(QStringLiteral("Cy Cole: the mother's E-Mail (it holds a line break")), qPrintable(refused[1]));
+        QVERIFY2(refused[2].startsWith(QStringLiteral("Coach 2: the assistant coach's Email (")), qPrintable(refused[2]));
+
+        const qint32 id = saveTeamNote(1, std::nullopt, QStringLiteral("Kit"), QStringLiteral("Bring shin pads"), true);
+        frmNoteList w(1);
+        w.ActionBtn_Click();
+        const QList<QJsonObject> mails = received();
+        QCOMPARE(mails.size(), 2);
+        QSet<QString> all;
+        for (const QJsonObject& m : mails) {
+            QCOMPARE(texts(m.value(QStringLiteral("commands"))).filter(QRegularExpression(QStringLiteral("^DATA"))).size(), 1);
+            for (const QString& r : recipientsOf(m))
+                all << r;
+        }
+        QCOMPARE(all, (QSet<QString>{QStringLiteral("ann@home.example"), QStringLiteral("mum.ames@home.example"), m_sender}));
+        for (const QJsonObject& m : everything())
+            QVERIFY(!m.value(QStringLiteral("raw")).toString().contains(marker));
+        QCOMPARE(sentDate(id), QDate::currentDate());  // every valid address got it
+        QList<ScriptedPrompter::Shown> notSent;
+        for (const ScriptedPrompter::Shown& shown : env.prompter.shown) {
+            if (shown.title == QStringLiteral("Email not Sent"))
+                notSent << shown;
+        }
+        QCOMPARE(notSent.size(), 2);
+        QCOMPARE(notSent[0].text, QStringLiteral("These addresses are not valid e-mail addresses, so nothing was sent to "
+                                                 "them. Correct them in the player's or the team's profile:\n") +
+                                      refused.join(QLatin1Char('\n')));
+        QCOMPARE(notSent[1].text, QStringLiteral("The following people do not have E-mail addresses\nBen Bell"));
+        QVERIFY(!logText().contains(QStringLiteral("DATA")));
+        QVERIFY(privateFile(mailLogFile(state().DataFolder)));
+
+        // The result mail: to a stored address that is none, or from one, nothing goes out.
+        addOpponent(1, 1, QStringLiteral("Rovers"));
+        addGame(1, 3, 1, QDate(2026, 10, 3));
+        execSql(QStringLiteral("UPDATE Teams SET EmailSendTo = ? WHERE TeamNo = 1"),
+                {QStringLiteral("results@league.example>\r\nRCPT TO:<everyone@league.example")});
+        env.prompter.clear();
+        SendResults(1, 3, QStringLiteral("3-1"), nullptr);
+        QCOMPARE(env.prompter.titles(), QStringList{QStringLiteral("Email not Sent")});
+        QCOMPARE(env.prompter.shown[0].text,
+                 QStringLiteral("The team's address for game results is not a valid e-mail address: it holds a line "
+                                "break, a tab or another control character. Correct it in the team profile and send again."));
+        execSql(QStringLiteral("UPDATE Teams SET EmailSendTo = 'results@league.example', TeamCoach1Email = ? WHERE TeamNo = 1"),
+                {m_sender + QStringLiteral(", pat@home.example")});
+        env.prompter.clear();
+        SendResults(1, 3, QStringLiteral("3-1"), nullptr);
+        QCOMPARE(env.prompter.titles(), QStringList{QStringLiteral("Email not Sent")});
+        QVERIFY(env.prompter.shown[0].text.startsWith(QStringLiteral("The first coach's e-mail address in the team "
+                                                                     "profile is not a valid e-mail address: it names "
+                                                                     "more than one address.")));
+        QCOMPARE(received().size(), 2);
+    }
+
     // The result mail: the league gets the labelled lines the coach may edit first, the coach a copy.
     void theResultMailGoesToTheLeagueWithACopy()
     {
@@ -397,6 +631,14 @@ private Q_SLOTS:
         QVERIFY(textsInOrder(text, {QStringLiteral("Message from the Coach"), QStringLiteral("Subject: Picture day"),
                                     QStringLiteral("Photos on Saturday at nine."), QStringLiteral("Written: ")}));
         QVERIFY(wordsOffThePage(pdf).isEmpty());
+
+        // A message of several lines prints them as lines, not run together.
+        const qint32 lines = saveTeamNote(1, std::nullopt, QStringLiteral("Kit"),
+                                          QStringLiteral("line one\nline two\r\nline three"), false);
+        printToPdf([lines](Printout& p) { PrintMessage(p, 1, lines); }, kMessageOrientation, pdf);
+        const QStringList printed = readPdf(pdf).split(QLatin1Char('\n'));
+        for (const char* line : {"line one", "line two", "line three"})
+            QVERIFY2(printed.contains(QString::fromLatin1(line)), qPrintable(printed.join(QLatin1Char('|'))));
     }
 };
 

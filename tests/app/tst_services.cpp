@@ -1,9 +1,14 @@
-// Shared services: opening web pages, database addresses, file filters.
+// Shared services: opening web pages, database addresses, file filters, e-mail addresses and
+// the mail the mailer builds from them.
 #include "TestSupport.h"
 
+#include "MailText.h"
+#include "common/MailAddress.h"
 #include "data/Options.h"
 
 #include <QSqlQuery>
+
+#include <array>
 
 using namespace pw;
 using namespace pwtest;
@@ -160,6 +165,151 @@ private Q_SLOTS:
         QCOMPARE(w.text(), QStringLiteral("TeamNo = 3 AND Name <> 'O'Brien'"));
         QVERIFY_THROWS_EXCEPTION(PwError, Where({{QStringLiteral("TeamNo; DROP"), 1}}));
         QVERIFY_THROWS_EXCEPTION(PwError, Where({{QStringLiteral("TeamNo"), 1, QStringLiteral("LIKE")}}));
+    }
+
+    // E-mail addresses as the program and its mailer read them: the standard's forms pass, with
+    // the name and the address proper apart; anything that could reach the mail server as a
+    // command or a header line of its own is refused with its reason.
+    void mailAddressesAreReadByTheGrammar()
+    {
+        using namespace pw::mail;
+        const QList<std::array<QString, 3>> good{
+            {QStringLiteral("ann@x.org"), QString(), QStringLiteral("ann@x.org")},
+            {QStringLiteral("  Ann Smith <ann@x.org> "), QStringLiteral("Ann Smith"), QStringLiteral("ann@x.org")},
+            {QStringLiteral("\"Smith, Ann\" <ann@x.org>"), QStringLiteral("Smith, Ann"), QStringLiteral("ann@x.org")},
+            {QStringLiteral("J. Smith <j.smith+team@mail.x.org>"), QStringLiteral("J. Smith"),
+             QStringLiteral("j.smith+team@mail.x.org")},
+            {QStringLiteral("ann@x.org (Ann, (mum))"), QString(), QStringLiteral("ann@x.org")},
+            {QStringLiteral("Zoë (mum) < zoë@bücher.example >"), QStringLiteral("Zoë"), QStringLiteral("zoë@bücher.example")},
+            {QStringLiteral("\"odd local\"@x.org"), QString(), QStringLiteral("\"odd local\"@x.org")},
+            {QStringLiteral("<ann@[192.0.2.1]>"), QString(), QStringLiteral("ann@[192.0.2.1]")},
+            {QStringLiteral("\"Say \\\"hi\\\"\" <a@x.org>"), QStringLiteral("Say \"hi\""), QStringLiteral("a@x.org")},
+        };
+        for (const auto& [entry, name, spec] : good) {
+            QString why;
+            const std::optional<Address> a = parseAddress(entry, &why);
+            QVERIFY2(a, qPrintable(entry + QStringLiteral(": ") + why));
+            QCOMPARE(a->name, name);
+            QCOMPARE(a->addrSpec(), spec);
+        }
+        const QString injected = QStringLiteral("parent@x.org>\r\nDATA\r\nFrom: Club President <president@club.org>\r\n"
+                                                "Subject: injected\r\n\r\nPay the fee to account 666\r\n.\r\n"
+                                                "RCPT TO:<parent@x.org");
+        const QList<std::pair<QString, QString>> bad{
+            {injected, QStringLiteral("control character")},
+            {QStringLiteral("ann@x.org\n"), QStringLiteral("control character")},
+            {QStringLiteral("ann@x.org\tBcc: all@x.org"), QStringLiteral("control character")},
+            {QStringLiteral("ann") + QChar(0) + QStringLiteral("@x.org"), QStringLiteral("control character")},
+            {QStringLiteral("Ann\u2028Bcc <ann@x.org>"), QStringLiteral("control character")},
+            {QStringLiteral("ann@x\u202e.org"), QStringLiteral("invisible")},
+            {QStringLiteral("ann@x.org> SIZE=1"), QStringLiteral("angle brackets")},
+            {QStringLiteral("<ann@x.org> NOTIFY=SUCCESS"), QStringLiteral("follows the >")},
+            {QStringLiteral("\"a>b\"@x.org"), QStringLiteral("angle brackets")},
+            {QStringLiteral("\"Ann <x@y.org>\" <ann@x.org>"), QStringLiteral("angle brackets")},
+            {QStringLiteral("Ann <ann@x.org"), QStringLiteral("no >")},
+            {QStringLiteral("ann x@y.org"), QStringLiteral("space")},
+            {QStringLiteral("ann.x.org"), QStringLiteral("no @")},
+            {QStringLiteral("ann@x@y.org"), QStringLiteral("more than one @")},
+            {QStringLiteral("ann@x..org"), QStringLiteral("domain name")},
+            {QStringLiteral("ann@-x.org"), QStringLiteral("domain name")},
+            {QStringLiteral("ann@"), QStringLiteral("nothing after the @")},
+            {QStringLiteral("@x.org"), QStringLiteral("nothing before the @")},
+            {QStringLiteral(".ann@x.org"), QStringLiteral("dot")},
+            {QStringLiteral("ann.@x.org"), QStringLiteral("dot")},
+            {QStringLiteral("\"ann@x.org"), QStringLiteral("quotation mark")},
+            {QStringLiteral("ann@x.org (mum"), QStringLiteral("parenthesis")},
+            {QStringLiteral("Ann (mum <ann@x.org>)"), QStringLiteral("angle brackets")},
+            {QString(65, QLatin1Char('a')) + QStringLiteral("@x.org"), QStringLiteral("64")},
+            {QStringLiteral("ann@") + QStringList(5, QString(60, QLatin1Char('x'))).join(QLatin1Char('.')),
+             QStringLiteral("253")},
+        };
+        for (const auto& [entry, reason] : bad) {
+            QString why;
+            QVERIFY2(!parseAddress(entry, &why), qPrintable(entry));
+            QVERIFY2(why.contains(reason), qPrintable(entry + QStringLiteral(": ") + why));
+        }
+
+        // Lists part at commas and semicolons outside quotes, comments and brackets; one bad entry
+        // refuses the list whole and is named, its line breaks shown as escapes.
+        QCOMPARE(splitAddresses(QStringLiteral("a@x.org, \"Smith, Ann\" <b@y.org>;c@z.org (Cole; C) ,, \"d@w.org\"")),
+                 (QStringList{QStringLiteral("a@x.org"), QStringLiteral("\"Smith, Ann\" <b@y.org>"),
+                              QStringLiteral("c@z.org (Cole; C)"), QStringLiteral("d@w.org")}));
+        const AddressList list = parseAddressList(QStringLiteral("a@x.org, Bad <b@y.org>\r\nRCPT TO:<c@z.org>"));
+        QVERIFY(!list.ok());
+        QVERIFY(list.addresses.isEmpty());
+        QVERIFY(list.badEntry.startsWith(QLatin1String("Bad")));
+        QCOMPARE(parseAddressList(QStringLiteral("a@x.org; B <b@y.org>")).addresses.size(), 2);
+        QCOMPARE(addressFieldProblem(QStringLiteral("  ")), QString());
+        QCOMPARE(addressFieldProblem(QStringLiteral("a@x.org, B <b@y.org>")), QString());
+        QVERIFY(!addressFieldProblem(QStringLiteral(" , ;")).isEmpty());
+        QVERIFY(!addressFieldProblem(QStringLiteral("a@x.org\r\n")).isEmpty());  // nothing trimmed away unseen
+        const QString named = addressFieldProblem(QStringLiteral("a@x.org, b@y.org\r\nDATA"));
+        QVERIFY2(named.startsWith(QLatin1String("\"b@y.org\\r\\nDATA\": ")), qPrintable(named));
+    }
+
+    // The mail server setting, and when the mailer may log in only over an encrypted connection.
+    void mailServersAndWhenTheLoginMustBeEncrypted()
+    {
+        using namespace pw::mail;
+        QCOMPARE(parseServer(QStringLiteral("mail.club.org"))->url(), QStringLiteral("smtp://mail.club.org"));
+        QCOMPARE(parseServer(QStringLiteral(" SMTPS://mail.club.org:465/ "))->url(), QStringLiteral("smtps://mail.club.org:465"));
+        QCOMPARE(parseServer(QStringLiteral("[::1]:2525"))->host, QStringLiteral("::1"));
+        QCOMPARE(parseServer(QStringLiteral("[::1]:2525"))->url(), QStringLiteral("smtp://[::1]:2525"));
+        for (const char* bad : {"http://mail.club.org", "mail.club.org\r\nX", "coach@mail.club.org", "mail.club.org/x",
+                                "mail.club.org:0", "mail.club.org:99999", "mail.club.org:", "mail club.org", "::1:25", ""}) {
+            QString why;
+            QVERIFY2(!parseServer(QString::fromLatin1(bad), &why), bad);
+            QVERIFY(!why.isEmpty());
+        }
+        for (const char* host : {"localhost", "127.0.0.1", "127.1.2.3", "::1", "[::1]", "::ffff:127.0.0.1"})
+            QVERIFY2(isLoopbackHost(QString::fromLatin1(host)), host);
+        // Spellings a resolver might read as another machine count as one, the safe way.
+        for (const char* host : {"mail.club.org", "127.0.0.1.club.org", "0177.0.0.1", "127.1", "10.0.0.1",
+                                 "localhost.club.org", "::2"})
+            QVERIFY2(!isLoopbackHost(QString::fromLatin1(host)), host);
+
+        const Server remote = *parseServer(QStringLiteral("mail.club.org:587"));
+        QVERIFY(encryptionRequired(remote, true, false));
+        QVERIFY(!encryptionRequired(remote, false, false));  // no password to protect
+        QVERIFY(!encryptionRequired(remote, true, true));    // the coach allowed it for this server
+        QVERIFY(encryptionRequired(*parseServer(QStringLiteral("127.1:25")), true, false));
+        QVERIFY(!encryptionRequired(*parseServer(QStringLiteral("127.0.0.1:8025")), true, false));
+        QVERIFY(!encryptionRequired(*parseServer(QStringLiteral("localhost")), true, false));
+    }
+
+    // The mailer builds its headers from addresses as read: names quoted or encoded, the address
+    // proper in brackets, and no value (a subject with a line break among them) starts a header.
+    void theMailersHeadersHoldTheirValues()
+    {
+        using namespace pw::mail;
+        const Address from = *parseAddress(QStringLiteral("Pat Coach <pat@club.org>"));
+        const QList<Address> to =
+            parseAddressList(QStringLiteral("\"Cole, Zoë\" <cole@home.example>, ann@x.org (Ann)")).addresses;
+        const QList<Address> cc = parseAddressList(QStringLiteral("\"Lee \\\"Coach\\\" Ray\" <lee@club.org>")).addresses;
+        const QByteArray m = pwmail::composeMessage(from, to, cc, QStringLiteral("Kit\r\nBcc: all@x.org"),
+                                                    QStringLiteral("Line\n.\nend"), QDateTime(QDate(2026, 9, 5), QTime(10, 0)));
+        // Every line ends in CRLF, with no lone CR or LF anywhere.
+        QCOMPARE(m.count('\r'), m.count('\n'));
+        QCOMPARE(m.count("\r\n"), m.count('\n'));
+        const qsizetype end = m.indexOf("\r\n\r\n");
+        QVERIFY(end > 0);
+        QStringList names;
+        for (const QByteArray& line : m.left(end).split('\n')) {
+            if (!line.startsWith(' '))
+                names << QString::fromLatin1(line.left(line.indexOf(':')));
+        }
+        QCOMPARE(names, (QStringList{"Date", "From", "To", "Cc", "Subject", "Message-ID", "MIME-Version", "Content-Type",
+                                     "Content-Transfer-Encoding"}));
+        QVERIFY(m.contains("From: \"Pat Coach\" <pat@club.org>\r\n"));
+        QVERIFY(m.contains("To: =?UTF-8?B?"));
+        QVERIFY(m.contains(" <cole@home.example>, ann@x.org\r\n"));
+        QVERIFY(m.contains("Cc: \"Lee \\\"Coach\\\" Ray\" <lee@club.org>\r\n"));
+        QVERIFY(m.contains("@club.org>\r\nMIME-Version"));  // the Message-ID's host is the sender's
+        QVERIFY(!m.contains("\r\n.\r\n"));
+        QCOMPARE(pwmail::envelopeAddress(to.at(1)), QByteArray("<ann@x.org>"));
+        // A long line broken just before a dot does not leave the dot at the start of a line.
+        const QByteArray wrapped = pwmail::quotedPrintable(QString(75, QLatin1Char('x')) + QStringLiteral(".\nend"));
+        QCOMPARE(wrapped, QString(75, QLatin1Char('x')).toLatin1() + "=\r\n=2E\r\nend");
     }
 
     void fileFilters()

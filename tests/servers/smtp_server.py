@@ -3,8 +3,11 @@
 
 Accepts every message and writes it, decoded, as one JSON file per message into OUTDIR:
 envelope sender and recipients, whether and as whom the client logged in, the decoded subject,
-the headers and the decoded text body. A login is optional; when one is attempted, only
-USER with PASSWORD is accepted, so a test can provoke a refused login.
+the headers and the decoded text body. With it go what arrived on the wire: the message as
+received ("raw"), the client's connection ("peer") and every command line the client sent on
+that connection up to this message ("commands", a login's secrets masked), so that a test can
+tell a second message or command smuggled into one connection. A login is optional; when one is
+attempted, only USER with PASSWORD is accepted, so a test can provoke a refused login.
 
     smtp_server.py PORT OUTDIR USER PASSWORD
 """
@@ -12,6 +15,7 @@ import asyncio
 import email
 import email.policy
 import json
+import logging
 import os
 import sys
 import time
@@ -19,6 +23,23 @@ import uuid
 
 from aiosmtpd.controller import Controller
 from aiosmtpd.smtp import AuthResult, LoginPassword
+
+
+class CommandRecorder(logging.Handler):
+    """Keeps the command lines each client sent, as aiosmtpd logs them (">>"), by connection."""
+
+    def __init__(self):
+        super().__init__(logging.INFO)
+        self.lines = {}
+
+    def emit(self, record):
+        if record.msg == "%r >> %r" and len(record.args) == 2:
+            peer, line = record.args
+            text = line.decode("utf-8", "replace") if isinstance(line, bytes) else str(line)
+            self.lines.setdefault(repr(peer), []).append(text)
+
+
+RECORDER = CommandRecorder()
 
 
 class Saver:
@@ -39,6 +60,8 @@ class Saver:
             "headers": {k: str(v) for k, v in msg.items()},
             "body": body.get_content() if body is not None else "",
             "raw": (envelope.original_content or envelope.content).decode("utf-8", "replace"),
+            "peer": "%s:%s" % tuple(session.peer[:2]),
+            "commands": list(RECORDER.lines.get(repr(session.peer), [])),
         }
         name = "%d-%s.json" % (time.time_ns(), uuid.uuid4().hex)
         tmp = os.path.join(self.outdir, "." + name)
@@ -51,6 +74,10 @@ class Saver:
 def main():
     port, outdir, user, password = int(sys.argv[1]), sys.argv[2], sys.argv[3], sys.argv[4]
     os.makedirs(outdir, exist_ok=True)
+    wire = logging.getLogger("mail.log")
+    wire.setLevel(logging.INFO)
+    wire.addHandler(RECORDER)
+    wire.propagate = False
 
     def authenticator(server, session, envelope, mechanism, auth_data):
         ok = (isinstance(auth_data, LoginPassword) and auth_data.login.decode() == user

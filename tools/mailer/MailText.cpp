@@ -1,67 +1,10 @@
 #include "MailText.h"
 
-#include <QRegularExpression>
 #include <QUuid>
 
+#include <algorithm>
+
 namespace pwmail {
-
-QStringList splitAddresses(const QString& list)
-{
-    // A comma inside a quoted name ("Smith, Ann" <ann@x.org>) or inside <...> is not a separator.
-    QStringList out;
-    QString current;
-    bool quoted = false;
-    bool angled = false;
-    const auto take = [&] {
-        const QString entry = unquote(current.trimmed()).trimmed();
-        if (!entry.isEmpty())
-            out << entry;
-        current.clear();
-    };
-    for (qsizetype i = 0; i < list.size(); ++i) {
-        const QChar c = list.at(i);
-        if (c == QLatin1Char('\\') && quoted && i + 1 < list.size()) {
-            current += c;
-            current += list.at(++i);
-            continue;
-        }
-        if (c == QLatin1Char('"') && !angled)
-            quoted = !quoted;
-        else if (c == QLatin1Char('<') && !quoted)
-            angled = true;
-        else if (c == QLatin1Char('>') && !quoted)
-            angled = false;
-        else if ((c == QLatin1Char(',') || c == QLatin1Char(';')) && !quoted && !angled) {
-            take();
-            continue;
-        }
-        current += c;
-    }
-    take();
-    return out;
-}
-
-QString addressOnly(const QString& entry)
-{
-    const qsizetype open = entry.lastIndexOf(QLatin1Char('<'));
-    const qsizetype close = entry.lastIndexOf(QLatin1Char('>'));
-    if (open >= 0 && close > open)
-        return entry.mid(open + 1, close - open - 1).trimmed();
-    return entry.trimmed();
-}
-
-QString unquote(const QString& text)
-{
-    if (text.size() >= 2 && text.startsWith(QLatin1Char('"')) && text.endsWith(QLatin1Char('"')))
-        return text.mid(1, text.size() - 2);
-    return text;
-}
-
-QString serverUrl(const QString& server)
-{
-    const QString s = server.trimmed();
-    return s.contains(QLatin1String("://")) ? s : QStringLiteral("smtp://") + s;
-}
 
 namespace {
 
@@ -74,7 +17,7 @@ bool plainHeader(const QString& value)
     return value.size() <= 900;
 }
 
-}  // namespace
+} // namespace
 
 QByteArray headerText(const QString& value)
 {
@@ -123,18 +66,21 @@ QByteArray quotedPrintable(const QString& text)
         for (qsizetype i = 0; i < line.size(); ++i) {
             const auto c = uchar(line[i]);
             const bool last = i == line.size() - 1;
-            QByteArray piece;
             // Spaces and tabs at a line's end would be lost in transit; "." at a line's start is
-            // encoded so that no server ever sees the end-of-message line.
-            if ((c >= 33 && c <= 126 && c != '=' && !(c == '.' && current.isEmpty())) || ((c == ' ' || c == '\t') && !last))
-                piece = QByteArray(1, char(c));
-            else
-                piece = QByteArray("=") + hex[c >> 4] + hex[c & 15];
-            if (current.size() + piece.size() > 75) {
+            // encoded so that no server ever sees the end-of-message line, also where a long
+            // line is broken just before it.
+            const auto piece = [&](bool lineStart) {
+                if ((c >= 33 && c <= 126 && c != '=' && !(c == '.' && lineStart)) || ((c == ' ' || c == '\t') && !last))
+                    return QByteArray(1, char(c));
+                return QByteArray("=") + hex[c >> 4] + hex[c & 15];
+            };
+            QByteArray next = piece(current.isEmpty());
+            if (current.size() + next.size() > 75) {
                 out += current + "=\r\n";
                 current.clear();
+                next = piece(true);
             }
-            current += piece;
+            current += next;
         }
         out += current;
         if (n + 1 < lines.size())
@@ -143,26 +89,19 @@ QByteArray quotedPrintable(const QString& text)
     return out;
 }
 
-QByteArray addressHeader(const QStringList& entries)
+QByteArray addressHeader(const QList<Address>& addresses)
 {
     QByteArrayList parts;
-    for (const QString& entry : entries) {
-        const qsizetype open = entry.lastIndexOf(QLatin1Char('<'));
-        if (open < 0 || !entry.endsWith(QLatin1Char('>'))) {
-            parts << entry.trimmed().toUtf8();
-            continue;
-        }
-        const QString name = unquote(entry.left(open).trimmed());
-        const QByteArray address = "<" + addressOnly(entry).toUtf8() + ">";
-        if (name.isEmpty()) {
-            parts << address;
-        } else if (plainHeader(name)) {
+    for (const Address& a : addresses) {
+        if (a.name.isEmpty()) {
+            parts << a.addrSpec().toUtf8();
+        } else if (plainHeader(a.name)) {
             // A plain name goes in quotes, so that a comma or a dot in it means nothing to a reader.
-            QString q = name;
+            QString q = a.name;
             q.replace(QLatin1Char('\\'), QStringLiteral("\\\\")).replace(QLatin1Char('"'), QStringLiteral("\\\""));
-            parts << "\"" + q.toLatin1() + "\" " + address;
+            parts << "\"" + q.toLatin1() + "\" " + envelopeAddress(a);
         } else {
-            parts << headerText(name) + " " + address;
+            parts << headerText(a.name) + " " + envelopeAddress(a);
         }
     }
     // One address a line once the list grows long: header lines stay within the standard's length.
@@ -172,8 +111,13 @@ QByteArray addressHeader(const QStringList& entries)
     return parts.join(length > 70 ? ",\r\n " : ", ");
 }
 
-QByteArray composeMessage(const QString& from, const QStringList& to, const QStringList& cc, const QString& subject,
-                          const QString& body, const QDateTime& when)
+QByteArray envelopeAddress(const Address& address)
+{
+    return "<" + address.addrSpec().toUtf8() + ">";
+}
+
+QByteArray composeMessage(const Address& from, const QList<Address>& to, const QList<Address>& cc,
+                          const QString& subject, const QString& body, const QDateTime& when)
 {
     QByteArray m;
     m += "Date: " + when.toString(Qt::RFC2822Date).toLatin1() + "\r\n";
@@ -182,9 +126,13 @@ QByteArray composeMessage(const QString& from, const QStringList& to, const QStr
     if (!cc.isEmpty())
         m += "Cc: " + addressHeader(cc) + "\r\n";
     m += "Subject: " + headerText(subject) + "\r\n";
-    const QString domain = addressOnly(from).section(QLatin1Char('@'), 1);
+    // The sender's host name as read (so never a space or a line break); one beyond ASCII or an
+    // address literal has no place there, and a name of our own stands in.
+    const QByteArray domain = from.domain.toUtf8();
+    const bool plainDomain = !domain.isEmpty() && !domain.startsWith('[') &&
+                             std::all_of(domain.begin(), domain.end(), [](char c) { return uchar(c) < 0x80; });
     m += "Message-ID: <" + QUuid::createUuid().toString(QUuid::WithoutBraces).toLatin1() + "@" +
-         (domain.isEmpty() ? QByteArray("pitchwise.local") : headerText(domain)) + ">\r\n";
+         (plainDomain ? domain : QByteArray("pitchwise.local")) + ">\r\n";
     m += "MIME-Version: 1.0\r\n";
     m += "Content-Type: text/plain; charset=UTF-8\r\n";
     m += "Content-Transfer-Encoding: quoted-printable\r\n";
@@ -194,4 +142,4 @@ QByteArray composeMessage(const QString& from, const QStringList& to, const QStr
     return m;
 }
 
-}  // namespace pwmail
+} // namespace pwmail
