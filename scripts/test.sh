@@ -103,6 +103,9 @@ wait_port "$SMTP_PORT" "$SMTP_PID" smtp
 wait_port "$FTP_PORT" "$FTP_PID" ftp
 
 # ---- build
+# Compiler cache entries keyed by paths relative to the checkout, so that a fresh clone elsewhere
+# on the same machine (as CI makes) reuses what an earlier build compiled.
+export CCACHE_BASEDIR=$SRC CCACHE_NOHASHDIR=true
 cmake -S "$SRC" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DPW_WERROR=ON >/dev/null
 cmake --build "$BUILD"
 

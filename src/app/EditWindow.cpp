@@ -89,6 +89,12 @@ bool EditWindow::settleChanges()
     return true;
 }
 
+void EditWindow::reject()
+{
+    if (settleChanges())
+        QDialog::reject();
+}
+
 void EditWindow::closeEvent(QCloseEvent* event)
 {
     // Kept open when the coach cancels or the save failed: nothing the coach did is thrown away

@@ -92,7 +92,10 @@ protected:
             body();
     }
 
+    // Every way of closing asks about unsaved changes: the close button (closeEvent) and
+    // Escape or a Cancel wired to reject(). Cancel keeps the window open with its edits.
     void closeEvent(QCloseEvent* event) override;
+    void reject() override;
 
 private:
     void showDirty();

@@ -24,7 +24,6 @@ public:
     void showPage(int tab);
     void openPage(const QString& page);
     QString currentPage() const;
-    const HelpCatalog& catalog() const { return m_catalog; }
 
 private:
     void fillContents(QTreeWidgetItem* parent, const QList<HelpTopic>& topics);

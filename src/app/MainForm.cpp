@@ -1,9 +1,14 @@
 #include "app/MainForm.h"
 
+#include "app/Modal.h"
+
+#include "data/Changes.h"
+
 #include "app/CommandRegistry.h"
 #include "app/HelpWindow.h"
 #include "app/LogoPicture.h"
 #include "app/RosterModel.h"
+#include "app/SurfaceAccessible.h"
 #include "app/TeamTree.h"
 #include "app/cfgDialog.h"
 #include "app/frmAbout.h"
@@ -24,6 +29,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QScopedValueRollback>
+#include <QPointer>
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -61,9 +68,17 @@ constexpr int kMinGridHeightTwips = 500;
 constexpr qsizetype kOpenTeamsUpTo = 6;
 
 // Tables whose rows the tree, the roster or the status bar show.
-const QStringList kShownTables{QStringLiteral("Teams"),    QStringLiteral("Player"),  QStringLiteral("Opponent"),
-                               QStringLiteral("Schedule"), QStringLiteral("GameStat"), QStringLiteral("TournamentInfo"),
-                               QStringLiteral("Tournament")};
+// What the main window shows: the teams with their games and tournaments in the tree, the
+// roster with its shares and figures in the grids, the record in the status bar.
+bool shownHere(Change what)
+{
+    switch (what) {
+    case Change::Practices:
+    case Change::Drills:
+    case Change::Notes: return false;
+    default: return true;
+    }
+}
 
 }  // namespace
 
@@ -82,7 +97,7 @@ MainForm::MainForm(QWidget* parent)
     buildStatusBar();
     applyCommandState();
     setLogo(ReadSettingText(QStringLiteral("TeamLogo")));
-    connect(&selection(), &Selection::dataChanged, this, &MainForm::dataSaved);
+    connect(&changeNotices(), &ChangeNotices::changed, this, &MainForm::dataSaved);
     resize(1120, 720);
 }
 
@@ -144,6 +159,9 @@ void MainForm::buildToolBar()
     tb->setObjectName(kToolbar);
     tb->setMovable(false);
     tb->setIconSize(QSize(24, 24));
+    // The button that shows the commands a narrow window has no room for.
+    if (auto* more = tb->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button")))
+        more->setAccessibleName(tr("More commands"));
     for (const CommandTable::Item& item : m_table.itemsOf(kToolbar)) {
         if (item.separatorBefore)
             tb->addSeparator();
@@ -157,6 +175,7 @@ void MainForm::buildToolBar()
         button->setObjectName(c.name);
         button->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(c.name)));
         button->setToolTip(c.caption);
+        button->setAccessibleName(c.caption);
         button->setMenu(m_menus.value(c.dropDown));
         button->setPopupMode(QToolButton::InstantPopup);
         tb->addWidget(button);
@@ -202,8 +221,9 @@ void MainForm::buildCentral()
     const qreal dpi = logicalDpiX();
     const qreal dpiY = logicalDpiY();
 
-    TeamTree = new QTreeView;
+    TeamTree = new ClippedTreeView;
     TeamTree->setObjectName(QStringLiteral("TeamTree"));
+    TeamTree->setAccessibleName(tr("Teams and games"));
     TeamTree->setModel(m_tree);
     TeamTree->setHeaderHidden(true);
     // Long detail lines scroll sideways instead of being cut short.
@@ -262,6 +282,7 @@ void MainForm::buildCentral()
 
     MainGrid = new QTableView;
     MainGrid->setObjectName(QStringLiteral("MainGrid"));
+    MainGrid->setAccessibleName(tr("Roster"));
     setupGrid(MainGrid, m_mainGrid, m_mainGrid->headers(), kMainGridTwips);
     MainGrid->setMinimumWidth(twipsToPixels(kMinGridWidthTwips, dpi) + 1);
     MainGrid->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -277,6 +298,7 @@ void MainForm::buildCentral()
 
     PlayerDataGrid = new QTableView;
     PlayerDataGrid->setObjectName(QStringLiteral("PlayerDataGrid"));
+    PlayerDataGrid->setAccessibleName(tr("Player games"));
     setupGrid(PlayerDataGrid, m_playerGrid, m_playerGrid->headers(), kPlayerGridTwips);
 
     lblPlayer = new QLabel(tr("Player games"));
@@ -566,11 +588,6 @@ void MainForm::showGameFigures()
         Totlbl[i]->setText(QString::number(view.totals[static_cast<size_t>(figureOfLabel[i])]));
 }
 
-void MainForm::ClearTeamNode()
-{
-    m_tree->removeChildren(NodeKey::team(selection().CurrentTeamNo()));
-}
-
 void MainForm::SetFormSize(int numOfRows)
 {
     m_sizedRows = numOfRows;
@@ -649,10 +666,11 @@ void MainForm::TeamTree_AfterLabelEdit(QStandardItem* item)
     if (k.kind != NodeKey::Kind::Tournament)
         return;
     const QString saved = item->data(TeamTreeModel::SavedTextRole).toString();
-    QString text = item->text().trimmed().left(50);
+    QString text = cutToWidth(item->text().trimmed(), 50);
     if (text == saved)
         return;
     // A tournament needs a name; one that could not be stored is not shown either.
+    const QScopedValueRollback renaming(m_renaming, true);
     if (text.isEmpty() ||
         !guardedValue(QStringLiteral("TeamTree_AfterLabelEdit"), traceArg(QStringLiteral("NewString"), text), false,
                       [&] { return renameTournament(k.teamNo, k.tournamentNo, text); }))
@@ -749,8 +767,8 @@ void MainForm::mDataStandings_Click()
 void MainForm::ToolsCfg_Click()
 {
     guarded(QStringLiteral("ToolsCfg_Click"), {}, [&] {
-        cfgDialog dialog(this);
-        connect(&dialog, &cfgDialog::settingsSaved, this, [this](const QString& logo) {
+        Modal<cfgDialog> dialog(this);
+        connect(dialog.get(), &cfgDialog::settingsSaved, this, [this](const QString& logo) {
             const qint16 team = selection().CurrentTeamNo();
             SetTeamTabs();
             selectTeam(team);
@@ -760,20 +778,36 @@ void MainForm::ToolsCfg_Click()
     });
 }
 
-void MainForm::dataSaved(const QString& table, qint16 teamNo)
+void MainForm::dataSaved(const ChangeNotice& notice)
 {
-    if (!kShownTables.contains(table, Qt::CaseInsensitive))
+    // A tournament renamed in the tree is shown there already; rebuilding the tree would take
+    // away the very item whose edit is being finished.
+    if (!shownHere(notice.what) || m_renaming)
         return;
-    guarded(QStringLiteral("dataSaved"), traceArg(QStringLiteral("Table"), table) + traceArg(QStringLiteral("lcTeamNo"), teamNo), [&] {
+    refreshShown();
+}
+
+void MainForm::refreshShown()
+{
+    guarded(QStringLiteral("dataSaved"), {}, [&] {
         // Rebuild what shows the saved rows and select again what was selected, as far as it
-        // still exists.
+        // still exists: the node in the tree (a game stays the current game) and the player in
+        // the roster grid.
         const QString key = m_tree->keyOf(TeamTree->currentIndex());
         const qint16 team = selection().CurrentTeamNo();
+        const qint16 player = selection().CurrentPlayerNo();
         SetTeamTabs();
-        if (!key.isEmpty() && m_tree->indexOf(key).isValid()) {
-            selectNode(key);
-            if (teamNo == team)
-                LoadTeam(team);
+        const QModelIndex node = key.isEmpty() ? QModelIndex() : m_tree->indexOf(key);
+        if (node.isValid()) {
+            {
+                const QScopedValueRollback filling(m_filling, true);
+                TeamTree->setCurrentIndex(node);
+            }
+            // The team is read afresh (its settings, roster and shares may be what changed);
+            // the node then makes its game or tournament current again.
+            loadTeamView(team);
+            TeamTree_NodeClick(node);
+            reselectPlayer(player);
         } else if (!selectTeam(team) && !selectFirstTeam()) {
             // The last team is gone: nothing is current any more.
             m_mainGrid->clearRows();
@@ -783,11 +817,24 @@ void MainForm::dataSaved(const QString& table, qint16 teamNo)
     });
 }
 
+void MainForm::reselectPlayer(qint16 playerNo)
+{
+    if (playerNo == 0)
+        return;
+    const QList<RosterRow>& rows = m_mainGrid->rows();
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        if (rows.at(i).playerNo == playerNo) {
+            MainGrid_Click(static_cast<int>(i));
+            return;
+        }
+    }
+}
+
 void MainForm::HelpAbout_Click()
 
 {
     guarded(QStringLiteral("HelpAbout_Click"), {}, [&] {
-        frmAbout about(this);
+        Modal<frmAbout> about(this);
         about.exec();
     });
 }
@@ -821,10 +868,26 @@ void MainForm::showEvent(QShowEvent* event)
 
 void MainForm::closeEvent(QCloseEvent* event)
 {
-    // Closing the main window ends the program, so every other window goes with it.
+    // Closing the main window ends the program, so every other window goes with it. Each is
+    // asked to close as its own close button would ask it: an editing window with unsaved
+    // changes asks whether to save them, and when the coach cancels there, the program goes on
+    // with every window as it was.
+    QList<QPointer<QWidget>> others;
     for (QWidget* w : QApplication::topLevelWidgets()) {
         if (w != this && w->isVisible())
-            w->close();
+            others << w;
+    }
+    // The window on top (a modal one asking first) before the ones under it.
+    std::reverse(others.begin(), others.end());
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+        others.removeAll(modal);
+        others.prepend(modal);
+    }
+    for (const QPointer<QWidget>& w : std::as_const(others)) {
+        if (w && w->isVisible() && !w->close()) {
+            event->ignore();
+            return;
+        }
     }
     event->accept();
 }

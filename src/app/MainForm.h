@@ -20,6 +20,7 @@ class QTreeView;
 namespace pw {
 
 class HelpWindow;
+struct ChangeNotice;
 struct GameStatus;
 class PlayerGamesModel;
 class RosterModel;
@@ -47,7 +48,7 @@ public:
     void SelectGame();
     // Sets every command's enabled state from the selection.
     void applyCommandState();
-    void ClearTeamNode();
+
     void SetFormSize(int numOfRows);
     // Selects the team's node and loads the team, record included; false when the tree has no
     // such team.
@@ -110,7 +111,9 @@ private:
     // Fills the roster's statistics columns and the team totals for the selected game or summary.
     void showGameFigures();
     // Another window saved rows that the tree or grid show.
-    void dataSaved(const QString& table, qint16 teamNo);
+    void dataSaved(const ChangeNotice& notice);
+    void refreshShown();
+    void reselectPlayer(qint16 playerNo);
 
     TeamTreeModel* m_tree = nullptr;
     RosterModel* m_mainGrid = nullptr;
@@ -131,6 +134,7 @@ private:
     QSet<qint16> m_toldPoints;  // teams whose malformed point values the coach was told of
     QPointer<HelpWindow> m_help;
     bool m_filling = false;
+    bool m_renaming = false;  // a tournament is being renamed in the tree
     int m_sizedRows = 0;  // set while the tree is rebuilt, so selection changes do nothing
 };
 

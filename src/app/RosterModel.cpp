@@ -17,7 +17,7 @@ const QStringList kPlayerGameHeaders{
     QStringLiteral("Goals"),    QStringLiteral("Blks/Stls"), QStringLiteral("Assists"), QString(),
     QStringLiteral("SOG"),      QStringLiteral("GA"),        QStringLiteral("Blocks"),  QStringLiteral("OverShot")};
 
-QString number(const std::optional<int>& v)
+QString number(const std::optional<qint64>& v)
 {
     return v ? QString::number(*v) : QString();
 }

@@ -1,5 +1,7 @@
 #include "app/Startup.h"
 
+#include "data/Options.h"
+
 #include "common/AppState.h"
 #include "app/FirstRun.h"
 #include "common/Prompter.h"
@@ -73,10 +75,11 @@ void openAndCheck(const DbLocation& location)
     }
 }
 
-// A database file the coach may not write is opened for reading only.
+// A database file whose changes could not be stored is opened for reading only: one the coach may
+// not write, or one in a folder that takes no new file (where SQLite would keep its journal).
 void markReadOnly(DbLocation& location)
 {
-    if (location.engine == Engine::SQLite && QFileInfo(location.path).isFile() && !QFileInfo(location.path).isWritable())
+    if (location.engine == Engine::SQLite && QFileInfo(location.path).isFile() && !canChangeDatabaseFile(location.path))
         location.readOnly = true;
 }
 
@@ -111,6 +114,7 @@ void LoadStartupSettings()
                           : ReadSetting(QStringLiteral("EmailPassword"));
     registerSecret(s.EmailPassword);
     s.EmailDebug = ReadSetting(QStringLiteral("EmailDebug")) != QLatin1String("0");
+    s.EmailAllowPlain = emailAllowPlainSetting();
 }
 
 bool PrepareDatabase()

@@ -14,8 +14,8 @@ struct CommandWords {
 // so "debug" and "--debugging" count too.
 CommandWords parseCommandLine(const QStringList& argumentsWithoutProgram);
 
-// Reads mdbFile, NameOpt, EmailServer, EmailUser, EmailPassword and EmailDebug into the
-// program-wide state.
+// Reads mdbFile, NameOpt, EmailServer, EmailUser, EmailPassword, EmailDebug and EmailAllowPlain
+// into the program-wide state.
 void LoadStartupSettings();
 
 // The start-up steps up to an open shared connection: read the settings, run the first-run

@@ -1,6 +1,8 @@
 #include "app/SurfaceAccessible.h"
 
+#include <QAbstractItemDelegate>
 #include <QAccessibleWidget>
+#include <QComboBox>
 #include <QHash>
 #include <QPointer>
 #include <QWidget>
@@ -140,6 +142,57 @@ QAccessibleInterface* surfaceFactory(const QString&, QObject* object)
 }
 
 }  // namespace
+
+QRect ClippedTreeView::visualRect(const QModelIndex& index) const
+{
+    return QTreeView::visualRect(index).intersected(viewport()->rect());
+}
+
+namespace {
+
+// The combo box's own delegate, asked for entries no wider than the list's viewport.
+class FittedEntries : public QAbstractItemDelegate {
+public:
+    FittedEntries(QAbstractItemDelegate* drawn, QAbstractItemView* list)
+        : QAbstractItemDelegate(list)
+        , m_drawn(drawn)
+        , m_list(list)
+    {
+    }
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        if (m_drawn)
+            m_drawn->paint(painter, option, index);
+    }
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QSize size = m_drawn ? m_drawn->sizeHint(option, index) : QSize();
+        size.setWidth(std::min(size.width(), m_list->viewport()->width()));
+        return size;
+    }
+    bool editorEvent(QEvent* event, QAbstractItemModel* model, const QStyleOptionViewItem& option,
+                     const QModelIndex& index) override
+    {
+        return m_drawn && m_drawn->editorEvent(event, model, option, index);
+    }
+    bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                   const QModelIndex& index) override
+    {
+        return m_drawn && m_drawn->helpEvent(event, view, option, index);
+    }
+
+private:
+    QPointer<QAbstractItemDelegate> m_drawn;
+    QAbstractItemView* m_list;
+};
+
+}  // namespace
+
+void fitEntriesToList(QComboBox* combo)
+{
+    // The combo box keeps its delegate (owned by its list) when another is set.
+    combo->setItemDelegate(new FittedEntries(combo->itemDelegate(), combo->view()));
+}
 
 void installSurfaceAccessibility()
 {

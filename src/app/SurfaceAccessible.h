@@ -4,6 +4,9 @@
 #include <QList>
 #include <QRect>
 #include <QString>
+#include <QTreeView>
+
+class QComboBox;
 
 namespace pw {
 
@@ -31,5 +34,20 @@ public:
 
 // Installs (once per run) the factory that gives every SurfaceAccessibility widget its interface.
 void installSurfaceAccessibility();
+
+// A tree whose items report only the part of them in sight. Screen readers take an item's place
+// from visualRect(), and a node wider than its pane (a long detail line in a narrow tree) would
+// otherwise be reported beyond the pane's edge, where a click at its centre lands on whatever
+// lies next to the pane. The tree paints and hit-tests without it.
+class ClippedTreeView : public QTreeView {
+public:
+    using QTreeView::QTreeView;
+    QRect visualRect(const QModelIndex& index) const override;
+};
+
+// Keeps the entries of the combo box's open list no wider than the list. Styles that draw the
+// list like a menu ask for entries twice as wide as a narrow list (a year), which screen readers
+// would report reaching past the list's edge; the entries are drawn as before.
+void fitEntriesToList(QComboBox* combo);
 
 }  // namespace pw

@@ -1,5 +1,7 @@
 #include "app/WidgetPrompter.h"
 
+#include "app/Modal.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
@@ -32,13 +34,14 @@ QMessageBox::Icon boxIcon(Prompter::Icon icon)
 
 Prompter::Answer WidgetPrompter::message(const QString& title, const QString& text, Icon icon, Buttons buttons)
 {
-    QMessageBox box(boxIcon(icon), title, text, QMessageBox::NoButton, dialogParent());
+    // On the heap, owned by the window it stands over: that window may go while the box shows.
+    Modal<QMessageBox> box(boxIcon(icon), title, text, QMessageBox::NoButton, dialogParent());
     switch (buttons) {
-    case Buttons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
-    case Buttons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
-    case Buttons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    case Buttons::Ok: box->setStandardButtons(QMessageBox::Ok); break;
+    case Buttons::OkCancel: box->setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
+    case Buttons::YesNo: box->setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
     case Buttons::YesNoCancel:
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        box->setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         break;
     }
     switch (box.exec()) {
@@ -52,15 +55,15 @@ Prompter::Answer WidgetPrompter::message(const QString& title, const QString& te
 std::optional<QString> WidgetPrompter::inputText(const QString& title, const QString& prompt,
                                                  const QString& defaultText, bool password)
 {
-    QInputDialog dialog(dialogParent());
-    dialog.setWindowTitle(title);
-    dialog.setLabelText(prompt);
-    dialog.setTextValue(defaultText);
-    dialog.setTextEchoMode(password ? QLineEdit::Password : QLineEdit::Normal);
-    dialog.resize(qMax(dialog.sizeHint().width(), 420), dialog.sizeHint().height());
-    if (dialog.exec() != QDialog::Accepted)
+    Modal<QInputDialog> dialog(dialogParent());
+    dialog->setWindowTitle(title);
+    dialog->setLabelText(prompt);
+    dialog->setTextValue(defaultText);
+    dialog->setTextEchoMode(password ? QLineEdit::Password : QLineEdit::Normal);
+    dialog->resize(qMax(dialog->sizeHint().width(), 420), dialog->sizeHint().height());
+    if (dialog.exec() != QDialog::Accepted || !dialog)
         return std::nullopt;
-    return dialog.textValue();
+    return dialog->textValue();
 }
 
 QString WidgetPrompter::openFileName(const QString& title, const QString& startDir, const QString& filter)

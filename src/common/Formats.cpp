@@ -4,7 +4,10 @@
 
 #include <QLocale>
 #include <QRegularExpression>
+#include <QStringList>
+#include <QTextBoundaryFinder>
 
+#include <algorithm>
 #include <cfenv>
 #include <cmath>
 
@@ -27,6 +30,19 @@ QString longTimePattern(const QLocale& locale)
     QString pattern = locale.timeFormat(QLocale::LongFormat);
     pattern.remove(QRegularExpression(QStringLiteral("\\s*t+\\s*")));  // no time-zone names
     return pattern.trimmed();
+}
+
+// Where each whole character (grapheme cluster) of text ends. Text that is not well formed (a lone
+// surrogate) still never ends on half a pair.
+QList<qsizetype> characterEnds(const QString& text)
+{
+    QList<qsizetype> ends;
+    QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, text);
+    for (qsizetype next = characters.toNextBoundary(); next > 0; next = characters.toNextBoundary()) {
+        if (!text.at(next - 1).isHighSurrogate() || next == text.size())
+            ends << next;
+    }
+    return ends;
 }
 
 }  // namespace
@@ -127,9 +143,163 @@ QString shownText(const QString& userText)
     return directional ? QChar(0x2068) + out + QChar(0x2069) : out;
 }
 
+QString shownLines(const QString& userText)
+{
+    QString text = userText;
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QStringList lines = text.split(QLatin1Char('\n'));
+    for (QString& line : lines)
+        line = shownText(line);
+    return lines.join(QLatin1Char('\n'));
+}
+
+QString cutToWidth(const QString& text, qsizetype width)
+{
+    if (text.size() <= width)
+        return text;
+    qsizetype end = 0;
+    for (qsizetype next : characterEnds(text)) {
+        if (next > width)
+            break;
+        end = next;
+    }
+    return text.left(end);
+}
+
+QString cutToWidth(const QString& text, const std::function<bool(const QString&)>& fits)
+{
+    if (fits(text))
+        return text;
+    const QList<qsizetype> ends = characterEnds(text);
+    // The longest start that fits, found by halving: a few measures rather than one per character.
+    qsizetype low = 0;  // ends before index low fit
+    qsizetype high = ends.size();
+    while (low < high) {
+        const qsizetype mid = (low + high) / 2;
+        if (fits(text.left(ends.at(mid))))
+            low = mid + 1;
+        else
+            high = mid;
+    }
+    return low == 0 ? QString() : text.left(ends.at(low - 1));
+}
+
 QString shortDateFormat()
 {
     return shortDatePattern(QLocale());
+}
+
+bool usesTwelveHourClock()
+{
+    // Quoted text of the pattern ("HH 'h' mm") is no part of the clock.
+    QString pattern = QLocale().timeFormat(QLocale::ShortFormat);
+    pattern.remove(QRegularExpression(QStringLiteral("'[^']*'")));
+    return pattern.contains(QLatin1Char('a'), Qt::CaseInsensitive);
+}
+
+QString clockFormat(bool spaced)
+{
+    if (!usesTwelveHourClock())
+        return QStringLiteral("HH:mm");
+    return spaced ? QStringLiteral("hh:mm AP") : QStringLiteral("hh:mmAP");
+}
+
+QTime readTypedTime(const QString& text)
+{
+    QString t = text.trimmed().toLower();
+    // AM or PM at the end: the locale's words first, then the usual short forms, longest first.
+    const QLocale locale;
+    const QList<QPair<QString, int>> halves{{locale.amText().toLower(), 0}, {locale.pmText().toLower(), 12},
+                                            {QStringLiteral("a.m."), 0},    {QStringLiteral("p.m."), 12},
+                                            {QStringLiteral("am"), 0},      {QStringLiteral("pm"), 12},
+                                            {QStringLiteral("a"), 0},       {QStringLiteral("p"), 12}};
+    std::optional<int> half;
+    for (const auto& [mark, offset] : halves) {
+        if (!mark.isEmpty() && t.endsWith(mark)) {
+            half = offset;
+            t = t.chopped(mark.size()).trimmed();
+            break;
+        }
+    }
+    // "9", "9:30", "9.30", "9h30", "9 30", or the digits alone: "930", "2130".
+    static const QRegularExpression parted(QStringLiteral("^(\\d{1,2})(?:[:.h ](\\d{1,2}))?$"));
+    static const QRegularExpression digits(QStringLiteral("^\\d{3,4}$"));
+    int hour = 0;
+    int minute = 0;
+    if (const QRegularExpressionMatch m = parted.match(t); m.hasMatch()) {
+        hour = m.captured(1).toInt();
+        minute = m.captured(2).isEmpty() ? 0 : m.captured(2).toInt();
+    } else if (digits.match(t).hasMatch()) {
+        hour = t.chopped(2).toInt();
+        minute = t.right(2).toInt();
+    } else {
+        return {};
+    }
+    if (half) {
+        if (hour < 1 || hour > 12)
+            return {};
+        hour = hour % 12 + *half;
+    }
+    return QTime(hour, minute); // invalid past 23:59
+}
+
+QDate readTypedDate(const QString& text, const QString& format, const QDate& today)
+{
+    const QString t = text.trimmed();
+    if (t.isEmpty())
+        return {};
+    if (std::any_of(t.cbegin(), t.cend(), [](QChar c) { return c.isLetter(); }))
+        return QLocale().toDate(t, format);
+    // The order of day, month and year in the format: "M/d/yyyy" gives M, d, y. A run of three or
+    // more d is the weekday's name, no part of the date.
+    QString order;
+    static const QRegularExpression runs(QStringLiteral("d+|M+|y+"));
+    for (QRegularExpressionMatchIterator it = runs.globalMatch(format); it.hasNext();) {
+        const QString run = it.next().captured();
+        if (!(run.startsWith(QLatin1Char('d')) && run.size() > 2) && !order.contains(run.at(0)))
+            order += run.at(0);
+    }
+    if (order.size() != 3)
+        order = QStringLiteral("Mdy");
+    QStringList parts = t.split(QRegularExpression(QStringLiteral("\\D+")), Qt::SkipEmptyParts);
+    if (parts.size() == 1) {
+        // Digits alone: two for day and month, the rest (two or four) for the year.
+        const QString all = parts.takeFirst();
+        if (all.size() != 4 && all.size() != 6 && all.size() != 8)
+            return {};
+        qsizetype at = 0;
+        for (QChar part : order) {
+            const qsizetype width = part == QLatin1Char('y') ? all.size() - 4 : 2;
+            if (width > 0)
+                parts << all.mid(at, width);
+            at += width;
+        }
+    }
+    if (parts.size() == 2)
+        order.remove(QLatin1Char('y')); // no year typed
+    if (parts.size() != order.size())
+        return {};
+    int day = 0;
+    int month = 0;
+    int year = today.year();
+    for (qsizetype i = 0; i < order.size(); ++i) {
+        const QString& part = parts.at(i);
+        if (part.size() > (order.at(i) == QLatin1Char('y') ? 4 : 2))
+            return {};
+        const int value = part.toInt();
+        if (order.at(i) == QLatin1Char('d'))
+            day = value;
+        else if (order.at(i) == QLatin1Char('M'))
+            month = value;
+        else if (part.size() <= 2)
+            year = 2000 + value;
+        else if (part.size() == 4)
+            year = value;
+        else
+            return {};
+    }
+    return QDate(year, month, day);
 }
 
 std::optional<double> parseAmount(const QString& text)

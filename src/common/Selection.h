@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QDate>
-#include <QObject>
 #include <QString>
 
 namespace pw {
@@ -31,11 +30,9 @@ struct TeamSettings {
 };
 
 // What the coach has selected in the main window: team, game, tournament, opponent and player.
-// Reading is free for everyone; every change goes through the setters, which tell whoever
-// listens, so a non-modal window can follow the main window. After a save, a window calls
-// notifyDataChanged() so that the other open windows reload what they show of that table.
-class Selection : public QObject {
-    Q_OBJECT
+// Only the main window changes it; windows read it when they open and then keep their own team
+// or game. Saved changes travel as change notices (data/Changes.h), not through the selection.
+class Selection {
 public:
     qint16 CurrentTeamNo() const { return m_team; }
     qint16 CurrentGameNo() const { return m_game; }
@@ -56,16 +53,6 @@ public:
     void setPlayer(qint16 playerNo);
     // Forgets everything (a database was closed; tests between cases).
     void clear();
-
-    void notifyDataChanged(const QString& table, qint16 teamNo);
-
-Q_SIGNALS:
-    void teamChanged(qint16 teamNo);
-    void tournamentChanged(qint16 tournamentNo);
-    void gameChanged(qint16 gameNo);
-    void playerChanged(qint16 playerNo);
-    // Rows of table belonging to teamNo were saved (0: rows of no particular team, like drills).
-    void dataChanged(const QString& table, qint16 teamNo);
 
 private:
     qint16 m_team = 0;

@@ -1,5 +1,7 @@
 #include "data/Database.h"
 
+#include "data/Changes.h"
+
 #include "common/Trace.h"
 
 #include <QDateTime>
@@ -15,6 +17,7 @@ namespace pw {
 namespace {
 
 DbLocation g_sharedLocation;
+bool g_connectionLost = false;  // the server dropped the shared connection: reopened before next use
 QHash<QString, int> g_txDepth;         // nested guards on one connection join the outermost transaction
 QHash<QString, bool> g_txRollbackOnly;  // an inner guard gave up: the outermost may not commit
 QHash<QString, quint64> g_txFailuresAtStart;  // reported failures when the outermost guard began
@@ -36,8 +39,31 @@ bool isBusy(const QSqlError& error)
            error.databaseText().contains(QLatin1String("database is locked"), Qt::CaseInsensitive);
 }
 
+// The server went away or ended the session (restarted, stopped by its administrator, the
+// network dropped): the connection is of no further use. SQLSTATE classes 08 (connection
+// exception) and 57P (operator intervention), or the client library's own words when the
+// server vanished without a state.
+bool isConnectionLost(const QSqlError& error)
+{
+    const QString code = error.nativeErrorCode();
+    if (code.startsWith(QLatin1String("08")) || code.startsWith(QLatin1String("57P")))
+        return true;
+    const QString text = error.databaseText() + error.driverText();
+    return text.contains(QLatin1String("server closed the connection"), Qt::CaseInsensitive) ||
+           text.contains(QLatin1String("terminating connection"), Qt::CaseInsensitive) ||
+           text.contains(QLatin1String("no connection to the server"), Qt::CaseInsensitive);
+}
+
 [[noreturn]] void throwDbError(qint32 number, const QString& what, const QSqlError& error, SourceLocation where)
 {
+    if (isConnectionLost(error)) {
+        g_connectionLost = true;
+        throw PwError(err::DatabaseQuery,
+                      QObject::tr("The connection to the database server was lost, so nothing of this change was "
+                                  "saved. Pitchwise connects again when it next reads or saves. (%1)")
+                          .arg(error.text().trimmed()),
+                      where);
+    }
     if (isBusy(error)) {
         throw PwError(err::DatabaseBusy,
                       QObject::tr("The database is in use by another program, which keeps it locked."), where);
@@ -291,6 +317,7 @@ void openShared(const DbLocation& location)
 
 void closeShared()
 {
+    g_connectionLost = false;
     closeDatabase(sharedName());
     g_sharedLocation = DbLocation{};
 }
@@ -302,6 +329,14 @@ bool isOpen()
 
 QSqlDatabase shared()
 {
+    // A connection the server dropped is opened anew, but never in the middle of a save: the
+    // save that lost it ends first, rolled back by the server. While the server cannot be
+    // reached, each use says so again.
+    if (g_connectionLost && !transactionOpen()) {
+        closeDatabase(sharedName());
+        openDatabase(g_sharedLocation, sharedName());
+        g_connectionLost = false;
+    }
     if (!QSqlDatabase::contains(sharedName()))
         throw PwError(err::DatabaseOpen, QObject::tr("No database is open."));
     return QSqlDatabase::database(sharedName(), false);
@@ -384,6 +419,11 @@ void PreparedStatement::exec(const QVariantList& values, SourceLocation where)
         throwDbError(err::DatabaseQuery, QObject::tr("The statement failed (%1)").arg(m_sql), m_query.lastError(), where);
 }
 
+bool transactionOpen()
+{
+    return std::any_of(g_txDepth.cbegin(), g_txDepth.cend(), [](int depth) { return depth > 0; });
+}
+
 Transaction::Transaction(QSqlDatabase db, SourceLocation where)
     : m_db(std::move(db))
 {
@@ -413,6 +453,7 @@ Transaction::~Transaction()
         m_db.rollback();
         g_txRollbackOnly.remove(name);
         g_txFailuresAtStart.remove(name);
+        changeNotices().transactionEnded(false);
     } else {
         g_txRollbackOnly[name] = true;
     }
@@ -430,13 +471,16 @@ void Transaction::commit(SourceLocation where)
     const bool failedInside = g_txFailuresAtStart.take(name) != reportedFailureCount();
     if (g_txRollbackOnly.take(name) || failedInside) {
         m_db.rollback();
+        changeNotices().transactionEnded(false);
         throw PwError(err::DatabaseQuery, QObject::tr("The changes could not be saved: part of them failed."), where);
     }
     if (!m_db.commit()) {
         const QSqlError error = m_db.lastError();
         m_db.rollback();
+        changeNotices().transactionEnded(false);
         throwDbError(err::DatabaseQuery, QObject::tr("The changes could not be saved"), error, where);
     }
+    changeNotices().transactionEnded(true);
 }
 
 Where::Where(std::initializer_list<Cond> conds)

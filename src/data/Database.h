@@ -93,6 +93,9 @@ private:
 // to see how many statements an operation costs.
 quint64 statementCount();
 
+// Whether a transaction guard is open on any connection.
+bool transactionOpen();
+
 // Rolls back unless commit() was reached: a failed multi-row save changes nothing. Guards nest:
 // an inner guard joins the outermost one. The outermost commit() refuses, rolls back and throws
 // when an inner guard gave up or when any failure was reported to the coach while it was open,

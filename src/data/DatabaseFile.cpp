@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryFile>
+#include <QSqlError>
 #include <QSqlRecord>
 #include <QUuid>
 
@@ -44,6 +45,18 @@ void copyTable(const QSqlDatabase& from, const QSqlDatabase& to, const QString& 
             values << rows.value(static_cast<int>(i));
         execSql(to, insert, values);
     }
+}
+
+// The engine's refusals that mean a change cannot be stored: the file or its journal cannot be
+// written (read-only, cannot be opened or made, no permission).
+bool isWriteRefusal(const QSqlError& error)
+{
+    bool ok = false;
+    const int code = error.nativeErrorCode().toInt(&ok) & 0xff;  // extended codes carry it in the low byte
+    constexpr int kPerm = 3;
+    constexpr int kReadOnly = 8;
+    constexpr int kCantOpen = 14;
+    return ok && (code == kPerm || code == kReadOnly || code == kCantOpen);
 }
 
 }  // namespace
@@ -172,6 +185,38 @@ bool isPitchwiseDatabaseFile(const QString& path)
     }
     closeDatabase(name);
     return ok;
+}
+
+bool canChangeDatabaseFile(const QString& path)
+{
+    const QFileInfo file(path);
+    if (!file.isFile())
+        return true;
+    if (!file.isWritable())
+        return false;
+    const QString name = uniqueConnectionName(QStringLiteral("pw_probe"));
+    bool changeable = true;
+    try {
+        DbLocation loc;
+        loc.path = path;
+        QSqlDatabase db = openDatabase(loc, name);
+        if (db.transaction()) {
+            // Writing the schema version back as it is changes nothing, yet needs the journal.
+            QSqlQuery q(db);
+            if (q.exec(QStringLiteral("PRAGMA user_version")) && q.next()) {
+                const int version = q.value(0).toInt();
+                q.finish();
+                if (!q.exec(QStringLiteral("PRAGMA user_version = %1").arg(version)))
+                    changeable = !isWriteRefusal(q.lastError());
+            }
+            q.finish();
+            db.rollback();
+        }
+    } catch (const PwError&) {
+        changeable = true;  // not openable at all: the opening that follows reports it
+    }
+    closeDatabase(name);
+    return changeable;
 }
 
 }  // namespace pw

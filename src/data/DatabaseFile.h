@@ -29,4 +29,10 @@ void checkPitchwiseDatabase(const QSqlDatabase& db, const QString& display);
 // True when the file exists and is a readable Pitchwise database.
 bool isPitchwiseDatabaseFile(const QString& path);
 
+// False when a change to the SQLite file at path could not be stored: the file may not be written,
+// or its folder takes no new file (SQLite keeps a journal beside the database while changing it).
+// Tries one change and takes it back. A file that is locked, or no database at all, is not judged
+// here: opening it says what is wrong.
+bool canChangeDatabaseFile(const QString& path);
+
 }  // namespace pw

@@ -1,5 +1,7 @@
 #include "app/CommandRegistry.h"
 
+#include "app/Modal.h"
+
 #include "app/Commands.h"
 #include "app/MainForm.h"
 #include "common/Selection.h"
@@ -13,7 +15,7 @@ void registerFeeCommands(CommandTable& t, MainForm& main)
 {
     const auto fees = [&main] {
         guarded(QStringLiteral("ViewFees_Click"), {}, [&] {
-            dlgMoney window(selection().CurrentTeamNo(), &main);
+            Modal<dlgMoney> window(selection().CurrentTeamNo(), &main);
             window.exec();
         });
     };

@@ -1,5 +1,7 @@
 #include "fees/Fees.h"
 
+#include "data/Changes.h"
+
 #include "common/Formats.h"
 #include "common/Trace.h"
 #include "data/Database.h"
@@ -46,6 +48,7 @@ void saveFees(qint16 teamNo, const QList<FeeLine>& lines)
     PreparedStatement update(Db::shared(), QStringLiteral("UPDATE Player SET AmountPaid = ? WHERE TeamNo = ? AND PlayerNo = ?"));
     for (const FeeLine& l : lines)
         update.exec({RoundHalfEven(l.amountPaid, 2), teamNo, l.playerNo});
+    announce(Change::Fees, teamNo);
     tx.commit();
 }
 

@@ -123,8 +123,6 @@ bool dlgMoney::store()
         saveFees(m_teamNo, m_model->lines());
         return true;
     });
-    if (m_stored)
-        selection().notifyDataChanged(QStringLiteral("Player"), m_teamNo);
     return m_stored;
 }
 

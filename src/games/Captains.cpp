@@ -1,5 +1,7 @@
 #include "games/Captains.h"
 
+#include "data/Changes.h"
+
 #include "common/Formats.h"
 #include "common/Trace.h"
 #include "data/Database.h"
@@ -103,8 +105,11 @@ bool saveSeasonCaptains(qint16 teamNo, const QList<qint16>& playerNos)
     // Refused here, so that both engines refuse alike rather than one of them cutting the list.
     if (text.size() > kSeasonCaptainsLength)
         throw PwError(err::BadArgument, QObject::tr("Too many season captains to keep. Choose fewer captains."));
-    return PutDBData(QStringLiteral("Teams"), {{QStringLiteral("TeamNo"), teamNo}}, QStringLiteral("SeasonCaptains"),
-                     text);
+    const bool stored =
+        PutDBData(QStringLiteral("Teams"), {{QStringLiteral("TeamNo"), teamNo}}, QStringLiteral("SeasonCaptains"), text);
+    if (stored)
+        announce(Change::Team, teamNo);
+    return stored;
 }
 
 }  // namespace pw

@@ -1,5 +1,7 @@
 #include "games/GameSetup.h"
 
+#include "data/Changes.h"
+
 #include "common/AppState.h"
 #include "common/Prompter.h"
 #include "common/Selection.h"
@@ -172,24 +174,28 @@ GameSetup::GameSetup(const LineupGame& game, const QString& gameNodeText, QWidge
                     return;
                 prepareGridMenu(cell);
                 const QPoint at = pos.isNull() ? m_grid->visualRect(cell).center() : pos;
-                m_gridMenu->popup(m_grid->viewport()->mapToGlobal(at));
+                // Run until the coach has chosen: a menu window of the board's own, which screen
+                // readers find as the board's pop-up, and nothing changes under it meanwhile.
+                m_gridMenu->exec(m_grid->viewport()->mapToGlobal(at));
             }));
     connect(m_grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             handler(QStringLiteral("PlayerGrid_RowColChange"), [this](const QModelIndex& current) {
                 if (const qint16 no = m_model->playerNo(current.row()))
                     selectPlayer(no);
             }));
-    connect(&selection(), &Selection::dataChanged, this, [this](const QString& table, qint16 teamNo) {
-        if (table == QLatin1String("Teams") && teamNo == m_game.teamNo && m_game.trackCaptain)
+    // Season captains are ticked in the captains window, which may be open beside the board.
+    connect(&changeNotices(), &ChangeNotices::changed, this, [this](const ChangeNotice& n) {
+        if (n.what == Change::Team && n.teamNo == m_game.teamNo && m_game.trackCaptain)
             guarded(QStringLiteral("refreshSeasonCaptains"), {}, [this] { refreshSeasonCaptains(); });
     });
 
-    // Opening: the grid and field from the store, then saved at once so that every player of the
-    // roster has a statistics row for the game (the availability and captain commands write into it).
+    // Opening: the grid and field from the store; every player of the roster then gets a
+    // statistics row for the game (the availability and captain commands write into it). Rows
+    // already there are left alone: opening the board changes no stored figure.
     ClearField(5);
     FillPlayerGrid();
     if (!Db::isReadOnly())
-        guarded(QStringLiteral("GameSave"), {}, [this] { save(); });
+        guarded(QStringLiteral("addMissingStatRows"), {}, [this] { addMissingStatRows(m_board, m_game); });
     sizeGrid();
     resize(sizeHint().expandedTo(QSize(900, 560)));
 }
@@ -329,6 +335,10 @@ QString GameSetup::note() const
 void GameSetup::setNote(const QString& text)
 {
     m_note->setText(text);
+    // Read out too: the label's name stays "Note", its description is what it says, and the grid
+    // the keyboard is on carries it as well, so that a refused Enter is heard where it was pressed.
+    m_note->setAccessibleDescription(text);
+    m_grid->setAccessibleDescription(text);
 }
 
 void GameSetup::FillPlayerGrid()
@@ -442,7 +452,8 @@ void GameSetup::placeByKey()
     const int row = m_grid->currentIndex().row();
     if (!PlayerGrid_MouseDown(row))
         return;
-    MainField_DragDrop(m_model->playerNo(row), keyboardSpot(m_board, m_board.currentPeriod()), false);
+    const qint16 playerNo = m_model->playerNo(row);
+    MainField_DragDrop(playerNo, keyboardSpot(m_board, m_board.currentPeriod(), playerNo), false);
 }
 
 void GameSetup::removeByKey()
@@ -530,7 +541,6 @@ void GameSetup::setAvailability(bool isAvailable)
     }
     markChanged();
     LoadField();
-    selection().notifyDataChanged(QStringLiteral("GameStat"), m_game.teamNo);
 }
 
 void GameSetup::NAA_Click()
@@ -553,7 +563,6 @@ void GameSetup::NACaptain_Click()
     writeCaptain(m_game, playerNo, captain, m_board.JoinlcPlayerAvail(playerNo));
     m_board.setCaptain(playerNo, captain);
     m_field->update();
-    selection().notifyDataChanged(QStringLiteral("GameStat"), m_game.teamNo);
 }
 
 void GameSetup::NAPTHistory_Click()
@@ -565,16 +574,11 @@ void GameSetup::NAPTHistory_Click()
                        Prompter::Icon::None);
 }
 
-void GameSetup::notifySaved()
-{
-    selection().notifyDataChanged(QStringLiteral("GameStat"), m_game.teamNo);
-}
-
 bool GameSetup::save()
 {
     saveLineup(m_board, m_game);
     markSaved();
-    notifySaved();
+    setNote({});  // a refusal from before the save is no longer news
     return true;
 }
 
@@ -589,7 +593,6 @@ void GameSetup::GameDelete_Click()
     const int period = m_board.currentPeriod();
     FillPlayerGrid();
     Qtr1Pic_Click(period);
-    notifySaved();
 }
 
 void GameSetup::GameCaptainHistory_Click()
@@ -605,10 +608,6 @@ void GameSetup::refreshSeasonCaptains()
     m_field->update();
 }
 
-void GameSetup::reject()
-{
-    closeWindow();
-}
 
 void GameSetup::startGridDrag(qint16 playerNo)
 {

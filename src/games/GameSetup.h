@@ -51,8 +51,9 @@ public:
     void MainField_DragDrop(qint16 playerNo, QPoint twips, bool moving);
     // An icon dropped back onto the grid: off the field in the current period.
     void PlayerGrid_DragDrop(qint16 playerNo);
-    // The keyboard: Enter on a row places the player at the next free spot; Delete takes the
-    // selected player off; arrows on the field move his icon a grid step.
+    // The keyboard: Enter on a row places the player at the next free spot for his position
+    // (keyboardSpot), as one step that undo takes back; Delete takes the selected player off;
+    // arrows on the field move his icon a grid step.
     void placeByKey();
     void removeByKey();
     void moveByKey(int stepsX, int stepsY);
@@ -67,7 +68,6 @@ public:
     void GameDelete_Click();
     void GameCaptainHistory_Click();
 
-    void reject() override;
 
 protected:
     bool save() override;
@@ -81,7 +81,6 @@ private:
     void setAvailability(bool available);
     void refreshSeasonCaptains();
     void startGridDrag(qint16 playerNo);
-    void notifySaved();
 
     LineupGame m_game;
     LineupBoard m_board;

@@ -1,5 +1,7 @@
 #include "games/GameStats.h"
 
+#include "data/Changes.h"
+
 #include "common/Formats.h"
 #include "common/Trace.h"
 #include "data/Database.h"
@@ -154,6 +156,7 @@ bool saveGameStats(qint16 teamNo, qint16 gameNo, qint16 opponentNo, qint16 playe
     const bool added = upsertRow(QStringLiteral("GameStat"), key, columns, values);
     PutDBData(QStringLiteral("Schedule"), {{QStringLiteral("TeamNo"), teamNo}, {QStringLiteral("GameNo"), gameNo}},
               QStringLiteral("Result"), kResultWaiting);
+    announce(Change::Statistics, teamNo, gameNo);
     tx.commit();
     return added;
 }

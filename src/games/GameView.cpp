@@ -6,6 +6,8 @@
 #include "data/Fields.h"
 #include "games/GameState.h"
 
+#include <cmath>
+
 namespace pw {
 
 namespace {
@@ -63,7 +65,7 @@ QList<StatRow> readStatRows(qint16 teamNo, qint16 tournamentNo, std::optional<qi
         r.playerNo = NullToInt(q.value(0));
         r.time = PlayTimeRow{NullToInt(q.value(1)), NullToInt(q.value(2)), NullToText(q.value(3))};
         for (int i = 0; i < kFigureCount; ++i)
-            r.figures[static_cast<size_t>(i)] = optionalInt(q.value(4 + i));
+            r.figures[static_cast<size_t>(i)] = figureOf(q.value(4 + i));
         rows << r;
     }
     return rows;
@@ -79,20 +81,20 @@ PlayerGameLine lineFor(const QList<StatRow>& rows, qint16 tournamentNo, qint16 g
     line.percent = playTimePercent(times, tournamentNo, gameNo);
     if (isSummary(gameNo)) {
         line.shown = true;
-        std::array<int, kFigureCount> sum{};
-        int played = 0;
-        int available = 0;
+        std::array<qint64, kFigureCount> sum{};
+        qint64 played = 0;
+        qint64 available = 0;
         for (const StatRow& r : rows) {
             for (size_t i = 0; i < sum.size(); ++i)
-                sum[i] += r.figures[i].value_or(0);
+                sum[i] = addFigures(sum[i], r.figures[i].value_or(0));
             played += r.time.qtrPlayed;
             available += CountQtrs(r.time.qtrAvailable);
         }
         // In a summary a total of nothing shows as an empty cell.
         for (size_t i = 0; i < sum.size(); ++i)
-            line.figures[i] = sum[i] == 0 ? std::nullopt : std::optional<int>(sum[i]);
-        line.qtrPlayed = played == 0 ? std::nullopt : std::optional<int>(played);
-        line.qtrAvailable = available == 0 ? std::nullopt : std::optional<int>(available);
+            line.figures[i] = sum[i] == 0 ? std::nullopt : std::optional<qint64>(sum[i]);
+        line.qtrPlayed = played == 0 ? std::nullopt : std::optional<qint64>(played);
+        line.qtrAvailable = available == 0 ? std::nullopt : std::optional<qint64>(available);
         return line;
     }
     for (const StatRow& r : rows) {
@@ -108,11 +110,39 @@ PlayerGameLine lineFor(const QList<StatRow>& rows, qint16 tournamentNo, qint16 g
 
 }  // namespace
 
+std::optional<qint64> figureOf(const QVariant& stored)
+{
+    if (!stored.isValid() || stored.isNull())
+        return std::nullopt;
+    switch (stored.typeId()) {
+    case QMetaType::Int:
+    case QMetaType::LongLong:
+    case QMetaType::Short: return stored.toLongLong();
+    default: break;
+    }
+    const QString text = stored.toString().trimmed();
+    if (text.isEmpty())
+        return std::nullopt;
+    bool ok = false;
+    const qint64 whole = text.toLongLong(&ok);
+    if (ok)
+        return whole;
+    const double value = text.toDouble(&ok);
+    if (!ok || std::isnan(value))
+        return 0;
+    // Beyond the range the nearest end stands for it; the conversion itself could not hold it.
+    if (value >= 9.2e18)
+        return std::numeric_limits<qint64>::max();
+    if (value <= -9.2e18)
+        return std::numeric_limits<qint64>::min();
+    return std::llround(value);
+}
+
 int playTimePercent(const QList<PlayTimeRow>& rows, qint16 tournamentNo, qint16 gameNo)
 {
     const bool summary = gameNo == qint16(int(tournamentNo) * 1000);
-    int played = 0;
-    int available = 0;
+    qint64 played = 0;
+    qint64 available = 0;
     for (const PlayTimeRow& r : rows) {
         if (summary || r.gameNo <= gameNo) {
             played += r.qtrPlayed;
@@ -139,7 +169,7 @@ GameView readGameView(qint16 teamNo, qint16 tournamentNo, qint16 gameNo, bool st
         const qint16 playerNo = NullToInt(players.value(0));
         const PlayerGameLine line = lineFor(byPlayer.value(playerNo), tournamentNo, gameNo);
         for (size_t i = 0; i < view.totals.size(); ++i)
-            view.totals[i] += line.figures[i].value_or(0);
+            view.totals[i] = addFigures(view.totals[i], line.figures[i].value_or(0));
         view.lines.insert(playerNo, line);
         if (players.value(1).isNull() || players.value(1).toLongLong() != line.percent)
             changed << qMakePair(playerNo, line.percent);
@@ -209,7 +239,7 @@ QList<PlayerRecordLine> FillPlayerData(qint16 teamNo, qint16 playerNo)
         line.qtrPlayed = optionalInt(q.value(3));
         line.qtrAvailable = CountQtrs(NullToText(q.value(4)));
         for (int i = 0; i < kFigureCount; ++i)
-            line.figures[static_cast<size_t>(i)] = optionalInt(q.value(5 + i));
+            line.figures[static_cast<size_t>(i)] = figureOf(q.value(5 + i));
         out << line;
     }
     return out;

@@ -3,30 +3,47 @@
 #include <QHash>
 #include <QList>
 #include <QString>
+#include <QVariant>
 
 #include <array>
+#include <limits>
 #include <optional>
 
 namespace pw {
 
 // The eight figures of a player's game as the grids show them, in the grids' order: Shots, Goals,
-// Blocks, Assists, ShotOnGoal, GoalsScored, GoalsBlocked, OverShot.
+// Blocks, Assists, ShotOnGoal, GoalsScored, GoalsBlocked, OverShot. Figures are held and summed in
+// 64 bits: a store written by another program may hold any number, and a season's sum of large
+// ones must neither overflow nor turn negative.
 constexpr int kFigureCount = 8;
-using Figures = std::array<std::optional<int>, kFigureCount>;
+using Figures = std::array<std::optional<qint64>, kFigureCount>;
+
+// A stored figure as a number: empty for NULL or blank text, the nearest number for text or a
+// fraction, 0 for text that is no number.
+std::optional<qint64> figureOf(const QVariant& stored);
+
+// a + b, held at the ends of the 64-bit range rather than wrapping round.
+inline qint64 addFigures(qint64 a, qint64 b)
+{
+    qint64 sum = 0;
+    if (!__builtin_add_overflow(a, b, &sum))
+        return sum;
+    return b > 0 ? std::numeric_limits<qint64>::max() : std::numeric_limits<qint64>::min();
+}
 
 // One player's line of the roster grid for the selected game or summary.
 struct PlayerGameLine {
     bool shown = false;             // a single game without the player's statistics row shows nothing
     int percent = 0;                // playing time up to and including the game (or over the summary)
     Figures figures{};              // an empty field stays empty; in a summary a total of 0 too
-    std::optional<int> qtrPlayed{};
-    std::optional<int> qtrAvailable{};
+    std::optional<qint64> qtrPlayed{};
+    std::optional<qint64> qtrAvailable{};
 };
 
 // What the main window shows for a selection: a line per player and the team's eight totals.
 struct GameView {
     QHash<qint16, PlayerGameLine> lines;  // by player number
-    std::array<int, kFigureCount> totals{};
+    std::array<qint64, kFigureCount> totals{};
 };
 
 // The playing-time share of one player: played periods over available ones, counted over the

@@ -2,6 +2,7 @@
 
 #include "common/Formats.h"
 
+#include <QLocale>
 #include <QUndoCommand>
 #include <QUndoStack>
 
@@ -84,7 +85,9 @@ QString playTimeText(int played, int available)
 {
     if (available < 1)
         return QStringLiteral("0%");
-    return Format(double(played) / double(available), QStringLiteral("#%"));
+    // A whole percentage as "#%" rounds it, but with a 0 where "#" would leave a bare "%".
+    const auto percent = static_cast<qlonglong>(RoundHalfEven(100.0 * played / available));
+    return QLocale().toString(percent) + QLatin1Char('%');
 }
 
 QString playTimeHistoryText(const QList<QVariant>& qtrPlayedByGame)

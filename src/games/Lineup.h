@@ -51,6 +51,8 @@ struct LineupPlayer {
     qint16 playerNo = 0;
     QString name;  // the display name, safe to show, without the captain mark
     int jerseyNo = -1;  // -1 when he has none
+    // His position flags as stored: front line, half back, full back, sweeper, goalkeeper ("0;0;1;0;0").
+    QString position{};
     bool captain = false;
     int earlierPlayed = 0;
     int earlierAvailable = 0;
@@ -65,7 +67,8 @@ struct LineupPlayer {
 // missing periods available.
 QList<qint16> parseAvailability(const QString& qtrAvailable, int periods);
 
-// The share shown under "PT": played over available as "#%"; "0%" without available periods.
+// The share shown under "PT": played over available as a whole percentage, "0%" for none played
+// and without available periods.
 QString playTimeText(int played, int available);
 
 // "Play Time History": each game's periods played joined by "-", an empty value counting 0.

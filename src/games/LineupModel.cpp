@@ -106,6 +106,11 @@ QVariant LineupModel::data(const QModelIndex& index, int role) const
         if (!totals && period > 0 && !m_board.available(period, no))
             return tr("Not available in period %1").arg(period);
         return {};
+    case Qt::AccessibleTextRole:
+        // The yellow says it to the eye; a screen reader needs the words.
+        if (!totals && period > 0 && !m_board.available(period, no))
+            return tr("not available");
+        return {};
     case PlayerNoRole:
         return totals ? QVariant() : QVariant(no);
     default: return {};

@@ -1,5 +1,7 @@
 #include "games/LineupStore.h"
 
+#include "data/Changes.h"
+
 #include "common/Formats.h"
 #include "common/Trace.h"
 #include "data/Database.h"
@@ -10,6 +12,7 @@
 #include "games/Lineup.h"
 
 #include <QSet>
+#include <QStringList>
 
 namespace pw {
 
@@ -30,7 +33,8 @@ QList<LineupPlayer> readPlayers(const LineupGame& g)
     const QString order = g.nameOption == 2
                               ? QStringLiteral("LOWER(PlayerFirstName) ASC, LOWER(PlayerLastName) ASC")
                               : QStringLiteral("LOWER(PlayerLastName) ASC, LOWER(PlayerFirstName) ASC");
-    QSqlQuery q = execSql(QStringLiteral("SELECT PlayerNo, Nickname, PlayerLastName, PlayerFirstName, JerseyNo FROM Player "
+    QSqlQuery q = execSql(QStringLiteral("SELECT PlayerNo, Nickname, PlayerLastName, PlayerFirstName, JerseyNo, Position "
+                                         "FROM Player "
                                          "WHERE TeamNo = ? ORDER BY %1, PlayerNo ASC")
                               .arg(order),
                           {g.teamNo});
@@ -40,15 +44,20 @@ QList<LineupPlayer> readPlayers(const LineupGame& g)
         p.playerNo = NullToInt(q.value(0));
         p.name = shownText(Makename(q.value(1), q.value(2), q.value(3), g.nameOption));
         p.jerseyNo = q.value(4).isNull() ? -1 : q.value(4).toInt();
+        p.position = NullToText(q.value(5));
         players << p;
     }
     return players;
 }
 
-// A player's statistics row for a game as the board first makes it: no figures yet.
-const char* const kInsertStatRow = "INSERT INTO GameStat (TeamNo, GameNo, PlayerNo, Opponent, Shots, Goals, Blocks, "
-                                   "Assists, ShotOnGoal, GoalsBlocked, OverShot, GoalsScored, QtrPlayed, QtrAvailable) "
-                                   "VALUES (?, ?, ?, ?, 0, 0, 0, 0, 0, 0, 0, 0, ?, ?)";
+// Players' statistics rows for a game as the board first makes them: no figures yet. Each row
+// takes team, game, player, opponent, periods played and availability.
+QString insertStatRows(qsizetype count)
+{
+    return QStringLiteral("INSERT INTO GameStat (TeamNo, GameNo, PlayerNo, Opponent, Shots, Goals, Blocks, Assists, "
+                          "ShotOnGoal, GoalsBlocked, OverShot, GoalsScored, QtrPlayed, QtrAvailable) VALUES ") +
+           QStringList(count, QStringLiteral("(?, ?, ?, ?, 0, 0, 0, 0, 0, 0, 0, 0, ?, ?)")).join(QStringLiteral(", "));
+}
 
 // Writes one column of the player's statistics row of the game, making the row first when it is
 // missing (after "Delete Setup" the board stays open on a game without rows).
@@ -59,8 +68,9 @@ void writeStatColumn(const LineupGame& g, qint16 playerNo, const QString& column
     if (!execSql(QStringLiteral("SELECT 1 FROM GameStat WHERE TeamNo = ? AND GameNo = ? AND PlayerNo = ?"),
                  {g.teamNo, g.gameNo, playerNo})
              .next())
-        execSql(QString::fromLatin1(kInsertStatRow), {g.teamNo, g.gameNo, playerNo, g.opponentNo, 0, qtrAvailable});
+        execSql(insertStatRows(1), {g.teamNo, g.gameNo, playerNo, g.opponentNo, 0, qtrAvailable});
     PutDBData(QStringLiteral("GameStat"), statKey(g.teamNo, g.gameNo, playerNo), column, value);
+    announce(Change::Lineup, g.teamNo, g.gameNo);
     tx.commit();
 }
 
@@ -152,7 +162,7 @@ void saveLineup(const LineupBoard& board, const LineupGame& g)
     // The row's identity is team, game and player; the opponent is brought up to date with it.
     PreparedStatement update(db, QStringLiteral("UPDATE GameStat SET Opponent = ?, QtrPlayed = ?, QtrAvailable = ? "
                                                 "WHERE TeamNo = ? AND GameNo = ? AND PlayerNo = ?"));
-    PreparedStatement insert(db, QString::fromLatin1(kInsertStatRow));
+    PreparedStatement insert(db, insertStatRows(1));
     for (const LineupPlayer& p : board.players()) {
         const int played = board.placedCount(p.playerNo);
         const QString avail = board.JoinlcPlayerAvail(p.playerNo);
@@ -161,7 +171,43 @@ void saveLineup(const LineupBoard& board, const LineupGame& g)
         else
             insert.exec({g.teamNo, g.gameNo, p.playerNo, g.opponentNo, played, avail});
     }
+    announce(Change::Lineup, g.teamNo, g.gameNo);
     tx.commit();
+}
+
+bool addMissingStatRows(const LineupBoard& board, const LineupGame& g)
+{
+    PW_TRACE(QStringLiteral("addMissingStatRows"), traceGame(g));
+    Transaction tx;
+    // A game that is gone gets no rows: they would be statistics of no game.
+    if (!execSql(QStringLiteral("SELECT 1 FROM Schedule WHERE TeamNo = ? AND GameNo = ?"), {g.teamNo, g.gameNo}).next())
+        return false;
+    QSet<qint16> withRow;
+    QSqlQuery q =
+        execSql(QStringLiteral("SELECT PlayerNo FROM GameStat WHERE TeamNo = ? AND GameNo = ?"), {g.teamNo, g.gameNo});
+    while (q.next())
+        withRow.insert(NullToInt(q.value(0)));
+    QList<QVariantList> missing;
+    for (const LineupPlayer& p : board.players()) {
+        if (!withRow.contains(p.playerNo))
+            missing << QVariantList{g.teamNo,     g.gameNo, p.playerNo, g.opponentNo, board.placedCount(p.playerNo),
+                                    board.JoinlcPlayerAvail(p.playerNo)};
+    }
+    if (missing.isEmpty())
+        return false;
+    // One statement for the whole roster; a roster past any sensible size goes in a few, so that
+    // no engine's limit on bound values is reached.
+    constexpr qsizetype kRowsPerStatement = 1000;
+    for (qsizetype from = 0; from < missing.size(); from += kRowsPerStatement) {
+        const QList<QVariantList> part = missing.mid(from, kRowsPerStatement);
+        QVariantList values;
+        for (const QVariantList& row : part)
+            values << row;
+        execSql(insertStatRows(part.size()), values);
+    }
+    announce(Change::Lineup, g.teamNo, g.gameNo);
+    tx.commit();
+    return true;
 }
 
 void writeAvailability(const LineupGame& g, qint16 playerNo, const QString& qtrAvailable)
@@ -182,6 +228,7 @@ void deleteLineup(qint16 teamNo, qint16 gameNo)
     Transaction tx;
     execSql(QStringLiteral("DELETE FROM GameSetup WHERE TeamNo = ? AND GameNo = ?"), {teamNo, gameNo});
     execSql(QStringLiteral("DELETE FROM GameStat WHERE TeamNo = ? AND GameNo = ?"), {teamNo, gameNo});
+    announce(Change::Statistics, teamNo, gameNo);
     tx.commit();
 }
 

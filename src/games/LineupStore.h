@@ -31,6 +31,12 @@ void FillPlayerGrid(LineupBoard& board, const LineupGame& game);
 // the game is no longer in the schedule.
 void saveLineup(const LineupBoard& board, const LineupGame& game);
 
+// What the board writes as it opens: a statistics row for every roster player who has none for the
+// game (the availability and captain commands write into it), in one statement. Rows already
+// there, figures and periods played included, stay as they are until the coach saves. Nothing for
+// a game that is no longer in the schedule. True when rows were added.
+bool addMissingStatRows(const LineupBoard& board, const LineupGame& game);
+
 // Written at once when the coach changes them on the board. A player without a statistics row for
 // the game (the game's rows were deleted while the board stayed open) gets one with no figures,
 // available as qtrAvailable says.

@@ -2,6 +2,7 @@
 
 #include "common/FitTransform.h"
 #include "games/Lineup.h"
+#include "teams/PlayerProfile.h"
 
 #include <QCoreApplication>
 #include <QPainter>
@@ -10,6 +11,8 @@
 
 #include <algorithm>
 #include <array>
+#include <limits>
+#include <optional>
 
 namespace pw {
 
@@ -128,65 +131,140 @@ void paintActiveBox(QPainter& painter, QPoint topLeft)
     painter.restore();
 }
 
-void paintNameLabels(QPainter& painter, QList<NameLabel> labels, const NameLabelStyle& style)
+QList<PlacedNameLabel> layoutNameLabels(QList<NameLabel> labels, const NameLabelStyle& style)
 {
-    painter.save();
-    painter.setFont(style.font);
-    painter.setRenderHint(QPainter::Antialiasing, true);
     const QFontMetricsF fm(style.font);
     const double lineHeight = fm.height() + style.lineGap;
     std::sort(labels.begin(), labels.end(), [](const NameLabel& a, const NameLabel& b) {
         return std::pair(a.centreTop.y(), a.centreTop.x()) < std::pair(b.centreTop.y(), b.centreTop.x());
     });
-    QList<QRectF> placed;
-    const auto boxFor = [&](const NameLabel& l, const QString& text, int line) {
-        const double w = fm.horizontalAdvance(text) + 2 * style.padX;
-        double x = l.centreTop.x() - w / 2.0;
-        if (style.keepWithin > 0)
-            x = std::clamp(x, 0.0, std::max(0.0, style.keepWithin - w));
-        return QRectF(x, l.centreTop.y() + style.gapY + line * lineHeight, w, lineHeight);
+    // Shortened only when wider than the limit: elidedText takes its width in a fixed-point type
+    // that a very large width overflows, which then cut every tag.
+    const auto shortened = [&](const QString& text, double width) {
+        return fm.horizontalAdvance(text) <= width ? text : fm.elidedText(text, Qt::ElideRight, width);
     };
-    const auto clear = [&](const QRectF& box) {
-        return std::none_of(placed.cbegin(), placed.cend(), [&](const QRectF& r) { return r.intersects(box); });
-    };
+    const double left = 0.0;
+    const double right = style.keepWithin > 0 ? style.keepWithin : std::numeric_limits<double>::max();
+    QList<PlacedNameLabel> placed;
     for (const NameLabel& l : std::as_const(labels)) {
-        QString text = fm.elidedText(l.text, Qt::ElideRight, style.wide);
-        QRectF box = boxFor(l, text, 0);
-        for (int line = 1; line <= 2 && !clear(box); ++line) {
-            if (const QRectF lower = boxFor(l, text, line); clear(lower))
-                box = lower;
+        const QString text = style.wide > 0 ? shortened(l.text, style.wide) : l.text;
+        const double cx = l.centreTop.x();
+        const auto top = [&](int line) { return l.centreTop.y() + style.gapY + line * lineHeight; };
+        // The free stretch of a line around the icon's middle, between the tags already there.
+        struct Gap {
+            double from;
+            double to;
+        };
+        const auto gapAt = [&](int line) {
+            Gap g{style.keepWithin > 0 ? left : -std::numeric_limits<double>::max(), right};
+            const QRectF band(0, top(line), 1, lineHeight);
+            for (const PlacedNameLabel& p : std::as_const(placed)) {
+                if (p.box.bottom() <= band.top() || p.box.top() >= band.bottom())
+                    continue;
+                if (p.box.right() <= cx)
+                    g.from = std::max(g.from, p.box.right());
+                else if (p.box.left() >= cx)
+                    g.to = std::min(g.to, p.box.left());
+                else
+                    return Gap{cx, cx}; // a tag over the middle: no room at all
+            }
+            return g;
+        };
+        // Centred under the icon where the gap allows, else moved within it.
+        const auto boxIn = [&](const Gap& g, int line, double w) {
+            double x = cx - w / 2.0;
+            if (style.keepWithin > 0)
+                x = std::clamp(x, 0.0, std::max(0.0, style.keepWithin - w));
+            if (g.to - g.from >= w)
+                x = std::clamp(x, g.from, g.to - w);
+            return QRectF(x, top(line), w, lineHeight);
+        };
+        const double w = fm.horizontalAdvance(text) + 2 * style.padX;
+        std::optional<PlacedNameLabel> chosen;
+        for (int line = 0; line <= 2 && !chosen; ++line) {
+            if (const Gap g = gapAt(line); g.to - g.from >= w)
+                chosen = PlacedNameLabel{boxIn(g, line, w), text};
         }
-        if (!clear(box)) {
-            text = fm.elidedText(l.text, Qt::ElideRight, style.narrow);
-            box = boxFor(l, text, 0);
+        if (!chosen) {
+            // No room for the whole text anywhere: shortened to the widest room it has.
+            int best = 0;
+            for (int line = 1; line <= 2; ++line) {
+                if (gapAt(line).to - gapAt(line).from > gapAt(best).to - gapAt(best).from)
+                    best = line;
+            }
+            const Gap g = gapAt(best);
+            const QString shorter = shortened(text, std::max(g.to - g.from - 2 * style.padX, style.narrow));
+            chosen = PlacedNameLabel{boxIn(g, best, fm.horizontalAdvance(shorter) + 2 * style.padX), shorter};
         }
-        placed << box;
+        placed << *chosen;
+    }
+    return placed;
+}
+
+void paintNameLabels(QPainter& painter, QList<NameLabel> labels, const NameLabelStyle& style)
+{
+    painter.save();
+    painter.setFont(style.font);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    for (const PlacedNameLabel& l : layoutNameLabels(std::move(labels), style)) {
         painter.setPen(Qt::NoPen);
         painter.setBrush(QColor(0, 0, 0, style.alpha));
-        painter.drawRoundedRect(box, style.radius, style.radius);
+        painter.drawRoundedRect(l.box, style.radius, style.radius);
         painter.setPen(Qt::white);
-        painter.drawText(box, Qt::AlignCenter, text);
+        painter.drawText(l.box, Qt::AlignCenter, l.text);
     }
     painter.restore();
 }
 
-QPoint keyboardSpot(const LineupBoard& board, int period)
+QPoint keyboardSpot(const LineupBoard& board, int period, qint16 playerNo)
 {
-    // A 4-3-3 towards the right, keeper first, so that keying in a line-up already looks like one.
-    static const std::array<QPoint, kPlaces> formation{{{1, 7}, {4, 2}, {4, 5}, {4, 9}, {4, 12}, {7, 4}, {7, 7},
-                                                        {7, 10}, {11, 3}, {11, 7}, {11, 11}}};
+    // A 4-3-3 towards the right on grid points, each spot with the position it is for (the
+    // position flags' order: front line, half back, full back, sweeper, goalkeeper). The sweeper's
+    // spot behind the back four is taken only by a sweeper, or when all the others are taken.
+    enum { FrontLine, HalfBack, FullBack, Sweeper, Goalkeeper };
+    struct Spot {
+        QPoint grid;
+        int position;
+    };
+    static const std::array<Spot, kPlaces + 1> formation{{{{4, 2}, FullBack},
+                                                          {{4, 5}, FullBack},
+                                                          {{4, 9}, FullBack},
+                                                          {{4, 12}, FullBack},
+                                                          {{7, 4}, HalfBack},
+                                                          {{7, 7}, HalfBack},
+                                                          {{7, 10}, HalfBack},
+                                                          {{11, 3}, FrontLine},
+                                                          {{11, 7}, FrontLine},
+                                                          {{11, 11}, FrontLine},
+                                                          {{1, 7}, Goalkeeper},
+                                                          {{3, 7}, Sweeper}}};
+    // A spot is taken when an icon there would cover one already on the field (one dragged near it
+    // included), not only when an icon stands right on it.
     const auto taken = [&](QPoint grid) {
-        const QPoint corner = snapToGrid({grid.x() * kStepX, grid.y() * kStepY});
+        const QRect icon(snapToGrid({grid.x() * kStepX, grid.y() * kStepY}), QSize(kIconSize, kIconSize));
         for (const LineupPlayer& p : board.players()) {
             const LineupSlot s = board.slot(period, p.playerNo);
-            if (s.PlaceNo > 0 && s.XPos == corner.x() && s.YPos == corner.y())
+            if (s.PlaceNo > 0 && icon.intersects(QRect(s.XPos, s.YPos, kIconSize, kIconSize)))
                 return true;
         }
         return false;
     };
-    for (QPoint g : formation) {
-        if (!taken(g))
-            return {g.x() * kStepX, g.y() * kStepY};
+    const LineupPlayer* player = board.player(playerNo);
+    const Positions flags = decodePositions(player ? player->position : QString());
+    // The order the spots are tried in: the keeper's goal, his positions' spots, then the rest.
+    QList<int> order;
+    if (flags[Goalkeeper])
+        order << Goalkeeper;
+    for (int position : {FrontLine, HalfBack, FullBack, Sweeper}) {
+        if (flags[static_cast<size_t>(position)])
+            order << position;
+    }
+    order << FullBack << HalfBack << FrontLine << Goalkeeper << Sweeper;
+    for (int position : std::as_const(order)) {
+        for (const Spot& spot : formation) {
+            if (spot.position == position && !taken(spot.grid))
+                return {spot.grid.x() * kStepX, spot.grid.y() * kStepY};
+        }
     }
     for (int y = 1; y < kFieldHeight / kStepY; ++y) {
         for (int x = 1; x < kFieldWidth / kStepX; ++x) {

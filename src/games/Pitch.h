@@ -32,28 +32,39 @@ void paintPlaceIcon(QPainter& painter, QPoint topLeft, const QString& text, bool
 // The frame around the selected player's icon.
 void paintActiveBox(QPainter& painter, QPoint topLeft);
 
-// Players' names under their icons, laid out so that none covers another: a tag that would
-// drops a line (or two), and only when that fails too is it shortened to the narrow width.
+// Players' names under their icons, laid out so that none covers another. A tag that would drops
+// a line (or two), or moves sideways within the gap it is in; only a tag with no room for its
+// whole text anywhere is shortened, to the widest room it has.
 struct NameLabel {
     QPointF centreTop;  // the middle of the icon's bottom edge, in the painter's units
     QString text;
 };
 struct NameLabelStyle {
     QFont font;
-    double wide = 1e9;     // longest tag
-    double narrow = 0;     // a tag squeezed between neighbours
-    double padX = 8;       // room left and right of the text
-    double gapY = 1;       // below the icon
-    double lineGap = 2;    // between lines of tags
+    double wide = 0;        // longest tag; 0 for no limit
+    double narrow = 0;      // the least a squeezed tag keeps
+    double padX = 8;        // room left and right of the text
+    double gapY = 1;        // below the icon
+    double lineGap = 2;     // between lines of tags
     double radius = 4;
     double keepWithin = 0;  // when above 0, tags are kept between 0 and this x
     int alpha = 160;        // of the dark background
 };
+// A tag as laid out: its box (in the painter's units) and the text it shows.
+struct PlacedNameLabel {
+    QRectF box;
+    QString text;
+};
+// The layout paintNameLabels draws, the tags in the order they are placed (top to bottom).
+QList<PlacedNameLabel> layoutNameLabels(QList<NameLabel> labels, const NameLabelStyle& style);
 void paintNameLabels(QPainter& painter, QList<NameLabel> labels, const NameLabelStyle& style);
 
-// Where a keyboard placement puts a player in the period (a drop point, twips): the next spot of
-// a usual formation nobody stands on, else the first free grid point.
-QPoint keyboardSpot(const LineupBoard& board, int period);
+// Where a keyboard placement puts the player in the period (a drop point, twips), on the spots of
+// a 4-3-3 towards the right: a player whose position flags say goalkeeper goes in goal first;
+// then every player goes to a free spot of his flagged positions (front line, half backs, full
+// backs, the sweeper's spot behind them), then to any free spot of the field players, then in
+// goal, and last to the first free grid point.
+QPoint keyboardSpot(const LineupBoard& board, int period, qint16 playerNo);
 
 // Where on the field an icon stands, in words a screen reader speaks: "in goal", "left defence",
 // "centre midfield", "right attack". The team plays towards the right.

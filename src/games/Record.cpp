@@ -102,11 +102,17 @@ RecordSummary GetRecord(qint16 teamNo, qint16 tournament, const PointValues& pv,
     while (sums.next())
         goals.insert(sums.value(0).toInt(), Goals{sums.value(1).toDouble(), sums.value(2).toDouble()});
 
-    QList<QPair<int, int>> rewrites;  // game, result
+    QList<QPair<int, QVariant>> rewrites;  // game, result
     for (int g : games) {
         const Goals gl = goals.value(g);
         if (!isResult(stored.value(g)))
             continue;  // not played: counts nothing and keeps its picture
+        if (!goals.contains(g)) {
+            // A result without any figures (a bracket saved by an earlier version marked every
+            // game as played) is no result: it counts nothing and is taken away.
+            rewrites << qMakePair(g, QVariant());
+            continue;
+        }
         int result = 3;
         if (gl.scored > gl.against) {
             ++summary.wins;
@@ -118,7 +124,7 @@ RecordSummary GetRecord(qint16 teamNo, qint16 tournament, const PointValues& pv,
             ++summary.ties;
         }
         if (stored.value(g).toInt() != result)
-            rewrites << qMakePair(g, result);
+            rewrites << qMakePair(g, QVariant(result));
         const QString score = QStringLiteral("%1-%2").arg(gl.scored, 0, 'f', 0).arg(gl.against, 0, 'f', 0);
         if (g == gameNo)
             summary.scoreText = score;

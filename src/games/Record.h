@@ -39,8 +39,9 @@ struct RecordSummary {
 
 // Recomputes the results of the team's season games (tournamentNo 0) or of one tournament's
 // games from the goals in the statistics, stores any result that is out of step (1 won, 2 lost,
-// 3 tied) and returns the record, the points and the score of gameNo. Two reads whatever the
-// number of games, and one write only when a stored result changes.
+// 3 tied) and returns the record, the points and the score of gameNo. Only a game with entered
+// figures (a statistics row) counts; a stored result of a game without any is taken away. Two
+// reads whatever the number of games, and one write only when a stored result changes.
 RecordSummary GetRecord(qint16 teamNo, qint16 tournamentNo, const PointValues& points, qint16 gameNo = 0);
 
 }  // namespace pw

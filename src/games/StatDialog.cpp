@@ -1,5 +1,8 @@
 #include "games/StatDialog.h"
 
+#include "app/FieldEntry.h"
+#include "app/Modal.h"
+
 #include "ui_StatDialog.h"
 
 #include "common/Formats.h"
@@ -9,7 +12,6 @@
 
 #include <QFocusEvent>
 #include <QKeyEvent>
-#include <QTimer>
 
 namespace pw {
 
@@ -28,6 +30,8 @@ StatDialog::StatDialog(qint16 teamNo, qint16 gameNo, qint16 opponentNo, qint16 p
     for (QLineEdit* box : boxes()) {
         box->setFixedWidth(boxWidth);
         box->installEventFilter(this);
+        // A figure typed into a box replaces the one there, also after a click into it.
+        selectWholeOnEntry(box);
     }
     m_ui->CPName->installEventFilter(this);
     // The player's name reads best a little apart from the counts beside it.
@@ -68,7 +72,7 @@ bool StatDialog::enterStats(qint16 teamNo, qint16 gameNo, qint16 opponentNo, qin
                            Prompter::Icon::Critical);
         return false;
     }
-    StatDialog dialog(teamNo, gameNo, opponentNo, playerNo, nameOption, parent);
+    Modal<StatDialog> dialog(teamNo, gameNo, opponentNo, playerNo, nameOption, parent);
     dialog.exec();
     return true;
 }
@@ -173,12 +177,6 @@ void StatDialog::EnterTfield(const QString& ctlName)
     if (!box)
         return;
     m_enteredText.insert(ctlName, box->text());
-    box->selectAll();
-    // Once more after the click that gave the focus has placed its cursor.
-    QTimer::singleShot(0, box, [box] {
-        if (box->hasFocus())
-            box->selectAll();
-    });
 }
 
 void StatDialog::leaveTfield(QLineEdit* box)
@@ -235,7 +233,6 @@ bool StatDialog::save()
         m_enteredText.insert(box->objectName(), box->text());
     markSaved();
     // The main window recomputes the game's result and shows the new figures.
-    selection().notifyDataChanged(QStringLiteral("GameStat"), m_teamNo);
     m_ui->CPName->setFocus(Qt::OtherFocusReason);
     return true;
 }
@@ -245,10 +242,6 @@ void StatDialog::OKButton_Click()
     save();
 }
 
-void StatDialog::reject()
-{
-    closeWindow();
-}
 
 bool StatDialog::eventFilter(QObject* watched, QEvent* event)
 {

@@ -42,7 +42,6 @@ public:
     void EnterTfield(const QString& ctlName);
 
     // Escape asks about unsaved figures as the Close button does.
-    void reject() override;
 
 protected:
     bool save() override;

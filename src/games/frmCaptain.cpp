@@ -1,5 +1,7 @@
 #include "games/frmCaptain.h"
 
+#include "app/Modal.h"
+
 #include "common/Selection.h"
 #include "common/Trace.h"
 
@@ -184,7 +186,6 @@ void frmCaptain::storeSeasonCaptains()
         return;
     if (saveSeasonCaptains(m_teamNo, chosen)) {
         m_shownCaptains = chosen;
-        selection().notifyDataChanged(QStringLiteral("Teams"), m_teamNo);
     }
 }
 
@@ -203,7 +204,7 @@ void frmCaptain::reject()
 
 void frmCaptain::showCaptains(qint16 teamNo, QWidget* parent)
 {
-    frmCaptain window(teamNo, parent);
+    Modal<frmCaptain> window(teamNo, parent);
     window.exec();
 }
 

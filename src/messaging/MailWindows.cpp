@@ -1,5 +1,7 @@
 #include "messaging/MailWindows.h"
 
+#include "app/Modal.h"
+
 #include "common/AppState.h"
 #include "common/Prompter.h"
 #include "common/Trace.h"
@@ -68,8 +70,9 @@ dlgSending::dlgSending(const MailJob& job, const MailServer& server, QWidget* pa
 bool dlgSending::run()
 {
     QMetaObject::invokeMethod(m_run, &MailRun::start, Qt::QueuedConnection);
-    exec();
-    return m_run->clean();
+    // The run's end closes the window as Accepted when every family got the mail. Nothing of the
+    // window is touched after exec(): its parent may have taken it away meanwhile.
+    return exec() == Accepted;
 }
 
 void dlgSending::reject()
@@ -134,14 +137,18 @@ void SendResults(qint16 teamNo, qint16 gameNo, const QString& score, QWidget* pa
         return;
     if (prompter().message(dlgSending::tr("View Message"), dlgSending::tr("Do you want to verify the Email message before sending it?"),
                            Prompter::Icon::Question, Prompter::Buttons::YesNo) == Prompter::Answer::Yes) {
-        dlgTextEditor editor(dlgSending::tr("View Message"), mail->job.bodyFile, parent);
+        Modal<dlgTextEditor> editor(dlgSending::tr("View Message"), mail->job.bodyFile, parent);
         editor.exec();
+        if (!editor)
+            return;
         if (prompter().message(dlgSending::tr("Confirm Send"), dlgSending::tr("Is the message OK to send?"),
                                Prompter::Icon::Question, Prompter::Buttons::YesNo) != Prompter::Answer::Yes)
             return;
     }
-    dlgSending sending(mail->job, server, parent);
-    const bool clean = sending.run();
+    Modal<dlgSending> sending(mail->job, server, parent);
+    const bool clean = sending->run();
+    if (!sending)
+        return;
     finishResultMail(clean, *mail);
     if (clean) {
         prompter().message(dlgSending::tr("Send Results"),

@@ -1,5 +1,7 @@
 #include "app/CommandRegistry.h"
 
+#include "app/Modal.h"
+
 #include "app/Commands.h"
 #include "app/MainForm.h"
 #include "common/AppState.h"
@@ -27,7 +29,7 @@ void registerMessagingCommands(CommandTable& t, MainForm& main)
     };
     const auto messages = [&main] {
         guarded(QStringLiteral("GblMessages_Click"), {}, [&] {
-            frmNoteList window(selection().CurrentTeamNo(), &main);
+            Modal<frmNoteList> window(selection().CurrentTeamNo(), &main);
             window.exec();
         });
     };

@@ -1,5 +1,7 @@
 #include "messaging/NoteWindows.h"
 
+#include "app/Modal.h"
+
 #include "common/AppState.h"
 #include "common/Prompter.h"
 #include "common/Trace.h"
@@ -140,9 +142,9 @@ bool frmNoteList::eventFilter(QObject* watched, QEvent* event)
 
 void frmNoteList::openEditor(const TeamNote* note)
 {
-    frmGameNotes editor(m_teamNo, note ? std::optional<TeamNote>(*note) : std::nullopt, this);
-    if (editor.exec() == QDialog::Accepted)
-        FillNoteList(editor.savedNoteId());
+    Modal<frmGameNotes> editor(m_teamNo, note ? std::optional<TeamNote>(*note) : std::nullopt, this);
+    if (editor.exec() == QDialog::Accepted && editor)
+        FillNoteList(editor->savedNoteId());
 }
 
 void frmNoteList::NewBtn_Click()

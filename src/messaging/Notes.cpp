@@ -1,9 +1,14 @@
 #include "messaging/Notes.h"
 
+#include "data/Changes.h"
+
 #include "common/Formats.h"
+#include "common/MailAddress.h"
 #include "common/Trace.h"
 #include "data/Database.h"
 #include "data/Fields.h"
+
+#include <QCoreApplication>
 
 namespace pw {
 
@@ -22,15 +27,30 @@ TeamNote noteFrom(const QSqlQuery& q)
 
 const QString kNoteColumns = QStringLiteral("NoteID, Subject, Note, DateWritten, DateSent, IsEmail");
 
-// Joins the non-empty addresses with ","; an address is trimmed, since a stray space would make
-// the server refuse the whole entry.
-QString joinAddresses(const QList<QVariant>& values)
+// One address field of a family or of the coaches: whose it is and what it is called.
+struct AddressField {
+    QVariant value;
+    QString owner;  // the player's or coach's name
+    const char* field;
+};
+
+// Joins the non-empty address fields with ","; an address is trimmed, since a stray space would
+// make the server refuse the whole entry. A field that is not a list of valid addresses is left
+// out and told in refused.
+QString joinAddresses(const QList<AddressField>& fields, QStringList* refused)
 {
     QStringList parts;
-    for (const QVariant& v : values) {
-        const QString a = NullToText(v).trimmed();
-        if (!a.isEmpty())
-            parts << a;
+    for (const AddressField& f : fields) {
+        const QString text = NullToText(f.value);
+        if (text.trimmed().isEmpty())
+            continue;
+        if (const QString why = mail::addressFieldProblem(text); !why.isEmpty()) {
+            if (refused)
+                *refused << QCoreApplication::translate("pw::Notes", "%1: %2 (%3)")
+                                .arg(shownText(f.owner), QCoreApplication::translate("pw::Notes", f.field), why);
+            continue;
+        }
+        parts << text.trimmed();
     }
     return parts.join(QLatin1Char(','));
 }
@@ -79,6 +99,7 @@ qint32 saveTeamNote(qint16 teamNo, std::optional<qint32> replacedNoteId, const Q
         throw PwError(err::DatabaseQuery, QStringLiteral("The store gave no NoteID for the new note"));
     const qint32 id = q.value(0).toInt();
     q.finish();  // an open statement would keep SQLite from committing
+    announce(Change::Notes, teamNo);
     tx.commit();
     return id;
 }
@@ -87,14 +108,16 @@ void deleteTeamNote(qint16 teamNo, qint32 noteId)
 {
     PW_TRACE(QStringLiteral("frmNoteList.DeleteNote"), noteArgs(teamNo, noteId));
     execSql(QStringLiteral("DELETE FROM TeamNotes WHERE TeamNo = ? AND NoteID = ?"), {teamNo, noteId});
+    announce(Change::Notes, teamNo);
 }
 
 void markTeamNoteSent(qint16 teamNo, qint32 noteId, const QDate& when)
 {
     execSql(QStringLiteral("UPDATE TeamNotes SET DateSent = ? WHERE TeamNo = ? AND NoteID = ?"), {when, teamNo, noteId});
+    announce(Change::Notes, teamNo);
 }
 
-QStringList GetEmailAddress(qint16 teamNo, QString& notFound)
+QStringList GetEmailAddress(qint16 teamNo, QString& notFound, QStringList* refused)
 {
     PW_TRACE(QStringLiteral("GetEmailAddress"), traceArg(QStringLiteral("TeamNo"), teamNo));
     QStringList recipients;
@@ -105,17 +128,32 @@ QStringList GetEmailAddress(qint16 teamNo, QString& notFound)
                                          "FROM Player WHERE TeamNo = ? ORDER BY PlayerNo ASC"),
                           {teamNo});
     while (q.next()) {
-        const QString entry = joinAddresses({q.value(0), q.value(1), q.value(2)});
-        if (entry.isEmpty())
-            missing << NullToText(q.value(3)) + QLatin1Char(' ') + NullToText(q.value(4));
-        else
+        const QString name = NullToText(q.value(3)) + QLatin1Char(' ') + NullToText(q.value(4));
+        const bool anyAddress = !NullToText(q.value(0)).trimmed().isEmpty() ||
+                                !NullToText(q.value(1)).trimmed().isEmpty() ||
+                                !NullToText(q.value(2)).trimmed().isEmpty();
+        const QString entry = joinAddresses({{q.value(0), name, QT_TRANSLATE_NOOP("pw::Notes", "the player's E-Mail")},
+                                             {q.value(1), name, QT_TRANSLATE_NOOP("pw::Notes", "the mother's E-Mail")},
+                                             {q.value(2), name, QT_TRANSLATE_NOOP("pw::Notes", "the father's E-Mail")}},
+                                            refused);
+        if (!entry.isEmpty())
             recipients << entry;
+        else if (!anyAddress)
+            missing << name;
     }
-    QSqlQuery t = execSql(QStringLiteral("SELECT TeamCoach1Email, TeamCoach2Email, TeamCoach3Email FROM Teams "
-                                         "WHERE TeamNo = ?"),
+    QSqlQuery t = execSql(QStringLiteral("SELECT TeamCoach1Email, TeamCoach2Email, TeamCoach3Email, TeamCoach1, "
+                                         "TeamCoach2, TeamCoach3 FROM Teams WHERE TeamNo = ?"),
                           {teamNo});
     if (t.next()) {
-        const QString coaches = joinAddresses({t.value(0), t.value(1), t.value(2)});
+        const auto coach = [&t](int n) {
+            const QString name = NullToText(t.value(2 + n)).trimmed();
+            return name.isEmpty() ? QCoreApplication::translate("pw::Notes", "Coach %1").arg(n) : name;
+        };
+        const QString coaches =
+            joinAddresses({{t.value(0), coach(1), QT_TRANSLATE_NOOP("pw::Notes", "the coach's Email")},
+                           {t.value(1), coach(2), QT_TRANSLATE_NOOP("pw::Notes", "the assistant coach's Email")},
+                           {t.value(2), coach(3), QT_TRANSLATE_NOOP("pw::Notes", "the assistant coach's Email")}},
+                          refused);
         if (!coaches.isEmpty())
             recipients << coaches;
     }

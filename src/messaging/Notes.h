@@ -34,8 +34,11 @@ void markTeamNoteSent(qint16 teamNo, qint32 noteId, const QDate& when);
 
 // GetEmailAddress: one recipient entry per player who has an address (the player's, the mother's
 // and the father's joined by ","), in roster order, then one entry of the coaches' addresses.
-// The names of players without any address go to notFound, separated by ", ".
-QStringList GetEmailAddress(qint16 teamNo, QString& notFound);
+// The names of players without any address go to notFound, separated by ", ". An address field
+// that holds no valid e-mail address (typed before the program checked them, or written by
+// another program) is left out, so that nothing in it reaches the mail server; when refused is
+// given, it gets a line for each such field, naming the player or coach, the field and why.
+QStringList GetEmailAddress(qint16 teamNo, QString& notFound, QStringList* refused = nullptr);
 
 // Who a team's mail comes from, and where a game's result goes.
 struct TeamMailInfo {

@@ -1,5 +1,8 @@
 #include "practice/DrillDiagram.h"
 
+#include "data/Changes.h"
+
+#include "common/Formats.h"
 #include "common/Prompter.h"
 #include "common/Trace.h"
 #include "data/Database.h"
@@ -387,7 +390,8 @@ qint32 addDrill(const QString& name, int type)
     const qint32 id = nextDrillId();
     execSql(QStringLiteral("INSERT INTO DrillBook (DrillID, DrillName, Description, Discipline, Explanation, "
                            "Development, DrillType) VALUES (?, ?, ?, ?, ?, ?, ?)"),
-            {id, name.left(50), QString(), QString(), QString(), QString(), type == 1 ? 1 : 0});
+            {id, cutToWidth(name, 50), QString(), QString(), QString(), QString(), type == 1 ? 1 : 0});
+    announce(Change::Drills, 0);
     tx.commit();
     return id;
 }
@@ -404,8 +408,9 @@ qint32 copyDrill(qint32 drillId, const QString& newName)
         return 0;
     const qint32 id = nextDrillId();
     copyRows(QStringLiteral("DrillBook"), from,
-             {{QStringLiteral("DrillID"), id}, {QStringLiteral("DrillName"), newName.left(50)}});
+             {{QStringLiteral("DrillID"), id}, {QStringLiteral("DrillName"), cutToWidth(newName, 50)}});
     copyRows(QStringLiteral("DrillData"), from, {{QStringLiteral("DrillID"), id}});
+    announce(Change::Drills, 0);
     tx.commit();
     return id;
 }
@@ -443,9 +448,10 @@ bool saveDrill(const Drill& drill)
               {QStringLiteral("DrillName"), QStringLiteral("Description"), QStringLiteral("Discipline"),
                QStringLiteral("Stage"), QStringLiteral("DrillType"), QStringLiteral("Explanation"),
                QStringLiteral("Development")},
-              {drill.name.left(50), drill.description.left(255), drill.discipline.left(50), drill.stage.left(50),
-               drill.type == 1 ? 1 : 0, drill.explanation, drill.development});
+              {cutToWidth(drill.name, 50), cutToWidth(drill.description, 255), cutToWidth(drill.discipline, 50),
+               cutToWidth(drill.stage, 50), drill.type == 1 ? 1 : 0, drill.explanation, drill.development});
     replaceRows(rows);
+    announce(Change::Drills, 0);
     tx.commit();
     return true;
 }
@@ -459,6 +465,7 @@ bool removeDrill(qint32 drillId)
     Transaction tx;
     execSql(QStringLiteral("DELETE FROM DrillData") + key.clause(), key.values());
     execSql(QStringLiteral("DELETE FROM DrillBook") + key.clause(), key.values());
+    announce(Change::Drills, 0);
     tx.commit();
     return true;
 }

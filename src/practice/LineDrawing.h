@@ -35,7 +35,6 @@ public:
     // Escape, another drill or the field made read-only: whatever was under way is dropped.
     void cancel();
 
-    bool isDragging() const { return m_state == State::Dragging; }
     bool awaitingBulge() const { return m_state == State::AwaitingBulge; }
     bool isBusy() const { return m_state != State::Idle; }
     // The line under way as the field previews it: the stroke being dragged, or the waiting curve

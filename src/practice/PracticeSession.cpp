@@ -1,5 +1,7 @@
 #include "practice/PracticeSession.h"
 
+#include "data/Changes.h"
+
 #include "common/Formats.h"
 #include "common/Prompter.h"
 #include "common/Trace.h"
@@ -395,7 +397,7 @@ qint32 savePracticeSession(PracticeSession& s)
         if (r.isEmpty() && !split)
             continue;
         const int rowNo = int(i) + 1;
-        const QString coach = r.coach.left(kCoachSize);
+        const QString coach = cutToWidth(r.coach, kCoachSize);
         if (s.teamMeeting) {
             drills.rows << QVariantList{rowNo, s.teamNo, id, r.drillId, coach, r.agendaItem, r.agendaNotes, split};
         } else {
@@ -406,6 +408,7 @@ qint32 savePracticeSession(PracticeSession& s)
     }
     replaceRows(drills);
     replaceRows(moments);
+    announce(Change::Practices, s.teamNo);
     tx.commit();
     s.practiceId = id;
     return id;
@@ -421,6 +424,7 @@ bool deletePracticeSession(qint16 teamNo, qint32 practiceId)
         execSql(QStringLiteral("DELETE FROM Practice WHERE TeamNo = ? AND PracticeID = ?"), {teamNo, practiceId})
             .numRowsAffected();
     execSql(QStringLiteral("DELETE FROM PracticeDrill WHERE TeamNo = ? AND PracticeID = ?"), {teamNo, practiceId});
+    announce(Change::Practices, teamNo);
     tx.commit();
     return removed > 0;
 }
@@ -494,6 +498,7 @@ QList<qint32> recurPracticeSession(qint32 practiceId, const QList<QDate>& dates)
             return {}; // no such session: nothing was copied
         ids << id;
     }
+    announce(Change::Practices, NullToInt(GetDBData(QStringLiteral("Practice"), {{QStringLiteral("PracticeID"), practiceId}}, QStringLiteral("TeamNo"))));
     tx.commit();
     return ids;
 }

@@ -1,5 +1,7 @@
 #include "practice/dlgDrillMaint.h"
 
+#include "app/Modal.h"
+
 #include "common/Prompter.h"
 #include "data/SeedLibrary.h"
 #include "practice/DrillField.h"
@@ -329,7 +331,7 @@ dlgDrillMaint::~dlgDrillMaint() = default;
 
 void dlgDrillMaint::showDrills(QWidget* parent)
 {
-    dlgDrillMaint window(parent);
+    Modal<dlgDrillMaint> window(parent);
     window.exec();
 }
 
@@ -608,10 +610,6 @@ void dlgDrillMaint::RemoveSelected_Click()
     });
 }
 
-void dlgDrillMaint::reject()
-{
-    closeWindow();
-}
 
 // ---------------------------------------------------------------- the diagram
 

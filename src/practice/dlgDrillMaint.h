@@ -42,7 +42,6 @@ public:
     qint32 currentDrillId() const { return m_drill.id; }
     const DrillDiagram& diagram() const { return m_drill.diagram; }
     int drillType() const { return m_drill.type; }
-    int listFilter() const { return m_filter; }
     LineDrawing& lineDrawing() { return m_drawing; }
     DrillField& field() const { return *m_field; }
 
@@ -71,7 +70,6 @@ public:
     void moveByKey(int dx, int dy);
     void benchByKey();
 
-    void reject() override;
 
 protected:
     bool save() override;

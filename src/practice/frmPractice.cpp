@@ -1,5 +1,7 @@
 #include "practice/frmPractice.h"
 
+#include "app/Modal.h"
+
 #include "schedule/frmMonthSchedule.h"
 
 #include "common/Formats.h"
@@ -264,7 +266,7 @@ void frmPractice::showCalendar(qint16 teamNo, QWidget* parent)
 
 void frmPractice::openSession(qint16 teamNo, const QString& key, const QDate& day, QWidget* parent)
 {
-    frmPractice window(teamNo, key, day, parent);
+    Modal<frmPractice> window(teamNo, key, day, parent);
     window.exec();
 }
 
@@ -667,7 +669,6 @@ bool frmPractice::save()
     m_key = practiceKey(m_teamNo, m_session.practiceId);
     m_deleteAction->setEnabled(true);
     markSaved();
-    selection().notifyDataChanged(QStringLiteral("Practice"), m_teamNo);
     return true;
 }
 
@@ -681,7 +682,6 @@ void frmPractice::Delete_Click()
     if (!m_session.isStored() || !askDeleteSession())
         return;
     deletePracticeSession(m_teamNo, m_session.practiceId);
-    selection().notifyDataChanged(QStringLiteral("Practice"), m_teamNo);
     // Nothing is left to edit or to save.
     markSaved();
     closeWindow();
@@ -703,14 +703,13 @@ void frmPractice::Recurrence_Click()
     hideEditors();
     if (!storedSession())
         return;
-    dlgRecur dialog(m_session.date, this);
-    if (dialog.exec() != QDialog::Accepted)
+    Modal<dlgRecur> dialog(m_session.date, this);
+    if (dialog.exec() != QDialog::Accepted || !dialog)
         return;
-    const QList<QDate> dates = recurrenceDates(m_session.date, dialog.weeks(), dialog.days());
+    const QList<QDate> dates = recurrenceDates(m_session.date, dialog->weeks(), dialog->days());
     if (dates.isEmpty())
         return;
     recurPracticeSession(m_session.practiceId, dates);
-    selection().notifyDataChanged(QStringLiteral("Practice"), m_teamNo);
 }
 
 void frmPractice::PrintAgenda(bool isPreview)
@@ -731,10 +730,5 @@ void frmPractice::Drills_Click()
     dlgDrillMaint::showDrills(this);
 }
 
-void frmPractice::reject()
-{
-    // Escape closes the window as its Close button does, with the question about unsaved work.
-    closeWindow();
-}
 
 } // namespace pw

@@ -56,7 +56,6 @@ public:
     void PrintAgenda(bool isPreview);
     void Drills_Click();
 
-    void reject() override;
 
 protected:
     bool save() override;

@@ -1,5 +1,7 @@
 #include "reports/FieldConfig.h"
 
+#include "app/Modal.h"
+
 #include "common/Prompter.h"
 #include "common/Trace.h"
 
@@ -132,6 +134,10 @@ FieldConfig::FieldConfig(Report report, int orientation, const QString& document
     m_xy = new QLabel(this);
     m_xy->setObjectName(QStringLiteral("lblXY"));
     m_xy->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("00000, 00000")));
+    // Escape closes as well; Enter in the page box must not.
+    auto* close = new QPushButton(tr("Close"), this);
+    close->setObjectName(QStringLiteral("CloseBtn"));
+    close->setAutoDefault(false);
 
     auto* bar = new QHBoxLayout;
     bar->addWidget(print);
@@ -146,6 +152,7 @@ FieldConfig::FieldConfig(Report report, int orientation, const QString& document
     bar->addWidget(m_zoom);
     bar->addStretch(1);
     bar->addWidget(m_xy);
+    bar->addWidget(close);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(bar);
     layout->addWidget(m_frame, 1);
@@ -154,6 +161,7 @@ FieldConfig::FieldConfig(Report report, int orientation, const QString& document
         return [name, body] { guarded(QString::fromLatin1(name), {}, body); };
     };
     connect(print, &QPushButton::clicked, this, guard("PrintBtn_Click", [this] { PrintBtn_Click(); }));
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
     connect(pdf, &QPushButton::clicked, this, guard("SavePdfBtn_Click", [this] { savePdf_Click(); }));
     connect(m_prev, &QPushButton::clicked, this, guard("prevBtn_Click", [this] { prevBtn_Click(); }));
     connect(m_next, &QPushButton::clicked, this, guard("NextBtn_Click", [this] { NextBtn_Click(); }));
@@ -316,8 +324,8 @@ void printReport(const Report& report, int orientation, const QString& documentN
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(documentName);
     printer.setPageOrientation(orientation == Printout::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
-    QPrintDialog dialog(&printer, parent);
-    if (dialog.exec() != QDialog::Accepted)
+    Modal<QPrintDialog> dialog(&printer, parent);
+    if (dialog.exec() != QDialog::Accepted || !dialog)
         return;
     PrinterOutput output(printer);
     Printout p(output, orientation, false);
@@ -349,7 +357,7 @@ void runReport(const QString& procName, const Report& report, int orientation, c
                                            Prompter::Icon::Question, Prompter::Buttons::YesNo) == Prompter::Answer::Yes;
         }
         if (*isPreview) {
-            FieldConfig preview(report, orientation, documentName, parent);
+            Modal<FieldConfig> preview(report, orientation, documentName, parent);
             preview.exec();
         } else {
             printReport(report, orientation, documentName, parent);

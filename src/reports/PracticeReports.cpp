@@ -154,22 +154,85 @@ QString timeRange(const PracticeSession& s)
     return slotTimeText(s.start) + QStringLiteral(" - ") + slotTimeText(s.end);
 }
 
-// One drill sheet in the quarter page at (offX, offY).
-void printSheet(Printout& p, const Drill& drill, double offX, double offY)
+// The three texts of a drill sheet as wrapped lines, and how far they are printed: a sheet prints
+// what fits, and the rest goes on in the same quarter of the next page.
+struct SheetTexts {
+    QString name;
+    QList<QStringList> bodies; // Purpose, Description, Development: the lines still to print
+    QList<bool> begun;         // the text's heading is printed already
+    int next = 0;              // the first text not printed to its end
+
+    bool done() const { return next >= bodies.size(); }
+    qsizetype linesLeft() const
+    {
+        qsizetype n = 0;
+        for (qsizetype i = next; i < bodies.size(); ++i)
+            n += bodies.at(i).size();
+        return n;
+    }
+};
+
+QStringList sheetHeadings()
+{
+    return {tr("Purpose:"), tr("Description:"), tr("Development:")};
+}
+
+// Prints the texts from y down to bottom at x, each heading with at least its first line; the
+// last line says that the sheet goes on when not everything fits.
+void flowTexts(Printout& p, SheetTexts& t, double x, double y, double bottom)
+{
+    const QStringList headings = sheetHeadings();
+    double needed = 0;
+    for (qsizetype i = t.next; i < t.bodies.size(); ++i)
+        needed += double(1 + t.bodies.at(i).size()) * kSheetLine + kSheetGap;
+    const bool fits = y + needed - kSheetGap <= bottom;
+    const double last = fits ? bottom : bottom - kSheetLine;
+    while (!t.done()) {
+        QStringList& body = t.bodies[t.next];
+        if (y + kSheetLine * (body.isEmpty() ? 1 : 2) > last)
+            break;
+        QString heading = headings.value(t.next);
+        if (t.begun.at(t.next))
+            heading = heading.chopped(1) + tr(" (continued):");
+        p.PrintAt(heading, kSheetTextSize, x, y, Printout::Left, Printout::Bold);
+        t.begun[t.next] = true;
+        y += kSheetLine;
+        while (!body.isEmpty() && y + kSheetLine <= last) {
+            p.PrintAt(body.takeFirst(), kSheetTextSize, x + 120, y, Printout::Left, 0);
+            y += kSheetLine;
+        }
+        if (!body.isEmpty())
+            break;
+        ++t.next;
+        y += kSheetGap;
+    }
+    if (!t.done())
+        p.PrintAt(tr("(continued on the next page)"), kSheetTextSize, x, last, Printout::Left, Printout::Italic);
+}
+
+// The frame and the name of a sheet in the quarter page at (offX, offY); gives back where the
+// name ends.
+double sheetTop(Printout& p, const QString& name, double offX, double offY)
 {
     const QRectF quarter(offX, offY, p.halfWidth(), p.halfHeight());
     p.drawRect(quarter.adjusted(40, 40, -40, -40), 10);
-    const double x = offX + kSheetMargin;
-    const double width = p.halfWidth() - 2 * kSheetMargin;
-    const double bottom = quarter.bottom() - kSheetMargin;
     double y = offY + kSheetMargin;
-
     p.setFont(kSheetNameSize, Printout::Bold);
-    for (const QString& line : cut(wrapped(p, drill.name, width), 2)) {
-        p.PrintAt(line, kSheetNameSize, x, y, Printout::Left, Printout::Bold);
+    for (const QString& line : cut(wrapped(p, name, p.halfWidth() - 2 * kSheetMargin), 2)) {
+        p.PrintAt(line, kSheetNameSize, offX + kSheetMargin, y, Printout::Left, Printout::Bold);
         y += p.TextHeight();
     }
-    y += 60;
+    return y + 60;
+}
+
+// One drill sheet in the quarter page at (offX, offY): name, diagram and as much of the texts as
+// fits. Gives back the texts with what is still to print.
+SheetTexts printSheet(Printout& p, const Drill& drill, double offX, double offY)
+{
+    const double x = offX + kSheetMargin;
+    const double width = p.halfWidth() - 2 * kSheetMargin;
+    const double bottom = offY + p.halfHeight() - kSheetMargin;
+    double y = sheetTop(p, drill.name, offX, offY);
 
     // The field at full scale where the quarter is wide enough, else as wide as it is, and never
     // more than half of what is left below the name, so that the texts keep their room.
@@ -182,30 +245,37 @@ void printSheet(Printout& p, const Drill& drill, double offX, double offY)
     p.painter().restore();
     y = diagram.bottom() + 120;
 
-    const QStringList labels{tr("Purpose:"), tr("Description:"), tr("Development:")};
     p.setFont(kSheetTextSize, 0);
-    QList<QStringList> bodies{wrapped(p, drill.description, width - 120), wrapped(p, drill.explanation, width - 120),
-                              wrapped(p, drill.development, width - 120)};
-    // Long texts share the room below the diagram by their lengths, so that each of the three
-    // keeps its heading and a start; what does not fit ends in an ellipsis.
-    const qsizetype room = qsizetype((bottom - y - 3 * kSheetGap) / kSheetLine) - labels.size();
-    qsizetype needed = 0;
-    for (const QStringList& body : bodies)
-        needed += body.size();
-    if (needed > room) {
-        for (QStringList& body : bodies)
-            body = cut(body, std::max<qsizetype>(1, room * body.size() / std::max<qsizetype>(1, needed)));
-    }
-    for (int i = 0; i < labels.size(); ++i) {
-        if (y + kSheetLine > bottom)
-            break;
-        p.PrintAt(labels.at(i), kSheetTextSize, x, y, Printout::Left, Printout::Bold);
-        y += kSheetLine;
-        for (const QString& line : cut(bodies.at(i), qsizetype((bottom - y) / kSheetLine))) {
-            p.PrintAt(line, kSheetTextSize, x + 120, y, Printout::Left, 0);
-            y += kSheetLine;
+    SheetTexts t{drill.name,
+                 {wrapped(p, drill.description, width - 120), wrapped(p, drill.explanation, width - 120),
+                  wrapped(p, drill.development, width - 120)},
+                 {false, false, false}};
+    flowTexts(p, t, x, y, bottom);
+    return t;
+}
+
+// The rest of a sheet's texts in the quarter page at (offX, offY), under the drill's name.
+void printContinuation(Printout& p, SheetTexts& t, double offX, double offY)
+{
+    const double y = sheetTop(p, t.name + tr(" (continued)"), offX, offY);
+    p.setFont(kSheetTextSize, 0);
+    flowTexts(p, t, offX + kSheetMargin, y, offY + p.halfHeight() - kSheetMargin);
+}
+
+// Pages of continuations, each sheet going on in its own quarter, until every text is printed.
+void continueSheets(Printout& p, QMap<int, SheetTexts> rests)
+{
+    while (!rests.isEmpty()) {
+        p.NextPage();
+        for (auto it = rests.begin(); it != rests.end();) {
+            const qsizetype before = it->linesLeft();
+            const int next = it->next;
+            printContinuation(p, *it, p.left() + (it.key() % 2) * p.halfWidth(),
+                              p.top() + (it.key() / 2) * p.halfHeight());
+            // A quarter too small to take a single line would never be done.
+            const bool stuck = it->linesLeft() == before && it->next == next;
+            it = it->done() || stuck ? rests.erase(it) : std::next(it);
         }
-        y += kSheetGap;
     }
 }
 
@@ -288,9 +358,15 @@ void PrintPracticeAgenda(Printout& p, qint16 teamNo, qint32 practiceId)
     }
     for (auto it = pages.cbegin(); it != pages.cend(); ++it) {
         p.NextPage();
-        for (const auto& [quarter, drillId] : it.value())
-            printSheet(p, drills.value(drillId), p.left() + (quarter % 2) * p.halfWidth(),
-                       p.top() + (quarter / 2) * p.halfHeight());
+        QMap<int, SheetTexts> rests;
+        for (const auto& [quarter, drillId] : it.value()) {
+            SheetTexts t = printSheet(p, drills.value(drillId), p.left() + (quarter % 2) * p.halfWidth(),
+                                      p.top() + (quarter / 2) * p.halfHeight());
+            if (!t.done())
+                rests.insert(quarter, t);
+        }
+        // Texts too long for their quarter go on behind their sheets, before the next four.
+        continueSheets(p, rests);
     }
 }
 
@@ -299,8 +375,19 @@ void PrintDrill(Printout& p, qint32 drillId, double offX, double offY)
     PW_TRACE(QStringLiteral("PrintDrill"), traceArg(QStringLiteral("lcDrillID"), drillId) +
                                                traceArg(QStringLiteral("lcOffX"), offX) +
                                                traceArg(QStringLiteral("lcOffY"), offY));
-    if (const std::optional<Drill> drill = loadDrill(drillId))
-        printSheet(p, *drill, offX, offY);
+    const std::optional<Drill> drill = loadDrill(drillId);
+    if (!drill)
+        return;
+    SheetTexts t = printSheet(p, *drill, offX, offY);
+    // The rest on the next pages, in the same place.
+    while (!t.done()) {
+        const qsizetype before = t.linesLeft();
+        const int next = t.next;
+        p.NextPage();
+        printContinuation(p, t, offX, offY);
+        if (t.linesLeft() == before && t.next == next)
+            break;
+    }
 }
 
 } // namespace pw

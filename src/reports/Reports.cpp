@@ -69,25 +69,15 @@ QString joined(const QString& a, const QString& sep, const QString& b)
     return a.trimmed() + sep + b.trimmed();
 }
 
-// Text shortened with an ellipsis to the width (twips) in the printout's current font. A
-// character made of two code units is never cut in half.
+// Text shortened with an ellipsis to the width (twips) in the printout's current font, cut between
+// whole characters.
 QString fitted(const Printout& p, const QString& text, double width)
 {
     if (p.TextWidth(text) <= width)
         return text;
     const QString ellipsis(QChar(0x2026));
-    qsizetype low = 0;
-    qsizetype high = text.size();
-    while (low < high) {
-        const qsizetype mid = (low + high + 1) / 2;
-        if (p.TextWidth(text.left(mid) + ellipsis) <= width)
-            low = mid;
-        else
-            high = mid - 1;
-    }
-    if (low > 0 && text.at(low - 1).isHighSurrogate())
-        --low;
-    return low == 0 ? QString() : text.left(low) + ellipsis;
+    const QString start = cutToWidth(text, [&](const QString& s) { return p.TextWidth(s + ellipsis) <= width; });
+    return start.isEmpty() ? QString() : start + ellipsis;
 }
 
 // The column table from the given widths, kept in their proportions but narrowed to the
@@ -766,7 +756,7 @@ void PrintMessage(Printout& p, qint16 teamNo, qint32 noteId)
     y += p.TextHeight() + kSectionGap;
     p.setFont(kTextSize, 0);
     const double rowH = p.TextHeight() + 30;
-    y = p.MultiLinePrint(shownText(note->note), p.right() - p.left(), p.left(), y, rowH) + kSectionGap;
+    y = p.MultiLinePrint(shownLines(note->note), p.right() - p.left(), p.left(), y, rowH) + kSectionGap;
     // A plain note is never sent; its date of writing stands in for the date sent.
     const QString date = note->dateSent.isValid()
                              ? tr("Date Sent: ") + Format(note->dateSent, QStringLiteral("Long Date"))

@@ -66,19 +66,16 @@ double printHeading(Printout& p, const QString& text, double y, double size = kH
     return y + p.TextHeight(text) + 60;
 }
 
-// Text cut to a width with an ellipsis, in the printout's current font.
+// Text cut to a width with an ellipsis, in the printout's current font, between whole characters.
 QString elided(const Printout& p, const QString& text, double width)
 {
     if (p.TextWidth(text) <= width)
         return text;
     const QString dots = QStringLiteral("\u2026");
-    QString t = text;
-    while (!t.isEmpty() && p.TextWidth(t + dots) > width)
-        t.chop(1);
-    return t + dots;
+    return cutToWidth(text, [&](const QString& s) { return p.TextWidth(s + dots) <= width; }) + dots;
 }
 
-QString figureText(int value)
+QString figureText(qint64 value)
 {
     return QString::number(value);
 }
@@ -193,8 +190,8 @@ void FilePrintTeamSub(Printout& p, qint16 teamNo)
                 [&](Table& t) { groupedHeadings(t, 1, 5, names); });
     table.begin(y);
 
-    int played = 0;
-    int available = 0;
+    qint64 played = 0;
+    qint64 available = 0;
     QList<QStringList> rows;
     while (q.next()) {
         const qint16 playerNo = NullToInt(q.value(0));
@@ -207,7 +204,7 @@ void FilePrintTeamSub(Printout& p, qint16 teamNo)
         played += line.qtrPlayed.value_or(0);
         available += line.qtrAvailable.value_or(0);
         QStringList cells{name, QString::number(line.percent) + QStringLiteral("%")};
-        for (const std::optional<int>& f : line.figures)
+        for (const std::optional<qint64>& f : line.figures)
             cells << figureText(f.value_or(0));
         rows << cells;
     }
@@ -221,7 +218,7 @@ void FilePrintTeamSub(Printout& p, qint16 teamNo)
     // would mean nothing.
     const int teamShare = available > 0 ? int(RoundHalfEven(100.0 * played / available)) : 0;
     QStringList totals{QObject::tr("Totals"), QString::number(teamShare) + QStringLiteral("%")};
-    for (int f : season.totals)
+    for (qint64 f : season.totals)
         totals << figureText(f);
     table.room();
     table.line(totals, Printout::Bold);
@@ -270,7 +267,7 @@ void PrintIndividualStats(Printout& p, qint16 teamNo, const QList<qint16>& playe
     }
     struct GameLine {
         QStringList cells;
-        std::array<int, 2 + kFigureCount> values{};  // QP, QA and the eight figures
+        std::array<qint64, 2 + kFigureCount> values{};  // QP, QA and the eight figures
     };
     QHash<qint16, QList<GameLine>> games;
     if (!playerNos.isEmpty()) {
@@ -295,11 +292,11 @@ void PrintIndividualStats(Printout& p, qint16 teamNo, const QList<qint16>& playe
             const QString opponent = NullToText(q.value(2));
             const QString tournament = NullToText(q.value(3));
             line.cells << shownText(isTournamentGame(gameNo) && !tournament.isEmpty() ? tournament : opponent);
-            line.values[0] = NullToInt(q.value(4));
+            line.values[0] = figureOf(q.value(4)).value_or(0);
             line.values[1] = CountQtrs(NullToText(q.value(5)));
             line.cells << NullToText(q.value(4)) << QString::number(line.values[1]);
             for (int i = 0; i < kFigureCount; ++i) {
-                line.values[size_t(2 + i)] = NullToInt(q.value(6 + i));
+                line.values[size_t(2 + i)] = figureOf(q.value(6 + i)).value_or(0);
                 line.cells << NullToText(q.value(6 + i));
             }
             games[NullToInt(q.value(0))] << line;
@@ -338,15 +335,15 @@ void PrintIndividualStats(Printout& p, qint16 teamNo, const QList<qint16>& playe
         Table table(p, widths, 1, kRowHeight, headings);
         table.begin(y);
 
-        std::array<int, 2 + kFigureCount> sums{};
+        std::array<qint64, 2 + kFigureCount> sums{};
         for (qsizetype r = 0; r < rows.size(); ++r) {
             for (size_t i = 0; i < sums.size(); ++i)
-                sums[i] += rows[r].values[i];
+                sums[i] = addFigures(sums[i], rows[r].values[i]);
             table.room(r + 1 == rows.size() ? 2 * kRowHeight : kRowHeight);
             table.line(rows[r].cells);
         }
         QStringList totals{QObject::tr("Totals")};
-        for (int s : sums)
+        for (qint64 s : sums)
             totals << figureText(s);
         table.room();
         table.line(totals, Printout::Bold);

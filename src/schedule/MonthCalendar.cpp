@@ -60,30 +60,53 @@ FilledSchedule FillSchedule(qint16 teamNo, const QDate& first, int days)
         out.days[k] << e;
     };
 
-    // Tournament games are in the same table and count as the team's games on their day too.
+    // Tournament games are in the same table and count as the team's games on their day too. A
+    // moved game is read when either its first or its new day is shown.
     QSqlQuery games = execSql(
         QStringLiteral("SELECT s.GameNo, s.GameDate, s.GameTime, s.FieldName, s.RescheduleDate, s.RescheduleTime, "
                        "o.OpponentName FROM Schedule s LEFT JOIN Opponent o ON o.TeamNo = s.TeamNo AND "
-                       "o.OpponentNo = s.OpponentNo WHERE s.TeamNo = ? AND s.GameNo >= ? AND s.GameDate >= ? AND "
-                       "s.GameDate < ? ORDER BY s.GameDate, s.GameNo"),
-        {teamNo, 1, first, after});
+                       "o.OpponentNo = s.OpponentNo WHERE s.TeamNo = ? AND s.GameNo >= ? AND ((s.GameDate >= ? AND "
+                       "s.GameDate < ?) OR (s.RescheduleDate >= ? AND s.RescheduleDate < ?)) ORDER BY s.GameDate, "
+                       "s.GameNo"),
+        {teamNo, 1, first, after, first, after});
     while (games.next()) {
         CalendarEntry e;
         const int gameNo = games.value(0).toInt();
         e.kind = gameNo >= kFirstTournamentGameNo ? CalendarEntry::Kind::TournamentGame : CalendarEntry::Kind::Game;
-        const QString timeText = shownText(NullToText(games.value(2)));
-        e.time = parseGameTime(timeText);
         e.key = teamKey(teamNo, QLatin1Char('G'), gameNo);
-        e.lines << shownText(NullToText(games.value(6))) << timeText << shownText(NullToText(games.value(3)));
+        const QDateTime firstSet = toDateTime(games.value(1));
+        const QString timeText = shownText(NullToText(games.value(2)));
+        const QString opponent = shownText(NullToText(games.value(6)));
+        const QString field = shownText(NullToText(games.value(3)));
+        const QDateTime moved = toDateTime(games.value(4));
+        if (moved.isValid()) {
+            // On its new day the game is marked as moved and says where it was first set; moved
+            // without a new time, it keeps its first one.
+            CalendarEntry m = e;
+            const QString newTime = shownText(NullToText(games.value(5))).trimmed();
+            const QString movedTime = newTime.isEmpty() ? timeText : newTime;
+            m.time = parseGameTime(movedTime);
+            m.movedFrom = firstSet.date();
+            m.lines << (opponent.isEmpty() ? QObject::tr("Game") : opponent) + QObject::tr(" (moved)") << movedTime
+                    << field
+                    << (QObject::tr("Moved from ") + Format(firstSet, QStringLiteral("mmm d")) + QLatin1Char(' ') +
+                        timeText)
+                           .trimmed();
+            place(moved.date(), m);
+            // Only the time changed: the day holds the game once.
+            if (moved.date() == firstSet.date())
+                continue;
+        }
+        e.time = parseGameTime(timeText);
+        e.lines << opponent << timeText << field;
         // A moved game stays on the day it was first set for, but must not look as if it were
         // still played then.
-        const QDateTime moved = toDateTime(games.value(4));
         if (moved.isValid()) {
             e.lines << (QObject::tr("Moved to ") + Format(moved, QStringLiteral("mmm d")) + QLatin1Char(' ') +
                         shownText(NullToText(games.value(5))))
                            .trimmed();
         }
-        place(toDateTime(games.value(1)).date(), e);
+        place(firstSet.date(), e);
     }
 
     QSqlQuery practices =

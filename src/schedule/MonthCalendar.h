@@ -17,6 +17,7 @@ struct CalendarEntry {
     QTime time;        // for the order within the day; invalid when the stored time is not one
     QString key;       // "T1G7" for a game, "T1P12" for a practice
     QStringList lines; // what the cell shows, first line the headline
+    QDate movedFrom;   // a moved game on its new day: the day it was first set for
 
     bool isGame() const { return kind == Kind::Game || kind == Kind::TournamentGame; }
 };

@@ -1,5 +1,7 @@
 #include "schedule/Schedule.h"
 
+#include "data/Changes.h"
+
 #include "common/Formats.h"
 #include "common/Trace.h"
 #include "data/Database.h"
@@ -102,6 +104,7 @@ qint16 addSeasonGame(qint16 teamNo, qint16 opponentNo, const QDate& date, const 
     // A game without its team would be seen by nobody: refuse rather than store it.
     if (count.numRowsAffected() < 1)
         throw PwError(err::BadArgument, QObject::tr("Team %1 is not in the database.").arg(teamNo));
+    announce(Change::Games, teamNo);
     tx.commit();
     return gameNo;
 }
@@ -134,6 +137,7 @@ void rescheduleGame(qint16 teamNo, qint16 gameNo, const QDate& date, const QStri
                           {dateValue(date), timeText, teamNo, gameNo});
     if (q.numRowsAffected() < 1)
         throw PwError(err::BadArgument, QObject::tr("Game %1 is not in the schedule.").arg(gameNo));
+    announce(Change::Games, teamNo, gameNo);
 }
 
 void deleteSeasonGame(qint16 teamNo, qint16 gameNo)
@@ -150,6 +154,7 @@ void deleteSeasonGame(qint16 teamNo, qint16 gameNo)
     execSql(QStringLiteral("UPDATE Teams SET NumberOfGames = CASE WHEN NumberOfGames > 0 THEN NumberOfGames - 1 "
                            "ELSE 0 END WHERE TeamNo = ?"),
             {teamNo});
+    announce(Change::Games, teamNo);
     tx.commit();
 }
 
@@ -157,6 +162,9 @@ QString gameTimeText(const QTime& time)
 {
     if (!time.isValid())
         return {};
+    // A time with seconds (a bracket's game tag may hold them) keeps them, and reads back the same.
+    if (time.second() != 0)
+        return QLocale().toString(time, QStringLiteral("hh:mm:ss AP"));
     return Format(QDateTime(QDate(2000, 1, 1), time), QStringLiteral("hh:mm AMPM"));
 }
 
@@ -255,6 +263,7 @@ void ScheduleSlots::save(qint16 teamNo) const
                                  s.fieldName, s.result, s.rescheduleDate, s.rescheduleTime};
     }
     replaceRows(set);
+    announce(Change::Games, teamNo);
 }
 
 }  // namespace pw

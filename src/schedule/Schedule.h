@@ -61,7 +61,7 @@ void rescheduleGame(qint16 teamNo, qint16 gameNo, const QDate& date, const QStri
 // is not a season game's.
 void deleteSeasonGame(qint16 teamNo, qint16 gameNo);
 
-// Kick-off times as the schedule shows them: "01:30 PM".
+// Kick-off times as the schedule shows them: "01:30 PM", "01:30:15 PM" when there are seconds.
 QString gameTimeText(const QTime& time);
 // A stored kick-off text ("1:30 PM", "01:30 PM", "13:30") as a time; invalid when it is not one.
 QTime parseGameTime(const QString& text);

@@ -1,5 +1,7 @@
 #include "schedule/ScheduleActions.h"
 
+#include "app/Modal.h"
+
 #include "common/Prompter.h"
 #include "common/Selection.h"
 #include "common/Trace.h"
@@ -38,14 +40,13 @@ void TeamSetSchedule_Click(QWidget* parent)
                                Prompter::Icon::Information);
             return;
         }
-        frmNewData dialog(team, parent);
-        dialog.setWindowTitle(QObject::tr("Add New Game to Schedule"));
-        dialog.setPurpose(frmNewData::Purpose::Game);
-        dialog.setGame(0, defaultGameDate(team, nextSeasonGameNo(team)), QTime(12, 0), QString());
-        if (dialog.exec() != QDialog::Accepted)
+        Modal<frmNewData> dialog(team, parent);
+        dialog->setWindowTitle(QObject::tr("Add New Game to Schedule"));
+        dialog->setPurpose(frmNewData::Purpose::Game);
+        dialog->setGame(0, defaultGameDate(team, nextSeasonGameNo(team)), QTime(12, 0), QString());
+        if (dialog.exec() != QDialog::Accepted || !dialog)
             return;
-        addSeasonGame(team, dialog.opponentNo(), dialog.date(), dialog.timeText(), dialog.fieldName());
-        selection().notifyDataChanged(QStringLiteral("Schedule"), team);
+        addSeasonGame(team, dialog->opponentNo(), dialog->date(), dialog->timeText(), dialog->fieldName());
     });
 }
 
@@ -61,18 +62,17 @@ void TreeReschedGame_Click(QWidget* parent)
                 if (!isSeasonGame(game, title))
                     return;
                 const ScheduledGame g = readScheduledGame(team, game);
-                frmNewData dialog(team, parent);
-                dialog.setWindowTitle(title);
-                dialog.setPurpose(frmNewData::Purpose::Game);
+                Modal<frmNewData> dialog(team, parent);
+                dialog->setWindowTitle(title);
+                dialog->setPurpose(frmNewData::Purpose::Game);
                 // A game moved before starts from where it was moved to.
                 const bool moved = g.rescheduleDate.isValid();
-                dialog.setGame(g.opponentNo, moved ? g.rescheduleDate : g.date,
-                               parseGameTime(moved ? g.rescheduleTime : g.timeText), g.fieldName);
-                dialog.setOpponentLocked(true);
-                if (dialog.exec() != QDialog::Accepted)
+                dialog->setGame(g.opponentNo, moved ? g.rescheduleDate : g.date,
+                                parseGameTime(moved ? g.rescheduleTime : g.timeText), g.fieldName);
+                dialog->setOpponentLocked(true);
+                if (dialog.exec() != QDialog::Accepted || !dialog)
                     return;
-                rescheduleGame(team, game, dialog.date(), dialog.timeText());
-                selection().notifyDataChanged(QStringLiteral("Schedule"), team);
+                rescheduleGame(team, game, dialog->date(), dialog->timeText());
             });
 }
 
@@ -95,7 +95,6 @@ void TreeDelGame_Click(QWidget* /*parent*/, const QString& nodeText)
                 if (answer != Prompter::Answer::Yes)
                     return;
                 deleteSeasonGame(team, game);
-                selection().notifyDataChanged(QStringLiteral("Schedule"), team);
             });
 }
 

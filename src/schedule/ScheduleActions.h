@@ -7,9 +7,9 @@ class QWidget;
 namespace pw {
 
 // The schedule commands of the main window. Each works on the main window's selection (its
-// current team, and for the last two its current game), asks the coach what it needs and tells
-// every open window through selection().notifyDataChanged("Schedule", team) when it stored
-// something. Failures are reported, never thrown.
+// current team, and for the last two its current game), asks the coach what it needs and stores
+// it through the schedule logic, whose change notice the open windows follow. Failures are
+// reported, never thrown.
 
 // Adds one season game through the data-entry dialog (also the "Schedule New Game" menu item).
 void TeamSetSchedule_Click(QWidget* parent);

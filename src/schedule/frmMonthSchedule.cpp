@@ -1,5 +1,10 @@
 #include "schedule/frmMonthSchedule.h"
 
+#include "app/SurfaceAccessible.h"
+
+#include "app/Modal.h"
+#include "data/Changes.h"
+
 #include "common/Prompter.h"
 #include "common/Selection.h"
 #include "common/Trace.h"
@@ -97,7 +102,10 @@ int hitEntry(const CellLayout& l, const QPoint& pos)
 QString headline(const CalendarEntry& e)
 {
     const QString first = e.lines.value(0);
-    return first.isEmpty() ? frmMonthSchedule::tr("Game") : first;
+    if (first.isEmpty())
+        return frmMonthSchedule::tr("Game");
+    // A moved game's arrow stays in sight when a narrow day cuts its "(moved)" off.
+    return e.movedFrom.isValid() ? QStringLiteral("\u2192 ") + first : first;
 }
 
 QString detail(const CalendarEntry& e)
@@ -278,6 +286,9 @@ frmMonthSchedule::frmMonthSchedule(qint16 teamNo, qint16 numberOfGames, QWidget*
     lstMonth->addItems(MonthCalendar::monthNames());
     lstYear = new QComboBox(this);
     lstYear->setObjectName(QStringLiteral("lstYear"));
+    // The lists report their entries inside the open list, where a screen reader's click lands.
+    fitEntriesToList(lstMonth);
+    fitEntriesToList(lstYear);
     WeekScroll = new QScrollBar(Qt::Vertical, this);
     WeekScroll->setObjectName(QStringLiteral("WeekScroll"));
     WeekScroll->setAccessibleName(tr("Weeks"));
@@ -346,11 +357,14 @@ frmMonthSchedule::frmMonthSchedule(qint16 teamNo, qint16 numberOfGames, QWidget*
     });
     // Games and practices saved elsewhere (the practice window, the schedule editor opened from
     // the main window) show at once.
-    connect(&selection(), &Selection::dataChanged, this, [this](const QString& table, qint16 team) {
-        if (m_opening || team != m_teamNo || (table != QLatin1String("Schedule") && table != QLatin1String("Practice")))
+    connect(&changeNotices(), &ChangeNotices::changed, this, [this](const ChangeNotice& n) {
+        const bool shown = n.what == Change::Games || n.what == Change::Practices || n.what == Change::Tournaments;
+        if (!shown || (n.teamNo != m_teamNo && n.teamNo != 0))
             return;
-        guarded(QStringLiteral("MonthSchedule_Refresh"), traceArg(QStringLiteral("lcTeamNo"), m_teamNo),
-                [this] { m_calendar->redraw(); });
+        guarded(QStringLiteral("MonthSchedule_Refresh"), traceArg(QStringLiteral("lcTeamNo"), m_teamNo), [this] {
+            m_numberOfGames = seasonGameCount(m_teamNo);
+            m_calendar->redraw();
+        });
     });
     MonthGrid->installEventFilter(this);
     MonthGrid->viewport()->installEventFilter(this);
@@ -373,8 +387,8 @@ void frmMonthSchedule::showCalendar(qint16 teamNo, QWidget* parent,
     guarded(QStringLiteral("ShowMonthSchedule"), traceArg(QStringLiteral("lcTeamNo"), teamNo), [&] {
         if (teamNo < 1)
             return;
-        frmMonthSchedule window(teamNo, seasonGameCount(teamNo), parent);
-        window.openPractice = std::move(openPractice);
+        Modal<frmMonthSchedule> window(teamNo, seasonGameCount(teamNo), parent);
+        window->openPractice = std::move(openPractice);
         window.exec();
     });
 }
@@ -428,7 +442,6 @@ void frmMonthSchedule::openEntry(const QDate& day, const QString& key)
 {
     guarded(QStringLiteral("MonthGrid_DblClick"),
             traceArg(QStringLiteral("lcKey"), key) + traceArg(QStringLiteral("lcDate"), day), [&] {
-                const QDate first = m_calendar->firstShown();
                 const qsizetype g = key.indexOf(QLatin1Char('G'));
                 if (g >= 0) {
                     const int gameNo = key.mid(g + 1).toInt();
@@ -440,22 +453,14 @@ void frmMonthSchedule::openEntry(const QDate& day, const QString& key)
                                            Prompter::Icon::Information);
                         return;
                     }
-                    {
-                        const QScopedValueRollback opening(m_opening, true);
-                        frmSchedule editor(m_teamNo, m_numberOfGames, qint16(gameNo), this);
-                        editor.exec();
-                    }
-                    m_numberOfGames = seasonGameCount(m_teamNo);
-                    m_calendar->SetMonthGrid(first);
+                    // What the editor saves comes back as a change notice, while it is open.
+                    Modal<frmSchedule> editor(m_teamNo, m_numberOfGames, qint16(gameNo), this);
+                    editor.exec();
                     return;
                 }
                 if (!openPractice)
                     return;
-                {
-                    const QScopedValueRollback opening(m_opening, true);
-                    openPractice(key.contains(QLatin1Char('P')) ? key : QString(), day);
-                }
-                m_calendar->SetMonthGrid(first);
+                openPractice(key.contains(QLatin1Char('P')) ? key : QString(), day);
             });
 }
 

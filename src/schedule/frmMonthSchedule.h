@@ -61,7 +61,6 @@ private:
     qint16 m_teamNo = 0;
     qint16 m_numberOfGames = 0;
     bool m_loading = false; // held while the pickers are set from the calendar
-    bool m_opening = false; // an entry's window is open: the calendar redraws once it closes
     MonthCalendar* m_calendar = nullptr;
     QTableView* MonthGrid = nullptr;
     QComboBox* lstMonth = nullptr;

@@ -1,5 +1,6 @@
 #include "schedule/frmNewData.h"
 
+#include "app/FieldEntry.h"
 #include "common/AppState.h"
 #include "common/Formats.h"
 #include "common/Prompter.h"
@@ -68,7 +69,7 @@ frmNewData::frmNewData(qint16 teamNo, QWidget* parent)
     // The coach names the opponent; nothing is chosen for them.
     OpList->setCurrentIndex(-1);
     setPurpose(Purpose::Game);
-    state().DialogResult = 1;
+    typeableDateTimes(this);
 }
 
 QWidget* frmNewData::makeGamePanel()
@@ -154,7 +155,8 @@ QWidget* frmNewData::makeTournamentGamePanel()
     TGameDate = datePicker(panel, "TGameDate");
     TGameTime = new QTimeEdit(QTime(12, 0), panel);
     TGameTime->setObjectName(QStringLiteral("TGameTime"));
-    TGameTime->setDisplayFormat(QStringLiteral("HH:mm"));
+    // On the coach's clock, as the bracket's game labels show it.
+    TGameTime->setDisplayFormat(clockFormat());
     TGameField = new QLineEdit(panel);
     TGameField->setObjectName(QStringLiteral("TGameField"));
     TGameField->setMaxLength(255);
@@ -169,7 +171,7 @@ void frmNewData::setPurpose(Purpose purpose)
     switch (purpose) {
     case Purpose::Game:
         m_panels->setCurrentWidget(m_gamePanel);
-        AddBtn->setText(tr("Add"));
+        AddBtn->setText(m_moving ? tr("Reschedule") : tr("Add"));
         break;
     case Purpose::Tournament:
         m_panels->setCurrentWidget(m_tournamentPanel);
@@ -229,6 +231,9 @@ void frmNewData::setOpponentLocked(bool locked)
 {
     OpList->setEnabled(!locked);
     GameField->setReadOnly(locked);
+    m_moving = locked;
+    if (m_purpose == Purpose::Game)
+        AddBtn->setText(m_moving ? tr("Reschedule") : tr("Add"));
 }
 
 qint16 frmNewData::opponentNo() const
@@ -269,14 +274,7 @@ void frmNewData::AddBtn_Click()
         OpList->setFocus(Qt::OtherFocusReason);
         return;
     }
-    state().DialogResult = 0;
     accept();
-}
-
-void frmNewData::reject()
-{
-    state().DialogResult = 1;
-    QDialog::reject();
 }
 
 }  // namespace pw

@@ -30,7 +30,8 @@ public:
     void setPurpose(Purpose purpose);
     // Fills the game panel; opponent 0 leaves the opponent to be chosen.
     void setGame(qint16 opponentNo, const QDate& date, const QTime& time, const QString& fieldName);
-    // For a game that is only moved: opponent and field are shown but cannot be changed.
+    // For a game that is only moved: opponent and field are shown but cannot be changed, and the
+    // button that hands the entry back says "Reschedule".
     void setOpponentLocked(bool locked);
 
     // Fills the tournament panel; rounds 1 to 4 (the size list "From 2 to 2 Teams" …).
@@ -51,7 +52,6 @@ public:
     const QList<ScheduleOpponent>& opponents() const { return m_opponents; }
 
     void AddBtn_Click();
-    void reject() override;
 
 private:
     QWidget* makeGamePanel();
@@ -66,6 +66,7 @@ private:
     QTimeEdit* Gametime = nullptr;
     QLineEdit* GameField = nullptr;
     Purpose m_purpose = Purpose::Game;
+    bool m_moving = false;  // the game panel reschedules a stored game
     QWidget* m_tournamentPanel = nullptr;
     QLineEdit* txtTournName = nullptr;
     QDateEdit* TournDate = nullptr;

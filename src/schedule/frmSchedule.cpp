@@ -1,5 +1,6 @@
 #include "schedule/frmSchedule.h"
 
+#include "app/FieldEntry.h"
 #include "common/Formats.h"
 #include "common/Selection.h"
 #include "schedule/ScheduleModel.h"
@@ -68,6 +69,8 @@ frmSchedule::frmSchedule(qint16 teamNo, qint16 numberOfGames, qint16 selectedGam
     GameTime = new QTimeEdit(this);
     GameTime->setObjectName(QStringLiteral("GameTime"));
     GameTime->setDisplayFormat(QStringLiteral("hh:mm AP"));
+    typeableDateTimes(GameDate);
+    typeableDateTimes(GameTime);
     txtFieldName = new QLineEdit(this);
     txtFieldName->setObjectName(QStringLiteral("txtFieldName"));
     txtFieldName->setMaxLength(255);
@@ -229,7 +232,6 @@ bool frmSchedule::save()
 {
     m_slots.save(m_teamNo);
     markSaved();
-    selection().notifyDataChanged(QStringLiteral("Schedule"), m_teamNo);
     return true;
 }
 

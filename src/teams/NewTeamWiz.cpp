@@ -230,6 +230,9 @@ void NewTeamWiz::showPage(int page)
 bool NewTeamWiz::checkPage(int page)
 {
     const Ui::TeamFields& ui = m_fields->ui();
+    // The coaches' and the results address, on the page they stand on.
+    if (!m_fields->checkAddresses(ui.TeamConfigTab->widget(page)))
+        return false;
     QList<QWidget*> required;
     switch (page) {
     case 0: required = {ui.TxtLeague, ui.txtTeamName, ui.txtClubName}; break;
@@ -307,10 +310,6 @@ void NewTeamWiz::cmdFinish_Click()
     team.numberOfGames = 0;
     team.seasonCaptains.clear();
     saveTeamProfile(team);
-    // At the first start the start-up shows the main window with the team; otherwise the main
-    // window is told there is a new team.
-    if (m_mode == Mode::AddTeam)
-        selection().notifyDataChanged(QStringLiteral("Teams"), m_teamNo);
     m_closing = true;
     accept();
 }

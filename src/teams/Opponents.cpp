@@ -1,5 +1,7 @@
 #include "teams/Opponents.h"
 
+#include "data/Changes.h"
+
 #include "common/Formats.h"
 #include "common/Trace.h"
 #include "data/Database.h"
@@ -75,6 +77,7 @@ void OpponentList::save(qint16 teamNo)
         set.rows << QVariantList{teamNo, e.number, e.plainName(), e.coach, e.phone, e.color, e.isUs()};
     replaceRows(set);
     m_changed = false;
+    announce(Change::Opponents, teamNo);
 }
 
 OpponentEntry ourTeamEntry(qint16 teamNo)

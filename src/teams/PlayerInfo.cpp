@@ -1,12 +1,16 @@
 #include "teams/PlayerInfo.h"
 
+#include "app/Modal.h"
+
 #include "reports/FieldConfig.h"
 #include "reports/Reports.h"
 
 #include "ui_PlayerFields.h"
 
 #include "app/Dirty.h"
+#include "app/FieldEntry.h"
 #include "common/Formats.h"
+#include "common/MailAddress.h"
 #include "common/Prompter.h"
 #include "common/Selection.h"
 #include "data/Fields.h"
@@ -18,6 +22,7 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QIntValidator>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
@@ -94,6 +99,10 @@ PlayerInfo::PlayerInfo(qint16 teamNo, qint16 playerNo, QWidget* parent)
     auto* fields = new QWidget(this);
     m_ui->setupUi(fields);
     m_ui->ctlBirthDate->setDisplayFormat(shortDateFormat());
+    typeableDateTimes(m_ui->ctlBirthDate);
+    // A jersey number is stored as a number: anything else is refused as it is typed, and said why.
+    m_ui->txtJerseyNo->setValidator(new QIntValidator(0, 32767, m_ui->txtJerseyNo));
+    explainRefusals(m_ui->txtJerseyNo, tr("A jersey number is a whole number from 0 to 32767."));
     // Each position box carries its short tag, as line-up sheets abbreviate them.
     const QStringList tags{QStringLiteral("FL"), QStringLiteral("HB"), QStringLiteral("FB"), QStringLiteral("S"),
                            QStringLiteral("G")};
@@ -497,6 +506,26 @@ bool PlayerInfo::save()
                            Prompter::Icon::Exclamation);
         return false;
     }
+    // An address reaches the mail server as it is typed: one that is no e-mail address is refused
+    // here, where the coach can put it right, and its page is shown with the cursor in it.
+    const std::pair<QLineEdit*, const char*> addresses[] = {{m_ui->txtEmail, QT_TR_NOOP("The player's E-Mail")},
+                                                            {m_ui->MomEmail, QT_TR_NOOP("The mother's E-Mail")},
+                                                            {m_ui->DadEmail, QT_TR_NOOP("The father's E-Mail")}};
+    for (const auto& [field, name] : addresses) {
+        const QString why = mail::addressFieldProblem(field->text());
+        if (why.isEmpty())
+            continue;
+        prompter().message(mail::fieldProblemTitle(), mail::fieldProblemMessage(tr(name), why),
+                           Prompter::Icon::Exclamation);
+        for (QWidget* page = field->parentWidget(); page; page = page->parentWidget()) {
+            if (m_ui->PlyrTab->indexOf(page) >= 0) {
+                m_ui->PlyrTab->setCurrentWidget(page);
+                break;
+            }
+        }
+        field->setFocus(Qt::OtherFocusReason);
+        return false;
+    }
     if (m_notesDirty) {
         if (prompter().message(tr("Update information"),
                                tr("Notes have been changed, but not updated. Do you want to update it now?"),
@@ -517,7 +546,6 @@ bool PlayerInfo::save()
     markSaved();
     if (CPlayer->currentIndex() < 0 || CPlayer->itemText(CPlayer->currentIndex()) != p.lastName + QStringLiteral(", ") + p.firstName)
         GenPlayerList(p.playerNo);
-    selection().notifyDataChanged(QStringLiteral("Player"), m_teamNo);
     return true;
 }
 
@@ -564,18 +592,18 @@ void PlayerInfo::PlayerDelete_Click()
     deletePlayer(m_teamNo, static_cast<qint16>(CPlayer->itemData(index).toInt()));
     markSaved();
     GenPlayerList(next);
-    selection().notifyDataChanged(QStringLiteral("Player"), m_teamNo);
 }
 
 void PlayerInfo::PlayerImport_Click()
 {
     if (!settleChanges())
         return;
-    dlgPlayerList dialog(m_teamNo, this);
+    Modal<dlgPlayerList> dialog(m_teamNo, this);
     dialog.exec();
-    if (dialog.addedCount() > 0) {
-        GenPlayerList(shownPlayerNo() > 0 ? shownPlayerNo() : dialog.lastAdded());
-        selection().notifyDataChanged(QStringLiteral("Player"), m_teamNo);
+    if (!dialog)
+        return;
+    if (dialog->addedCount() > 0) {
+        GenPlayerList(shownPlayerNo() > 0 ? shownPlayerNo() : dialog->lastAdded());
     }
 }
 
@@ -592,7 +620,6 @@ void PlayerInfo::CopyBtn_Click()
     const qint16 playerNo = shownPlayerNo();
     CopyPlayer(playerNo, m_teamNo, destTeam);
     FillTeamList(playerNo);
-    selection().notifyDataChanged(QStringLiteral("Player"), destTeam);
     prompter().message(tr("Copy Player"), CPlayer->currentText() + tr(" has been copied to ") + teamText + QLatin1Char('.'),
                        Prompter::Icon::Information);
 }

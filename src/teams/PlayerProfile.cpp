@@ -1,5 +1,7 @@
 #include "teams/PlayerProfile.h"
 
+#include "data/Changes.h"
+
 #include "common/Formats.h"
 #include "common/Trace.h"
 #include "data/Database.h"
@@ -142,6 +144,7 @@ bool savePlayer(const PlayerProfile& player)
         values << 0.0;
     }
     const bool added = upsertRow(QStringLiteral("Player"), key, cols, values);
+    announce(Change::Players, p.teamNo);
     tx.commit();
     return added;
 }
@@ -181,6 +184,7 @@ void CopyPlayer(qint16 playerNo, qint16 sourceTeamNo, qint16 destTeamNo)
                                                traceArg(QStringLiteral("DestTeam"), destTeamNo));
     copyRows(QStringLiteral("Player"), {{QStringLiteral("TeamNo"), sourceTeamNo}, {QStringLiteral("PlayerNo"), playerNo}},
              {{QStringLiteral("TeamNo"), destTeamNo}, {QStringLiteral("AmountPaid"), 0.0}});
+    announce(Change::Players, destTeamNo);
 }
 
 void deletePlayer(qint16 teamNo, qint16 playerNo)
@@ -190,6 +194,7 @@ void deletePlayer(qint16 teamNo, qint16 playerNo)
     Transaction tx;
     execSql(QStringLiteral("DELETE FROM Player WHERE TeamNo = ? AND PlayerNo = ?"), {teamNo, playerNo});
     execSql(QStringLiteral("DELETE FROM PlayerNotes WHERE TeamNo = ? AND PlayerNo = ?"), {teamNo, playerNo});
+    announce(Change::Players, teamNo);
     tx.commit();
 }
 
@@ -248,6 +253,7 @@ PlayerNote addPlayerNote(qint16 teamNo, qint16 playerNo, const QString& text, in
                                     {{QStringLiteral("TeamNo"), teamNo}, {QStringLiteral("PlayerNo"), playerNo}});
     execSql(QStringLiteral("INSERT INTO PlayerNotes (TeamNo, PlayerNo, NoteID, Note, Priority, Checked) VALUES (?, ?, ?, ?, ?, ?)"),
             {teamNo, playerNo, noteId, text, priority, false});
+    announce(Change::Players, teamNo);
     tx.commit();
     return PlayerNote{noteId, text, false};
 }
@@ -277,6 +283,7 @@ void writeNoteTicks(qint16 teamNo, qint16 playerNo, const QList<PlayerNote>& not
     for (const PlayerNote& n : notes)
         execSql(QStringLiteral("UPDATE PlayerNotes SET Checked = ? WHERE TeamNo = ? AND PlayerNo = ? AND NoteID = ?"),
                 {n.checked, teamNo, playerNo, n.noteId});
+    announce(Change::Players, teamNo);
     tx.commit();
 }
 

@@ -1,5 +1,7 @@
 #include "app/CommandRegistry.h"
 
+#include "app/Modal.h"
+
 #include "app/Commands.h"
 #include "app/MainForm.h"
 #include "common/Selection.h"
@@ -20,7 +22,7 @@ std::function<void()> opens(MainForm& main, const char* procName)
 {
     return [&main, procName] {
         guarded(QString::fromLatin1(procName), {}, [&] {
-            Window window(selection().CurrentTeamNo(), &main);
+            Modal<Window> window(selection().CurrentTeamNo(), &main);
             window.exec();
         });
     };

@@ -2,11 +2,13 @@
 
 #include "ui_TeamFields.h"
 
+#include "app/FieldEntry.h"
 #include "common/Formats.h"
+#include "common/MailAddress.h"
+#include "common/Prompter.h"
 
 #include <QKeyEvent>
 #include <QLocale>
-#include <QTimer>
 
 namespace pw {
 
@@ -62,10 +64,17 @@ TeamFields::TeamFields(QWidget* parent)
     for (int age = 1; age <= 20; ++age)
         m_ui->txtAge->addItem(QStringLiteral("U%1").arg(age));
     m_ui->txtAge->setCurrentIndex(-1);
-    for (QLineEdit* e : findChildren<QLineEdit*>())
+    for (QLineEdit* e : findChildren<QLineEdit*>()) {
         e->installEventFilter(this);
-    for (QAbstractSpinBox* e : findChildren<QAbstractSpinBox*>())
+        // A spin box's own line edit is entered with its spin box.
+        if (!qobject_cast<QAbstractSpinBox*>(e->parentWidget()))
+            selectWholeOnEntry(e);
+    }
+    for (QAbstractSpinBox* e : findChildren<QAbstractSpinBox*>()) {
         e->installEventFilter(this);
+        selectWholeOnEntry(e);
+    }
+    typeableDateTimes(this);
     for (QWidget* w : std::initializer_list<QWidget*>{m_ui->txtAge, m_ui->chkTourney, m_ui->chkMoney, m_ui->chk_0,
                                                       m_ui->chk_1, m_ui->chk_2, m_ui->chk_3, m_ui->chk_4})
         w->installEventFilter(this);
@@ -347,6 +356,35 @@ QList<QWidget*> TeamFields::requiredFields() const
             m_ui->txtShortsColor, m_ui->txtCoach_1,     m_ui->txtCoachPhone_1,  m_ui->txtPeriods};
 }
 
+bool TeamFields::checkAddresses(const QWidget* page)
+{
+    const std::pair<QLineEdit*, const char*> addresses[] = {
+        {m_ui->txtEmail_1, QT_TR_NOOP("The coach's Email")},
+        {m_ui->txtEmail_2, QT_TR_NOOP("The first assistant coach's Email")},
+        {m_ui->txtEmail_3, QT_TR_NOOP("The second assistant coach's Email")},
+        {m_ui->txtReportEmail, QT_TR_NOOP("The Email address to Send Game Results")}};
+    for (const auto& [field, name] : addresses) {
+        if (page && !page->isAncestorOf(field))
+            continue;
+        const QString why = mail::addressFieldProblem(field->text());
+        if (why.isEmpty())
+            continue;
+        prompter().message(mail::fieldProblemTitle(), mail::fieldProblemMessage(tr(name), why),
+                           Prompter::Icon::Exclamation);
+        for (QWidget* w = field->parentWidget(); w; w = w->parentWidget()) {
+            if (const int coach = m_ui->CoachTab->indexOf(w); coach >= 0)
+                m_ui->CoachTab->setCurrentIndex(coach);
+            if (const int tab = m_ui->TeamConfigTab->indexOf(w); tab >= 0) {
+                m_ui->TeamConfigTab->setCurrentIndex(tab);
+                break;
+            }
+        }
+        field->setFocus(Qt::OtherFocusReason);
+        return false;
+    }
+    return true;
+}
+
 int TeamFields::pageAfter(const QWidget* field, QWidget** next) const
 {
     if (field == m_ui->txtHomePage) {
@@ -368,17 +406,7 @@ int TeamFields::pageAfter(const QWidget* field, QWidget** next) const
 bool TeamFields::eventFilter(QObject* watched, QEvent* event)
 {
     auto* field = qobject_cast<QWidget*>(watched);
-    if (!field)
-        return false;
-    if (event->type() == QEvent::FocusIn) {
-        // Selected after the click that gave the focus has placed its cursor.
-        if (auto* e = qobject_cast<QLineEdit*>(field))
-            QTimer::singleShot(0, e, [e] { e->selectAll(); });
-        else if (auto* s = qobject_cast<QAbstractSpinBox*>(field))
-            QTimer::singleShot(0, s, [s] { s->selectAll(); });
-        return false;
-    }
-    if (event->type() != QEvent::KeyPress)
+    if (!field || event->type() != QEvent::KeyPress)
         return false;
     const auto* key = static_cast<QKeyEvent*>(event);
     const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;

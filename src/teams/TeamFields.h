@@ -49,6 +49,10 @@ public:
     QLabel* labelOf(const QWidget* field) const;
     // The fields the profile requires, in the order they are checked.
     QList<QWidget*> requiredFields() const;
+    // The coaches' addresses and the address for game results reach the mail server as typed:
+    // the first that holds no valid e-mail address (only those on page, when given) is named to
+    // the coach, shown and given the cursor. True when every one is valid or empty.
+    bool checkAddresses(const QWidget* page = nullptr);
 
     // The last field of page `page` was left with Enter or Tab; by default the next page is
     // shown and focus goes to `next`. The wizard takes it as its Next button.

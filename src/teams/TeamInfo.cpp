@@ -1,5 +1,7 @@
 #include "teams/TeamInfo.h"
 
+#include "app/Modal.h"
+
 #include "ui_TeamFields.h"
 
 #include "common/AppState.h"
@@ -177,7 +179,7 @@ bool TeamInfo::CheckCritical()
 
 bool TeamInfo::save()
 {
-    if (!CheckCritical())
+    if (!CheckCritical() || !m_fields->checkAddresses())
         return false;
     if (!m_fields->feeAmount()) {
         prompter().message(tr("Team Fee"), tr("The team fee must be an amount, such as 150.00."), Prompter::Icon::Exclamation);
@@ -195,7 +197,6 @@ bool TeamInfo::save()
     if (CTeam->currentIndex() < 0 ||
         CTeam->currentText() != teamEntryText(team.teamName, team.ageDivision, team.sex, team.season))
         GenTeamList(team.teamNo);
-    selection().notifyDataChanged(QStringLiteral("Teams"), team.teamNo);
     return true;
 }
 
@@ -209,9 +210,12 @@ void TeamInfo::TeamAdd_Click()
     if (!settleChanges())
         return;
     state().WizardCancelled = false;
-    NewTeamWiz wizard(GenTeamNo(), NewTeamWiz::Mode::AddTeam, this);
-    if (wizard.exec() == QDialog::Accepted)
-        GenTeamList(wizard.teamNo());
+    Modal<NewTeamWiz> wizard(GenTeamNo(), NewTeamWiz::Mode::AddTeam, this);
+    const int result = wizard.exec();
+    if (!wizard)
+        return;
+    if (result == QDialog::Accepted)
+        GenTeamList(wizard->teamNo());
     else
         markSaved();
 }
@@ -235,7 +239,6 @@ void TeamInfo::TeamDelete_Click()
     deleteTeam(teamNo);
     markSaved();
     GenTeamList(next);
-    selection().notifyDataChanged(QStringLiteral("Teams"), teamNo);
 }
 
 void TeamInfo::TeamCopy_Click()
@@ -250,7 +253,6 @@ void TeamInfo::TeamCopy_Click()
     const qint16 newTeam = GenTeamNo();
     CopyTeam(static_cast<qint16>(CTeam->itemData(index).toInt()), newTeam);
     GenTeamList(newTeam);
-    selection().notifyDataChanged(QStringLiteral("Teams"), newTeam);
     prompter().message(tr("Team Copied"),
                        text + tr(" has been copied.") + QLatin1Char('\n') +
                            tr("The team shown is the new team. Make changes as needed."),

@@ -1,5 +1,7 @@
 #include "teams/TeamProfile.h"
 
+#include "data/Changes.h"
+
 #include "common/Formats.h"
 #include "common/Trace.h"
 #include "data/Database.h"
@@ -169,6 +171,7 @@ bool saveTeamProfile(const TeamProfile& profile)
         values << QString();
     }
     const bool added = upsertRow(QStringLiteral("Teams"), {{QStringLiteral("TeamNo"), profile.teamNo}}, cols, values);
+    announce(Change::Team, profile.teamNo);
     tx.commit();
     return added;
 }
@@ -183,6 +186,7 @@ void CopyTeam(qint16 sourceTeamNo, qint16 newTeamNo)
     PW_TRACE(QStringLiteral("CopyTeam"), traceArg(QStringLiteral("SourceTeam"), sourceTeamNo) +
                                              traceArg(QStringLiteral("NewTeam"), newTeamNo));
     copyRows(QStringLiteral("Teams"), {{QStringLiteral("TeamNo"), sourceTeamNo}}, {{QStringLiteral("TeamNo"), newTeamNo}});
+    announce(Change::Team, newTeamNo);
 }
 
 void deleteTeam(qint16 teamNo)
@@ -196,6 +200,7 @@ void deleteTeam(qint16 teamNo)
     for (const char* table : {"Teams", "GameNotes", "GameSetup", "GameStat", "Opponent", "Player", "PlayerNotes",
                               "Practice", "PracticeDrill", "Schedule", "TeamNotes", "Tournament", "TournamentInfo"})
         execSql(QStringLiteral("DELETE FROM %1 WHERE TeamNo = ?").arg(QString::fromLatin1(table)), {teamNo});
+    announce(Change::Team, teamNo);
     tx.commit();
 }
 

@@ -58,7 +58,6 @@ void dlgPlayerList::AddBtn_Click()
     CopyPlayer(chosen.playerNo, chosen.teamNo, m_teamNo);
     ++m_added;
     m_lastAdded = chosen.playerNo;
-    selection().notifyDataChanged(QStringLiteral("Player"), m_teamNo);
     prompter().message(windowTitle(), chosen.text + tr(" has been added."), Prompter::Icon::Information);
     // The number is now taken here: the list no longer offers it.
     MakeList();

@@ -42,7 +42,6 @@ frmOppList::frmOppList(qint16 teamNo, QWidget* parent)
         OppList->addItem(c.text);
     OppList->setCurrentRow(m_choices.isEmpty() ? -1 : 0);
     OKButton->setEnabled(!m_choices.isEmpty());
-    state().DialogResult = 1;
 }
 
 void frmOppList::OKButton_Click()
@@ -50,7 +49,6 @@ void frmOppList::OKButton_Click()
     const int row = OppList->currentRow();
     if (row < 0 || row >= m_choices.size())
         return;
-    state().DialogResult = 0;
     if (onChosen)
         onChosen(m_position, m_choices.at(row));
     accept();
@@ -59,12 +57,6 @@ void frmOppList::OKButton_Click()
 void frmOppList::CancelButton_Click()
 {
     reject();
-}
-
-void frmOppList::reject()
-{
-    state().DialogResult = 1;
-    QDialog::reject();
 }
 
 }  // namespace pw

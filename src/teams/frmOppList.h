@@ -31,7 +31,6 @@ public:
     void OKButton_Click();
     void CancelButton_Click();
 
-    void reject() override;
 
 private:
     QList<OpponentChoice> m_choices;

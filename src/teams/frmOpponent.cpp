@@ -170,7 +170,6 @@ bool frmOpponent::save()
 {
     m_list.save(m_teamNo);
     markSaved();
-    selection().notifyDataChanged(QStringLiteral("Opponent"), m_teamNo);
     return true;
 }
 

@@ -1,5 +1,7 @@
 #include "tournaments/Bracket.h"
 
+#include "data/Changes.h"
+
 #include "common/Formats.h"
 #include "common/Trace.h"
 #include "data/Database.h"
@@ -142,8 +144,10 @@ QString BracketGameTag::toText() const
 {
     if (isEmpty())
         return kEmptyTag;
+    // Seconds are written only when there are any, so a time read back is the time written.
+    const QString clock = time.second() != 0 ? QStringLiteral("HH:mm:ss") : QStringLiteral("HH:mm");
     return (date.isValid() ? date.toString(Qt::ISODate) : QString()) + QLatin1Char(';') +
-           (time.isValid() ? time.toString(QStringLiteral("HH:mm")) : QString()) + QLatin1Char(';') + field;
+           (time.isValid() ? time.toString(clock) : QString()) + QLatin1Char(';') + field;
 }
 
 BracketGameTag BracketGameTag::parse(const QString& text)
@@ -167,7 +171,7 @@ QString FormatGameTime(const QString& tag)
     // What an incomplete tag lacks is left out with its separator.
     const QString date = t.date.isValid() ? Format(t.date, QStringLiteral("mmm d")) : QString();
     const QString rest =
-        (timeText(t.time, QStringLiteral("hh:mmAP")) + QLatin1Char(' ') + shownText(t.field)).trimmed();
+        (timeText(t.time, clockFormat(false)) + QLatin1Char(' ') + shownText(t.field)).trimmed();
     if (date.isEmpty() || rest.isEmpty())
         return date + rest;
     return date + QStringLiteral(" - ") + rest;
@@ -178,7 +182,7 @@ QString gameToolTip(const QString& tag)
     const BracketGameTag t = BracketGameTag::parse(tag);
     const QString crlf = QStringLiteral("\r\n");
     return QObject::tr("Date: ") + (t.date.isValid() ? Format(t.date, QStringLiteral("mmmm d, yyyy")) : QString()) +
-           crlf + QObject::tr("Time: ") + timeText(t.time, QStringLiteral("hh:mm AP")) + crlf + QObject::tr("Field: ") +
+           crlf + QObject::tr("Time: ") + timeText(t.time, clockFormat()) + crlf + QObject::tr("Field: ") +
            shownText(t.field) + crlf + QObject::tr("(Double-Click to Modify)");
 }
 
@@ -334,7 +338,8 @@ qint16 saveTournament(const TournamentInfo& info)
     upsertRow(
         QStringLiteral("TournamentInfo"), tournamentScope(info.teamNo, number),
         {QStringLiteral("TournamentName"), QStringLiteral("TournamentTeams"), QStringLiteral("TournamentStartDate")},
-        {info.name.left(50), info.rounds, info.startDate.isValid() ? QVariant(info.startDate) : QVariant()});
+        {cutToWidth(info.name, 50), info.rounds, info.startDate.isValid() ? QVariant(info.startDate) : QVariant()});
+    announce(Change::Tournaments, info.teamNo);
     tx.commit();
     return number;
 }
@@ -346,6 +351,7 @@ void DeleteTournament(qint16 teamNo, qint16 tournamentNo)
     Transaction tx;
     execSql(QStringLiteral("DELETE FROM Tournament") + scope.clause(), scope.values());
     execSql(QStringLiteral("DELETE FROM TournamentInfo") + scope.clause(), scope.values());
+    announce(Change::Tournaments, teamNo);
     tx.commit();
 }
 
@@ -392,6 +398,14 @@ void saveBracket(qint16 teamNo, qint16 tournamentNo, Bracket& bracket)
                 QStringLiteral("GameDate"), QStringLiteral("GameTime"), QStringLiteral("FieldName"),
                 QStringLiteral("Result")},
                {}};
+    Transaction tx;
+    // A game has a result only once its statistics are entered: a new game starts without one,
+    // and a game written again keeps what its statistics gave it.
+    QHash<int, QVariant> results;
+    QSqlQuery stored = execSql(QStringLiteral("SELECT GameNo, Result FROM Schedule") + own.scope.clause(),
+                               own.scope.values());
+    while (stored.next())
+        results.insert(stored.value(0).toInt(), stored.value(1));
     QSet<int> written;
     // AddToSchedule: the own team's game against the other side, when that side was picked.
     auto addToSchedule = [&](const QString& lcON, int lcGN, const QString& gameTag) {
@@ -408,8 +422,8 @@ void saveBracket(qint16 teamNo, qint16 tournamentNo, Bracket& bracket)
                                  *opponent,
                                  t.date.isValid() ? QVariant(t.date) : QVariant(),
                                  gameTimeText(t.time),
-                                 t.field.left(255),
-                                 99};
+                                 cutToWidth(t.field, 255),
+                                 results.value(lcGN)};
     };
 
     for (int game : bracket.games()) {
@@ -420,11 +434,11 @@ void saveBracket(qint16 teamNo, qint16 tournamentNo, Bracket& bracket)
         rows.rows << QVariantList{teamNo,
                                   tournamentNo,
                                   game,
-                                  tag.left(50),
-                                  upper.caption.left(255),
-                                  upper.tag.left(255),
-                                  lower.caption.left(255),
-                                  lower.tag.left(255)};
+                                  cutToWidth(tag, 50),
+                                  cutToWidth(upper.caption, 255),
+                                  cutToWidth(upper.tag, 255),
+                                  cutToWidth(lower.caption, 255),
+                                  cutToWidth(lower.tag, 255)};
         if (isSelfPair(upper, lower))
             continue; // an empty pair is no game
         const int lcGN = first + bracket::column(game) + 1;
@@ -434,9 +448,9 @@ void saveBracket(qint16 teamNo, qint16 tournamentNo, Bracket& bracket)
             addToSchedule(upper.tag, lcGN, tag);
     }
 
-    Transaction tx;
     replaceRows(rows);
     replaceRows(own);
+    announce(Change::Tournaments, teamNo);
     tx.commit();
     markSelfPairs(bracket);
 }
@@ -448,8 +462,11 @@ bool writeOwnGameTime(qint16 teamNo, qint16 tournamentNo, int round, const Brack
     QSqlQuery q = execSql(QStringLiteral("UPDATE Schedule SET GameDate = ?, GameTime = ?, FieldName = ? "
                                          "WHERE TeamNo = ? AND GameNo = ?"),
                           {tag.date.isValid() ? QVariant(tag.date) : QVariant(), gameTimeText(tag.time),
-                           tag.field.left(255), teamNo, tournamentNo * 1000 + round});
-    return q.numRowsAffected() > 0;
+                           cutToWidth(tag.field, 255), teamNo, tournamentNo * 1000 + round});
+    if (q.numRowsAffected() < 1)
+        return false;
+    announce(Change::Tournaments, teamNo);
+    return true;
 }
 
 // --- The team tree's branches ------------------------------------------------------------------

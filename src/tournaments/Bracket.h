@@ -43,11 +43,13 @@ struct BracketGameTag {
 };
 
 // The game label's caption: "Game Time" for an empty tag (";;", "", "Game Time" or nothing
-// readable), else "Oct 3 - 09:30AM Field 4" (date "mmm d", time "hh:mmAMPM"); a part the tag
+// readable), else "Oct 3 - 09:30AM Field 4" (date "mmm d", time on the coach's clock: "hh:mmAMPM",
+// or "HH:mm" where the locale tells the time on a 24-hour clock); a part the tag
 // lacks is left out with its separator ("Oct 3 - Field 4").
 QString FormatGameTime(const QString& tag);
 // The game label's tooltip: "Date: " … CR LF "Time: " … CR LF "Field: " … CR LF
-// "(Double-Click to Modify)", date "mmmm d, yyyy", time "hh:mm AMPM"; missing parts print empty.
+// "(Double-Click to Modify)", date "mmmm d, yyyy", time "hh:mm AMPM" (or "HH:mm", as the label);
+// missing parts print empty.
 QString gameToolTip(const QString& tag);
 
 // One position: the team's name as shown ("*" first for the own team) and its opponent number as

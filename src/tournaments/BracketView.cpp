@@ -44,17 +44,41 @@ BracketView::BracketView(const Bracket& bracket, QWidget* parent)
 
 void BracketView::build(QSizeF labelTwips)
 {
-    m_layout = BuildTourney(m_bracket.rounds(), labelTwips);
+    m_labelTwips = labelTwips;
     const double base = logicalDpiY() / double(kTwipsPerInch);
     // A font too tall for the label grows the whole bracket, gaps included, so that its shape stays.
     const double labelPixels = labelTwips.height() * base;
     const double needed = fontMetrics().height() + 2;
     m_scale = base * std::max(1.0, labelPixels > 0 ? needed / labelPixels : 1.0);
+    m_labelWidth = labelWidthNeeded();
+    m_layout = BuildTourney(m_bracket.rounds(), QSizeF(m_labelWidth, labelTwips.height()));
     m_size = QSize(toPixels(m_layout.surface.width()), toPixels(m_layout.surface.height()));
     setFixedSize(m_size);
     if (!m_current.isValid() || labelRect(m_current).isEmpty())
         m_current = Label{Label::Kind::Team, 1};
     update();
+}
+
+double BracketView::labelWidthNeeded() const
+{
+    double widest = 0;
+    for (const int game : m_bracket.games()) {
+        const QString tag = m_bracket.gameTag(game);
+        QFont f = font();
+        f.setItalic(BracketGameTag::parse(tag).isEmpty());
+        widest = std::max<double>(widest, QFontMetrics(f).horizontalAdvance(FormatGameTime(tag)));
+    }
+    // The caption's pixels with the padding on both sides and a pixel to spare for rounding.
+    const double needed = m_scale > 0 ? (widest + 2 * kTextPad + 2) / m_scale : 0;
+    return std::clamp(needed, m_labelTwips.width(), 3 * m_labelTwips.width());
+}
+
+void BracketView::refit()
+{
+    if (m_labelWidth > 0 && std::abs(labelWidthNeeded() - m_labelWidth) > 0.5)
+        build(m_labelTwips);
+    else
+        update();
 }
 
 int BracketView::toPixels(double twips) const

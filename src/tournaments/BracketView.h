@@ -29,8 +29,13 @@ public:
     BracketView(const Bracket& bracket, QWidget* parent = nullptr);
 
     // Lays the bracket out for its number of rounds with labels of labelTwips. The layout grows
-    // as a whole when the font would not fit in a label, so that every name stays readable.
+    // as a whole when the font would not fit in a label, so that every name stays readable, and
+    // the labels widen to the longest game caption (up to three times their width; the tooltip
+    // shows a longer one whole).
     void build(QSizeF labelTwips);
+    // The bracket's texts changed: lays it out again when its game captions need other widths,
+    // else repaints it.
+    void refit();
     int toPixels(double twips) const;
 
     // Where a label stands on the surface, in pixels (empty for an unknown one).
@@ -81,12 +86,16 @@ protected:
 private:
     QRect toPixels(const QRectF& twips) const;
     QString teamText(int slot) const;
+    // The label width (twips) the game captions need, at least the width asked for.
+    double labelWidthNeeded() const;
     // The label of the neighbouring column (dx = ±1) or of the same column (dy = ±1).
     Label neighbour(Label from, int dx, int dy) const;
     void notifyFocus();
 
     const Bracket& m_bracket;
     BracketLayout m_layout;
+    QSizeF m_labelTwips;     // as asked for; the labels may be wider
+    double m_labelWidth = 0; // twips, as laid out
     double m_scale = 1.0;
     QSize m_size;
     int m_highlight = 0;

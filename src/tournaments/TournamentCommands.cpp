@@ -1,5 +1,7 @@
 #include "app/CommandRegistry.h"
 
+#include "app/Modal.h"
+
 #include "app/Commands.h"
 #include "app/MainForm.h"
 #include "app/TeamTree.h"
@@ -18,16 +20,15 @@ namespace {
 // The entry dialog in its tournament mode; the entry when the coach pressed OK.
 std::optional<TournamentInfo> askTournament(const QString& caption, TournamentInfo info, MainForm& main)
 {
-    frmNewData dialog(info.teamNo, &main);
-    dialog.setWindowTitle(caption);
-    dialog.setPurpose(frmNewData::Purpose::Tournament);
-    dialog.setTournament(info.name, info.startDate, info.rounds);
-    dialog.exec();
-    if (state().DialogResult != 0)
+    Modal<frmNewData> dialog(info.teamNo, &main);
+    dialog->setWindowTitle(caption);
+    dialog->setPurpose(frmNewData::Purpose::Tournament);
+    dialog->setTournament(info.name, info.startDate, info.rounds);
+    if (dialog.exec() != QDialog::Accepted || !dialog)
         return std::nullopt;
-    info.name = dialog.tournamentName();
-    info.startDate = dialog.tournamentStart();
-    info.rounds = qint16(dialog.tournamentRounds());
+    info.name = dialog->tournamentName();
+    info.startDate = dialog->tournamentStart();
+    info.rounds = qint16(dialog->tournamentRounds());
     return info;
 }
 
@@ -42,7 +43,6 @@ void addTournament(MainForm& main)
     if (!entered)
         return;
     saveTournament(*entered);
-    selection().notifyDataChanged(QStringLiteral("TournamentInfo"), team);
     main.selectNode(NodeKey::tournament(team, entered->tournamentNo));
 }
 
@@ -56,7 +56,6 @@ void modifyTournament(MainForm& main)
     if (!entered)
         return;
     saveTournament(*entered);
-    selection().notifyDataChanged(QStringLiteral("TournamentInfo"), entered->teamNo);
 }
 
 void deleteTournament(MainForm& main)
@@ -72,7 +71,6 @@ void deleteTournament(MainForm& main)
         return;
     DeleteTournament(team, tournament);
     main.selectTeam(team);
-    selection().notifyDataChanged(QStringLiteral("TournamentInfo"), team);
 }
 
 void openBracket(MainForm& main)

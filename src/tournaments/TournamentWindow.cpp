@@ -1,5 +1,7 @@
 #include "tournaments/TournamentWindow.h"
 
+#include "app/Modal.h"
+
 #include "common/AppState.h"
 #include "common/Prompter.h"
 #include "common/Selection.h"
@@ -146,7 +148,7 @@ Tournament::Tournament(qint16 teamNo, qint16 tournamentNo, int rounds, QWidget* 
 
 void Tournament::openBracket(qint16 teamNo, qint16 tournamentNo, int rounds, QWidget* parent)
 {
-    Tournament window(teamNo, tournamentNo, rounds, parent);
+    Modal<Tournament> window(teamNo, tournamentNo, rounds, parent);
     window.exec();
 }
 
@@ -223,12 +225,12 @@ void Tournament::edit(const QString& text, const std::function<void()>& body)
 {
     if (m_editDepth > 0) {
         body();
-        TournyScreen->update();
+        TournyScreen->refit();
         return;
     }
     const Bracket before = m_bracket;
     const auto record = [&] {
-        TournyScreen->update();
+        TournyScreen->refit();
         if (!(m_bracket == before))
             undoStack()->push(new BracketCommand(*this, text, before, m_bracket));
     };
@@ -249,7 +251,7 @@ void Tournament::restore(const Bracket& bracket)
 {
     const Bracket previous = m_bracket;
     m_bracket = bracket;
-    TournyScreen->update();
+    TournyScreen->refit();
     // Game times reach the own team's schedule the moment they are set; undoing and redoing
     // them keeps the schedule with the bracket.
     for (const int game : m_bracket.games()) {
@@ -334,7 +336,7 @@ void Tournament::TournEnterTeams_Click()
                 break;
             chosen.hidden = false;
             m_bracket.setTeam(p, chosen);
-            TournyScreen->update();
+            TournyScreen->refit();
             // A pair is complete: its game can be given a time at once.
             if (p % 2 == 0)
                 setGameTime(p - 1);
@@ -367,32 +369,29 @@ void Tournament::writeOwnTime(int game, const BracketGameTag& tag)
 {
     if (!m_bracket.team(game).isOwnTeam() && !m_bracket.team(game + 1).isOwnTeam())
         return;
-    if (writeOwnGameTime(m_teamNo, m_tournamentNo, column(game) + 1, tag))
-        selection().notifyDataChanged(QStringLiteral("Schedule"), m_teamNo);
+    writeOwnGameTime(m_teamNo, m_tournamentNo, column(game) + 1, tag);
 }
 
 bool Tournament::runPicker(int position, BracketTeam* chosen)
 {
-    frmOppList picker(m_teamNo, this);
-    picker.setPosition(position);
-    picker.onChosen = [chosen](int, const OpponentChoice& c) {
+    Modal<frmOppList> picker(m_teamNo, this);
+    picker->setPosition(position);
+    picker->onChosen = [chosen](int, const OpponentChoice& c) {
         chosen->caption = c.name;
         chosen->tag = QString::number(c.number);
     };
-    picker.exec();
-    return state().DialogResult != 1;
+    return picker.exec() == QDialog::Accepted && picker;
 }
 
 std::optional<BracketGameTag> Tournament::runGameDialog(const BracketGameTag& current)
 {
-    frmNewData dialog(m_teamNo, this);
-    dialog.setWindowTitle(tr("Set Tournament Game Schedule"));
-    dialog.setPurpose(frmNewData::Purpose::TournamentGame);
-    dialog.setTournamentGame(current.date, current.time, current.field);
-    dialog.exec();
-    if (state().DialogResult != 0)
+    Modal<frmNewData> dialog(m_teamNo, this);
+    dialog->setWindowTitle(tr("Set Tournament Game Schedule"));
+    dialog->setPurpose(frmNewData::Purpose::TournamentGame);
+    dialog->setTournamentGame(current.date, current.time, current.field);
+    if (dialog.exec() != QDialog::Accepted || !dialog)
         return std::nullopt;
-    return BracketGameTag{dialog.date(), dialog.time(), dialog.fieldName()};
+    return BracketGameTag{dialog->date(), dialog->time(), dialog->fieldName()};
 }
 
 void Tournament::TournSave_Click()
@@ -406,16 +405,10 @@ bool Tournament::save()
     Bracket stored = m_bracket;
     saveBracket(m_teamNo, m_tournamentNo, stored);
     m_bracket = stored;
-    TournyScreen->update();
+    TournyScreen->refit();
     markSaved();
-    selection().notifyDataChanged(QStringLiteral("Schedule"), m_teamNo);
-    selection().notifyDataChanged(QStringLiteral("Tournament"), m_teamNo);
     return true;
 }
 
-void Tournament::reject()
-{
-    closeWindow();
-}
 
 } // namespace pw

@@ -56,7 +56,6 @@ public:
     void Glbl_DblClick(int game);
     void TournSave_Click();
 
-    void reject() override;
 
 protected:
     bool save() override;

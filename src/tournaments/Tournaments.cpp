@@ -1,5 +1,8 @@
 #include "tournaments/Tournaments.h"
 
+#include "data/Changes.h"
+
+#include "common/Formats.h"
 #include "data/Fields.h"
 
 namespace pw {
@@ -21,8 +24,11 @@ qint16 tournamentRounds(qint16 teamNo, qint16 tournamentNo)
 
 bool renameTournament(qint16 teamNo, qint16 tournamentNo, const QString& name)
 {
-    return PutDBData(QStringLiteral("TournamentInfo"), tournament(teamNo, tournamentNo),
-                     QStringLiteral("TournamentName"), name.left(50));
+    const bool stored = PutDBData(QStringLiteral("TournamentInfo"), tournament(teamNo, tournamentNo),
+                                  QStringLiteral("TournamentName"), cutToWidth(name, 50));
+    if (stored)
+        announce(Change::Tournaments, teamNo);
+    return stored;
 }
 
 }  // namespace pw

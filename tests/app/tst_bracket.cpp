@@ -4,7 +4,11 @@
 #include "TestSupport.h"
 
 #include "common/Formats.h"
+#include "games/GameStats.h"
+#include "games/Record.h"
+#include "schedule/Schedule.h"
 #include "tournaments/Bracket.h"
+#include "tournaments/Tournaments.h"
 
 #include <QSqlQuery>
 
@@ -147,7 +151,8 @@ private Q_SLOTS:
             {"10/3/2026;1:30 PM;A;B", "2026-10-03;13:30;A;B", "Oct 3 - 01:30PM A;B"},
             {"13/10/2026;;", "2026-10-13;;", "Oct 13"},
             {"3.10.2026;;North", "2026-10-03;;North", "Oct 3 - North"},
-            {"2026-10-03", "2026-10-03;;", "Oct 3"}};
+            {"2026-10-03", "2026-10-03;;", "Oct 3"},
+            {"2026-10-03;9:30:15;Field 4", "2026-10-03;09:30:15;Field 4", "Oct 3 - 09:30AM Field 4"}};
         for (const auto& [typed, stored, shown] : tags) {
             QCOMPARE(BracketGameTag::parse(QString::fromLatin1(typed)).toText(), QString::fromLatin1(stored));
             QCOMPARE(FormatGameTime(QString::fromLatin1(typed)), QString::fromLatin1(shown));
@@ -188,7 +193,7 @@ private Q_SLOTS:
         QCOMPARE(countRows(QStringLiteral("Tournament"), {{QStringLiteral("TeamNo"), 1}}), 3);
         QCOMPARE(queryRows(QStringLiteral("SELECT Round, Time, Opp1, Opp1No, Opp2, Opp2No FROM Tournament WHERE TeamNo = 1 AND Round = 101")),
                  QStringList{QStringLiteral("101/;;/*Comets/5/Valley FC/4")});
-        QCOMPARE(ownGames(), (QStringList{QStringLiteral("1001/1/09:30 AM/Smith's \"Park\"; 4/99"), QStringLiteral("1002/4///99"),
+        QCOMPARE(ownGames(), (QStringList{QStringLiteral("1001/1/09:30 AM/Smith's \"Park\"; 4/"), QStringLiteral("1002/4///"),
                                           QStringLiteral("2001/1/10:00 AM/Riverside 2/")}));
         QSqlQuery date = execSql(QStringLiteral("SELECT GameDate FROM Schedule WHERE TeamNo = 1 AND GameNo = 1001"));
         QVERIFY(date.next());
@@ -206,7 +211,7 @@ private Q_SLOTS:
         const BracketGameTag later{QDate(2026, 10, 4), QTime(14, 0), QStringLiteral("Field 9")};
         QVERIFY(writeOwnGameTime(1, 1, 2, later));
         QVERIFY(!writeOwnGameTime(1, 1, 3, later));
-        QCOMPARE(ownGames().value(1), QStringLiteral("1002/4/02:00 PM/Field 9/99"));
+        QCOMPARE(ownGames().value(1), QStringLiteral("1002/4/02:00 PM/Field 9/"));
 
         // Cleared and saved: the cup's own games go, the season's and the other cup's stay.
         cup.clearTeams();
@@ -214,6 +219,72 @@ private Q_SLOTS:
         QCOMPARE(ownGames(), QStringList{QStringLiteral("2001/1/10:00 AM/Riverside 2/")});
         QCOMPARE(countRows(QStringLiteral("Schedule"), {{QStringLiteral("TeamNo"), 1}, {QStringLiteral("GameNo"), 7}}), 1);
         QCOMPARE(FillTourney(1, 1, 2).gameTag(1), cup.gameTag(1));
+    }
+
+    // A game without statistics has no result: saved rounds count nothing until figures are entered,
+    // and a round written again keeps what its figures gave it.
+    void onlyGamesWithFiguresCount()
+    {
+        addPlayer(1, 1, QStringLiteral("Alvarez"), QStringLiteral("Sofia"), 2);
+        Bracket cup = cupBracket();
+        saveBracket(1, 1, cup);
+        const PointValues points{3, 1, 0};
+        RecordSummary r = GetRecord(1, 1, points);
+        QCOMPARE(r.recordText(), QStringLiteral("Record: 0 - 0 - 0"));
+        QCOMPARE(r.pointTotalText(), QStringLiteral("Point Total:0"));
+        QVERIFY(r.games.isEmpty());  // no round gets the tied picture
+
+        // Round 1 is played: 2-0.
+        StatFigures won;
+        won.goals = QStringLiteral("2");
+        saveGameStats(1, 1001, 1, 1, won, false);
+        r = GetRecord(1, 1, points, 1001);
+        QCOMPARE(r.recordText(), QStringLiteral("Record: 1 - 0 - 0"));
+        QCOMPARE(r.scoreText, QStringLiteral("2-0"));
+        // Saving the bracket again keeps round 1's result and gives round 2 none.
+        cup.setGameTag(101, QStringLiteral("2026-10-04;11:00;North"));
+        saveBracket(1, 1, cup);
+        QCOMPARE(ownGames().mid(0, 2), (QStringList{QStringLiteral("1001/1/09:30 AM/Smith's \"Park\"; 4/1"),
+                                                    QStringLiteral("1002/4/11:00 AM/North/")}));
+        QCOMPARE(GetRecord(1, 1, points).recordText(), QStringLiteral("Record: 1 - 0 - 0"));
+
+        // A result stored without any figures (as earlier versions saved every round) counts
+        // nothing and is taken away.
+        execSql(QStringLiteral("UPDATE Schedule SET Result = 99 WHERE TeamNo = 1 AND GameNo = 1002"));
+        r = GetRecord(1, 1, points);
+        QCOMPARE(r.recordText(), QStringLiteral("Record: 1 - 0 - 0"));
+        QCOMPARE(r.pointTotalText(), QStringLiteral("Point Total:3"));
+        QCOMPARE(r.games.size(), 1);
+        QCOMPARE(ownGames().value(1), QStringLiteral("1002/4/11:00 AM/North/"));
+    }
+
+    // Times with seconds and texts longer than their columns are stored as they read back.
+    void timesAndLongTextsReadBack()
+    {
+        QCOMPARE(parseGameTime(gameTimeText(QTime(9, 30, 15))), QTime(9, 30, 15));
+        QCOMPARE(gameTimeText(QTime(9, 30)), QStringLiteral("09:30 AM"));
+        Bracket cup = cupBracket();
+        cup.setGameTag(1, BracketGameTag{QDate(2026, 10, 3), QTime(9, 30, 15), QStringLiteral("Field 4")}.toText());
+        saveBracket(1, 1, cup);
+        QCOMPARE(BracketGameTag::parse(FillTourney(1, 1, 2).gameTag(1)).time, QTime(9, 30, 15));
+        QCOMPARE(ownGames().first(), QStringLiteral("1001/1/09:30:15 AM/Field 4/"));
+        QSqlQuery time = execSql(QStringLiteral("SELECT GameTime FROM Schedule WHERE TeamNo = 1 AND GameNo = 1001"));
+        QVERIFY(time.next());
+        QCOMPARE(parseGameTime(time.value(0).toString()), QTime(9, 30, 15));
+
+        // An emoji at a column's edge is left out whole, never cut in half.
+        const QString goal = QString::fromUtf8("\xF0\x9F\xA5\x85");
+        const QString name = QString(49, QLatin1Char('C')) + goal;
+        saveTournament({1, 1, name, 2, {}});
+        QCOMPARE(readTournament(1, 1)->name, QString(49, QLatin1Char('C')));
+        QVERIFY(renameTournament(1, 1, QStringLiteral("Cup ") + QString(45, QLatin1Char('C')) + goal));
+        QCOMPARE(readTournament(1, 1)->name, QStringLiteral("Cup ") + QString(45, QLatin1Char('C')));
+        cup.setTeam(4, {QString(254, QLatin1Char('L')) + goal, {}});
+        cup.setGameTag(3, QStringLiteral("2026-10-03;10:00;") + QString(32, QLatin1Char('F')) + goal);
+        saveBracket(1, 1, cup);
+        const Bracket read = FillTourney(1, 1, 2);
+        QCOMPARE(read.team(4).caption, QString(254, QLatin1Char('L')));
+        QCOMPARE(read.gameTag(3), QStringLiteral("2026-10-03;10:00;") + QString(32, QLatin1Char('F')));
     }
 
     void selfPairsAreHidden()
@@ -260,7 +331,7 @@ private Q_SLOTS:
         QCOMPARE(b.team(2).caption, QStringLiteral("Gone FC"));
         QVERIFY(b.team(4).isEmpty() && b.team(101).isEmpty());
         saveBracket(1, 1, b);
-        QCOMPARE(ownGames().first(), QStringLiteral("1001/77///99"));
+        QCOMPARE(ownGames().first(), QStringLiteral("1001/77///"));
         QCOMPARE(tournamentBranches({1}).first().roundTexts.first(), QStringLiteral("Round1"));
     }
 

@@ -3,6 +3,8 @@
 // the window driven by mouse and keyboard.
 #include "TestSupport.h"
 
+#include "data/Changes.h"
+
 #include "schedule/MonthCalendar.h"
 #include "schedule/frmMonthSchedule.h"
 #include "schedule/frmSchedule.h"
@@ -221,6 +223,58 @@ private Q_SLOTS:
         QCOMPARE(env.prompter.shown.last().text, QStringLiteral("There is a conflict on 8/26/2026"));
     }
 
+    void aMovedGameShowsOnItsNewDay()
+    {
+        addTimedGame(1, 1, QDate(2026, 8, 1), QStringLiteral("10:00 AM"));
+        addTimedGame(1, 2, QDate(2026, 7, 18), QStringLiteral("9:00 AM")); // first set before the weeks shown
+        execSql(QStringLiteral("UPDATE Schedule SET RescheduleDate = ?, RescheduleTime = ? WHERE GameNo = ?"),
+                {QDate(2026, 8, 13), QStringLiteral("6:00 PM"), 1});
+        execSql(QStringLiteral("UPDATE Schedule SET RescheduleDate = ?, RescheduleTime = ? WHERE GameNo = ?"),
+                {QDate(2026, 8, 20), QString(), 2});
+
+        MonthCalendar c;
+        c.open(1, kAugust);
+        // The first date keeps a pointer to the new one; the new date holds the game, marked moved.
+        QCOMPARE(c.entriesOn(QDate(2026, 8, 1)).value(0).lines.last(), QStringLiteral("Moved to Aug 13 6:00 PM"));
+        const CalendarEntry moved = c.entriesOn(QDate(2026, 8, 13)).value(0);
+        QCOMPARE(moved.key, QStringLiteral("T1G1"));
+        QCOMPARE(moved.lines,
+                 (QStringList{"Valley FC (moved)", "6:00 PM", "Riverside 2", "Moved from Aug 1 10:00 AM"}));
+        QVERIFY(c.indexOf(QDate(2026, 8, 13))
+                    .data(Qt::ToolTipRole)
+                    .toString()
+                    .contains(QStringLiteral("Moved from Aug 1")));
+        // Moved without a new time it keeps its first one.
+        QCOMPARE(c.entriesOn(QDate(2026, 8, 20)).value(0).lines,
+                 (QStringList{"Valley FC (moved)", "9:00 AM", "Riverside 2", "Moved from Jul 18 9:00 AM"}));
+        QCOMPARE(c.entriesOn(QDate(2026, 8, 20)).value(0).time, QTime(9, 0));
+        QVERIFY(env.prompter.shown.isEmpty());
+
+        frmMonthSchedule w(1, 3, nullptr, kAugust);
+        w.resize(1000, 640);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        screenshot(&w, QStringLiteral("calendar-moved-game"));
+    }
+
+    void screenReadersFindEveryControlAndYear()
+    {
+        frmMonthSchedule w(1, 3, nullptr, kAugust);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QCOMPARE(unnamedControls(&w).join(QStringLiteral("; ")), QString());
+        // The months and years of an open list are reported inside it, where a click reaches them.
+        for (const char* name : {"lstMonth", "lstYear"}) {
+            auto* list = child<QComboBox>(&w, name);
+            list->showPopup();
+            QTRY_VERIFY(list->view()->isVisible());
+            QVERIFY(list->view()->model()->rowCount() > 3);
+            QCOMPARE(itemsOutsideView(list->view()).join(QStringLiteral("; ")), QString());
+            screenshot(list->view()->window(), QStringLiteral("calendar-%1").arg(QLatin1String(name)));
+            list->hidePopup();
+        }
+    }
+
     void statementsDoNotGrowWithTheEntries()
     {
         const QDate first(2026, 7, 26);
@@ -281,7 +335,11 @@ private Q_SLOTS:
                 auto* editor = qobject_cast<frmSchedule*>(top);
                 QVERIFY(editor);
                 QCOMPARE(editor->rememberedSlot(), 2);
+                // Stored and announced as the editor's own save is, while the editor is open.
                 execSql(QStringLiteral("UPDATE Schedule SET GameDate = ? WHERE GameNo = 2"), {QDate(2026, 8, 12)});
+                announce(Change::Games, 1);
+                QCOMPARE(keysOn(*qobject_cast<frmMonthSchedule*>(top->parentWidget())->calendar(), QDate(2026, 8, 12)),
+                         QStringList{"T1G2"});
             });
         QCOMPARE(c->firstShown(), first);
         QCOMPARE(keysOn(*c, QDate(2026, 8, 12)), QStringList{"T1G2"});

@@ -352,6 +352,24 @@ private Q_SLOTS:
         QCOMPARE(statementCount() - before, quint64(2));
     }
 
+    // Names, copy names and stages longer than their columns are cut before a character that would
+    // not fit whole: an emoji at the edge goes rather than becoming a broken one.
+    void longTextsAreCutBetweenWholeCharacters()
+    {
+        const QString start(49, QLatin1Char('x'));
+        const QString goal = QString::fromUtf8("\xF0\x9F\xA5\x85");
+        const qint32 id = addDrill(start + goal + QStringLiteral(" Finishing"), 0);
+        QCOMPARE(loadDrill(id)->name, start);
+        QCOMPARE(loadDrill(copyDrill(id, start + goal))->name, start);
+        Drill d = *loadDrill(id);
+        d.discipline = QStringLiteral("Shooting");
+        d.name = QStringLiteral("Finishing ") + goal;  // fits: kept whole
+        d.stage = start + goal;
+        QVERIFY(saveDrill(d));
+        QCOMPARE(loadDrill(id)->name, d.name);
+        QCOMPARE(loadDrill(id)->stage, start);
+    }
+
     void refusedSaves()
     {
         Drill d = *loadDrill(addDrill(QStringLiteral("Rondo"), 0));

@@ -10,6 +10,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
+#include <QTemporaryFile>
 
 using namespace pw;
 using namespace pwtest;
@@ -219,6 +221,58 @@ private Q_SLOTS:
         coach({});
         QVERIFY(PrepareDatabase());
         QVERIFY(env.prompter.shown.isEmpty());
+        Db::closeShared();
+    }
+
+    // SQLite writes a journal beside the database while changing it: a writable file in a folder
+    // that takes no new file cannot be changed, and is opened read-only with the one notice a
+    // read-only file gets, instead of failing at the first write.
+    void aDatabaseWhoseFolderTakesNoNewFileIsOpenedReadOnly()
+    {
+        const auto takesNewFiles = [](const QString& folder) {
+            return QTemporaryFile(folder + QStringLiteral("/probe-XXXXXX")).open();
+        };
+        // A journal name longer than any folder can hold stops the journal for everyone, root too.
+        const QString longName =
+            dataFolder() + QLatin1Char('/') + QString(245, QLatin1Char('S')) + QStringLiteral(".db");
+        QVERIFY(QFile::rename(builtDbFile(), longName));
+        QStringList cases{longName};
+        // A folder that is really closed: its permissions, or where they do not bind (root), the
+        // immutable attribute where the file system has it.
+        const QString archive = home + QStringLiteral("/Archive");
+        QDir().mkpath(archive);
+        buildDatabaseFile(archive + QStringLiteral("/Pitchwise.db"));
+        QFile::setPermissions(archive, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        if (takesNewFiles(archive))
+            QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), archive});
+        const auto reopen = qScopeGuard([&] {
+            QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), archive});
+            QFile::setPermissions(archive, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        });
+        if (!takesNewFiles(archive))
+            cases << archive + QStringLiteral("/Pitchwise.db");
+        else
+            qInfo("this machine cannot close a folder to its own user; the long journal name stands in");
+
+        for (const QString& path : std::as_const(cases)) {
+            const QByteArray before = fileBytes(path);
+            WriteSetting(QStringLiteral("mdbFile"), path);
+            coach({});
+            QVERIFY(PrepareDatabase());
+            QCOMPARE(env.prompter.titles(), QStringList{QStringLiteral("Read-Only Database")});
+            QVERIFY(Db::isReadOnly());
+            QVERIFY(execSql(QStringLiteral("SELECT COUNT(*) FROM Teams")).next());
+            Db::closeShared();
+            QCOMPARE(fileBytes(path), before);
+        }
+        // The same file in a folder that takes new files is changed as usual.
+        const QString open = dataFolder() + QStringLiteral("/Season.db");
+        QVERIFY(QFile::rename(longName, open));
+        WriteSetting(QStringLiteral("mdbFile"), open);
+        coach({});
+        QVERIFY(PrepareDatabase());
+        QVERIFY(env.prompter.shown.isEmpty());
+        QVERIFY(!Db::isReadOnly());
         Db::closeShared();
     }
 

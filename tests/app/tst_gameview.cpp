@@ -146,6 +146,26 @@ private Q_SLOTS:
         QVERIFY(!v.lines.value(2).qtrPlayed);
     }
 
+    // Figures written by another program may be large: a player's sum and the team's totals are
+    // added in 64 bits, and a sum past even that stays at its end instead of turning negative.
+    void largeFiguresAddUpWithoutTurningNegative()
+    {
+        execSql(QStringLiteral("UPDATE GameStat SET Goals = ? WHERE TeamNo = 1 AND GameNo = 1 AND PlayerNo = 2"),
+                {2000000000});
+        stat(2, 2, 4, "1;1;1;1", {0, 1000000000});
+        GameView v = readGameView(1, 0, 0);
+        QCOMPARE(*v.lines.value(2).figures[1], Q_INT64_C(3000000000));
+        QCOMPARE(v.totals[1], Q_INT64_C(3000000002));  // Alvarez's two goals too
+        QCOMPARE(readGameView(1, 0, 1).totals[1], Q_INT64_C(2000000002));
+        if (store.location().engine != Engine::SQLite)
+            return;  // the server's columns hold 32 bits; the store file takes any number
+        execSql(QStringLiteral("UPDATE GameStat SET Shots = ? WHERE TeamNo = 1 AND PlayerNo = 1 AND GameNo IN (1, 2)"),
+                {Q_INT64_C(9000000000000000000)});
+        v = readGameView(1, 0, 0);
+        QCOMPARE(*v.lines.value(1).figures[0], std::numeric_limits<qint64>::max());
+        QCOMPARE(v.totals[0], std::numeric_limits<qint64>::max());
+    }
+
     void aSelectionCostsTheSameWhateverTheSizeOfTheTeam()
     {
         readGameView(1, 0, 1);  // shares stored

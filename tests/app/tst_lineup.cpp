@@ -9,6 +9,8 @@
 #include "games/Pitch.h"
 
 #include <QColor>
+#include <QFont>
+#include <QFontMetricsF>
 #include <QSignalSpy>
 #include <QSqlQuery>
 #include <QUndoStack>
@@ -282,6 +284,46 @@ private Q_SLOTS:
         QCOMPARE(fieldArea(snapToGrid(at(15, 13))), QStringLiteral("right attack"));
     }
 
+    // Name tags keep the whole name wherever there is room for it, moving aside or a line down for
+    // a neighbour; one squeezed on every line is shortened to the room it has, no more.
+    void nameTagsUseTheRoomThereIs()
+    {
+        NameLabelStyle style;
+        style.font = QFont();
+        style.narrow = 20;
+        const QFontMetricsF fm(style.font);
+        const QString name = QStringLiteral("Chen, Mira-Louise");
+        const double w = fm.horizontalAdvance(name) + 2 * style.padX;
+        const auto noneCovers = [](const QList<PlacedNameLabel>& placed) {
+            for (qsizetype i = 0; i < placed.size(); ++i) {
+                for (qsizetype j = i + 1; j < placed.size(); ++j) {
+                    if (placed[i].box.intersects(placed[j].box))
+                        return false;
+                }
+            }
+            return true;
+        };
+        QCOMPARE(layoutNameLabels({{QPointF(300, 50), name}}, style).value(0).text, name);
+        QList<NameLabel> close;
+        for (int i = 0; i < 3; ++i)
+            close << NameLabel{QPointF(300 + i * w / 3, 50), name};
+        const QList<PlacedNameLabel> sideBySide = layoutNameLabels(close, style);
+        for (const PlacedNameLabel& p : sideBySide)
+            QCOMPARE(p.text, name);
+        QVERIFY(noneCovers(sideBySide));
+
+        // Three stacked on the left fill every line there; the fourth has 0.6 of a name's room.
+        style.keepWithin = 1.6 * w;
+        QList<NameLabel> squeezed(3, NameLabel{QPointF(w / 2, 50), name});
+        squeezed << NameLabel{QPointF(1.3 * w, 50), name};
+        const QList<PlacedNameLabel> placed = layoutNameLabels(squeezed, style);
+        QVERIFY(noneCovers(placed));
+        const PlacedNameLabel& last = placed.last();
+        QVERIFY2(last.text != name && last.text.startsWith(QStringLiteral("Chen")), qPrintable(last.text));
+        QVERIFY(fm.horizontalAdvance(last.text) > 0.6 * w - 2 * style.padX - fm.averageCharWidth() * 3);
+        QVERIFY(last.box.left() >= w - 0.01 && last.box.right() <= 1.6 * w + 0.01);
+    }
+
     // The share counts the earlier games of the same season or cup and this game's periods.
     void playTimeAndPeriodsPlayed_data()
     {
@@ -298,7 +340,7 @@ private Q_SLOTS:
         QTest::newRow("first game") << 1 << 1 << "" << 2 << 0 << 0 << "50%" << "2";
         QTest::newRow("the cup counts its own games only") << 1 << 1002 << "" << 2 << 4 << 4 << "75%" << "2";
         QTest::newRow("never available") << 2 << 3 << "0;0;0;0" << 0 << 0 << 0 << "0%" << "-";
-        QTest::newRow("a share of nothing has no digit") << 2 << 3 << "1;1;1;1" << 0 << 0 << 0 << "%" << "0";
+        QTest::newRow("a share of nothing reads 0%") << 2 << 3 << "1;1;1;1" << 0 << 0 << 0 << "0%" << "0";
     }
     void playTimeAndPeriodsPlayed()
     {
@@ -320,10 +362,13 @@ private Q_SLOTS:
 
     void openingAnUntouchedGameGivesEveryoneARow()
     {
-        // As the window opens it: read, then saved at once.
+        // As the window opens it: read, then the missing rows written at once, in one statement.
         LineupBoard b;
         FillPlayerGrid(b, game());
-        saveLineup(b, game());
+        const quint64 before = statementCount();
+        QVERIFY(addMissingStatRows(b, game()));
+        QCOMPARE(statementCount() - before, quint64(3));  // the game, its rows, the new rows
+        QVERIFY(!addMissingStatRows(b, game()));          // nothing missing the second time
         QCOMPARE(countRows(QStringLiteral("GameSetup")), 0);
         QCOMPARE(countRows(QStringLiteral("GameStat"), rowsOf(1, 3)), 5);
         QSqlQuery q = execSql(QStringLiteral("SELECT COUNT(*) FROM GameStat WHERE TeamNo = 1 AND GameNo = 3 AND Opponent = 2 "
@@ -332,6 +377,28 @@ private Q_SLOTS:
                                              "AND QtrAvailable = '1;1;1;1'"));
         QVERIFY(q.next());
         QCOMPARE(q.value(0).toInt(), 5);
+    }
+
+    // Game 2 has statistics (Alvarez played 4 periods) but no line-up: opening its board leaves
+    // his row as it is; only a save writes the board's periods. A game that is gone gets no rows.
+    void openingChangesNoStoredFigure()
+    {
+        execSql(QStringLiteral("UPDATE GameStat SET Goals = 2 WHERE TeamNo = 1 AND GameNo = 2 AND PlayerNo = 1"));
+        LineupBoard b;
+        FillPlayerGrid(b, game(2));
+        QVERIFY(addMissingStatRows(b, game(2)));
+        QCOMPARE(statValue(2, 1, "QtrPlayed").toInt(), 4);
+        QCOMPARE(statValue(2, 1, "Goals").toInt(), 2);
+        QCOMPARE(countRows(QStringLiteral("GameStat"), rowsOf(1, 2)), 5);
+        QCOMPARE(statValue(2, 2, "QtrPlayed").toInt(), 0);
+        saveLineup(b, game(2));
+        QCOMPARE(statValue(2, 1, "QtrPlayed").toInt(), 0);  // the coach saved an empty line-up
+
+        execSql(QStringLiteral("DELETE FROM Schedule WHERE TeamNo = 1 AND GameNo = 4"));
+        LineupBoard gone;
+        FillPlayerGrid(gone, game(4));
+        QVERIFY(!addMissingStatRows(gone, game(4)));
+        QCOMPARE(countRows(QStringLiteral("GameStat"), rowsOf(1, 4)), 1);
     }
 
     void whatIsSavedIsReadBack()

@@ -3,15 +3,22 @@
 // the board keeping to its game while the main window moves on.
 #include "TestSupport.h"
 
+#include "app/EditWindow.h"
 #include "app/MainForm.h"
 #include "app/RosterModel.h"
 #include "games/GameSetup.h"
 #include "games/LineupModel.h"
 #include "games/LineupViews.h"
+#include "games/Pitch.h"
 
 #include <QAccessible>
 #include <QFile>
 #include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QPointer>
+#include <QTimer>
 #include <QLabel>
 #include <QPushButton>
 #include <QSqlQuery>
@@ -27,6 +34,20 @@ private:
     static LineupGame game(qint16 gameNo, int places = 8)
     {
         return LineupGame{.teamNo = 1, .gameNo = gameNo, .opponentNo = 1, .periods = 4, .places = places};
+    }
+    // A main window as the program makes it: on the heap, deleted when it closes.
+    static MainForm* openMainForm()
+    {
+        auto* form = new MainForm;
+        form->setAttribute(Qt::WA_DeleteOnClose);
+        form->ConfigureMainStatus();
+        form->SetTeamTabs();
+        form->show();
+        if (!QTest::qWaitForWindowExposed(form)) {
+            delete form;
+            return nullptr;
+        }
+        return form;
     }
     static int rowOf(GameSetup& b, qint16 playerNo) { return b.board().rowOf(playerNo); }
     // Presses the name cell and drops the player on the field, as a drag from the grid does.
@@ -135,6 +156,75 @@ private Q_SLOTS:
         QCOMPARE(stat(1, 1, "QtrPlayed"), QStringLiteral("1"));
     }
 
+    // A game with statistics but no line-up: opening its board adds the missing rows and leaves
+    // the stored periods played as they are; only Save writes the board's.
+    void openingTheBoardChangesNoStoredFigure()
+    {
+        insertRow(QStringLiteral("GameStat"),
+                  fields(QStringLiteral("TeamNo GameNo PlayerNo QtrPlayed QtrAvailable Goals"), {1, 2, 3, 3, "1;1;1;1", 2}));
+        GameSetup b(game(2), QStringLiteral("2 - Owls"));
+        QCOMPARE(stat(2, 3, "QtrPlayed"), QStringLiteral("3"));
+        QCOMPARE(stat(2, 3, "Goals"), QStringLiteral("2"));
+        QCOMPARE(countRows(QStringLiteral("GameStat"), {{QStringLiteral("TeamNo"), 1}, {QStringLiteral("GameNo"), 2}}),
+                 10);
+        QVERIFY(!b.isDirty());
+        QCOMPARE(cell(b, 3, LineupModel::PT), QStringLiteral("0%"));  // none of four periods placed yet
+        b.GameSave_Click();
+        QCOMPARE(stat(2, 3, "QtrPlayed"), QStringLiteral("0"));
+    }
+
+    // Enter on a grid row keys the player on where his position flags say: a goalkeeper in goal,
+    // others to spots of their position, a player without flags on a field spot, never the goal
+    // while one is free. Each is one undo step. A save clears the refusal note.
+    void keyingPlayersOnFollowsTheirPositions()
+    {
+        const QList<QPair<int, const char*>> flags{
+            {1, "1;0;0;0;0"}, {2, "0;0;1;0;0"}, {3, "0;0;0;0;1"}, {4, "0;1;0;0;0"}};
+        for (const auto& [playerNo, position] : flags)
+            execSql(QStringLiteral("UPDATE Player SET Position = ? WHERE TeamNo = 1 AND PlayerNo = ?"),
+                    {QString::fromLatin1(position), playerNo});
+        GameSetup b(game(1, 11), QStringLiteral("1 - Owls"));
+        b.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&b));
+        b.Qtr1Pic_Click(1);
+        auto* grid = child<QTableView>(&b, "PlayerGrid");
+        grid->setFocus();
+        const auto key = [&](qint16 playerNo) {
+            grid->setCurrentIndex(b.model().index(rowOf(b, playerNo), 0));
+            QTest::keyClick(grid, Qt::Key_Return);
+        };
+        const auto area = [&](qint16 playerNo) {
+            const LineupSlot s = b.board().slot(1, playerNo);
+            return s.PlaceNo > 0 ? fieldArea(QPoint(s.XPos, s.YPos)) : QString();
+        };
+        // Fox, dragged on next to the left back's spot, keeps it free of a second icon.
+        drag(b, 6, QPoint(4 * 572, 3 * 415));
+        key(5);
+        QVERIFY2(area(5).endsWith(QStringLiteral("defence")), qPrintable(area(5)));
+        const auto icon = [&](qint16 playerNo) {
+            const LineupSlot s = b.board().slot(1, playerNo);
+            return QRect(s.XPos, s.YPos, 540, 540);
+        };
+        QVERIFY(!icon(5).intersects(icon(6)));
+        key(1);
+        QVERIFY2(area(1).endsWith(QStringLiteral("attack")), qPrintable(area(1)));
+        key(3);
+        QCOMPARE(area(3), QStringLiteral("in goal"));
+        key(2);
+        QVERIFY2(area(2).endsWith(QStringLiteral("defence")), qPrintable(area(2)));
+        key(4);
+        QVERIFY2(area(4).endsWith(QStringLiteral("midfield")), qPrintable(area(4)));
+        child<QAction>(&b, "UndoAction")->trigger();
+        QCOMPARE(area(4), QString());
+        QCOMPARE(b.board().PlacedCount(1), 5);
+        screenshot(&b, QStringLiteral("lineup-board-keyed"));
+
+        key(5);
+        QCOMPARE(b.note(), QStringLiteral("Player already selected"));
+        b.GameSave_Click();
+        QCOMPARE(b.note(), QString());
+    }
+
     void availabilityAndCaptainAreWrittenAtOnce()
     {
         GameSetup b(game(1), QStringLiteral("1 - Owls"));
@@ -181,6 +271,52 @@ private Q_SLOTS:
         QCOMPARE(stat(1, 5, "Goals"), QStringLiteral("0"));
     }
 
+    void screenReadersHearTheBoard()
+    {
+        GameSetup b(game(1), QStringLiteral("1 - Owls"));
+        b.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&b));
+        b.Qtr1Pic_Click(2);
+        auto* grid = child<QTableView>(&b, "PlayerGrid");
+        grid->setFocus();
+        const QModelIndex period2 = b.model().index(rowOf(b, 3), 2);
+        grid->setCurrentIndex(period2);
+
+        // The grid's pop-up is a menu of the board's own, open until the coach has chosen.
+        bool seen = false;
+        QTimer::singleShot(0, &b, [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(menu && menu->objectName() == QStringLiteral("NAmnu"));
+            QAccessibleInterface* m = QAccessible::queryAccessibleInterface(menu);
+            QCOMPARE(m->role(), QAccessible::PopupMenu);
+            QCOMPARE(menu->parentWidget(), &b);
+            QVERIFY(m->window() && m->window() == menu->windowHandle() && m->window()->isVisible());
+            QCOMPARE(m->child(2)->text(QAccessible::Name), QStringLiteral("NOT available"));
+            seen = true;
+            QTest::keyClick(menu, Qt::Key_Down);
+            QTest::keyClick(menu, Qt::Key_Down);
+            QTest::keyClick(menu, Qt::Key_Return);
+        });
+        const QPoint at = grid->visualRect(period2).center();
+        QContextMenuEvent press(QContextMenuEvent::Keyboard, at, grid->viewport()->mapToGlobal(at));
+        QCoreApplication::sendEvent(grid->viewport(), &press);
+        QVERIFY(seen);
+        QCOMPARE(stat(1, 3, "QtrAvailable"), QStringLiteral("1;0;1;1"));
+
+        // The yellow cell says in words what its colour says; the refusal is read with the note.
+        QAccessibleInterface* table = QAccessible::queryAccessibleInterface(grid);
+        QCOMPARE(table->tableInterface()->cellAt(period2.row(), period2.column())->text(QAccessible::Name),
+                 QStringLiteral("not available"));
+        QVERIFY(!b.PlayerGrid_MouseDown(rowOf(b, 3)));
+        QCOMPARE(b.note(), QStringLiteral("Player Not Available"));
+        QAccessibleInterface* note = QAccessible::queryAccessibleInterface(child<QLabel>(&b, "PlayerGridNote"));
+        QCOMPARE(note->text(QAccessible::Description), b.note());
+        QCOMPARE(table->text(QAccessible::Description), b.note());
+        QCOMPARE(unnamedControls(&b).join(QStringLiteral("; ")), QString());
+        b.Qtr1Pic_Click(1);
+        QCOMPARE(note->text(QAccessible::Description), QString());
+    }
+
     void gameNotesOpenTheGamesOwnFile()
     {
         state().DataFolder = env.dir();
@@ -217,6 +353,71 @@ private Q_SLOTS:
         QVERIFY(b->closeWindow());
         QCOMPARE(setupRows(1), QStringList{QStringLiteral("3/2/2590/2220")});
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    // The main window and an open board follow each other's saves, and ending the program asks
+    // the board about its unsaved line-up: Cancel keeps everything running.
+    void theProgramEndsOnlyWhenEveryOpenWindowAgrees()
+    {
+        QPointer<MainForm> form = openMainForm();
+        QVERIFY(form);
+        QVERIFY(form->selectNode(QStringLiteral("G1T1")));
+        const QString opponent = form->statusText(1);
+        QVERIFY(opponent.contains(QLatin1String("Owls")));
+        form->command(QStringLiteral("DataSetupGame"))->trigger();
+        QPointer<GameSetup> board = GameSetup::boardFor(1, 1);
+        QVERIFY(board);
+        // The board's first save (statistics rows for every player) keeps the game selected.
+        QTest::qWait(10);
+        QCOMPARE(selection().CurrentGameNo(), qint16(1));
+        QCOMPARE(form->statusText(1), opponent);
+        QVERIFY(form->command(QStringLiteral("GameLineUp"))->isEnabled());
+
+        // A line-up saved on the board shows in the main window's shares at once, game kept.
+        board->Qtr1Pic_Click(1);
+        drag(*board, 1, QPoint(1000, 1000));
+        board->GameSave_Click();
+        QTRY_COMPARE(form->mainGridModel()->cellText(0, 1), QStringLiteral("25%"));
+        QCOMPARE(selection().CurrentGameNo(), qint16(1));
+        QCOMPARE(form->statusText(1), opponent);
+
+        drag(*board, 2, QPoint(2000, 1000));
+        QVERIFY(board->isDirty());
+        env.prompter.clear();
+        env.prompter.answers << Prompter::Answer::Cancel;
+        QVERIFY(!form->close());
+        QVERIFY(form && form->isVisible() && board && board->isVisible() && board->isDirty());
+        QCOMPARE(env.prompter.shown.size(), 1);
+        env.prompter.answers << Prompter::Answer::No;
+        QVERIFY(form->close());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!form && !board);
+        QCOMPARE(setupRows(1).size(), 1);  // the dropped placement was not stored
+    }
+
+    // The main window may be asked to end while a modal window of its own shows (the session
+    // ends, the coach closes it from the task bar). The modal window is asked first: Cancel keeps
+    // both. And should the main window go all the same, its modal window goes with it, and
+    // nothing is freed twice.
+    void theMainWindowEndsCleanlyUnderAModalWindow()
+    {
+        QPointer<MainForm> form = openMainForm();
+        QVERIFY(form);
+        QVERIFY(form->selectNode(QStringLiteral("Team1")));
+        QPointer<EditWindow> profile;
+        QTimer::singleShot(0, qApp, [&] {
+            profile = qobject_cast<EditWindow*>(QApplication::activeModalWidget());
+            QVERIFY(profile);
+            profile->markChanged();
+            env.prompter.answers << Prompter::Answer::Cancel;
+            QVERIFY(!form->close());
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QVERIFY(form && profile && profile->isVisible());
+            // The main window goes from under its modal window.
+            delete form.data();
+        });
+        form->command(QStringLiteral("GblTeam"))->trigger();
+        QVERIFY(!form && !profile);
     }
 
     void theBoardKeepsToItsGame()

@@ -106,6 +106,17 @@ private Q_SLOTS:
         screenshot(form.get(), QStringLiteral("mainform-team"));
     }
 
+    void screenReadersFindEveryControlByNameAndEveryNodeWhereItIs()
+    {
+        form->treeView()->expandAll();
+        QCOMPARE(unnamedControls(form.get()).join(QStringLiteral("; ")), QString());
+        // A narrow tree pane with long lines: each node is reported where it can be clicked.
+        child<QSplitter>(form.get(), "VSeparator")->setSizes({200, 900});
+        QTest::qWait(20);
+        QVERIFY(form->treeView()->header()->sectionSize(0) > form->treeView()->viewport()->width());
+        QCOMPARE(itemsOutsideView(form->treeView()).join(QStringLiteral("; ")), QString());
+    }
+
     void clickingAGameOfAnotherTeamLoadsThatTeamFirst()
     {
         QVERIFY(form->selectTeam(2));
@@ -277,7 +288,7 @@ private Q_SLOTS:
             w->TeamDelete_Click();
         });
         form->command(QStringLiteral("GblTeam"))->trigger();
-        QVERIFY(!form->treeModel()->indexOf(QStringLiteral("Team9")).isValid());
+        QTRY_VERIFY(!form->treeModel()->indexOf(QStringLiteral("Team9")).isValid());
         QCOMPARE(selection().CurrentTeamNo(), qint16(1));
         QCOMPARE(form->mainGridModel()->rowCount(), 15);
     }

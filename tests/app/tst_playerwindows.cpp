@@ -9,6 +9,7 @@
 #include "teams/frmOppList.h"
 #include "teams/frmOpponent.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -23,6 +24,7 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
+#include <QToolTip>
 
 using namespace pw;
 using namespace pwtest;
@@ -163,7 +165,12 @@ private Q_SLOTS:
         QCOMPARE(child<QLabel>(&w, "lblPlayerNo")->text(), QStringLiteral("2"));
         // A day short of ten years is nine; the tenth birthday itself is ten.
         QCOMPARE(child<QLabel>(&w, "lblAge")->text(), QStringLiteral("9"));
-        child<QDateEdit>(&w, "ctlBirthDate")->setDate(QDate::currentDate().addYears(-10));
+        // The birth date typed whole, as the coach's short date, replaces the one shown.
+        auto* birthDate = child<QDateEdit>(&w, "ctlBirthDate");
+        birthDate->setFocus(Qt::TabFocusReason);
+        QTest::keyClicks(QApplication::focusWidget(), QLocale().toString(QDate::currentDate().addYears(-10), shortDateFormat()));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(birthDate->date(), QDate::currentDate().addYears(-10));
         QCOMPARE(child<QLabel>(&w, "lblAge")->text(), QStringLiteral("10"));
         QCOMPARE(w.windowTitle(), QStringLiteral("Player Information (Dirty)"));
         QVERIFY(child<QPushButton>(&w, "PreviewBtn")->isEnabled());
@@ -179,7 +186,10 @@ private Q_SLOTS:
         auto* saveButton = child<QPushButton>(&w, "OKButton");
         QVERIFY(!saveButton->isEnabled());
         QCOMPARE(w.windowTitle(), QStringLiteral("Player Information"));
+        // Letters are refused in the jersey box as they are typed, and the note says why.
         retype(&w, "txtJerseyNo", QStringLiteral("abc"));
+        QCOMPARE(text(&w, "txtJerseyNo"), QString());
+        QCOMPARE(QToolTip::text(), QStringLiteral("A jersey number is a whole number from 0 to 32767."));
         QVERIFY(saveButton->isEnabled());
         QCOMPARE(w.windowTitle(), QStringLiteral("Player Information (Dirty)"));
 
@@ -190,7 +200,7 @@ private Q_SLOTS:
                  QStringLiteral("Changes have been made, Do you want to save them?"));
         QCOMPARE(w.shownPlayerNo(), qint16(2));
         QCOMPARE(picker->currentText(), QStringLiteral("Brooks, Mia"));
-        QCOMPARE(text(&w, "txtJerseyNo"), QStringLiteral("abc"));
+        QCOMPARE(text(&w, "txtJerseyNo"), QString());
 
         QTest::mouseClick(saveButton, Qt::LeftButton);
         QCOMPARE(playerField(1, 2, "JerseyNo").toInt(), 0);
@@ -208,6 +218,20 @@ private Q_SLOTS:
         QVERIFY(!saveButton->isEnabled());
     }
 
+    void screenReadersFindEveryFieldByName()
+    {
+        PlayerInfo w(1, 2);
+        show(w);
+        QCOMPARE(unnamedControls(&w).join(QStringLiteral("; ")), QString());
+        // The parts of the address are told apart, on the player's page and each parent's.
+        auto name = [&](const char* control) {
+            return QAccessible::queryAccessibleInterface(child<QWidget>(&w, control))->text(QAccessible::Name);
+        };
+        QCOMPARE(QStringList({name("txtCity"), name("txtState"), name("txtZip"), name("ctlBirthDate")}),
+                 texts({"City", "State", "Zip", "Birth Date"}));
+        QCOMPARE(QStringList({name("MomCity"), name("MomState"), name("DadZip")}), texts({"City", "State", "Zip"}));
+    }
+
     void closingWithChangesAsksAndAFailedSaveKeepsTheWindow()
     {
         PlayerInfo w(1, 2);
@@ -220,6 +244,50 @@ private Q_SLOTS:
         env.prompter.answers << Prompter::Answer::No;
         QVERIFY(w.closeWindow());
         QCOMPARE(playerField(1, 2, "PlayerLastName").toString(), QStringLiteral("Brooks"));
+    }
+
+    // An address reaches the mail server as typed: one that is no e-mail address (a line break
+    // with commands after it, an angle bracket out of place, a bad one among several) is refused
+    // at Save with the field named, its page shown and the cursor in it; nothing is stored.
+    void anAddressThatIsNoEmailAddressIsRefusedWhereItIsTyped()
+    {
+        PlayerInfo w(1, 2);
+        show(w);
+        auto* tabs = child<QTabWidget>(&w, "PlyrTab");
+        auto* mum = child<QLineEdit>(&w, "MomEmail");
+        auto* dad = child<QLineEdit>(&w, "DadEmail");
+        retype(mum, QStringLiteral("kate@home.example"));
+        mum->setText(QStringLiteral("kate@home.example>\r\nDATA\r\nSubject: injected"));  // as pasted
+        tabs->setCurrentIndex(0);
+        click(&w, "OKButton");
+        QCOMPARE(env.prompter.titles(), texts({"Invalid E-mail Address"}));
+        QCOMPARE(env.prompter.shown[0].text,
+                 QStringLiteral("The mother's E-Mail is not a valid e-mail address: it holds a line break, a tab or "
+                                "another control character.\nType it as name@example.org or as Name "
+                                "<name@example.org>; several addresses are parted by commas."));
+        QCOMPARE(tabs->currentIndex(), 1);
+        QCOMPARE(QApplication::focusWidget(), mum);
+        QCOMPARE(playerField(1, 2, "MomEmail").toString(), QString());
+
+        env.prompter.clear();
+        retype(mum, QStringLiteral("kate@home.example> NOTIFY=SUCCESS"));
+        click(&w, "OKButton");
+        QVERIFY(env.prompter.shown.value(0).text.contains(QStringLiteral("angle brackets")));
+        retype(mum, QStringLiteral("Kate Brooks <kate@home.example>"));
+        env.prompter.clear();
+        retype(dad, QStringLiteral("tom@work.example, tom home@example.org"));
+        click(&w, "OKButton");
+        QCOMPARE(tabs->currentIndex(), 2);
+        QVERIFY(env.prompter.shown.value(0).text.startsWith(
+            QStringLiteral("The father's E-Mail is not a valid e-mail address: \"tom home@example.org\": ")));
+        QCOMPARE(playerField(1, 2, "DadEmail").toString(), QString());
+
+        env.prompter.clear();
+        retype(dad, QStringLiteral("tom@work.example, \"Okafor, Tom\" <tom@home.example>"));
+        click(&w, "OKButton");
+        QVERIFY(env.prompter.shown.isEmpty());
+        QCOMPARE(playerField(1, 2, "MomEmail").toString(), QStringLiteral("Kate Brooks <kate@home.example>"));
+        QCOMPARE(playerField(1, 2, "DadEmail").toString(), QStringLiteral("tom@work.example, \"Okafor, Tom\" <tom@home.example>"));
     }
 
     void aMotherAtThePlayersAddressFollowsItIntoTheStore()
@@ -623,15 +691,13 @@ private Q_SLOTS:
         clickRow(picker.list(), 2);
         click(&picker, "OKButton");
         QCOMPARE(chosen, texts({"3:5"}));
-        QCOMPARE(state().DialogResult, qint16(0));
         QCOMPARE(picker.result(), int(QDialog::Accepted));
 
         frmOppList cancelled(1);
         cancelled.onChosen = record;
         show(cancelled);
-        state().DialogResult = 0;
         click(&cancelled, "CancelButton");
-        QCOMPARE(state().DialogResult, qint16(1));
+        QCOMPARE(cancelled.result(), int(QDialog::Rejected));
         QCOMPARE(chosen.size(), 1);
 
         frmOppList none(8);

@@ -390,7 +390,7 @@ private Q_SLOTS:
         const QString text = print(id, QStringLiteral("agenda"));
         QVERIFY(statementCount() - before <= 6); // a query per part, not one per row or drill
         const QStringList pages = text.split(QLatin1Char('\f'), Qt::SkipEmptyParts);
-        QCOMPARE(pages.size(), 3); // the agenda, rows 1 to 4, rows 5 to 7
+        QCOMPARE(pages.size(), 4); // the agenda, rows 1 to 4, rows 5 to 7, the rest of row 6's texts
         QVERIFY2(hasLine(pages[0], QStringLiteral("^\\s*Agenda\\s*$")), qPrintable(text));
         QVERIFY(hasLine(pages[0], QStringLiteral("^\\s*Tuesday, September 15, 2026\\s*$")));
         QVERIFY(hasLine(pages[0], QStringLiteral("^\\s*5:00 PM - 6:30 PM\\s*$")));
@@ -410,6 +410,8 @@ private Q_SLOTS:
         QVERIFY(hasLine(pages[1], QStringLiteral("^\\s+Aardvark Overlap\\s*$")));
         QVERIFY(pages[1].indexOf(QStringLiteral("Rondo made harder")) < pages[1].indexOf(QStringLiteral("Overlap")));
         QCOMPARE(pages[2].count(QStringLiteral("Development:")), 3);
+        QVERIFY(pages[3].contains(QStringLiteral("(continued)")) &&
+                pages[3].contains(QStringLiteral("Development (continued):")));
 
         // A sheet on its own, as the drill window prints it.
         const QString pdf = env.dir() + QStringLiteral("/sheet.pdf");
@@ -426,6 +428,56 @@ private Q_SLOTS:
         QVERIFY(hasLine(m, QStringLiteral("^\\s*Team Meeting\\s*$")));
         QVERIFY(hasLine(m, QStringLiteral("^\\s*Time\\s+Agenda Item\\s+Notes\\s*$")));
         QVERIFY(hasLine(m, QStringLiteral("^\\s*6:00 PM\\s+Welcome\\s+Season goals\\s*$")));
+    }
+
+    void longDrillTextsPrintWhole()
+    {
+        // Numbered words, so that a word left off or printed twice shows.
+        const auto words = [](QChar lead, int count) {
+            QStringList out;
+            for (int i = 1; i <= count; ++i)
+                out << QStringLiteral("%1%2").arg(lead).arg(i, 3, 10, QLatin1Char('0'));
+            return out;
+        };
+        const QStringList purpose = words(QLatin1Char('p'), 50);
+        const QStringList explanation = words(QLatin1Char('e'), 420);
+        const QStringList development = words(QLatin1Char('d'), 260);
+        insertRow(QStringLiteral("DrillBook"),
+                  fields(QStringLiteral("DrillID DrillName Description Discipline Explanation Development DrillType"),
+                         {9003, "Endless Rondo", purpose.join(QLatin1Char(' ')), "Passing",
+                          explanation.mid(0, 200).join(QLatin1Char(' ')) + QStringLiteral("\r\n") +
+                              explanation.mid(200).join(QLatin1Char(' ')),
+                          development.join(QLatin1Char(' ')), 0}));
+        const QStringList whole = QStringList{"Purpose:"} + purpose + QStringList{"Description:"} + explanation +
+                                  QStringList{"Development:"} + development;
+
+        // The sheet alone, and the agenda with it beside a short one: every word, in order, on the paper.
+        const QString sheet = env.dir() + QStringLiteral("/long-sheet.pdf");
+        printToPdf([](Printout& p) { PrintDrill(p, 9003, p.left(), p.top()); }, Printout::Portrait, sheet);
+        PracticeSession s = newPracticeSession(1, QDate(2026, 9, 15));
+        s.placeDrill(1, 9003);
+        s.placeDrill(2, 9001);
+        const QString shots = qEnvironmentVariable("PW_SCREENSHOT_DIR");
+        const QString agenda = (shots.isEmpty() ? env.dir() : shots) + QStringLiteral("/long-drill-agenda.pdf");
+        const qint32 id = savePracticeSession(s);
+        printToPdf([&](Printout& p) { PrintPracticeAgenda(p, 1, id); }, kPracticeAgendaOrientation, agenda);
+        for (const QString& pdf : {sheet, agenda}) {
+            // The agenda's first page lists the purpose in its table; the sheets follow it.
+            const QString text = readPdf(pdf, pdf == agenda ? QStringList{"-f", "2"} : QStringList{});
+            QVERIFY2(textsInOrder(text, whole), qPrintable(pdf));
+            QVERIFY(!text.contains(QChar(0x2026)));
+            const QStringList printed = text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+            for (const QString& w : whole) {
+                if (!w.endsWith(QLatin1Char(':')))
+                    QVERIFY2(printed.count(w) == 1, qPrintable(w));
+            }
+            QCOMPARE(wordsOffThePage(pdf), QStringList());
+        }
+        // What runs over goes on in the same quarter of the next page, under the drill's name.
+        const QString sheetText = readPdf(sheet);
+        QVERIFY(sheetText.count(QLatin1Char('\f')) >= 2);
+        QVERIFY(textsInOrder(sheetText, {"\f", "Endless Rondo (continued)"}));
+        QVERIFY(textsInOrder(readPdf(agenda), {"Aardvark Rondo purpose", "\f", "Endless Rondo (continued)"}));
     }
 };
 

@@ -4,6 +4,9 @@
 // question about unsaved work.
 #include "TestSupport.h"
 
+#include "schedule/MonthCalendar.h"
+#include "schedule/frmMonthSchedule.h"
+
 #include "common/Formats.h"
 #include "common/Selection.h"
 #include "practice/PracticeModel.h"
@@ -39,22 +42,6 @@ void addDrill(int id, const QString& name, int type)
     insertRow(QStringLiteral("DrillBook"),
               fields(QStringLiteral("DrillID DrillName Description Discipline DrillType"),
                      {id, name, name + QStringLiteral(" purpose"), QStringLiteral("Passing"), type}));
-}
-
-// Runs work on the modal window that action opens, then closes whatever is still open.
-template <typename W> void onModal(const std::function<void()>& action, const std::function<void(W*)>& work)
-{
-    bool seen = false;
-    QTimer::singleShot(0, qApp, [&] {
-        if (auto* w = qobject_cast<W*>(QApplication::activeModalWidget())) {
-            seen = true;
-            work(w);
-        }
-        if (QApplication::activeModalWidget())
-            QApplication::activeModalWidget()->close();
-    });
-    action();
-    QVERIFY(seen);
 }
 
 QStringList column(const frmPractice& w, int col)
@@ -126,7 +113,7 @@ private Q_SLOTS:
 
     void planningSplittingStoringAndReloading()
     {
-        QSignalSpy notices(&selection(), &Selection::dataChanged);
+        NoticeLog notices;
         frmPractice w(1, QString(), kTuesday, nullptr);
         QVERIFY(shown(w));
         QCOMPARE(w.windowTitle(), QStringLiteral("Training Session Planning"));
@@ -220,7 +207,7 @@ private Q_SLOTS:
         const auto id = practiceIdFromKey(w.key());
         QVERIFY(id && w.key() == practiceKey(1, *id));
         QCOMPARE(notices.size(), 1);
-        QCOMPARE(notices[0], QVariantList({QStringLiteral("Practice"), 1}));
+        QCOMPARE(notices.count(Change::Practices, 1), 1);
         QCOMPARE(queryRows(QStringLiteral("SELECT RowNo, Moment FROM TeachingMoment WHERE PracticeID = ?"), {*id}),
                  QStringList({"2/Heads up\nfirst touch"}));
 
@@ -280,6 +267,39 @@ private Q_SLOTS:
         const auto stored = loadPracticeSession(1, *practiceIdFromKey(w.key()));
         QVERIFY(stored && stored->teamMeeting);
         QCOMPARE(stored->rows[0].agendaNotes, QStringLiteral("O'Brien brings oranges"));
+    }
+
+    // The month calendar stays open under the practice window it opened and shows each save of
+    // that window at once: Update and Recurrence.
+    void theOpenCalendarFollowsThePracticeWindow()
+    {
+        frmMonthSchedule calendar(1, 0, nullptr, kTuesday);
+        QVERIFY(shown(calendar));
+        const auto keysOn = [&calendar](const QDate& day) {
+            QStringList keys;
+            for (const CalendarEntry& e : calendar.calendar()->entriesOn(day))
+                keys << e.key;
+            return keys;
+        };
+        QVERIFY(keysOn(kTuesday).isEmpty());
+        calendar.openPractice = [&calendar](const QString& key, const QDate& day) {
+            frmPractice::openSession(1, key, day, &calendar);
+        };
+        bool checked = false;
+        onModal<frmPractice>([&] { calendar.openPractice(QString(), kTuesday); },
+                             [&](frmPractice* w) {
+                                 w->Update_Click();
+                                 QCOMPARE(keysOn(kTuesday), QStringList{w->key()});
+                                 onModal<dlgRecur>([&] { child<QAction>(w, "SessionRecur")->trigger(); },
+                                                   [](dlgRecur* d) {
+                                                       child<QLineEdit>(d, "txtWeeks")->setText(QStringLiteral("1"));
+                                                       QTest::mouseClick(child<QAbstractButton>(d, "OKButton"),
+                                                                         Qt::LeftButton);
+                                                   });
+                                 QCOMPARE(keysOn(kTuesday.addDays(7)).size(), 1);
+                                 checked = true;
+                             });
+        QVERIFY(checked);
     }
 
     void deletingAndRecurrence()

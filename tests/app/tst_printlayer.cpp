@@ -235,6 +235,24 @@ private Q_SLOTS:
         QVERIFY(env.prompter.shown.last().text.contains(QStringLiteral("could not be written")));
     }
 
+    void thePreviewClosesByItsButtonAndByEscape()
+    {
+        const Report report = [](Printout& p) { p.PrintAt(QStringLiteral("Page 1"), 14, p.left(), p.top(), 0, 0); };
+        for (const bool byKey : {false, true}) {
+            FieldConfig preview(report, Printout::Portrait, QStringLiteral("Team: Comets"));
+            preview.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&preview));
+            auto* close = child<QPushButton>(&preview, "CloseBtn");
+            QCOMPARE(close->text(), QStringLiteral("Close"));
+            QVERIFY(close->isVisible());
+            if (byKey)
+                QTest::keyClick(child<QLineEdit>(&preview, "txtCurrentPage"), Qt::Key_Escape);
+            else
+                QTest::mouseClick(close, Qt::LeftButton);
+            QVERIFY(!preview.isVisible());
+        }
+    }
+
     void printingAsksForAPreviewFirst()
     {
         env.prompter.clear();

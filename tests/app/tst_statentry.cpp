@@ -225,15 +225,15 @@ private Q_SLOTS:
         QVERIFY(!child<QGroupBox>(&w, "PicGoalie")->isEnabled() && !child<QLineEdit>(&w, "txtOverShot")->isEnabled());
         screenshot(&w, QStringLiteral("stats-field-player"));
 
-        QSignalSpy saved(&selection(), &Selection::dataChanged);
+        NoticeLog saved;
         type(&w, "txtGoals", QStringLiteral("2"));
         QCOMPARE(w.windowTitle(), QStringLiteral("Game Statistics (Dirty)"));
         QTest::mouseClick(child<QPushButton>(&w, "OKButton"), Qt::LeftButton);
         // The figures are stored; periods, availability and captaincy stay the line-up board's.
         QCOMPARE(statRow(1, 1), QStringList({"0", "2", "0", "0", "0", "0", "0", "0", "2", "2", "1;1;0;1", "1"}));
         QCOMPARE(result(1), QStringLiteral("99"));
-        QCOMPARE(saved.count(), 1);
-        QCOMPARE(saved.first(), QVariantList({QStringLiteral("GameStat"), QVariant::fromValue(qint16(1))}));
+        QCOMPARE(saved.size(), 1);
+        QCOMPARE(saved.count(Change::Statistics, 1), 1);
         QVERIFY(!w.isDirty() && !child<QPushButton>(&w, "OKButton")->isEnabled());
         QCOMPARE(QApplication::focusWidget(), child<QComboBox>(&w, "CPName"));
         QCOMPARE(child<QLineEdit>(&w, "txtGoalsScored")->text(), QString());
@@ -296,6 +296,40 @@ private Q_SLOTS:
         QCOMPARE(QApplication::focusWidget(), child<QPushButton>(&w, "OKButton"));
         QVERIFY(w.isDirty());
         QCOMPARE(statRow(2, 3).at(3), QString());
+    }
+
+    // A figure is never added to unasked: the first click into a box, also one that has the focus
+    // already, selects its figure so that the one typed replaces it ("3" stays "3", not "33"); a
+    // second click places the cursor as in any field.
+    void aClickIntoABoxReplacesItsFigure()
+    {
+        StatDialog w(1, 1, 2, 2, 0);
+        show(w);
+        auto* saves = child<QLineEdit>(&w, "txtGoalsBlocked");
+        type(&w, "txtGoalsBlocked", QStringLiteral("3"));
+        type(&w, "txtGoalsScored", QStringLiteral("2"));
+        type(&w, "txtOverShot", QStringLiteral("4"));
+        QCOMPARE(child<QLineEdit>(&w, "txtGSOG")->text(), QStringLiteral("9"));
+        const auto clickAtEnd = [](QLineEdit* box) {
+            QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(box->width() - 4, box->height() / 2));
+            QTest::qWait(1);
+        };
+        // Into a box without the focus, then into the one that has it.
+        clickAtEnd(saves);
+        QTest::keyClicks(saves, QStringLiteral("3"));
+        QCOMPARE(saves->text(), QStringLiteral("3"));
+        auto* letIn = child<QLineEdit>(&w, "txtGoalsScored");
+        letIn->setFocus(Qt::TabFocusReason);
+        QTest::qWait(1);
+        clickAtEnd(letIn);
+        QTest::keyClicks(letIn, QStringLiteral("2"));
+        QCOMPARE(letIn->text(), QStringLiteral("2"));
+        QCOMPARE(child<QLineEdit>(&w, "txtGSOG")->text(), QStringLiteral("9"));
+        clickAtEnd(letIn);
+        QTest::keyClicks(letIn, QStringLiteral("0"));
+        QCOMPARE(letIn->text(), QStringLiteral("20"));
+        QCOMPARE(child<QLineEdit>(&w, "txtGSOG")->text(), QStringLiteral("27"));
+        w.markSaved();
     }
 
     void unsavedFiguresAreNotDroppedUnasked()

@@ -127,6 +127,24 @@ private Q_SLOTS:
         QCOMPARE(after(empty, QStringLiteral("Totals")), QStringLiteral("0% 0 0 0 0 0 0 0 0"));
     }
 
+    // Large figures from another program's store add up in 64 bits: the totals never turn negative,
+    // and a player's game sum counts every figure the line shows.
+    void largeFiguresAddUp()
+    {
+        execSql(QStringLiteral("UPDATE GameStat SET Goals = ? WHERE TeamNo = 1 AND GameNo = 1 AND PlayerNo = 1"),
+                {2000000000});
+        stat(2, 1, 4, "1;1;1;1", {0, 1000000000, 0, 0, 0, 0, 0, 0});
+        // The cells are narrow: the start of each number is enough to tell. Goals follow the share
+        // and the shots on the team's sheet, periods and shots on a player's.
+        const auto cell = [](const QString& line, int i) { return line.section(QLatin1Char(' '), i, i); };
+        const QString team = read(render([](Printout& p) { FilePrintTeamSub(p, 1); }, QStringLiteral("team-large")));
+        QVERIFY2(cell(after(team, QStringLiteral("Totals")), 2).startsWith(QLatin1String("3000")), qPrintable(team));
+        const QString players =
+            read(render([](Printout& p) { PrintIndividualStats(p, 1, {1}); }, QStringLiteral("players-large")));
+        QVERIFY2(cell(after(players, QStringLiteral("Totals")), 3).startsWith(QLatin1String("3000")),
+                 qPrintable(players));
+    }
+
     void printAllPlayersAsksWhenOneIsSelected()
     {
         QCOMPARE(playersToPrint(1, 0), (QList<qint16>{2, 1, 3}));
@@ -266,7 +284,7 @@ private Q_SLOTS:
         for (int period = 1; period <= 4; ++period) {
             board.setCurrentPeriod(period);
             for (int i = 1; i <= 11; ++i)
-                QVERIFY(board.place(qint16(i + period), keyboardSpot(board, period)));
+                QVERIFY(board.place(qint16(i + period), keyboardSpot(board, period, qint16(i + period))));
         }
         const QString bench = read(render([&](Printout& p) { GamePrintSetupSub(p, board, LineupGame{.teamNo = 1, .gameNo = 1}); },
                                           QStringLiteral("lineup-big")),

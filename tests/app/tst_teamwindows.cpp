@@ -6,8 +6,12 @@
 #include "teams/NewTeamWiz.h"
 #include "teams/TeamFields.h"
 #include "teams/TeamInfo.h"
+#include "teams/frmOpponent.h"
+#include "teams/PlayerInfo.h"
+#include "schedule/frmSchedule.h"
 #include "ui_TeamFields.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -94,6 +98,36 @@ private Q_SLOTS:
         threeTeams();
     }
 
+    // Escape is the second way out of a window, after its close button: with unsaved changes it
+    // asks first, Cancel keeps the window with its edits, No lets them go.
+    void escapeAsksBeforeAnyEditingWindowDropsItsEdits()
+    {
+        selection().setTeam(1, {});
+        const QList<std::function<EditWindow*()>> windows{
+            [] { return new TeamInfo(1); },
+            [] { return new PlayerInfo(1); },
+            [] { return new frmOpponent(1); },
+            [] { return new frmSchedule(1, 0, 0); },
+        };
+        for (const auto& make : windows) {
+            std::unique_ptr<EditWindow> w(make());
+            const QString name = QString::fromLatin1(w->metaObject()->className());
+            w->show();
+            QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+            w->markChanged();
+            env.prompter.clear();
+            env.prompter.answers << Prompter::Answer::Cancel;
+            QTest::keyClick(w.get(), Qt::Key_Escape);
+            QVERIFY2(w->isVisible() && w->isDirty(), qPrintable(name));
+            QCOMPARE(env.prompter.shown.size(), 1);
+            QCOMPARE(env.prompter.shown.last().icon, Prompter::Icon::Question);
+            env.prompter.answers << Prompter::Answer::No;
+            QTest::keyClick(w.get(), Qt::Key_Escape);
+            QVERIFY2(!w->isVisible(), qPrintable(name));
+            QCOMPARE(env.prompter.shown.size(), 2);
+        }
+    }
+
     void theProfileShowsTheTeamOnItsPages()
     {
         selection().setTeam(1, {});
@@ -149,6 +183,18 @@ private Q_SLOTS:
         w.close();
     }
 
+    void screenReadersFindEveryFieldByName()
+    {
+        TeamInfo w(1);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QCOMPARE(unnamedControls(&w).join(QStringLiteral("; ")), QString());
+        // The practice times say which day and which end of the practice they are.
+        const Ui::TeamFields& ui = w.fields()->ui();
+        QCOMPARE(QAccessible::queryAccessibleInterface(ui.txtPracS_0)->text(QAccessible::Name), QStringLiteral("Monday start"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(ui.txtPracE_4)->text(QAccessible::Name), QStringLiteral("Friday end"));
+    }
+
     void theRequiredFieldsAreCheckedInOrder()
     {
         TeamInfo w(2);
@@ -192,7 +238,7 @@ private Q_SLOTS:
 
     void aSaveWritesTheFieldsAndKeepsWhatOthersWrote()
     {
-        QSignalSpy saved(&selection(), &Selection::dataChanged);
+        NoticeLog saved;
         TeamInfo w(1);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
@@ -214,8 +260,7 @@ private Q_SLOTS:
         QCOMPARE(column(1, "SeasonCaptains"), QStringLiteral("3;7"));
         QCOMPARE(column(1, "NumberOfGames"), QStringLiteral("6"));
         QVERIFY(!w.isDirty());
-        QVERIFY(!saved.isEmpty());
-        QCOMPARE(saved.last().at(0).toString(), QStringLiteral("Teams"));
+        QVERIFY(saved.count(Change::Team) > 0);
 
         // A different captain mode makes the season's captains meaningless.
         QTest::mouseClick(ui.CptOpt_0, Qt::LeftButton);
@@ -237,6 +282,70 @@ private Q_SLOTS:
         w.OKButton_Click();
         QCOMPARE(column(1, "TeamAmount").toDouble(), 1234.5);
         w.close();
+    }
+
+    // The coaches' addresses and the one for game results reach the mail server as typed: one
+    // that is no e-mail address is refused at Save (and at the wizard's Next) with the field
+    // named, its page shown and the cursor in it; nothing is written.
+    void addressesAreCheckedWhereTheyAreTyped()
+    {
+        TeamInfo w(1);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        Ui::TeamFields& ui = w.fields()->ui();
+        type(ui.txtEmail_2, QStringLiteral("ana@club.example"));
+        ui.txtEmail_2->setText(QStringLiteral("ana@club.example\r\nRCPT TO:<everyone@club.example>"));  // as pasted
+        ui.TeamConfigTab->setCurrentIndex(0);
+        w.OKButton_Click();
+        QCOMPARE(env.prompter.titles(), QStringList{QStringLiteral("Invalid E-mail Address")});
+        QVERIFY(env.prompter.shown[0].text.startsWith(
+            QStringLiteral("The first assistant coach's Email is not a valid e-mail address: it holds a line break")));
+        QCOMPARE(ui.TeamConfigTab->currentWidget(), ui.Coaches);
+        QCOMPARE(ui.CoachTab->currentIndex(), 1);
+        QCOMPARE(QApplication::focusWidget(), ui.txtEmail_2);
+        QVERIFY(w.isDirty());
+        QCOMPARE(column(1, "TeamCoach2Email"), QString());
+
+        env.prompter.clear();
+        type(ui.txtEmail_2, QStringLiteral("Ana Ruiz <ana@club.example>"));
+        type(ui.txtReportEmail, QStringLiteral("results@example.org> NOTIFY=SUCCESS"));
+        w.OKButton_Click();
+        QVERIFY(env.prompter.shown.value(0).text.startsWith(
+            QStringLiteral("The Email address to Send Game Results is not a valid e-mail address: it holds angle brackets")));
+        QCOMPARE(ui.TeamConfigTab->currentWidget(), ui.Reporting);
+        QCOMPARE(column(1, "EmailSendTo"), QStringLiteral("results@example.org"));
+
+        env.prompter.clear();
+        type(ui.txtReportEmail, QStringLiteral("League Results <results@league.example>"));
+        w.OKButton_Click();
+        QVERIFY(env.prompter.shown.isEmpty());
+        QCOMPARE(column(1, "TeamCoach2Email"), QStringLiteral("Ana Ruiz <ana@club.example>"));
+        QCOMPARE(column(1, "EmailSendTo"), QStringLiteral("League Results <results@league.example>"));
+
+        // The wizard checks the page the address stands on before it moves on.
+        NewTeamWiz wizard(5, NewTeamWiz::Mode::AddTeam);
+        Ui::TeamFields& wui = wizard.fields()->ui();
+        wui.TxtLeague->setText(QStringLiteral("League"));
+        wui.txtTeamName->setText(QStringLiteral("Falcons"));
+        wui.txtClubName->setText(QStringLiteral("Falcons FC"));
+        wizard.cmdNext_Click();
+        wui.txtSeason->setText(QStringLiteral("Spring 2027"));
+        wui.txtAge->setCurrentIndex(wui.txtAge->findText(QStringLiteral("U9")));
+        wizard.txtAge_Click();
+        wui.optSex_1->setChecked(true);
+        wizard.cmdNext_Click();
+        wizard.cmdNext_Click();
+        wui.txtCoach_1->setText(QStringLiteral("Sam Reed"));
+        wui.txtCoachPhone_1->setText(QStringLiteral("555-0199"));
+        wui.txtEmail_1->setText(QStringLiteral("sam reed@club.example"));
+        env.prompter.clear();
+        wizard.cmdNext_Click();
+        QCOMPARE(wizard.currentPage(), 3);
+        QCOMPARE(env.prompter.titles(), QStringList{QStringLiteral("Invalid E-mail Address")});
+        QVERIFY(env.prompter.shown[0].text.startsWith(QStringLiteral("The coach's Email is not a valid e-mail address: ")));
+        wui.txtEmail_1->setText(QStringLiteral("sam.reed@club.example"));
+        wizard.cmdNext_Click();
+        QCOMPARE(wizard.currentPage(), 4);
     }
 
     void switchingTeamsAsksAboutChanges()
@@ -346,6 +455,44 @@ private Q_SLOTS:
         w.close();
     }
 
+    // A click into a field that has the focus already selects its text once, so that what is typed
+    // replaces it (never "Fall 2026Spring 2027"); a second click places the cursor as in any field.
+    void aClickIntoAFocusedFieldReplacesItsText()
+    {
+        TeamInfo w(1);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        Ui::TeamFields& ui = w.fields()->ui();
+        ui.TeamConfigTab->setCurrentIndex(1);
+        ui.txtSeason->setFocus(Qt::TabFocusReason);
+        QTest::qWait(1);
+        ui.txtSeason->setText(QStringLiteral("Fall 2026")); // shown while the field had the focus
+        const QPoint end(ui.txtSeason->width() - 4, ui.txtSeason->height() / 2);
+        QTest::mouseClick(ui.txtSeason, Qt::LeftButton, {}, end);
+        QTest::qWait(1);
+        QTest::keyClicks(ui.txtSeason, QStringLiteral("Spring 2027"));
+        QCOMPARE(ui.txtSeason->text(), QStringLiteral("Spring 2027"));
+        QTest::mouseClick(ui.txtSeason, Qt::LeftButton, {}, end);
+        QTest::qWait(1);
+        QTest::keyClicks(ui.txtSeason, QStringLiteral(" B"));
+        QCOMPARE(ui.txtSeason->text(), QStringLiteral("Spring 2027 B"));
+        // A practice time is typed whole, and a date in the coach's order.
+        ui.TeamConfigTab->setCurrentIndex(4);
+        ui.chk_1->click();
+        QVERIFY(ui.txtPracS_1->isEnabled());
+        ui.txtPracS_1->setFocus(Qt::TabFocusReason);
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("5:15 pm"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(ui.txtPracS_1->time(), QTime(17, 15));
+        ui.TeamConfigTab->setCurrentIndex(1);
+        ui.txtCutOff->setFocus(Qt::TabFocusReason);
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("8/1/2026"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(ui.txtCutOff->date(), QDate(2026, 8, 1));
+        w.markSaved();
+        w.close();
+    }
+
     void theWizardChecksEachPageAndSavesTheTeam()
     {
         NewTeamWiz w(5, NewTeamWiz::Mode::AddTeam);
@@ -432,7 +579,7 @@ private Q_SLOTS:
         QCOMPARE(env.prompter.shown.value(0).text, QStringLiteral("Critical data is missing for: Tie ="));
         QCOMPARE(countRows(QStringLiteral("Teams")), 3);
         ui.txtPts_1->setText(QStringLiteral("1"));
-        QSignalSpy saved(&selection(), &Selection::dataChanged);
+        NoticeLog saved;
         w.cmdFinish_Click();
         QCOMPARE(w.result(), int(QDialog::Accepted));
         QCOMPARE(column(5, "TeamName"), QStringLiteral("Falcons"));
@@ -442,7 +589,7 @@ private Q_SLOTS:
         QCOMPARE(column(5, "TeamCoach2Phone"), QStringLiteral("555-0142"));
         QCOMPARE(column(5, "PointValue"), QStringLiteral("2;1;0"));
         QVERIFY(QVariant(column(5, "Visible")).toBool());
-        QCOMPARE(saved.count(), 1);
+        QCOMPARE(saved.count(Change::Team), 1);
     }
 
     void theWizardPagesLookRight()

@@ -17,26 +17,6 @@
 using namespace pw;
 using namespace pwtest;
 
-namespace {
-
-// Runs work on the entry dialog the action opens; whatever is still open afterwards is closed.
-void onDialog(const std::function<void()>& action, const std::function<void(frmNewData*)>& work)
-{
-    bool seen = false;
-    QTimer::singleShot(0, qApp, [&] {
-        if (auto* d = qobject_cast<frmNewData*>(QApplication::activeModalWidget())) {
-            seen = true;
-            work(d);
-        }
-        if (QApplication::activeModalWidget())
-            QApplication::activeModalWidget()->close();
-    });
-    action();
-    QVERIFY(seen);
-}
-
-}  // namespace
-
 class TestTournaments : public StoreTest {
     Q_OBJECT
 
@@ -81,7 +61,7 @@ private Q_SLOTS:
 
     void addingModifyingAndDeleting()
     {
-        onDialog([&] { form->command(QStringLiteral("DataSetTournament"))->trigger(); }, [&](frmNewData* d) {
+        onModal<frmNewData>([&] { form->command(QStringLiteral("DataSetTournament"))->trigger(); }, [&](frmNewData* d) {
             QCOMPARE(d->windowTitle(), QStringLiteral("Add New Tournament"));
             d->AddBtn_Click();  // no name yet: refused, the dialog stays
             QCOMPARE(env.prompter.find(QStringLiteral("Missing Tournament Name")).text, QStringLiteral("You must supply a tournament name."));
@@ -99,7 +79,7 @@ private Q_SLOTS:
         QCOMPARE(selection().NoTiers(), qint16(2));
         QVERIFY(form->command(QStringLiteral("DataModTournament"))->isEnabled());
 
-        onDialog([&] { form->command(QStringLiteral("DataModTournament"))->trigger(); }, [&](frmNewData* d) {
+        onModal<frmNewData>([&] { form->command(QStringLiteral("DataModTournament"))->trigger(); }, [&](frmNewData* d) {
             QCOMPARE(d->windowTitle(), QStringLiteral("Modify Tournament Information"));
             QCOMPARE(child<QLineEdit>(d, "txtTournName")->text(), QStringLiteral("Harvest Cup"));
             child<QLineEdit>(d, "txtTournName")->setText(QStringLiteral("Spring Cup"));

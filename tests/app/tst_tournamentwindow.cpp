@@ -5,21 +5,27 @@
 
 #include "common/Formats.h"
 #include "common/Selection.h"
+#include "schedule/frmNewData.h"
 #include "tournaments/BracketView.h"
 #include "tournaments/TournamentWindow.h"
 
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QDateEdit>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScopeGuard>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QSignalSpy>
 #include <QSqlQuery>
+#include <QTimeEdit>
 #include <QTimer>
+#include <QToolTip>
 #include <QUndoStack>
 
 using namespace pw;
@@ -280,6 +286,102 @@ private Q_SLOTS:
         QCOMPARE(a->child(a->childCount() - 1)->text(QAccessible::Name), QStringLiteral("Winner: empty"));
     }
 
+    // "Set Tournament Game Schedule" takes a typed time or date whole, whatever it showed before,
+    // on the coach's clock as the game labels show it; what is no time is refused and said so.
+    void typingAGameTimeAndDate()
+    {
+        frmNewData d(1);
+        d.setPurpose(frmNewData::Purpose::TournamentGame);
+        d.setTournamentGame(QDate(2026, 9, 12), QTime(12, 0), QStringLiteral("North"));
+        d.show();
+        d.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&d));
+        auto* time = child<QTimeEdit>(&d, "TGameTime");
+        auto* date = child<QDateEdit>(&d, "TGameDate");
+        QCOMPARE(time->text(), QStringLiteral("12:00 PM"));
+        const auto typeInto = [](const QString& text, Qt::Key end) {
+            QTest::keyClicks(QApplication::focusWidget(), text);
+            QTest::keyClick(QApplication::focusWidget(), end);
+        };
+        time->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+        typeInto(QStringLiteral("09:30"), Qt::Key_Tab);
+        QCOMPARE(d.time(), QTime(9, 30));
+        QCOMPARE(time->text(), QStringLiteral("09:30 AM"));
+        // A click into the time and an hour typed: the hour is the time, afternoon included.
+        QTest::mouseClick(time->findChild<QLineEdit*>(), Qt::LeftButton, {}, QPoint(6, time->height() / 2));
+        QTest::qWait(1);
+        typeInto(QStringLiteral("2 pm"), Qt::Key_Tab);
+        QCOMPARE(d.time(), QTime(14, 0));
+        // A shortcut taken while typing acts on the typed time.
+        QTime atShortcut;
+        auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), &d);
+        QObject::connect(shortcut, &QShortcut::activated, &d, [&] { atShortcut = d.time(); });
+        time->setFocus(Qt::TabFocusReason);
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("2:10 pm"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(atShortcut, QTime(14, 10));
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("2 pm"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        // A typed date keeps nothing of the one it replaces.
+        date->setFocus(Qt::TabFocusReason);
+        typeInto(QStringLiteral("10/3/2026"), Qt::Key_Tab);
+        QCOMPARE(d.date(), QDate(2026, 10, 3));
+
+        // No time: Enter keeps the keyboard there and the dialog open; Escape gives the time back.
+        time->setFocus(Qt::TabFocusReason);
+        typeInto(QStringLiteral("25:00"), Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), time);
+        QVERIFY(d.isVisible());
+        QCOMPARE(QToolTip::text(), QStringLiteral("\"25:00\" is not a time. Type one such as 09:30 AM."));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(d.isVisible());
+        QCOMPARE(time->text(), QStringLiteral("02:00 PM"));
+        QCOMPARE(d.time(), QTime(14, 0));
+
+        // On a 24-hour clock the dialog and the game's label both show 21:45.
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        const auto restore = qScopeGuard([] { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); });
+        frmNewData german(1);
+        german.setPurpose(frmNewData::Purpose::TournamentGame);
+        german.setTournamentGame(QDate(2026, 10, 3), QTime(21, 45), QStringLiteral("Nord"));
+        QCOMPARE(child<QTimeEdit>(&german, "TGameTime")->text(), QStringLiteral("21:45"));
+        const QString label =
+            FormatGameTime(BracketGameTag{QDate(2026, 10, 3), QTime(21, 45), QStringLiteral("Nord")}.toText());
+        QVERIFY2(label.endsWith(QStringLiteral("21:45 Nord")), qPrintable(label));
+    }
+
+    void gameLabelsShowTheWholeField()
+    {
+        addTournament(2, 2);
+        Tournament w(1, 2, 2);
+        QVERIFY(shown(w));
+        BracketView* view = w.surface();
+        const int narrow = view->gameRect(1).width();
+        const BracketGameTag tag{QDate(2026, 10, 3), QTime(9, 30), QStringLiteral("Riverside Sports Complex, North Field 12")};
+        w.editGameTime = [&](const BracketGameTag&) { return std::optional<BracketGameTag>(tag); };
+        w.Glbl_DblClick(1);
+        // The labels widen to the longest game caption, the bracket keeping its shape.
+        const QString caption = FormatGameTime(tag.toText());
+        QVERIFY(view->gameRect(1).width() > narrow);
+        QVERIFY(view->gameRect(1).width() - 6 >= view->fontMetrics().horizontalAdvance(caption));
+        QList<QRect> rects;
+        for (const BracketView::Label& l : view->labels())
+            rects << view->labelRect(l);
+        for (int i = 0; i < rects.size(); ++i) {
+            QVERIFY(view->rect().contains(rects[i]));
+            for (int j = i + 1; j < rects.size(); ++j)
+                QVERIFY(!rects[i].intersects(rects[j]));
+        }
+        QCOMPARE(view->labelAt(view->gameRect(1).center()), (BracketView::Label{BracketView::Label::Kind::Game, 1}));
+        QTRY_VERIFY(child<QScrollBar>(&w, "HScroll1")->maximum() > 0);  // the wider bracket scrolls
+        screenshot(&w, QStringLiteral("tournament-long-field"));
+        // Undone, the short labels come back.
+        w.undoStack()->undo();
+        QCOMPARE(view->gameRect(1).width(), narrow);
+        w.markSaved();
+    }
+
     void savingAndClosing()
     {
         addTournament(1, 2);
@@ -297,7 +399,7 @@ private Q_SLOTS:
         delete w;
 
         // Yes stores the bracket, tells the other windows, and hides a team set against itself.
-        QSignalSpy changed(&selection(), &Selection::dataChanged);
+        NoticeLog changed;
         w = new Tournament(1, 1, 2);
         QVERIFY(shown(*w));
         // Both places of the second pair take the same team.
@@ -314,10 +416,7 @@ private Q_SLOTS:
         QCOMPARE(countRows(QStringLiteral("Tournament")), 3);
         QCOMPARE(countRows(QStringLiteral("Schedule"), {{QStringLiteral("GameNo"), 1001}}), 1);
         QCOMPARE(w->surface()->teamAt(w->surface()->teamRect(3).center()), 0);
-        QStringList tables;
-        for (const auto& call : changed)
-            tables << call.at(0).toString();
-        QVERIFY(tables.contains(QStringLiteral("Schedule")) && tables.contains(QStringLiteral("Tournament")));
+        QCOMPARE(changed.count(Change::Tournaments, 1), 1);
         delete w;
 
         // Opened again, the bracket is what was stored and the window is clean.

@@ -3,6 +3,7 @@
 #include "TestSupport.h"
 
 #include "common/Formats.h"
+#include "data/Changes.h"
 #include "data/DatabaseFile.h"
 #include "data/RowSet.h"
 #include "data/Schema.h"
@@ -222,6 +223,44 @@ private Q_SLOTS:
         addTeam(3, QStringLiteral("Stars"));
         next.commit();
         QCOMPARE(countRows(QStringLiteral("Teams")), 2);
+    }
+
+    void changeNoticesFollowTheOutermostCommit()
+    {
+        QList<ChangeNotice> heard;
+        const auto listening = connect(&changeNotices(), &ChangeNotices::changed, this,
+                                       [&heard](const ChangeNotice& n) { heard << n; });
+        announce(Change::Drills, 0);  // no transaction: at once
+        QCOMPARE(heard.size(), 1);
+        {
+            Transaction outer;
+            addTeam(1, QStringLiteral("Comets"));
+            announce(Change::Team, 1);
+            {
+                Transaction inner;
+                announce(Change::Team, 1);  // the same notice twice in one save is sent once
+                announce(Change::Players, 1);
+                inner.commit();
+            }
+            QCOMPARE(heard.size(), 1);  // nothing before the outermost commit
+            outer.commit();
+        }
+        QCOMPARE(heard.size(), 3);
+        QVERIFY(heard.at(1).what == Change::Team && heard.at(1).teamNo == 1);
+        QVERIFY(heard.at(2).what == Change::Players);
+        {
+            Transaction rolledBack;
+            announce(Change::Games, 1);
+        }
+        try {
+            Transaction failed;
+            announce(Change::Games, 1);
+            execSql(QStringLiteral("INSERT INTO NoSuchTable VALUES (1)"));
+            failed.commit();
+        } catch (const PwError&) {
+        }
+        QCOMPARE(heard.size(), 3);  // a save that did not happen is announced to nobody
+        disconnect(listening);
     }
 
     void rowSetsReplaceTheirScopeInOneGo()

@@ -4,6 +4,8 @@
 #include "data/Schema.h"
 #include "data/Secrets.h"
 
+#include <QAbstractItemView>
+#include <QAccessible>
 #include <QDate>
 #include <QDir>
 #include <QFile>
@@ -281,11 +283,16 @@ QStringList queryRows(const QString& sql, const QVariantList& values)
     return out;
 }
 
-Refusal::Refusal(const QString& table, const QString& event, const QString& when) : m_table(table)
+Refusal::Refusal(const QString& table, const QString& event, const QString& when, Fault fault) : m_table(table)
 {
     if (pw::Db::sharedLocation().engine == pw::Engine::PostgreSQL) {
-        pw::execSql(QStringLiteral("CREATE OR REPLACE FUNCTION pw_refuse() RETURNS trigger LANGUAGE plpgsql AS "
-                                   "$$ BEGIN RAISE EXCEPTION 'refused'; END $$"));
+        // The session ends itself; the sleep lets the end arrive before the statement goes on.
+        pw::execSql(fault == Fault::LoseConnection
+                        ? QStringLiteral("CREATE OR REPLACE FUNCTION pw_refuse() RETURNS trigger LANGUAGE plpgsql AS "
+                                         "$$ BEGIN PERFORM pg_terminate_backend(pg_backend_pid()); PERFORM pg_sleep(5); "
+                                         "RETURN NULL; END $$")
+                        : QStringLiteral("CREATE OR REPLACE FUNCTION pw_refuse() RETURNS trigger LANGUAGE plpgsql AS "
+                                         "$$ BEGIN RAISE EXCEPTION 'refused'; END $$"));
         pw::execSql(QStringLiteral("CREATE TRIGGER pw_refusal BEFORE %1 ON %2 FOR EACH ROW WHEN (%3) EXECUTE FUNCTION pw_refuse()")
                         .arg(event, table, when));
     } else {
@@ -366,6 +373,105 @@ bool textsInOrder(const QString& text, const QStringList& parts)
         from += part.size();
     }
     return true;
+}
+
+namespace {
+
+QString roleName(const QAccessibleInterface* a)
+{
+    return QString::fromLatin1(qAccessibleRoleString(a->role()));
+}
+
+// The item view an item of the accessibility tree belongs to, with the item's model index (only
+// tables and lists: a tree's row numbers count its open nodes, not the model's rows).
+QModelIndex modelIndexOf(QAccessibleInterface* item, QAbstractItemView** view)
+{
+    QAccessibleTableCellInterface* cell = item->tableCellInterface();
+    QAccessibleInterface* parent = item->parent();
+    *view = parent ? qobject_cast<QAbstractItemView*>(parent->object()) : nullptr;
+    if (!cell || !*view || !(*view)->model() || (*view)->inherits("QTreeView"))
+        return {};
+    return (*view)->model()->index(cell->rowIndex(), cell->columnIndex(), (*view)->rootIndex());
+}
+
+// Controls the coach operates, also those the keyboard does not reach (a toolbar's extension).
+bool operated(QAccessibleInterface* a)
+{
+    switch (a->role()) {
+    case QAccessible::Button:
+    case QAccessible::CheckBox:
+    case QAccessible::RadioButton:
+    case QAccessible::ComboBox:
+    case QAccessible::ButtonMenu:
+    case QAccessible::ButtonDropDown:
+    case QAccessible::EditableText:
+    case QAccessible::SpinBox:
+    case QAccessible::Slider:
+    case QAccessible::PageTab: return true;
+    default: return a->state().focusable;
+    }
+}
+
+void collectUnnamed(QAccessibleInterface* a, QStringList* out, int depth)
+{
+    if (!a || !a->isValid() || depth > 40)
+        return;
+    const bool named = !a->text(QAccessible::Name).trimmed().isEmpty();
+    // A widget that hands its focus on (a tab widget to its tabs) is read as what it hands it to,
+    // and a combo box's list as the combo box, which carries the name.
+    auto* widget = qobject_cast<QWidget*>(a->object());
+    const bool handsOn =
+        (widget && widget->focusProxy()) || (a->parent() && a->parent()->role() == QAccessible::ComboBox);
+    if (operated(a) && !named && !handsOn) {
+        QAbstractItemView* view = nullptr;
+        const QModelIndex index = modelIndexOf(a, &view);
+        if (!a->tableCellInterface() && a->object()) {
+            *out << roleName(a) + QLatin1Char(' ') + a->object()->objectName();
+        } else if (index.isValid() && index.data(Qt::DisplayRole).toString().isEmpty() &&
+                   index.data(Qt::BackgroundRole).isValid()) {
+            // An empty cell is read as blank; one that tells something by its colour alone is not.
+            *out << QStringLiteral("%1 %2 %3,%4")
+                        .arg(roleName(a), view->objectName())
+                        .arg(index.row())
+                        .arg(index.column());
+        }
+    }
+    for (int i = 0; i < a->childCount(); ++i)
+        collectUnnamed(a->child(i), out, depth + 1);
+}
+
+} // namespace
+
+QStringList unnamedControls(QWidget* window)
+{
+    QStringList out;
+    collectUnnamed(QAccessible::queryAccessibleInterface(window), &out, 0);
+    return out;
+}
+
+QStringList itemsOutsideView(QWidget* view)
+{
+    QStringList out;
+    auto* items = qobject_cast<QAbstractItemView*>(view);
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(view);
+    if (!items || !a)
+        return {QStringLiteral("no item view")};
+    const QRect shown(items->viewport()->mapToGlobal(QPoint(0, 0)), items->viewport()->size());
+    for (int i = 0; i < a->childCount(); ++i) {
+        QAccessibleInterface* item = a->child(i);
+        if (!item || !item->tableCellInterface() || item->state().invisible)
+            continue;
+        const QRect r = item->rect();
+        if (!r.isEmpty() && !shown.contains(r)) {
+            out << QStringLiteral("%1 %2,%3 %4x%5")
+                       .arg(item->text(QAccessible::Name))
+                       .arg(r.x() - shown.x())
+                       .arg(r.y() - shown.y())
+                       .arg(r.width())
+                       .arg(r.height());
+        }
+    }
+    return out;
 }
 
 void screenshot(QObject* widget, const QString& name, qreal scale)

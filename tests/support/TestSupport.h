@@ -6,10 +6,13 @@
 #include "common/Desktop.h"
 #include "common/Prompter.h"
 #include "common/Trace.h"
+#include "data/Changes.h"
 #include "data/Database.h"
 #include "data/Fields.h"
 #include "data/Settings.h"
 
+#include <QApplication>
+#include <QTimer>
 #include <QRectF>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -185,11 +188,15 @@ void emptyTables();
 // The rows a statement gives, each as its values joined by "/" (a null as nothing).
 QStringList queryRows(const QString& sql, const QVariantList& values = {});
 
-// Makes the store refuse event ("INSERT", "UPDATE") on table where the condition holds, as a full
-// disk or a lost server would, for as long as the refusal lives.
+// Makes the store refuse event ("INSERT", "UPDATE", "DELETE") on table where the condition holds,
+// as a full disk would, for as long as the refusal lives. With LoseConnection a PostgreSQL server
+// ends the program's session right there instead, as a restarted or stopped server would (a
+// SQLite file has no server to lose: it refuses).
 class Refusal {
 public:
-    Refusal(const QString& table, const QString& event, const QString& when = QStringLiteral("1 = 1"));
+    enum class Fault { Refuse, LoseConnection };
+    Refusal(const QString& table, const QString& event, const QString& when = QStringLiteral("1 = 1"),
+            Fault fault = Fault::Refuse);
     ~Refusal();
     Q_DISABLE_COPY_MOVE(Refusal)
 
@@ -222,6 +229,52 @@ T* child(QObject* window, const char* name)
         qFatal("no control %s", name);
     return c;
 }
+
+// What a screen reader finds when it walks the window's accessibility tree: every control the
+// coach operates or reaches with the keyboard (and every cell that shows something by colour
+// alone) but that has no name, each as "role objectName" ("EditableText txtState", "Cell
+// PlayerGrid 2,3"). Hidden controls count too: they are named before they are shown.
+QStringList unnamedControls(QWidget* window);
+// The accessible rectangle of every item of a view (tree, list or table) whose rectangle is not
+// inside the view's visible area, each as "name rect"; a pointer sent to an item's centre must
+// land on that item.
+QStringList itemsOutsideView(QWidget* view);
+
+// Runs work on the modal window that action opens, then closes whatever is still open.
+template <typename W>
+void onModal(const std::function<void()>& action, const std::function<void(W*)>& work)
+{
+    bool seen = false;
+    QTimer::singleShot(0, qApp, [&] {
+        if (auto* w = qobject_cast<W*>(QApplication::activeModalWidget())) {
+            seen = true;
+            work(w);
+        }
+        if (QApplication::activeModalWidget())
+            QApplication::activeModalWidget()->close();
+    });
+    action();
+    QVERIFY(seen);
+}
+
+// The change notices announced while it lives, in order.
+class NoticeLog : public QObject {
+public:
+    NoticeLog()
+    {
+        connect(&pw::changeNotices(), &pw::ChangeNotices::changed, this,
+                [this](const pw::ChangeNotice& n) { notices << n; });
+    }
+    qsizetype size() const { return notices.size(); }
+    // How many notices of that kind (and of that team, unless -1) were heard.
+    qsizetype count(pw::Change what, int teamNo = -1) const
+    {
+        return std::count_if(notices.cbegin(), notices.cend(), [&](const pw::ChangeNotice& n) {
+            return n.what == what && (teamNo < 0 || n.teamNo == teamNo);
+        });
+    }
+    QList<pw::ChangeNotice> notices;
+};
 
 // Saves a PNG of the widget under PW_SCREENSHOT_DIR when that is set, drawn at the given device
 // pixel ratio (2: as on a high-density screen).
