@@ -7,7 +7,7 @@ function(pw_add_test name)
     add_executable(${name} ${T_SOURCES})
     target_link_libraries(${name} PRIVATE pw_test_support Qt6::Test pw_warnings)
     if(T_GUI)
-        target_link_libraries(${name} PRIVATE pitchwise_gui)
+        target_link_libraries(${name} PRIVATE pw_app)
     endif()
     # Tests include the program's generated form headers; they have no forms of their own.
     set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests/bin AUTOUIC OFF)

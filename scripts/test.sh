@@ -102,6 +102,9 @@ FTP_PID=$!
 wait_port "$SMTP_PORT" "$SMTP_PID" smtp
 wait_port "$FTP_PORT" "$FTP_PID" ftp
 
+# ---- the layering: no include runs up a layer or between subsystems the wrong way
+/usr/bin/python3 "$SRC/scripts/check-includes.py"
+
 # ---- build
 # Compiler cache entries keyed by paths relative to the checkout, so that a fresh clone elsewhere
 # on the same machine (as CI makes) reuses what an earlier build compiled.

@@ -1,6 +1,6 @@
-#include "app/CommandRegistry.h"
+#include "ui/base/CommandRegistry.h"
 
-#include "app/Commands.h"
+#include "ui/base/Commands.h"
 #include "app/MainForm.h"
 
 namespace pw {

@@ -1,14 +1,14 @@
 #include "app/MainForm.h"
 
-#include "app/Modal.h"
+#include "ui/base/Modal.h"
 
 #include "data/Changes.h"
 
-#include "app/CommandRegistry.h"
+#include "ui/base/CommandRegistry.h"
 #include "app/HelpWindow.h"
-#include "app/LogoPicture.h"
+#include "ui/base/LogoPicture.h"
 #include "app/RosterModel.h"
-#include "app/SurfaceAccessible.h"
+#include "ui/base/SurfaceAccessible.h"
 #include "app/TeamTree.h"
 #include "app/cfgDialog.h"
 #include "app/frmAbout.h"
@@ -20,12 +20,13 @@
 #include "common/Trace.h"
 #include "common/Twips.h"
 #include "data/Settings.h"
-#include "games/GameState.h"
-#include "games/GameView.h"
-#include "games/Record.h"
-#include "schedule/SeasonGames.h"
-#include "teams/TeamData.h"
-#include "tournaments/Tournaments.h"
+#include "core/games/GameState.h"
+#include "core/games/GameView.h"
+#include "core/games/Record.h"
+#include "core/schedule/SeasonGames.h"
+#include "app/RosterData.h"
+#include "core/teams/TeamData.h"
+#include "core/tournaments/Tournaments.h"
 
 #include <QAction>
 #include <QApplication>

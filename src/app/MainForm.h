@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Commands.h"
+#include "ui/base/Commands.h"
 
 #include <QHash>
 #include <QSet>

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "app/RowTableModel.h"
-#include "teams/TeamData.h"
+#include "common/RowTableModel.h"
+#include "app/RosterData.h"
+#include "core/teams/TeamData.h"
 
 #include <QColor>
 

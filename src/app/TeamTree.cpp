@@ -2,9 +2,9 @@
 
 #include "common/Formats.h"
 #include "common/Trace.h"
-#include "games/Record.h"
-#include "schedule/SeasonGames.h"
-#include "teams/TeamData.h"
+#include "core/games/Record.h"
+#include "core/schedule/SeasonGames.h"
+#include "core/teams/TeamData.h"
 
 #include <QHash>
 

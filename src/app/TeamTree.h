@@ -9,8 +9,8 @@
 #include <QStandardItemModel>
 #include <QString>
 
-#include "schedule/SeasonGames.h"
-#include "tournaments/Bracket.h"
+#include "core/schedule/SeasonGames.h"
+#include "core/tournaments/Bracket.h"
 
 namespace pw {
 

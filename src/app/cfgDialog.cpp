@@ -3,7 +3,7 @@
 #include "ui_cfgDialog.h"
 
 #include "common/AppState.h"
-#include "app/LogoPicture.h"
+#include "ui/base/LogoPicture.h"
 #include "common/Prompter.h"
 #include "app/Startup.h"
 #include "common/Trace.h"

@@ -7,8 +7,8 @@
 #include "common/Trace.h"
 #include "app/frmAbout.h"
 #include "data/Settings.h"
-#include "teams/NewTeamWiz.h"
-#include "teams/TeamProfile.h"
+#include "ui/teams/NewTeamWiz.h"
+#include "core/teams/TeamProfile.h"
 
 #include <QApplication>
 #include <QGuiApplication>

@@ -8,12 +8,12 @@
 #include "app/MainForm.h"
 #include "app/TeamTree.h"
 #include "common/Twips.h"
-#include "messaging/NoteWindows.h"
-#include "messaging/Notes.h"
-#include "teams/PlayerInfo.h"
-#include "teams/TeamInfo.h"
-#include "teams/dlgRoster.h"
-#include "teams/frmOpponent.h"
+#include "ui/messaging/NoteWindows.h"
+#include "core/messaging/Notes.h"
+#include "ui/teams/PlayerInfo.h"
+#include "ui/teams/TeamInfo.h"
+#include "ui/teams/dlgRoster.h"
+#include "ui/teams/frmOpponent.h"
 
 #include <QAction>
 #include <QApplication>

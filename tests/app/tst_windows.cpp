@@ -2,7 +2,7 @@
 // editing base and its dirty marker.
 #include "TestSupport.h"
 
-#include "app/EditWindow.h"
+#include "ui/base/EditWindow.h"
 #include "data/Options.h"
 #include "app/RosterModel.h"
 #include "common/Selection.h"
@@ -13,8 +13,8 @@
 #include "app/cfgDialog.h"
 #include "app/frmAbout.h"
 #include "app/frmSplash.h"
-#include "teams/NewTeamWiz.h"
-#include "teams/TeamFields.h"
+#include "ui/teams/NewTeamWiz.h"
+#include "ui/teams/TeamFields.h"
 #include "ui_TeamFields.h"
 #include "data/DatabaseFile.h"
 

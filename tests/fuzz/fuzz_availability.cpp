@@ -1,6 +1,6 @@
 // Availability texts ("1;1;0;1"): any text gives one flag per period, 0 or 1, and the flags
 // written the way the line-up board writes them read back the same.
-#include "games/Lineup.h"
+#include "core/games/Lineup.h"
 
 #include <QString>
 #include <QStringList>

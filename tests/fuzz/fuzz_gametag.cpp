@@ -1,6 +1,6 @@
 // Bracket game tags ("2026-10-03;09:30;Field 4"): any text is read without harm and shows as a
 // caption and a tooltip, and a tag written back and read again is the tag that was read.
-#include "tournaments/Bracket.h"
+#include "core/tournaments/Bracket.h"
 
 #include <QString>
 

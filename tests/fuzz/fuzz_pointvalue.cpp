@@ -1,6 +1,6 @@
 // Point values ("3;1;0"): any text parses without harm, and a text found well formed reads back
 // as the numbers it holds.
-#include "games/Record.h"
+#include "core/games/Record.h"
 
 #include <QString>
 #include <QStringList>

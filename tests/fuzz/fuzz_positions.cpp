@@ -1,6 +1,6 @@
 // Position flags ("0;1;0;0;1"): any text reads as five ticks without harm, ticks written read
 // back as they were, and what was read from any text writes and reads back the same.
-#include "teams/PlayerProfile.h"
+#include "core/teams/PlayerProfile.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 // Practice weeks ("1,6:00 PM-7:30 PM;0,0;..."): any text reads as five days without harm, what
 // was read writes and reads back the same, and a new session takes its times from any of them.
-#include "practice/PracticeSession.h"
-#include "teams/TeamProfile.h"
+#include "core/practice/PracticeSession.h"
+#include "core/teams/TeamProfile.h"
 
 #include <QDate>
 #include <QString>

@@ -1,7 +1,7 @@
 // Update version files and their signature line: any bytes are read without harm, nothing after
 // a signature is ever taken in, a signature made over what was read checks out and reads back to
 // the same version and sums, and no changed byte keeps it valid.
-#include "update/ReleaseList.h"
+#include "core/update/ReleaseList.h"
 
 #include <QByteArray>
 

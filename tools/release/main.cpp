@@ -9,7 +9,7 @@
 // The secret half is 64 hex digits on one line; keep it off the update server, readable by you
 // only. The public half goes into the build (-DPW_RELEASE_PUBLIC_KEY=...), and the program then
 // takes only updates whose version file that key signed.
-#include "update/ReleaseList.h"
+#include "core/update/ReleaseList.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>

@@ -1,0 +1,403 @@
+#include "core/print/PrintLayer.h"
+
+#include "common/Trace.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFontMetricsF>
+#include <QLocale>
+#include <QPagedPaintDevice>
+#include <QPdfWriter>
+
+#include <cmath>
+
+namespace pw {
+
+namespace {
+
+constexpr double kTwipsPerPoint = 20.0;
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("pw::Printout", text);
+}
+
+// Line breaks inside a single line of print would show as boxes or run lines together.
+QString oneLine(QString text)
+{
+    text.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return text;
+}
+
+bool isBreak(QChar c)
+{
+    return c == QLatin1Char('\r') || c == QLatin1Char('\n');
+}
+
+}  // namespace
+
+QPageLayout defaultPageLayout(QPageLayout::Orientation orientation)
+{
+    const QPageSize size(QLocale().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter : QPageSize::A4);
+    QPageLayout layout(size, orientation, QMarginsF(36, 36, 36, 36), QPageLayout::Point);
+    layout.setMode(QPageLayout::FullPageMode);
+    return layout;
+}
+
+QPageLayout PageOutput::preferredLayout(QPageLayout::Orientation orientation) const
+{
+    return defaultPageLayout(orientation);
+}
+
+QPaintDevice* PagedOutput::begin(const QPageLayout& layout)
+{
+    QPageLayout full = layout;
+    full.setMode(QPageLayout::FullPageMode);
+    m_device->setPageLayout(full);
+    return m_device;
+}
+
+QPaintDevice* PagedOutput::nextPage(QPainter&)
+{
+    m_device->newPage();
+    return m_device;
+}
+
+struct PdfOutput::Writer {
+    explicit Writer(const QString& path)
+        : pdf(path)
+    {
+    }
+    QPdfWriter pdf;
+};
+
+PdfOutput::PdfOutput(QString path)
+    : m_path(std::move(path))
+{
+}
+
+PdfOutput::~PdfOutput() = default;
+
+QPaintDevice* PdfOutput::begin(const QPageLayout& layout)
+{
+    m_writer = std::make_unique<Writer>(m_path);
+    m_writer->pdf.setCreator(QStringLiteral("Pitchwise"));
+    m_writer->pdf.setResolution(1200);
+    QPageLayout full = layout;
+    full.setMode(QPageLayout::FullPageMode);
+    m_writer->pdf.setPageLayout(full);
+    return &m_writer->pdf;
+}
+
+QPaintDevice* PdfOutput::nextPage(QPainter&)
+{
+    m_writer->pdf.newPage();
+    return &m_writer->pdf;
+}
+
+bool PdfOutput::end()
+{
+    // The file is written as the painter ends; what is there now is the whole document.
+    m_writer.reset();
+    return QFile(m_path).size() > 0;
+}
+
+QPaintDevice* PictureOutput::begin(const QPageLayout& layout)
+{
+    m_layout = layout;
+    m_pages = {QPicture()};
+    return &m_pages.last();
+}
+
+QPaintDevice* PictureOutput::nextPage(QPainter& painter)
+{
+    // The list may move its pictures when it grows: the painter lets go of the page first.
+    painter.end();
+    m_pages.append(QPicture());
+    return &m_pages.last();
+}
+
+// ---------------------------------------------------------------- Printout
+
+Printout::Printout(PageOutput& output, int lcOrientation, bool isPreview)
+    : m_output(output)
+    , m_preview(isPreview)
+{
+    PW_TRACE(QStringLiteral("SetPrinter"),
+             traceArg(QStringLiteral("lcOrientation"), lcOrientation) + traceArg(QStringLiteral("IsPreview"), isPreview));
+    m_layout = output.preferredLayout(lcOrientation == Landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+    // The printable area is the paper less the margins, centred on it.
+    // (The layout draws from the paper's corner, so the margins say where printing may go.)
+    const QRectF paper = m_layout.fullRectPoints();
+    const QRectF printable = paper.marginsRemoved(m_layout.margins(QPageLayout::Point));
+    const double paperW = paper.width() * kTwipsPerPoint;
+    const double paperH = paper.height() * kTwipsPerPoint;
+    m_left = (paperW - printable.width() * kTwipsPerPoint) / 2.0;
+    m_right = m_left + printable.width() * kTwipsPerPoint;
+    m_top = (paperH - printable.height() * kTwipsPerPoint) / 2.0;
+    m_bottom = m_top + printable.height() * kTwipsPerPoint;
+    m_device = output.begin(m_layout);
+    if (!m_device || !m_painter.begin(m_device))
+        throw PwError(err::FileAccess, tr("The printout could not be started: the printer or file cannot be written to."));
+    startPage();
+}
+
+Printout::~Printout()
+{
+    if (!m_ended && m_painter.isActive()) {
+        m_painter.end();
+        m_output.end();
+    }
+}
+
+void Printout::startPage()
+{
+    // Twips on every device: the printer's and the PDF's own resolution, one to one on pictures.
+    const double scale = m_output.paged() ? m_device->logicalDpiX() / 1440.0 : 1.0;
+    m_painter.setTransform(QTransform::fromScale(scale, scale));
+    m_painter.setRenderHint(QPainter::Antialiasing, true);
+    m_painter.setRenderHint(QPainter::TextAntialiasing, true);
+    m_painter.setPen(QPen(Qt::black, 10));
+    m_painter.setFont(currentFont());
+}
+
+void Printout::setColumns(const QList<double>& widths)
+{
+    colPos = {m_left};
+    for (double w : widths)
+        colPos << colPos.last() + w;
+}
+
+void Printout::setFontName(const QString& family)
+{
+    m_family = family;
+}
+
+void Printout::setFont(double fontSize, int style)
+{
+    m_size = fontSize > 0 ? fontSize : m_size;
+    if (style < 0) {
+        m_underline = false;
+        m_bold = false;
+    } else {
+        // The flags are taken from the highest down, each subtracted once seen.
+        m_underline = style >= 4;
+        style -= m_underline ? 4 : 0;
+        m_bold = style >= 2;
+        style -= m_bold ? 2 : 0;
+        m_italic = style >= 1;
+    }
+}
+
+QFont Printout::currentFont() const
+{
+    QFont f(m_family);
+    f.setStyleHint(QFont::SansSerif);
+    // Sized in twips, the unit everything is drawn in, so that measuring and drawing agree on
+    // every device.
+    f.setPixelSize(std::max(1, int(std::lround(m_size * kTwipsPerPoint))));
+    f.setBold(m_bold);
+    f.setItalic(m_italic);
+    f.setUnderline(m_underline);
+    return f;
+}
+
+double Printout::TextWidth(const QString& text) const
+{
+    return QFontMetricsF(currentFont()).horizontalAdvance(text);
+}
+
+double Printout::TextHeight(const QString&) const
+{
+    return QFontMetricsF(currentFont()).height();
+}
+
+void Printout::PrintAt(const QString& PrintString, double lcFontSize, double XPos, double YPos, int lcAlignment,
+                       int lcFontStyle)
+{
+    setFont(lcFontSize, lcFontStyle);
+    const QFont f = currentFont();
+    const QFontMetricsF fm(f);
+    QString text = oneLine(PrintString);
+    double width = fm.horizontalAdvance(text);
+    double x = lcAlignment == Centre ? XPos - width / 2.0 : lcAlignment == Right ? XPos - width : XPos;
+    // Never off the page: text starting left of the bound moves in, text too long is shortened.
+    if (x < m_left && lcAlignment != Left)
+        x = m_left;
+    if (x + width > m_right) {
+        text = fm.elidedText(text, Qt::ElideRight, std::max(0.0, m_right - x));
+        width = fm.horizontalAdvance(text);
+    }
+    m_painter.setFont(f);
+    m_painter.drawText(QPointF(x, YPos + fm.ascent()), text);
+}
+
+void Printout::PrintInColumn(const QVariant& ColString, int ColNum, int ColAlign, double RowPos)
+{
+    if (ColNum < 0 || ColNum + 1 >= colPos.size())
+        return;
+    QString text = ColString.isNull() ? QString() : ColString.toString();
+    while (!text.isEmpty() && isBreak(text.front()))
+        text.remove(0, 1);
+    while (!text.isEmpty() && isBreak(text.back()))
+        text.chop(1);
+    text = oneLine(text);
+    const QFont f = currentFont();
+    const QFontMetricsF fm(f);
+    const double from = colPos[ColNum];
+    const double to = colPos[ColNum + 1];
+    text = fm.elidedText(text, Qt::ElideRight, std::max(0.0, to - from - 70));
+    const double width = fm.horizontalAdvance(text);
+    const double x = ColAlign == 0 ? from + 30 : ColAlign == 1 ? (from + to) / 2.0 - width / 2.0 : to - 40 - width;
+    const double y = RowPos - 10 - fm.height();
+    m_painter.setFont(f);
+    m_painter.drawText(QPointF(x, y + fm.ascent()), text);
+}
+
+int Printout::FindSP(const QString& lcText, double lcMaxLen) const
+{
+    const QFontMetricsF fm(currentFont());
+    if (lcText.size() <= 1 || fm.horizontalAdvance(lcText) <= lcMaxLen)
+        return int(lcText.size());
+    // The longest start that fits, found by halving, so that a long word costs a few measures
+    // rather than one per character.
+    int low = 1;
+    int high = int(lcText.size());
+    while (low < high) {
+        const int mid = (low + high + 1) / 2;
+        if (fm.horizontalAdvance(lcText.left(mid)) <= lcMaxLen)
+            low = mid;
+        else
+            high = mid - 1;
+    }
+    // Never between the two halves of a character outside the basic plane (an emoji).
+    if (low > 1 && lcText[low - 1].isHighSurrogate())
+        --low;
+    // The line ends at the last space within that start (the space itself is dropped by the
+    // caller); a word longer than the line is cut where it stops fitting.
+    for (int i = std::min(low, int(lcText.size()) - 1); i >= 1; --i) {
+        if (lcText[i] == QLatin1Char(' '))
+            return i;
+    }
+    return low;
+}
+
+QStringList Printout::ParseText(const QString& TextToParse, double lcMaxLength) const
+{
+    QStringList lines{QString()};
+    QString rest = TextToParse;
+    while (!rest.isEmpty()) {
+        qsizetype end = 0;
+        while (end < rest.size() && !isBreak(rest[end]))
+            ++end;
+        QString candidate = rest.left(end);
+        qsizetype consumed = end;
+        if (end < rest.size())
+            consumed += (rest[end] == QLatin1Char('\r') && end + 1 < rest.size() && rest[end + 1] == QLatin1Char('\n')) ? 2 : 1;
+        const int cut = FindSP(candidate, lcMaxLength);
+        if (cut < candidate.size()) {
+            candidate = candidate.left(cut);
+            consumed = cut;
+            if (consumed < rest.size() && rest[consumed] == QLatin1Char(' '))
+                ++consumed;
+        }
+        if (lines.size() == 1 && lines.first().isEmpty())
+            lines.first() = candidate;
+        else
+            lines << candidate;
+        rest = rest.mid(consumed);
+    }
+    return lines;
+}
+
+double Printout::MultiLinePrint(const QString& TextToPrint, double MaxLen, double XPos, double YPos, double RowH)
+{
+    double y = YPos;
+    QString text = TextToPrint;
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    for (const QString& paragraph : text.split(QLatin1Char('\n'))) {
+        for (const QString& line : ParseText(paragraph, MaxLen)) {
+            // A long text goes on over the page rather than off its foot.
+            if (y + RowH > m_bottom && y > m_top) {
+                NextPage();
+                y = m_top;
+            }
+            PrintAt(line, m_size, XPos, y, Left, (m_underline ? 4 : 0) + (m_bold ? 2 : 0) + (m_italic ? 1 : 0));
+            y += RowH;
+        }
+    }
+    return y;
+}
+
+void Printout::DrawColumnLines(double RowPos, double rowHeight, int columns, bool horizontal)
+{
+    if (colPos.isEmpty())
+        return;
+    m_painter.setPen(QPen(Qt::black, 10));
+    if (horizontal)
+        m_painter.drawLine(QPointF(colPos.first(), RowPos), QPointF(colPos.last(), RowPos));
+    if (columns > 0) {
+        for (double x : std::as_const(colPos))
+            m_painter.drawLine(QPointF(x, RowPos - rowHeight), QPointF(x, RowPos));
+    }
+}
+
+void Printout::drawLine(double x1, double y1, double x2, double y2, double width)
+{
+    m_painter.setPen(QPen(Qt::black, width));
+    m_painter.drawLine(QPointF(x1, y1), QPointF(x2, y2));
+}
+
+void Printout::fillRect(const QRectF& twips, const QColor& colour)
+{
+    m_painter.fillRect(twips, colour);
+}
+
+void Printout::drawRect(const QRectF& twips, double width)
+{
+    m_painter.setPen(QPen(Qt::black, width));
+    m_painter.setBrush(Qt::NoBrush);
+    m_painter.drawRect(twips);
+}
+
+void Printout::NextPage()
+{
+    PW_TRACE(QStringLiteral("NextPage"), traceArg(QStringLiteral("Page"), m_page));
+    m_device = m_output.nextPage(m_painter);
+    if (!m_painter.isActive() && !m_painter.begin(m_device))
+        throw PwError(err::FileAccess, tr("The next page of the printout could not be started."));
+    ++m_page;
+    startPage();
+}
+
+bool Printout::EndPrint()
+{
+    PW_TRACE(QStringLiteral("EndPrint"), traceArg(QStringLiteral("Pages"), m_page));
+    if (m_ended)
+        return true;
+    m_ended = true;
+    m_painter.end();
+    return m_output.end();
+}
+
+void printToPdf(const Report& report, int orientation, const QString& path)
+{
+    const QString message = tr("The PDF file %1 could not be written. Check that the folder exists and that you "
+                               "may write to it.")
+                                .arg(path);
+    PdfOutput output(path);
+    std::unique_ptr<Printout> p;
+    try {
+        p = std::make_unique<Printout>(output, orientation, false);
+    } catch (const PwError&) {
+        throw PwError(err::FileAccess, message);
+    }
+    report(*p);
+    if (!p->EndPrint())
+        throw PwError(err::FileAccess, message);
+}
+
+}  // namespace pw

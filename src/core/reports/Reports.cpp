@@ -1,0 +1,771 @@
+#include "core/reports/Reports.h"
+
+#include "common/Formats.h"
+#include "common/Trace.h"
+#include "data/Database.h"
+#include "data/Fields.h"
+#include "core/messaging/Notes.h"
+#include "core/schedule/Schedule.h"
+#include "core/teams/PlayerRules.h"
+#include "core/teams/TeamProfile.h"
+
+#include <QCoreApplication>
+#include <QHash>
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <cmath>
+
+namespace pw {
+
+namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("pw::Reports", text);
+}
+
+// The look shared by the reports: a bold centred title, a plain subtitle, tables in a size that
+// keeps a season on one page.
+constexpr double kTitleSize = 14;
+constexpr double kSubtitleSize = 11;
+constexpr double kTextSize = 10;
+constexpr double kRowAir = 60;      // twips of air a table row has beyond its text
+constexpr double kSectionGap = 240;  // twips between the parts of a report
+
+bool isBreak(QChar c)
+{
+    return c == QLatin1Char('\r') || c == QLatin1Char('\n');
+}
+
+// A value the coach typed, for one line of print: breaks at either end dropped, breaks inside
+// read as spaces (the words stay apart), control characters dropped and right-to-left text kept
+// from turning its neighbours around. Each value goes through here on its own before values are
+// put together, so that a direction override in one cannot reach into the next.
+QString oneLine(const QString& typed)
+{
+    QString text = typed;
+    while (!text.isEmpty() && isBreak(text.front()))
+        text.remove(0, 1);
+    while (!text.isEmpty() && isBreak(text.back()))
+        text.chop(1);
+    static const QRegularExpression breaks(QStringLiteral("[\\r\\n\\t]+"));
+    text.replace(breaks, QStringLiteral(" "));
+    return shownText(text);
+}
+
+QString oneLine(const QVariant& value)
+{
+    return oneLine(NullToText(value));
+}
+
+// Two parts joined by sep, or the one that is there.
+QString joined(const QString& a, const QString& sep, const QString& b)
+{
+    if (a.trimmed().isEmpty())
+        return b.trimmed();
+    if (b.trimmed().isEmpty())
+        return a.trimmed();
+    return a.trimmed() + sep + b.trimmed();
+}
+
+// Text shortened with an ellipsis to the width (twips) in the printout's current font, cut between
+// whole characters.
+QString fitted(const Printout& p, const QString& text, double width)
+{
+    if (p.TextWidth(text) <= width)
+        return text;
+    const QString ellipsis(QChar(0x2026));
+    const QString start = cutToWidth(text, [&](const QString& s) { return p.TextWidth(s + ellipsis) <= width; });
+    return start.isEmpty() ? QString() : start + ellipsis;
+}
+
+// The column table from the given widths, kept in their proportions but narrowed to the
+// printable width when the paper is narrower than their sum.
+QList<double> columnsFor(const Printout& p, const QList<double>& widths)
+{
+    double total = 0;
+    for (double w : widths)
+        total += w;
+    const double scale = total > 0 ? std::min(1.0, (p.right() - p.left()) / total) : 1.0;
+    QList<double> cols{p.left()};
+    for (double w : widths)
+        cols << cols.last() + w * scale;
+    return cols;
+}
+
+// The largest size up to largest (points, in half points, at least 7) at which each text fits its
+// column of cols in the given style: the headings and the widest values a column is known to get
+// (a date's long form), so that a font wider than the one the widths were made for still fits.
+double sizeToFit(Printout& p, const QList<double>& cols, const QStringList& texts, int style, double largest)
+{
+    double size = largest;
+    for (; size > 7; size -= 0.5) {
+        p.setFont(size, style);
+        bool fits = true;
+        for (int i = 0; i < texts.size() && i + 1 < cols.size() && fits; ++i)
+            fits = p.TextWidth(texts.at(i)) + 70 <= cols.at(i + 1) - cols.at(i);
+        if (fits)
+            break;
+    }
+    return size;
+}
+
+// The report's title and subtitle, centred; returns the Y below them.
+double printTitle(Printout& p, const QString& title, const QString& subtitle, double y)
+{
+    const double centre = p.left() + p.halfWidth();
+    p.PrintAt(title, kTitleSize, centre, y, Printout::Centre, Printout::Bold);
+    y += p.TextHeight() + 40;
+    if (!subtitle.isNull()) {
+        p.PrintAt(subtitle, kSubtitleSize, centre, y, Printout::Centre, 0);
+        y += p.TextHeight();
+    }
+    return y + kSectionGap;
+}
+
+// A ruled table that goes on over the page: a row that no longer fits starts a new page, which
+// gets the report's page head (when it has one) and the column headings again.
+class Table {
+public:
+    Table(Printout& p, QList<double> cols, QStringList heads, QList<int> align, double size = kTextSize)
+        : m_p(p)
+        , m_cols(std::move(cols))
+        , m_heads(std::move(heads))
+        , m_align(std::move(align))
+        , m_size(size)
+        , m_headSize(sizeToFit(p, m_cols, m_heads, Printout::Bold, size))
+    {
+        m_p.setFont(m_size, 0);
+        m_rowH = m_p.TextHeight() + kRowAir;
+    }
+
+    double rowHeight() const { return m_rowH; }
+    double size() const { return m_size; }
+    const QList<double>& cols() const { return m_cols; }
+    int columns() const { return int(m_cols.size()) - 1; }
+    // Draws what the top of each further page shows above the table; returns the Y below it.
+    std::function<double(double)> pageHead;
+    // Draws the column headings at y; returns the Y below them. One bold line by default.
+    std::function<double(double)> headings;
+
+    // The headings, on a new page when not even they and one row fit here.
+    double start(double y)
+    {
+        m_p.colPos = m_cols;
+        if (y + 2 * m_rowH > m_p.bottom())
+            return newPage();
+        return printHeadings(y);
+    }
+
+    // Y where something height twips tall can go: y itself, or the top of a new page.
+    double room(double y, double height)
+    {
+        m_p.colPos = m_cols;
+        return y + height <= m_p.bottom() ? y : newPage();
+    }
+
+    // One row. A cell too long for its column goes on to a second line (at a line break the
+    // report put in, else where the layer wraps it); what does not fit on two is shortened.
+    double row(double y, const QStringList& cells, int style = 0)
+    {
+        m_p.setFont(m_size, style);
+        QList<QStringList> lines;
+        qsizetype most = 1;
+        for (int i = 0; i < cells.size() && i < columns(); ++i) {
+            lines << cellLines(cells.at(i), m_cols.at(i + 1) - m_cols.at(i) - 70);
+            most = std::max(most, lines.last().size());
+        }
+        const double lineH = m_p.TextHeight();
+        const double height = m_rowH + double(most - 1) * lineH;
+        y = room(y, height);
+        m_p.setFont(m_size, style);
+        for (int i = 0; i < lines.size(); ++i) {
+            for (qsizetype k = 0; k < lines.at(i).size(); ++k)
+                m_p.PrintInColumn(lines.at(i).at(k), i, m_align.value(i), y + m_rowH + double(k) * lineH);
+        }
+        m_p.DrawColumnLines(y + height, height, columns());
+        return y + height;
+    }
+
+    double newPage()
+    {
+        m_p.NextPage();
+        double y = pageHead ? pageHead(m_p.top()) : m_p.top();
+        m_p.colPos = m_cols;
+        return printHeadings(y);
+    }
+
+    // A shaded band behind headings from y to y + height.
+    void shade(double y, double height)
+    {
+        m_p.fillRect(QRectF(m_cols.first(), y, m_cols.last() - m_cols.first(), height), QColor(232, 232, 232));
+    }
+
+private:
+    QStringList cellLines(const QString& text, double width) const
+    {
+        if (m_p.TextWidth(text) <= width)
+            return {text};
+        QStringList lines;
+        for (const QString& part : text.split(QLatin1Char('\n')))
+            lines << m_p.ParseText(part, width);
+        if (lines.size() > 2)
+            lines = QStringList{lines.first(), lines.mid(1).join(QLatin1Char(' '))};
+        return lines;
+    }
+
+    double printHeadings(double y)
+    {
+        m_p.colPos = m_cols;
+        if (headings)
+            return headings(y);
+        shade(y, m_rowH);
+        m_p.DrawColumnLines(y, 0, 0);
+        const double rowPos = y + m_rowH;
+        m_p.setFont(m_headSize, Printout::Bold);
+        for (int i = 0; i < m_heads.size() && i < columns(); ++i)
+            m_p.PrintInColumn(m_heads.at(i), i, m_align.value(i), rowPos);
+        m_p.DrawColumnLines(rowPos, m_rowH, columns());
+        return rowPos;
+    }
+
+    Printout& m_p;
+    QList<double> m_cols;
+    QStringList m_heads;
+    QList<int> m_align;
+    double m_size;
+    double m_headSize;  // smaller than the rows' when a heading would not fit its column otherwise
+    double m_rowH = 0;
+};
+
+TeamProfile teamOf(qint16 teamNo)
+{
+    return readTeamProfile(teamNo).value_or(TeamProfile{});
+}
+
+// "Fall 2026 (U10 G)".
+QString seasonLine(const TeamProfile& t)
+{
+    return oneLine(t.season) + QStringLiteral(" (") + oneLine(t.ageDivision) + QLatin1Char(' ') + oneLine(t.sex) +
+           QLatin1Char(')');
+}
+
+QString traceArgs(const Printout& p, qint16 teamNo)
+{
+    return traceArg(QStringLiteral("lcIsPreview"), p.isPreview()) + traceArg(QStringLiteral("lcTeamNo"), teamNo);
+}
+
+// The practice days of the team's week, "Tuesday: 5:30 PM-7:00 PM", Monday first.
+QStringList practiceLines(const QString& stored)
+{
+    QStringList lines;
+    if (stored.trimmed().isEmpty())
+        return lines;
+    const QString dayNames[] = {tr("Monday"), tr("Tuesday"), tr("Wednesday"), tr("Thursday"), tr("Friday")};
+    const PracticeWeek week = decodePracticeWeek(stored);
+    for (size_t d = 0; d < week.size(); ++d) {
+        if (!week[d].on)
+            continue;
+        const QString time = week[d].end.isEmpty() ? week[d].start : week[d].start + QLatin1Char('-') + week[d].end;
+        lines << dayNames[d] + QStringLiteral(": ") + oneLine(time);
+    }
+    return lines;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- season schedule
+
+void PrintSchedule(Printout& p, qint16 teamNo)
+{
+    PW_TRACE(QStringLiteral("PrintSchedule"), traceArgs(p, teamNo));
+    const TeamProfile team = teamOf(teamNo);
+    double y = printTitle(p, oneLine(team.teamName), seasonLine(team), p.top());
+
+    const QList<double> cols = columnsFor(p, {600, 1800, 3000, 1000, 3300, 1200});
+    const QStringList heads{tr("Game"), tr("Opponent Name"), tr("Date"), tr("Time"), tr("Field"), tr("Score")};
+    // The widest date and time of any season (every month, every weekday), so that no date is
+    // ever cut short.
+    p.setFont(kTextSize, 0);
+    QString widestDate;
+    for (int month = 1; month <= 12; ++month) {
+        for (int day = 22; day <= 28; ++day) {
+            const QString date = Format(QDate(2026, month, day), QStringLiteral("Long Date"));
+            if (p.TextWidth(date) > p.TextWidth(widestDate))
+                widestDate = date;
+        }
+    }
+    const QString widestTime = Format(QDateTime(QDate(2000, 1, 1), QTime(12, 59)), QStringLiteral("h:Nn AMPM"));
+    const double size = sizeToFit(p, cols, {QString(), QString(), widestDate, widestTime}, 0, kTextSize);
+    Table table(p, cols, heads,
+                {Printout::Centre, Printout::Left, Printout::Left, Printout::Left, Printout::Left, Printout::Left},
+                size);
+    y = table.start(y);
+
+    // Games without a date go last, as they would on any engine.
+    QSqlQuery q = execSql(QStringLiteral("SELECT s.GameDate, s.GameTime, s.FieldName, o.OpponentName FROM Schedule s "
+                                         "LEFT JOIN Opponent o ON o.TeamNo = s.TeamNo AND o.OpponentNo = s.OpponentNo "
+                                         "WHERE s.TeamNo = ? "
+                                         "ORDER BY CASE WHEN s.GameDate IS NULL THEN 1 ELSE 0 END, s.GameDate ASC, "
+                                         "s.GameNo ASC"),
+                          {teamNo});
+    int number = 0;
+    while (q.next()) {
+        const QDateTime date = toDateTime(q.value(0));
+        const QString storedTime = NullToText(q.value(1));
+        const QTime time = parseGameTime(storedTime);
+        y = table.row(y, {QString::number(++number), oneLine(q.value(3)),
+                          date.isValid() ? Format(date, QStringLiteral("Long Date")) : QString(),
+                          time.isValid() ? Format(QDateTime(QDate(2000, 1, 1), time), QStringLiteral("h:Nn AMPM"))
+                                         : oneLine(storedTime),
+                          oneLine(q.value(2)), QString()});
+    }
+
+    // Where the families find standings, directions and the rest.
+    y += kSectionGap;
+    p.setFont(kTextSize, 0);
+    const double lineH = p.TextHeight() + 30;
+    if (y + 3 * lineH > p.bottom()) {
+        p.NextPage();
+        y = p.top();
+    }
+    p.PrintAt(tr("For information about standings and directions to soccer fields,"), kTextSize, p.left(), y, 0, 0);
+    y += lineH;
+    p.PrintAt(tr("go to the web-site: ") + oneLine(team.webSite), kTextSize, p.left(), y, 0, 0);
+    y += lineH;
+    p.PrintAt(tr("For General information, go to the web-site: ") + oneLine(team.homePage), kTextSize, p.left(), y, 0,
+              0);
+}
+
+// ---------------------------------------------------------------- roster hand-out
+
+void PrintHandoutRoster(Printout& p, qint16 teamNo)
+{
+    PW_TRACE(QStringLiteral("PrintHandoutRoster"), traceArgs(p, teamNo));
+    const TeamProfile team = teamOf(teamNo);
+    double y = printTitle(p, oneLine(team.teamName), seasonLine(team), p.top());
+
+    // The practice week, a line per practice day under its label.
+    p.PrintAt(tr("Practice Schedule:"), kSubtitleSize, p.left(), y, 0, Printout::Bold);
+    y += p.TextHeight() + 30;
+    QStringList days = practiceLines(team.practiceSchedule);
+    if (days.isEmpty())
+        days << tr("No Practices Scheduled");
+    p.setFont(kTextSize, 0);
+    const double dayStep = p.TextHeight(tr("Practice")) + 30;
+    for (const QString& line : std::as_const(days)) {
+        p.PrintAt(line, kTextSize, p.left() + 1440, y, 0, 0);
+        y += dayStep;
+    }
+    y += kSectionGap;
+
+    const QList<double> widths{1000, 3000, 2000, 2000, 3300};
+    const QList<double> cols = columnsFor(p, widths);
+    Table players(p, cols, {tr("No."), tr("Player Name"), tr("Phone"), tr("Parents"), tr("E-mail")},
+                  {Printout::Centre, Printout::Left, Printout::Left, Printout::Left, Printout::Left});
+    y = players.start(y);
+    QSqlQuery q =
+        execSql(QStringLiteral("SELECT JerseyNo, PlayerLastName, PlayerFirstName, PhoneNo, MomFirstName, "
+                               "MomLastName, DadFirstName, DadLastName, Email FROM Player WHERE TeamNo = ? "
+                               "ORDER BY LOWER(PlayerLastName) ASC, LOWER(PlayerFirstName) ASC, PlayerNo ASC"),
+                {teamNo});
+    while (q.next()) {
+        const QString mom = joined(oneLine(q.value(4)), QStringLiteral(" "), oneLine(q.value(5)));
+        const QString dad = joined(oneLine(q.value(6)), QStringLiteral(" "), oneLine(q.value(7)));
+        // Both parents on one line when they fit, else the father under the mother.
+        QString parents = joined(mom, QStringLiteral(" / "), dad);
+        p.setFont(players.size(), 0);
+        if (p.TextWidth(parents) > cols[4] - cols[3] - 70 && !mom.isEmpty() && !dad.isEmpty())
+            parents = mom + QStringLiteral(" /\n") + dad;
+        y = players.row(y, {oneLine(q.value(0)), oneLine(q.value(1)) + QStringLiteral(", ") + oneLine(q.value(2)),
+                            oneLine(q.value(3)), parents, oneLine(q.value(8))});
+    }
+
+    // The coaches under the same rules, their name across the number and name columns.
+    y += kSectionGap;
+    Table coaches(p, {cols[0], cols[2], cols[3], cols[4], cols[5]},
+                  {tr("Coaches"), tr("Phone"), tr("Alt Phone"), tr("E-Mail")},
+                  {Printout::Left, Printout::Left, Printout::Left, Printout::Left});
+    y = coaches.start(y);
+    for (const CoachInfo& c : team.coaches) {
+        if ((c.name + c.phone + c.mobile + c.email).trimmed().isEmpty())
+            continue;
+        y = coaches.row(y, {oneLine(c.name), oneLine(c.phone), oneLine(c.mobile), oneLine(c.email)});
+    }
+}
+
+// ---------------------------------------------------------------- official roster
+
+namespace {
+
+// The league's form lines; the blanks are filled in over their underscores.
+const char* const kLeagueLine = QT_TRANSLATE_NOOP(
+    "pw::Reports", "LEAGUE: _________________________________________________________________ OFFICIAL TEAM ROSTER "
+                   "FOR ____________________________________________________SEASON");
+const char* const kTeamLine =
+    QT_TRANSLATE_NOOP("pw::Reports", "TEAM NAME: ________________________________________________________ CLUB NAME: "
+                                     "______________________________________TEAM NUMBER: ___________________________");
+const char* const kTeamKindLine = QT_TRANSLATE_NOOP(
+    "pw::Reports", "(  )BOYS TEAM OR (  )GIRLS TEAM:  TEAM AGE DIVISION ______________  TEAM COLORS:  JERSEY "
+                   "__________________  SHORTS ____________ ALTERNATE JERSEY ___________");
+const char* const kFirstLastHeading = QT_TRANSLATE_NOOP("pw::Reports", "FIRST NAME                    LAST NAME");
+
+constexpr double kFormSize = 9;    // the form lines, at most; smaller when the paper is narrow
+constexpr double kRosterSize = 9;  // the player lines
+constexpr double kHeadingSize = 8;  // the column headings
+constexpr double kRosterAir = 140;  // room on each player line for a correction in ink
+
+class OfficialRoster {
+public:
+    OfficialRoster(Printout& p, const TeamProfile& team)
+        : m_p(p)
+        , m_team(team)
+        , m_lines{tr(kLeagueLine), tr(kTeamLine), tr(kTeamKindLine)}
+    {
+        // The longest form line sets the size of all three, so that each stays on its line.
+        m_formSize = kFormSize;
+        for (;;) {
+            m_p.setFont(m_formSize, 0);
+            double widest = 0;
+            for (const QString& line : std::as_const(m_lines))
+                widest = std::max(widest, m_p.TextWidth(line));
+            if (widest <= m_p.right() - m_p.left() || m_formSize <= 5)
+                break;
+            m_formSize -= 0.5;
+        }
+    }
+
+    // The association and the three form lines; returns the Y below them.
+    double head(double y)
+    {
+        m_p.setFontName(QStringLiteral("Arial Black"));
+        m_p.PrintAt(oneLine(m_team.league), 16, m_p.left() + m_p.halfWidth(), y, Printout::Centre, Printout::Bold);
+        y += m_p.TextHeight() + 80;
+        m_p.setFontName(QStringLiteral("Arial"));
+
+        const QString sex = m_team.sex.trimmed();
+        formLine(m_lines[0], {m_team.league, m_team.season}, y);
+        y += formStep();
+        formLine(m_lines[1], {m_team.teamName, m_team.clubName}, y);
+        y += formStep();
+        formLine(m_lines[2], {m_team.ageDivision, m_team.jerseyColor, m_team.shortsColor, m_team.altColor}, y);
+        // The X in the boys' box for a boys' team, in the girls' box otherwise.
+        const QString& kind = m_lines[2];
+        const qsizetype box = sex.compare(QLatin1String("B"), Qt::CaseInsensitive) == 0
+                                  ? kind.indexOf(QLatin1Char('('))
+                                  : kind.indexOf(QLatin1Char('('), kind.indexOf(QLatin1Char(')')));
+        if (box >= 0) {
+            m_p.setFont(m_formSize, 0);
+            const double from = m_p.left() + m_p.TextWidth(kind.left(box + 1));
+            const double to = m_p.left() + m_p.TextWidth(kind.left(kind.indexOf(QLatin1Char(')'), box)));
+            m_p.PrintAt(QStringLiteral("X"), m_formSize, (from + to) / 2, y, Printout::Centre, Printout::Bold);
+        }
+        return y + formStep() + 160;
+    }
+
+    double formStep()
+    {
+        m_p.setFont(m_formSize, 0);
+        return m_p.TextHeight() + 120;
+    }
+
+    // A form line with the values written over its blanks, in order.
+    void formLine(const QString& line, const QStringList& values, double y)
+    {
+        m_p.PrintAt(line, m_formSize, m_p.left(), y, 0, 0);
+        static const QRegularExpression blank(QStringLiteral("_+"));
+        auto it = blank.globalMatch(line);
+        for (const QString& value : values) {
+            if (!it.hasNext())
+                break;
+            const QRegularExpressionMatch m = it.next();
+            const QString text = oneLine(value);
+            if (text.isEmpty())
+                continue;
+            // The blank is measured in the line's own font, the value in its bold one.
+            m_p.setFont(m_formSize, 0);
+            const double from = m_p.left() + m_p.TextWidth(line.left(m.capturedStart())) + 60;
+            const double to = m_p.left() + m_p.TextWidth(line.left(m.capturedEnd())) - 60;
+            m_p.setFont(m_formSize, Printout::Bold);
+            m_p.PrintAt(fitted(m_p, text, to - from), m_formSize, from, y, 0, Printout::Bold);
+        }
+    }
+
+    // Line number, jersey, first and last name, phone, street, zip, birth date, age. The first
+    // name column is as wide as the heading's run from "FIRST NAME" to "LAST NAME", so that the
+    // heading's one line stands over both columns.
+    QList<double> columns()
+    {
+        m_p.setFont(kHeadingSize, Printout::Bold);
+        const QString heading = tr(kFirstLastHeading);
+        const double first = m_p.TextWidth(heading.left(heading.lastIndexOf(QStringLiteral("  ")) + 2));
+        QList<double> widths{550, 850, first, 2300, 1700, 0, 1000, 1400, 700};
+        double fixed = 0;
+        for (double w : widths)
+            fixed += w;
+        widths[5] = std::max(1500.0, m_p.right() - m_p.left() - fixed);
+        return columnsFor(m_p, widths);
+    }
+
+    // The two heading lines; "PLAYER'S NAME" over both name columns.
+    double headings(Table& t, double y)
+    {
+        const QList<double>& c = t.cols();
+        m_p.setFont(kHeadingSize, Printout::Bold);
+        const double lineH = m_p.TextHeight() + 20;
+        const double height = 2 * lineH + kRowAir;
+        t.shade(y, height);
+        const double mid = y + lineH + kRowAir / 2;
+        const double bottom = y + height;
+        m_p.DrawColumnLines(y, 0, 0);
+        for (int i = 0; i < c.size(); ++i)
+            m_p.drawLine(c[i], i == 3 ? mid : y, c[i], bottom);
+        m_p.drawLine(c[2], mid, c[4], mid);
+        m_p.DrawColumnLines(bottom, 0, 0);
+
+        const double line1 = mid;
+        const double line2 = bottom;
+        const double single = (line1 + line2) / 2;
+        auto cell = [&](const char* text, int col, double rowPos) {
+            m_p.PrintInColumn(tr(text), col, Printout::Centre, rowPos);
+        };
+        cell(QT_TRANSLATE_NOOP("pw::Reports", "JERSEY"), 1, line1);
+        cell(QT_TRANSLATE_NOOP("pw::Reports", "NO."), 1, line2);
+        m_p.PrintAt(tr("PLAYER'S NAME"), kHeadingSize, (c[2] + c[4]) / 2, line1 - 10 - m_p.TextHeight(),
+                    Printout::Centre, Printout::Bold);
+        m_p.PrintAt(tr(kFirstLastHeading), kHeadingSize, c[2] + 30, line2 - 10 - m_p.TextHeight(), 0, Printout::Bold);
+        cell(QT_TRANSLATE_NOOP("pw::Reports", "PHONE"), 4, single);
+        cell(QT_TRANSLATE_NOOP("pw::Reports", "STREET NUMBER AND NAME"), 5, single);
+        cell(QT_TRANSLATE_NOOP("pw::Reports", "ZIP"), 6, line1);
+        cell(QT_TRANSLATE_NOOP("pw::Reports", "CODE"), 6, line2);
+        cell(QT_TRANSLATE_NOOP("pw::Reports", "DATE OF"), 7, line1);
+        cell(QT_TRANSLATE_NOOP("pw::Reports", "BIRTH"), 7, line2);
+        cell(QT_TRANSLATE_NOOP("pw::Reports", "AGE"), 8, single);
+        return bottom;
+    }
+
+    // The coaches' lines and the league's approval, under the players.
+    double closing(Table& players, double y)
+    {
+        const QList<double>& c = players.cols();
+        y += 200;
+        Table coaches(m_p, {c[0], c[2], c[4], c[5], c[6], c[7]}, {}, QList<int>(5, Printout::Left), kRosterSize);
+        coaches.pageHead = [this](double top) { return head(top); };
+        coaches.headings = [](double top) { return top; };
+        m_p.setFont(kTextSize, Printout::Bold);
+        const double labelH = m_p.TextHeight();
+        const double blockH = 3 * coaches.rowHeight() + 200 + 2 * (labelH + 80) + 700 + labelH;
+        y = coaches.room(y, blockH);
+        m_p.colPos = coaches.cols();
+        m_p.DrawColumnLines(y, 0, 0);
+        for (int n = 0; n < 3; ++n) {
+            const CoachInfo& coach = m_team.coaches[size_t(n)];
+            y = coaches.row(y,
+                            {n == 0 ? tr("COACH") : tr("ASST COACH"), oneLine(coach.name), oneLine(coach.phone),
+                             oneLine(coach.address), oneLine(coach.zip)},
+                            0);
+        }
+
+        y += 200;
+        m_p.PrintAt(tr("TEAM ROSTER CLUB APPROVAL"), kTextSize, m_p.left(), y, 0, Printout::Bold);
+        y += labelH + 80;
+        m_p.PrintAt(tr("TEAM ROSTER APPROVED THROUGH LINE __________"), m_formSize, m_p.left(), y, 0, 0);
+        y += labelH + 80 + 600;
+        // Three signature lines with their labels under them.
+        const double width = m_p.right() - m_p.left();
+        const struct {
+            const char* label;
+            double from;
+            double to;
+        } signatures[] = {{QT_TRANSLATE_NOOP("pw::Reports", "HEAD COACH"), 0, 0.38},
+                          {QT_TRANSLATE_NOOP("pw::Reports", "Date"), 0.42, 0.56},
+                          {QT_TRANSLATE_NOOP("pw::Reports", "DISTRICT REPRESENTATIVE"), 0.6, 1.0}};
+        for (const auto& s : signatures) {
+            m_p.drawLine(m_p.left() + s.from * width, y, m_p.left() + s.to * width, y);
+            m_p.PrintAt(tr(s.label), m_formSize, m_p.left() + s.from * width, y + 40, 0, 0);
+        }
+        return y + 40 + labelH;
+    }
+
+private:
+    Printout& m_p;
+    const TeamProfile& m_team;
+    QStringList m_lines;
+    double m_formSize = kFormSize;
+};
+
+}  // namespace
+
+void PrintOfficialRoster(Printout& p, qint16 teamNo)
+{
+    PW_TRACE(QStringLiteral("PrintOfficialRoster"), traceArgs(p, teamNo));
+    const TeamProfile team = teamOf(teamNo);
+    OfficialRoster form(p, team);
+    double y = form.head(p.top());
+
+    Table players(p, form.columns(), {},
+                  {Printout::Right, Printout::Centre, Printout::Left, Printout::Left, Printout::Left, Printout::Left,
+                   Printout::Left, Printout::Left, Printout::Centre},
+                  kRosterSize);
+    // Every page of the form says whose roster it is.
+    players.pageHead = [&form](double top) { return form.head(top); };
+    players.headings = [&form, &players](double top) { return form.headings(players, top); };
+    y = players.start(y);
+
+    // Oldest first; players without a birth date after them.
+    QSqlQuery q = execSql(QStringLiteral("SELECT JerseyNo, PlayerFirstName, PlayerLastName, PhoneNo, Address, ZipCode, "
+                                         "BirthDate FROM Player WHERE TeamNo = ? "
+                                         "ORDER BY CASE WHEN BirthDate IS NULL THEN 1 ELSE 0 END, BirthDate ASC, "
+                                         "LOWER(PlayerLastName) ASC, PlayerNo ASC"),
+                          {teamNo});
+    int line = 0;
+    while (q.next()) {
+        const QDate born = toDateTime(q.value(6)).date();
+        y = players.row(y, {QString::number(++line) + QLatin1Char('.'), oneLine(q.value(0)), oneLine(q.value(1)),
+                            oneLine(q.value(2)), oneLine(q.value(3)), oneLine(q.value(4)), oneLine(q.value(5)),
+                            born.isValid() ? Format(born, QStringLiteral("Short Date")) : QString(),
+                            born.isValid() ? QString::number(CalculateAge(born)) : QString()});
+    }
+    form.closing(players, y);
+}
+
+// ---------------------------------------------------------------- player notes
+
+namespace {
+
+struct NoteRow {
+    QString priority;
+    QString text;
+    bool checked = false;
+};
+
+// The note's text as lines no wider than width: paragraphs at its line breaks, each wrapped by
+// the print layer; control characters dropped, each line kept from turning its neighbours round.
+QStringList noteLines(const Printout& p, const QString& note, double width)
+{
+    QString text = note;
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    while (text.startsWith(QLatin1Char('\n')))
+        text.remove(0, 1);
+    while (text.endsWith(QLatin1Char('\n')))
+        text.chop(1);
+    QStringList lines;
+    for (QString paragraph : text.split(QLatin1Char('\n'))) {
+        paragraph.replace(QLatin1Char('\t'), QLatin1Char(' '));
+        paragraph.removeIf([](QChar c) { return c.category() == QChar::Other_Control; });
+        for (const QString& line : p.ParseText(paragraph, width))
+            lines << shownText(line);
+    }
+    return lines;
+}
+
+}  // namespace
+
+void PrintPlayerNotes(Printout& p, qint16 teamNo, qint16 playerNo)
+{
+    PW_TRACE(QStringLiteral("PrintPlayerNotes"),
+             traceArgs(p, teamNo) + traceArg(QStringLiteral("lcPlayerNo"), playerNo));
+    Where scope{{QStringLiteral("TeamNo"), teamNo}};
+    if (playerNo != 0)
+        scope.add(QStringLiteral("PlayerNo"), playerNo);
+
+    // Every note of the players at once, by player and priority; then the players by name.
+    QHash<qint16, QList<NoteRow>> notes;
+    QSqlQuery n = execSql(QStringLiteral("SELECT PlayerNo, Priority, Note, Checked FROM PlayerNotes%1 "
+                                         "ORDER BY PlayerNo ASC, CASE WHEN Priority IS NULL THEN 1 ELSE 0 END, "
+                                         "Priority ASC, NoteID ASC")
+                              .arg(scope.clause()),
+                          scope.values());
+    while (n.next())
+        notes[NullToInt(n.value(0))] << NoteRow{oneLine(n.value(1)), NullToText(n.value(2)), n.value(3).toBool()};
+
+    QSqlQuery q = execSql(QStringLiteral("SELECT PlayerNo, PlayerFirstName, PlayerLastName FROM Player%1 "
+                                         "ORDER BY LOWER(PlayerLastName) ASC, LOWER(PlayerFirstName) ASC, PlayerNo ASC")
+                              .arg(scope.clause()),
+                          scope.values());
+    bool firstPlayer = true;
+    while (q.next()) {
+        // Each player's notes start on a page of their own, so that a page can go home with the
+        // player without anyone else's notes on it.
+        if (!firstPlayer)
+            p.NextPage();
+        firstPlayer = false;
+        const QString title = tr("Notes for ") + oneLine(q.value(1)) + QLatin1Char(' ') + oneLine(q.value(2));
+        double y = printTitle(p, title, QString(), p.top());
+
+        const double side = 1100;
+        Table table(p, columnsFor(p, {side, p.right() - p.left() - 2 * side, side}),
+                    {tr("Priority"), tr("Note"), tr("Status")}, {Printout::Centre, Printout::Left, Printout::Centre});
+        table.pageHead = [&p, title](double top) { return printTitle(p, title, QString(), top); };
+        y = table.start(y);
+        const double bodyTop = y;
+
+        p.setFont(kTextSize, 0);
+        const double lineH = p.TextHeight() + 20;
+        const double textX = table.cols()[1] + 30;
+        const double textW = table.cols()[2] - table.cols()[1] - 70;
+        for (const NoteRow& note : notes.value(NullToInt(q.value(0)))) {
+            p.setFont(kTextSize, 0);
+            // A little narrower than the cell: the isolating marks around right-to-left lines
+            // must not make the layer wrap a planned line a second time.
+            const QStringList lines = noteLines(p, note.text, textW - 20);
+            qsizetype done = 0;
+            bool firstPart = true;
+            while (done < lines.size()) {
+                const auto fit = qsizetype(std::floor((p.bottom() - y - kRowAir) / lineH));
+                const qsizetype left = lines.size() - done;
+                // A note that does not fit here goes to the next page whole, unless it is longer
+                // than a page: then it fills this one and goes on over.
+                const bool fitsFreshPage = left * lineH + kRowAir <= p.bottom() - bodyTop;
+                if (fit < 1 || (fit < left && firstPart && y > bodyTop && fitsFreshPage)) {
+                    y = table.newPage();
+                    continue;
+                }
+                const qsizetype count = std::min(fit, left);
+                const double rowTop = y;
+                const double textTop = rowTop + kRowAir / 2;
+                p.setFont(kTextSize, 0);
+                if (firstPart) {
+                    const double firstLine = textTop + p.TextHeight() + 10;
+                    p.PrintInColumn(note.priority, 0, Printout::Centre, firstLine);
+                    if (note.checked)
+                        p.PrintInColumn(QStringLiteral("X"), 2, Printout::Centre, firstLine);
+                }
+                double lineY = textTop;
+                for (qsizetype i = done; i < done + count; ++i)
+                    lineY = p.MultiLinePrint(lines.at(i), textW, textX, lineY, lineH);
+                y = rowTop + count * lineH + kRowAir;
+                p.DrawColumnLines(y, y - rowTop, table.columns());
+                done += count;
+                firstPart = false;
+            }
+        }
+    }
+}
+
+void PrintMessage(Printout& p, qint16 teamNo, qint32 noteId)
+{
+    PW_TRACE(QStringLiteral("PrintMessage"), traceArgs(p, teamNo) + traceArg(QStringLiteral("lcNoteID"), noteId));
+    const std::optional<TeamNote> note = readTeamNote(teamNo, noteId);
+    if (!note)
+        throw PwError(err::DatabaseQuery, tr("The note to print is no longer there."));
+    double y = printTitle(p, tr("Message from the Coach"), QString(), p.top());
+    p.PrintAt(tr("Subject: ") + oneLine(note->subject), kSubtitleSize, p.left(), y, Printout::Left, Printout::Bold);
+    y += p.TextHeight() + kSectionGap;
+    p.setFont(kTextSize, 0);
+    const double rowH = p.TextHeight() + 30;
+    y = p.MultiLinePrint(shownLines(note->note), p.right() - p.left(), p.left(), y, rowH) + kSectionGap;
+    // A plain note is never sent; its date of writing stands in for the date sent.
+    const QString date = note->dateSent.isValid()
+                             ? tr("Date Sent: ") + Format(note->dateSent, QStringLiteral("Long Date"))
+                             : tr("Written: ") + Format(note->dateWritten, QStringLiteral("Long Date"));
+    if (y + rowH > p.bottom()) {
+        p.NextPage();
+        y = p.top();
+    }
+    p.PrintAt(date, kTextSize, p.left(), y, Printout::Left, 0);
+}
+
+}  // namespace pw

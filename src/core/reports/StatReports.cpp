@@ -1,0 +1,587 @@
+// The statistics reports and the line-up sheet: team and player statistics, the blank tally sheet
+// of a game, and the line-up sheet printed from the open line-up board.
+#include "core/reports/Reports.h"
+
+#include "common/Formats.h"
+#include "common/Prompter.h"
+#include "common/Trace.h"
+#include "data/Database.h"
+#include "data/Fields.h"
+#include "core/games/GameState.h"
+#include "core/games/GameStats.h"
+#include "core/games/GameView.h"
+#include "core/games/Lineup.h"
+#include "core/games/LineupModel.h"
+#include "core/games/LineupStore.h"
+#include "core/games/Pitch.h"
+
+#include <QColor>
+#include <QFontMetricsF>
+#include <QHash>
+#include <QObject>
+#include <QSqlQuery>
+
+#include <algorithm>
+#include <array>
+#include <functional>
+#include <optional>
+
+namespace pw {
+
+namespace {
+
+// One look for every report of this file: a bold heading, a smaller bold line under it, tables
+// in a plain 9-point face with bold column headings.
+constexpr double kHeadingSize = 14;
+constexpr double kSubheadingSize = 11;
+constexpr double kCellSize = 9;
+constexpr double kRowHeight = 300;   // a printed table line
+constexpr double kTallyHeight = 620;  // a tally sheet line: room for strokes by hand
+constexpr double kGap = 240;         // space between blocks
+
+// Tournament games are numbered from 1000 on, a thousand per tournament.
+bool isTournamentGame(qint16 gameNo)
+{
+    return gameNo >= 1000;
+}
+
+// The widths in proportion, spread over the width of the page: a table runs from margin to
+// margin like a word processor's, and still fits a printer whose margins are wider.
+QList<double> spread(QList<double> widths, double available)
+{
+    double total = 0;
+    for (double w : widths)
+        total += w;
+    if (total > 0) {
+        for (double& w : widths)
+            w *= available / total;
+    }
+    return widths;
+}
+
+// A centred heading at y; returns the y below it.
+double printHeading(Printout& p, const QString& text, double y, double size = kHeadingSize)
+{
+    p.PrintAt(text, size, p.left() + p.halfWidth(), y, Printout::Centre, Printout::Bold);
+    return y + p.TextHeight(text) + 60;
+}
+
+// Text cut to a width with an ellipsis, in the printout's current font, between whole characters.
+QString elided(const Printout& p, const QString& text, double width)
+{
+    if (p.TextWidth(text) <= width)
+        return text;
+    const QString dots = QStringLiteral("\u2026");
+    return cutToWidth(text, [&](const QString& s) { return p.TextWidth(s + dots) <= width; }) + dots;
+}
+
+QString figureText(qint64 value)
+{
+    return QString::number(value);
+}
+
+// A table that runs over as many pages as its rows need: each page it continues on starts with
+// its column headings again. The first leftColumns columns hold names and are aligned left; the
+// others hold figures and are centred.
+class Table {
+public:
+    Table(Printout& p, const QList<double>& widths, int leftColumns, double rowHeight,
+          std::function<void(Table&)> headings)
+        : m_p(p)
+        , m_widths(spread(widths, p.right() - p.left()))
+        , m_left(leftColumns)
+        , m_rowHeight(rowHeight)
+        , m_headings(std::move(headings))
+    {
+    }
+
+    Printout& printout() { return m_p; }
+    double y = 0;
+
+    // Starts the table at y with its headings (which draw the table's top rule).
+    void begin(double top)
+    {
+        y = top;
+        m_p.setColumns(m_widths);
+        m_headings(*this);
+    }
+
+    // The rule along the top of the table.
+    void topRule() { m_p.DrawColumnLines(y, 0, 0, true); }
+
+    // One line of headings or cells in the given style (-1 plain); the line rules follow.
+    void line(const QStringList& cells, int style = -1, double height = 0)
+    {
+        const double h = height > 0 ? height : m_rowHeight;
+        m_p.setFont(kCellSize, style);
+        const double rowPos = y + h;
+        // In a tall line the text stands in the middle.
+        const double textLine = rowPos - (h - m_p.TextHeight()) / 2 + 10;
+        for (int c = 0; c < cells.size() && c < m_widths.size(); ++c)
+            m_p.PrintInColumn(cells[c], c, c < m_left ? Printout::Left : Printout::Centre, textLine);
+        m_p.DrawColumnLines(rowPos, h, int(m_widths.size()));
+        y = rowPos;
+    }
+
+    // Makes room for a line of the given height, continuing on a new page under the headings
+    // when the page is full.
+    void room(double height = 0)
+    {
+        if (y + (height > 0 ? height : m_rowHeight) <= m_p.bottom())
+            return;
+        m_p.NextPage();
+        begin(m_p.top());
+    }
+
+private:
+    Printout& m_p;
+    QList<double> m_widths;
+    int m_left;
+    double m_rowHeight;
+    std::function<void(Table&)> m_headings;
+};
+
+// Headings of a statistics table whose columns from firstGroup on fall into the two groups "On
+// The Field" (fieldColumns columns) and "Goalie" (four): a line of group names over the column
+// names. The columns before the groups have one tall heading cell each.
+void groupedHeadings(Table& t, int firstGroup, int fieldColumns, const QStringList& names)
+{
+    Printout& p = t.printout();
+    const QList<double>& col = p.colPos;
+    const int goalieFirst = firstGroup + fieldColumns;
+    const int end = goalieFirst + 4;
+    const double rowPos = t.y + kRowHeight;
+    t.topRule();
+    p.setFont(kCellSize, Printout::Bold);
+    const double textY = rowPos - 10 - p.TextHeight();
+    p.PrintAt(QObject::tr("On The Field"), kCellSize, (col[firstGroup] + col[goalieFirst]) / 2, textY, Printout::Centre,
+              Printout::Bold);
+    p.PrintAt(QObject::tr("Goalie"), kCellSize, (col[goalieFirst] + col[end]) / 2, textY, Printout::Centre,
+              Printout::Bold);
+    for (int c = 0; c <= firstGroup; ++c)
+        p.drawLine(col[c], t.y, col[c], rowPos);
+    for (int c : {goalieFirst, end})
+        p.drawLine(col[c], t.y, col[c], rowPos);
+    p.drawLine(col[firstGroup], rowPos, col[end], rowPos);
+    t.y = rowPos;
+    t.line(names, Printout::Bold);
+}
+
+}  // namespace
+
+// ------------------------------------------------------------------------------ team statistics
+
+void FilePrintTeamSub(Printout& p, qint16 teamNo)
+{
+    PW_TRACE(QStringLiteral("FilePrintTeamSub"), traceArg(QStringLiteral("lcIsPreview"), p.isPreview()));
+    const QString teamName = shownText(
+        GetDBData(QStringLiteral("Teams"), Where{{QStringLiteral("TeamNo"), teamNo}}, QStringLiteral("TeamName")));
+    // The season summary: every player's share and figures over all games, in two reads.
+    const GameView season = readGameView(teamNo, 0, 0, false);
+    QSqlQuery q = execSql(QStringLiteral("SELECT PlayerNo, JerseyNo, PlayerLastName, PlayerFirstName FROM Player "
+                                         "WHERE TeamNo = ? ORDER BY PlayerLastName, PlayerFirstName, PlayerNo"),
+                          {teamNo});
+
+    double y = printHeading(p, QObject::tr("Statistics for ") + teamName, p.top()) + kGap;
+    const QStringList names{QObject::tr("Player Name"), QObject::tr("Play"), QObject::tr("Shots"), QObject::tr("Goals"),
+                            QObject::tr("Blks/Stls"),   QObject::tr("Asts"), QObject::tr("Shots"), QObject::tr("Goals"),
+                            QObject::tr("Blocks"),      QObject::tr("Over")};
+    Table table(p, {3000, 800, 760, 760, 1000, 760, 760, 760, 800, 760}, 1, kRowHeight,
+                [&](Table& t) { groupedHeadings(t, 1, 5, names); });
+    table.begin(y);
+
+    qint64 played = 0;
+    qint64 available = 0;
+    QList<QStringList> rows;
+    while (q.next()) {
+        const qint16 playerNo = NullToInt(q.value(0));
+        const QString jersey = NullToText(q.value(1)).trimmed();
+        // A player without a number goes without the empty brackets.
+        const QString name = (jersey.isEmpty() ? QString() : QStringLiteral("(") + jersey + QStringLiteral(") ")) +
+                             shownText(NullToText(q.value(2))) + QStringLiteral(", ") +
+                             shownText(NullToText(q.value(3)));
+        const PlayerGameLine line = season.lines.value(playerNo);
+        played += line.qtrPlayed.value_or(0);
+        available += line.qtrAvailable.value_or(0);
+        QStringList cells{name, QString::number(line.percent) + QStringLiteral("%")};
+        for (const std::optional<qint64>& f : line.figures)
+            cells << figureText(f.value_or(0));
+        rows << cells;
+    }
+    // The last player's line goes over with the Totals rather than leave them alone on a page.
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        table.room(i + 1 == rows.size() ? 2 * kRowHeight : kRowHeight);
+        table.line(rows[i]);
+    }
+
+    // The team's share is all periods played over all available: a sum of the players' shares
+    // would mean nothing.
+    const int teamShare = available > 0 ? int(RoundHalfEven(100.0 * played / available)) : 0;
+    QStringList totals{QObject::tr("Totals"), QString::number(teamShare) + QStringLiteral("%")};
+    for (qint64 f : season.totals)
+        totals << figureText(f);
+    table.room();
+    table.line(totals, Printout::Bold);
+}
+
+// ---------------------------------------------------------------------------- player statistics
+
+QList<qint16> playersToPrint(qint16 teamNo, qint16 selectedPlayerNo)
+{
+    PW_TRACE(QStringLiteral("FilePrintPlayerSub"), traceArg(QStringLiteral("PlayerNo"), selectedPlayerNo));
+    QSqlQuery q =
+        execSql(QStringLiteral("SELECT PlayerNo, PlayerLastName, PlayerFirstName FROM Player WHERE TeamNo = ? "
+                               "ORDER BY PlayerLastName, PlayerFirstName, PlayerNo"),
+                {teamNo});
+    QList<qint16> all;
+    QString selectedName;
+    while (q.next()) {
+        const qint16 no = NullToInt(q.value(0));
+        all << no;
+        if (no == selectedPlayerNo)
+            selectedName = shownText(NullToText(q.value(1))) + QStringLiteral(", ") + shownText(NullToText(q.value(2)));
+    }
+    // No player selected, or one that is no longer on the team: the whole team, without asking.
+    if (selectedPlayerNo == 0 || !all.contains(selectedPlayerNo))
+        return all;
+    const Prompter::Answer answer =
+        prompter().message(QObject::tr("Print All Players"),
+                           QObject::tr("Do you want to print all players? (Yes)") + QStringLiteral("\n") +
+                               QObject::tr("or only for ") + selectedName + QObject::tr(" (No)"),
+                           Prompter::Icon::Question, Prompter::Buttons::YesNo);
+    return answer == Prompter::Answer::Yes ? all : QList<qint16>{selectedPlayerNo};
+}
+
+void PrintIndividualStats(Printout& p, qint16 teamNo, const QList<qint16>& playerNos)
+{
+    PW_TRACE(QStringLiteral("PrintIndividualStats"), traceArg(QStringLiteral("lcIsPreview"), p.isPreview()));
+
+    // Names for the headings, and every game row of every player asked for, in one read each.
+    QHash<qint16, QString> names;
+    {
+        QSqlQuery q = execSql(
+            QStringLiteral("SELECT PlayerNo, PlayerFirstName, PlayerLastName FROM Player WHERE TeamNo = ?"), {teamNo});
+        while (q.next())
+            names.insert(NullToInt(q.value(0)),
+                         shownText(NullToText(q.value(1))) + QStringLiteral(" ") + shownText(NullToText(q.value(2))));
+    }
+    struct GameLine {
+        QStringList cells;
+        std::array<qint64, 2 + kFigureCount> values{};  // QP, QA and the eight figures
+    };
+    QHash<qint16, QList<GameLine>> games;
+    if (!playerNos.isEmpty()) {
+        QVariantList values{teamNo};
+        const QString players = inList(playerNos, values);
+        // A season game is named by its opponent, a tournament game by its tournament.
+        QSqlQuery q = execSql(
+            QStringLiteral(
+                "SELECT g.PlayerNo, g.GameNo, o.OpponentName, t.TournamentName, g.QtrPlayed, g.QtrAvailable, "
+                "g.Shots, g.Goals, g.Blocks, g.Assists, g.ShotOnGoal, g.GoalsScored, g.GoalsBlocked, "
+                "g.OverShot FROM GameStat g "
+                "LEFT JOIN Schedule s ON s.TeamNo = g.TeamNo AND s.GameNo = g.GameNo "
+                "LEFT JOIN Opponent o ON o.TeamNo = g.TeamNo AND o.OpponentNo = COALESCE(s.OpponentNo, g.Opponent) "
+                "LEFT JOIN TournamentInfo t ON t.TeamNo = g.TeamNo AND g.GameNo >= 1000 "
+                "AND t.TournamentNo * 1000 <= g.GameNo AND g.GameNo < (t.TournamentNo + 1) * 1000 "
+                "WHERE g.TeamNo = ? AND g.PlayerNo IN (%1) ORDER BY g.PlayerNo, g.GameNo")
+                .arg(players),
+            values);
+        while (q.next()) {
+            GameLine line;
+            const qint16 gameNo = NullToInt(q.value(1));
+            const QString opponent = NullToText(q.value(2));
+            const QString tournament = NullToText(q.value(3));
+            line.cells << shownText(isTournamentGame(gameNo) && !tournament.isEmpty() ? tournament : opponent);
+            line.values[0] = figureOf(q.value(4)).value_or(0);
+            line.values[1] = CountQtrs(NullToText(q.value(5)));
+            line.cells << NullToText(q.value(4)) << QString::number(line.values[1]);
+            for (int i = 0; i < kFigureCount; ++i) {
+                line.values[size_t(2 + i)] = figureOf(q.value(6 + i)).value_or(0);
+                line.cells << NullToText(q.value(6 + i));
+            }
+            games[NullToInt(q.value(0))] << line;
+        }
+    }
+
+    const QStringList columns{QObject::tr("Opponent"), QObject::tr("QP"),    QObject::tr("QA"),
+                              QObject::tr("Shots"),    QObject::tr("Goals"), QObject::tr("Blks/Stls"),
+                              QObject::tr("Asts"),     QObject::tr("Shots"), QObject::tr("Goals"),
+                              QObject::tr("Blocks"),   QObject::tr("Over")};
+    const QList<double> widths{2600, 560, 560, 760, 760, 1000, 760, 760, 760, 800, 760};
+    const auto headings = [&](Table& t) { groupedHeadings(t, 3, 4, columns); };
+
+    QList<qint16> players = playerNos;
+    QString teamHeading;
+    if (players.isEmpty()) {
+        // A team without players still gets its heading and an empty table.
+        teamHeading = shownText(
+            GetDBData(QStringLiteral("Teams"), Where{{QStringLiteral("TeamNo"), teamNo}}, QStringLiteral("TeamName")));
+        players << 0;
+    }
+    double y = p.top();
+    for (qint16 playerNo : std::as_const(players)) {
+        const QList<GameLine> rows = games.value(playerNo);
+        const QString heading = QObject::tr("Statistics for ") + (playerNo == 0 ? teamHeading : names.value(playerNo));
+        // A player's block starts on a new page when it would not fit the rest of this one but
+        // fits a page of its own; a longer one simply runs on.
+        p.setFont(kHeadingSize, Printout::Bold);
+        const double block = p.TextHeight(heading) + 60 + kGap + kRowHeight * (3 + rows.size());
+        const double pageHeight = p.bottom() - p.top();
+        if (y > p.top() && y + std::min(block, pageHeight) > p.bottom()) {
+            p.NextPage();
+            y = p.top();
+        }
+        y = printHeading(p, heading, y) + kGap;
+        Table table(p, widths, 1, kRowHeight, headings);
+        table.begin(y);
+
+        std::array<qint64, 2 + kFigureCount> sums{};
+        for (qsizetype r = 0; r < rows.size(); ++r) {
+            for (size_t i = 0; i < sums.size(); ++i)
+                sums[i] = addFigures(sums[i], rows[r].values[i]);
+            table.room(r + 1 == rows.size() ? 2 * kRowHeight : kRowHeight);
+            table.line(rows[r].cells);
+        }
+        QStringList totals{QObject::tr("Totals")};
+        for (qint64 s : sums)
+            totals << figureText(s);
+        table.room();
+        table.line(totals, Printout::Bold);
+        y = table.y + 3 * kGap;
+    }
+}
+
+// ------------------------------------------------------------------------------- tally sheet
+
+void PrintStatSheet(Printout& p, qint16 teamNo, qint16 gameNo)
+{
+    PW_TRACE(QStringLiteral("PrintStatSheet"), traceArg(QStringLiteral("lcIsPreview"), p.isPreview()));
+    QSqlQuery game =
+        execSql(QStringLiteral("SELECT GameDate FROM Schedule WHERE TeamNo = ? AND GameNo = ?"), {teamNo, gameNo});
+    const QVariant gameDate = game.next() ? game.value(0) : QVariant();
+    // Players without a number first, then by number, the same on every engine.
+    QSqlQuery q =
+        execSql(QStringLiteral("SELECT JerseyNo, Nickname, PlayerLastName, PlayerFirstName, Position FROM Player "
+                               "WHERE TeamNo = ? ORDER BY CASE WHEN JerseyNo IS NULL THEN 0 ELSE 1 END, "
+                               "JerseyNo, PlayerLastName, PlayerFirstName, PlayerNo"),
+                {teamNo});
+    struct Row {
+        QString jersey;
+        QString name;
+        bool goalkeeper = false;
+    };
+    QList<Row> rows;
+    while (q.next())
+        rows << Row{NullToText(q.value(0)), shownText(Makename(q.value(1), q.value(2), q.value(3), 0)),
+                    isGoalkeeper(NullToText(q.value(4)))};
+
+    QString heading = QObject::tr("Stats for ") + Format(gameDate, QStringLiteral("Long Date"));
+    if (isTournamentGame(gameNo))
+        heading += QObject::tr(" (Tournament)");
+    double y = printHeading(p, heading, p.top()) + kGap;
+
+    // Every player gets a field line (keepers play the field in their other periods); the
+    // keepers get a goalie line as well.
+    const QStringList fieldNames{QObject::tr("Plyr No."),     QObject::tr("Player Name"),  QObject::tr("Blocks/Steals"),
+                                 QObject::tr("Shot On Goal"), QObject::tr("Goals Scored"), QObject::tr("Assists")};
+    Table field(p, {1000, 2800, 1650, 1650, 1650, 1650}, 2, kRowHeight, [&](Table& t) {
+        t.topRule();
+        t.line(fieldNames, Printout::Bold);
+    });
+    field.begin(y);
+    for (const Row& r : std::as_const(rows)) {
+        field.room(kTallyHeight);
+        field.line({r.jersey, r.name}, -1, kTallyHeight);
+    }
+
+    const QStringList goalieNames{QObject::tr("Goalie No."), QObject::tr("Goalie"), QObject::tr("Shots Missed"),
+                                  QObject::tr("Goals Blocked"), QObject::tr("Goals Scored")};
+    Table goalie(p, {1250, 2800, 2100, 2100, 2100}, 2, kRowHeight, [&](Table& t) {
+        t.topRule();
+        t.line(goalieNames, Printout::Bold);
+    });
+    y = field.y + 2 * kGap;
+    if (y + kRowHeight + kTallyHeight > p.bottom()) {
+        p.NextPage();
+        y = p.top();
+    }
+    goalie.begin(y);
+    for (const Row& r : std::as_const(rows)) {
+        if (!r.goalkeeper)
+            continue;
+        goalie.room(kTallyHeight);
+        goalie.line({r.jersey, r.name}, -1, kTallyHeight);
+    }
+}
+
+// ------------------------------------------------------------------------------ line-up sheet
+
+namespace {
+
+// The field of one period as the board shows it: the pitch, the icons where they stand and the
+// players' names under them. A name that would cover another drops a line or two; only when that
+// fails too is it shortened. Drawn in field twips through the field's transform.
+void paintPeriodField(QPainter& painter, const QRectF& target, const LineupBoard& board, int period)
+{
+    using namespace lineup;
+    painter.save();
+    painter.setTransform(fieldTransform(target), true);
+    painter.setClipRect(QRectF(0, 0, kFieldWidth, kFieldHeight));
+    paintPitch(painter);
+
+    QList<NameLabel> labels;
+    for (const LineupPlayer& pl : board.players()) {
+        const LineupSlot s = board.slot(period, pl.playerNo);
+        if (s.PlaceNo == 0)
+            continue;
+        paintPlaceIcon(painter, QPoint(s.XPos, s.YPos), pl.iconText(s.PlaceNo), pl.captain);
+        labels << NameLabel{QPointF(s.XPos + kIconOffset, s.YPos + kIconSize), pl.name};
+    }
+    // On paper a name is at most four grid steps wide, and two when it must squeeze in; it stays
+    // on the field rather than running off it at the touch line.
+    NameLabelStyle style;
+    style.font = QFont(QStringLiteral("Arial"));
+    style.font.setPixelSize(250);
+    style.wide = 4 * kStepX - 120;
+    style.narrow = 2 * kStepX - 120;
+    style.padX = 40;
+    style.gapY = 10;
+    style.lineGap = 20;
+    style.radius = 60;
+    style.keepWithin = kFieldWidth;
+    style.alpha = 170;
+    paintNameLabels(painter, labels, style);
+    painter.restore();
+    // A thin frame, so that the field ends cleanly on white paper.
+    painter.save();
+    painter.setPen(QPen(Qt::black, 10));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(fieldTransform(target).mapRect(QRectF(0, 0, kFieldWidth, kFieldHeight)));
+    painter.restore();
+}
+
+}  // namespace
+
+void GamePrintSetupSub(Printout& p, const LineupBoard& board, const LineupGame& game)
+{
+    PW_TRACE(QStringLiteral("GamePrintSetupSub"), traceArg(QStringLiteral("lcIsPreview"), p.isPreview()));
+    // The game's date and the opponent's name, in one read that always gives one row.
+    QSqlQuery q = execSql(QStringLiteral("SELECT (SELECT GameDate FROM Schedule WHERE TeamNo = ? AND GameNo = ?), "
+                                         "(SELECT OpponentName FROM Opponent WHERE TeamNo = ? AND OpponentNo = ?)"),
+                          {game.teamNo, game.gameNo, game.teamNo, game.opponentNo});
+    const bool found = q.next();
+    const QString date = found ? Format(q.value(0), QStringLiteral("Long Date")) : QString();
+    const QString versus = QObject::tr("Line-up vs. ") + (found ? shownText(NullToText(q.value(1))) : QString());
+
+    // The date heads the page; the periods stand two by two below it, odd ones left, even right.
+    const double top = printHeading(p, date, p.top(), kSubheadingSize) + 60;
+    const double gap = 480;
+    const double panelWidth = (p.right() - p.left() - gap) / 2;
+    const double blockHeight = (p.bottom() - top) / 2;
+    p.setFont(kCellSize);
+    const double textHeight = p.TextHeight();
+    const double lineHeight = textHeight + 30;
+    // The field takes the panel's width, unless that leaves too little room for the reserves.
+    const double fieldHeight =
+        std::min(panelWidth * lineup::kFieldHeight / lineup::kFieldWidth, blockHeight - 800 - 6 * lineHeight);
+    const double fieldWidth = fieldHeight * lineup::kFieldWidth / lineup::kFieldHeight;
+
+    p.setFont(kSubheadingSize, Printout::Bold);
+    const double versusHeight = p.TextHeight(versus);
+    for (int period = 1; period <= board.periods(); ++period) {
+        const double x = p.left() + ((period - 1) % 2) * (panelWidth + gap);
+        const double blockTop = top + ((period - 1) / 2) * blockHeight;
+        const double fieldTop = blockTop + versusHeight + 500;
+        // The texts end 500 and 150 twips above the field.
+        p.PrintAt(versus, kSubheadingSize, x, fieldTop - 500 - versusHeight, Printout::Left, Printout::Bold);
+        const QString periodText = QObject::tr("Period ") + QString::number(period);
+        p.setFont(kCellSize + 1, Printout::Bold);
+        p.PrintAt(periodText, kCellSize + 1, x, fieldTop - 150 - p.TextHeight(periodText), Printout::Left,
+                  Printout::Bold);
+        paintPeriodField(p.painter(), QRectF(x, fieldTop, fieldWidth, fieldHeight), board, period);
+
+        // The reserves, one a line; a long bench runs on in further columns of the panel.
+        double y = fieldTop + fieldHeight + 150;
+        p.PrintAt(QObject::tr("Reserve"), kCellSize + 1, x, y, Printout::Left, Printout::Bold | Printout::Underline);
+        y += lineHeight + 30;
+        QStringList reserves;
+        for (const LineupPlayer& pl : board.players()) {
+            if (board.slot(period, pl.playerNo).PlaceNo == 0)
+                reserves << pl.name;
+        }
+        const double listBottom = blockTop + blockHeight - 120;
+        const int perColumn = std::max(1, int((listBottom - y) / lineHeight));
+        const int columns = std::max(1, int((reserves.size() + perColumn - 1) / perColumn));
+        const double columnWidth = panelWidth / columns;
+        p.setFont(kCellSize);
+        for (int i = 0; i < reserves.size(); ++i) {
+            const double cx = x + (i / perColumn) * columnWidth;
+            const double cy = y + (i % perColumn) * lineHeight;
+            p.PrintAt(elided(p, reserves[i], columnWidth - 120), kCellSize, cx, cy);
+        }
+    }
+
+    // The board's grid: the name, a mark for each period on the field (yellow where the player is
+    // not available), the share and the periods played, and the Totals line.
+    p.NextPage();
+    // Headed like the panels, over the grid at the left bound.
+    p.PrintAt(versus, kSubheadingSize, p.left(), p.top(), Printout::Left, Printout::Bold);
+    double y = p.top() + versusHeight + 40;
+    p.PrintAt(date, kCellSize + 1, p.left(), y, Printout::Left, Printout::Bold);
+    y += p.TextHeight(date) + kGap;
+    // The grid's texts come from the board's own model, so the sheet says what the board says.
+    LineupModel grid(board);
+    QList<int> columns{LineupModel::Name};
+    for (int period = 1; period <= board.periods(); ++period)
+        columns << LineupModel::FirstPeriod + period - 1;
+    columns << LineupModel::PT << LineupModel::QP;
+    QList<double> widths{1000};
+    while (widths.size() < columns.size())
+        widths << 400;
+
+    // Small print: the columns are as narrow as the board's.
+    constexpr double kGridSize = 7;
+    constexpr double kGridRow = 260;
+    const auto gridLine = [&](double rowTop, const QStringList& cells, int style) {
+        p.setFont(kGridSize, style);
+        const double textLine = rowTop + kGridRow - 30;
+        p.PrintInColumn(cells.value(0), 0, Printout::Left, textLine);
+        // The narrow cells are centred without the usual inner margins, which would leave no
+        // room for "100%".
+        const double textTop = textLine - 10 - p.TextHeight();
+        for (int c = 1; c < cells.size(); ++c)
+            p.PrintAt(cells[c], kGridSize, (p.colPos[c] + p.colPos[c + 1]) / 2, textTop, Printout::Centre, style);
+        p.DrawColumnLines(rowTop + kGridRow, kGridRow, int(columns.size()));
+    };
+    const auto gridHeadings = [&](double rowTop) {
+        p.setColumns(widths);
+        // The headings on grey, as the board shows its fixed cells (bold would not fit "Prd1").
+        p.fillRect(QRectF(p.colPos.first(), rowTop, p.colPos.last() - p.colPos.first(), kGridRow),
+                   QColor(0xe4, 0xe4, 0xe4));
+        p.DrawColumnLines(rowTop, 0, 0, true);
+        QStringList cells;
+        for (int c : std::as_const(columns))
+            cells << grid.headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
+        gridLine(rowTop, cells, -1);
+        return rowTop + kGridRow;
+    };
+    y = gridHeadings(y);
+    for (int row = 0; row < grid.rowCount(); ++row) {
+        if (y + kGridRow > p.bottom()) {
+            p.NextPage();
+            y = gridHeadings(p.top());
+        }
+        QStringList cells;
+        for (int i = 0; i < columns.size(); ++i) {
+            const QModelIndex cell = grid.index(row, columns[i]);
+            cells << grid.data(cell, Qt::DisplayRole).toString();
+            const QVariant fill = grid.data(cell, Qt::BackgroundRole);
+            if (i > 0 && fill.canConvert<QColor>() && fill.value<QColor>() == QColor(Qt::yellow))
+                p.fillRect(QRectF(p.colPos[i], y, widths[i], kGridRow), Qt::yellow);
+        }
+        gridLine(y, cells, row == grid.totalsRow() ? int(Printout::Bold) : -1);
+        y += kGridRow;
+    }
+}
+
+}  // namespace pw

@@ -1,0 +1,294 @@
+#include "core/update/FtpDownload.h"
+
+#include "common/Trace.h"
+#include "data/Secrets.h"
+#include "data/Settings.h"
+
+#include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QUrl>
+
+#include <curl/curl.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <mutex>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace pw {
+
+namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("FtpDownload", text);
+}
+
+// libcurl wants its global start once, before any thread uses it.
+void startCurl()
+{
+    static std::once_flag once;
+    std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
+}
+
+struct Sink {
+    QFile* file = nullptr;
+    QCryptographicHash hash{QCryptographicHash::Sha256};
+    bool writeFailed = false;
+};
+
+size_t writeData(char* data, size_t size, size_t count, void* user)
+{
+    auto* sink = static_cast<Sink*>(user);
+    const qint64 bytes = qint64(size * count);
+    if (sink->file->write(data, bytes) != bytes) {
+        sink->writeFailed = true;
+        return 0;  // makes libcurl stop with a write error
+    }
+    sink->hash.addData(QByteArrayView(data, bytes));
+    return size_t(bytes);
+}
+
+struct Watch {
+    std::atomic_bool* cancel = nullptr;
+    std::function<void(qint64, qint64)> report;
+    QElapsedTimer sinceReport;
+};
+
+int transferInfo(void* user, curl_off_t total, curl_off_t received, curl_off_t, curl_off_t)
+{
+    auto* watch = static_cast<Watch*>(user);
+    if (watch->cancel->load())
+        return 1;  // libcurl ends the transfer with CURLE_ABORTED_BY_CALLBACK
+    // A few reports a second are plenty for a progress bar and keep the window's queue short.
+    if (!watch->sinceReport.isValid() || watch->sinceReport.elapsed() >= 100) {
+        watch->sinceReport.start();
+        watch->report(qint64(received), qint64(total));
+    }
+    return 0;
+}
+
+// Makes path afresh for this user alone. Whatever has the name already (a file left from an
+// earlier transfer, or a link someone put there) is removed first, and the file is made only if
+// the name is free then, so nothing is ever written through a link. Empty, or why it failed.
+QString openNewFile(QFile& file, const QString& path)
+{
+    QFile::remove(path);
+    file.setFileName(path);
+#ifdef Q_OS_UNIX
+    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                          S_IRUSR | S_IWUSR);
+    if (fd < 0)
+        return QString::fromLocal8Bit(std::strerror(errno));
+    if (!file.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return file.errorString();
+    }
+    return {};
+#else
+    return file.open(QIODevice::WriteOnly | QIODevice::NewOnly) ? QString() : file.errorString();
+#endif
+}
+
+bool replaceFile(const QString& from, const QString& to)
+{
+#ifdef Q_OS_WIN
+    QFile::remove(to);
+#endif
+    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+}
+
+struct Outcome {
+    QString error;
+    QByteArray sha256;
+    bool cancelled = false;
+};
+
+// Runs on the downloader's thread.
+Outcome fetch(const UpdateServer& server, const QString& path, const QString& localPath, std::atomic_bool& cancel,
+              const std::function<void(qint64, qint64)>& report)
+{
+    Outcome out;
+    const QString partPath = localPath + QStringLiteral(".part");
+    QFile part;
+    if (const QString why = openNewFile(part, partPath); !why.isEmpty()) {
+        out.error = tr("%1 could not be written: %2").arg(partPath, why);
+        return out;
+    }
+    Sink sink;
+    sink.file = &part;
+    Watch watch{&cancel, report, {}};
+
+    CURL* curl = curl_easy_init();
+    if (!curl) {
+        part.remove();
+        out.error = tr("The transfer library could not start");
+        return out;
+    }
+    char errorText[CURL_ERROR_SIZE] = {};
+    const QByteArray url = server.url(path);
+    const QByteArray user = server.user.toUtf8();
+    const QByteArray password = server.password.toUtf8();
+    curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, errorText);
+    curl_easy_setopt(curl, CURLOPT_URL, url.constData());
+    curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "ftp");
+    curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
+    // Encrypted when the server offers it, plain otherwise: most club servers are plain FTP.
+    curl_easy_setopt(curl, CURLOPT_USE_SSL, long(CURLUSESSL_TRY));
+    if (!server.user.isEmpty()) {
+        curl_easy_setopt(curl, CURLOPT_USERNAME, user.constData());
+        curl_easy_setopt(curl, CURLOPT_PASSWORD, password.constData());
+    }
+    // A server that does not answer, or stops sending, must not keep the coach waiting for long.
+    curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT, FtpDownload::kConnectSeconds);
+    curl_easy_setopt(curl, CURLOPT_SERVER_RESPONSE_TIMEOUT, FtpDownload::kStallSeconds);
+    curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
+    curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, FtpDownload::kStallSeconds);
+    curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, writeData);
+    curl_easy_setopt(curl, CURLOPT_WRITEDATA, &sink);
+    curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
+    curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, transferInfo);
+    curl_easy_setopt(curl, CURLOPT_XFERINFODATA, &watch);
+
+    const CURLcode code = curl_easy_perform(curl);
+    curl_easy_cleanup(curl);
+    part.close();
+
+    if (code == CURLE_OK) {
+        // One rename, replacing whatever has the name (a link is replaced, never followed).
+        if (replaceFile(partPath, localPath)) {
+            out.sha256 = sink.hash.result().toHex();
+            return out;
+        }
+        out.error = tr("%1 could not be put in place: %2").arg(localPath, QString::fromLocal8Bit(std::strerror(errno)));
+    } else if (code == CURLE_ABORTED_BY_CALLBACK && cancel.load()) {
+        out.cancelled = true;
+        out.error = tr("Cancelled");
+    } else if (sink.writeFailed) {
+        out.error = tr("%1 could not be written: %2").arg(partPath, part.errorString());
+    } else {
+        out.error = QString::fromUtf8(errorText).trimmed();
+        if (out.error.isEmpty())
+            out.error = QString::fromUtf8(curl_easy_strerror(code));
+    }
+    part.remove();
+    return out;  // masked on the window's thread, which owns the list of secrets
+}
+
+}  // namespace
+
+UpdateServer UpdateServer::parse(const QString& address, QString* problem)
+{
+    const QString text = address.trimmed();
+    if (text.isEmpty())
+        return {};
+    const QUrl url(text.contains(QStringLiteral("://")) ? text : QStringLiteral("ftp://") + text, QUrl::TolerantMode);
+    const auto refuse = [&] {
+        if (problem)
+            *problem = tr("The update server \"%1\" is not an FTP address").arg(text);
+        return UpdateServer{};
+    };
+    if (!url.isValid() || url.scheme().compare(QLatin1String("ftp"), Qt::CaseInsensitive) != 0 || url.host().isEmpty() ||
+        url.hasQuery() || url.hasFragment())
+        return refuse();
+    UpdateServer s;
+    s.host = url.host();
+    s.port = url.port(21);
+    const QStringList parts = url.path(QUrl::FullyDecoded).split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    if (parts.contains(QStringLiteral("..")))
+        return refuse();
+    s.folder = parts.join(QLatin1Char('/'));
+    return s;
+}
+
+UpdateServer UpdateServer::fromSettings(QString* problem)
+{
+    UpdateServer s = parse(ReadSettingText(QStringLiteral("UpdateServer")), problem);
+    if (!s.isSet())
+        return s;
+    s.user = ReadSettingText(QStringLiteral("UpdateUser")).trimmed();
+    if (!s.user.isEmpty()) {
+        s.password = readSecret(QStringLiteral("UpdatePassword")).value_or(QString());
+        registerSecret(s.password);
+    }
+    return s;
+}
+
+QByteArray UpdateServer::url(const QString& path) const
+{
+    QByteArray out = "ftp://";
+    const bool ipv6 = host.contains(QLatin1Char(':'));
+    out += ipv6 ? "[" + host.toUtf8() + "]" : QUrl::toAce(host);
+    out += ":" + QByteArray::number(port);
+    const QStringList parts = (folder + QLatin1Char('/') + path).split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    for (const QString& p : parts)
+        out += "/" + QUrl::toPercentEncoding(p);
+    return out;
+}
+
+QString UpdateServer::display() const
+{
+    return QString::fromUtf8(url(QString()));
+}
+
+FtpDownload::FtpDownload(QObject* parent)
+    : QObject(parent)
+    , m_cancel(std::make_shared<std::atomic_bool>(false))
+{
+    startCurl();
+    m_worker = new QObject;
+    m_worker->moveToThread(&m_thread);
+    connect(&m_thread, &QThread::finished, m_worker, &QObject::deleteLater);
+    m_thread.setObjectName(QStringLiteral("FtpDownload"));
+    m_thread.start();
+}
+
+FtpDownload::~FtpDownload()
+{
+    m_cancel->store(true);
+    m_thread.quit();
+    m_thread.wait();
+}
+
+void FtpDownload::start(const UpdateServer& server, const QString& path, const QString& localPath)
+{
+    if (m_busy)
+        return;
+    m_busy = true;
+    m_cancel->store(false);
+    const std::shared_ptr<std::atomic_bool> cancel = m_cancel;
+    QMetaObject::invokeMethod(
+        m_worker,
+        [this, server, path, localPath, cancel] {
+            // Signals are queued to the downloader's own thread; a downloader destroyed meanwhile
+            // drops them (its destructor waits for this transfer before it goes).
+            const Outcome out = fetch(server, path, localPath, *cancel, [this](qint64 received, qint64 total) {
+                QMetaObject::invokeMethod(this, [this, received, total] { Q_EMIT progress(received, total); },
+                                          Qt::QueuedConnection);
+            });
+            QMetaObject::invokeMethod(
+                this,
+                [this, out] {
+                    m_busy = false;
+                    Q_EMIT finished(maskSecrets(out.error), out.sha256, out.cancelled);
+                },
+                Qt::QueuedConnection);
+        },
+        Qt::QueuedConnection);
+}
+
+void FtpDownload::cancel()
+{
+    if (m_busy)
+        m_cancel->store(true);
+}
+
+}  // namespace pw

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "core/print/PrintLayer.h"
+
+#include <QDialog>
+#include <QPicture>
+
+#include <optional>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QScrollArea;
+
+namespace pw {
+
+class PageView;
+
+// "Print Preview": the printout's pages one at a time, with page navigation, zoom, printing and
+// saving as PDF. The report is run once into page pictures; printing and saving run it again on
+// the printer or into the file, so every output is drawn at its own resolution.
+class FieldConfig : public QDialog {
+    Q_OBJECT
+public:
+    FieldConfig(Report report, int orientation, const QString& documentName, QWidget* parent = nullptr);
+    ~FieldConfig() override;
+
+    int pageCount() const;
+    int currentPage() const { return m_page; }
+    const QPicture& page(int number) const;
+    QPageLayout pageLayout() const;
+
+    // The procedures and handlers, public so that tests drive them as the coach would.
+    void txtCurrentPage_Change();
+    void NextBtn_Click();
+    void prevBtn_Click();
+    void PrintBtn_Click();
+    void savePdf_Click();
+    // Zoom: 0 fits the page's width to the window, otherwise a percentage.
+    void setZoom(int percent);
+    void showCoordinates(QPointF twips);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
+private:
+    void showPage(int number);
+
+    Report m_report;
+    int m_orientation;
+    QString m_documentName;
+    PictureOutput m_pages;
+    int m_page = 1;
+    PageView* m_view = nullptr;
+    QScrollArea* m_frame = nullptr;
+    QLineEdit* m_pageBox = nullptr;
+    QLabel* m_total = nullptr;
+    QLabel* m_xy = nullptr;
+    QPushButton* m_prev = nullptr;
+    QPushButton* m_next = nullptr;
+    QComboBox* m_zoom = nullptr;
+};
+
+// Runs a report as the coach asked: a preview when isPreview is true, the printer when false,
+// and when it is not given (the toolbar's Print button) the coach is asked "Do you want to see a
+// preview of the printout?". Failures are reported under procName.
+void runReport(const QString& procName, const Report& report, int orientation, const QString& documentName,
+               std::optional<bool> isPreview, QWidget* parent);
+
+// Sends the report to a printer the coach chooses; says so clearly when no printer is installed.
+void printReport(const Report& report, int orientation, const QString& documentName, QWidget* parent);
+
+// Asks for a file name and saves the report there as PDF; a file that cannot be written is told.
+void saveReportAsPdf(const Report& report, int orientation, const QString& documentName, QWidget* parent);
+
+}  // namespace pw

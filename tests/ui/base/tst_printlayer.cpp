@@ -1,0 +1,276 @@
+// The print layer on a recording device: where text lands, in which font, how lines wrap and
+// pages turn, and what happens when a PDF cannot be written; and the preview window paging
+// through a printout, printing and saving it (a PDF that cannot be written is told there).
+#include "TestSupport.h"
+
+#include "ui/base/FieldConfig.h"
+#include "core/print/PrintLayer.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <QPaintEngine>
+#include <QPrinterInfo>
+#include <QPicture>
+#include <QTextItem>
+
+using namespace pw;
+using namespace pwtest;
+
+namespace {
+
+struct Drawn {
+    QString text;
+    QPointF at;  // baseline start, twips
+    QFont font;
+    int page = 1;
+};
+
+// A page device at 1440 dots per inch, so its units are twips, that keeps what was drawn.
+class RecordingEngine : public QPaintEngine {
+public:
+    QList<Drawn>* drawn = nullptr;
+    int* page = nullptr;
+    bool begin(QPaintDevice*) override { return true; }
+    bool end() override { return true; }
+    void updateState(const QPaintEngineState&) override {}
+    void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+    void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
+    void drawTextItem(const QPointF& p, const QTextItem& item) override
+    {
+        drawn->append({item.text(), p, item.font(), *page});
+    }
+    Type type() const override { return User; }
+};
+
+class RecordingDevice : public QPaintDevice {
+public:
+    RecordingDevice() { m_engine.drawn = &drawn, m_engine.page = &page; }
+    QPaintEngine* paintEngine() const override { return const_cast<RecordingEngine*>(&m_engine); }
+    int metric(PaintDeviceMetric m) const override
+    {
+        switch (m) {
+        case PdmWidth: return 12240;
+        case PdmHeight: return 15840;
+        case PdmDepth: return 32;
+        case PdmDevicePixelRatio: return 1;
+        case PdmDevicePixelRatioScaled: return int(QPaintDevice::devicePixelRatioFScale());
+        default: return 1440;  // dots per inch
+        }
+    }
+    QList<Drawn> drawn;
+    int page = 1;
+
+private:
+    RecordingEngine m_engine;
+};
+
+class RecordingOutput : public PageOutput {
+public:
+    RecordingDevice device;
+    QPaintDevice* begin(const QPageLayout&) override { return &device; }
+    QPaintDevice* nextPage(QPainter&) override
+    {
+        ++device.page;
+        return &device;
+    }
+    bool end() override { return true; }
+    bool paged() const override { return true; }
+    QPageLayout preferredLayout(QPageLayout::Orientation o) const override
+    {
+        QPageLayout l(QPageSize(QPageSize::Letter), o, QMarginsF(36, 36, 36, 36), QPageLayout::Point);
+        l.setMode(QPageLayout::FullPageMode);
+        return l;
+    }
+};
+
+}  // namespace
+
+class TestPrintLayer : public QObject {
+    Q_OBJECT
+
+private:
+    TestEnv env;
+
+private Q_SLOTS:
+    void boundsAlignmentAndStyles()
+    {
+        RecordingOutput out;
+        Printout p(out, Printout::Portrait);
+        // Letter with half-inch margins: 8.5 x 11 inches less 720 twips all round.
+        QVERIFY(p.left() == 720 && p.right() == 12240 - 720 && p.bottom() == 15840 - 720);
+        QCOMPARE(p.halfWidth(), (12240.0 - 1440.0) / 2);
+
+        p.PrintAt(QStringLiteral("Left"), 10, 2000, 1000, 0, 7);
+        p.PrintAt(QStringLiteral("Centre"), 10, 6000, 1000, 1, 0);
+        p.PrintAt(QStringLiteral("Right"), 10, 9000, 1000, 2);
+        const QList<Drawn>& d = out.device.drawn;
+        QCOMPARE(d.size(), 3);
+        QCOMPARE(d[0].at.x(), 2000.0);
+        QVERIFY(d[0].font.underline() && d[0].font.bold() && d[0].font.italic());
+        QVERIFY(!d[1].font.underline() && !d[1].font.bold() && !d[1].font.italic());
+        QCOMPARE(d[0].font.pixelSize(), 200);  // 10 points in twips
+        p.setFont(10, 0);
+        QVERIFY(qAbs(d[1].at.x() + p.TextWidth(QStringLiteral("Centre")) / 2 - 6000) < 1);
+        QVERIFY(qAbs(d[2].at.x() + p.TextWidth(QStringLiteral("Right")) - 9000) < 1);
+        // The top of the text is at Y: the baseline sits one ascent lower.
+        QVERIFY(d[0].at.y() > 1000 && d[0].at.y() < 1000 + p.TextHeight());
+        // Style not given: underline and bold off, italic kept.
+        p.setFont(10, 7);
+        p.PrintAt(QStringLiteral("x"), 10, 2000, 2000);
+        QVERIFY(!d.last().font.underline() && !d.last().font.bold() && d.last().font.italic());
+        // Too long for the page: shortened, never past the right bound.
+        p.PrintAt(QString(400, QLatin1Char('W')), 10, 9000, 3000);
+        p.setFont(10, 0);
+        QVERIFY(d.last().at.x() + p.TextWidth(d.last().text) <= p.right() + 1);
+        QVERIFY(d.last().text.endsWith(QChar(0x2026)));
+        p.EndPrint();
+    }
+
+    void columnsStripLineBreaksAndStayInside()
+    {
+        RecordingOutput out;
+        Printout p(out, Printout::Landscape);
+        QCOMPARE(p.right(), 15840.0 - 720.0);
+        p.setColumns({1000, 3000, 2000});
+        QCOMPARE(p.colPos, (QList<double>{720, 1720, 4720, 6720}));
+        p.setFont(9, 0);
+        p.PrintInColumn(QStringLiteral("\r\n\nSmith\r\n"), 1, 0, 5000);
+        p.PrintInColumn(QVariant(), 0, 0, 5000);
+        p.PrintInColumn(QStringLiteral("7"), 2, 2, 5000);
+        p.PrintInColumn(QString(300, QLatin1Char('A')), 0, 1, 5000);
+        p.PrintInColumn(QStringLiteral("no column"), 3, 0, 5000);
+        const QList<Drawn>& d = out.device.drawn;
+        QCOMPARE(d[0].text, QStringLiteral("Smith"));
+        QCOMPARE(d[0].at.x(), 1750.0);
+        QVERIFY(d[0].at.y() < 5000 - 10);
+        const int shown = int(std::count_if(d.begin(), d.end(), [](const Drawn& x) { return !x.text.isEmpty(); }));
+        QCOMPARE(shown, 3);  // the null and the missing column print nothing
+        const Drawn seven = *std::find_if(d.begin(), d.end(), [](const Drawn& x) { return x.text == QLatin1String("7"); });
+        QVERIFY(qAbs(seven.at.x() + p.TextWidth(QStringLiteral("7")) - (6720 - 40)) < 1);
+        const Drawn wide = *std::find_if(d.begin(), d.end(), [](const Drawn& x) { return x.text.startsWith(QLatin1Char('A')); });
+        QVERIFY(wide.at.x() >= 720 && wide.at.x() + p.TextWidth(wide.text) <= 1720);
+    }
+
+    void wrappingNeverLoopsAndTurnsPages()
+    {
+        RecordingOutput out;
+        Printout p(out, Printout::Portrait);
+        p.setFont(10, 0);
+        const double line = p.TextWidth(QStringLiteral("The quick brown fox"));
+        QCOMPARE(p.FindSP(QStringLiteral("The quick brown fox jumps"), line), 19);
+        QCOMPARE(p.FindSP(QStringLiteral("x"), 1), 1);
+        QCOMPARE(p.ParseText(QStringLiteral("The quick brown fox jumps over"), line), (QStringList{"The quick brown fox", "jumps over"}));
+        QCOMPARE(p.ParseText(QStringLiteral("one\r\ntwo"), line), (QStringList{"one", "two"}));
+        // A word with no spaces wider than the line is cut at the width, and ends.
+        const QString word(10000, QLatin1Char('m'));
+        const QStringList pieces = p.ParseText(word, line);
+        QVERIFY(pieces.size() > 10);
+        QCOMPARE(pieces.join(QString()), word);
+        for (const QString& piece : pieces)
+            QVERIFY(p.TextWidth(piece) <= line + 0.5);
+
+        // Printed, it runs on over as many pages as it needs and says where it stopped.
+        const double y = p.MultiLinePrint(QStringLiteral("\n") + word + QStringLiteral("\n"), line, 1000, 1000, 240);
+        QVERIFY(out.device.page > 1);
+        QCOMPARE(p.pageNumber(), out.device.page);
+        QVERIFY(y <= p.bottom() + 240);
+        for (const Drawn& d : out.device.drawn)
+            QVERIFY(d.at.y() <= p.bottom());
+        p.EndPrint();
+    }
+
+    void thePreviewPagesPrintsAndSaves()
+    {
+        int runs = 0;
+        const Report report = [&runs](Printout& p) {
+            ++runs;
+            for (int page = 1; page <= 3; ++page) {
+                if (page > 1)
+                    p.NextPage();
+                p.PrintAt(QStringLiteral("Page %1").arg(page), 14, p.left() + p.halfWidth(), p.top(), 1, 2);
+                p.setColumns({2000, 3000, 1500});
+                for (int row = 1; row <= 20; ++row) {
+                    p.PrintInColumn(row, 0, 1, p.top() + 600 + row * 300);
+                    p.PrintInColumn(QStringLiteral("Player %1").arg(row), 1, 0, p.top() + 600 + row * 300);
+                    p.DrawColumnLines(p.top() + 600 + row * 300, 300, 3);
+                }
+            }
+        };
+        FieldConfig preview(report, Printout::Portrait, QStringLiteral("Team: Comets"));
+        preview.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&preview));
+        QCOMPARE(preview.pageCount(), 3);
+        QCOMPARE(child<QLabel>(&preview, "lblTotalPages")->text(), QStringLiteral("of 3"));
+        auto* prev = child<QPushButton>(&preview, "prevBtn");
+        auto* next = child<QPushButton>(&preview, "NextBtn");
+        auto* box = child<QLineEdit>(&preview, "txtCurrentPage");
+        QVERIFY(!prev->isEnabled() && next->isEnabled());
+        screenshot(&preview, QStringLiteral("print-preview"));
+        next->click();
+        next->click();
+        QCOMPARE(preview.currentPage(), 3);
+        QVERIFY(!next->isEnabled());
+        preview.NextBtn_Click();  // never past the last page
+        QCOMPARE(preview.currentPage(), 3);
+        box->setText(QStringLiteral("9"));
+        QCOMPARE(preview.currentPage(), 3);
+        box->setText(QStringLiteral("1"));
+        QVERIFY(preview.currentPage() == 1 && !prev->isEnabled());
+        preview.prevBtn_Click();  // never before the first
+        box->setText(QStringLiteral("0"));
+        QCOMPARE(preview.currentPage(), 1);
+        preview.showCoordinates(QPointF(1440.4, 720));
+        QCOMPARE(child<QLabel>(&preview, "lblXY")->text(), QStringLiteral("1440, 720"));
+
+        // Saving runs the report again into the file; a file that cannot be written is told.
+        env.prompter.files << env.dir() + QStringLiteral("/preview.pdf") << env.dir() + QStringLiteral("/missing/folder/preview.pdf");
+        preview.savePdf_Click();
+        QCOMPARE(runs, 2);
+        QCOMPARE(env.prompter.shown.last().defaultText, QStringLiteral("Team- Comets.pdf"));
+        QVERIFY(fileBytes(env.dir() + QStringLiteral("/preview.pdf")).startsWith("%PDF"));
+        preview.savePdf_Click();
+        QVERIFY(env.prompter.shown.last().title == QStringLiteral("Save as PDF") && env.prompter.shown.last().icon == Prompter::Icon::Critical);
+        QVERIFY(env.prompter.shown.last().text.contains(QStringLiteral("could not be written")));
+    }
+
+    void thePreviewClosesByItsButtonAndByEscape()
+    {
+        const Report report = [](Printout& p) { p.PrintAt(QStringLiteral("Page 1"), 14, p.left(), p.top(), 0, 0); };
+        for (const bool byKey : {false, true}) {
+            FieldConfig preview(report, Printout::Portrait, QStringLiteral("Team: Comets"));
+            preview.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&preview));
+            auto* close = child<QPushButton>(&preview, "CloseBtn");
+            QCOMPARE(close->text(), QStringLiteral("Close"));
+            QVERIFY(close->isVisible());
+            if (byKey)
+                QTest::keyClick(child<QLineEdit>(&preview, "txtCurrentPage"), Qt::Key_Escape);
+            else
+                QTest::mouseClick(close, Qt::LeftButton);
+            QVERIFY(!preview.isVisible());
+        }
+    }
+
+    void printingAsksForAPreviewFirst()
+    {
+        env.prompter.clear();
+        env.prompter.answers << Prompter::Answer::No;
+        bool ran = false;
+        runReport(QStringLiteral("Test"), [&ran](Printout&) { ran = true; }, Printout::Portrait, QStringLiteral("x"),
+                  std::nullopt, nullptr);
+        QCOMPARE(env.prompter.shown.first().title, QStringLiteral("Print Preview"));
+        QCOMPARE(env.prompter.shown.first().text, QStringLiteral("Do you want to see a preview of the printout?"));
+        QCOMPARE(env.prompter.shown.first().buttons, Prompter::Buttons::YesNo);
+        // No printer on this machine: said plainly, nothing printed.
+        if (QPrinterInfo::availablePrinters().isEmpty()) {
+            QCOMPARE(env.prompter.shown.last().title, QStringLiteral("Print"));
+            QVERIFY(env.prompter.shown.last().text.contains(QStringLiteral("Save as PDF")));
+            QVERIFY(!ran);
+        }
+    }
+};
+
+QTEST_MAIN(TestPrintLayer)
+#include "tst_printlayer.moc"
