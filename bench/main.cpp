@@ -24,46 +24,46 @@
 #include "app/TeamTree.h"
 #include "common/Formats.h"
 #include "common/Prompter.h"
+#include "common/Trace.h"
 #include "core/fees/Fees.h"
-#include "ui/fees/dlgMoney.h"
 #include "core/games/GameState.h"
-#include "ui/messaging/NoteWindows.h"
+#include "core/games/GameView.h"
 #include "core/messaging/Notes.h"
-#include "ui/games/GameSetup.h"
 #include "core/practice/DrillDiagram.h"
 #include "core/practice/DrillPainter.h"
-#include "ui/practice/dlgDrillMaint.h"
-#include "ui/practice/frmPractice.h"
-#include "core/schedule/MonthCalendar.h"
-#include "core/games/GameView.h"
-#include "ui/games/LineupViews.h"
-#include "ui/base/FieldConfig.h"
 #include "core/reports/Reports.h"
+#include "core/schedule/MonthCalendar.h"
 #include "core/teams/TeamData.h"
 #include "core/tournaments/Bracket.h"
-#include "ui/tournaments/TournamentWindow.h"
-#include "ui/games/StatDialog.h"
-#include "common/Trace.h"
-#include "ui/teams/PlayerInfo.h"
-#include "ui/teams/TeamFields.h"
-#include "ui/teams/TeamInfo.h"
-#include "ui_PlayerFields.h"
 #include "data/Database.h"
 #include "data/DatabaseFile.h"
 #include "data/Settings.h"
+#include "ui/base/FieldConfig.h"
+#include "ui/fees/dlgMoney.h"
+#include "ui/games/GameSetup.h"
+#include "ui/games/LineupViews.h"
+#include "ui/games/StatDialog.h"
+#include "ui/messaging/NoteWindows.h"
+#include "ui/practice/dlgDrillMaint.h"
+#include "ui/practice/frmPractice.h"
+#include "ui/teams/PlayerInfo.h"
+#include "ui/teams/TeamFields.h"
+#include "ui/teams/TeamInfo.h"
+#include "ui/tournaments/TournamentWindow.h"
+#include "ui_PlayerFields.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QComboBox>
 #include <QImage>
-#include <QPainter>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMainWindow>
 #include <QMenuBar>
-#include <QStatusBar>
+#include <QPainter>
 #include <QProcess>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QTreeView>
@@ -96,8 +96,9 @@ void fillClub(const Size& size)
                                               "NumberOfGames, Periods, NumberOfPlayers, PointValue, StartDate, "
                                               "TournamentPlay, ManageFees, TeamAmount, WebSite, EmailSendTo) "
                                               "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
-    PreparedStatement player(db, QStringLiteral("INSERT INTO Player (TeamNo, PlayerNo, PlayerLastName, PlayerFirstName, "
-                                                "JerseyNo, BirthDate, AmountPaid) VALUES (?, ?, ?, ?, ?, ?, ?)"));
+    PreparedStatement player(db,
+                             QStringLiteral("INSERT INTO Player (TeamNo, PlayerNo, PlayerLastName, PlayerFirstName, "
+                                            "JerseyNo, BirthDate, AmountPaid) VALUES (?, ?, ?, ?, ?, ?, ?)"));
     PreparedStatement opponent(db, QStringLiteral("INSERT INTO Opponent (TeamNo, OpponentNo, OpponentName, "
                                                   "OpponentCoach, OpponentCoachPhone, OpponentColor, IsUs) "
                                                   "VALUES (?, ?, ?, ?, ?, ?, ?)"));
@@ -108,8 +109,8 @@ void fillClub(const Size& size)
     const QDate start(2026, 9, 5);
     for (int t = 1; t <= size.teams; ++t) {
         team.exec({t, QStringLiteral("Team %1").arg(t), QStringLiteral("U%1").arg(8 + t % 8), QStringLiteral("G"),
-                   QStringLiteral("Fall 2026"), true, size.games, 4, 8, QStringLiteral("3;1;0"), start.addDays(t),
-                   true, true, 1500.0, QStringLiteral("https://league.example.org/%1").arg(t),
+                   QStringLiteral("Fall 2026"), true, size.games, 4, 8, QStringLiteral("3;1;0"), start.addDays(t), true,
+                   true, 1500.0, QStringLiteral("https://league.example.org/%1").arg(t),
                    QStringLiteral("families%1@example.org").arg(t)});
         for (int p = 1; p <= size.players; ++p) {
             player.exec({t, p, QStringLiteral("Player%1").arg(p), QStringLiteral("First%1").arg(t), p,
@@ -128,10 +129,11 @@ void fillClub(const Size& size)
                 scored += (g + p) % 7 == 0 ? 1 : 0;
             const int against = g % 3;
             const int result = scored > against ? 1 : scored < against ? 2 : 3;
-            game.exec({t, g, 1 + g % 8, start.addDays(7 * g), QStringLiteral("10:00 AM"), QStringLiteral("Field %1").arg(g % 5),
-                       result});
+            game.exec({t, g, 1 + g % 8, start.addDays(7 * g), QStringLiteral("10:00 AM"),
+                       QStringLiteral("Field %1").arg(g % 5), result});
             for (int p = 1; p <= size.players; ++p)
-                stat.exec({t, g, p, (g + p) % 7 == 0 ? 1 : 0, p == 1 ? against : 0, p % 4, QStringLiteral("1;1;1;1"), 3});
+                stat.exec(
+                    {t, g, p, (g + p) % 7 == 0 ? 1 : 0, p == 1 ? against : 0, p % 4, QStringLiteral("1;1;1;1"), 3});
         }
     }
     tx.commit();
@@ -215,7 +217,8 @@ QList<Operation> operations(MainForm& form, const Size& size)
     return {
         {QStringLiteral("Tree rebuild"), [&form](int) { form.SetTeamTabs(); }},
         // Alternate between two teams so that every click changes the team.
-        {QStringLiteral("Click a team"), [click, teams](int i) { click(QStringLiteral("Team%1").arg(1 + i % qMin(2, teams))); }},
+        {QStringLiteral("Click a team"),
+         [click, teams](int i) { click(QStringLiteral("Team%1").arg(1 + i % qMin(2, teams))); }},
         // Consecutive runs click different games of the same team.
         {QStringLiteral("Click a game"), [click, games](int i) { click(QStringLiteral("G%1T1").arg(1 + i % games)); }},
         {QStringLiteral("Click a game of another team"),
@@ -254,7 +257,8 @@ GameView gameViewRowByRow(qint16 teamNo, qint16 gameNo, int games)
             }
         }
         line.percent = available > 0 ? static_cast<int>(RoundHalfEven(100.0 * played / available)) : 0;
-        execSql(QStringLiteral("UPDATE Player SET PlayTime = ? WHERE TeamNo = ? AND PlayerNo = ?"), {line.percent, teamNo, p});
+        execSql(QStringLiteral("UPDATE Player SET PlayTime = ? WHERE TeamNo = ? AND PlayerNo = ?"),
+                {line.percent, teamNo, p});
         view.lines.insert(p, line);
     }
     return view;
@@ -267,7 +271,10 @@ public:
     {
         return buttons == Buttons::Ok || buttons == Buttons::OkCancel ? Answer::Ok : Answer::Yes;
     }
-    std::optional<QString> inputText(const QString&, const QString&, const QString&, bool) override { return std::nullopt; }
+    std::optional<QString> inputText(const QString&, const QString&, const QString&, bool) override
+    {
+        return std::nullopt;
+    }
     QString openFileName(const QString&, const QString&, const QString&) override { return {}; }
     QString saveFileName(const QString&, const QString&, const QString&, const QString&) override { return {}; }
 };
@@ -281,7 +288,8 @@ void growFirstTeam(const Size& size)
                                "VALUES (1, ?, ?, 'Extra', ?)"),
                 {p, QStringLiteral("Player%1").arg(p), p});
         for (int g = 1; g <= size.games; ++g)
-            execSql(QStringLiteral("INSERT INTO GameStat (TeamNo, GameNo, PlayerNo, Goals, QtrPlayed) VALUES (1, ?, ?, 0, 2)"),
+            execSql(QStringLiteral(
+                        "INSERT INTO GameStat (TeamNo, GameNo, PlayerNo, Goals, QtrPlayed) VALUES (1, ?, ?, 0, 2)"),
                     {g, p});
     }
     tx.commit();
@@ -291,11 +299,13 @@ void growFirstTeam(const Size& size)
 QList<Operation> windowOperations(std::unique_ptr<TeamInfo>& profile, std::unique_ptr<PlayerInfo>& player)
 {
     return {
-        {QStringLiteral("Open the team profile"), [&profile](int i) { profile = std::make_unique<TeamInfo>(1 + i % 2); }},
+        {QStringLiteral("Open the team profile"),
+         [&profile](int i) { profile = std::make_unique<TeamInfo>(1 + i % 2); }},
         {QStringLiteral("Switch teams in the profile's picker"),
          [&profile](int i) {
              auto* picker = profile->findChild<QComboBox*>(QStringLiteral("CTeam"));
-             const int index = (profile->findChild<QComboBox*>(QStringLiteral("CTeam"))->currentIndex() + 1 + i % 3) % picker->count();
+             const int index = (profile->findChild<QComboBox*>(QStringLiteral("CTeam"))->currentIndex() + 1 + i % 3) %
+                               picker->count();
              picker->setCurrentIndex(index);
              profile->CTeam_Click(index);
          }},
@@ -307,11 +317,14 @@ QList<Operation> windowOperations(std::unique_ptr<TeamInfo>& profile, std::uniqu
                  if (edit->text().isEmpty())
                      edit->setText(QStringLiteral("x"));
              }
-             profile->fields()->findChild<QLineEdit*>(QStringLiteral("txtJerseyColor"))->setText(i % 2 ? QStringLiteral("Red") : QStringLiteral("Blue"));
+             profile->fields()
+                 ->findChild<QLineEdit*>(QStringLiteral("txtJerseyColor"))
+                 ->setText(i % 2 ? QStringLiteral("Red") : QStringLiteral("Blue"));
              profile->markChanged();
              profile->OKButton_Click();
          }},
-        {QStringLiteral("Open a player profile"), [&player](int i) { player = std::make_unique<PlayerInfo>(1, 1 + i % 20); }},
+        {QStringLiteral("Open a player profile"),
+         [&player](int i) { player = std::make_unique<PlayerInfo>(1, 1 + i % 20); }},
         {QStringLiteral("Save a player profile"),
          [&player](int i) {
              player->ui().txtPhone->setText(QStringLiteral("555-01%1").arg(i % 100, 2, 10, QLatin1Char('0')));
@@ -347,7 +360,8 @@ void addTournaments(int teams)
         b.setTeam(p, BracketTeam{p == 1 ? QStringLiteral("*Opponent 8") : QStringLiteral("Opponent %1").arg(1 + p % 7),
                                  QString::number(p == 1 ? 8 : 1 + p % 7)});
     for (int game : b.games())
-        b.setGameTag(game, BracketGameTag{QDate(2026, 10, 3), QTime(8 + game % 9, 30), QStringLiteral("Field 2")}.toText());
+        b.setGameTag(game,
+                     BracketGameTag{QDate(2026, 10, 3), QTime(8 + game % 9, 30), QStringLiteral("Field 2")}.toText());
     saveBracket(1, 1, b);
     tx.commit();
 }
@@ -357,17 +371,20 @@ void addDrills(int count)
 {
     Transaction tx;
     QSqlDatabase db = Db::shared();
-    PreparedStatement drill(db, QStringLiteral("INSERT INTO DrillBook (DrillID, DrillName, Description, Discipline, Explanation, "
-                                               "Development, DrillType, Stage) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"));
-    PreparedStatement marker(db, QStringLiteral("INSERT INTO DrillData (DrillID, GnomeType, BaseGnomeNo, FieldGnomeNo, GnomeXPos, "
-                                                "GnomeYPos) VALUES (?, 1, ?, ?, ?, ?)"));
+    PreparedStatement drill(
+        db, QStringLiteral("INSERT INTO DrillBook (DrillID, DrillName, Description, Discipline, Explanation, "
+                           "Development, DrillType, Stage) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"));
+    PreparedStatement marker(
+        db, QStringLiteral("INSERT INTO DrillData (DrillID, GnomeType, BaseGnomeNo, FieldGnomeNo, GnomeXPos, "
+                           "GnomeYPos) VALUES (?, 1, ?, ?, ?, ?)"));
     QSqlQuery existing = execSql(QStringLiteral("SELECT COUNT(*) FROM DrillBook"));
     const int builtIn = existing.next() ? existing.value(0).toInt() : 0;
     for (int n = 0; n < count - builtIn; ++n) {
         const int id = 1001 + n;
         drill.exec({id, QStringLiteral("Drill %1").arg(n, 3, 10, QLatin1Char('0')), QStringLiteral("Purpose"),
                     n % 2 ? QStringLiteral("Passing") : QStringLiteral("Attacking"), QStringLiteral("Procedure"),
-                    QStringLiteral("Points"), n % 2, n % 2 ? QStringLiteral("Fundamental") : QStringLiteral("Individual (1 v 1)")});
+                    QStringLiteral("Points"), n % 2,
+                    n % 2 ? QStringLiteral("Fundamental") : QStringLiteral("Individual (1 v 1)")});
         for (int m = 1; m <= 6; ++m)
             marker.exec({id, m % 9, m, 300 * m, 200 * m});
     }
@@ -380,8 +397,9 @@ void addPractices(int teams)
 {
     Transaction tx;
     QSqlDatabase db = Db::shared();
-    PreparedStatement practice(db, QStringLiteral("INSERT INTO Practice (TeamNo, PracticeDate, StartTime, EndTime, TimeSegment, "
-                                                  "TeamMeeting) VALUES (?, ?, ?, ?, 15, ?)"));
+    PreparedStatement practice(
+        db, QStringLiteral("INSERT INTO Practice (TeamNo, PracticeDate, StartTime, EndTime, TimeSegment, "
+                           "TeamMeeting) VALUES (?, ?, ?, ?, 15, ?)"));
     for (int t = 1; t <= teams; ++t) {
         for (QDate d(2026, 9, 1); d < QDate(2026, 12, 20); d = d.addDays(1)) {
             if (d.dayOfWeek() == 2 || d.dayOfWeek() == 4 || d.dayOfWeek() == 6)
@@ -517,11 +535,13 @@ int runBench(const QString& pgServer, int runs, const Size& size)
         out.flush();
 
         // A selection's figures, set-based and row by row, on team 2 (20 players, 30 games).
-        out << "\nA selection's figures (shares, statistics, totals), with the straightforward reading for comparison:\n\n"
+        out << "\nA selection's figures (shares, statistics, totals), with the straightforward reading for "
+               "comparison:\n\n"
             << "| selection | set-based ms | statements | row by row ms | statements | times faster |\n"
             << "|---|---|---|---|---|---|\n";
         const int games = size.games;
-        for (const auto& selected : {std::pair{QStringLiteral("a game"), qint16(12)}, {QStringLiteral("the season"), qint16(0)}}) {
+        for (const auto& selected :
+             {std::pair{QStringLiteral("a game"), qint16(12)}, {QStringLiteral("the season"), qint16(0)}}) {
             // A plain copy: lambdas cannot capture a structured binding with every compiler.
             const QString what = selected.first;
             const qint16 game = selected.second;
@@ -602,8 +622,8 @@ int runBench(const QString& pgServer, int runs, const Size& size)
              [&](int) { printToPdf([](Printout& p) { PrintOfficialRoster(p, 1); }, kOfficialRosterOrientation, pdf); }},
             {QStringLiteral("Preview of ten players' statistics, first page shown"),
              [&](int) {
-                 FieldConfig preview([&](Printout& p) { PrintIndividualStats(p, 2, tenPlayers); }, kPlayerStatsOrientation,
-                                     QStringLiteral("Players"));
+                 FieldConfig preview([&](Printout& p) { PrintIndividualStats(p, 2, tenPlayers); },
+                                     kPlayerStatsOrientation, QStringLiteral("Players"));
                  preview.show();
                  QApplication::processEvents();
                  previewPages = preview.pageCount();
@@ -622,42 +642,45 @@ int runBench(const QString& pgServer, int runs, const Size& size)
             allTeams << qint16(t);
         TeamTreeModel tree;
         const QList<TeamEntry> teamEntries = visibleTeams();
-        timeRows({{QStringLiteral("Open a 16-team bracket"),
-                   [&](int) {
-                       bracketWindow = std::make_unique<Tournament>(1, 1, 4);
-                       bracketWindow->show();
-                   }},
-                  {QStringLiteral("Save the 16-team bracket"), [&](int) { bracketWindow->TournSave_Click(); }},
-                  {QStringLiteral("Build every team's tournament branches (40 x 5)"),
-                   [&](int) { tree.SetTeamTabs(teamEntries, readSeasonGames(allTeams), tournamentBranches(allTeams)); }}},
-                 runs);
+        timeRows(
+            {{QStringLiteral("Open a 16-team bracket"),
+              [&](int) {
+                  bracketWindow = std::make_unique<Tournament>(1, 1, 4);
+                  bracketWindow->show();
+              }},
+             {QStringLiteral("Save the 16-team bracket"), [&](int) { bracketWindow->TournSave_Click(); }},
+             {QStringLiteral("Build every team's tournament branches (40 x 5)"),
+              [&](int) { tree.SetTeamTabs(teamEntries, readSeasonGames(allTeams), tournamentBranches(allTeams)); }}},
+            runs);
         bracketWindow.reset();
         out.flush();
 
         // Notes and fees: a season's worth of notes for team 1, and the fees of its roster.
         for (int n = 0; n < 300; ++n)
-            saveTeamNote(1, std::nullopt, QStringLiteral("Note %1").arg(n), QStringLiteral("Text of note %1").arg(n), n % 2 == 0);
+            saveTeamNote(1, std::nullopt, QStringLiteral("Note %1").arg(n), QStringLiteral("Text of note %1").arg(n),
+                         n % 2 == 0);
         out << "\nNotes and fees (team 1 with 300 notes):\n\n"
             << "| operation | median ms | spread ms | statements |\n|---|---|---|---|\n";
         std::unique_ptr<frmNoteList> notesWindow;
         std::unique_ptr<dlgMoney> feesWindow;
-        timeRows({{QStringLiteral("Open the notes window (300 notes)"),
-                   [&](int) {
-                       notesWindow = std::make_unique<frmNoteList>(1);
-                       notesWindow->show();
-                   }},
-                  {QStringLiteral("Gather the team's e-mail recipients"),
-                   [&](int) {
-                       QString notFound;
-                       GetEmailAddress(1, notFound);
-                   }},
-                  {QStringLiteral("Open Fee Management"),
-                   [&](int) {
-                       feesWindow = std::make_unique<dlgMoney>(1);
-                       feesWindow->show();
-                   }},
-                  {QStringLiteral("Store every player's amount"), [&](int) { saveFees(1, feesWindow->model().lines()); }}},
-                 runs);
+        timeRows(
+            {{QStringLiteral("Open the notes window (300 notes)"),
+              [&](int) {
+                  notesWindow = std::make_unique<frmNoteList>(1);
+                  notesWindow->show();
+              }},
+             {QStringLiteral("Gather the team's e-mail recipients"),
+              [&](int) {
+                  QString notFound;
+                  GetEmailAddress(1, notFound);
+              }},
+             {QStringLiteral("Open Fee Management"),
+              [&](int) {
+                  feesWindow = std::make_unique<dlgMoney>(1);
+                  feesWindow->show();
+              }},
+             {QStringLiteral("Store every player's amount"), [&](int) { saveFees(1, feesWindow->model().lines()); }}},
+            runs);
         notesWindow.reset();
         feesWindow.reset();
         out.flush();
@@ -681,38 +704,45 @@ int runBench(const QString& pgServer, int runs, const Size& size)
         std::unique_ptr<dlgDrillMaint> drillWindow;
         std::unique_ptr<frmPractice> practiceWindow;
         QList<qint32> practiceIds;
-        for (QSqlQuery q = execSql(QStringLiteral("SELECT PracticeID FROM Practice WHERE TeamNo = 1 ORDER BY PracticeID")); q.next();)
+        for (QSqlQuery q =
+                 execSql(QStringLiteral("SELECT PracticeID FROM Practice WHERE TeamNo = 1 ORDER BY PracticeID"));
+             q.next();)
             practiceIds << q.value(0).toInt();
-        timeRows({{QStringLiteral("Move the month calendar by a week"), [&](int i) { calendar.scrollWeeks(i % 2 ? 1 : 0); }},
-                  {QStringLiteral("Open Drill Maintenance (500 drills)"),
-                   [&](int) {
-                       drillWindow = std::make_unique<dlgDrillMaint>();
-                       drillWindow->show();
-                   }},
-                  {QStringLiteral("Switch drills"), [&](int i) { drillWindow->openDrill(qint32(1001 + (i * 37) % 456)); }},
-                  {QStringLiteral("Open a practice"),
-                   [&](int i) {
-                       const qint32 id = practiceIds.value(i % qMax(1, int(practiceIds.size())));
-                       practiceWindow = std::make_unique<frmPractice>(1, QStringLiteral("T1P%1").arg(id), QDate(), nullptr);
-                       practiceWindow->show();
-                   }},
-                  {QStringLiteral("Repaint a drill of 30 markers and 40 lines at 1080 x 720"),
-                   [&](int) {
-                       QPainter painter(&canvas);
-                       paintDrill(painter, busy, QRectF(0, 0, 1080, 720), true);
-                   }}},
-                 runs);
+        timeRows(
+            {{QStringLiteral("Move the month calendar by a week"), [&](int i) { calendar.scrollWeeks(i % 2 ? 1 : 0); }},
+             {QStringLiteral("Open Drill Maintenance (500 drills)"),
+              [&](int) {
+                  drillWindow = std::make_unique<dlgDrillMaint>();
+                  drillWindow->show();
+              }},
+             {QStringLiteral("Switch drills"), [&](int i) { drillWindow->openDrill(qint32(1001 + (i * 37) % 456)); }},
+             {QStringLiteral("Open a practice"),
+              [&](int i) {
+                  const qint32 id = practiceIds.value(i % qMax(1, int(practiceIds.size())));
+                  practiceWindow = std::make_unique<frmPractice>(1, QStringLiteral("T1P%1").arg(id), QDate(), nullptr);
+                  practiceWindow->show();
+              }},
+             {QStringLiteral("Repaint a drill of 30 markers and 40 lines at 1080 x 720"),
+              [&](int) {
+                  QPainter painter(&canvas);
+                  paintDrill(painter, busy, QRectF(0, 0, 1080, 720), true);
+              }}},
+            runs);
         out.flush();
         setPrompter(nullptr);
         form.close();
     }
-    const QString database = loc.engine == Engine::SQLite ? loc.path : pgServer.section(QLatin1Char('/'), 0, -2) +
-                                                                           QLatin1Char('/') + loc.database;
+    const QString database = loc.engine == Engine::SQLite
+                                 ? loc.path
+                                 : pgServer.section(QLatin1Char('/'), 0, -2) + QLatin1Char('/') + loc.database;
     Db::closeShared();
     const int startRuns = qMax(5, runs / 3);
-    const Figures bare = startupTimes(QStringLiteral("bare"), database, dir.path() + QStringLiteral("/bare.ini"), startRuns);
-    const Figures shell = startupTimes(QStringLiteral("shell"), database, dir.path() + QStringLiteral("/shell.ini"), startRuns);
-    const Figures main = startupTimes(QStringLiteral("main"), database, dir.path() + QStringLiteral("/main.ini"), startRuns);
+    const Figures bare =
+        startupTimes(QStringLiteral("bare"), database, dir.path() + QStringLiteral("/bare.ini"), startRuns);
+    const Figures shell =
+        startupTimes(QStringLiteral("shell"), database, dir.path() + QStringLiteral("/shell.ini"), startRuns);
+    const Figures main =
+        startupTimes(QStringLiteral("main"), database, dir.path() + QStringLiteral("/main.ini"), startRuns);
     auto line = [&](const QString& what, const Figures& f) {
         return QStringLiteral("| %1 | %2 | %3 – %4 | %5 |\n")
             .arg(what)

@@ -1,7 +1,7 @@
 #include "ui/base/CommandRegistry.h"
 
-#include "ui/base/Commands.h"
 #include "app/MainForm.h"
+#include "ui/base/Commands.h"
 
 namespace pw {
 
@@ -11,33 +11,41 @@ namespace {
 void registerMenus(CommandTable& t)
 {
     for (const MenuDef& m : QList<MenuDef>{
-        {.path = QStringLiteral("mnuFile"), .caption = MainForm::tr("&File"), .order = 10},
-        {.path = QStringLiteral("mnuTeam"), .caption = MainForm::tr("&Team"), .order = 20},
-        {.path = QStringLiteral("mnuTeam/mnuTournament"), .caption = MainForm::tr("T&ournament"), .order = 30},
-        {.path = QStringLiteral("mnuView"), .caption = MainForm::tr("&View"), .order = 30},
-        {.path = QStringLiteral("mnuView/FilePreviewMenu"), .caption = MainForm::tr("Print Pre&view"), .order = 30,
-         .separatorBefore = true},
-        {.path = QStringLiteral("mnuView/FilePreviewMenu/FilePreviewRosterMenu"), .caption = MainForm::tr("&Roster"),
-         .order = 20},
-        {.path = QStringLiteral("mnuView/FilePrintMenu"), .caption = MainForm::tr("&Print"), .order = 40},
-        {.path = QStringLiteral("mnuView/FilePrintMenu/FilePrintRosterMenu"), .caption = MainForm::tr("&Roster"),
-         .order = 20},
-        {.path = QStringLiteral("mnuGame"), .caption = MainForm::tr("&Game"), .order = 40},
-        {.path = QStringLiteral("mnuGame/GamePreviewMenu"), .caption = MainForm::tr("Print Pre&view"), .order = 30,
-         .separatorBefore = true},
-        {.path = QStringLiteral("mnuGame/GamePrintMenu"), .caption = MainForm::tr("&Print"), .order = 40},
-        {.path = QStringLiteral("mnuPlayer"), .caption = MainForm::tr("&Player"), .order = 50},
-        {.path = QStringLiteral("mnuPlayer/PlayerPreviewMenu"), .caption = MainForm::tr("Print Pre&view"), .order = 30,
-         .separatorBefore = true},
-        {.path = QStringLiteral("mnuPlayer/PlayerPrintMenu"), .caption = MainForm::tr("&Print"), .order = 40},
-        {.path = QStringLiteral("mnuTools"), .caption = MainForm::tr("T&ools"), .order = 60},
-        {.path = QStringLiteral("mnuHelp"), .caption = MainForm::tr("&Help"), .order = 70},
-        {.path = QStringLiteral("GridMnu"), .popup = true, .keyedItems = true},
-        {.path = QStringLiteral("TreeTeamMnu"), .popup = true, .keyedItems = true},
-        {.path = QStringLiteral("TreeTeamMnu/TreeTeamPrint"), .caption = MainForm::tr("Print"), .order = 50},
-        {.path = QStringLiteral("TreeTournyMnu"), .popup = true, .keyedItems = true},
-        {.path = QStringLiteral("TreeGameMnu"), .popup = true, .keyedItems = true},
-        {.path = QStringLiteral("PrintMenu"), .popup = true},
+             {.path = QStringLiteral("mnuFile"), .caption = MainForm::tr("&File"), .order = 10},
+             {.path = QStringLiteral("mnuTeam"), .caption = MainForm::tr("&Team"), .order = 20},
+             {.path = QStringLiteral("mnuTeam/mnuTournament"), .caption = MainForm::tr("T&ournament"), .order = 30},
+             {.path = QStringLiteral("mnuView"), .caption = MainForm::tr("&View"), .order = 30},
+             {.path = QStringLiteral("mnuView/FilePreviewMenu"),
+             .caption = MainForm::tr("Print Pre&view"),
+             .order = 30,
+             .separatorBefore = true},
+             {.path = QStringLiteral("mnuView/FilePreviewMenu/FilePreviewRosterMenu"),
+             .caption = MainForm::tr("&Roster"),
+             .order = 20},
+             {.path = QStringLiteral("mnuView/FilePrintMenu"), .caption = MainForm::tr("&Print"), .order = 40},
+             {.path = QStringLiteral("mnuView/FilePrintMenu/FilePrintRosterMenu"),
+             .caption = MainForm::tr("&Roster"),
+             .order = 20},
+             {.path = QStringLiteral("mnuGame"), .caption = MainForm::tr("&Game"), .order = 40},
+             {.path = QStringLiteral("mnuGame/GamePreviewMenu"),
+             .caption = MainForm::tr("Print Pre&view"),
+             .order = 30,
+             .separatorBefore = true},
+             {.path = QStringLiteral("mnuGame/GamePrintMenu"), .caption = MainForm::tr("&Print"), .order = 40},
+             {.path = QStringLiteral("mnuPlayer"), .caption = MainForm::tr("&Player"), .order = 50},
+             {.path = QStringLiteral("mnuPlayer/PlayerPreviewMenu"),
+             .caption = MainForm::tr("Print Pre&view"),
+             .order = 30,
+             .separatorBefore = true},
+             {.path = QStringLiteral("mnuPlayer/PlayerPrintMenu"), .caption = MainForm::tr("&Print"), .order = 40},
+             {.path = QStringLiteral("mnuTools"), .caption = MainForm::tr("T&ools"), .order = 60},
+             {.path = QStringLiteral("mnuHelp"), .caption = MainForm::tr("&Help"), .order = 70},
+             {.path = QStringLiteral("GridMnu"), .popup = true, .keyedItems = true},
+             {.path = QStringLiteral("TreeTeamMnu"), .popup = true, .keyedItems = true},
+             {.path = QStringLiteral("TreeTeamMnu/TreeTeamPrint"), .caption = MainForm::tr("Print"), .order = 50},
+             {.path = QStringLiteral("TreeTournyMnu"), .popup = true, .keyedItems = true},
+             {.path = QStringLiteral("TreeGameMnu"), .popup = true, .keyedItems = true},
+             {.path = QStringLiteral("PrintMenu"), .popup = true},
          })
         t.addMenu(m);
 }

@@ -2,10 +2,10 @@
 
 #include "ui/base/Modal.h"
 
-#include "ui/base/Commands.h"
 #include "app/MainForm.h"
 #include "common/Selection.h"
 #include "common/Trace.h"
+#include "ui/base/Commands.h"
 #include "ui/fees/dlgMoney.h"
 
 namespace pw {

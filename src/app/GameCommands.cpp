@@ -1,12 +1,12 @@
 #include "ui/base/CommandRegistry.h"
 
-#include "ui/base/Commands.h"
 #include "app/MainForm.h"
 #include "common/AppState.h"
 #include "common/Prompter.h"
 #include "common/Selection.h"
 #include "common/Trace.h"
 #include "data/Fields.h"
+#include "ui/base/Commands.h"
 #include "ui/games/GameSetup.h"
 #include "ui/games/StatDialog.h"
 #include "ui/games/frmCaptain.h"
@@ -30,30 +30,33 @@ void registerGameCommands(CommandTable& t, MainForm& main)
     };
     // The board opens on the selected game and keeps to it, whatever is selected later.
     const auto lineup = [&main](const char* procName, bool checkPlayers) {
-        return [&main, procName, checkPlayers] { guarded(QString::fromLatin1(procName), {}, [&] {
-            const Selection& s = selection();
-            if (!isSingleGame(s.CurrentGameNo())) {
-                prompter().message(MainForm::tr("No Game Chosen"), MainForm::tr("Select the game that you want to setup."),
-                                   Prompter::Icon::Critical);
-                return;
-            }
-            if (checkPlayers && PlayerCount(s.CurrentTeamNo()) == 0) {
-                prompter().message(MainForm::tr("No Players"), MainForm::tr("There are no players to line up."),
-                                   Prompter::Icon::Critical);
-                return;
-            }
-            const TeamSettings& team = s.Team();
-            LineupGame game{.teamNo = s.CurrentTeamNo(),
-                            .gameNo = s.CurrentGameNo(),
-                            .tournamentNo = s.CurrentTournamentNo(),
-                            .opponentNo = s.CurrentOpponentNo(),
-                            // A team saved without them plays the full game: four periods, eleven places.
-                            .periods = team.Periods > 0 ? int(team.Periods) : 4,
-                            .places = team.NumberOfPlayers > 0 ? int(team.NumberOfPlayers) : 11,
-                            .trackCaptain = team.TrackCaptain == 1,
-                            .nameOption = state().NameOpt};
-            GameSetup::openBoard(game, main.currentGameNodeText(), &main);
-        }); };
+        return [&main, procName, checkPlayers] {
+            guarded(QString::fromLatin1(procName), {}, [&] {
+                const Selection& s = selection();
+                if (!isSingleGame(s.CurrentGameNo())) {
+                    prompter().message(MainForm::tr("No Game Chosen"),
+                                       MainForm::tr("Select the game that you want to setup."),
+                                       Prompter::Icon::Critical);
+                    return;
+                }
+                if (checkPlayers && PlayerCount(s.CurrentTeamNo()) == 0) {
+                    prompter().message(MainForm::tr("No Players"), MainForm::tr("There are no players to line up."),
+                                       Prompter::Icon::Critical);
+                    return;
+                }
+                const TeamSettings& team = s.Team();
+                LineupGame game{.teamNo = s.CurrentTeamNo(),
+                                .gameNo = s.CurrentGameNo(),
+                                .tournamentNo = s.CurrentTournamentNo(),
+                                .opponentNo = s.CurrentOpponentNo(),
+                                // A team saved without them plays the full game: four periods, eleven places.
+                                .periods = team.Periods > 0 ? int(team.Periods) : 4,
+                                .places = team.NumberOfPlayers > 0 ? int(team.NumberOfPlayers) : 11,
+                                .trackCaptain = team.TrackCaptain == 1,
+                                .nameOption = state().NameOpt};
+                GameSetup::openBoard(game, main.currentGameNodeText(), &main);
+            });
+        };
     };
     // One command a line: the table reads best unwrapped.
     // clang-format off

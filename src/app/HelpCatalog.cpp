@@ -45,8 +45,8 @@ HelpCatalog HelpCatalog::load(const QString& root)
     static const QRegularExpression titleRe(QStringLiteral("<title>(.*?)</title>"),
                                             QRegularExpression::CaseInsensitiveOption |
                                                 QRegularExpression::DotMatchesEverythingOption);
-    static const QRegularExpression keywordsRe(
-        QStringLiteral("<meta\\s+name=\"keywords\"\\s+content=\"([^\"]*)\""), QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression keywordsRe(QStringLiteral("<meta\\s+name=\"keywords\"\\s+content=\"([^\"]*)\""),
+                                               QRegularExpression::CaseInsensitiveOption);
 
     const QStringList files = QDir(root).entryList({QStringLiteral("*.html")}, QDir::Files, QDir::Name);
     for (const QString& file : files) {

@@ -4,11 +4,9 @@
 
 #include "data/Changes.h"
 
-#include "ui/base/CommandRegistry.h"
 #include "app/HelpWindow.h"
-#include "ui/base/LogoPicture.h"
+#include "app/RosterData.h"
 #include "app/RosterModel.h"
-#include "ui/base/SurfaceAccessible.h"
 #include "app/TeamTree.h"
 #include "app/cfgDialog.h"
 #include "app/frmAbout.h"
@@ -19,31 +17,33 @@
 #include "common/Selection.h"
 #include "common/Trace.h"
 #include "common/Twips.h"
-#include "data/Settings.h"
 #include "core/games/GameState.h"
 #include "core/games/GameView.h"
 #include "core/games/Record.h"
 #include "core/schedule/SeasonGames.h"
-#include "app/RosterData.h"
 #include "core/teams/TeamData.h"
 #include "core/tournaments/Tournaments.h"
+#include "data/Settings.h"
+#include "ui/base/CommandRegistry.h"
+#include "ui/base/LogoPicture.h"
+#include "ui/base/SurfaceAccessible.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QScopedValueRollback>
-#include <QPointer>
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPointer>
+#include <QScopedValueRollback>
 #include <QShowEvent>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTableView>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
-#include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -54,8 +54,8 @@ namespace {
 const QList<int> kMainGridTwips{1700, 610, 610, 610, 610, 610, 80, 610, 610, 610, 610, 500, 500};
 const QList<int> kPlayerGridTwips{1700, 620, 620, 620, 620, 620, 620, 80, 620, 620, 620, 620};
 
-const QStringList kTotalCaptions{QStringLiteral("Shots"),   QStringLiteral("Goals"),         QStringLiteral("Steals"),
-                                 QStringLiteral("Assists"), QStringLiteral("Shots on Goal"), QStringLiteral("Goals"),
+const QStringList kTotalCaptions{QStringLiteral("Shots"),    QStringLiteral("Goals"),         QStringLiteral("Steals"),
+                                 QStringLiteral("Assists"),  QStringLiteral("Shots on Goal"), QStringLiteral("Goals"),
                                  QStringLiteral("OverShot"), QStringLiteral("Blocks")};
 
 // Separator limits, in twips: the tree stays wider than 750, the roster grid wider than 2500,
@@ -240,11 +240,10 @@ void MainForm::buildCentral()
     TeamTree->setContextMenuPolicy(Qt::CustomContextMenu);
     TeamTree->setMinimumWidth(twipsToPixels(kMinTreeTwips, dpi) + 1);
     TeamTree->setExpandsOnDoubleClick(true);
-    connect(TeamTree->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex& current) {
-                if (!m_filling && current.isValid())
-                    TeamTree_NodeClick(current);
-            });
+    connect(TeamTree->selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& current) {
+        if (!m_filling && current.isValid())
+            TeamTree_NodeClick(current);
+    });
     connect(TeamTree, &QWidget::customContextMenuRequested, this, &MainForm::TeamTree_MouseDown);
     // A double click on a game opens its line-up board.
     connect(TeamTree, &QTreeView::doubleClicked, this, [this](const QModelIndex& index) {
@@ -271,10 +270,11 @@ void MainForm::buildCentral()
         for (int c = 0; c < twips.size(); ++c) {
             const QString heading = headers.value(c);
             // Figure columns hold up to four characters ("100%").
-            const int needed = heading.isEmpty() ? 0
-                                                 : qMax(headerFont.horizontalAdvance(heading),
-                                                        c == 0 ? 0 : grid->fontMetrics().horizontalAdvance(QStringLiteral("100%"))) +
-                                                       14;
+            const int needed = heading.isEmpty()
+                                   ? 0
+                                   : qMax(headerFont.horizontalAdvance(heading),
+                                          c == 0 ? 0 : grid->fontMetrics().horizontalAdvance(QStringLiteral("100%"))) +
+                                         14;
             grid->setColumnWidth(c, qMax(twipsToPixels(twips.at(c), dpi), needed));
         }
         grid->setMinimumHeight(twipsToPixels(kMinGridHeightTwips, dpiY) + 1);
@@ -561,7 +561,8 @@ void MainForm::SelectGame()
         Selection& s = selection();
         UpdateStatusBar(1, tr("Opponent: ") + (s.singleGame() ? currentGameNodeText() : QString()));
         UpdateStatusBar(2, tr("Score: ") + GetRecord(s.CurrentGameNo()));
-        const GameStatus game = s.CurrentGameNo() > 0 ? readGameStatus(s.CurrentTeamNo(), s.CurrentGameNo()) : GameStatus{};
+        const GameStatus game =
+            s.CurrentGameNo() > 0 ? readGameStatus(s.CurrentTeamNo(), s.CurrentGameNo()) : GameStatus{};
         s.setOpponent(game.opponentNo);
         m_resultMailable = resultMailable(game);
         applyCommandState();
@@ -595,8 +596,8 @@ void MainForm::SetFormSize(int numOfRows)
     // The roster grid is made tall enough for up to eleven players; larger rosters scroll.
     const int rows = qBound(1, numOfRows, 11);
     const int rowHeight = MainGrid->verticalHeader()->defaultSectionSize();
-    const int wanted = MainGrid->horizontalHeader()->sizeHint().height() + rows * rowHeight +
-                       2 * MainGrid->frameWidth() + 2;
+    const int wanted =
+        MainGrid->horizontalHeader()->sizeHint().height() + rows * rowHeight + 2 * MainGrid->frameWidth() + 2;
     const QList<int> sizes = m_hSplit->sizes();
     const int total = sizes.value(0) + sizes.value(1);
     if (total <= 0)
@@ -614,10 +615,10 @@ void MainForm::TeamTree_NodeClick(const QModelIndex& index)
         const NodeKey k = NodeKey::parse(key);
         // A node of another team loads that team first; the record is then computed once, for
         // what the node shows.
-        const qint16 team = k.kind == NodeKey::Kind::Team ? static_cast<qint16>(index.data(TeamTreeModel::TagRole).toInt())
-                                                           : k.teamNo;
-        const bool newTeam = k.kind != NodeKey::Kind::Detail && k.kind != NodeKey::Kind::Unknown &&
-                             team != s.CurrentTeamNo();
+        const qint16 team =
+            k.kind == NodeKey::Kind::Team ? static_cast<qint16>(index.data(TeamTreeModel::TagRole).toInt()) : k.teamNo;
+        const bool newTeam =
+            k.kind != NodeKey::Kind::Detail && k.kind != NodeKey::Kind::Unknown && team != s.CurrentTeamNo();
         if (newTeam)
             loadTeamView(team);
         switch (k.kind) {
@@ -714,7 +715,8 @@ void MainForm::TeamTree_MouseDown(const QPoint& pos)
     QMenu* popup = popupFor(key);
     if (!popup)
         return;
-    guarded(QStringLiteral("TeamTree_MouseDown"), traceArg(QStringLiteral("Node"), key), [&] { prepareTreePopup(key); });
+    guarded(QStringLiteral("TeamTree_MouseDown"), traceArg(QStringLiteral("Node"), key),
+            [&] { prepareTreePopup(key); });
     popup->popup(TeamTree->viewport()->mapToGlobal(pos));
 }
 

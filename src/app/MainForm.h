@@ -3,10 +3,10 @@
 #include "ui/base/Commands.h"
 
 #include <QHash>
-#include <QSet>
 #include <QMainWindow>
 #include <QModelIndex>
 #include <QPointer>
+#include <QSet>
 
 class QAction;
 class QLabel;
@@ -135,7 +135,7 @@ private:
     QPointer<HelpWindow> m_help;
     bool m_filling = false;
     bool m_renaming = false;  // a tournament is being renamed in the tree
-    int m_sizedRows = 0;  // set while the tree is rebuilt, so selection changes do nothing
+    int m_sizedRows = 0;      // set while the tree is rebuilt, so selection changes do nothing
 };
 
 }  // namespace pw

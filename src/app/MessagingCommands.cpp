@@ -2,12 +2,12 @@
 
 #include "ui/base/Modal.h"
 
-#include "ui/base/Commands.h"
 #include "app/MainForm.h"
 #include "common/AppState.h"
 #include "common/Selection.h"
 #include "common/Trace.h"
 #include "core/messaging/GameNotes.h"
+#include "ui/base/Commands.h"
 #include "ui/messaging/MailWindows.h"
 #include "ui/messaging/NoteWindows.h"
 
@@ -17,9 +17,8 @@ namespace pw {
 void registerMessagingCommands(CommandTable& t, MainForm& main)
 {
     const auto gameNotes = [] {
-        guarded(QStringLiteral("mGameNotes_Click"), {}, [] {
-            OpenGameNotes(state().DataFolder, selection().CurrentTeamNo(), selection().CurrentGameNo());
-        });
+        guarded(QStringLiteral("mGameNotes_Click"), {},
+                [] { OpenGameNotes(state().DataFolder, selection().CurrentTeamNo(), selection().CurrentGameNo()); });
     };
     const auto sendResults = [&main] {
         guarded(QStringLiteral("SendResults"), {}, [&] {

@@ -1,9 +1,9 @@
 #include "ui/base/CommandRegistry.h"
 
-#include "ui/base/Commands.h"
 #include "app/MainForm.h"
 #include "common/Selection.h"
 #include "common/Trace.h"
+#include "ui/base/Commands.h"
 #include "ui/practice/dlgDrillMaint.h"
 #include "ui/practice/frmPractice.h"
 
@@ -18,7 +18,9 @@ void registerPracticeCommands(CommandTable& t, MainForm& main)
         guarded(QStringLiteral("DataSetPractice_Click"), {},
                 [&] { frmPractice::showCalendar(selection().CurrentTeamNo(), &main); });
     };
-    const auto drills = [&main] { guarded(QStringLiteral("DataPracticeDrills_Click"), {}, [&] { dlgDrillMaint::showDrills(&main); }); };
+    const auto drills = [&main] {
+        guarded(QStringLiteral("DataPracticeDrills_Click"), {}, [&] { dlgDrillMaint::showDrills(&main); });
+    };
     // One command a line: the table reads best unwrapped.
     // clang-format off
     t.add(QList<CommandDef>{

@@ -1,11 +1,11 @@
 #include "ui/base/CommandRegistry.h"
 
-#include "ui/base/Commands.h"
 #include "app/MainForm.h"
 #include "common/Selection.h"
 #include "common/Trace.h"
-#include "ui/base/FieldConfig.h"
 #include "core/reports/Reports.h"
+#include "ui/base/Commands.h"
+#include "ui/base/FieldConfig.h"
 
 #include <optional>
 
@@ -29,7 +29,8 @@ std::function<void()> runs(MainForm& main, const Printing& what, std::optional<b
 {
     return [&main, what, isPreview] {
         const QString procName = QString::fromLatin1(what.procName);
-        guarded(procName, {}, [&] { runReport(procName, what.report(), what.orientation, what.documentName, isPreview, &main); });
+        guarded(procName, {},
+                [&] { runReport(procName, what.report(), what.orientation, what.documentName, isPreview, &main); });
     };
 }
 
@@ -40,7 +41,8 @@ std::function<void()> runs(MainForm& main, const Printing& what, std::optional<b
 void registerReportCommands(CommandTable& t, MainForm& main)
 {
     const auto team = [] { return selection().CurrentTeamNo(); };
-    const Printing teamStats{"FilePrintTeamSub", [team] { return Report([t = team()](Printout& p) { FilePrintTeamSub(p, t); }); },
+    const Printing teamStats{"FilePrintTeamSub",
+                             [team] { return Report([t = team()](Printout& p) { FilePrintTeamSub(p, t); }); },
                              kTeamStatsOrientation, MainForm::tr("Team Statistics")};
     const Printing official{"PrintOfficialRoster",
                             [team] { return Report([t = team()](Printout& p) { PrintOfficialRoster(p, t); }); },
@@ -48,18 +50,21 @@ void registerReportCommands(CommandTable& t, MainForm& main)
     const Printing handout{"PrintHandoutRoster",
                            [team] { return Report([t = team()](Printout& p) { PrintHandoutRoster(p, t); }); },
                            kHandoutOrientation, MainForm::tr("Roster")};
-    const Printing schedule{"PrintSchedule", [team] { return Report([t = team()](Printout& p) { PrintSchedule(p, t); }); },
+    const Printing schedule{"PrintSchedule",
+                            [team] { return Report([t = team()](Printout& p) { PrintSchedule(p, t); }); },
                             kScheduleOrientation, MainForm::tr("Schedule")};
-    const Printing sheet{"PrintStatSheet",
-                         [team] {
-                             return Report([t = team(), g = selection().CurrentGameNo()](Printout& p) { PrintStatSheet(p, t, g); });
-                         },
-                         kStatSheetOrientation, MainForm::tr("Stat Sheet")};
+    const Printing sheet{
+        "PrintStatSheet",
+        [team] {
+            return Report([t = team(), g = selection().CurrentGameNo()](Printout& p) { PrintStatSheet(p, t, g); });
+        },
+        kStatSheetOrientation, MainForm::tr("Stat Sheet")};
     // Whom to print is asked before the preview opens, once.
     const Printing playerStats{"FilePrintPlayerSub",
                                [team] {
                                    const QList<qint16> players = playersToPrint(team(), selection().CurrentPlayerNo());
-                                   return Report([t = team(), players](Printout& p) { PrintIndividualStats(p, t, players); });
+                                   return Report(
+                                       [t = team(), players](Printout& p) { PrintIndividualStats(p, t, players); });
                                },
                                kPlayerStatsOrientation, MainForm::tr("Player Statistics")};
     const Printing playerNotes{"FilePrintNotesSub",

@@ -12,10 +12,11 @@ QList<RosterRow> readRoster(qint16 teamNo, const TeamSettings& team)
 {
     PW_TRACE(QStringLiteral("readRoster"), traceArg(QStringLiteral("lcTeamNo"), teamNo));
     QList<RosterRow> rows;
-    QSqlQuery q = execSql(QStringLiteral("SELECT PlayerNo, PlayerLastName, PlayerFirstName, JerseyNo, BirthDate, "
-                                         "AmountPaid FROM Player WHERE TeamNo = ? "
-                                         "ORDER BY LOWER(PlayerLastName) ASC, LOWER(PlayerFirstName) ASC, PlayerNo ASC"),
-                          {teamNo});
+    QSqlQuery q =
+        execSql(QStringLiteral("SELECT PlayerNo, PlayerLastName, PlayerFirstName, JerseyNo, BirthDate, "
+                               "AmountPaid FROM Player WHERE TeamNo = ? "
+                               "ORDER BY LOWER(PlayerLastName) ASC, LOWER(PlayerFirstName) ASC, PlayerNo ASC"),
+                {teamNo});
     QList<double> paid;
     while (q.next()) {
         RosterRow row;

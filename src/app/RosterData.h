@@ -14,10 +14,10 @@ namespace pw {
 // One roster line of the main window's grid.
 struct RosterRow {
     qint16 playerNo = 0;
-    QString text;                   // "Smith,Anna (7)"
-    bool tooOld = false;            // fails the team's age cut-off
-    std::optional<FeeStatus> fee;   // only when the team manages fees
-    PlayerGameLine game;            // the selected game's or summary's figures
+    QString text;                  // "Smith,Anna (7)"
+    bool tooOld = false;           // fails the team's age cut-off
+    std::optional<FeeStatus> fee;  // only when the team manages fees
+    PlayerGameLine game;           // the selected game's or summary's figures
 };
 
 // The team's players by last name, with age and fee flags worked out against the settings.

@@ -6,11 +6,19 @@ namespace pw {
 
 namespace {
 
-const QStringList kRosterHeaders{
-    QStringLiteral("Player"), QStringLiteral("Play"),    QStringLiteral("Shots"),    QStringLiteral("Goals"),
-    QStringLiteral("Steals"), QStringLiteral("Assists"), QString(),                  QStringLiteral("SOG"),
-    QStringLiteral("Goals"),  QStringLiteral("Blocks"),  QStringLiteral("OverShot"), QStringLiteral("Qtrs"),
-    QStringLiteral("Avail")};
+const QStringList kRosterHeaders{QStringLiteral("Player"),
+                                 QStringLiteral("Play"),
+                                 QStringLiteral("Shots"),
+                                 QStringLiteral("Goals"),
+                                 QStringLiteral("Steals"),
+                                 QStringLiteral("Assists"),
+                                 QString(),
+                                 QStringLiteral("SOG"),
+                                 QStringLiteral("Goals"),
+                                 QStringLiteral("Blocks"),
+                                 QStringLiteral("OverShot"),
+                                 QStringLiteral("Qtrs"),
+                                 QStringLiteral("Avail")};
 
 const QStringList kPlayerGameHeaders{
     QStringLiteral("Opponent"), QStringLiteral("Qtrs"),      QStringLiteral("Avail"),   QStringLiteral("Shots"),

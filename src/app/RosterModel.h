@@ -1,7 +1,7 @@
 #pragma once
 
-#include "common/RowTableModel.h"
 #include "app/RosterData.h"
+#include "common/RowTableModel.h"
 #include "core/teams/TeamData.h"
 
 #include <QColor>

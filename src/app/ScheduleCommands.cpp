@@ -1,11 +1,11 @@
 #include "ui/base/CommandRegistry.h"
 
-#include "ui/base/Commands.h"
 #include "app/MainForm.h"
 #include "common/Selection.h"
 #include "common/Trace.h"
-#include "ui/schedule/ScheduleActions.h"
+#include "ui/base/Commands.h"
 #include "ui/practice/frmPractice.h"
+#include "ui/schedule/ScheduleActions.h"
 
 namespace pw {
 

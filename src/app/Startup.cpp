@@ -2,8 +2,8 @@
 
 #include "data/Options.h"
 
-#include "common/AppState.h"
 #include "app/FirstRun.h"
+#include "common/AppState.h"
 #include "common/Prompter.h"
 #include "common/Trace.h"
 #include "data/Database.h"
@@ -87,8 +87,8 @@ void setDataFolder(const DbLocation& location)
 {
     // Game note files live beside the database, or in the default folder on this computer when
     // the data lives on a server. A folder that cannot be made now is reported when a note is saved.
-    state().DataFolder = location.engine == Engine::SQLite ? QFileInfo(location.path).absolutePath()
-                                                           : defaultDataFolder();
+    state().DataFolder =
+        location.engine == Engine::SQLite ? QFileInfo(location.path).absolutePath() : defaultDataFolder();
     QStringList created;
     QString error;
     makeFolderLevels(state().DataFolder + QStringLiteral("/GameNotes"), &created, &error);
@@ -175,9 +175,10 @@ bool PrepareDatabase()
             switch (askHowToFix(location, e.description())) {
             case Fix::Quit: return false;
             case Fix::PickFile: {
-                const QString picked = prompter().openFileName(
-                    QObject::tr("Open Pitchwise Database"), state().DataFolder.isEmpty() ? defaultDataFolder() : state().DataFolder,
-                    QObject::tr("Pitchwise Database (*.db)|*.db|All Files (*.*)|*.*"));
+                const QString picked =
+                    prompter().openFileName(QObject::tr("Open Pitchwise Database"),
+                                            state().DataFolder.isEmpty() ? defaultDataFolder() : state().DataFolder,
+                                            QObject::tr("Pitchwise Database (*.db)|*.db|All Files (*.*)|*.*"));
                 if (!picked.isEmpty()) {
                     location = DbLocation::parse(picked);
                     markReadOnly(location);
@@ -228,7 +229,8 @@ void undoFirstStart()
     Db::closeShared();
     const QString built = std::exchange(s.BuiltDatabase, QString());
     if (!built.isEmpty() && sqlite && QFileInfo(open) == QFileInfo(built)) {
-        for (const QString& suffix : {QString(), QStringLiteral("-journal"), QStringLiteral("-wal"), QStringLiteral("-shm")})
+        for (const QString& suffix :
+             {QString(), QStringLiteral("-journal"), QStringLiteral("-wal"), QStringLiteral("-shm")})
             QFile::remove(built + suffix);
         // The game-notes folder made beside it goes too, as long as nothing was put in it.
         QDir(QFileInfo(built).absolutePath()).rmdir(QStringLiteral("GameNotes"));

@@ -2,10 +2,10 @@
 
 #include "ui/base/Modal.h"
 
-#include "ui/base/Commands.h"
 #include "app/MainForm.h"
 #include "common/Selection.h"
 #include "common/Trace.h"
+#include "ui/base/Commands.h"
 #include "ui/teams/PlayerInfo.h"
 #include "ui/teams/TeamInfo.h"
 #include "ui/teams/dlgRoster.h"
@@ -17,8 +17,7 @@ namespace {
 
 // Opens a window of this subsystem modally over the main window, its failures reported under the
 // command's name.
-template <typename Window>
-std::function<void()> opens(MainForm& main, const char* procName)
+template <typename Window> std::function<void()> opens(MainForm& main, const char* procName)
 {
     return [&main, procName] {
         guarded(QString::fromLatin1(procName), {}, [&] {

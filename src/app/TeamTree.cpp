@@ -392,8 +392,9 @@ void TeamTreeModel::appendTournament(QStandardItem* teamNode, const TournamentBr
     for (int r = 1; r <= b.info.rounds; ++r) {
         const auto gameNo = static_cast<qint16>(b.info.tournamentNo * 1000 + r);
         const QString text = r <= b.roundTexts.size() ? b.roundTexts[r - 1] : QStringLiteral("Round%1").arg(r);
-        QStandardItem* round = makeItem(NodeKey::tournamentGame(gameNo, teamNo), shownText(text),
-                                        b.clockRounds.contains(r) ? QStringLiteral("Clock") : QStringLiteral("nyp"), gameNo);
+        QStandardItem* round =
+            makeItem(NodeKey::tournamentGame(gameNo, teamNo), shownText(text),
+                     b.clockRounds.contains(r) ? QStringLiteral("Clock") : QStringLiteral("nyp"), gameNo);
         // Scores are kept by the round's own key (see showResults), not the score line's.
         const QString scoreKey = NodeKey::detail(QStringLiteral("Score"), gameNo, teamNo);
         const QString score = m_scores.value(NodeKey::tournamentGame(gameNo, teamNo), QStringLiteral("Score:"));

@@ -3,11 +3,11 @@
 #include <QHash>
 #include <QSet>
 
-#include <functional>
 #include <QIcon>
 #include <QPersistentModelIndex>
 #include <QStandardItemModel>
 #include <QString>
+#include <functional>
 
 #include "core/schedule/SeasonGames.h"
 #include "core/tournaments/Bracket.h"
@@ -48,11 +48,11 @@ public:
     explicit TeamTreeModel(QObject* parent = nullptr);
 
     // parentKey empty adds a top-level node. Returns the new node.
-    QStandardItem* addNode(const QString& parentKey, const QString& key, const QString& text,
-                           const QString& imageKey, const QVariant& tag = {});
+    QStandardItem* addNode(const QString& parentKey, const QString& key, const QString& text, const QString& imageKey,
+                           const QVariant& tag = {});
     // The same under a node already at hand (no look-up); null is the top level.
-    QStandardItem* addNode(QStandardItem* parent, const QString& key, const QString& text,
-                           const QString& imageKey, const QVariant& tag = {});
+    QStandardItem* addNode(QStandardItem* parent, const QString& key, const QString& text, const QString& imageKey,
+                           const QVariant& tag = {});
     // Empties the tree.
     void clearTree();
     // Rebuilds the whole tree: a node per team in the order given, each with its season games

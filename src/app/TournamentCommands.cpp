@@ -2,15 +2,15 @@
 
 #include "ui/base/Modal.h"
 
-#include "ui/base/Commands.h"
 #include "app/MainForm.h"
 #include "app/TeamTree.h"
 #include "common/AppState.h"
 #include "common/Prompter.h"
 #include "common/Selection.h"
 #include "common/Trace.h"
-#include "ui/schedule/frmNewData.h"
 #include "core/tournaments/Bracket.h"
+#include "ui/base/Commands.h"
+#include "ui/schedule/frmNewData.h"
 #include "ui/tournaments/TournamentWindow.h"
 
 namespace pw {

@@ -1,10 +1,10 @@
 #include "ui/base/CommandRegistry.h"
 
-#include "ui/base/Commands.h"
 #include "app/MainForm.h"
 #include "common/Trace.h"
-#include "ui/update/CheckUpdates.h"
 #include "core/update/UpdateCheck.h"
+#include "ui/base/Commands.h"
+#include "ui/update/CheckUpdates.h"
 
 #include <QPointer>
 
@@ -21,8 +21,9 @@ void registerUpdateCommands(CommandTable& t, MainForm& main)
                 open = new CheckUpdates(&main);
                 open->setAttribute(Qt::WA_DeleteOnClose);
                 // The updater replaces the program file once this process has ended.
-                QObject::connect(&open->check(), &UpdateCheck::quitRequested, &main, [&main] { main.close(); },
-                                 Qt::QueuedConnection);
+                QObject::connect(
+                    &open->check(), &UpdateCheck::quitRequested, &main, [&main] { main.close(); },
+                    Qt::QueuedConnection);
             }
             open->show();
             open->raise();

@@ -2,19 +2,18 @@
 
 #include "ui_cfgDialog.h"
 
-#include "common/AppState.h"
-#include "ui/base/LogoPicture.h"
-#include "common/Prompter.h"
 #include "app/Startup.h"
+#include "common/AppState.h"
+#include "common/Prompter.h"
 #include "common/Trace.h"
 #include "data/Options.h"
+#include "ui/base/LogoPicture.h"
 
 #include <QButtonGroup>
 #include <QDir>
 #include <QFileInfo>
 
 namespace pw {
-
 
 cfgDialog::cfgDialog(QWidget* parent)
     : QDialog(parent)

@@ -1,14 +1,14 @@
 #include "app/frmSplash.h"
 
-#include "common/AppState.h"
 #include "app/MainForm.h"
-#include "app/TeamTree.h"
 #include "app/Startup.h"
-#include "common/Trace.h"
+#include "app/TeamTree.h"
 #include "app/frmAbout.h"
+#include "common/AppState.h"
+#include "common/Trace.h"
+#include "core/teams/TeamProfile.h"
 #include "data/Settings.h"
 #include "ui/teams/NewTeamWiz.h"
-#include "core/teams/TeamProfile.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -102,7 +102,8 @@ void frmSplash::Timer1_Timer()
         }
         m_main->ConfigureMainStatus();
         m_main->SetTeamTabs();
-        const auto lastTeam = static_cast<qint16>(ReadSetting(QStringLiteral("TeamTabNo"), QStringLiteral("1")).toInt());
+        const auto lastTeam =
+            static_cast<qint16>(ReadSetting(QStringLiteral("TeamTabNo"), QStringLiteral("1")).toInt());
         // The remembered team may be gone or hidden: then the first team of the tree.
         if (!m_main->selectTeam(lastTeam))
             m_main->selectFirstTeam();

@@ -1,7 +1,7 @@
-#include "common/AppState.h"
 #include "app/Startup.h"
-#include "ui/base/WidgetPrompter.h"
 #include "app/frmSplash.h"
+#include "common/AppState.h"
+#include "ui/base/WidgetPrompter.h"
 
 #include <QApplication>
 #include <QIcon>

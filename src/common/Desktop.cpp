@@ -22,8 +22,14 @@ public:
         return true;
 #endif
     }
-    bool openUrl(const QUrl& url) override { return QDesktopServices::openUrl(url); }
-    bool openFile(const QString& path) override { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); }
+    bool openUrl(const QUrl& url) override
+    {
+        return QDesktopServices::openUrl(url);
+    }
+    bool openFile(const QString& path) override
+    {
+        return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    }
     bool startProgram(const QString& program, const QStringList& arguments) override
     {
         return QProcess::startDetached(program, arguments);

@@ -241,7 +241,7 @@ QTime readTypedTime(const QString& text)
             return {};
         hour = hour % 12 + *half;
     }
-    return QTime(hour, minute); // invalid past 23:59
+    return QTime(hour, minute);  // invalid past 23:59
 }
 
 QDate readTypedDate(const QString& text, const QString& format, const QDate& today)
@@ -277,7 +277,7 @@ QDate readTypedDate(const QString& text, const QString& format, const QDate& tod
         }
     }
     if (parts.size() == 2)
-        order.remove(QLatin1Char('y')); // no year typed
+        order.remove(QLatin1Char('y'));  // no year typed
     if (parts.size() != order.size())
         return {};
     int day = 0;

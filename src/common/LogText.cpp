@@ -30,4 +30,4 @@ QString escapeControls(const QString& text)
     return out;
 }
 
-} // namespace pw
+}  // namespace pw

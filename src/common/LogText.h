@@ -10,4 +10,4 @@ namespace pw {
 // own. Everything else is kept as it is.
 QString escapeControls(const QString& text);
 
-} // namespace pw
+}  // namespace pw

@@ -17,12 +17,12 @@ QString tr(const char* text)
 }
 
 // The limits of the mail standards (a server may refuse anything longer).
-constexpr qsizetype kMaxEntry = 512;    // characters of one entry, name and all
-constexpr qsizetype kMaxName = 256;     // characters of a display name
-constexpr qsizetype kMaxLocal = 64;     // bytes before the @
-constexpr qsizetype kMaxAddrSpec = 254; // bytes of local@domain
-constexpr qsizetype kMaxLabel = 63;     // characters of one part of a domain name
-constexpr qsizetype kMaxDomain = 253;   // characters of a domain name
+constexpr qsizetype kMaxEntry = 512;     // characters of one entry, name and all
+constexpr qsizetype kMaxName = 256;      // characters of a display name
+constexpr qsizetype kMaxLocal = 64;      // bytes before the @
+constexpr qsizetype kMaxAddrSpec = 254;  // bytes of local@domain
+constexpr qsizetype kMaxLabel = 63;      // characters of one part of a domain name
+constexpr qsizetype kMaxDomain = 253;    // characters of a domain name
 
 QString trimSpaces(const QString& text)
 {
@@ -140,7 +140,7 @@ struct Cursor {
 
     const std::u32string& s;
     size_t i = 0;
-    QString why; // the first failure's reason
+    QString why;  // the first failure's reason
 
     bool end() const { return i >= s.size(); }
     char32_t peek() const { return end() ? 0 : s[i]; }
@@ -360,7 +360,7 @@ bool isHostName(const QString& host)
     return true;
 }
 
-} // namespace
+}  // namespace
 
 std::optional<Address> parseAddress(const QString& entry, QString* why)
 {
@@ -596,4 +596,4 @@ bool encryptionRequired(const Server& server, bool login, bool allowPlain)
     return login && !allowPlain && !isLoopbackHost(server.host);
 }
 
-} // namespace pw::mail
+}  // namespace pw::mail

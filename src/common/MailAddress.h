@@ -14,9 +14,9 @@ namespace pw::mail {
 
 // One address: a display name, when one was given, and the address proper (local@domain).
 struct Address {
-    QString name;   // unquoted, words joined by single spaces; empty when there was none
-    QString local;  // as it goes to the server: dot-separated words, or a quoted string with its quotes
-    QString domain; // a host name, or an address literal in brackets
+    QString name;    // unquoted, words joined by single spaces; empty when there was none
+    QString local;   // as it goes to the server: dot-separated words, or a quoted string with its quotes
+    QString domain;  // a host name, or an address literal in brackets
     QString addrSpec() const { return local + QLatin1Char('@') + domain; }
     bool operator==(const Address&) const = default;
 };
@@ -36,8 +36,8 @@ QStringList splitAddresses(const QString& list);
 
 struct AddressList {
     QList<Address> addresses;
-    QString badEntry; // the first entry that is no address
-    QString why;      // why it is not; empty when every entry is one
+    QString badEntry;  // the first entry that is no address
+    QString why;       // why it is not; empty when every entry is one
     bool ok() const { return why.isEmpty(); }
 };
 // Every entry of the list read; on the first that is no address, the list is refused whole.
@@ -54,9 +54,9 @@ QString fieldProblemTitle();
 // An outgoing mail server as the settings give it: "mail.x.org", "mail.x.org:587",
 // "smtp://mail.x.org", "smtps://mail.x.org:465", "[::1]:25".
 struct Server {
-    QString scheme; // "smtp" or "smtps"
-    QString host;   // a host name or an IP address, without brackets
-    int port = 0;   // 0: the scheme's own
+    QString scheme;  // "smtp" or "smtps"
+    QString host;    // a host name or an IP address, without brackets
+    int port = 0;    // 0: the scheme's own
     QString url() const;
 };
 // Nothing (with the reason) for anything else: another scheme, a user, a path, spaces or
@@ -72,4 +72,4 @@ bool isLoopbackHost(const QString& host);
 // allowed an unencrypted connection for a club server that offers none.
 bool encryptionRequired(const Server& server, bool login, bool allowPlain);
 
-} // namespace pw::mail
+}  // namespace pw::mail

@@ -16,11 +16,10 @@ public:
 
     virtual ~Prompter() = default;
 
-    virtual Answer message(const QString& title, const QString& text, Icon icon,
-                           Buttons buttons = Buttons::Ok) = 0;
+    virtual Answer message(const QString& title, const QString& text, Icon icon, Buttons buttons = Buttons::Ok) = 0;
     // nullopt when the coach cancels; OK returns the text as typed, even when empty.
-    virtual std::optional<QString> inputText(const QString& title, const QString& prompt,
-                                             const QString& defaultText, bool password = false) = 0;
+    virtual std::optional<QString> inputText(const QString& title, const QString& prompt, const QString& defaultText,
+                                             bool password = false) = 0;
     // Filters use the "Name (*.ext)|*.ext|..." form; see qtFileFilter(). Empty when cancelled.
     virtual QString openFileName(const QString& title, const QString& startDir, const QString& filter) = 0;
     virtual QString saveFileName(const QString& title, const QString& startDir, const QString& proposedName,

@@ -8,8 +8,7 @@ namespace pw {
 
 // A grid over typed rows under a fixed header row. Subclasses say how a row shows in each column
 // (data()); tests read the rows themselves rather than their display text.
-template <typename Row>
-class RowTableModel : public QAbstractTableModel {
+template <typename Row> class RowTableModel : public QAbstractTableModel {
 public:
     explicit RowTableModel(QStringList headers, QObject* parent = nullptr)
         : QAbstractTableModel(parent)

@@ -35,8 +35,8 @@ namespace {
 const QString kRule = QStringLiteral("---------------------------");  // 27 hyphens
 QString g_logPath;
 quint64 g_failures = 0;
-QStringList g_secrets;  // longest first, so that a password containing another is masked whole
-QStringList g_recentSecrets;  // the same, in the order they were read
+QStringList g_secrets;                 // longest first, so that a password containing another is masked whole
+QStringList g_recentSecrets;           // the same, in the order they were read
 constexpr qsizetype kMaxSecrets = 32;  // a program run reads a handful; a flood must not slow every message
 
 void appendToLog(QStringList lines)
@@ -345,7 +345,8 @@ void registerSecret(const QString& secret)
     if (g_recentSecrets.size() > kMaxSecrets)
         g_recentSecrets.removeFirst();
     g_secrets = g_recentSecrets;
-    std::sort(g_secrets.begin(), g_secrets.end(), [](const QString& a, const QString& b) { return a.size() > b.size(); });
+    std::sort(g_secrets.begin(), g_secrets.end(),
+              [](const QString& a, const QString& b) { return a.size() > b.size(); });
 }
 
 QString maskSecrets(QString text)

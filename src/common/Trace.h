@@ -4,8 +4,8 @@
 #include <QString>
 #include <QVariant>
 
-#include <exception>
 #include <cstdint>
+#include <exception>
 #if __has_include(<source_location>)
 #include <source_location>
 #endif
@@ -159,8 +159,7 @@ void reportCurrentException();
 
 // Runs body as the event handler or procedure procName: it is traced, and any failure inside is
 // reported. Returns false when the body failed.
-template <typename F>
-bool guarded(const QString& procName, const QString& argsText, F&& body)
+template <typename F> bool guarded(const QString& procName, const QString& argsText, F&& body)
 {
     TraceScope scope(procName, argsText);
     try {
@@ -173,8 +172,7 @@ bool guarded(const QString& procName, const QString& argsText, F&& body)
 }
 
 // Like guarded(), for procedures that hand back a value: a failure returns fallback.
-template <typename T, typename F>
-T guardedValue(const QString& procName, const QString& argsText, T fallback, F&& body)
+template <typename T, typename F> T guardedValue(const QString& procName, const QString& argsText, T fallback, F&& body)
 {
     TraceScope scope(procName, argsText);
     try {

@@ -17,9 +17,9 @@ namespace pw {
 namespace {
 
 DbLocation g_sharedLocation;
-bool g_connectionLost = false;  // the server dropped the shared connection: reopened before next use
-QHash<QString, int> g_txDepth;         // nested guards on one connection join the outermost transaction
-QHash<QString, bool> g_txRollbackOnly;  // an inner guard gave up: the outermost may not commit
+bool g_connectionLost = false;                // the server dropped the shared connection: reopened before next use
+QHash<QString, int> g_txDepth;                // nested guards on one connection join the outermost transaction
+QHash<QString, bool> g_txRollbackOnly;        // an inner guard gave up: the outermost may not commit
 QHash<QString, quint64> g_txFailuresAtStart;  // reported failures when the outermost guard began
 quint64 g_statements = 0;
 
@@ -150,35 +150,47 @@ DbLocation DbLocation::parse(const QString& setting)
     // "[::1]:5432", "db.club.example:5432" or a bare host.
     const qsizetype close = hostPort.indexOf(QLatin1Char(']'));
     const qsizetype portColon = hostPort.indexOf(QLatin1Char(':'), close < 0 ? 0 : close);
-    loc.host = decode(portColon >= 0 ? hostPort.left(portColon) : hostPort).remove(QLatin1Char('[')).remove(QLatin1Char(']'));
+    loc.host =
+        decode(portColon >= 0 ? hostPort.left(portColon) : hostPort).remove(QLatin1Char('[')).remove(QLatin1Char(']'));
     if (loc.host.isEmpty())
         loc.host = QStringLiteral("localhost");
     if (portColon >= 0) {
         bool ok = false;
         const int port = hostPort.mid(portColon + 1).toInt(&ok);
         if (!ok || port < 1 || port > 65535)
-            throw PwError(err::DatabaseOpen, QObject::tr("The port of the database address is not a number from 1 to 65535."));
+            throw PwError(err::DatabaseOpen,
+                          QObject::tr("The port of the database address is not a number from 1 to 65535."));
         loc.port = port;
     }
 
     // Options travel to the driver as "key=value" pairs separated by spaces, so only known keys
     // with plain values may pass: nothing the address holds can add options of its own.
-    static const QStringList known{
-        QStringLiteral("sslmode"),        QStringLiteral("sslrootcert"),         QStringLiteral("sslcert"),
-        QStringLiteral("sslkey"),         QStringLiteral("sslcrl"),              QStringLiteral("connect_timeout"),
-        QStringLiteral("application_name"), QStringLiteral("target_session_attrs"), QStringLiteral("channel_binding"),
-        QStringLiteral("gssencmode"),     QStringLiteral("keepalives"),          QStringLiteral("keepalives_idle"),
-        QStringLiteral("keepalives_interval"), QStringLiteral("keepalives_count")};
+    static const QStringList known{QStringLiteral("sslmode"),
+                                   QStringLiteral("sslrootcert"),
+                                   QStringLiteral("sslcert"),
+                                   QStringLiteral("sslkey"),
+                                   QStringLiteral("sslcrl"),
+                                   QStringLiteral("connect_timeout"),
+                                   QStringLiteral("application_name"),
+                                   QStringLiteral("target_session_attrs"),
+                                   QStringLiteral("channel_binding"),
+                                   QStringLiteral("gssencmode"),
+                                   QStringLiteral("keepalives"),
+                                   QStringLiteral("keepalives_idle"),
+                                   QStringLiteral("keepalives_interval"),
+                                   QStringLiteral("keepalives_count")};
     static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9_./:+-]+$"));
     for (const QString& pair : query.split(QLatin1Char('&'), Qt::SkipEmptyParts)) {
         const QString key = decode(pair.section(QLatin1Char('='), 0, 0)).trimmed();
         const QString value = decode(pair.section(QLatin1Char('='), 1));
         if (!known.contains(key))
-            throw PwError(err::DatabaseOpen, QObject::tr("The database address has an option Pitchwise does not know: %1.").arg(key));
+            throw PwError(err::DatabaseOpen,
+                          QObject::tr("The database address has an option Pitchwise does not know: %1.").arg(key));
         if (!plain.match(value).hasMatch())
             throw PwError(err::DatabaseOpen,
                           QObject::tr("The value of the option %1 of the database address cannot be passed on: use "
-                                      "letters, digits and . / : _ + - only.").arg(key));
+                                      "letters, digits and . / : _ + - only.")
+                              .arg(key));
         loc.options << key + QLatin1Char('=') + value;
     }
     return loc;
@@ -229,7 +241,7 @@ DbLocation DbLocation::testVariant() const
     }
     const qsizetype dot = path.lastIndexOf(QLatin1String(".db"), -1, Qt::CaseInsensitive);
     t.path = (dot >= 0 && dot == path.size() - 3) ? path.left(dot) + QStringLiteral("_Test.db")
-                                                   : path + QStringLiteral("_Test");
+                                                  : path + QStringLiteral("_Test");
     return t;
 }
 
@@ -272,8 +284,8 @@ QSqlDatabase openDatabase(const DbLocation& location, const QString& connectionN
                                       "sslmode from the address. (%2)")
                               .arg(location.display(), driverText));
         }
-        throw PwError(err::DatabaseOpen, QObject::tr("Could not open the database %1: %2")
-                                             .arg(location.display(), driverText));
+        throw PwError(err::DatabaseOpen,
+                      QObject::tr("Could not open the database %1: %2").arg(location.display(), driverText));
     }
     return db;
 }
@@ -369,7 +381,8 @@ QSqlQuery execSql(const QSqlDatabase& db, const QString& sql, const QVariantList
     if (values.isEmpty()) {
         // Statements without values run as they are: PostgreSQL cannot prepare DDL.
         if (!query.exec(sql))
-            throwDbError(err::DatabaseQuery, QObject::tr("The statement failed (%1)").arg(sql), query.lastError(), where);
+            throwDbError(err::DatabaseQuery, QObject::tr("The statement failed (%1)").arg(sql), query.lastError(),
+                         where);
         return query;
     }
     if (!query.prepare(sql))
@@ -416,7 +429,8 @@ void PreparedStatement::exec(const QVariantList& values, SourceLocation where)
     for (qsizetype i = 0; i < values.size(); ++i)
         m_query.bindValue(static_cast<int>(i), storeValue(m_engine, values.at(i)));
     if (!m_query.exec())
-        throwDbError(err::DatabaseQuery, QObject::tr("The statement failed (%1)").arg(m_sql), m_query.lastError(), where);
+        throwDbError(err::DatabaseQuery, QObject::tr("The statement failed (%1)").arg(m_sql), m_query.lastError(),
+                     where);
 }
 
 bool transactionOpen()
@@ -430,7 +444,8 @@ Transaction::Transaction(QSqlDatabase db, SourceLocation where)
     int& depth = g_txDepth[m_db.connectionName()];
     if (depth == 0) {
         if (!m_db.transaction())
-            throwDbError(err::DatabaseQuery, QObject::tr("A transaction could not be started"), m_db.lastError(), where);
+            throwDbError(err::DatabaseQuery, QObject::tr("A transaction could not be started"), m_db.lastError(),
+                         where);
         g_txFailuresAtStart[m_db.connectionName()] = reportedFailureCount();
         g_txRollbackOnly.remove(m_db.connectionName());
     }
@@ -492,8 +507,8 @@ Where::Where(std::initializer_list<Cond> conds)
 Where& Where::add(const QString& column, const QVariant& value, const QString& op)
 {
     checkIdentifier(column);
-    static const QStringList allowed{QStringLiteral("="), QStringLiteral("<>"), QStringLiteral("<"),
-                                     QStringLiteral("<="), QStringLiteral(">"), QStringLiteral(">=")};
+    static const QStringList allowed{QStringLiteral("="),  QStringLiteral("<>"), QStringLiteral("<"),
+                                     QStringLiteral("<="), QStringLiteral(">"),  QStringLiteral(">=")};
     if (!allowed.contains(op))
         throw PwError(err::BadArgument, QStringLiteral("Unsupported comparison \"%1\"").arg(op));
     m_conds.append(Cond{column, value, op});

@@ -77,8 +77,7 @@ QString inList(const QList<qint16>& numbers, QVariantList& values);
 // One statement prepared once and run many times with different values (row sets, bulk loads).
 class PreparedStatement {
 public:
-    PreparedStatement(const QSqlDatabase& db, const QString& sql,
-                      SourceLocation where = SourceLocation::current());
+    PreparedStatement(const QSqlDatabase& db, const QString& sql, SourceLocation where = SourceLocation::current());
     // Throws PwError(DatabaseQuery or DuplicateKey) when the statement fails.
     void exec(const QVariantList& values, SourceLocation where = SourceLocation::current());
     QSqlQuery& query() { return m_query; }
@@ -130,7 +129,7 @@ public:
     Where& add(const QString& column, const QVariant& value, const QString& op = QStringLiteral("="));
 
     bool isEmpty() const { return m_conds.isEmpty(); }
-    QString sql() const;  // "TeamNo = ? AND GameNo = ?"
+    QString sql() const;     // "TeamNo = ? AND GameNo = ?"
     QString clause() const;  // " WHERE …" or ""
     QVariantList values() const;
     QStringList columns() const;

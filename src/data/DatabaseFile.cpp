@@ -7,9 +7,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryFile>
 #include <QSqlError>
 #include <QSqlRecord>
+#include <QTemporaryFile>
 #include <QUuid>
 
 namespace pw {
@@ -38,7 +38,8 @@ void copyTable(const QSqlDatabase& from, const QSqlDatabase& to, const QString& 
         return;
     const QString list = common.join(QStringLiteral(", "));
     QSqlQuery rows = execSql(from, QStringLiteral("SELECT %1 FROM %2").arg(list, table));
-    const QString insert = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(table, list, placeholders(common.size()));
+    const QString insert =
+        QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(table, list, placeholders(common.size()));
     while (rows.next()) {
         QVariantList values;
         for (qsizetype i = 0; i < common.size(); ++i)

@@ -14,8 +14,7 @@ QString fieldArgs(const QString& table, const Where& where, const QString& field
                   const QSqlDatabase& db)
 {
     QString args = QStringLiteral("TableName:= ") + table + QStringLiteral(" ;") + QStringLiteral("WhereClause:= ") +
-                   where.text() + QStringLiteral(" ;") + QStringLiteral("FieldName:= ") + field +
-                   QStringLiteral(" ;");
+                   where.text() + QStringLiteral(" ;") + QStringLiteral("FieldName:= ") + field + QStringLiteral(" ;");
     if (value)
         args += QStringLiteral("strValue:= ") + maskedValue(field, *value) + QStringLiteral(" ;");
     const QString conn = db.connectionName() == Db::sharedName() ? Db::connectionText() : db.databaseName();
@@ -48,19 +47,19 @@ QString GetDBData(const QString& tableName, const Where& where, const QString& f
 
 QString GetDBData(const QString& tableName, const Where& where, const QString& fieldName, const QSqlDatabase& db)
 {
-    return guardedValue(QStringLiteral("GetDBData"), fieldArgs(tableName, where, fieldName, nullptr, db), QString(),
-                        [&] {
-                            checkNames(tableName, where, fieldName);
-                            // The same "first row" that PutDBData changes.
-                            QSqlQuery q = execSql(db,
-                                                  QStringLiteral("SELECT %1 FROM %2%3 ORDER BY %4 LIMIT 1")
-                                                      .arg(fieldName, tableName, where.clause(),
-                                                           firstRowOrder(tableName, engineOf(db))),
-                                                  where.values());
-                            if (!q.next())
-                                return QString();
-                            return NullToText(q.value(0));
-                        });
+    return guardedValue(
+        QStringLiteral("GetDBData"), fieldArgs(tableName, where, fieldName, nullptr, db), QString(), [&] {
+            checkNames(tableName, where, fieldName);
+            // The same "first row" that PutDBData changes.
+            QSqlQuery q =
+                execSql(db,
+                        QStringLiteral("SELECT %1 FROM %2%3 ORDER BY %4 LIMIT 1")
+                            .arg(fieldName, tableName, where.clause(), firstRowOrder(tableName, engineOf(db))),
+                        where.values());
+            if (!q.next())
+                return QString();
+            return NullToText(q.value(0));
+        });
 }
 
 bool PutDBData(const QString& tableName, const Where& where, const QString& fieldName, const QVariant& value)
@@ -79,11 +78,11 @@ bool PutDBData(const QString& tableName, const Where& where, const QString& fiel
         const QString rowId = rowIdColumn(engineOf(db));
         QVariantList values{value};
         values << where.values();
-        QSqlQuery q = execSql(db,
-                              QStringLiteral("UPDATE %1 SET %2 = ? WHERE %3 = (SELECT %3 FROM %1%4 ORDER BY %5 LIMIT 1)")
-                                  .arg(tableName, fieldName, rowId, where.clause(),
-                                       firstRowOrder(tableName, engineOf(db))),
-                              values);
+        QSqlQuery q =
+            execSql(db,
+                    QStringLiteral("UPDATE %1 SET %2 = ? WHERE %3 = (SELECT %3 FROM %1%4 ORDER BY %5 LIMIT 1)")
+                        .arg(tableName, fieldName, rowId, where.clause(), firstRowOrder(tableName, engineOf(db))),
+                    values);
         updated = q.numRowsAffected() > 0;
         if (!updated) {
             // A write that found nothing to change is a failed write: a save around it must not
@@ -100,14 +99,13 @@ bool PutDBData(const QString& tableName, const Where& where, const QString& fiel
 
 qint16 GetNextNo(const QString& fieldName, const QString& tableName, const Where& where, qint16 floor)
 {
-    PW_TRACE(QStringLiteral("GetNextNo"), traceArg(QStringLiteral("FieldName"), fieldName) +
-                                              traceArg(QStringLiteral("TableName"), tableName) +
-                                              traceArg(QStringLiteral("WhereClause"), where.text()) +
-                                              traceArg(QStringLiteral("Floor"), floor));
+    PW_TRACE(QStringLiteral("GetNextNo"),
+             traceArg(QStringLiteral("FieldName"), fieldName) + traceArg(QStringLiteral("TableName"), tableName) +
+                 traceArg(QStringLiteral("WhereClause"), where.text()) + traceArg(QStringLiteral("Floor"), floor));
     checkIdentifier(tableName);
     checkNames(tableName, where, fieldName);
-    QSqlQuery q = execSql(QStringLiteral("SELECT MAX(%1) FROM %2%3").arg(fieldName, tableName, where.clause()),
-                          where.values());
+    QSqlQuery q =
+        execSql(QStringLiteral("SELECT MAX(%1) FROM %2%3").arg(fieldName, tableName, where.clause()), where.values());
     if (q.next() && !q.value(0).isNull()) {
         const qint32 highest = q.value(0).toInt();
         if (highest > floor) {

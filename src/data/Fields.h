@@ -5,7 +5,6 @@
 #include <QString>
 #include <QVariant>
 
-
 namespace pw {
 
 // The table and every column named must be the schema's own; the first matching row is the

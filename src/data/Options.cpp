@@ -93,7 +93,8 @@ std::optional<OptionsProblem> checkOptions(const Options& options, const QString
                                           "Pitchwise needs one to start."),
                               OptionsProblem::Field::Database};
     if (options.EmailPassword != repeatedPassword)
-        return OptionsProblem{QObject::tr("Wrong Password"), QObject::tr("The passwords to not match. Please re-enter them"),
+        return OptionsProblem{QObject::tr("Wrong Password"),
+                              QObject::tr("The passwords to not match. Please re-enter them"),
                               OptionsProblem::Field::Password};
     // The server and the user name reach the mailer's command line and the mail server as typed.
     QString why;

@@ -36,9 +36,9 @@ void replaceRows(const QSqlDatabase& db, const RowSet& set)
     Transaction tx(db);
     execSql(db, QStringLiteral("DELETE FROM %1%2").arg(set.table, set.scope.clause()), set.scope.values());
     if (!set.rows.isEmpty()) {
-        PreparedStatement insert(db, QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                         .arg(set.table, set.columns.join(QStringLiteral(", ")),
-                                              placeholders(set.columns.size())));
+        PreparedStatement insert(
+            db, QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                    .arg(set.table, set.columns.join(QStringLiteral(", ")), placeholders(set.columns.size())));
         for (const QVariantList& row : set.rows)
             insert.exec(row);
     }
@@ -47,14 +47,15 @@ void replaceRows(const QSqlDatabase& db, const RowSet& set)
 
 bool upsertRow(const QString& table, const Where& key, const QStringList& columns, const QVariantList& values)
 {
-    PW_TRACE(QStringLiteral("upsertRow"), traceArg(QStringLiteral("TableName"), table) +
-                                              traceArg(QStringLiteral("WhereClause"), key.text()));
+    PW_TRACE(QStringLiteral("upsertRow"),
+             traceArg(QStringLiteral("TableName"), table) + traceArg(QStringLiteral("WhereClause"), key.text()));
     checkIdentifier(table);
     if (key.isEmpty() || columns.size() != values.size())
-        throw PwError(err::BadArgument, QStringLiteral("A row of %1 is given without key or with %2 values for %3 columns")
-                                            .arg(table)
-                                            .arg(values.size())
-                                            .arg(columns.size()));
+        throw PwError(err::BadArgument,
+                      QStringLiteral("A row of %1 is given without key or with %2 values for %3 columns")
+                          .arg(table)
+                          .arg(values.size())
+                          .arg(columns.size()));
     for (const QString& c : key.columns() + columns)
         checkColumn(table, c);
 
@@ -65,8 +66,9 @@ bool upsertRow(const QString& table, const Where& key, const QStringList& column
     if (insert) {
         QStringList names = key.columns() + columns;
         QVariantList all = key.values() + values;
-        execSql(db, QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                        .arg(table, names.join(QStringLiteral(", ")), placeholders(names.size())),
+        execSql(db,
+                QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                    .arg(table, names.join(QStringLiteral(", ")), placeholders(names.size())),
                 all);
     } else if (!columns.isEmpty()) {
         QStringList sets;
@@ -81,8 +83,8 @@ bool upsertRow(const QString& table, const Where& key, const QStringList& column
 
 void copyRows(const QString& table, const Where& where, const QList<QPair<QString, QVariant>>& replaced)
 {
-    PW_TRACE(QStringLiteral("copyRows"), traceArg(QStringLiteral("TableName"), table) +
-                                             traceArg(QStringLiteral("WhereClause"), where.text()));
+    PW_TRACE(QStringLiteral("copyRows"),
+             traceArg(QStringLiteral("TableName"), table) + traceArg(QStringLiteral("WhereClause"), where.text()));
     const TableDef& def = tableDef(table);
     for (const QString& c : where.columns())
         checkColumn(table, c);
@@ -94,7 +96,8 @@ void copyRows(const QString& table, const Where& where, const QList<QPair<QStrin
         if (c.autoNumber)
             continue;
         names << c.name;
-        const auto it = std::find_if(replaced.begin(), replaced.end(), [&](const auto& r) { return r.first == c.name; });
+        const auto it =
+            std::find_if(replaced.begin(), replaced.end(), [&](const auto& r) { return r.first == c.name; });
         if (it == replaced.end()) {
             picks << c.name;
         } else {

@@ -71,9 +71,10 @@ void setIdentities(QList<TableDef>& tables)
 QList<TableDef> buildTables()
 {
     QList<TableDef> t;
-    t << TableDef{QStringLiteral("GameSetup"),
-                  {key("TeamNo"), key("GameNo"), key("PlayerNo"), key("QtrNo"), num("PlaceNo"), num("XPos"), num("YPos")},
-                  {cols({"TeamNo", "GameNo"})}};
+    t << TableDef{
+        QStringLiteral("GameSetup"),
+        {key("TeamNo"), key("GameNo"), key("PlayerNo"), key("QtrNo"), num("PlaceNo"), num("XPos"), num("YPos")},
+        {cols({"TeamNo", "GameNo"})}};
     t << TableDef{QStringLiteral("GameStat"),
                   {key("TeamNo"), key("GameNo"), num("Opponent"), key("PlayerNo"), num("Shots"), num("Goals"),
                    num("Blocks"), num("Assists"), num("ShotOnGoal"), num("GoalsBlocked"), num("OverShot"),
@@ -84,18 +85,42 @@ QList<TableDef> buildTables()
                    text("OpponentCoachPhone", 255), text("OpponentColor", 255), flag("IsUs")},
                   {cols({"TeamNo", "OpponentNo"})}};
     t << TableDef{QStringLiteral("Player"),
-                  {key("TeamNo"),          key("PlayerNo"),        text("PlayerLastName", 255),
-                   text("PlayerFirstName", 255), text("Nickname", 50), num("JerseyNo"),
-                   text("Email", 255),     text("Position", 255),  text("Address", 255),
-                   text("City", 255),      text("State", 255),     text("ZipCode", 50),
-                   date("BirthDate"),      text("PhoneNo", 255),   text("AltNo", 255),
-                   num("PlayTime"),        text("MomLastName", 255), text("MomFirstName", 255),
-                   text("MomAddress", 255), text("MomCity", 255),  text("MomState", 255),
-                   text("MomZip", 255),    text("MomPhone", 255),  text("MomEmail", 255),
-                   text("MomAltPhone", 255), flag("MomSameAdd"),   text("DadLastName", 255),
-                   text("DadFirstName", 255), text("DadAddress", 255), text("DadCity", 255),
-                   text("DadState", 255),  text("DadZip", 255),    text("DadPhone", 255),
-                   text("DadEmail", 255),  text("DadAltPhone", 255), flag("DadSameAdd"),
+                  {key("TeamNo"),
+                   key("PlayerNo"),
+                   text("PlayerLastName", 255),
+                   text("PlayerFirstName", 255),
+                   text("Nickname", 50),
+                   num("JerseyNo"),
+                   text("Email", 255),
+                   text("Position", 255),
+                   text("Address", 255),
+                   text("City", 255),
+                   text("State", 255),
+                   text("ZipCode", 50),
+                   date("BirthDate"),
+                   text("PhoneNo", 255),
+                   text("AltNo", 255),
+                   num("PlayTime"),
+                   text("MomLastName", 255),
+                   text("MomFirstName", 255),
+                   text("MomAddress", 255),
+                   text("MomCity", 255),
+                   text("MomState", 255),
+                   text("MomZip", 255),
+                   text("MomPhone", 255),
+                   text("MomEmail", 255),
+                   text("MomAltPhone", 255),
+                   flag("MomSameAdd"),
+                   text("DadLastName", 255),
+                   text("DadFirstName", 255),
+                   text("DadAddress", 255),
+                   text("DadCity", 255),
+                   text("DadState", 255),
+                   text("DadZip", 255),
+                   text("DadPhone", 255),
+                   text("DadEmail", 255),
+                   text("DadAltPhone", 255),
+                   flag("DadSameAdd"),
                    real("AmountPaid")},
                   {cols({"TeamNo", "PlayerNo"})}};
     t << TableDef{QStringLiteral("Schedule"),
@@ -154,13 +179,14 @@ QList<TableDef> buildTables()
     t << TableDef{QStringLiteral("PlayerNotes"),
                   {key("NoteID"), text("Note", 255), flag("Checked"), key("TeamNo"), key("PlayerNo"), num("Priority")},
                   {cols({"TeamNo", "PlayerNo"})}};
-    t << TableDef{QStringLiteral("GameNotes"), {key("TeamNo"), key("GameNo"), memo("Notes")}, {cols({"TeamNo", "GameNo"})}};
+    t << TableDef{
+        QStringLiteral("GameNotes"), {key("TeamNo"), key("GameNo"), memo("Notes")}, {cols({"TeamNo", "GameNo"})}};
     t << TableDef{QStringLiteral("TeamNotes"),
                   {key("TeamNo"), autoNo("NoteID"), memo("Note"), text("Subject", 255), date("DateWritten"),
                    date("DateSent"), flag("IsEmail")},
                   {cols({"TeamNo"})}};
-    t << TableDef{QStringLiteral("TeachingMoment"), {key("RowNo"), key("PracticeID"), memo("Moment")},
-                  {cols({"PracticeID"})}};
+    t << TableDef{
+        QStringLiteral("TeachingMoment"), {key("RowNo"), key("PracticeID"), memo("Moment")}, {cols({"PracticeID"})}};
     t << TableDef{QStringLiteral("Tournament"),
                   {key("TeamNo"), key("TournamentNo"), key("Round"), text("Opp1", 255), text("Opp2", 255),
                    text("Opp1No", 255), text("Opp2No", 255), text("Time", 50), text("Place", 50)},
@@ -176,8 +202,7 @@ QList<TableDef> buildTables()
                   {cols({"DrillID"})}};
     t << TableDef{QStringLiteral("DrillData"),
                   {key("DrillID"), num("GnomeType"), num("BaseGnomeNo"), num("FieldGnomeNo"), num("GnomeXPos"),
-                   num("GnomeYPos"), num("X1"), num("Y1"), num("X2"), num("Y2"), num("MX"), num("MY"),
-                   num("PassType")},
+                   num("GnomeYPos"), num("X1"), num("Y1"), num("X2"), num("Y2"), num("MX"), num("MY"), num("PassType")},
                   {cols({"DrillID"})}};
     t << TableDef{QStringLiteral("Practice"),
                   {autoNo("PracticeID"), key("TeamNo"), date("PracticeDate"), date("StartTime"), date("EndTime"),
@@ -200,8 +225,9 @@ QString uniqueIndexSql(const TableDef& t, bool ifNotExists)
 QString columnSql(Engine engine, const ColumnDef& c)
 {
     if (c.autoNumber) {
-        return engine == Engine::SQLite ? c.name + QStringLiteral(" INTEGER PRIMARY KEY AUTOINCREMENT")
-                                        : c.name + QStringLiteral(" INTEGER GENERATED BY DEFAULT AS IDENTITY PRIMARY KEY");
+        return engine == Engine::SQLite
+                   ? c.name + QStringLiteral(" INTEGER PRIMARY KEY AUTOINCREMENT")
+                   : c.name + QStringLiteral(" INTEGER GENERATED BY DEFAULT AS IDENTITY PRIMARY KEY");
     }
     QString type;
     switch (c.type) {

@@ -13,9 +13,9 @@ enum class ColType { Int32, Float32, Text, Memo, DateTime, Boolean };
 struct ColumnDef {
     QString name;
     ColType type;
-    int size = 0;            // characters, for Text
-    bool required = false;   // identity columns may not be empty
-    bool autoNumber = false; // numbered by the store
+    int size = 0;             // characters, for Text
+    bool required = false;    // identity columns may not be empty
+    bool autoNumber = false;  // numbered by the store
 };
 
 struct TableDef {

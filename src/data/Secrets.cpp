@@ -18,7 +18,10 @@ QString g_service = QStringLiteral("Pitchwise");
 // A database password is filed under the address it belongs to, without the password.
 QString databaseKey(const DbLocation& location)
 {
-    return QStringLiteral("Database %1@%2:%3/%4").arg(location.user, location.host).arg(location.port).arg(location.database);
+    return QStringLiteral("Database %1@%2:%3/%4")
+        .arg(location.user, location.host)
+        .arg(location.port)
+        .arg(location.database);
 }
 
 // Runs a keyring job to its end, or gives up after a few seconds (a keyring that asks to be

@@ -21,8 +21,8 @@ namespace {
 QStringList disciplines(int type)
 {
     if (type == 0) {
-        return {QStringLiteral("Warmup"),     QStringLiteral("Defending"),  QStringLiteral("Attacking"),
-                QStringLiteral("Passing"),    QStringLiteral("Transition"), QStringLiteral("Conditioning")};
+        return {QStringLiteral("Warmup"),  QStringLiteral("Defending"),  QStringLiteral("Attacking"),
+                QStringLiteral("Passing"), QStringLiteral("Transition"), QStringLiteral("Conditioning")};
     }
     return {QStringLiteral("Attacking"), QStringLiteral("Defending")};
 }
@@ -67,7 +67,8 @@ int loadDrillLibrary(const QString& jsonPath, const QSqlDatabase& db)
     if (doc.isNull())
         fault(jsonPath, parseError.errorString());
     const QJsonObject root = doc.object();
-    const int markerSize = root.value(QStringLiteral("field")).toObject().value(QStringLiteral("markerSize")).toInt(240);
+    const int markerSize =
+        root.value(QStringLiteral("field")).toObject().value(QStringLiteral("markerSize")).toInt(240);
 
     Transaction tx(db);
     execSql(db, QStringLiteral("DELETE FROM DrillData WHERE DrillID < ?"), {1000});

@@ -71,17 +71,12 @@ long QueryRegValue(const QString& keyName, const QString& valueName, QVariant& v
         return 2;
     switch (raw.typeId()) {
     case QMetaType::QString:
-    case QMetaType::QByteArray:
-        value = raw.toString();
-        return 0;
+    case QMetaType::QByteArray: value = raw.toString(); return 0;
     case QMetaType::Int:
     case QMetaType::UInt:
     case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-        value = QString::number(raw.toLongLong());
-        return 0;
-    default:
-        return -1;
+    case QMetaType::ULongLong: value = QString::number(raw.toLongLong()); return 0;
+    default: return -1;
     }
 }
 
@@ -150,7 +145,8 @@ void RemoveSetting(const QString& valueName)
     store->remove(valueName);
     store->sync();
     if (store->status() != QSettings::NoError)
-        throw PwError(err::FileAccess, QObject::tr("The setting %1 could not be saved in %2").arg(valueName, settingsFileName()));
+        throw PwError(err::FileAccess,
+                      QObject::tr("The setting %1 could not be saved in %2").arg(valueName, settingsFileName()));
 }
 
 QString ReadSettingText(const QString& valueName, const QString& defaultValue)

@@ -63,22 +63,26 @@ private Q_SLOTS:
         QVERIFY(!PrepareDatabase());
         QCOMPARE(env.prompter.titles(), QStringList{QStringLiteral("New Install")});
         const auto& asked = env.prompter.shown[0];
-        QCOMPARE(asked.text, QStringLiteral("It appears as though this is the first time you have started Pitchwise.\n"
-                                            "You will be asked a few questions to get started.\nDo you want to continue?"));
+        QCOMPARE(asked.text,
+                 QStringLiteral("It appears as though this is the first time you have started Pitchwise.\n"
+                                "You will be asked a few questions to get started.\nDo you want to continue?"));
         QCOMPARE(asked.buttons, Prompter::Buttons::YesNo);
         QVERIFY(!QFile::exists(env.settingsPath()));
         QCOMPARE(homeContents(), QStringList());
         QVERIFY(state().NewInstall);
         QVERIFY(!Db::isOpen());
 
-        coach({A::Yes, A::No}, {QDir::toNativeSeparators(dataFolder())});  // New Install; OK on the proposed folder; no e-mail
+        coach({A::Yes, A::No},
+              {QDir::toNativeSeparators(dataFolder())});  // New Install; OK on the proposed folder; no e-mail
         QVERIFY(PrepareDatabase());
         const auto path = env.prompter.find(QStringLiteral("Data Path"));
-        QCOMPARE(path.text, QStringLiteral("Where would you like to store the data?\nClick 'OK' to accept.\n'Cancel' to browse."));
+        QCOMPARE(path.text,
+                 QStringLiteral("Where would you like to store the data?\nClick 'OK' to accept.\n'Cancel' to browse."));
         QCOMPARE(path.defaultText, QDir::toNativeSeparators(dataFolder()));
         const QString mail = env.prompter.find(QStringLiteral("E-Mail Configuration")).text;
         QVERIFY(mail.startsWith(QLatin1String("To enable the E-mail option of this program, you will need to supply")));
-        QVERIFY(mail.endsWith(QLatin1String("click 'NO' below and you can enable this option later. Otherwise, click 'YES'")));
+        QVERIFY(mail.endsWith(
+            QLatin1String("click 'NO' below and you can enable this option later. Otherwise, click 'YES'")));
 
         QVERIFY(QFileInfo(dataFolder() + QStringLiteral("/GameNotes")).isDir());
         QVERIFY(isPitchwiseDatabaseFile(dbFile()));
@@ -108,7 +112,8 @@ private Q_SLOTS:
     {
         QFETCH(QString, user);
         coach({A::Yes, A::Yes},  // New Install; e-mail
-              {QDir::toNativeSeparators(dataFolder()), QStringLiteral("smtp.example.org"), user, QStringLiteral("p@ss w'rd")});
+              {QDir::toNativeSeparators(dataFolder()), QStringLiteral("smtp.example.org"), user,
+               QStringLiteral("p@ss w'rd")});
         QVERIFY(CreateNewInstall());
         QCOMPARE(env.prompter.titles().count(QStringLiteral("Data Path")), 1);  // not asked again
         QVERIFY(isPitchwiseDatabaseFile(dbFile()));
@@ -118,15 +123,18 @@ private Q_SLOTS:
             return;
         }
         QCOMPARE(env.prompter.titles().count(QStringLiteral("E-mail Configuration")), 3);
-        for (const auto& [name, value] : {std::pair{"EmailServer", "smtp.example.org"}, {"EmailUser", "coach"},
-                                          {"EmailPassword", "p@ss w'rd"}, {"EmailDebug", "0"}})
+        for (const auto& [name, value] : {std::pair{"EmailServer", "smtp.example.org"},
+                                          {"EmailUser", "coach"},
+                                          {"EmailPassword", "p@ss w'rd"},
+                                          {"EmailDebug", "0"}})
             QCOMPARE(ReadSetting(QString::fromLatin1(name)), QString::fromLatin1(value));
         // The e-mail password lives in these files: they, their folders and the log are the coach's alone.
         LogMessage(QStringLiteral("first entry"));
-        const auto others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther | QFile::WriteOther |
-                            QFile::ExeOther;
-        for (const QString& path : {dataFolder(), home + QStringLiteral("/Brantworks"), dataFolder() + QStringLiteral("/GameNotes"),
-                                    dbFile(), settingsFileName(), logFilePath(), QFileInfo(logFilePath()).absolutePath()})
+        const auto others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther |
+                            QFile::WriteOther | QFile::ExeOther;
+        for (const QString& path :
+             {dataFolder(), home + QStringLiteral("/Brantworks"), dataFolder() + QStringLiteral("/GameNotes"), dbFile(),
+              settingsFileName(), logFilePath(), QFileInfo(logFilePath()).absolutePath()})
             QVERIFY2(!(QFileInfo(path).permissions() & others), qPrintable(path));
     }
 
@@ -151,7 +159,8 @@ private Q_SLOTS:
     void aFolderThatCannotBeMadeIsAskedAgain()
     {
         writeFile(home + QStringLiteral("/blocked"), {});
-        coach({A::Yes, A::Ok, A::No}, {home + QStringLiteral("/blocked/Data"), home + QStringLiteral("/Ünïcode Data 'x'")});
+        coach({A::Yes, A::Ok, A::No},
+              {home + QStringLiteral("/blocked/Data"), home + QStringLiteral("/Ünïcode Data 'x'")});
         QVERIFY(CreateNewInstall());
         QCOMPARE(env.prompter.titles().count(QStringLiteral("Data Path")), 3);  // asked, told why, asked again
         const auto& problem = env.prompter.shown.at(2);
@@ -214,7 +223,8 @@ private Q_SLOTS:
             timer.start();
             QVERIFY(!PrepareDatabase());
             QVERIFY(timer.elapsed() < 10000);
-            QCOMPARE(env.prompter.titles().join(QLatin1Char('|')), QStringLiteral("Database In Use|Database In Use|Database Problem"));
+            QCOMPARE(env.prompter.titles().join(QLatin1Char('|')),
+                     QStringLiteral("Database In Use|Database In Use|Database Problem"));
             QVERIFY(env.prompter.shown[0].text.contains(QLatin1String("in use by another program")));
             execSql(locker, QStringLiteral("ROLLBACK"));
         });

@@ -2,14 +2,14 @@
 // separators, in-place tournament names, and the window's own messages.
 #include "TestSupport.h"
 
-#include "common/Selection.h"
-#include "app/RosterModel.h"
 #include "app/HelpWindow.h"
 #include "app/MainForm.h"
+#include "app/RosterModel.h"
 #include "app/TeamTree.h"
+#include "common/Selection.h"
 #include "common/Twips.h"
-#include "ui/messaging/NoteWindows.h"
 #include "core/messaging/Notes.h"
+#include "ui/messaging/NoteWindows.h"
 #include "ui/teams/PlayerInfo.h"
 #include "ui/teams/TeamInfo.h"
 #include "ui/teams/dlgRoster.h"
@@ -17,14 +17,14 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QTimer>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSplitter>
-#include <QHeaderView>
-#include <QTableView>
 #include <QTabWidget>
+#include <QTableView>
+#include <QTimer>
 #include <QTreeView>
 
 using namespace pw;
@@ -53,8 +53,7 @@ private:
     }
 
     // Runs check on the modal window a command opens next, then closes it.
-    template <typename W, typename F>
-    static void onModal(F check)
+    template <typename W, typename F> static void onModal(F check)
     {
         QTimer::singleShot(0, [check] {
             auto* w = qobject_cast<W*>(QApplication::activeModalWidget());
@@ -154,8 +153,9 @@ private Q_SLOTS:
 
     void tournamentNodesSelectTheTournamentAndKeepTheirNames()
     {
-        QStandardItem* node = form->treeModel()->addNode(QStringLiteral("Team1"), QStringLiteral("E1T1"),
-                                                         QStringLiteral("Harvest Cup"), QStringLiteral("tournament"), 1);
+        QStandardItem* node =
+            form->treeModel()->addNode(QStringLiteral("Team1"), QStringLiteral("E1T1"), QStringLiteral("Harvest Cup"),
+                                       QStringLiteral("tournament"), 1);
         form->treeModel()->addNode(QStringLiteral("E1T1"), QStringLiteral("R1001T1"), QStringLiteral("Round 1"),
                                    QStringLiteral("nyp"), 1001);
         QVERIFY(form->selectNode(QStringLiteral("E1T1")));
@@ -170,7 +170,8 @@ private Q_SLOTS:
         QCOMPARE(selection().CurrentTournamentNo(), qint16(1));
         QCOMPARE(form->statusText(2), QStringLiteral("Score: 3-2"));
         QCOMPARE(image(QStringLiteral("R1001T1")), QStringLiteral("won"));
-        for (const auto& [key, menu] : {std::pair{"E1T1", "TreeTournyMnu"}, {"R1001T1", "TreeGameMnu"}, {"Team1", "TreeTeamMnu"}})
+        for (const auto& [key, menu] :
+             {std::pair{"E1T1", "TreeTournyMnu"}, {"R1001T1", "TreeGameMnu"}, {"Team1", "TreeTeamMnu"}})
             QCOMPARE(form->popupFor(QString::fromLatin1(key))->objectName(), QString::fromLatin1(menu));
         QVERIFY(!form->popupFor(QStringLiteral("Score1T1")));
 
@@ -258,7 +259,8 @@ private Q_SLOTS:
         table.add({.name = QStringLiteral("A"), .menu = QStringLiteral("mnuX")});
         QVERIFY_THROWS_EXCEPTION(PwError, table.add({.name = QStringLiteral("A"), .menu = QStringLiteral("mnuX")}));
         QVERIFY(form->selectNode(QStringLiteral("G1T1")));
-        for (const QString& name : QStringLiteral("FileExit FileCheckUpdates ToolsCfg GblConfiguration HelpMain HelpAbout TeamStandings GblTeam GblMessages "
+        for (const QString& name : QStringLiteral("FileExit FileCheckUpdates ToolsCfg GblConfiguration HelpMain "
+                                                  "HelpAbout TeamStandings GblTeam GblMessages "
                                                   "TeamRoster TeamOpponent mTeamRoster GameLineUp DataSetupGame")
                                        .split(QLatin1Char(' ')))
             QVERIFY2(form->command(name)->isEnabled(), qPrintable(name));
@@ -343,7 +345,8 @@ private Q_SLOTS:
         for (int c = 0; c < 13; ++c)
             QVERIFY2(grid->columnWidth(c) >= fm.horizontalAdvance(headers.at(c)), qPrintable(headers.at(c)));
         QCOMPARE(form->playerGridModel()->headers().at(5), QStringLiteral("Blks/Stls"));
-        QCOMPARE(form->findChild<QLabel*>(QStringLiteral("Panel2"))->toolTip(), QStringLiteral("Score of Selected Game"));
+        QCOMPARE(form->findChild<QLabel*>(QStringLiteral("Panel2"))->toolTip(),
+                 QStringLiteral("Score of Selected Game"));
         QCOMPARE(form->findChild<QLabel*>(QStringLiteral("Panel5"))->toolTip(), QStringLiteral("Player Count"));
         // The separators stop before a pane gets too small.
         form->verticalSeparator()->setSizes({10, 5000});
@@ -382,7 +385,8 @@ private Q_SLOTS:
         // Sums past 64 bits, a reversed name, a NUL, a name of ten thousand letters, a team
         // number the program cannot hold.
         execSql(QStringLiteral("UPDATE GameStat SET Goals = ? WHERE TeamNo = 2"), {qlonglong(9000000000000000000LL)});
-        execSql(QStringLiteral("UPDATE Player SET PlayerLastName = ?, PlayerFirstName = ? WHERE TeamNo = 2 AND PlayerNo = 1"),
+        execSql(QStringLiteral(
+                    "UPDATE Player SET PlayerLastName = ?, PlayerFirstName = ? WHERE TeamNo = 2 AND PlayerNo = 1"),
                 {QStringLiteral("\u202Elive"), QString(QStringLiteral("An")) + QChar(0) + QStringLiteral("na")});
         execSql(QStringLiteral("UPDATE Player SET PlayerLastName = ? WHERE TeamNo = 2 AND PlayerNo = 2"),
                 {QString(10000, QLatin1Char('W'))});

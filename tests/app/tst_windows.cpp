@@ -2,23 +2,25 @@
 // editing base and its dirty marker.
 #include "TestSupport.h"
 
-#include "ui/base/EditWindow.h"
-#include "data/Options.h"
-#include "app/RosterModel.h"
-#include "common/Selection.h"
 #include "app/HelpCatalog.h"
 #include "app/MainForm.h"
+#include "app/RosterModel.h"
 #include "app/Startup.h"
 #include "app/TeamTree.h"
 #include "app/cfgDialog.h"
 #include "app/frmAbout.h"
 #include "app/frmSplash.h"
+#include "common/Selection.h"
+#include "data/DatabaseFile.h"
+#include "data/Options.h"
+#include "ui/base/EditWindow.h"
 #include "ui/teams/NewTeamWiz.h"
 #include "ui/teams/TeamFields.h"
 #include "ui_TeamFields.h"
-#include "data/DatabaseFile.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QImage>
 #include <QLabel>
@@ -27,8 +29,6 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTimer>
-#include <QApplication>
-#include <QComboBox>
 #include <QTreeView>
 #include <QUndoCommand>
 #include <QUndoStack>
@@ -41,7 +41,6 @@ class TestWindows : public QObject {
 
 private:
     TestEnv env;
-
 
     QString writeLogo(const QString& name)
     {
@@ -58,9 +57,12 @@ private Q_SLOTS:
 
     void theOptionsDialogLoadsKeepsAndWritesEverySetting()
     {
-        for (const auto& [name, value] : {std::pair{"mdbFile", "/data/Pitchwise.db"}, {"NameOpt", "1"},
-                                          {"EmailServer", "smtp.example.org"}, {"EmailUser", "coach"},
-                                          {"EmailPassword", "secret"}, {"EmailDebug", "1"}})
+        for (const auto& [name, value] : {std::pair{"mdbFile", "/data/Pitchwise.db"},
+                                          {"NameOpt", "1"},
+                                          {"EmailServer", "smtp.example.org"},
+                                          {"EmailUser", "coach"},
+                                          {"EmailPassword", "secret"},
+                                          {"EmailDebug", "1"}})
             WriteSetting(QString::fromLatin1(name), QString::fromLatin1(value));
         const QString logo = writeLogo(QStringLiteral("badge.png"));
         WriteSetting(QStringLiteral("TeamLogo"), logo);
@@ -81,7 +83,8 @@ private Q_SLOTS:
         QVERIFY(!allowPlain->isChecked());
         QCOMPARE(dialog.logoPath(), logo);
         QCOMPARE(child<QRadioButton>(&dialog, "NameOpt_2")->text(), QStringLiteral("John S."));
-        QCOMPARE(child<QPushButton>(&dialog, "PickGifBtn")->text().remove(QLatin1Char('&')), QStringLiteral("Pick Logo"));
+        QCOMPARE(child<QPushButton>(&dialog, "PickGifBtn")->text().remove(QLatin1Char('&')),
+                 QStringLiteral("Pick Logo"));
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         screenshot(&dialog, QStringLiteral("options-dialog"));
@@ -135,7 +138,8 @@ private Q_SLOTS:
         env.prompter.files << newLogo;
         QTest::mouseClick(child<QPushButton>(&again, "PickGifBtn"), Qt::LeftButton);
         QCOMPARE(env.prompter.shown.last().kind, QStringLiteral("open"));
-        QCOMPARE(env.prompter.shown.last().text, QStringLiteral("GIF Files (*.gif)|*.gif|jpeg Files (*.jpg)|*.jpg| All Files (*.*)|*.*"));
+        QCOMPARE(env.prompter.shown.last().text,
+                 QStringLiteral("GIF Files (*.gif)|*.gif|jpeg Files (*.jpg)|*.jpg| All Files (*.*)|*.*"));
         QVERIFY(child<QLabel>(&again, "ConfigGif")->movie() || !child<QLabel>(&again, "ConfigGif")->pixmap().isNull());
         state().mdbFile = QStringLiteral("/data/Pitchwise.db");
         QTest::mouseClick(child<QPushButton>(&again, "OKButton"), Qt::LeftButton);
@@ -144,8 +148,12 @@ private Q_SLOTS:
         QCOMPARE(saved.count(), 1);
         QCOMPARE(saved.at(0).at(0).toString(), newLogo);
         // Cleared boxes are stored as empty values, which read back as empty, not "0".
-        for (const auto& [name, value] : {std::pair{"mdbFile", "/elsewhere/Pitchwise.db"}, {"NameOpt", "2"}, {"EmailDebug", "0"},
-                                          {"EmailServer", ""}, {"EmailUser", ""}, {"EmailPassword", ""},
+        for (const auto& [name, value] : {std::pair{"mdbFile", "/elsewhere/Pitchwise.db"},
+                                          {"NameOpt", "2"},
+                                          {"EmailDebug", "0"},
+                                          {"EmailServer", ""},
+                                          {"EmailUser", ""},
+                                          {"EmailPassword", ""},
                                           {"EmailAllowPlain", "1"}})
             QCOMPARE(ReadSetting(QString::fromLatin1(name)), QString::fromLatin1(value));
         QCOMPARE(ReadSetting(QStringLiteral("TeamLogo")), newLogo);
@@ -180,7 +188,8 @@ private Q_SLOTS:
         WriteSetting(QStringLiteral("TeamTabNo"), QStringLiteral("2"));
 
         auto* splash = new frmSplash;
-        QCOMPARE(child<QLabel>(splash, "lblVersion")->text(), QStringLiteral("Version %1.%2.%3").arg(PW_VERSION_MAJOR).arg(PW_VERSION_MINOR).arg(PW_VERSION_PATCH));
+        QCOMPARE(child<QLabel>(splash, "lblVersion")->text(),
+                 QStringLiteral("Version %1.%2.%3").arg(PW_VERSION_MAJOR).arg(PW_VERSION_MINOR).arg(PW_VERSION_PATCH));
         QSignalSpy finished(splash, &frmSplash::finished);
         splash->show();
         QVERIFY(QTest::qWaitForWindowExposed(splash));
@@ -189,7 +198,7 @@ private Q_SLOTS:
         QCOMPARE(finished.count(), 1);
         QVERIFY(finished.at(0).at(0).toBool());
         MainForm* main = splash->mainForm();  // the splash closes itself
-        QTest::qWait(1200);  // ...and the timer does not start it again
+        QTest::qWait(1200);                   // ...and the timer does not start it again
         QCOMPARE(finished.count(), 1);
         QVERIFY(main && main->isVisible());
         QCOMPARE(selection().CurrentTeamNo(), qint16(2));
@@ -303,7 +312,8 @@ private Q_SLOTS:
         walk(help.contents());
         for (const QString& page : tocPages)
             QVERIFY2(help.pages().contains(page), qPrintable(page));
-        for (const QString& page : {QStringLiteral("mainwindow.html"), QStringLiteral("firststart.html"), QStringLiteral("options.html")})
+        for (const QString& page :
+             {QStringLiteral("mainwindow.html"), QStringLiteral("firststart.html"), QStringLiteral("options.html")})
             QVERIFY2(tocPages.contains(page), qPrintable(page));
         QVERIFY(help.index().size() > 20);
         for (qsizetype i = 1; i < help.index().size(); ++i)
@@ -349,13 +359,14 @@ private Q_SLOTS:
             {
                 setWindowTitle(QStringLiteral("Lineup"));
                 setDirtyMarker(nullptr, saveButton);
-                connect(name, &QLineEdit::textChanged, this, handler(QStringLiteral("txtName_Change"), [this](const QString&) {
-                    ++handled;
-                    markChanged();
-                }));
+                connect(name, &QLineEdit::textChanged, this,
+                        handler(QStringLiteral("txtName_Change"), [this](const QString&) {
+                            ++handled;
+                            markChanged();
+                        }));
                 connect(saveButton, &QPushButton::clicked, this, handler(QStringLiteral("SaveBtn_Click"), [] {
-                    throw PwError(err::DatabaseQuery, QStringLiteral("disk full"));
-                }));
+                            throw PwError(err::DatabaseQuery, QStringLiteral("disk full"));
+                        }));
                 load(QStringLiteral("Form_Load"), [this] { name->setText(QStringLiteral("Blue Herons")); });
             }
             bool save() override
@@ -415,7 +426,8 @@ private Q_SLOTS:
     {
         // Nothing stored reads as empty, not "0".
         const Options none = Options::read();
-        QCOMPARE(QStringList({none.mdbFile, none.EmailServer, none.EmailUser, none.TeamLogo}).join(QLatin1Char('|')), QStringLiteral("|||"));
+        QCOMPARE(QStringList({none.mdbFile, none.EmailServer, none.EmailUser, none.TeamLogo}).join(QLatin1Char('|')),
+                 QStringLiteral("|||"));
         QVERIFY(none.NameOpt == 0 && !none.EmailDebug && !none.EmailAllowPlain);
         Options o;
         o.EmailPassword = QStringLiteral("s3cret");
@@ -430,7 +442,8 @@ private Q_SLOTS:
             o.EmailServer = QString::fromLatin1(server);
             QVERIFY2(!checkOptions(o, QStringLiteral("s3cret")), server);
         }
-        for (const char* server : {"mail.club.org\r\nX", "ftp://mail.club.org", "coach@mail.club.org", "mail.club.org:70000"}) {
+        for (const char* server :
+             {"mail.club.org\r\nX", "ftp://mail.club.org", "coach@mail.club.org", "mail.club.org:70000"}) {
             o.EmailServer = QString::fromLatin1(server);
             const auto problem = checkOptions(o, QStringLiteral("s3cret"));
             QVERIFY2(problem && problem->field == OptionsProblem::Field::Server, server);

@@ -23,7 +23,8 @@ void inner(int value)
 
 void middle(int value)
 {
-    PW_TRACE(QStringLiteral("CalcMiddle"), traceArg(QStringLiteral("lcTeamNo"), 7) + traceArg(QStringLiteral("lcGameNo"), 3));
+    PW_TRACE(QStringLiteral("CalcMiddle"),
+             traceArg(QStringLiteral("lcTeamNo"), 7) + traceArg(QStringLiteral("lcGameNo"), 3));
     inner(value);
 }
 
@@ -74,11 +75,13 @@ private Q_SLOTS:
         const QStringList lines = env.logText().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), 7);
         QCOMPARE(lines[0], QStringLiteral("---------------------------"));
-        QVERIFY(QRegularExpression(QStringLiteral("^Error logged: \\d{1,2}/\\d{1,2}/\\d{4} \\d{1,2}:\\d{2}:\\d{2} [AP]M$"))
-                    .match(lines[1])
-                    .hasMatch());
+        QVERIFY(
+            QRegularExpression(QStringLiteral("^Error logged: \\d{1,2}/\\d{1,2}/\\d{4} \\d{1,2}:\\d{2}:\\d{2} [AP]M$"))
+                .match(lines[1])
+                .hasMatch());
         QCOMPARE(lines[2], QStringLiteral("GameSave_Click Params(Index:= 1 ;) Error Number: 0 Line No: 0"));
-        QCOMPARE(lines[3], QStringLiteral("CalcMiddle Params(lcTeamNo:= 7 ;lcGameNo:= 3 ;) Error Number: 0 Line No: 0"));
+        QCOMPARE(lines[3],
+                 QStringLiteral("CalcMiddle Params(lcTeamNo:= 7 ;lcGameNo:= 3 ;) Error Number: 0 Line No: 0"));
         QVERIFY(lines[4].startsWith(QLatin1String("CalcInner Params(lcValue:= 3 ;) Error Number: 4242 Line No: ")));
         QVERIFY(lines[4].section(QLatin1Char(' '), -1).toInt() > 0);
         QCOMPARE(lines[5], QStringLiteral("Description: The value is too large"));
@@ -98,7 +101,9 @@ private Q_SLOTS:
         guarded(QStringLiteral("First"), {}, [] { throw std::runtime_error("plain failure"); });
         LogMessage(QStringLiteral("Download failed: no route to host"));
         // A procedure that hands back a value gives its fallback when it fails.
-        QCOMPARE(guardedValue(QStringLiteral("Compute"), {}, -1, []() -> int { throw PwError(7, QStringLiteral("no")); }), -1);
+        QCOMPARE(
+            guardedValue(QStringLiteral("Compute"), {}, -1, []() -> int { throw PwError(7, QStringLiteral("no")); }),
+            -1);
         QCOMPARE(guardedValue(QStringLiteral("Compute"), {}, -1, [] { return 5; }), 5);
         const QString log = env.logText();
         QVERIFY(log.contains(QLatin1String("First Params() Error Number: 1000 Line No: 0")));
@@ -131,7 +136,8 @@ private Q_SLOTS:
 
     void passwordsNeverReachTheTrace()
     {
-        QCOMPARE(traceArg(QStringLiteral("EmailPassword"), QStringLiteral("s3cret")), QStringLiteral("EmailPassword:= ******** ;"));
+        QCOMPARE(traceArg(QStringLiteral("EmailPassword"), QStringLiteral("s3cret")),
+                 QStringLiteral("EmailPassword:= ******** ;"));
         guarded(QStringLiteral("Save"), traceArg(QStringLiteral("txtEmailPassword"), QStringLiteral("hunter2")),
                 [] { throw PwError(1, QStringLiteral("x")); });
         QVERIFY(!env.logText().contains(QLatin1String("hunter2")));
@@ -153,7 +159,8 @@ private Q_SLOTS:
         QTest::newRow("inside a word") << QStringList{QStringLiteral("--Debugging")} << true << false;
         QTest::newRow("both") << QStringList{QStringLiteral("test"), QStringLiteral("x")} << false << true;
         QTest::newRow("both words") << QStringList{QStringLiteral("TEST"), QStringLiteral("debug")} << true << true;
-        QTest::newRow("split over arguments") << QStringList{QStringLiteral("DE"), QStringLiteral("BUG")} << false << false;
+        QTest::newRow("split over arguments")
+            << QStringList{QStringLiteral("DE"), QStringLiteral("BUG")} << false << false;
     }
 
     void commandLineWords()

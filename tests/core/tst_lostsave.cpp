@@ -3,7 +3,6 @@
 // what happened, and the program carries on with a fresh connection.
 #include "TestSupport.h"
 
-#include "data/Schema.h"
 #include "core/fees/Fees.h"
 #include "core/games/Lineup.h"
 #include "core/games/LineupStore.h"
@@ -12,6 +11,7 @@
 #include "core/schedule/Schedule.h"
 #include "core/teams/TeamProfile.h"
 #include "core/tournaments/Bracket.h"
+#include "data/Schema.h"
 
 using namespace pw;
 using namespace pwtest;

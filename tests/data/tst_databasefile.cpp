@@ -58,7 +58,8 @@ private Q_SLOTS:
         // other columns.
         const QString other = file(QStringLiteral("other.db"));
         const QString alike = file(QStringLiteral("alike.db"));
-        withDatabase(other, [](const QSqlDatabase& db) { execSql(db, QStringLiteral("CREATE TABLE Teams (TeamNo INTEGER)")); });
+        withDatabase(
+            other, [](const QSqlDatabase& db) { execSql(db, QStringLiteral("CREATE TABLE Teams (TeamNo INTEGER)")); });
         withDatabase(alike, [](const QSqlDatabase& db) {
             for (const TableDef& t : schemaTables())
                 execSql(db, QStringLiteral("CREATE TABLE %1 (Something TEXT)").arg(t.name));
@@ -95,11 +96,22 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("drill");
         QTest::addColumn<QString>("complaint");
         const QByteArray base = R"("id": 1, "name": "N", "type": 0, "discipline": "Passing", "stage": "Fundamental")";
-        QTest::newRow("built-in number") << QByteArray(R"({"id": 1000, "name": "N", "type": 0, "discipline": "Passing", "stage": "Fundamental"})") << QStringLiteral("\"id\"");
-        QTest::newRow("wrong discipline") << QByteArray(R"({"id": 1, "name": "N", "type": 1, "discipline": "Passing", "stage": "Fundamental"})") << QStringLiteral("discipline");
-        QTest::newRow("marker off the field") << QByteArray("{" + base + R"(, "markers": [{"kind": 0, "x": 5300, "y": 0}]})") << QStringLiteral("marker 1");
-        QTest::newRow("line off the field") << QByteArray("{" + base + R"(, "lines": [{"kind": 3, "style": 0, "x1": 0, "y1": 0, "x2": 100, "y2": 3700}]})") << QStringLiteral("line 0");
-        QTest::newRow("unknown line kind") << QByteArray("{" + base + R"(, "lines": [{"kind": 5, "style": 0, "x1": 0, "y1": 0, "x2": 1, "y2": 1}]})") << QStringLiteral("kind");
+        QTest::newRow("built-in number")
+            << QByteArray(R"({"id": 1000, "name": "N", "type": 0, "discipline": "Passing", "stage": "Fundamental"})")
+            << QStringLiteral("\"id\"");
+        QTest::newRow("wrong discipline")
+            << QByteArray(R"({"id": 1, "name": "N", "type": 1, "discipline": "Passing", "stage": "Fundamental"})")
+            << QStringLiteral("discipline");
+        QTest::newRow("marker off the field")
+            << QByteArray("{" + base + R"(, "markers": [{"kind": 0, "x": 5300, "y": 0}]})")
+            << QStringLiteral("marker 1");
+        QTest::newRow("line off the field")
+            << QByteArray("{" + base +
+                          R"(, "lines": [{"kind": 3, "style": 0, "x1": 0, "y1": 0, "x2": 100, "y2": 3700}]})")
+            << QStringLiteral("line 0");
+        QTest::newRow("unknown line kind")
+            << QByteArray("{" + base + R"(, "lines": [{"kind": 5, "style": 0, "x1": 0, "y1": 0, "x2": 1, "y2": 1}]})")
+            << QStringLiteral("kind");
     }
 
     void badLibrarySourcesAreRefused()
@@ -107,16 +119,17 @@ private Q_SLOTS:
         QFETCH(QByteArray, drill);
         QFETCH(QString, complaint);
         const QString json = writeFile(file(QStringLiteral("bad.json")), "{\"drills\": [" + drill + "]}");
-        withDatabase(file(QString::fromLatin1(QTest::currentDataTag()) + QStringLiteral(".db")), [&](const QSqlDatabase& db) {
-            createSchema(db);
-            try {
-                loadDrillLibrary(json, db);
-                QFAIL("a faulty drill was accepted");
-            } catch (const PwError& e) {
-                QVERIFY2(e.description().contains(complaint), qPrintable(e.description()));
-            }
-            QCOMPARE(drillCount(db), 0);
-        });
+        withDatabase(file(QString::fromLatin1(QTest::currentDataTag()) + QStringLiteral(".db")),
+                     [&](const QSqlDatabase& db) {
+                         createSchema(db);
+                         try {
+                             loadDrillLibrary(json, db);
+                             QFAIL("a faulty drill was accepted");
+                         } catch (const PwError& e) {
+                             QVERIFY2(e.description().contains(complaint), qPrintable(e.description()));
+                         }
+                         QCOMPARE(drillCount(db), 0);
+                     });
     }
 };
 

@@ -7,10 +7,10 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QScopeGuard>
-#include <QFile>
 
 using namespace pw;
 using namespace pwtest;
@@ -71,7 +71,9 @@ private Q_SLOTS:
         // An immutable file stands for one the coach may not write (the tests run as root).
         if (QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), path}) != 0)
             QSKIP("this file system cannot make a file unwritable for root");
-        const auto restore = qScopeGuard([&] { QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), path}); });
+        const auto restore = qScopeGuard([&] {
+            QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), path});
+        });
         QVERIFY_THROWS_EXCEPTION(PwError, WriteSetting(QStringLiteral("NameOpt"), QStringLiteral("2")));
         WriteSetting(QStringLiteral("NameOpt"), QStringLiteral("1"));  // told once already: logged only
         QVERIFY(env.logText().contains(QLatin1String("NameOpt")));
@@ -93,7 +95,8 @@ private Q_SLOTS:
             // No keyring service on this machine: the settings file keeps it, readable by the coach only.
             QCOMPARE(kept, QStringLiteral("Settings"));
             QCOMPARE(ReadSettingText(QStringLiteral("EmailPassword")), password);
-            QCOMPARE(QFileInfo(settingsFileName()).permissions() & (QFile::ReadGroup | QFile::ReadOther), QFileDevice::Permissions());
+            QCOMPARE(QFileInfo(settingsFileName()).permissions() & (QFile::ReadGroup | QFile::ReadOther),
+                     QFileDevice::Permissions());
         } else if (kept == QLatin1String("Keyring")) {
             QCOMPARE(ReadSettingText(QStringLiteral("EmailPassword")), QString());  // not in the file
             forgetSecret(QStringLiteral("EmailPassword"));

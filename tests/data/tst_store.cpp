@@ -59,8 +59,9 @@ private Q_SLOTS:
             QCOMPARE(actual.size(), t.columns.size());
             for (qsizetype i = 0; i < actual.size(); ++i) {
                 const ColumnDef& want = t.columns.at(i);
-                QVERIFY2(actual.at(i).first.compare(want.name, Qt::CaseInsensitive) == 0,
-                         qPrintable(t.name + QLatin1Char('.') + want.name + QStringLiteral(" vs ") + actual.at(i).first));
+                QVERIFY2(
+                    actual.at(i).first.compare(want.name, Qt::CaseInsensitive) == 0,
+                    qPrintable(t.name + QLatin1Char('.') + want.name + QStringLiteral(" vs ") + actual.at(i).first));
                 if (want.type == ColType::Text)
                     QCOMPARE(actual.at(i).second, QStringLiteral("VARCHAR(%1)").arg(want.size));
             }
@@ -71,9 +72,10 @@ private Q_SLOTS:
         QVERIFY(countRows(QStringLiteral("DrillData")) > drills);
         // Built-in numbers below 1000, both kinds of drill, every one with a discipline, a stage and
         // a diagram.
-        QSqlQuery q = execSql(QStringLiteral("SELECT MAX(DrillID), MIN(DrillType), MAX(DrillType), SUM(CASE WHEN "
-                                             "COALESCE(Discipline, '') = '' OR COALESCE(Stage, '') = '' OR DrillID "
-                                             "NOT IN (SELECT DrillID FROM DrillData) THEN 1 ELSE 0 END) FROM DrillBook"));
+        QSqlQuery q =
+            execSql(QStringLiteral("SELECT MAX(DrillID), MIN(DrillType), MAX(DrillType), SUM(CASE WHEN "
+                                   "COALESCE(Discipline, '') = '' OR COALESCE(Stage, '') = '' OR DrillID "
+                                   "NOT IN (SELECT DrillID FROM DrillData) THEN 1 ELSE 0 END) FROM DrillBook"));
         QVERIFY(q.next() && q.value(0).toInt() < 1000);
         QCOMPARE((QList<int>{q.value(1).toInt(), q.value(2).toInt(), q.value(3).toInt()}), (QList<int>{0, 1, 0}));
     }
@@ -83,7 +85,8 @@ private Q_SLOTS:
         for (const auto& [table, id] : {std::pair{"TeamNotes", "NoteID"}, {"Practice", "PracticeID"}}) {
             for (int i = 0; i < 3; ++i)
                 insertRow(QString::fromLatin1(table), {{QStringLiteral("TeamNo"), 1}});
-            QSqlQuery q = execSql(QStringLiteral("SELECT %1 FROM %2 ORDER BY %1").arg(QLatin1String(id), QLatin1String(table)));
+            QSqlQuery q =
+                execSql(QStringLiteral("SELECT %1 FROM %2 ORDER BY %1").arg(QLatin1String(id), QLatin1String(table)));
             QList<int> ids;
             while (q.next())
                 ids << q.value(0).toInt();
@@ -91,13 +94,18 @@ private Q_SLOTS:
             QVERIFY(ids[0] > 0 && ids[0] < ids[1] && ids[1] < ids[2]);
         }
         // Identity columns are required; the others may stay empty.
-        QVERIFY_THROWS_EXCEPTION(PwError, insertRow(QStringLiteral("GameStat"), {{QStringLiteral("GameNo"), 1},
-                                                                                  {QStringLiteral("PlayerNo"), 1}}));
-        insertRow(QStringLiteral("Schedule"), fields(QStringLiteral("TeamNo GameNo GameDate"), {1, 1, QDate(2026, 9, 12)}));
+        QVERIFY_THROWS_EXCEPTION(PwError, insertRow(QStringLiteral("GameStat"),
+                                                    {{QStringLiteral("GameNo"), 1}, {QStringLiteral("PlayerNo"), 1}}));
+        insertRow(QStringLiteral("Schedule"),
+                  fields(QStringLiteral("TeamNo GameNo GameDate"), {1, 1, QDate(2026, 9, 12)}));
         insertRow(QStringLiteral("DrillBook"), fields(QStringLiteral("DrillID DrillName"), {1001, "Bare"}));
         insertRow(QStringLiteral("DrillData"), {{QStringLiteral("DrillID"), 1001}});
-        QCOMPARE(GetDBData(QStringLiteral("Schedule"), {{QStringLiteral("TeamNo"), 1}}, QStringLiteral("RescheduleDate")), QString());
-        QCOMPARE(GetDBData(QStringLiteral("DrillBook"), {{QStringLiteral("DrillID"), 1001}}, QStringLiteral("Description")), QString());
+        QCOMPARE(
+            GetDBData(QStringLiteral("Schedule"), {{QStringLiteral("TeamNo"), 1}}, QStringLiteral("RescheduleDate")),
+            QString());
+        QCOMPARE(
+            GetDBData(QStringLiteral("DrillBook"), {{QStringLiteral("DrillID"), 1001}}, QStringLiteral("Description")),
+            QString());
         execSql(QStringLiteral("DELETE FROM DrillData WHERE DrillID = ?"), {1001});
         execSql(QStringLiteral("DELETE FROM DrillBook WHERE DrillID = ?"), {1001});
     }
@@ -125,11 +133,15 @@ private Q_SLOTS:
     void theFieldHelpersReportWhatTheyCannotDo()
     {
         addPlayer(1, 1, QStringLiteral("Smith"), QStringLiteral("Anna"), 4);
-        QCOMPARE(GetDBData(QStringLiteral("Player"), {{QStringLiteral("TeamNo"), 2}}, QStringLiteral("PlayerLastName")), QString());
-        QCOMPARE(GetDBData(QStringLiteral("Player"), {{QStringLiteral("TeamNo"), 1}}, QStringLiteral("Nickname")), QString());
-        QCOMPARE(GetDBData(QStringLiteral("Player"), {{QStringLiteral("TeamNo"), 1}}, QStringLiteral("JerseyNo")), QStringLiteral("4"));
+        QCOMPARE(GetDBData(QStringLiteral("Player"), {{QStringLiteral("TeamNo"), 2}}, QStringLiteral("PlayerLastName")),
+                 QString());
+        QCOMPARE(GetDBData(QStringLiteral("Player"), {{QStringLiteral("TeamNo"), 1}}, QStringLiteral("Nickname")),
+                 QString());
+        QCOMPARE(GetDBData(QStringLiteral("Player"), {{QStringLiteral("TeamNo"), 1}}, QStringLiteral("JerseyNo")),
+                 QStringLiteral("4"));
         // A failure is reported, logged, and the caller carries on with empty text.
-        QCOMPARE(GetDBData(QStringLiteral("Player"), {{QStringLiteral("TeamNo"), 1}}, QStringLiteral("NoSuchColumn")), QString());
+        QCOMPARE(GetDBData(QStringLiteral("Player"), {{QStringLiteral("TeamNo"), 1}}, QStringLiteral("NoSuchColumn")),
+                 QString());
         QCOMPARE(env.prompter.titles(), QStringList{QStringLiteral("Error")});
         QVERIFY(env.prompter.shown.first().text.contains(QLatin1String("has occurred in GetDBData")));
         QVERIFY(env.prompter.shown.first().text.contains(QLatin1String("FieldName:= NoSuchColumn ;")));
@@ -137,11 +149,13 @@ private Q_SLOTS:
         // An update that finds no row says so and changes nothing.
         env.prompter.clear();
         addTeam(1, QStringLiteral("Comets"));
-        PutDBData(QStringLiteral("Teams"), {{QStringLiteral("TeamNo"), 9}}, QStringLiteral("TeamName"), QStringLiteral("Rockets"));
+        PutDBData(QStringLiteral("Teams"), {{QStringLiteral("TeamNo"), 9}}, QStringLiteral("TeamName"),
+                  QStringLiteral("Rockets"));
         QCOMPARE(env.prompter.titles(), QStringList{QStringLiteral("Failed Update")});
         QCOMPARE(env.prompter.shown[0].text, QStringLiteral("TeamName in Teams was not updated with Rockets"));
         QCOMPARE(env.prompter.shown[0].icon, Prompter::Icon::Critical);
-        QCOMPARE(GetDBData(QStringLiteral("Teams"), {{QStringLiteral("TeamNo"), 1}}, QStringLiteral("TeamName")), QStringLiteral("Comets"));
+        QCOMPARE(GetDBData(QStringLiteral("Teams"), {{QStringLiteral("TeamNo"), 1}}, QStringLiteral("TeamName")),
+                 QStringLiteral("Comets"));
     }
 
     void theFirstMatchIsTheFirstByKey()
@@ -163,9 +177,11 @@ private Q_SLOTS:
         // A table or column the schema does not have is refused before any SQL is made of it,
         // whatever the name looks like.
         QCOMPARE(GetDBData(QStringLiteral("sqlite_master"), {}, QStringLiteral("name")), QString());
-        QCOMPARE(GetDBData(QStringLiteral("Teams"), {{QStringLiteral("rowid"), 1}}, QStringLiteral("TeamName")), QString());
+        QCOMPARE(GetDBData(QStringLiteral("Teams"), {{QStringLiteral("rowid"), 1}}, QStringLiteral("TeamName")),
+                 QString());
         QCOMPARE(env.prompter.titles(), (QStringList{QStringLiteral("Error"), QStringLiteral("Error")}));
-        QVERIFY_THROWS_EXCEPTION(PwError, replaceRows({QStringLiteral("Opponent"), {}, {QStringLiteral("Nickname")}, {{1}}}));
+        QVERIFY_THROWS_EXCEPTION(PwError,
+                                 replaceRows({QStringLiteral("Opponent"), {}, {QStringLiteral("Nickname")}, {{1}}}));
         QVERIFY_THROWS_EXCEPTION(PwError, GetNextNo(QStringLiteral("PlayerNo"), QStringLiteral("Teams"), {}));
     }
 
@@ -179,8 +195,10 @@ private Q_SLOTS:
         QTest::addColumn<bool>("inner");
         QTest::newRow("a statement that fails") << QString() << 0 << QString() << false;
         QTest::newRow("an inner step that fails") << QString() << 0 << QString() << true;
-        QTest::newRow("an update that fails") << QStringLiteral("NoSuchColumn") << 1 << QStringLiteral("Error") << false;
-        QTest::newRow("an update that finds no row") << QStringLiteral("TeamName") << 9 << QStringLiteral("Failed Update") << false;
+        QTest::newRow("an update that fails")
+            << QStringLiteral("NoSuchColumn") << 1 << QStringLiteral("Error") << false;
+        QTest::newRow("an update that finds no row")
+            << QStringLiteral("TeamName") << 9 << QStringLiteral("Failed Update") << false;
     }
 
     void aReportedFailureInsideASaveRollsItBack()
@@ -228,8 +246,8 @@ private Q_SLOTS:
     void changeNoticesFollowTheOutermostCommit()
     {
         QList<ChangeNotice> heard;
-        const auto listening = connect(&changeNotices(), &ChangeNotices::changed, this,
-                                       [&heard](const ChangeNotice& n) { heard << n; });
+        const auto listening =
+            connect(&changeNotices(), &ChangeNotices::changed, this, [&heard](const ChangeNotice& n) { heard << n; });
         announce(Change::Drills, 0);  // no transaction: at once
         QCOMPARE(heard.size(), 1);
         {
@@ -269,7 +287,9 @@ private Q_SLOTS:
                                   QStringLiteral("QtrNo"), QStringLiteral("PlaceNo")};
         auto lineup = [&](int game, QList<QVariantList> rows) {
             return RowSet{QStringLiteral("GameSetup"),
-                          {{QStringLiteral("TeamNo"), 1}, {QStringLiteral("GameNo"), game}}, columns, std::move(rows)};
+                          {{QStringLiteral("TeamNo"), 1}, {QStringLiteral("GameNo"), game}},
+                          columns,
+                          std::move(rows)};
         };
         replaceRows(lineup(2, {{1, 2, 7, 1, 1}}));
         replaceRows(lineup(1, {{1, 1, 1, 1, 1}, {1, 1, 2, 1, 2}}));
@@ -358,7 +378,8 @@ private Q_SLOTS:
         addGame(1, 4, 1, QDate(2026, 9, 12));
         addGame(2, 9, 1, QDate(2026, 9, 12));
         addGame(1, 2001, 1, QDate(2026, 10, 1));
-        QCOMPARE(next({{QStringLiteral("TeamNo"), 1}, {QStringLiteral("GameNo"), 1000, QStringLiteral("<")}}), qint16(5));
+        QCOMPARE(next({{QStringLiteral("TeamNo"), 1}, {QStringLiteral("GameNo"), 1000, QStringLiteral("<")}}),
+                 qint16(5));
         QCOMPARE(next(team1, 3000), qint16(3001));
         QCOMPARE(next(team1, 2000), qint16(2002));
     }
@@ -373,8 +394,9 @@ private Q_SLOTS:
         QCOMPARE(toDateTime(q.value(1)).date(), QDate(2026, 9, 5));
         QCOMPARE(q.value(2).toDouble(), 300.5);
         QVERIFY(!q.next());
-        QCOMPARE(countRows(QStringLiteral("Teams"), {{QStringLiteral("StartDate"), QDate(2026, 9, 5), QStringLiteral(">=")},
-                                                     {QStringLiteral("StartDate"), QDate(2026, 9, 6), QStringLiteral("<=")}}),
+        QCOMPARE(countRows(QStringLiteral("Teams"),
+                           {{QStringLiteral("StartDate"), QDate(2026, 9, 5), QStringLiteral(">=")},
+                            {QStringLiteral("StartDate"), QDate(2026, 9, 6), QStringLiteral("<=")}}),
                  2);
     }
 

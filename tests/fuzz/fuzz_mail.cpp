@@ -62,7 +62,7 @@ QString headerValue(const QByteArray& head, const QByteArray& name)
     return QString::fromUtf8(value);
 }
 
-} // namespace
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

@@ -10,14 +10,14 @@
 #include <QDir>
 #include <QFile>
 #include <QLocale>
-#include <QScopeGuard>
-#include <QSqlQuery>
-#include <QStandardPaths>
-#include <QUuid>
 #include <QPixmap>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScopeGuard>
+#include <QSqlQuery>
 #include <QSqlRecord>
+#include <QStandardPaths>
+#include <QUuid>
 #include <QWidget>
 
 namespace pwtest {
@@ -71,7 +71,8 @@ QString TestStore::open(const QString& tempDir)
 {
     close();
     if (qgetenv("PW_TEST_ENGINE") != "postgres") {
-        m_location = pw::DbLocation::parse(tempDir + QStringLiteral("/store-%1.db").arg(QUuid::createUuid().toString(QUuid::Id128)));
+        m_location = pw::DbLocation::parse(
+            tempDir + QStringLiteral("/store-%1.db").arg(QUuid::createUuid().toString(QUuid::Id128)));
         pw::buildDatabaseFile(m_location.path);
         pw::Db::openShared(m_location);
         m_isOpen = true;
@@ -124,7 +125,8 @@ void insertRow(const QString& table, const Fields& values)
         bound << value;
     }
     const QString marks = QStringList(names.size(), QStringLiteral("?")).join(QStringLiteral(", "));
-    pw::execSql(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(table, names.join(QStringLiteral(", ")), marks), bound);
+    pw::execSql(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(table, names.join(QStringLiteral(", ")), marks),
+                bound);
 }
 
 int countRows(const QString& table, const pw::Where& where)
@@ -163,15 +165,15 @@ Fields merged(Fields base, const Fields& overrides)
 
 void addTeam(int teamNo, const QString& name, const Fields& overrides)
 {
-    const Fields defaults = fields(QStringLiteral("TeamNo TeamName AgeDivision Sex Season Visible NumberOfGames Periods "
-                                                  "NumberOfPlayers TournamentPlay ManageFees PointValue StartDate CutOff"),
-                                   {teamNo, name, "U10", "G", "Fall 2026", true, 0, 4, 8, false, false, "3;1;0",
-                                    QDate(2026, 9, 5), QDate(2016, 8, 1)});
+    const Fields defaults =
+        fields(QStringLiteral("TeamNo TeamName AgeDivision Sex Season Visible NumberOfGames Periods "
+                              "NumberOfPlayers TournamentPlay ManageFees PointValue StartDate CutOff"),
+               {teamNo, name, "U10", "G", "Fall 2026", true, 0, 4, 8, false, false, "3;1;0", QDate(2026, 9, 5),
+                QDate(2016, 8, 1)});
     insertRow(QStringLiteral("Teams"), merged(defaults, overrides));
 }
 
-void addPlayer(int teamNo, int playerNo, const QString& last, const QString& first, int jersey,
-               const Fields& overrides)
+void addPlayer(int teamNo, int playerNo, const QString& last, const QString& first, int jersey, const Fields& overrides)
 {
     const Fields defaults = fields(QStringLiteral("TeamNo PlayerNo PlayerLastName PlayerFirstName JerseyNo BirthDate"),
                                    {teamNo, playerNo, last, first, jersey, QDate(2017, 3, 14)});
@@ -186,8 +188,9 @@ void addOpponent(int teamNo, int opponentNo, const QString& name, bool isUs)
 
 void addGame(int teamNo, int gameNo, int opponentNo, const QDate& date, const QVariant& result)
 {
-    insertRow(QStringLiteral("Schedule"), fields(QStringLiteral("TeamNo GameNo OpponentNo GameDate GameTime FieldName Result"),
-                                                 {teamNo, gameNo, opponentNo, date, "10:00 AM", "Riverside 2", result}));
+    insertRow(QStringLiteral("Schedule"),
+              fields(QStringLiteral("TeamNo GameNo OpponentNo GameDate GameTime FieldName Result"),
+                     {teamNo, gameNo, opponentNo, date, "10:00 AM", "Riverside 2", result}));
 }
 
 void addRealisticClub()
@@ -200,10 +203,11 @@ void addRealisticClub()
     addTeam(3, QStringLiteral("Old Squad"), fields(QStringLiteral("Visible StartDate"), {false, QDate(2025, 9, 1)}));
 
     // Fifteen players, jerseys 2 to 16; ten paid in full, three in part, two nothing.
-    const QStringList names = QStringLiteral("Alvarez Sofia,Brooks Mia,Chen Lily,Dubois Chloe,Evans Grace,Fischer Hanna,"
-                                             "Garcia Isabella,Hughes Ava,Ito Yui,Jensen Freja,Kowalski Zofia,Larsen Emma,"
-                                             "Moreno Lucia,Nakamura Aoi,O'Brien Nora")
-                                  .split(QLatin1Char(','));
+    const QStringList names =
+        QStringLiteral("Alvarez Sofia,Brooks Mia,Chen Lily,Dubois Chloe,Evans Grace,Fischer Hanna,"
+                       "Garcia Isabella,Hughes Ava,Ito Yui,Jensen Freja,Kowalski Zofia,Larsen Emma,"
+                       "Moreno Lucia,Nakamura Aoi,O'Brien Nora")
+            .split(QLatin1Char(','));
     for (int i = 0; i < names.size(); ++i) {
         const QStringList name = names[i].split(QLatin1Char(' '));
         Fields extra{{QStringLiteral("AmountPaid"), i < 10 ? 100.0 : (i < 13 ? 40.0 : 0.0)}};
@@ -215,7 +219,8 @@ void addRealisticClub()
     addPlayer(2, 2, QStringLiteral("Reyes"), QStringLiteral("Max"), 10);
     addPlayer(2, 3, QStringLiteral("Stone"), QStringLiteral("Eli"), 11);
 
-    const QStringList opponents = QStringLiteral("Blue Herons,Lakeside United,Northside Strikers,Valley FC").split(QLatin1Char(','));
+    const QStringList opponents =
+        QStringLiteral("Blue Herons,Lakeside United,Northside Strikers,Valley FC").split(QLatin1Char(','));
     for (int i = 0; i < opponents.size(); ++i)
         addOpponent(1, i + 1, opponents[i]);
     addOpponent(2, 1, QStringLiteral("Hill Rovers"));
@@ -235,11 +240,11 @@ void addRealisticClub()
     addGame(1, 1002, 3, QDate(2026, 11, 8));
 
     // Team, game, player, goals, against: the season's 3-1, 0-2, 1-1 and 2-0, team 2's 4-4, the cup's 3-2.
-    const int stats[][5] = {{1, 1, 1, 2, 0}, {1, 1, 2, 1, 1}, {1, 2, 1, 0, 2}, {1, 3, 3, 1, 1},
+    const int stats[][5] = {{1, 1, 1, 2, 0}, {1, 1, 2, 1, 1}, {1, 2, 1, 0, 2},   {1, 3, 3, 1, 1},
                             {1, 4, 4, 2, 0}, {2, 1, 1, 4, 4}, {1, 1001, 5, 3, 2}};
     for (const auto& s : stats)
-        insertRow(QStringLiteral("GameStat"), fields(QStringLiteral("TeamNo GameNo PlayerNo Goals GoalsScored"),
-                                                     {s[0], s[1], s[2], s[3], s[4]}));
+        insertRow(QStringLiteral("GameStat"),
+                  fields(QStringLiteral("TeamNo GameNo PlayerNo Goals GoalsScored"), {s[0], s[1], s[2], s[3], s[4]}));
 }
 
 QByteArray fileBytes(const QString& path)
@@ -283,20 +288,24 @@ QStringList queryRows(const QString& sql, const QVariantList& values)
     return out;
 }
 
-Refusal::Refusal(const QString& table, const QString& event, const QString& when, Fault fault) : m_table(table)
+Refusal::Refusal(const QString& table, const QString& event, const QString& when, Fault fault)
+    : m_table(table)
 {
     if (pw::Db::sharedLocation().engine == pw::Engine::PostgreSQL) {
         // The session ends itself; the sleep lets the end arrive before the statement goes on.
-        pw::execSql(fault == Fault::LoseConnection
-                        ? QStringLiteral("CREATE OR REPLACE FUNCTION pw_refuse() RETURNS trigger LANGUAGE plpgsql AS "
-                                         "$$ BEGIN PERFORM pg_terminate_backend(pg_backend_pid()); PERFORM pg_sleep(5); "
-                                         "RETURN NULL; END $$")
-                        : QStringLiteral("CREATE OR REPLACE FUNCTION pw_refuse() RETURNS trigger LANGUAGE plpgsql AS "
-                                         "$$ BEGIN RAISE EXCEPTION 'refused'; END $$"));
-        pw::execSql(QStringLiteral("CREATE TRIGGER pw_refusal BEFORE %1 ON %2 FOR EACH ROW WHEN (%3) EXECUTE FUNCTION pw_refuse()")
+        pw::execSql(
+            fault == Fault::LoseConnection
+                ? QStringLiteral("CREATE OR REPLACE FUNCTION pw_refuse() RETURNS trigger LANGUAGE plpgsql AS "
+                                 "$$ BEGIN PERFORM pg_terminate_backend(pg_backend_pid()); PERFORM pg_sleep(5); "
+                                 "RETURN NULL; END $$")
+                : QStringLiteral("CREATE OR REPLACE FUNCTION pw_refuse() RETURNS trigger LANGUAGE plpgsql AS "
+                                 "$$ BEGIN RAISE EXCEPTION 'refused'; END $$"));
+        pw::execSql(QStringLiteral(
+                        "CREATE TRIGGER pw_refusal BEFORE %1 ON %2 FOR EACH ROW WHEN (%3) EXECUTE FUNCTION pw_refuse()")
                         .arg(event, table, when));
     } else {
-        pw::execSql(QStringLiteral("CREATE TRIGGER pw_refusal BEFORE %1 ON %2 WHEN %3 BEGIN SELECT RAISE(ABORT, 'refused'); END")
+        pw::execSql(QStringLiteral(
+                        "CREATE TRIGGER pw_refusal BEFORE %1 ON %2 WHEN %3 BEGIN SELECT RAISE(ABORT, 'refused'); END")
                         .arg(event, table, when));
     }
 }
@@ -304,7 +313,8 @@ Refusal::Refusal(const QString& table, const QString& event, const QString& when
 Refusal::~Refusal()
 {
     const bool pg = pw::Db::sharedLocation().engine == pw::Engine::PostgreSQL;
-    pw::execSql(pg ? QStringLiteral("DROP TRIGGER pw_refusal ON %1").arg(m_table) : QStringLiteral("DROP TRIGGER pw_refusal"));
+    pw::execSql(pg ? QStringLiteral("DROP TRIGGER pw_refusal ON %1").arg(m_table)
+                   : QStringLiteral("DROP TRIGGER pw_refusal"));
 }
 
 namespace {
@@ -347,7 +357,8 @@ QList<PdfWord> readPdfWords(const QString& path)
         if (m.capturedLength(1))
             page = {{}, {}, page.page + 1, QSizeF(number(1), number(2))};
         else
-            out << PdfWord{m.captured(7), QRectF(QPointF(number(3), number(4)), QPointF(number(5), number(6))), page.page, page.pageSize};
+            out << PdfWord{m.captured(7), QRectF(QPointF(number(3), number(4)), QPointF(number(5), number(6))),
+                           page.page, page.pageSize};
     }
     return out;
 }
@@ -440,7 +451,7 @@ void collectUnnamed(QAccessibleInterface* a, QStringList* out, int depth)
         collectUnnamed(a->child(i), out, depth + 1);
 }
 
-} // namespace
+}  // namespace
 
 QStringList unnamedControls(QWidget* window)
 {

@@ -12,11 +12,11 @@
 #include "data/Settings.h"
 
 #include <QApplication>
-#include <QTimer>
 #include <QRectF>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <algorithm>
 #include <functional>
@@ -63,7 +63,8 @@ public:
             return answers.takeFirst();
         return buttons == Buttons::Ok ? Answer::Ok : buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
     }
-    std::optional<QString> inputText(const QString& title, const QString& prompt, const QString& defaultText, bool) override
+    std::optional<QString> inputText(const QString& title, const QString& prompt, const QString& defaultText,
+                                     bool) override
     {
         shown.append({QStringLiteral("input"), title, prompt, Icon::None, Buttons::OkCancel, defaultText});
         return inputs.isEmpty() ? std::nullopt : inputs.takeFirst();
@@ -73,7 +74,8 @@ public:
         shown.append({QStringLiteral("open"), title, filter, Icon::None, Buttons::OkCancel, {}});
         return files.isEmpty() ? QString() : files.takeFirst();
     }
-    QString saveFileName(const QString& title, const QString&, const QString& proposedName, const QString& filter) override
+    QString saveFileName(const QString& title, const QString&, const QString& proposedName,
+                         const QString& filter) override
     {
         shown.append({QStringLiteral("save"), title, filter, Icon::None, Buttons::OkCancel, proposedName});
         return files.isEmpty() ? QString() : files.takeFirst();
@@ -221,8 +223,7 @@ QStringList wordsOffThePage(const QString& path);
 bool textsInOrder(const QString& text, const QStringList& parts);
 
 // A window's control by its name; a missing one ends the test program with its name.
-template <typename T>
-T* child(QObject* window, const char* name)
+template <typename T> T* child(QObject* window, const char* name)
 {
     T* c = window->findChild<T*>(QString::fromLatin1(name));
     if (!c)
@@ -241,8 +242,7 @@ QStringList unnamedControls(QWidget* window);
 QStringList itemsOutsideView(QWidget* view);
 
 // Runs work on the modal window that action opens, then closes whatever is still open.
-template <typename W>
-void onModal(const std::function<void()>& action, const std::function<void(W*)>& work)
+template <typename W> void onModal(const std::function<void()>& action, const std::function<void(W*)>& work)
 {
     bool seen = false;
     QTimer::singleShot(0, qApp, [&] {

@@ -17,7 +17,7 @@ bool plainHeader(const QString& value)
     return value.size() <= 900;
 }
 
-} // namespace
+}  // namespace
 
 QByteArray headerText(const QString& value)
 {
@@ -142,4 +142,4 @@ QByteArray composeMessage(const Address& from, const QList<Address>& to, const Q
     return m;
 }
 
-} // namespace pwmail
+}  // namespace pwmail

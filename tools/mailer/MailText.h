@@ -29,4 +29,4 @@ QByteArray envelopeAddress(const Address& address);
 QByteArray composeMessage(const Address& from, const QList<Address>& to, const QList<Address>& cc,
                           const QString& subject, const QString& body, const QDateTime& when);
 
-} // namespace pwmail
+}  // namespace pwmail

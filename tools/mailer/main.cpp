@@ -221,7 +221,7 @@ int exitFor(CURLcode rc)
     }
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {

@@ -4,9 +4,9 @@
 
 #include "common/Formats.h"
 #include "common/Trace.h"
+#include "core/fees/FeeStatus.h"
 #include "data/Database.h"
 #include "data/Fields.h"
-#include "core/fees/FeeStatus.h"
 
 namespace pw {
 
@@ -30,9 +30,10 @@ TeamFees readFees(qint16 teamNo)
     QSqlQuery team = execSql(QStringLiteral("SELECT TeamAmount FROM Teams WHERE TeamNo = ?"), {teamNo});
     if (team.next())
         fees.teamAmount = team.value(0).toDouble();
-    QSqlQuery q = execSql(QStringLiteral("SELECT PlayerNo, PlayerLastName, PlayerFirstName, AmountPaid FROM Player WHERE TeamNo = ? "
-                                         "ORDER BY LOWER(PlayerLastName) ASC, LOWER(PlayerFirstName) ASC, PlayerNo ASC"),
-                          {teamNo});
+    QSqlQuery q = execSql(
+        QStringLiteral("SELECT PlayerNo, PlayerLastName, PlayerFirstName, AmountPaid FROM Player WHERE TeamNo = ? "
+                       "ORDER BY LOWER(PlayerLastName) ASC, LOWER(PlayerFirstName) ASC, PlayerNo ASC"),
+        {teamNo});
     while (q.next()) {
         fees.lines << FeeLine{NullToInt(q.value(0)),
                               shownText(NullToText(q.value(1)) + QStringLiteral(", ") + NullToText(q.value(2))),
@@ -45,7 +46,8 @@ void saveFees(qint16 teamNo, const QList<FeeLine>& lines)
 {
     PW_TRACE(QStringLiteral("saveFees"), traceArg(QStringLiteral("TeamNo"), teamNo));
     Transaction tx;
-    PreparedStatement update(Db::shared(), QStringLiteral("UPDATE Player SET AmountPaid = ? WHERE TeamNo = ? AND PlayerNo = ?"));
+    PreparedStatement update(Db::shared(),
+                             QStringLiteral("UPDATE Player SET AmountPaid = ? WHERE TeamNo = ? AND PlayerNo = ?"));
     for (const FeeLine& l : lines)
         update.exec({RoundHalfEven(l.amountPaid, 2), teamNo, l.playerNo});
     announce(Change::Fees, teamNo);
@@ -87,9 +89,12 @@ QVariant FeeModel::data(const QModelIndex& index, int role) const
         return {};
     const FeeLine& l = m_lines[index.row()];
     switch (role) {
-    case Qt::DisplayRole: return index.column() == 0 ? QVariant(l.name) : QVariant(Format(l.amountPaid, QStringLiteral("Currency")));
-    case Qt::EditRole: return index.column() == 0 ? QVariant(l.name) : QVariant(Format(l.amountPaid, QStringLiteral("Currency")));
-    case Qt::TextAlignmentRole: return index.column() == 0 ? int(Qt::AlignLeft | Qt::AlignVCenter) : int(Qt::AlignRight | Qt::AlignVCenter);
+    case Qt::DisplayRole:
+        return index.column() == 0 ? QVariant(l.name) : QVariant(Format(l.amountPaid, QStringLiteral("Currency")));
+    case Qt::EditRole:
+        return index.column() == 0 ? QVariant(l.name) : QVariant(Format(l.amountPaid, QStringLiteral("Currency")));
+    case Qt::TextAlignmentRole:
+        return index.column() == 0 ? int(Qt::AlignLeft | Qt::AlignVCenter) : int(Qt::AlignRight | Qt::AlignVCenter);
     case Qt::UserRole: return l.playerNo;
     default: return {};
     }

@@ -9,7 +9,7 @@ namespace pw {
 // One player's line of the fees window.
 struct FeeLine {
     qint16 playerNo = 0;
-    QString name;       // "Last, First", safe to show
+    QString name;  // "Last, First", safe to show
     double amountPaid = 0;
 };
 

@@ -4,9 +4,9 @@
 
 #include "common/Formats.h"
 #include "common/Trace.h"
+#include "core/teams/PlayerProfile.h"
 #include "data/Database.h"
 #include "data/Fields.h"
-#include "core/teams/PlayerProfile.h"
 
 #include <QHash>
 #include <QObject>
@@ -42,7 +42,8 @@ QSet<qint16> seasonCaptainSet(const QString& text)
 
 QSet<qint16> readSeasonCaptains(qint16 teamNo)
 {
-    return seasonCaptainSet(GetDBData(QStringLiteral("Teams"), {{QStringLiteral("TeamNo"), teamNo}}, QStringLiteral("SeasonCaptains")));
+    return seasonCaptainSet(
+        GetDBData(QStringLiteral("Teams"), {{QStringLiteral("TeamNo"), teamNo}}, QStringLiteral("SeasonCaptains")));
 }
 
 QString seasonCaptainText(const QList<qint16>& playerNos)
@@ -105,8 +106,8 @@ bool saveSeasonCaptains(qint16 teamNo, const QList<qint16>& playerNos)
     // Refused here, so that both engines refuse alike rather than one of them cutting the list.
     if (text.size() > kSeasonCaptainsLength)
         throw PwError(err::BadArgument, QObject::tr("Too many season captains to keep. Choose fewer captains."));
-    const bool stored =
-        PutDBData(QStringLiteral("Teams"), {{QStringLiteral("TeamNo"), teamNo}}, QStringLiteral("SeasonCaptains"), text);
+    const bool stored = PutDBData(QStringLiteral("Teams"), {{QStringLiteral("TeamNo"), teamNo}},
+                                  QStringLiteral("SeasonCaptains"), text);
     if (stored)
         announce(Change::Team, teamNo);
     return stored;

@@ -2,9 +2,9 @@
 
 #include "common/Formats.h"
 #include "common/Trace.h"
+#include "core/games/GameState.h"
 #include "data/Database.h"
 #include "data/Fields.h"
-#include "core/games/GameState.h"
 
 #include <cmath>
 
@@ -156,8 +156,8 @@ int playTimePercent(const QList<PlayTimeRow>& rows, qint16 tournamentNo, qint16 
 
 GameView readGameView(qint16 teamNo, qint16 tournamentNo, qint16 gameNo, bool storeShares)
 {
-    PW_TRACE(QStringLiteral("SelectGame"), traceArg(QStringLiteral("lcTeamNo"), teamNo) +
-                                               traceArg(QStringLiteral("lcGameNo"), gameNo));
+    PW_TRACE(QStringLiteral("SelectGame"),
+             traceArg(QStringLiteral("lcTeamNo"), teamNo) + traceArg(QStringLiteral("lcGameNo"), gameNo));
     QHash<qint16, QList<StatRow>> byPlayer;
     for (const StatRow& r : readStatRows(teamNo, tournamentNo, std::nullopt))
         byPlayer[r.playerNo] << r;

@@ -33,9 +33,9 @@ inline qint64 addFigures(qint64 a, qint64 b)
 
 // One player's line of the roster grid for the selected game or summary.
 struct PlayerGameLine {
-    bool shown = false;             // a single game without the player's statistics row shows nothing
-    int percent = 0;                // playing time up to and including the game (or over the summary)
-    Figures figures{};              // an empty field stays empty; in a summary a total of 0 too
+    bool shown = false;  // a single game without the player's statistics row shows nothing
+    int percent = 0;     // playing time up to and including the game (or over the summary)
+    Figures figures{};   // an empty field stays empty; in a summary a total of 0 too
     std::optional<qint64> qtrPlayed{};
     std::optional<qint64> qtrAvailable{};
 };
@@ -66,7 +66,8 @@ GameView readGameView(qint16 teamNo, qint16 tournamentNo, qint16 gameNo, bool st
 
 // CalculatePlayTime for one player: the share for the selection, stored in the player's PlayTime,
 // with the player's figures of the game (or totals of the summary) when asked for.
-int CalculatePlayTime(qint16 teamNo, qint16 tournamentNo, qint16 gameNo, qint16 lcPlyrNo, PlayerGameLine* figures = nullptr);
+int CalculatePlayTime(qint16 teamNo, qint16 tournamentNo, qint16 gameNo, qint16 lcPlyrNo,
+                      PlayerGameLine* figures = nullptr);
 
 // One line of the selected player's game record (the lower grid): a played game, or the
 // "Tournament" separator before the games of the next tournament.

@@ -49,7 +49,7 @@ struct LineupSlot {
 // or tournament.
 struct LineupPlayer {
     qint16 playerNo = 0;
-    QString name;  // the display name, safe to show, without the captain mark
+    QString name;       // the display name, safe to show, without the captain mark
     int jerseyNo = -1;  // -1 when he has none
     // His position flags as stored: front line, half back, full back, sweeper, goalkeeper ("0;0;1;0;0").
     QString position{};
@@ -163,8 +163,8 @@ private:
     int m_current = 0;
     QList<LineupPlayer> m_players;
     QHash<qint16, int> m_rowOf;
-    Snapshot m_slots;                                           // LineupSlot by period, then grid row
-    std::array<QList<qint16>, lineup::kMaxPeriods> m_avail;     // lcPlayerAvail by period, then grid row
+    Snapshot m_slots;                                        // LineupSlot by period, then grid row
+    std::array<QList<qint16>, lineup::kMaxPeriods> m_avail;  // lcPlayerAvail by period, then grid row
     std::array<int, lineup::kMaxPeriods> m_placed{};
 };
 

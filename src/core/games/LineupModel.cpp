@@ -100,8 +100,7 @@ QVariant LineupModel::data(const QModelIndex& index, int role) const
         if (column == Name)
             return QGuiApplication::palette().color(QPalette::ButtonText);
         return {};
-    case Qt::TextAlignmentRole:
-        return column == Name ? int(Qt::AlignLeft | Qt::AlignVCenter) : int(Qt::AlignCenter);
+    case Qt::TextAlignmentRole: return column == Name ? int(Qt::AlignLeft | Qt::AlignVCenter) : int(Qt::AlignCenter);
     case Qt::ToolTipRole:
         if (!totals && period > 0 && !m_board.available(period, no))
             return tr("Not available in period %1").arg(period);
@@ -111,8 +110,7 @@ QVariant LineupModel::data(const QModelIndex& index, int role) const
         if (!totals && period > 0 && !m_board.available(period, no))
             return tr("not available");
         return {};
-    case PlayerNoRole:
-        return totals ? QVariant() : QVariant(no);
+    case PlayerNoRole: return totals ? QVariant() : QVariant(no);
     default: return {};
     }
 }

@@ -4,12 +4,12 @@
 
 #include "common/Formats.h"
 #include "common/Trace.h"
-#include "data/Database.h"
-#include "data/Fields.h"
-#include "data/RowSet.h"
 #include "core/games/Captains.h"
 #include "core/games/GameState.h"
 #include "core/games/Lineup.h"
+#include "data/Database.h"
+#include "data/Fields.h"
+#include "data/RowSet.h"
 
 #include <QSet>
 #include <QStringList>
@@ -25,19 +25,20 @@ QString traceGame(const LineupGame& g)
 
 Where statKey(qint16 teamNo, qint16 gameNo, qint16 playerNo)
 {
-    return {{QStringLiteral("TeamNo"), teamNo}, {QStringLiteral("GameNo"), gameNo}, {QStringLiteral("PlayerNo"), playerNo}};
+    return {
+        {QStringLiteral("TeamNo"), teamNo}, {QStringLiteral("GameNo"), gameNo}, {QStringLiteral("PlayerNo"), playerNo}};
 }
 
 QList<LineupPlayer> readPlayers(const LineupGame& g)
 {
-    const QString order = g.nameOption == 2
-                              ? QStringLiteral("LOWER(PlayerFirstName) ASC, LOWER(PlayerLastName) ASC")
-                              : QStringLiteral("LOWER(PlayerLastName) ASC, LOWER(PlayerFirstName) ASC");
-    QSqlQuery q = execSql(QStringLiteral("SELECT PlayerNo, Nickname, PlayerLastName, PlayerFirstName, JerseyNo, Position "
-                                         "FROM Player "
-                                         "WHERE TeamNo = ? ORDER BY %1, PlayerNo ASC")
-                              .arg(order),
-                          {g.teamNo});
+    const QString order = g.nameOption == 2 ? QStringLiteral("LOWER(PlayerFirstName) ASC, LOWER(PlayerLastName) ASC")
+                                            : QStringLiteral("LOWER(PlayerLastName) ASC, LOWER(PlayerFirstName) ASC");
+    QSqlQuery q =
+        execSql(QStringLiteral("SELECT PlayerNo, Nickname, PlayerLastName, PlayerFirstName, JerseyNo, Position "
+                               "FROM Player "
+                               "WHERE TeamNo = ? ORDER BY %1, PlayerNo ASC")
+                    .arg(order),
+                {g.teamNo});
     QList<LineupPlayer> players;
     while (q.next()) {
         LineupPlayer p;
@@ -137,8 +138,9 @@ void saveLineup(const LineupBoard& board, const LineupGame& g)
     Transaction tx;
     // Never a line-up for a game that is gone: it would come back as statistics of no game.
     if (!execSql(QStringLiteral("SELECT 1 FROM Schedule WHERE TeamNo = ? AND GameNo = ?"), {g.teamNo, g.gameNo}).next())
-        throw PwError(err::BadArgument,
-                      QObject::tr("Game %1 is no longer in the schedule, so its line-up cannot be saved.").arg(g.gameNo));
+        throw PwError(
+            err::BadArgument,
+            QObject::tr("Game %1 is no longer in the schedule, so its line-up cannot be saved.").arg(g.gameNo));
 
     RowSet set{QStringLiteral("GameSetup"),
                {{QStringLiteral("TeamNo"), g.teamNo}, {QStringLiteral("GameNo"), g.gameNo}},
@@ -155,7 +157,8 @@ void saveLineup(const LineupBoard& board, const LineupGame& g)
     replaceRows(set);
 
     QSet<qint16> withRow;
-    QSqlQuery q = execSql(QStringLiteral("SELECT PlayerNo FROM GameStat WHERE TeamNo = ? AND GameNo = ?"), {g.teamNo, g.gameNo});
+    QSqlQuery q =
+        execSql(QStringLiteral("SELECT PlayerNo FROM GameStat WHERE TeamNo = ? AND GameNo = ?"), {g.teamNo, g.gameNo});
     while (q.next())
         withRow.insert(NullToInt(q.value(0)));
     const QSqlDatabase db = Db::shared();
@@ -190,7 +193,11 @@ bool addMissingStatRows(const LineupBoard& board, const LineupGame& g)
     QList<QVariantList> missing;
     for (const LineupPlayer& p : board.players()) {
         if (!withRow.contains(p.playerNo))
-            missing << QVariantList{g.teamNo,     g.gameNo, p.playerNo, g.opponentNo, board.placedCount(p.playerNo),
+            missing << QVariantList{g.teamNo,
+                                    g.gameNo,
+                                    p.playerNo,
+                                    g.opponentNo,
+                                    board.placedCount(p.playerNo),
                                     board.JoinlcPlayerAvail(p.playerNo)};
     }
     if (missing.isEmpty())
@@ -224,7 +231,8 @@ void writeCaptain(const LineupGame& g, qint16 playerNo, bool captain, const QStr
 
 void deleteLineup(qint16 teamNo, qint16 gameNo)
 {
-    PW_TRACE(QStringLiteral("GameDelete"), traceArg(QStringLiteral("TeamNo"), teamNo) + traceArg(QStringLiteral("GameNo"), gameNo));
+    PW_TRACE(QStringLiteral("GameDelete"),
+             traceArg(QStringLiteral("TeamNo"), teamNo) + traceArg(QStringLiteral("GameNo"), gameNo));
     Transaction tx;
     execSql(QStringLiteral("DELETE FROM GameSetup WHERE TeamNo = ? AND GameNo = ?"), {teamNo, gameNo});
     execSql(QStringLiteral("DELETE FROM GameStat WHERE TeamNo = ? AND GameNo = ?"), {teamNo, gameNo});
@@ -235,8 +243,9 @@ void deleteLineup(qint16 teamNo, qint16 gameNo)
 QString playTimeHistory(qint16 teamNo, qint16 playerNo)
 {
     PW_TRACE(QStringLiteral("NAPTHistory_Click"), traceArg(QStringLiteral("PlayerNo"), playerNo));
-    QSqlQuery q = execSql(QStringLiteral("SELECT QtrPlayed FROM GameStat WHERE TeamNo = ? AND PlayerNo = ? ORDER BY GameNo ASC"),
-                          {teamNo, playerNo});
+    QSqlQuery q =
+        execSql(QStringLiteral("SELECT QtrPlayed FROM GameStat WHERE TeamNo = ? AND PlayerNo = ? ORDER BY GameNo ASC"),
+                {teamNo, playerNo});
     QList<QVariant> played;
     while (q.next())
         played << q.value(0);

@@ -5,8 +5,8 @@
 #include "core/teams/PlayerProfile.h"
 
 #include <QCoreApplication>
-#include <QPainter>
 #include <QFontMetricsF>
+#include <QPainter>
 #include <QPainterPath>
 
 #include <algorithm>
@@ -32,7 +32,10 @@ struct Metres {
     double sr = std::min(sx, sy);  // circles stay round
     QPointF at(double x, double y) const { return {area.left() + x * sx, area.top() + y * sy}; }
     QRectF rect(double x, double y, double w, double h) const { return {at(x, y), QSizeF(w * sx, h * sy)}; }
-    QRectF circle(QPointF centre, double r) const { return {centre.x() - r * sr, centre.y() - r * sr, 2 * r * sr, 2 * r * sr}; }
+    QRectF circle(QPointF centre, double r) const
+    {
+        return {centre.x() - r * sr, centre.y() - r * sr, 2 * r * sr, 2 * r * sr};
+    }
 };
 
 const QColor kGrass(0x3f, 0x8f, 0x3a);
@@ -54,7 +57,8 @@ void paintPitch(QPainter& painter)
     const Metres m;
     // Mown stripes, as on a real pitch: they also help the eye judge distances.
     for (int i = 0; i < 14; i += 2)
-        painter.fillRect(m.rect(i * kLength / 14.0, -kMargin / m.sy, kLength / 14.0, kWidth + 2 * kMargin / m.sy), kGrassStripe);
+        painter.fillRect(m.rect(i * kLength / 14.0, -kMargin / m.sy, kLength / 14.0, kWidth + 2 * kMargin / m.sy),
+                         kGrassStripe);
 
     QPen line(Qt::white, 28.0);
     line.setJoinStyle(Qt::MiterJoin);
@@ -166,7 +170,7 @@ QList<PlacedNameLabel> layoutNameLabels(QList<NameLabel> labels, const NameLabel
                 else if (p.box.left() >= cx)
                     g.to = std::min(g.to, p.box.left());
                 else
-                    return Gap{cx, cx}; // a tag over the middle: no room at all
+                    return Gap{cx, cx};  // a tag over the middle: no room at all
             }
             return g;
         };

@@ -41,11 +41,11 @@ struct NameLabel {
 };
 struct NameLabelStyle {
     QFont font;
-    double wide = 0;        // longest tag; 0 for no limit
-    double narrow = 0;      // the least a squeezed tag keeps
-    double padX = 8;        // room left and right of the text
-    double gapY = 1;        // below the icon
-    double lineGap = 2;     // between lines of tags
+    double wide = 0;     // longest tag; 0 for no limit
+    double narrow = 0;   // the least a squeezed tag keeps
+    double padX = 8;     // room left and right of the text
+    double gapY = 1;     // below the icon
+    double lineGap = 2;  // between lines of tags
     double radius = 4;
     double keepWithin = 0;  // when above 0, tags are kept between 0 and this x
     int alpha = 160;        // of the dark background

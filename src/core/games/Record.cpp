@@ -1,9 +1,9 @@
 #include "core/games/Record.h"
 
 #include "common/Trace.h"
+#include "core/games/GameState.h"
 #include "data/Database.h"
 #include "data/Fields.h"
-#include "core/games/GameState.h"
 
 #include <QHash>
 #include <QStringList>

@@ -20,8 +20,8 @@ struct RecordSummary {
     int losses = 0;
     int ties = 0;
     int points = 0;
-    QString scoreText;         // the asked game's "for-against", "" when not played or not in range
-    QList<GameResult> games;   // every played game of the range, for the tree's pictures and scores
+    QString scoreText;        // the asked game's "for-against", "" when not played or not in range
+    QList<GameResult> games;  // every played game of the range, for the tree's pictures and scores
 
     QString recordText() const;      // "Record: 2 - 1 - 1" (wins - losses - ties)
     QString pointTotalText() const;  // "Point Total:7"

@@ -26,7 +26,8 @@ QString gameNotesPath(const QString& dataFolder, qint16 teamNo, qint16 gameNo)
 
 bool OpenGameNotes(const QString& dataFolder, qint16 teamNo, qint16 gameNo)
 {
-    PW_TRACE(QStringLiteral("OpenGameNotes"), traceArg(QStringLiteral("TeamNo"), teamNo) + traceArg(QStringLiteral("GameNo"), gameNo));
+    PW_TRACE(QStringLiteral("OpenGameNotes"),
+             traceArg(QStringLiteral("TeamNo"), teamNo) + traceArg(QStringLiteral("GameNo"), gameNo));
     const QString path = gameNotesPath(dataFolder, teamNo, gameNo);
     if (!QFile::exists(path)) {
         QFile file(path);
@@ -42,9 +43,10 @@ bool OpenGameNotes(const QString& dataFolder, qint16 teamNo, qint16 gameNo)
         makePrivateFile(path);
     }
     if (!desktop().openFile(path)) {
-        prompter().message(tr("Game Notes"),
-                           tr("No program could be started to open the game's notes:\n%1").arg(QDir::toNativeSeparators(path)),
-                           Prompter::Icon::Exclamation);
+        prompter().message(
+            tr("Game Notes"),
+            tr("No program could be started to open the game's notes:\n%1").arg(QDir::toNativeSeparators(path)),
+            Prompter::Icon::Exclamation);
         return false;
     }
     return true;

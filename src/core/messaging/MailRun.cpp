@@ -148,7 +148,8 @@ void MailRun::onTimeout()
     if (!m_process)
         return;
     m_stop = true;
-    m_stopReason = tr("the mail server %1 did not answer within %2 seconds").arg(m_server.server).arg(m_server.timeoutSeconds);
+    m_stopReason =
+        tr("the mail server %1 did not answer within %2 seconds").arg(m_server.server).arg(m_server.timeoutSeconds);
     m_process->kill();
 }
 
@@ -165,8 +166,8 @@ void MailRun::onFinished(int exitCode, QProcess::ExitStatus status)
         logLine(QStringLiteral("Error: the mailer stopped unexpectedly"));
     } else if (exitCode != 0 && !mailLogHasError(m_job.logFile)) {
         // The mailer refused its arguments before it could write its log.
-        logLine(QStringLiteral("Error: ") +
-                (complaint.isEmpty() ? tr("the mailer failed (code %1)").arg(exitCode) : QString::fromLocal8Bit(complaint)));
+        logLine(QStringLiteral("Error: ") + (complaint.isEmpty() ? tr("the mailer failed (code %1)").arg(exitCode)
+                                                                 : QString::fromLocal8Bit(complaint)));
     }
     // 2: the server could not be reached or refused the login; 3: the message itself is unusable.
     if (exitCode == 2 || exitCode == 3)

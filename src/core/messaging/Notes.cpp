@@ -21,8 +21,12 @@ QString noteArgs(qint16 teamNo, qint32 noteId)
 
 TeamNote noteFrom(const QSqlQuery& q)
 {
-    return TeamNote{q.value(0).toInt(), NullToText(q.value(1)), NullToText(q.value(2)), toDateTime(q.value(3)).date(),
-                    toDateTime(q.value(4)).date(), q.value(5).toBool()};
+    return TeamNote{q.value(0).toInt(),
+                    NullToText(q.value(1)),
+                    NullToText(q.value(2)),
+                    toDateTime(q.value(3)).date(),
+                    toDateTime(q.value(4)).date(),
+                    q.value(5).toBool()};
 }
 
 const QString kNoteColumns = QStringLiteral("NoteID, Subject, Note, DateWritten, DateSent, IsEmail");
@@ -113,7 +117,8 @@ void deleteTeamNote(qint16 teamNo, qint32 noteId)
 
 void markTeamNoteSent(qint16 teamNo, qint32 noteId, const QDate& when)
 {
-    execSql(QStringLiteral("UPDATE TeamNotes SET DateSent = ? WHERE TeamNo = ? AND NoteID = ?"), {when, teamNo, noteId});
+    execSql(QStringLiteral("UPDATE TeamNotes SET DateSent = ? WHERE TeamNo = ? AND NoteID = ?"),
+            {when, teamNo, noteId});
     announce(Change::Notes, teamNo);
 }
 
@@ -164,9 +169,10 @@ QStringList GetEmailAddress(qint16 teamNo, QString& notFound, QStringList* refus
 TeamMailInfo readTeamMailInfo(qint16 teamNo)
 {
     TeamMailInfo info;
-    QSqlQuery q = execSql(QStringLiteral("SELECT TeamCoach1, TeamCoach1Email, EmailSendTo, ClubName, TeamName, AgeDivision, "
-                                         "Sex FROM Teams WHERE TeamNo = ?"),
-                          {teamNo});
+    QSqlQuery q =
+        execSql(QStringLiteral("SELECT TeamCoach1, TeamCoach1Email, EmailSendTo, ClubName, TeamName, AgeDivision, "
+                               "Sex FROM Teams WHERE TeamNo = ?"),
+                {teamNo});
     if (q.next()) {
         info.coachName = NullToText(q.value(0)).trimmed();
         info.coachEmail = NullToText(q.value(1)).trimmed();
@@ -186,7 +192,8 @@ QString teamMessageBody(const QString& note)
 
 GameResultMail resultMail(qint16 teamNo, qint16 gameNo, const QString& score)
 {
-    PW_TRACE(QStringLiteral("SendResults"), traceArg(QStringLiteral("TeamNo"), teamNo) + traceArg(QStringLiteral("GameNo"), gameNo));
+    PW_TRACE(QStringLiteral("SendResults"),
+             traceArg(QStringLiteral("TeamNo"), teamNo) + traceArg(QStringLiteral("GameNo"), gameNo));
     const TeamMailInfo t = readTeamMailInfo(teamNo);
     QSqlQuery g = execSql(QStringLiteral("SELECT s.GameDate, o.OpponentName, o.OpponentCoach FROM Schedule s "
                                          "LEFT JOIN Opponent o ON o.TeamNo = s.TeamNo AND o.OpponentNo = s.OpponentNo "

@@ -54,8 +54,8 @@ QString teamMessageBody(const QString& note);
 
 // A game result mail.
 struct GameResultMail {
-    QString to;       // the league's address (EmailSendTo)
-    QString copyTo;   // the coach, when the team has an address for them
+    QString to;      // the league's address (EmailSendTo)
+    QString copyTo;  // the coach, when the team has an address for them
     QString from;
     QString subject;  // "Results of <club> <team> <division> <sex>"
     QString body;

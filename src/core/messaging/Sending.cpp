@@ -27,10 +27,10 @@ bool writeMessageFile(const QString& path, const QString& text)
     const bool ok = makePrivatePath(QFileInfo(path).absolutePath()) && file.open(QIODevice::WriteOnly) &&
                     file.write(text.toUtf8()) >= 0 && file.commit();
     if (!ok) {
-        prompter().message(tr("Email not Sent"),
-                           tr("The message could not be written to\n%1\n(%2)")
-                               .arg(QDir::toNativeSeparators(path), file.errorString()),
-                           Prompter::Icon::Critical);
+        prompter().message(
+            tr("Email not Sent"),
+            tr("The message could not be written to\n%1\n(%2)").arg(QDir::toNativeSeparators(path), file.errorString()),
+            Prompter::Icon::Critical);
         return false;
     }
     makePrivateFile(path);
@@ -94,9 +94,10 @@ void offerLog(const QString& logFile)
                                                tr("Do you want to see the log file?"),
                                            Prompter::Icon::Exclamation, Prompter::Buttons::YesNo);
     if (answer == Prompter::Answer::Yes && !desktop().openFile(logFile)) {
-        prompter().message(tr("Error in Transmission"),
-                           tr("No program could be started to show the log file:\n%1").arg(QDir::toNativeSeparators(logFile)),
-                           Prompter::Icon::Exclamation);
+        prompter().message(
+            tr("Error in Transmission"),
+            tr("No program could be started to show the log file:\n%1").arg(QDir::toNativeSeparators(logFile)),
+            Prompter::Icon::Exclamation);
     }
 }
 
@@ -130,7 +131,8 @@ std::optional<PreparedMail> prepareTeamMessage(qint16 teamNo, qint32 noteId, con
     PW_TRACE(QStringLiteral("SendMessage"), traceArg(QStringLiteral("lcNoteID"), noteId));
     const std::optional<TeamNote> note = readTeamNote(teamNo, noteId);
     if (!note) {
-        prompter().message(tr("Email not Sent"), tr("This message is no longer in the list."), Prompter::Icon::Exclamation);
+        prompter().message(tr("Email not Sent"), tr("This message is no longer in the list."),
+                           Prompter::Icon::Exclamation);
         return std::nullopt;
     }
     if (!serverIsSet(server))

@@ -96,7 +96,7 @@ void readElement(DrillDiagram& d, const QSqlQuery& q)
         return;
     for (int c = 6; c <= 9; ++c) {
         if (q.value(c).isNull())
-            return; // a line without both ends cannot be drawn
+            return;  // a line without both ends cannot be drawn
     }
     DrillLine line;
     line.kind = qint16(gnomeType);
@@ -129,7 +129,7 @@ Drill readBook(const QSqlQuery& q)
     return d;
 }
 
-} // namespace
+}  // namespace
 
 // --- The diagram ------------------------------------------------------------------------------
 
@@ -208,7 +208,7 @@ QList<MarkerGroup> markerPalette()
 double drillAngle(QPointF from, QPointF to)
 {
     const double dx = to.x() - from.x();
-    const double dy = from.y() - to.y(); // upwards on the field is the positive direction
+    const double dy = from.y() - to.y();  // upwards on the field is the positive direction
     if (dx == 0 && dy == 0)
         return 0;
     double a = 0;
@@ -470,4 +470,4 @@ bool removeDrill(qint32 drillId)
     return true;
 }
 
-} // namespace pw
+}  // namespace pw

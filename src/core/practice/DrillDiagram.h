@@ -16,10 +16,10 @@ namespace pw {
 // kDrillFieldHeight (data/SeedLibrary.h), a marker kDrillMarkerSize square.
 
 constexpr int kDrillMarkerSize = 240;
-constexpr int kDrillMarkerKinds = 9; // palette kinds 0 to 8
+constexpr int kDrillMarkerKinds = 9;  // palette kinds 0 to 8
 constexpr int kDrillGridColumns = 10;
 constexpr int kDrillGridRows = 10;
-constexpr qint32 kFirstOwnDrillId = 1001; // the coach's own drills; below 1000 the built-in ones
+constexpr qint32 kFirstOwnDrillId = 1001;  // the coach's own drills; below 1000 the built-in ones
 
 // A marker's top-left corner moved onto the field where needed, so the whole marker shows.
 QPoint clampMarker(QPoint topLeft);
@@ -35,20 +35,20 @@ constexpr qint32 kNoBulge = -1;
 constexpr qint16 kSolidStyle = 0;
 constexpr qint16 kDashStyle = 1;
 constexpr qint16 kDotStyle = 2;
-} // namespace drill
+}  // namespace drill
 
 struct DrillMarker {
-    int kind = 0;   // palette index 0 to 8; any other number is kept and drawn as a placeholder
-    QPoint topLeft; // left and top on the field
+    int kind = 0;    // palette index 0 to 8; any other number is kept and drawn as a placeholder
+    QPoint topLeft;  // left and top on the field
     bool operator==(const DrillMarker&) const = default;
 };
 
 // One line record, in the order the store and the drawing use.
 struct DrillLine {
-    qint16 kind = drill::kPlainLine; // 2 plain, 3 arrow at the end, 4 curve
+    qint16 kind = drill::kPlainLine;  // 2 plain, 3 arrow at the end, 4 curve
     qint16 style = drill::kSolidStyle;
     qint32 x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-    qint32 mx = 0, my = 0; // a curve's bulge point; 0 for plain and arrow lines
+    qint32 mx = 0, my = 0;  // a curve's bulge point; 0 for plain and arrow lines
 
     QPoint start() const { return {x1, y1}; }
     QPoint end() const { return {x2, y2}; }
@@ -102,7 +102,7 @@ QString markerImageStem(int kind);
 QString markerImagePath(int kind);
 // The palette's frames in screen order, each with the kinds it shows.
 struct MarkerGroup {
-    QString caption; // "Attackers", "Defenders", "Equipment"
+    QString caption;  // "Attackers", "Defenders", "Equipment"
     QList<int> kinds;
 };
 QList<MarkerGroup> markerPalette();
@@ -119,8 +119,8 @@ double drillAngle(QPointF from, QPointF to);
 // direction, drawn with radius 100 and again with radius 75.
 struct ArrowHead {
     QPointF tip;
-    double direction = 0;  // of the line, drillAngle(start, end)
-    double startAngle = 0; // of the wedge, radians counter-clockwise, within 0 to 6.28
+    double direction = 0;   // of the line, drillAngle(start, end)
+    double startAngle = 0;  // of the wedge, radians counter-clockwise, within 0 to 6.28
     double spanAngle = 1.04;
     double outerRadius = 100;
     double innerRadius = 75;
@@ -135,13 +135,13 @@ struct CurveArc {
     QPointF end;
     QPointF centre;
     double radius = 0;
-    double startAngle = 0; // of the start point seen from the centre (drillAngle)
-    double endAngle = 0;   // of the end point
+    double startAngle = 0;  // of the start point seen from the centre (drillAngle)
+    double endAngle = 0;    // of the end point
     double aspect = 0;
     // +1: the arc runs counter-clockwise as seen from the start angle to the end angle, as an arc
     // drawn between those angles does; -1: the other half, clockwise.
     int side = 1;
-    bool drawable = false; // false for a pending bulge or a chord of no length
+    bool drawable = false;  // false for a pending bulge or a chord of no length
 };
 CurveArc curveArc(const DrillLine& line);
 // The arc's points from start to end (segments points apart), for drawing and hit tests.
@@ -158,7 +158,7 @@ QStringList drillStages(int type);
 struct Drill {
     qint32 id = 0;
     QString name;
-    qint16 type = 0; // 0 techniques, 1 tactics
+    qint16 type = 0;  // 0 techniques, 1 tactics
     QString discipline;
     QString stage;
     QString description;
@@ -209,4 +209,4 @@ bool saveDrill(const Drill& drill);
 // false.
 bool removeDrill(qint32 drillId);
 
-} // namespace pw
+}  // namespace pw

@@ -29,7 +29,7 @@ Qt::PenStyle penStyle(qint16 style)
     case 2: return Qt::DotLine;
     case 3: return Qt::DashDotLine;
     case 4: return Qt::DashDotDotLine;
-    default: return Qt::SolidLine; // the pass line, and styles no box offers
+    default: return Qt::SolidLine;  // the pass line, and styles no box offers
     }
 }
 
@@ -52,7 +52,7 @@ QRectF circleRect(QPointF centre, double r)
     return {centre.x() - r, centre.y() - r, 2 * r, 2 * r};
 }
 
-} // namespace
+}  // namespace
 
 QTransform drillFieldTransform(const QRectF& target)
 {
@@ -179,4 +179,4 @@ void paintPendingLine(QPainter& painter, const DrillLine& line, const QRectF& ta
     painter.restore();
 }
 
-} // namespace pw
+}  // namespace pw

@@ -45,4 +45,4 @@ void paintPendingLine(QPainter& painter, const DrillLine& line, const QRectF& ta
 // Pen widths in twips: one screen pixel at full scale, two while a line is being drawn.
 constexpr double kDrillLineWidth = 15.0;
 
-} // namespace pw
+}  // namespace pw

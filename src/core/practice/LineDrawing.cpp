@@ -91,4 +91,4 @@ std::optional<DrillLine> LineDrawing::pending() const
     return std::nullopt;
 }
 
-} // namespace pw
+}  // namespace pw

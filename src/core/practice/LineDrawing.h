@@ -56,4 +56,4 @@ private:
     std::optional<QPoint> m_hoverBulge;
 };
 
-} // namespace pw
+}  // namespace pw

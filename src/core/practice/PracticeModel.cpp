@@ -16,7 +16,7 @@ int CountLines(const QString& lcStr, int lcMaxLen)
     int lines = 0;
     static const QRegularExpression lineEnd(QStringLiteral("\r\n|\r|\n"));
     for (const QString& paragraph : lcStr.split(lineEnd)) {
-        int used = 0; // characters on the current line
+        int used = 0;  // characters on the current line
         int count = 1;
         for (const QString& word : paragraph.split(QLatin1Char(' '))) {
             qsizetype len = word.size();
@@ -25,7 +25,7 @@ int CountLines(const QString& lcStr, int lcMaxLen)
                 continue;
             }
             if (used > 0)
-                ++count; // the word goes to the next line
+                ++count;  // the word goes to the next line
             // A word longer than a line is cut where the line ends, as the grid does.
             while (len > width) {
                 ++count;
@@ -160,4 +160,4 @@ QVariant PracticeModel::headerData(int section, Qt::Orientation orientation, int
     return (m_session.teamMeeting ? meeting : training).value(section);
 }
 
-} // namespace pw
+}  // namespace pw

@@ -44,4 +44,4 @@ private:
     PracticeSession& m_session;
 };
 
-} // namespace pw
+}  // namespace pw

@@ -5,10 +5,10 @@
 #include "common/Formats.h"
 #include "common/Prompter.h"
 #include "common/Trace.h"
+#include "core/teams/TeamProfile.h"
 #include "data/Database.h"
 #include "data/Fields.h"
 #include "data/RowSet.h"
-#include "core/teams/TeamProfile.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -26,7 +26,7 @@ QString tr(const char* text)
 }
 
 constexpr DayMinutes kDayEnd = 24 * 60;
-constexpr int kCoachSize = 255; // the Coach column's width
+constexpr int kCoachSize = 255;  // the Coach column's width
 constexpr int kMostRecurrenceWeeks = 520;
 
 QString teachingMomentText()
@@ -90,7 +90,7 @@ qint32 insertPractice(qint16 teamNo, const QDate& date, DayMinutes start, DayMin
     return q.value(0).toInt();
 }
 
-} // namespace
+}  // namespace
 
 bool AgendaRow::isEmpty() const
 {
@@ -239,7 +239,7 @@ QString practiceKey(qint16 teamNo, qint32 practiceId)
 
 void applyPracticeWeek(PracticeSession& session, const QString& practiceWeek)
 {
-    const int weekday = session.date.isValid() ? session.date.dayOfWeek() - 1 : -1; // Monday 0
+    const int weekday = session.date.isValid() ? session.date.dayOfWeek() - 1 : -1;  // Monday 0
     const PracticeWeek week = decodePracticeWeek(practiceWeek);
     if (weekday < 0 || weekday >= int(week.size()))
         return;
@@ -319,7 +319,7 @@ QList<AgendaRow> loadPracticeRows(qint16 teamNo, qint32 practiceId)
             filled.append(false);
         }
         if (filled.at(rowNo - 1))
-            continue; // a second moment stored for the row: the first one counts
+            continue;  // a second moment stored for the row: the first one counts
         filled[rowNo - 1] = true;
         AgendaRow& r = rows[rowNo - 1];
         r.drillId = q.value(1).toInt();
@@ -495,12 +495,14 @@ QList<qint32> recurPracticeSession(qint32 practiceId, const QList<QDate>& dates)
     for (const QDate& date : dates) {
         const qint32 id = CopyPracticeSession(practiceId, date);
         if (id == 0)
-            return {}; // no such session: nothing was copied
+            return {};  // no such session: nothing was copied
         ids << id;
     }
-    announce(Change::Practices, NullToInt(GetDBData(QStringLiteral("Practice"), {{QStringLiteral("PracticeID"), practiceId}}, QStringLiteral("TeamNo"))));
+    announce(Change::Practices,
+             NullToInt(GetDBData(QStringLiteral("Practice"), {{QStringLiteral("PracticeID"), practiceId}},
+                                 QStringLiteral("TeamNo"))));
     tx.commit();
     return ids;
 }
 
-} // namespace pw
+}  // namespace pw

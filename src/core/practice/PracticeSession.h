@@ -21,14 +21,14 @@ constexpr DayMinutes kNoTime = -1;
 
 // One row of the agenda grid.
 struct AgendaRow {
-    DayMinutes time = kNoTime; // the slot's start; kNoTime for rows past the end of the session
-    bool split = false;        // the second group of the slot above
-    qint32 drillId = kNoDrill; // a drill, kNoDrill or kTeachingMoment
-    QString drillName;         // "Drill/Evolution" ("Teaching Moment" for a moment)
-    QString description;       // the drill's purpose, or the moment's text
+    DayMinutes time = kNoTime;  // the slot's start; kNoTime for rows past the end of the session
+    bool split = false;         // the second group of the slot above
+    qint32 drillId = kNoDrill;  // a drill, kNoDrill or kTeachingMoment
+    QString drillName;          // "Drill/Evolution" ("Teaching Moment" for a moment)
+    QString description;        // the drill's purpose, or the moment's text
     QString discipline;
     QString coach;
-    QString agendaItem; // team meetings
+    QString agendaItem;  // team meetings
     QString agendaNotes;
 
     // Nothing in any cell: a row that is not stored (unless it holds a split).
@@ -38,12 +38,12 @@ struct AgendaRow {
 
 // One dated practice of a team and its agenda; row 1 of the grid is rows[0].
 struct PracticeSession {
-    qint32 practiceId = 0; // 0 until the first save
+    qint32 practiceId = 0;  // 0 until the first save
     qint16 teamNo = 0;
     QDate date;
     DayMinutes start = kNoTime;
     DayMinutes end = kNoTime;
-    int segment = 15; // minutes
+    int segment = 15;  // minutes
     bool teamMeeting = false;
     QList<AgendaRow> rows;
 
@@ -71,7 +71,7 @@ struct PracticeSession {
 
 // The start and end lists: 49 times, every half hour from 12:00 AM to 12:00 AM ("hh:mm AMPM").
 QList<DayMinutes> practiceTimes();
-QString practiceTimeText(DayMinutes minutes); // "05:30 PM"
+QString practiceTimeText(DayMinutes minutes);  // "05:30 PM"
 // The segment list: 10, 15, 20, 25, 30 minutes.
 QList<int> practiceSegments();
 // How a slot's time shows in the agenda: "5:30 PM".
@@ -79,7 +79,7 @@ QString slotTimeText(DayMinutes minutes);
 
 // The session a selected key names: "T3P17" -> 17; nothing for a new session ("" or no "P").
 std::optional<qint32> practiceIdFromKey(const QString& key);
-QString practiceKey(qint16 teamNo, qint32 practiceId); // "T3P17"
+QString practiceKey(qint16 teamNo, qint32 practiceId);  // "T3P17"
 
 // A new session on date: times from the team's practice week when the week has that weekday
 // ticked and its times are on the time list; otherwise no times yet. Segment 15 minutes.
@@ -131,4 +131,4 @@ QList<qint32> recurPracticeSession(qint32 practiceId, const QList<QDate>& dates)
 // transaction; the new session's PracticeID, or 0 when there is no such session.
 qint32 CopyPracticeSession(qint32 practiceId, const QDate& newDate);
 
-} // namespace pw
+}  // namespace pw

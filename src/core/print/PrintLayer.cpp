@@ -40,7 +40,8 @@ bool isBreak(QChar c)
 
 QPageLayout defaultPageLayout(QPageLayout::Orientation orientation)
 {
-    const QPageSize size(QLocale().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter : QPageSize::A4);
+    const QPageSize size(QLocale().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
+                                                                                    : QPageSize::A4);
     QPageLayout layout(size, orientation, QMarginsF(36, 36, 36, 36), QPageLayout::Point);
     layout.setMode(QPageLayout::FullPageMode);
     return layout;
@@ -125,8 +126,8 @@ Printout::Printout(PageOutput& output, int lcOrientation, bool isPreview)
     : m_output(output)
     , m_preview(isPreview)
 {
-    PW_TRACE(QStringLiteral("SetPrinter"),
-             traceArg(QStringLiteral("lcOrientation"), lcOrientation) + traceArg(QStringLiteral("IsPreview"), isPreview));
+    PW_TRACE(QStringLiteral("SetPrinter"), traceArg(QStringLiteral("lcOrientation"), lcOrientation) +
+                                               traceArg(QStringLiteral("IsPreview"), isPreview));
     m_layout = output.preferredLayout(lcOrientation == Landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
     // The printable area is the paper less the margins, centred on it.
     // (The layout draws from the paper's corner, so the margins say where printing may go.)
@@ -140,7 +141,8 @@ Printout::Printout(PageOutput& output, int lcOrientation, bool isPreview)
     m_bottom = m_top + printable.height() * kTwipsPerPoint;
     m_device = output.begin(m_layout);
     if (!m_device || !m_painter.begin(m_device))
-        throw PwError(err::FileAccess, tr("The printout could not be started: the printer or file cannot be written to."));
+        throw PwError(err::FileAccess,
+                      tr("The printout could not be started: the printer or file cannot be written to."));
     startPage();
 }
 
@@ -295,7 +297,8 @@ QStringList Printout::ParseText(const QString& TextToParse, double lcMaxLength) 
         QString candidate = rest.left(end);
         qsizetype consumed = end;
         if (end < rest.size())
-            consumed += (rest[end] == QLatin1Char('\r') && end + 1 < rest.size() && rest[end + 1] == QLatin1Char('\n')) ? 2 : 1;
+            consumed +=
+                (rest[end] == QLatin1Char('\r') && end + 1 < rest.size() && rest[end + 1] == QLatin1Char('\n')) ? 2 : 1;
         const int cut = FindSP(candidate, lcMaxLength);
         if (cut < candidate.size()) {
             candidate = candidate.left(cut);

@@ -4,12 +4,12 @@
 
 #include "common/Formats.h"
 #include "common/Trace.h"
-#include "data/Database.h"
-#include "data/Fields.h"
-#include "data/SeedLibrary.h"
 #include "core/practice/DrillDiagram.h"
 #include "core/practice/DrillPainter.h"
 #include "core/practice/PracticeSession.h"
+#include "data/Database.h"
+#include "data/Fields.h"
+#include "data/SeedLibrary.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -28,18 +28,18 @@ QString tr(const char* text)
 
 constexpr double kTitleSize = 14;
 constexpr double kHeaderSize = 11;
-constexpr double kRowSize = 8;      // small enough that a line fits its 200 twips
-constexpr double kLineHeight = 200; // twips per printed line of an agenda row
-constexpr double kRowAir = 100;     // twips each agenda row has beyond its lines
-constexpr double kCellPad = 30;     // text stands this far in from a column's left rule
+constexpr double kRowSize = 8;       // small enough that a line fits its 200 twips
+constexpr double kLineHeight = 200;  // twips per printed line of an agenda row
+constexpr double kRowAir = 100;      // twips each agenda row has beyond its lines
+constexpr double kCellPad = 30;      // text stands this far in from a column's left rule
 constexpr double kGap = 240;
 
-constexpr double kSheetMargin = 150; // inside each quarter page
+constexpr double kSheetMargin = 150;  // inside each quarter page
 constexpr double kSheetNameSize = 12;
 constexpr double kSheetTextSize = 8;
 constexpr double kSheetLine = 190;
-constexpr double kSheetGap = 60;       // between the three texts
-constexpr double kDiagramShare = 0.45; // of the quarter's height below the name
+constexpr double kSheetGap = 60;        // between the three texts
+constexpr double kDiagramShare = 0.45;  // of the quarter's height below the name
 
 // The lines text needs in width twips of the current font: paragraphs at line breaks, each
 // wrapped.
@@ -158,9 +158,9 @@ QString timeRange(const PracticeSession& s)
 // what fits, and the rest goes on in the same quarter of the next page.
 struct SheetTexts {
     QString name;
-    QList<QStringList> bodies; // Purpose, Description, Development: the lines still to print
-    QList<bool> begun;         // the text's heading is printed already
-    int next = 0;              // the first text not printed to its end
+    QList<QStringList> bodies;  // Purpose, Description, Development: the lines still to print
+    QList<bool> begun;          // the text's heading is printed already
+    int next = 0;               // the first text not printed to its end
 
     bool done() const { return next >= bodies.size(); }
     qsizetype linesLeft() const
@@ -279,7 +279,7 @@ void continueSheets(Printout& p, QMap<int, SheetTexts> rests)
     }
 }
 
-} // namespace
+}  // namespace
 
 void PrintPracticeAgenda(Printout& p, qint16 teamNo, qint32 practiceId)
 {
@@ -330,7 +330,7 @@ void PrintPracticeAgenda(Printout& p, qint16 teamNo, qint32 practiceId)
     y = table.headings(y);
     for (const AgendaRow& r : s.rows) {
         if (r.time == kNoTime && r.isEmpty())
-            continue; // the spare row the grid keeps for the next drill
+            continue;  // the spare row the grid keeps for the next drill
         const QString time = slotTimeText(r.time);
         if (s.teamMeeting)
             y = table.row(y, {time, r.agendaItem, r.agendaNotes});
@@ -390,4 +390,4 @@ void PrintDrill(Printout& p, qint32 drillId, double offX, double offY)
     }
 }
 
-} // namespace pw
+}  // namespace pw

@@ -15,4 +15,4 @@ void PrintPracticeAgenda(Printout& p, qint16 teamNo, qint32 practiceId);
 // same place of the next pages.
 void PrintDrill(Printout& p, qint32 drillId, double offX, double offY);
 
-} // namespace pw
+}  // namespace pw

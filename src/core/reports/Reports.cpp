@@ -2,12 +2,12 @@
 
 #include "common/Formats.h"
 #include "common/Trace.h"
-#include "data/Database.h"
-#include "data/Fields.h"
 #include "core/messaging/Notes.h"
 #include "core/schedule/Schedule.h"
 #include "core/teams/PlayerRules.h"
 #include "core/teams/TeamProfile.h"
+#include "data/Database.h"
+#include "data/Fields.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -30,7 +30,7 @@ QString tr(const char* text)
 constexpr double kTitleSize = 14;
 constexpr double kSubtitleSize = 11;
 constexpr double kTextSize = 10;
-constexpr double kRowAir = 60;      // twips of air a table row has beyond its text
+constexpr double kRowAir = 60;       // twips of air a table row has beyond its text
 constexpr double kSectionGap = 240;  // twips between the parts of a report
 
 bool isBreak(QChar c)
@@ -411,8 +411,8 @@ const char* const kTeamKindLine = QT_TRANSLATE_NOOP(
                    "__________________  SHORTS ____________ ALTERNATE JERSEY ___________");
 const char* const kFirstLastHeading = QT_TRANSLATE_NOOP("pw::Reports", "FIRST NAME                    LAST NAME");
 
-constexpr double kFormSize = 9;    // the form lines, at most; smaller when the paper is narrow
-constexpr double kRosterSize = 9;  // the player lines
+constexpr double kFormSize = 9;     // the form lines, at most; smaller when the paper is narrow
+constexpr double kRosterSize = 9;   // the player lines
 constexpr double kHeadingSize = 8;  // the column headings
 constexpr double kRosterAir = 140;  // room on each player line for a correction in ink
 

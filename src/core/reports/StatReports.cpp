@@ -5,8 +5,6 @@
 #include "common/Formats.h"
 #include "common/Prompter.h"
 #include "common/Trace.h"
-#include "data/Database.h"
-#include "data/Fields.h"
 #include "core/games/GameState.h"
 #include "core/games/GameStats.h"
 #include "core/games/GameView.h"
@@ -14,6 +12,8 @@
 #include "core/games/LineupModel.h"
 #include "core/games/LineupStore.h"
 #include "core/games/Pitch.h"
+#include "data/Database.h"
+#include "data/Fields.h"
 
 #include <QColor>
 #include <QFontMetricsF>
@@ -35,9 +35,9 @@ namespace {
 constexpr double kHeadingSize = 14;
 constexpr double kSubheadingSize = 11;
 constexpr double kCellSize = 9;
-constexpr double kRowHeight = 300;   // a printed table line
+constexpr double kRowHeight = 300;    // a printed table line
 constexpr double kTallyHeight = 620;  // a tally sheet line: room for strokes by hand
-constexpr double kGap = 240;         // space between blocks
+constexpr double kGap = 240;          // space between blocks
 
 // Tournament games are numbered from 1000 on, a thousand per tournament.
 bool isTournamentGame(qint16 gameNo)

@@ -3,9 +3,9 @@
 #include "common/Formats.h"
 #include "common/Prompter.h"
 #include "common/Trace.h"
+#include "core/schedule/Schedule.h"
 #include "data/Database.h"
 #include "data/Fields.h"
-#include "core/schedule/Schedule.h"
 
 #include <QLocale>
 
@@ -35,10 +35,10 @@ QString kindWords(const CalendarEntry& e)
     case CalendarEntry::Kind::Practice:
     case CalendarEntry::Kind::TeamMeeting: break;
     }
-    return {}; // a practice's first line already says what it is
+    return {};  // a practice's first line already says what it is
 }
 
-} // namespace
+}  // namespace
 
 FilledSchedule FillSchedule(qint16 teamNo, const QDate& first, int days)
 {
@@ -378,4 +378,4 @@ QVariant MonthCalendar::headerData(int section, Qt::Orientation orientation, int
     }
 }
 
-} // namespace pw
+}  // namespace pw

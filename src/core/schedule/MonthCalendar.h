@@ -14,10 +14,10 @@ struct CalendarEntry {
     enum class Kind { Game, TournamentGame, Practice, TeamMeeting };
     Kind kind = Kind::Game;
     QDate date;
-    QTime time;        // for the order within the day; invalid when the stored time is not one
-    QString key;       // "T1G7" for a game, "T1P12" for a practice
-    QStringList lines; // what the cell shows, first line the headline
-    QDate movedFrom;   // a moved game on its new day: the day it was first set for
+    QTime time;         // for the order within the day; invalid when the stored time is not one
+    QString key;        // "T1G7" for a game, "T1P12" for a practice
+    QStringList lines;  // what the cell shows, first line the headline
+    QDate movedFrom;    // a moved game on its new day: the day it was first set for
 
     bool isGame() const { return kind == Kind::Game || kind == Kind::TournamentGame; }
 };
@@ -25,8 +25,8 @@ struct CalendarEntry {
 // The entries of a run of days, by day.
 struct FilledSchedule {
     QDate first;
-    QList<QList<CalendarEntry>> days; // days[k]: the entries of first + k, games before practices
-    QList<QDate> conflicts;           // the days holding more than one entry, in order
+    QList<QList<CalendarEntry>> days;  // days[k]: the entries of first + k, games before practices
+    QList<QDate> conflicts;            // the days holding more than one entry, in order
 };
 
 // Every game (season and tournament) and every practice or team meeting of the team dated from
@@ -50,10 +50,10 @@ public:
     static constexpr int kYearsAround = 3;
 
     enum Role {
-        DateRole = Qt::UserRole + 1, // QDate of the cell
-        InShownMonthRole,            // bool: false for the greyed days of the neighbouring months
-        IsTodayRole,                 // bool
-        ConflictRole,                // bool: the day holds more than one entry
+        DateRole = Qt::UserRole + 1,  // QDate of the cell
+        InShownMonthRole,             // bool: false for the greyed days of the neighbouring months
+        IsTodayRole,                  // bool
+        ConflictRole,                 // bool: the day holds more than one entry
     };
 
     explicit MonthCalendar(QObject* parent = nullptr);
@@ -62,8 +62,8 @@ public:
     // (1 when today would fall after the five weeks).
     void open(qint16 teamNo, const QDate& today = QDate::currentDate());
 
-    static QStringList monthNames();                  // "January" … "December"
-    static QDate sundayOnOrBefore(const QDate& date); // the first-shown day of a view holding date
+    static QStringList monthNames();                   // "January" … "December"
+    static QDate sundayOnOrBefore(const QDate& date);  // the first-shown day of a view holding date
     // The years the year list offers: this year - 3 to this year + 3, widened to the shown year
     // when the scroller has carried the view beyond them.
     QList<int> years() const;
@@ -79,9 +79,9 @@ public:
     int shownYear() const { return m_year; }
 
     QDate dateAt(int week, int column) const;
-    QModelIndex indexOf(const QDate& date) const; // invalid outside the five weeks
+    QModelIndex indexOf(const QDate& date) const;  // invalid outside the five weeks
     bool inShownMonth(const QDate& date) const;
-    const QList<CalendarEntry>& entriesOn(const QDate& date) const; // empty outside the weeks
+    const QList<CalendarEntry>& entriesOn(const QDate& date) const;  // empty outside the weeks
     // The key of a cell: its first entry's, "" for a day without entries.
     QString keyAt(int week, int column) const;
 
@@ -128,4 +128,4 @@ private:
     QSet<QDate> m_announced;
 };
 
-} // namespace pw
+}  // namespace pw

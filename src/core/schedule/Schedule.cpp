@@ -4,10 +4,10 @@
 
 #include "common/Formats.h"
 #include "common/Trace.h"
+#include "core/teams/Opponents.h"
 #include "data/Database.h"
 #include "data/Fields.h"
 #include "data/RowSet.h"
-#include "core/teams/Opponents.h"
 
 #include <QLocale>
 #include <QObject>
@@ -24,9 +24,9 @@ bool isSeasonGameNo(int gameNo)
 void requireSeasonGame(int gameNo)
 {
     if (!isSeasonGameNo(gameNo))
-        throw PwError(err::BadArgument,
-                      QObject::tr("Game %1 is not a season game; tournament games are changed in their bracket.")
-                          .arg(gameNo));
+        throw PwError(
+            err::BadArgument,
+            QObject::tr("Game %1 is not a season game; tournament games are changed in their bracket.").arg(gameNo));
 }
 
 // The season games of a team: numbers 1 to 999. Rows numbered 0 or below are nobody's games and
@@ -66,7 +66,8 @@ QList<ScheduleOpponent> scheduleOpponents(qint16 teamNo)
 
 bool hasOpponents(qint16 teamNo)
 {
-    return GetNextNo(QStringLiteral("OpponentNo"), QStringLiteral("Opponent"), {{QStringLiteral("TeamNo"), teamNo}}) > 1;
+    return GetNextNo(QStringLiteral("OpponentNo"), QStringLiteral("Opponent"), {{QStringLiteral("TeamNo"), teamNo}}) >
+           1;
 }
 
 qint16 nextSeasonGameNo(qint16 teamNo)
@@ -74,8 +75,9 @@ qint16 nextSeasonGameNo(qint16 teamNo)
     const qint16 next = GetNextNo(QStringLiteral("GameNo"), QStringLiteral("Schedule"), seasonScope(teamNo));
     // Number 1000 would be read as the first game of tournament 1.
     if (next >= kFirstTournamentGameNo)
-        throw PwError(err::BadArgument, QObject::tr("The season already has game %1; no more games can be added.")
-                                            .arg(kFirstTournamentGameNo - 1));
+        throw PwError(
+            err::BadArgument,
+            QObject::tr("The season already has game %1; no more games can be added.").arg(kFirstTournamentGameNo - 1));
     return next;
 }
 
@@ -112,9 +114,10 @@ qint16 addSeasonGame(qint16 teamNo, qint16 opponentNo, const QDate& date, const 
 ScheduledGame readScheduledGame(qint16 teamNo, qint16 gameNo)
 {
     PW_TRACE(QStringLiteral("readScheduledGame"), traceTeamGame(teamNo, gameNo));
-    QSqlQuery q = execSql(QStringLiteral("SELECT OpponentNo, GameDate, GameTime, FieldName, RescheduleDate, RescheduleTime "
-                                         "FROM Schedule WHERE TeamNo = ? AND GameNo = ?"),
-                          {teamNo, gameNo});
+    QSqlQuery q =
+        execSql(QStringLiteral("SELECT OpponentNo, GameDate, GameTime, FieldName, RescheduleDate, RescheduleTime "
+                               "FROM Schedule WHERE TeamNo = ? AND GameNo = ?"),
+                {teamNo, gameNo});
     if (!q.next())
         throw PwError(err::BadArgument, QObject::tr("Game %1 is not in the schedule.").arg(gameNo));
     ScheduledGame g;
@@ -196,10 +199,11 @@ void ScheduleSlots::load(qint16 teamNo, int numberOfGames)
     PW_TRACE(QStringLiteral("Form_Load"),
              traceArg(QStringLiteral("lcTeamNo"), teamNo) + traceArg(QStringLiteral("NumberOfGames"), numberOfGames));
     const Where scope = seasonScope(teamNo);
-    QSqlQuery q = execSql(QStringLiteral("SELECT GameNo, OpponentNo, GameDate, GameTime, FieldName, Result, RescheduleDate, "
-                                         "RescheduleTime FROM Schedule%1 ORDER BY GameNo ASC")
-                              .arg(scope.clause()),
-                          scope.values());
+    QSqlQuery q =
+        execSql(QStringLiteral("SELECT GameNo, OpponentNo, GameDate, GameTime, FieldName, Result, RescheduleDate, "
+                               "RescheduleTime FROM Schedule%1 ORDER BY GameNo ASC")
+                    .arg(scope.clause()),
+                scope.values());
     QList<ScheduleSlot> stored;
     int highest = 0;
     while (q.next()) {
@@ -252,14 +256,14 @@ void ScheduleSlots::save(qint16 teamNo) const
     PW_TRACE(QStringLiteral("OKButton_Click"), traceArg(QStringLiteral("lcTeamNo"), teamNo));
     RowSet set{QStringLiteral("Schedule"),
                seasonScope(teamNo),
-               {QStringLiteral("TeamNo"), QStringLiteral("GameNo"), QStringLiteral("OpponentNo"), QStringLiteral("GameDate"),
-                QStringLiteral("GameTime"), QStringLiteral("FieldName"), QStringLiteral("Result"),
-                QStringLiteral("RescheduleDate"), QStringLiteral("RescheduleTime")},
+               {QStringLiteral("TeamNo"), QStringLiteral("GameNo"), QStringLiteral("OpponentNo"),
+                QStringLiteral("GameDate"), QStringLiteral("GameTime"), QStringLiteral("FieldName"),
+                QStringLiteral("Result"), QStringLiteral("RescheduleDate"), QStringLiteral("RescheduleTime")},
                {}};
     for (const ScheduleSlot& s : m_slots) {
         if (!s.filled())
             continue;
-        set.rows << QVariantList{teamNo,     s.gameNo,   s.opponentNo,      dateValue(s.date), s.timeText,
+        set.rows << QVariantList{teamNo,      s.gameNo, s.opponentNo,     dateValue(s.date), s.timeText,
                                  s.fieldName, s.result, s.rescheduleDate, s.rescheduleTime};
     }
     replaceRows(set);

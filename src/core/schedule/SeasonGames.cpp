@@ -30,14 +30,15 @@ QList<SeasonGame> readSeasonGames(const QList<qint16>& teamNos)
     QVariantList values;
     const QString teams = inList(teamNos, values);
     values << 1000;
-    QSqlQuery q = execSql(
-        QStringLiteral("SELECT s.TeamNo, s.GameNo, s.GameDate, s.GameTime, s.FieldName, s.Result, s.RescheduleDate, "
-                       "s.RescheduleTime, o.OpponentName, o.OpponentCoach, o.OpponentCoachPhone, o.OpponentColor "
-                       "FROM Schedule s LEFT JOIN Opponent o ON o.TeamNo = s.TeamNo AND o.OpponentNo = s.OpponentNo "
-                       "WHERE s.TeamNo IN (%1) AND s.GameNo < ? "
-                       "ORDER BY s.TeamNo, CASE WHEN s.GameDate IS NULL THEN 1 ELSE 0 END, s.GameDate ASC, s.GameNo ASC")
-            .arg(teams),
-        values);
+    QSqlQuery q =
+        execSql(QStringLiteral(
+                    "SELECT s.TeamNo, s.GameNo, s.GameDate, s.GameTime, s.FieldName, s.Result, s.RescheduleDate, "
+                    "s.RescheduleTime, o.OpponentName, o.OpponentCoach, o.OpponentCoachPhone, o.OpponentColor "
+                    "FROM Schedule s LEFT JOIN Opponent o ON o.TeamNo = s.TeamNo AND o.OpponentNo = s.OpponentNo "
+                    "WHERE s.TeamNo IN (%1) AND s.GameNo < ? "
+                    "ORDER BY s.TeamNo, CASE WHEN s.GameDate IS NULL THEN 1 ELSE 0 END, s.GameDate ASC, s.GameNo ASC")
+                    .arg(teams),
+                values);
     QHash<qint16, QList<SeasonGame>> byTeam;
     while (q.next()) {
         SeasonGame g;
@@ -63,7 +64,8 @@ QList<SeasonGame> readSeasonGames(const QList<qint16>& teamNos)
 QList<QPair<QString, QString>> gameDetailLines(const SeasonGame& g)
 {
     QList<QPair<QString, QString>> lines;
-    lines << qMakePair(QStringLiteral("Date"), QStringLiteral("Date:") + Format(g.gameDate, QStringLiteral("Long Date")) +
+    lines << qMakePair(QStringLiteral("Date"), QStringLiteral("Date:") +
+                                                   Format(g.gameDate, QStringLiteral("Long Date")) +
                                                    QStringLiteral(" at ") + g.gameTime);
     if (!g.rescheduleDate.isNull() && toDateTime(g.rescheduleDate).isValid()) {
         lines << qMakePair(QStringLiteral("rDate"), QStringLiteral("Rescheduled Date:") +

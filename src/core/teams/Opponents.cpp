@@ -14,9 +14,10 @@ OpponentList OpponentList::load(qint16 teamNo)
 {
     PW_TRACE(QStringLiteral("Form_Load"), traceArg(QStringLiteral("TeamNo"), teamNo));
     OpponentList list;
-    QSqlQuery q = execSql(QStringLiteral("SELECT OpponentNo, OpponentName, OpponentCoach, OpponentCoachPhone, OpponentColor, "
-                                         "IsUs FROM Opponent WHERE TeamNo = ? ORDER BY OpponentNo ASC"),
-                          {teamNo});
+    QSqlQuery q =
+        execSql(QStringLiteral("SELECT OpponentNo, OpponentName, OpponentCoach, OpponentCoachPhone, OpponentColor, "
+                               "IsUs FROM Opponent WHERE TeamNo = ? ORDER BY OpponentNo ASC"),
+                {teamNo});
     while (q.next()) {
         OpponentEntry e;
         e.number = NullToInt(q.value(0));
@@ -54,7 +55,8 @@ qsizetype OpponentList::store(qsizetype index, const QString& numberText, const 
     QString plain = name;
     while (plain.startsWith(QLatin1Char('*')))
         plain.remove(0, 1);
-    OpponentEntry e{static_cast<qint16>(number), (ourTeam ? QStringLiteral("*") : QString()) + plain, coach, phone, color};
+    OpponentEntry e{static_cast<qint16>(number), (ourTeam ? QStringLiteral("*") : QString()) + plain, coach, phone,
+                    color};
     m_changed = true;
     if (index >= 0 && index < m_entries.size()) {
         m_entries[index] = e;
@@ -83,8 +85,9 @@ void OpponentList::save(qint16 teamNo)
 OpponentEntry ourTeamEntry(qint16 teamNo)
 {
     OpponentEntry e;
-    QSqlQuery q = execSql(QStringLiteral("SELECT TeamName, TeamCoach1, TeamCoach1Phone, JerseyColor FROM Teams WHERE TeamNo = ?"),
-                          {teamNo});
+    QSqlQuery q =
+        execSql(QStringLiteral("SELECT TeamName, TeamCoach1, TeamCoach1Phone, JerseyColor FROM Teams WHERE TeamNo = ?"),
+                {teamNo});
     if (q.next()) {
         e.name = NullToText(q.value(0));
         e.coach = NullToText(q.value(1));

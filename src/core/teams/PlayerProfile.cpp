@@ -4,10 +4,10 @@
 
 #include "common/Formats.h"
 #include "common/Trace.h"
+#include "core/teams/TeamProfile.h"
 #include "data/Database.h"
 #include "data/Fields.h"
 #include "data/RowSet.h"
-#include "core/teams/TeamProfile.h"
 
 namespace pw {
 
@@ -51,15 +51,17 @@ namespace {
 
 QStringList playerColumns()
 {
-    QStringList c{QStringLiteral("PlayerLastName"), QStringLiteral("PlayerFirstName"), QStringLiteral("Nickname"),
-                  QStringLiteral("JerseyNo"),       QStringLiteral("Email"),           QStringLiteral("Position"),
-                  QStringLiteral("Address"),        QStringLiteral("City"),            QStringLiteral("State"),
-                  QStringLiteral("ZipCode"),        QStringLiteral("BirthDate"),       QStringLiteral("PhoneNo"),
+    QStringList c{QStringLiteral("PlayerLastName"), QStringLiteral("PlayerFirstName"),
+                  QStringLiteral("Nickname"),       QStringLiteral("JerseyNo"),
+                  QStringLiteral("Email"),          QStringLiteral("Position"),
+                  QStringLiteral("Address"),        QStringLiteral("City"),
+                  QStringLiteral("State"),          QStringLiteral("ZipCode"),
+                  QStringLiteral("BirthDate"),      QStringLiteral("PhoneNo"),
                   QStringLiteral("AltNo")};
     for (const char* who : {"Mom", "Dad"}) {
         const QString w = QString::fromLatin1(who);
-        for (const char* field : {"LastName", "FirstName", "Address", "City", "State", "Zip", "Phone", "AltPhone",
-                                  "Email", "SameAdd"})
+        for (const char* field :
+             {"LastName", "FirstName", "Address", "City", "State", "Zip", "Phone", "AltPhone", "Email", "SameAdd"})
             c << w + QString::fromLatin1(field);
     }
     return c;
@@ -74,8 +76,8 @@ QVariantList parentValues(const ParentInfo& p)
 
 std::optional<PlayerProfile> readPlayer(qint16 teamNo, qint16 playerNo)
 {
-    PW_TRACE(QStringLiteral("FillPlayerInfo"), traceArg(QStringLiteral("TeamNo"), teamNo) +
-                                                   traceArg(QStringLiteral("PlayerNo"), playerNo));
+    PW_TRACE(QStringLiteral("FillPlayerInfo"),
+             traceArg(QStringLiteral("TeamNo"), teamNo) + traceArg(QStringLiteral("PlayerNo"), playerNo));
     QSqlQuery q = execSql(QStringLiteral("SELECT %1, AmountPaid FROM Player WHERE TeamNo = ? AND PlayerNo = ?")
                               .arg(playerColumns().join(QStringLiteral(", "))),
                           {teamNo, playerNo});
@@ -119,8 +121,8 @@ std::optional<PlayerProfile> readPlayer(qint16 teamNo, qint16 playerNo)
 
 bool savePlayer(const PlayerProfile& player)
 {
-    PW_TRACE(QStringLiteral("OKButton_Click"), traceArg(QStringLiteral("TeamNo"), player.teamNo) +
-                                                   traceArg(QStringLiteral("PlayerNo"), player.playerNo));
+    PW_TRACE(QStringLiteral("OKButton_Click"),
+             traceArg(QStringLiteral("TeamNo"), player.teamNo) + traceArg(QStringLiteral("PlayerNo"), player.playerNo));
     if (player.teamNo < 1 || player.playerNo < 1)
         throw PwError(err::BadArgument, QObject::tr("A player needs a team and a number from 1 up."));
     PlayerProfile p = player;
@@ -128,9 +130,19 @@ bool savePlayer(const PlayerProfile& player)
         p.zipCode = QStringLiteral("0");
     applySameAddress(p, p.mom);
     applySameAddress(p, p.dad);
-    QVariantList values{p.lastName, p.firstName, p.nickname, p.jerseyNo, p.email, p.position, p.address, p.city,
-                        p.state,    p.zipCode,   p.birthDate.isValid() ? QVariant(p.birthDate) : QVariant(),
-                        p.phone,    p.altPhone};
+    QVariantList values{p.lastName,
+                        p.firstName,
+                        p.nickname,
+                        p.jerseyNo,
+                        p.email,
+                        p.position,
+                        p.address,
+                        p.city,
+                        p.state,
+                        p.zipCode,
+                        p.birthDate.isValid() ? QVariant(p.birthDate) : QVariant(),
+                        p.phone,
+                        p.altPhone};
     values << parentValues(p.mom) << parentValues(p.dad);
     QStringList cols = playerColumns();
     cols << QStringLiteral("PlayTime");
@@ -153,9 +165,10 @@ QList<PlayerEntry> playerEntries(qint16 teamNo)
 {
     PW_TRACE(QStringLiteral("GenPlayerList"), traceArg(QStringLiteral("TeamNo"), teamNo));
     QList<PlayerEntry> out;
-    QSqlQuery q = execSql(QStringLiteral("SELECT PlayerNo, PlayerLastName, PlayerFirstName FROM Player WHERE TeamNo = ? "
-                                         "ORDER BY LOWER(PlayerLastName) ASC, LOWER(PlayerFirstName) ASC, PlayerNo ASC"),
-                          {teamNo});
+    QSqlQuery q =
+        execSql(QStringLiteral("SELECT PlayerNo, PlayerLastName, PlayerFirstName FROM Player WHERE TeamNo = ? "
+                               "ORDER BY LOWER(PlayerLastName) ASC, LOWER(PlayerFirstName) ASC, PlayerNo ASC"),
+                {teamNo});
     while (q.next())
         out << PlayerEntry{NullToInt(q.value(0)), shownText(NullToText(q.value(1))) + QStringLiteral(", ") +
                                                       shownText(NullToText(q.value(2)))};
@@ -182,15 +195,16 @@ void CopyPlayer(qint16 playerNo, qint16 sourceTeamNo, qint16 destTeamNo)
     PW_TRACE(QStringLiteral("CopyPlayer"), traceArg(QStringLiteral("PlayerNo"), playerNo) +
                                                traceArg(QStringLiteral("SourceTeam"), sourceTeamNo) +
                                                traceArg(QStringLiteral("DestTeam"), destTeamNo));
-    copyRows(QStringLiteral("Player"), {{QStringLiteral("TeamNo"), sourceTeamNo}, {QStringLiteral("PlayerNo"), playerNo}},
+    copyRows(QStringLiteral("Player"),
+             {{QStringLiteral("TeamNo"), sourceTeamNo}, {QStringLiteral("PlayerNo"), playerNo}},
              {{QStringLiteral("TeamNo"), destTeamNo}, {QStringLiteral("AmountPaid"), 0.0}});
     announce(Change::Players, destTeamNo);
 }
 
 void deletePlayer(qint16 teamNo, qint16 playerNo)
 {
-    PW_TRACE(QStringLiteral("PlayerDelete_Click"), traceArg(QStringLiteral("TeamNo"), teamNo) +
-                                                       traceArg(QStringLiteral("PlayerNo"), playerNo));
+    PW_TRACE(QStringLiteral("PlayerDelete_Click"),
+             traceArg(QStringLiteral("TeamNo"), teamNo) + traceArg(QStringLiteral("PlayerNo"), playerNo));
     Transaction tx;
     execSql(QStringLiteral("DELETE FROM Player WHERE TeamNo = ? AND PlayerNo = ?"), {teamNo, playerNo});
     execSql(QStringLiteral("DELETE FROM PlayerNotes WHERE TeamNo = ? AND PlayerNo = ?"), {teamNo, playerNo});
@@ -208,9 +222,10 @@ QList<ImportEntry> importCandidates(qint16 teamNo)
 
     QList<ImportEntry> out;
     QHash<QString, qsizetype> offered;  // person -> place in out
-    QSqlQuery q = execSql(QStringLiteral("SELECT TeamNo, PlayerNo, PlayerLastName, PlayerFirstName, BirthDate FROM Player "
-                                         "ORDER BY LOWER(PlayerLastName) ASC, LOWER(PlayerFirstName) ASC, "
-                                         "BirthDate ASC, TeamNo DESC"));
+    QSqlQuery q =
+        execSql(QStringLiteral("SELECT TeamNo, PlayerNo, PlayerLastName, PlayerFirstName, BirthDate FROM Player "
+                               "ORDER BY LOWER(PlayerLastName) ASC, LOWER(PlayerFirstName) ASC, "
+                               "BirthDate ASC, TeamNo DESC"));
     while (q.next()) {
         const qint16 playerNo = NullToInt(q.value(1));
         if (ours.contains(playerNo))
@@ -237,9 +252,10 @@ QList<ImportEntry> importCandidates(qint16 teamNo)
 QList<PlayerNote> readPlayerNotes(qint16 teamNo, qint16 playerNo)
 {
     QList<PlayerNote> out;
-    QSqlQuery q = execSql(QStringLiteral("SELECT NoteID, Note, Checked FROM PlayerNotes WHERE TeamNo = ? AND PlayerNo = ? "
-                                         "ORDER BY Priority ASC, NoteID ASC"),
-                          {teamNo, playerNo});
+    QSqlQuery q =
+        execSql(QStringLiteral("SELECT NoteID, Note, Checked FROM PlayerNotes WHERE TeamNo = ? AND PlayerNo = ? "
+                               "ORDER BY Priority ASC, NoteID ASC"),
+                {teamNo, playerNo});
     while (q.next())
         out << PlayerNote{static_cast<int>(q.value(0).toLongLong()), NullToText(q.value(1)), q.value(2).toBool()};
     return out;
@@ -251,8 +267,10 @@ PlayerNote addPlayerNote(qint16 teamNo, qint16 playerNo, const QString& text, in
     Transaction tx;
     const qint16 noteId = GetNextNo(QStringLiteral("NoteID"), QStringLiteral("PlayerNotes"),
                                     {{QStringLiteral("TeamNo"), teamNo}, {QStringLiteral("PlayerNo"), playerNo}});
-    execSql(QStringLiteral("INSERT INTO PlayerNotes (TeamNo, PlayerNo, NoteID, Note, Priority, Checked) VALUES (?, ?, ?, ?, ?, ?)"),
-            {teamNo, playerNo, noteId, text, priority, false});
+    execSql(
+        QStringLiteral(
+            "INSERT INTO PlayerNotes (TeamNo, PlayerNo, NoteID, Note, Priority, Checked) VALUES (?, ?, ?, ?, ?, ?)"),
+        {teamNo, playerNo, noteId, text, priority, false});
     announce(Change::Players, teamNo);
     tx.commit();
     return PlayerNote{noteId, text, false};
@@ -273,7 +291,8 @@ void replacePlayerNotes(qint16 teamNo, qint16 playerNo, const QList<PlayerNote>&
                 QStringLiteral("Priority"), QStringLiteral("Checked")},
                {}};
     for (qsizetype i = 0; i < notes.size(); ++i)
-        set.rows << QVariantList{teamNo, playerNo, notes[i].noteId, notes[i].text, static_cast<int>(i + 1), notes[i].checked};
+        set.rows << QVariantList{teamNo,          playerNo, notes[i].noteId, notes[i].text, static_cast<int>(i + 1),
+                                 notes[i].checked};
     replaceRows(set);
 }
 
@@ -307,10 +326,11 @@ QList<RosterLine> rosterLines(qint16 teamNo)
 {
     PW_TRACE(QStringLiteral("dlgRoster"), traceArg(QStringLiteral("TeamNo"), teamNo));
     QList<RosterLine> out;
-    QSqlQuery q = execSql(QStringLiteral("SELECT PlayerLastName, PlayerFirstName, JerseyNo, PhoneNo, MomFirstName, "
-                                         "MomLastName, DadFirstName, DadLastName, Email FROM Player WHERE TeamNo = ? "
-                                         "ORDER BY LOWER(PlayerLastName) ASC, LOWER(PlayerFirstName) ASC, PlayerNo ASC"),
-                          {teamNo});
+    QSqlQuery q =
+        execSql(QStringLiteral("SELECT PlayerLastName, PlayerFirstName, JerseyNo, PhoneNo, MomFirstName, "
+                               "MomLastName, DadFirstName, DadLastName, Email FROM Player WHERE TeamNo = ? "
+                               "ORDER BY LOWER(PlayerLastName) ASC, LOWER(PlayerFirstName) ASC, PlayerNo ASC"),
+                {teamNo});
     while (q.next()) {
         const QString last = NullToText(q.value(0));
         RosterLine line;

@@ -2,10 +2,10 @@
 
 #include "common/Formats.h"
 #include "common/Trace.h"
-#include "data/Database.h"
-#include "data/Fields.h"
 #include "core/teams/PlayerRules.h"
 #include "core/teams/PointValue.h"
+#include "data/Database.h"
+#include "data/Fields.h"
 
 namespace pw {
 
@@ -28,11 +28,12 @@ QList<TeamEntry> visibleTeams()
         // left out and said in the log, rather than shown as some other team.
         const qlonglong teamNo = q.value(0).toLongLong();
         if (teamNo < 1 || teamNo > 32767) {
-            LogMessage(QStringLiteral("A team with the number %1 is not shown: team numbers run from 1 to 32767.").arg(teamNo));
+            LogMessage(QStringLiteral("A team with the number %1 is not shown: team numbers run from 1 to 32767.")
+                           .arg(teamNo));
             continue;
         }
         out << TeamEntry{static_cast<qint16>(teamNo), teamEntryText(NullToText(q.value(1)), NullToText(q.value(2)),
-                                                                     NullToText(q.value(3)), NullToText(q.value(4)))};
+                                                                    NullToText(q.value(3)), NullToText(q.value(4)))};
     }
     return out;
 }
@@ -73,7 +74,8 @@ TeamSettings readTeamSettings(qint16 teamNo)
 
 QString teamWebSite(qint16 teamNo)
 {
-    return GetDBData(QStringLiteral("Teams"), {{QStringLiteral("TeamNo"), teamNo}}, QStringLiteral("WebSite")).trimmed();
+    return GetDBData(QStringLiteral("Teams"), {{QStringLiteral("TeamNo"), teamNo}}, QStringLiteral("WebSite"))
+        .trimmed();
 }
 
 }  // namespace pw

@@ -61,15 +61,16 @@ namespace {
 // The profile's columns in one order, for reading and writing alike.
 QStringList profileColumns()
 {
-    QStringList c{QStringLiteral("League"),         QStringLiteral("TeamName"),      QStringLiteral("ClubName"),
-                  QStringLiteral("WebSite"),        QStringLiteral("HomePage"),      QStringLiteral("TournamentPlay"),
-                  QStringLiteral("ManageFees"),     QStringLiteral("TeamAmount"),    QStringLiteral("Visible"),
-                  QStringLiteral("Season"),         QStringLiteral("StartDate"),     QStringLiteral("AgeDivision"),
-                  QStringLiteral("CutOff"),         QStringLiteral("Sex"),           QStringLiteral("Periods"),
-                  QStringLiteral("NumberOfPlayers"), QStringLiteral("Minutes"),      QStringLiteral("MinQtrReq"),
-                  QStringLiteral("JerseyColor"),    QStringLiteral("ShortsColor"),   QStringLiteral("AltColor"),
-                  QStringLiteral("TimeTrack"),      QStringLiteral("TrackCaptain"),  QStringLiteral("TeamPracticeSchedule"),
-                  QStringLiteral("EmailSendTo"),    QStringLiteral("PointValue")};
+    QStringList c{
+        QStringLiteral("League"),          QStringLiteral("TeamName"),     QStringLiteral("ClubName"),
+        QStringLiteral("WebSite"),         QStringLiteral("HomePage"),     QStringLiteral("TournamentPlay"),
+        QStringLiteral("ManageFees"),      QStringLiteral("TeamAmount"),   QStringLiteral("Visible"),
+        QStringLiteral("Season"),          QStringLiteral("StartDate"),    QStringLiteral("AgeDivision"),
+        QStringLiteral("CutOff"),          QStringLiteral("Sex"),          QStringLiteral("Periods"),
+        QStringLiteral("NumberOfPlayers"), QStringLiteral("Minutes"),      QStringLiteral("MinQtrReq"),
+        QStringLiteral("JerseyColor"),     QStringLiteral("ShortsColor"),  QStringLiteral("AltColor"),
+        QStringLiteral("TimeTrack"),       QStringLiteral("TrackCaptain"), QStringLiteral("TeamPracticeSchedule"),
+        QStringLiteral("EmailSendTo"),     QStringLiteral("PointValue")};
     for (int i = 1; i <= 3; ++i) {
         const QString n = QStringLiteral("TeamCoach%1").arg(i);
         c << n << n + QStringLiteral("Phone") << n + QStringLiteral("Add") << n + QStringLiteral("Zip")
@@ -85,11 +86,31 @@ QVariant dateValue(const QDate& d)
 
 QVariantList profileValues(const TeamProfile& p)
 {
-    QVariantList v{p.league,      p.teamName,       p.clubName,        p.webSite,      p.homePage,
-                   p.tournamentPlay, p.manageFees,  p.teamAmount,      p.visible,      p.season,
-                   dateValue(p.startDate), p.ageDivision, dateValue(p.cutOff), p.sex,  p.periods,
-                   p.numberOfPlayers, p.minutes,    p.minQtrReq,       p.jerseyColor,  p.shortsColor,
-                   p.altColor,    p.timeTrack,      p.trackCaptain,    p.practiceSchedule, p.emailSendTo,
+    QVariantList v{p.league,
+                   p.teamName,
+                   p.clubName,
+                   p.webSite,
+                   p.homePage,
+                   p.tournamentPlay,
+                   p.manageFees,
+                   p.teamAmount,
+                   p.visible,
+                   p.season,
+                   dateValue(p.startDate),
+                   p.ageDivision,
+                   dateValue(p.cutOff),
+                   p.sex,
+                   p.periods,
+                   p.numberOfPlayers,
+                   p.minutes,
+                   p.minQtrReq,
+                   p.jerseyColor,
+                   p.shortsColor,
+                   p.altColor,
+                   p.timeTrack,
+                   p.trackCaptain,
+                   p.practiceSchedule,
+                   p.emailSendTo,
                    p.pointValue};
     for (const CoachInfo& c : p.coaches)
         v << c.name << c.phone << c.address << c.zip << c.mobile << c.email;
@@ -161,7 +182,8 @@ bool saveTeamProfile(const TeamProfile& profile)
     Transaction tx;
     QStringList cols = profileColumns();
     QVariantList values = profileValues(profile);
-    QSqlQuery q = execSql(QStringLiteral("SELECT TrackCaptain, SeasonCaptains FROM Teams WHERE TeamNo = ?"), {profile.teamNo});
+    QSqlQuery q =
+        execSql(QStringLiteral("SELECT TrackCaptain, SeasonCaptains FROM Teams WHERE TeamNo = ?"), {profile.teamNo});
     const bool exists = q.next();
     if (!exists) {
         cols << QStringLiteral("SeasonCaptains") << QStringLiteral("NumberOfGames");
@@ -183,9 +205,10 @@ qint16 GenTeamNo()
 
 void CopyTeam(qint16 sourceTeamNo, qint16 newTeamNo)
 {
-    PW_TRACE(QStringLiteral("CopyTeam"), traceArg(QStringLiteral("SourceTeam"), sourceTeamNo) +
-                                             traceArg(QStringLiteral("NewTeam"), newTeamNo));
-    copyRows(QStringLiteral("Teams"), {{QStringLiteral("TeamNo"), sourceTeamNo}}, {{QStringLiteral("TeamNo"), newTeamNo}});
+    PW_TRACE(QStringLiteral("CopyTeam"),
+             traceArg(QStringLiteral("SourceTeam"), sourceTeamNo) + traceArg(QStringLiteral("NewTeam"), newTeamNo));
+    copyRows(QStringLiteral("Teams"), {{QStringLiteral("TeamNo"), sourceTeamNo}},
+             {{QStringLiteral("TeamNo"), newTeamNo}});
     announce(Change::Team, newTeamNo);
 }
 
@@ -195,7 +218,8 @@ void deleteTeam(qint16 teamNo)
     Transaction tx;
     // Teaching moments hang off the team's practices, not the team: they go first, while the
     // practices still say which are the team's.
-    execSql(QStringLiteral("DELETE FROM TeachingMoment WHERE PracticeID IN (SELECT PracticeID FROM Practice WHERE TeamNo = ?)"),
+    execSql(QStringLiteral(
+                "DELETE FROM TeachingMoment WHERE PracticeID IN (SELECT PracticeID FROM Practice WHERE TeamNo = ?)"),
             {teamNo});
     for (const char* table : {"Teams", "GameNotes", "GameSetup", "GameStat", "Opponent", "Player", "PlayerNotes",
                               "Practice", "PracticeDrill", "Schedule", "TeamNotes", "Tournament", "TournamentInfo"})
@@ -215,7 +239,7 @@ QList<TeamEntry> allTeamsByName()
         if (teamNo < 1 || teamNo > 32767)
             continue;
         out << TeamEntry{static_cast<qint16>(teamNo), teamEntryText(NullToText(q.value(1)), NullToText(q.value(2)),
-                                                                     NullToText(q.value(3)), NullToText(q.value(4)))};
+                                                                    NullToText(q.value(3)), NullToText(q.value(4)))};
     }
     return out;
 }

@@ -4,10 +4,10 @@
 
 #include "common/Formats.h"
 #include "common/Trace.h"
+#include "core/schedule/Schedule.h"
 #include "data/Database.h"
 #include "data/Fields.h"
 #include "data/RowSet.h"
-#include "core/schedule/Schedule.h"
 
 #include <QHash>
 #include <QLocale>
@@ -136,7 +136,7 @@ TournamentInfo infoFrom(const QSqlQuery& q)
 const QString kInfoColumns = QStringLiteral(
     "SELECT TeamNo, TournamentNo, TournamentName, TournamentTeams, TournamentStartDate FROM TournamentInfo ");
 
-} // namespace
+}  // namespace
 
 // --- Game tags ---------------------------------------------------------------------------------
 
@@ -170,8 +170,7 @@ QString FormatGameTime(const QString& tag)
         return QObject::tr("Game Time");
     // What an incomplete tag lacks is left out with its separator.
     const QString date = t.date.isValid() ? Format(t.date, QStringLiteral("mmm d")) : QString();
-    const QString rest =
-        (timeText(t.time, clockFormat(false)) + QLatin1Char(' ') + shownText(t.field)).trimmed();
+    const QString rest = (timeText(t.time, clockFormat(false)) + QLatin1Char(' ') + shownText(t.field)).trimmed();
     if (date.isEmpty() || rest.isEmpty())
         return date + rest;
     return date + QStringLiteral(" - ") + rest;
@@ -202,7 +201,7 @@ Bracket::Bracket(int rounds)
 
 QList<int> Bracket::allSlots() const
 {
-    return m_teams.keys(); // slot numbers grow column by column, then down each column
+    return m_teams.keys();  // slot numbers grow column by column, then down each column
 }
 
 QList<int> Bracket::games() const
@@ -367,7 +366,7 @@ Bracket FillTourney(qint16 lcTeamNo, qint16 tournamentNo, int rounds)
     while (q.next()) {
         const int game = NullToInt(q.value(0));
         if (!b.hasGame(game))
-            continue; // a row of a larger bracket (the tournament was made smaller) or a damaged one
+            continue;  // a row of a larger bracket (the tournament was made smaller) or a damaged one
         b.setGameTag(game, NullToText(q.value(1)));
         b.setTeam(game, BracketTeam{NullToText(q.value(2)), NullToText(q.value(3))});
         b.setTeam(game + 1, BracketTeam{NullToText(q.value(4)), NullToText(q.value(5))});
@@ -402,8 +401,8 @@ void saveBracket(qint16 teamNo, qint16 tournamentNo, Bracket& bracket)
     // A game has a result only once its statistics are entered: a new game starts without one,
     // and a game written again keeps what its statistics gave it.
     QHash<int, QVariant> results;
-    QSqlQuery stored = execSql(QStringLiteral("SELECT GameNo, Result FROM Schedule") + own.scope.clause(),
-                               own.scope.values());
+    QSqlQuery stored =
+        execSql(QStringLiteral("SELECT GameNo, Result FROM Schedule") + own.scope.clause(), own.scope.values());
     while (stored.next())
         results.insert(stored.value(0).toInt(), stored.value(1));
     QSet<int> written;
@@ -440,7 +439,7 @@ void saveBracket(qint16 teamNo, qint16 tournamentNo, Bracket& bracket)
                                   cutToWidth(lower.caption, 255),
                                   cutToWidth(lower.tag, 255)};
         if (isSelfPair(upper, lower))
-            continue; // an empty pair is no game
+            continue;  // an empty pair is no game
         const int lcGN = first + bracket::column(game) + 1;
         if (upper.isOwnTeam() && !lower.tag.isEmpty())
             addToSchedule(lower.tag, lcGN, tag);
@@ -511,8 +510,8 @@ QList<TournamentBranch> tournamentBranches(const QList<qint16>& teamNos)
         QString caption;
         QString tag;
     };
-    QHash<QPair<int, int>, QHash<int, Position>> positions; // (team, tournament) -> slot -> team
-    QHash<int, QString> usNo;                               // team -> its own opponent number
+    QHash<QPair<int, int>, QHash<int, Position>> positions;  // (team, tournament) -> slot -> team
+    QHash<int, QString> usNo;                                // team -> its own opponent number
     QVariantList bracketValues{true};
     const QString bracketTeams = inList(teamNos, bracketValues);
     QSqlQuery rows =
@@ -569,4 +568,4 @@ QList<TournamentBranch> tournamentBranches(const QList<qint16>& teamNos)
     return out;
 }
 
-} // namespace pw
+}  // namespace pw

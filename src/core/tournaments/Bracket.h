@@ -22,13 +22,28 @@ namespace pw {
 namespace bracket {
 constexpr int kMaxRounds = 4;
 constexpr int kMaxTournaments = 31;  // tournament numbers times 1000 must stay 16-bit game numbers
-inline int column(int slot) { return slot / 100; }
-inline int position(int slot) { return slot % 100; }
-inline int slotOf(int column, int position) { return 100 * column + position; }
+inline int column(int slot)
+{
+    return slot / 100;
+}
+inline int position(int slot)
+{
+    return slot % 100;
+}
+inline int slotOf(int column, int position)
+{
+    return 100 * column + position;
+}
 // Where the winner of the position at slot goes: 100 * (c + 1) + (p + 1) / 2.
-inline int winnerSlot(int slot) { return slotOf(column(slot) + 1, (position(slot) + 1) / 2); }
+inline int winnerSlot(int slot)
+{
+    return slotOf(column(slot) + 1, (position(slot) + 1) / 2);
+}
 // The game a position plays in: the slot of the pair's upper position.
-inline int gameOf(int slot) { return position(slot) % 2 == 1 ? slot : slot - 1; }
+inline int gameOf(int slot)
+{
+    return position(slot) % 2 == 1 ? slot : slot - 1;
+}
 }  // namespace bracket
 
 // A game's date, time and field, stored as "date;time;field" (";;" when not set). The date is
@@ -38,7 +53,7 @@ struct BracketGameTag {
     QTime time;
     QString field;
     bool isEmpty() const { return !date.isValid() && !time.isValid() && field.isEmpty(); }
-    QString toText() const;                      // "2026-10-03;09:30;Field 4", ";;" when empty
+    QString toText() const;                            // "2026-10-03;09:30;Field 4", ";;" when empty
     static BracketGameTag parse(const QString& text);  // never fails: what cannot be read stays empty
 };
 
@@ -111,7 +126,7 @@ struct BracketLayout {
     QMap<int, QRectF> gameLabels;  // by game slot
     QList<Heading> headings;       // y = 0, centred on centreX
     QList<QLineF> connectors;
-    QSizeF surface;                // reaches 100 past the rightmost and lowest label
+    QSizeF surface;  // reaches 100 past the rightmost and lowest label
 };
 BracketLayout BuildTourney(int NoTiers, QSizeF labelSize);
 
@@ -155,8 +170,8 @@ bool writeOwnGameTime(qint16 teamNo, qint16 tournamentNo, int round, const Brack
 // no schedule row yet.
 struct TournamentBranch {
     TournamentInfo info;
-    QStringList roundTexts;   // index r - 1
-    QList<int> clockRounds;   // rounds shown with the clock
+    QStringList roundTexts;  // index r - 1
+    QList<int> clockRounds;  // rounds shown with the clock
 };
 // AddTourney / CheckTourney for every tournament of the given teams, in a fixed number of reads.
 QList<TournamentBranch> tournamentBranches(const QList<qint16>& teamNos);

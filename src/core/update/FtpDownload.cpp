@@ -196,8 +196,8 @@ UpdateServer UpdateServer::parse(const QString& address, QString* problem)
             *problem = tr("The update server \"%1\" is not an FTP address").arg(text);
         return UpdateServer{};
     };
-    if (!url.isValid() || url.scheme().compare(QLatin1String("ftp"), Qt::CaseInsensitive) != 0 || url.host().isEmpty() ||
-        url.hasQuery() || url.hasFragment())
+    if (!url.isValid() || url.scheme().compare(QLatin1String("ftp"), Qt::CaseInsensitive) != 0 ||
+        url.host().isEmpty() || url.hasQuery() || url.hasFragment())
         return refuse();
     UpdateServer s;
     s.host = url.host();
@@ -271,8 +271,8 @@ void FtpDownload::start(const UpdateServer& server, const QString& path, const Q
             // Signals are queued to the downloader's own thread; a downloader destroyed meanwhile
             // drops them (its destructor waits for this transfer before it goes).
             const Outcome out = fetch(server, path, localPath, *cancel, [this](qint64 received, qint64 total) {
-                QMetaObject::invokeMethod(this, [this, received, total] { Q_EMIT progress(received, total); },
-                                          Qt::QueuedConnection);
+                QMetaObject::invokeMethod(
+                    this, [this, received, total] { Q_EMIT progress(received, total); }, Qt::QueuedConnection);
             });
             QMetaObject::invokeMethod(
                 this,

@@ -241,14 +241,11 @@ void UpdateCheck::setLine(int line, const QString& suffix, bool checked)
 UpdateCheck::Line UpdateCheck::lineOf(Step step) const
 {
     switch (step) {
-    case Step::Version:
-        return VersionLine;
+    case Step::Version: return VersionLine;
     case Step::Program:
     case Step::Updater:
-    case Step::Ini:
-        return ProgramLine;
-    case Step::Seed:
-        break;
+    case Step::Ini: return ProgramLine;
+    case Step::Seed: break;
     }
     return DrillLine;
 }

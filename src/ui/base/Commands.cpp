@@ -58,7 +58,8 @@ QString CommandTable::key(const CommandDef& command) const
 void CommandTable::add(const CommandDef& command)
 {
     if (command.menu != kToolbar && !menu(command.menu))
-        throw PwError(err::BadArgument, QStringLiteral("The command %1 names no known menu (%2)").arg(command.name, command.menu));
+        throw PwError(err::BadArgument,
+                      QStringLiteral("The command %1 names no known menu (%2)").arg(command.name, command.menu));
     if (!command.dropDown.isEmpty() && !menu(command.dropDown))
         throw PwError(err::BadArgument, QStringLiteral("The command %1 opens no known menu").arg(command.name));
     const QString k = key(command);

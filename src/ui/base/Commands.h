@@ -42,18 +42,18 @@ CommandContext contextOf(const Selection& selection, bool resultMailable);
 struct MenuDef {
     QString path{};
     QString caption{};
-    int order = 0;              // place among the items of its parent menu
+    int order = 0;  // place among the items of its parent menu
     bool separatorBefore = false;
-    bool popup = false;         // shown on a right click or from a button, not in the menu bar
-    bool keyedItems = false;    // its items are known as "Menu.Item": their names repeat elsewhere
+    bool popup = false;       // shown on a right click or from a button, not in the menu bar
+    bool keyedItems = false;  // its items are known as "Menu.Item": their names repeat elsewhere
 };
 
 // One command of the program: a menu item, a toolbar button or a pop-up item.
 struct CommandDef {
-    QString name{};   // the control name
+    QString name{};     // the control name
     QString caption{};  // menu text; the tool tip for toolbar buttons
-    QString menu{};   // path of its menu, or "MainTB" for the toolbar
-    int order = 0;    // place among the items of its menu
+    QString menu{};     // path of its menu, or "MainTB" for the toolbar
+    int order = 0;      // place among the items of its menu
     Needs needs{};
     std::function<void()> handler{};  // none: its window is not built yet and it stays disabled
     bool separatorBefore = false;

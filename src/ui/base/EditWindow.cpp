@@ -1,7 +1,7 @@
 #include "ui/base/EditWindow.h"
 
-#include "ui/base/Dirty.h"
 #include "common/Prompter.h"
+#include "ui/base/Dirty.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -80,8 +80,8 @@ bool EditWindow::settleChanges()
 {
     if (!isDirty())
         return true;
-    const auto answer = prompter().message(m_questionTitle, m_questionText, Prompter::Icon::Question,
-                                           Prompter::Buttons::YesNoCancel);
+    const auto answer =
+        prompter().message(m_questionTitle, m_questionText, Prompter::Icon::Question, Prompter::Buttons::YesNoCancel);
     if (answer == Prompter::Answer::Cancel)
         return false;
     if (answer == Prompter::Answer::Yes)

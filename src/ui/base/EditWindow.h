@@ -56,8 +56,7 @@ protected:
     bool settleChanges();
 
     // Fills the window with the loading flag set; afterwards the window is clean.
-    template <typename F>
-    void load(const QString& procName, F&& fill)
+    template <typename F> void load(const QString& procName, F&& fill)
     {
         {
             QScopedValueRollback<bool> loading(m_loading, true);
@@ -68,13 +67,13 @@ protected:
 
     // An event handler named procName: does nothing while loading, is traced, and reports
     // whatever fails inside it.
-    template <typename F>
-    auto handler(const QString& procName, F body)
+    template <typename F> auto handler(const QString& procName, F body)
     {
         // Constrained and of a stated return type, so that Qt can probe how many of a signal's
         // arguments the handler takes without compiling its body for the wrong count.
-        return [this, procName, body](auto&&... args) -> void
-                   requires(std::is_invocable_v<const F&, decltype(args)...> || std::is_invocable_v<const F&>)
+        return [ this, procName,
+                 body ](auto&&... args) -> void requires(std::is_invocable_v<const F&, decltype(args)...> ||
+                                                         std::is_invocable_v<const F&>)
         {
             if (m_loading)
                 return;
@@ -83,8 +82,7 @@ protected:
     }
 
     // Signals may carry more than the handler wants (clicked(bool)): what it does not take is dropped.
-    template <typename F, typename... A>
-    static void callHandler(const F& body, A&&... args)
+    template <typename F, typename... A> static void callHandler(const F& body, A&&... args)
     {
         if constexpr (std::is_invocable_v<const F&, A...>)
             body(std::forward<A>(args)...);

@@ -165,7 +165,8 @@ FieldConfig::FieldConfig(Report report, int orientation, const QString& document
     connect(pdf, &QPushButton::clicked, this, guard("SavePdfBtn_Click", [this] { savePdf_Click(); }));
     connect(m_prev, &QPushButton::clicked, this, guard("prevBtn_Click", [this] { prevBtn_Click(); }));
     connect(m_next, &QPushButton::clicked, this, guard("NextBtn_Click", [this] { NextBtn_Click(); }));
-    connect(m_pageBox, &QLineEdit::textChanged, this, guard("txtCurrentPage_Change", [this] { txtCurrentPage_Change(); }));
+    connect(m_pageBox, &QLineEdit::textChanged, this,
+            guard("txtCurrentPage_Change", [this] { txtCurrentPage_Change(); }));
     connect(m_zoom, &QComboBox::activated, this, [this](int index) { setZoom(m_zoom->itemData(index).toInt()); });
     connect(m_view, &PageView::pointed, this, [this](QPointF twips) { showCoordinates(twips); });
 
@@ -304,7 +305,8 @@ QString pdfName(const QString& documentName)
 {
     QString name = documentName;
     for (QChar& c : name) {
-        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c == QLatin1Char(':') || c.category() == QChar::Other_Control)
+        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c == QLatin1Char(':') ||
+            c.category() == QChar::Other_Control)
             c = QLatin1Char('-');
     }
     return name.trimmed().isEmpty() ? QStringLiteral("Printout.pdf") : name + QStringLiteral(".pdf");
@@ -336,8 +338,9 @@ void printReport(const Report& report, int orientation, const QString& documentN
 void saveReportAsPdf(const Report& report, int orientation, const QString& documentName, QWidget*)
 {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString path = prompter().saveFileName(FieldConfig::tr("Save as PDF"), folder.isEmpty() ? QDir::homePath() : folder,
-                                                 pdfName(documentName), FieldConfig::tr("PDF Files (*.pdf)|*.pdf"));
+    const QString path =
+        prompter().saveFileName(FieldConfig::tr("Save as PDF"), folder.isEmpty() ? QDir::homePath() : folder,
+                                pdfName(documentName), FieldConfig::tr("PDF Files (*.pdf)|*.pdf"));
     if (path.isEmpty())
         return;
     try {

@@ -103,8 +103,8 @@ private:
 
     QPointer<QWidget> m_field;
     QPointer<QLineEdit> m_edit;
-    bool m_armed = false;   // the next click is the first since the field got the focus
-    bool m_clicked = false; // that click is under way
+    bool m_armed = false;    // the next click is the first since the field got the focus
+    bool m_clicked = false;  // that click is under way
     QPoint m_pressPos;
 };
 
@@ -159,7 +159,7 @@ protected:
             if (!m_typing)
                 return false;
             stop();
-            return true; // only the typing is given up, not the window
+            return true;  // only the typing is given up, not the window
         default: break;
         }
         const Qt::KeyboardModifiers extra = key->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);
@@ -238,7 +238,7 @@ private:
     bool m_typing = false;
 };
 
-} // namespace
+}  // namespace
 
 void selectWholeOnEntry(QWidget* field)
 {
@@ -271,4 +271,4 @@ void showFieldNote(QWidget* field, const QString& text)
     QToolTip::showText(field->mapToGlobal(QPoint(0, field->height())), text, field);
 }
 
-} // namespace pw
+}  // namespace pw

@@ -32,4 +32,4 @@ void explainRefusals(QLineEdit* field, const QString& reason);
 // A short note beside the field (its tooltip, shown at once) saying why something typed was refused.
 void showFieldNote(QWidget* field, const QString& text);
 
-} // namespace pw
+}  // namespace pw

@@ -35,8 +35,8 @@ bool showLogo(QLabel* label, const QString& path, QSize box)
     if (image.isNull())
         return false;
     const qreal ratio = label->devicePixelRatioF();
-    QPixmap pixmap = QPixmap::fromImage(
-        image.scaled((QSizeF(box) * ratio).toSize(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    QPixmap pixmap =
+        QPixmap::fromImage(image.scaled((QSizeF(box) * ratio).toSize(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
     pixmap.setDevicePixelRatio(ratio);
     label->setPixmap(pixmap);
     return true;

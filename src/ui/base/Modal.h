@@ -15,8 +15,7 @@ namespace pw {
 //     Modal<TeamInfo> window(teamNo, &main);
 //     window.exec();
 //     if (!window) return;
-template <typename Window>
-class Modal {
+template <typename Window> class Modal {
 public:
     template <typename... Args>
     explicit Modal(Args&&... args)

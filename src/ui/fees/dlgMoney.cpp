@@ -82,9 +82,10 @@ dlgMoney::dlgMoney(qint16 teamNo, QWidget* parent)
     connect(m_model, &QAbstractItemModel::dataChanged, this, [this] { showTotals(); });
     connect(m_model, &FeeModel::amountRefused, this, [this](const QString& text) {
         m_refused = true;
-        prompter().message(tr("Amount Paid"),
-                           tr("\"%1\" is not an amount. Type what the player has paid, for example 25 or 25.50.").arg(text),
-                           Prompter::Icon::Exclamation);
+        prompter().message(
+            tr("Amount Paid"),
+            tr("\"%1\" is not an amount. Type what the player has paid, for example 25 or 25.50.").arg(text),
+            Prompter::Icon::Exclamation);
     });
 
     guarded(QStringLiteral("Form_Load"), traceArg(QStringLiteral("TeamNo"), teamNo), [this] {

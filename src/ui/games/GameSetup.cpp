@@ -6,15 +6,15 @@
 #include "common/Prompter.h"
 #include "common/Selection.h"
 #include "common/Twips.h"
-#include "data/Database.h"
 #include "core/games/Captains.h"
 #include "core/games/LineupModel.h"
-#include "ui/games/LineupViews.h"
 #include "core/games/Pitch.h"
-#include "ui/games/frmCaptain.h"
 #include "core/messaging/GameNotes.h"
-#include "ui/base/FieldConfig.h"
 #include "core/reports/Reports.h"
+#include "data/Database.h"
+#include "ui/base/FieldConfig.h"
+#include "ui/games/LineupViews.h"
+#include "ui/games/frmCaptain.h"
 
 #include <QApplication>
 #include <QBoxLayout>
@@ -116,10 +116,12 @@ GameSetup::GameSetup(const LineupGame& game, const QString& gameNodeText, QWidge
         thumbs->addLayout(column, 1);
         m_thumbs << thumb;
         m_thumbLabels << label;
-        connect(thumb, &PeriodThumb::picked, this, handler(QStringLiteral("Qtr1Pic_Click"), [this](int p) { Qtr1Pic_Click(p); }));
+        connect(thumb, &PeriodThumb::picked, this,
+                handler(QStringLiteral("Qtr1Pic_Click"), [this](int p) { Qtr1Pic_Click(p); }));
         // Ctrl+1 … Ctrl+4 pick a period from anywhere on the board.
         auto* key = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_1 + period - 1)), this);
-        connect(key, &QShortcut::activated, this, handler(QStringLiteral("Qtr1Pic_Click"), [this, period] { Qtr1Pic_Click(period); }));
+        connect(key, &QShortcut::activated, this,
+                handler(QStringLiteral("Qtr1Pic_Click"), [this, period] { Qtr1Pic_Click(period); }));
     }
 
     auto* left = new QVBoxLayout;
@@ -152,7 +154,8 @@ GameSetup::GameSetup(const LineupGame& game, const QString& gameNodeText, QWidge
     setDirtyMarker(this, m_saveBtn);
     setUnsavedQuestion(tr("Save Data"), tr("Data has been change, do you want to save it?"));
 
-    connect(m_saveBtn, &QPushButton::clicked, this, handler(QStringLiteral("GameSave_Click"), [this] { GameSave_Click(); }));
+    connect(m_saveBtn, &QPushButton::clicked, this,
+            handler(QStringLiteral("GameSave_Click"), [this] { GameSave_Click(); }));
     connect(m_field, &FieldView::dropped, this,
             handler(QStringLiteral("MainField_DragDrop"), [this](const QString& kind, qint16 playerNo, QPoint twips) {
                 MainField_DragDrop(playerNo, twips, kind == QLatin1String("move"));
@@ -164,7 +167,8 @@ GameSetup::GameSetup(const LineupGame& game, const QString& gameNodeText, QWidge
             }));
     connect(m_field, &FieldView::moveKey, this,
             handler(QStringLiteral("MainField_KeyDown"), [this](int dx, int dy) { moveByKey(dx, dy); }));
-    connect(m_field, &FieldView::removeKey, this, handler(QStringLiteral("MainField_KeyDown"), [this] { removeByKey(); }));
+    connect(m_field, &FieldView::removeKey, this,
+            handler(QStringLiteral("MainField_KeyDown"), [this] { removeByKey(); }));
     connect(m_grid, &QTableView::customContextMenuRequested, this,
             handler(QStringLiteral("PlayerGrid_MouseDown"), [this](const QPoint& pos) {
                 QModelIndex cell = m_grid->indexAt(pos);
@@ -241,15 +245,17 @@ void GameSetup::buildMenus(QWidget* menuHost)
     gameMenu->setObjectName(QStringLiteral("mnuGame"));
     QAction* saveAction = action(gameMenu, "GameSave", tr("&Save Setup"));
     saveAction->setShortcut(QKeySequence::Save);
-    connect(saveAction, &QAction::triggered, this, handler(QStringLiteral("GameSave_Click"), [this] { GameSave_Click(); }));
+    connect(saveAction, &QAction::triggered, this,
+            handler(QStringLiteral("GameSave_Click"), [this] { GameSave_Click(); }));
     connect(action(gameMenu, "GameDelete", tr("&Delete Setup")), &QAction::triggered, this,
             handler(QStringLiteral("GameDelete_Click"), [this] { GameDelete_Click(); }));
     gameMenu->addSeparator();
     // The line-up sheet prints the board as it stands, saved or not; the stat sheet is the
     // game's blank tally sheet.
     const auto lineupSheet = [this](bool preview) {
-        runReport(QStringLiteral("GamePrintSetupSub"), Report([this](Printout& p) { GamePrintSetupSub(p, m_board, m_game); }),
-                  kLineupSheetOrientation, tr("Lineup for game %1").arg(m_game.gameNo), preview, this);
+        runReport(QStringLiteral("GamePrintSetupSub"),
+                  Report([this](Printout& p) { GamePrintSetupSub(p, m_board, m_game); }), kLineupSheetOrientation,
+                  tr("Lineup for game %1").arg(m_game.gameNo), preview, this);
     };
     const auto statSheet = [this](bool preview) {
         runReport(QStringLiteral("PrintStatSheet"),
@@ -257,11 +263,15 @@ void GameSetup::buildMenus(QWidget* menuHost)
                   kStatSheetOrientation, tr("Stat Sheet"), preview, this);
     };
     QMenu* print = gameMenu->addMenu(tr("&Print"));
-    connect(action(print, "GamePrintSetup", tr("Lineup")), &QAction::triggered, this, [lineupSheet] { lineupSheet(false); });
-    connect(action(print, "GamePrintStat", tr("Stat Sheet")), &QAction::triggered, this, [statSheet] { statSheet(false); });
+    connect(action(print, "GamePrintSetup", tr("Lineup")), &QAction::triggered, this,
+            [lineupSheet] { lineupSheet(false); });
+    connect(action(print, "GamePrintStat", tr("Stat Sheet")), &QAction::triggered, this,
+            [statSheet] { statSheet(false); });
     QMenu* preview = gameMenu->addMenu(tr("Pre&view"));
-    connect(action(preview, "GamePreviewSetup", tr("Lineup")), &QAction::triggered, this, [lineupSheet] { lineupSheet(true); });
-    connect(action(preview, "GamePreviewStat", tr("Stat Sheet")), &QAction::triggered, this, [statSheet] { statSheet(true); });
+    connect(action(preview, "GamePreviewSetup", tr("Lineup")), &QAction::triggered, this,
+            [lineupSheet] { lineupSheet(true); });
+    connect(action(preview, "GamePreviewStat", tr("Stat Sheet")), &QAction::triggered, this,
+            [statSheet] { statSheet(true); });
     gameMenu->addSeparator();
     connect(action(gameMenu, "GameGameNotes", tr("Game &Notes")), &QAction::triggered, this,
             handler(QStringLiteral("GameGameNotes_Click"),
@@ -288,10 +298,14 @@ void GameSetup::buildMenus(QWidget* menuHost)
     m_availableAction = action(m_gridMenu, "NAA", tr("Available"));
     m_notAvailableAction = action(m_gridMenu, "NANA", tr("NOT available"));
     QAction* history = action(m_gridMenu, "NAPTHistory", tr("Play Time History"));
-    connect(m_captainAction, &QAction::triggered, this, handler(QStringLiteral("NACaptain_Click"), [this] { NACaptain_Click(); }));
-    connect(m_availableAction, &QAction::triggered, this, handler(QStringLiteral("NAA_Click"), [this] { NAA_Click(); }));
-    connect(m_notAvailableAction, &QAction::triggered, this, handler(QStringLiteral("NANA_Click"), [this] { NANA_Click(); }));
-    connect(history, &QAction::triggered, this, handler(QStringLiteral("NAPTHistory_Click"), [this] { NAPTHistory_Click(); }));
+    connect(m_captainAction, &QAction::triggered, this,
+            handler(QStringLiteral("NACaptain_Click"), [this] { NACaptain_Click(); }));
+    connect(m_availableAction, &QAction::triggered, this,
+            handler(QStringLiteral("NAA_Click"), [this] { NAA_Click(); }));
+    connect(m_notAvailableAction, &QAction::triggered, this,
+            handler(QStringLiteral("NANA_Click"), [this] { NANA_Click(); }));
+    connect(history, &QAction::triggered, this,
+            handler(QStringLiteral("NAPTHistory_Click"), [this] { NAPTHistory_Click(); }));
 }
 
 void GameSetup::sizeGrid()
@@ -304,15 +318,17 @@ void GameSetup::sizeGrid()
     // widens its column rather than being cut off.
     int nameWidth = std::max(twipsToPixels(1000, dpi), header->fontMetrics().horizontalAdvance(tr("Player")) + pad);
     for (int row = 0; row < m_model->rowCount(); ++row)
-        nameWidth = std::max(nameWidth, fm.horizontalAdvance(m_model->data(m_model->index(row, 0), Qt::DisplayRole).toString()) + pad);
+        nameWidth = std::max(
+            nameWidth, fm.horizontalAdvance(m_model->data(m_model->index(row, 0), Qt::DisplayRole).toString()) + pad);
     nameWidth = std::min(nameWidth, fm.averageCharWidth() * 32);
     m_grid->setColumnWidth(LineupModel::Name, nameWidth);
     int width = nameWidth;
     for (int c = LineupModel::FirstPeriod; c < LineupModel::ColumnCount; ++c) {
         const bool hidden = LineupModel::periodOfColumn(c) > m_game.periods;
         m_grid->setColumnHidden(c, hidden);
-        const int w = std::max({twipsToPixels(400, dpi), header->fontMetrics().horizontalAdvance(QStringLiteral("Prd4")) + pad,
-                                fm.horizontalAdvance(QStringLiteral("100%")) + pad});
+        const int w =
+            std::max({twipsToPixels(400, dpi), header->fontMetrics().horizontalAdvance(QStringLiteral("Prd4")) + pad,
+                      fm.horizontalAdvance(QStringLiteral("100%")) + pad});
         m_grid->setColumnWidth(c, w);
         width += hidden ? 0 : w;
     }
@@ -353,8 +369,9 @@ void GameSetup::SelectRow(int lcRowNo)
         return;
     const QSignalBlocker quiet(m_grid->selectionModel());
     m_grid->selectionModel()->setCurrentIndex(m_model->index(lcRowNo, 0), QItemSelectionModel::NoUpdate);
-    m_grid->selectionModel()->select(QItemSelection(m_model->index(lcRowNo, 0), m_model->index(lcRowNo, LineupModel::ColumnCount - 1)),
-                                     QItemSelectionModel::ClearAndSelect);
+    m_grid->selectionModel()->select(
+        QItemSelection(m_model->index(lcRowNo, 0), m_model->index(lcRowNo, LineupModel::ColumnCount - 1)),
+        QItemSelectionModel::ClearAndSelect);
 }
 
 void GameSetup::ClearField(int FieldToClear)
@@ -420,7 +437,8 @@ void GameSetup::MainField_DragDrop(qint16 playerNo, QPoint twips, bool moving)
     selectPlayer(playerNo);
     const LineupPlayer& p = *m_board.player(playerNo);
     if (moving) {
-        applyLineupChange(*undoStack(), m_board, tr("Move %1").arg(p.name), [&] { return m_board.move(playerNo, twips); });
+        applyLineupChange(*undoStack(), m_board, tr("Move %1").arg(p.name),
+                          [&] { return m_board.move(playerNo, twips); });
     } else {
         // Checked again at the drop: the coach may have changed the period or availability meanwhile.
         const LineupBoard::Refusal why = m_board.checkPlacement(playerNo);
@@ -428,10 +446,12 @@ void GameSetup::MainField_DragDrop(qint16 playerNo, QPoint twips, bool moving)
         if (why != LineupBoard::Refusal::None)
             return;
         if (m_board.GetPlaceNo(m_board.currentPeriod()) == 0) {
-            prompter().message(tr("Player Placement"), tr("All players have been placed."), Prompter::Icon::Information);
+            prompter().message(tr("Player Placement"), tr("All players have been placed."),
+                               Prompter::Icon::Information);
             return;
         }
-        applyLineupChange(*undoStack(), m_board, tr("Place %1").arg(p.name), [&] { return m_board.place(playerNo, twips); });
+        applyLineupChange(*undoStack(), m_board, tr("Place %1").arg(p.name),
+                          [&] { return m_board.place(playerNo, twips); });
     }
     selectPlayer(playerNo);
     SelectRow(m_board.rowOf(playerNo));
@@ -443,7 +463,8 @@ void GameSetup::PlayerGrid_DragDrop(qint16 playerNo)
     if (!p)
         return;
     const int period = m_board.currentPeriod();
-    applyLineupChange(*undoStack(), m_board, tr("Take off %1").arg(p->name), [&] { return m_board.RemovePlayer(period, playerNo); });
+    applyLineupChange(*undoStack(), m_board, tr("Take off %1").arg(p->name),
+                      [&] { return m_board.RemovePlayer(period, playerNo); });
     selectPlayer(playerNo);
 }
 
@@ -509,7 +530,7 @@ void GameSetup::prepareGridMenu(const QModelIndex& cell)
     m_notAvailableAction->setEnabled(onPeriod);
     m_captainAction->setEnabled(!onPeriod);
     m_captainAction->setText(m_model->nameCell(playerNo).startsWith(QLatin1Char('*')) ? tr("Unmark as Captain")
-                                                                                       : tr("Mark as Captain"));
+                                                                                      : tr("Mark as Captain"));
     selectPlayer(playerNo);
 }
 
@@ -570,8 +591,8 @@ void GameSetup::NAPTHistory_Click()
     const qint16 playerNo = m_model->playerNo(m_menuRow);
     if (playerNo == 0)
         return;
-    prompter().message(tr("Play Time History for: ") + m_model->nameCell(playerNo), playTimeHistory(m_game.teamNo, playerNo),
-                       Prompter::Icon::None);
+    prompter().message(tr("Play Time History for: ") + m_model->nameCell(playerNo),
+                       playTimeHistory(m_game.teamNo, playerNo), Prompter::Icon::None);
 }
 
 bool GameSetup::save()
@@ -607,7 +628,6 @@ void GameSetup::refreshSeasonCaptains()
         m_board.setCaptain(p.playerNo, captains.contains(p.playerNo));
     m_field->update();
 }
-
 
 void GameSetup::startGridDrag(qint16 playerNo)
 {
@@ -645,7 +665,8 @@ bool GameSetup::eventFilter(QObject* watched, QEvent* event)
             m_pressedPlayer = 0;
             const QModelIndex cell = m_grid->indexAt(e->position().toPoint());
             if (e->button() == Qt::LeftButton && cell.isValid() && cell.column() == LineupModel::Name) {
-                if (guardedValue(QStringLiteral("PlayerGrid_MouseDown"), {}, false, [&] { return PlayerGrid_MouseDown(cell.row()); })) {
+                if (guardedValue(QStringLiteral("PlayerGrid_MouseDown"), {}, false,
+                                 [&] { return PlayerGrid_MouseDown(cell.row()); })) {
                     m_pressedPlayer = m_model->playerNo(cell.row());
                     m_pressPos = e->position().toPoint();
                     m_grid->setCurrentIndex(cell);

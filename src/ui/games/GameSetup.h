@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ui/base/EditWindow.h"
 #include "core/games/Lineup.h"
 #include "core/games/LineupStore.h"
+#include "ui/base/EditWindow.h"
 
 #include <QModelIndex>
 
@@ -67,7 +67,6 @@ public:
     void GameSave_Click();
     void GameDelete_Click();
     void GameCaptainHistory_Click();
-
 
 protected:
     bool save() override;

@@ -189,8 +189,7 @@ void FieldView::startDrag(qint16 playerNo)
     auto* drag = new QDrag(this);
     drag->setMimeData(mime);
     const int side = int(iconRect(playerNo).width());
-    drag->setPixmap(placeIconPixmap(player->iconText(s.PlaceNo), player->captain, side,
-                                    devicePixelRatioF()));
+    drag->setPixmap(placeIconPixmap(player->iconText(s.PlaceNo), player->captain, side, devicePixelRatioF()));
     drag->setHotSpot(QPoint(side / 2, side / 2));
     drag->exec(Qt::MoveAction);
 }
@@ -304,7 +303,8 @@ void PeriodThumb::paintEvent(QPaintEvent*)
     p.setRenderHint(QPainter::Antialiasing, true);
     // The current period is outlined in the highlight colour; the others only framed.
     const QRectF frame = t.mapRect(QRectF(0, 0, kFieldWidth, kFieldHeight)).adjusted(-1.5, -1.5, 1.5, 1.5);
-    p.setPen(QPen(current ? palette().color(QPalette::Highlight) : palette().color(QPalette::Mid), current ? 3.0 : 1.0));
+    p.setPen(
+        QPen(current ? palette().color(QPalette::Highlight) : palette().color(QPalette::Mid), current ? 3.0 : 1.0));
     p.setBrush(Qt::NoBrush);
     p.drawRect(frame);
     if (hasFocus()) {
@@ -350,7 +350,8 @@ SurfaceItem FieldView::accessibleItem(int key) const
     if (!p || s.PlaceNo == 0)
         return {};
     SurfaceItem item;
-    item.name = (p->captain ? tr("Captain ") : QString()) + p->name + QStringLiteral(", ") + fieldArea(QPoint(s.XPos, s.YPos));
+    item.name =
+        (p->captain ? tr("Captain ") : QString()) + p->name + QStringLiteral(", ") + fieldArea(QPoint(s.XPos, s.YPos));
     item.description = tr("Place %1 in period %2").arg(s.PlaceNo).arg(m_board.currentPeriod());
     item.rect = iconRect(playerNo).toAlignedRect();
     item.selected = m_selected == playerNo;

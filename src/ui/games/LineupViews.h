@@ -100,5 +100,4 @@ private:
 // A small picture of a place icon for the drag cursor, sharp on high-density screens.
 QPixmap placeIconPixmap(const QString& text, bool captain, int logicalSize, qreal dpr);
 
-
 }  // namespace pw

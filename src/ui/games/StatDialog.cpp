@@ -242,7 +242,6 @@ void StatDialog::OKButton_Click()
     save();
 }
 
-
 bool StatDialog::eventFilter(QObject* watched, QEvent* event)
 {
     auto* box = qobject_cast<QLineEdit*>(watched);

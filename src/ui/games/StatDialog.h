@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/base/EditWindow.h"
 #include "core/games/GameStats.h"
+#include "ui/base/EditWindow.h"
 
 #include <QHash>
 

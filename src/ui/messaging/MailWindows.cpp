@@ -135,7 +135,8 @@ void SendResults(qint16 teamNo, qint16 gameNo, const QString& score, QWidget* pa
     const std::optional<PreparedMail> mail = prepareResultMail(teamNo, gameNo, score, state().DataFolder, server);
     if (!mail)
         return;
-    if (prompter().message(dlgSending::tr("View Message"), dlgSending::tr("Do you want to verify the Email message before sending it?"),
+    if (prompter().message(dlgSending::tr("View Message"),
+                           dlgSending::tr("Do you want to verify the Email message before sending it?"),
                            Prompter::Icon::Question, Prompter::Buttons::YesNo) == Prompter::Answer::Yes) {
         Modal<dlgTextEditor> editor(dlgSending::tr("View Message"), mail->job.bodyFile, parent);
         editor.exec();
@@ -151,9 +152,10 @@ void SendResults(qint16 teamNo, qint16 gameNo, const QString& score, QWidget* pa
         return;
     finishResultMail(clean, *mail);
     if (clean) {
-        prompter().message(dlgSending::tr("Send Results"),
-                           dlgSending::tr("The game's results were sent to %1.").arg(mail->job.recipients.join(QStringLiteral(", "))),
-                           Prompter::Icon::Information);
+        prompter().message(
+            dlgSending::tr("Send Results"),
+            dlgSending::tr("The game's results were sent to %1.").arg(mail->job.recipients.join(QStringLiteral(", "))),
+            Prompter::Icon::Information);
     }
 }
 

@@ -5,11 +5,11 @@
 #include "common/AppState.h"
 #include "common/Prompter.h"
 #include "common/Trace.h"
-#include "ui/messaging/MailWindows.h"
 #include "core/messaging/Notes.h"
 #include "core/messaging/Sending.h"
-#include "ui/base/FieldConfig.h"
 #include "core/reports/Reports.h"
+#include "ui/base/FieldConfig.h"
+#include "ui/messaging/MailWindows.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>
@@ -214,8 +214,9 @@ void frmNoteList::SendMessage(qint32 noteId)
 void frmNoteList::PrintMessage(qint32 noteId, bool preview)
 {
     const qint16 team = m_teamNo;
-    runReport(QStringLiteral("PrintMessage"), [team, noteId](Printout& p) { pw::PrintMessage(p, team, noteId); },
-              kMessageOrientation, tr("Message from the Coach"), preview, this);
+    runReport(
+        QStringLiteral("PrintMessage"), [team, noteId](Printout& p) { pw::PrintMessage(p, team, noteId); },
+        kMessageOrientation, tr("Message from the Coach"), preview, this);
 }
 
 // ---------------------------------------------------------------- the note editor
@@ -275,7 +276,8 @@ bool frmGameNotes::changed() const
 bool frmGameNotes::save()
 {
     if (txtSubject->text().trimmed().isEmpty()) {
-        prompter().message(tr("Missing Subject"), tr("Please enter a subject for the note."), Prompter::Icon::Exclamation);
+        prompter().message(tr("Missing Subject"), tr("Please enter a subject for the note."),
+                           Prompter::Icon::Exclamation);
         txtSubject->setFocus();
         return false;
     }

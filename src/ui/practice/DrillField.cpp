@@ -1,9 +1,9 @@
 #include "ui/practice/DrillField.h"
 
 #include "common/Twips.h"
-#include "data/SeedLibrary.h"
 #include "core/practice/DrillPainter.h"
 #include "core/practice/LineDrawing.h"
+#include "data/SeedLibrary.h"
 
 #include <QApplication>
 #include <QDrag>
@@ -61,7 +61,7 @@ void drawFocusFrame(QWidget* w, QPainter& p)
     w->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &o, &p, w);
 }
 
-} // namespace
+}  // namespace
 
 // ---------------------------------------------------------------- MarkerDrag
 
@@ -93,7 +93,7 @@ DrillField::DrillField(const DrillDiagram& diagram, LineDrawing& drawing, QWidge
     setObjectName(QStringLiteral("PracticeField"));
     setAcceptDrops(true);
     setFocusPolicy(Qt::StrongFocus);
-    setMouseTracking(true); // a waiting curve follows the mouse to show its bulge
+    setMouseTracking(true);  // a waiting curve follows the mouse to show its bulge
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setAccessibleName(tr("Drill field"));
     setAccessibleDescription(tr("Page Up and Page Down pick a marker, the arrow keys move it, Delete puts it on the "
@@ -511,8 +511,9 @@ QIcon lineKindIcon(qint16 kind, const QSize& size, qreal dpr)
 {
     return lineIcon(size, dpr, [kind](double h) {
         const QPoint from(90, int(h * 0.7)), to(710, int(h * 0.7));
-        return kind == drill::kCurveLine ? DrillLine::curve(0, from, to, QPoint(400, int(h * 0.15)))
-                                         : DrillLine::straight(kind, 0, QPoint(90, int(h / 2)), QPoint(710, int(h / 2)));
+        return kind == drill::kCurveLine
+                   ? DrillLine::curve(0, from, to, QPoint(400, int(h * 0.15)))
+                   : DrillLine::straight(kind, 0, QPoint(90, int(h / 2)), QPoint(710, int(h / 2)));
     });
 }
 
@@ -523,4 +524,4 @@ QIcon lineStyleIcon(qint16 style, const QSize& size, qreal dpr)
     });
 }
 
-} // namespace pw
+}  // namespace pw

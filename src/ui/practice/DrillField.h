@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/base/SurfaceAccessible.h"
 #include "core/practice/DrillDiagram.h"
+#include "ui/base/SurfaceAccessible.h"
 
 #include <QLabel>
 #include <QPoint>
@@ -20,8 +20,8 @@ inline constexpr const char* kDrillMarkerMime = "application/x-pitchwise-drill-m
 
 struct MarkerDrag {
     bool moving = false;
-    int kindOrNumber = 0; // the palette kind of a new marker, the number of a placed one
-    QPoint grab;          // twips from the marker's top-left corner
+    int kindOrNumber = 0;  // the palette kind of a new marker, the number of a placed one
+    QPoint grab;           // twips from the marker's top-left corner
     QByteArray encode() const;
     static std::optional<MarkerDrag> decode(const QByteArray& data);
 };
@@ -47,7 +47,7 @@ public:
     QTransform transform() const;
     QPoint toTwips(QPointF widgetPos) const;
     QPointF toWidget(QPointF twips) const;
-    QRectF markerRect(int number) const; // widget pixels
+    QRectF markerRect(int number) const;  // widget pixels
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -84,14 +84,14 @@ private:
     bool m_showGrid = true;
     bool m_editable = true;
     int m_selected = 0;
-    int m_pressedMarker = 0; // a marker pressed, dragged once the mouse moves far enough
+    int m_pressedMarker = 0;  // a marker pressed, dragged once the mouse moves far enough
     QPoint m_pressPos;
     QPoint m_pressGrab;
     struct Ghost {
         int kind;
         QPoint topLeft;
     };
-    std::optional<Ghost> m_ghost; // where a dragged marker would land
+    std::optional<Ghost> m_ghost;  // where a dragged marker would land
 };
 
 // Gnome_<kind>: one palette picture. Dragging it onto the field places a marker of its kind;
@@ -139,4 +139,4 @@ private:
 QIcon lineKindIcon(qint16 kind, const QSize& size, qreal dpr);
 QIcon lineStyleIcon(qint16 style, const QSize& size, qreal dpr);
 
-} // namespace pw
+}  // namespace pw

@@ -39,7 +39,7 @@ constexpr int kSwitchDelayMs = 30;
 // Markers placed from the keyboard start mid-field; one already there pushes the next one aside.
 constexpr int kKeyPlaceStep = kDrillMarkerSize / 2;
 
-} // namespace
+}  // namespace
 
 // One change of the diagram, kept as the whole diagram before and after: a diagram is small, and
 // a snapshot cannot get out of step with the numbering of markers.
@@ -610,7 +610,6 @@ void dlgDrillMaint::RemoveSelected_Click()
     });
 }
 
-
 // ---------------------------------------------------------------- the diagram
 
 void dlgDrillMaint::setDiagram(const DrillDiagram& diagram)
@@ -714,4 +713,4 @@ void dlgDrillMaint::syncLineBoxes()
         b->setChecked(true);
 }
 
-} // namespace pw
+}  // namespace pw

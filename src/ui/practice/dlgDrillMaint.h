@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ui/base/EditWindow.h"
 #include "core/practice/DrillDiagram.h"
 #include "core/practice/LineDrawing.h"
+#include "ui/base/EditWindow.h"
 
 #include <functional>
 
@@ -70,7 +70,6 @@ public:
     void moveByKey(int dx, int dy);
     void benchByKey();
 
-
 protected:
     bool save() override;
 
@@ -94,7 +93,7 @@ private:
 
     Drill m_drill;
     int m_filter = 2;
-    int m_shownRow = -1; // the list row whose drill is open
+    int m_shownRow = -1;  // the list row whose drill is open
     LineDrawing m_drawing;
 
     QListWidget* DrillList = nullptr;
@@ -122,4 +121,4 @@ private:
     QList<QAction*> m_sortBy;
 };
 
-} // namespace pw
+}  // namespace pw

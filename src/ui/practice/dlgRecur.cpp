@@ -70,4 +70,4 @@ std::array<bool, 7> dlgRecur::days() const
     return out;
 }
 
-} // namespace pw
+}  // namespace pw

@@ -29,4 +29,4 @@ private:
     QPushButton* CancelButton = nullptr;
 };
 
-} // namespace pw
+}  // namespace pw

@@ -8,10 +8,10 @@
 #include "common/Prompter.h"
 #include "common/Selection.h"
 #include "core/practice/PracticeModel.h"
+#include "core/reports/PracticeReports.h"
+#include "ui/base/FieldConfig.h"
 #include "ui/practice/dlgDrillMaint.h"
 #include "ui/practice/dlgRecur.h"
-#include "ui/base/FieldConfig.h"
-#include "core/reports/PracticeReports.h"
 
 #include <QAction>
 #include <QApplication>
@@ -40,7 +40,7 @@ QString cellArgs(int col, int row)
     return traceArg(QStringLiteral("lcColNo"), col) + traceArg(QStringLiteral("lcRowNo"), row);
 }
 
-} // namespace
+}  // namespace
 
 frmPractice::frmPractice(qint16 teamNo, const QString& key, const QDate& day, QWidget* parent)
     : EditWindow(parent)
@@ -730,5 +730,4 @@ void frmPractice::Drills_Click()
     dlgDrillMaint::showDrills(this);
 }
 
-
-} // namespace pw
+}  // namespace pw

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/base/EditWindow.h"
 #include "core/practice/PracticeSession.h"
+#include "ui/base/EditWindow.h"
 
 #include <QDate>
 
@@ -56,7 +56,6 @@ public:
     void PrintAgenda(bool isPreview);
     void Drills_Click();
 
-
 protected:
     bool save() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -104,4 +103,4 @@ private:
     int m_menuRow = 0;
 };
 
-} // namespace pw
+}  // namespace pw

@@ -2,8 +2,8 @@
 
 #include "ui/base/SurfaceAccessible.h"
 
-#include "ui/base/Modal.h"
 #include "data/Changes.h"
+#include "ui/base/Modal.h"
 
 #include "common/Prompter.h"
 #include "common/Selection.h"
@@ -253,7 +253,7 @@ QLabel* legendLabel(Kind kind, const QString& text, QWidget* parent)
     return label;
 }
 
-} // namespace
+}  // namespace
 
 frmMonthSchedule::frmMonthSchedule(qint16 teamNo, qint16 numberOfGames, QWidget* parent, const QDate& today)
     : QDialog(parent)
@@ -554,4 +554,4 @@ bool frmMonthSchedule::eventFilter(QObject* watched, QEvent* event)
     return QDialog::eventFilter(watched, event);
 }
 
-} // namespace pw
+}  // namespace pw

@@ -60,7 +60,7 @@ private:
 
     qint16 m_teamNo = 0;
     qint16 m_numberOfGames = 0;
-    bool m_loading = false; // held while the pickers are set from the calendar
+    bool m_loading = false;  // held while the pickers are set from the calendar
     MonthCalendar* m_calendar = nullptr;
     QTableView* MonthGrid = nullptr;
     QComboBox* lstMonth = nullptr;
@@ -69,4 +69,4 @@ private:
     QPushButton* ReturnBtn = nullptr;
 };
 
-} // namespace pw
+}  // namespace pw

@@ -1,10 +1,10 @@
 #include "ui/schedule/frmNewData.h"
 
-#include "ui/base/FieldEntry.h"
 #include "common/AppState.h"
 #include "common/Formats.h"
 #include "common/Prompter.h"
 #include "common/Trace.h"
+#include "ui/base/FieldEntry.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -61,9 +61,8 @@ frmNewData::frmNewData(qint16 teamNo, QWidget* parent)
             [this] { guarded(QStringLiteral("AddBtn_Click"), {}, [this] { AddBtn_Click(); }); });
     connect(CancelBtn, &QPushButton::clicked, this, &frmNewData::reject);
 
-    guarded(QStringLiteral("Form_Load"), traceArg(QStringLiteral("lcTeamNo"), teamNo), [&] {
-        m_opponents = scheduleOpponents(teamNo);
-    });
+    guarded(QStringLiteral("Form_Load"), traceArg(QStringLiteral("lcTeamNo"), teamNo),
+            [&] { m_opponents = scheduleOpponents(teamNo); });
     for (const ScheduleOpponent& o : m_opponents)
         OpList->addItem(o.text(), o.number);
     // The coach names the opponent; nothing is chosen for them.
@@ -141,10 +140,11 @@ QWidget* frmNewData::makeTournamentPanel()
     TournSize->setObjectName(QStringLiteral("TournSize"));
     // One entry per round count: "From 2 to 2 Teams" … "From 9 to 16 Teams".
     for (int rounds = 1; rounds <= 4; ++rounds)
-        TournSize->addItem(tr("From ") + QString::number((1 << (rounds - 1)) + 1) + tr(" to ") + QString::number(1 << rounds) +
-                               tr(" Teams"),
+        TournSize->addItem(tr("From ") + QString::number((1 << (rounds - 1)) + 1) + tr(" to ") +
+                               QString::number(1 << rounds) + tr(" Teams"),
                            rounds);
-    addRows(panel, {{tr("Tournament &Name:"), txtTournName}, {tr("&Start Date:"), TournDate}, {tr("Si&ze:"), TournSize}});
+    addRows(panel,
+            {{tr("Tournament &Name:"), txtTournName}, {tr("&Start Date:"), TournDate}, {tr("Si&ze:"), TournSize}});
     return panel;
 }
 

@@ -1,9 +1,9 @@
 #include "ui/schedule/frmSchedule.h"
 
-#include "ui/base/FieldEntry.h"
 #include "common/Formats.h"
 #include "common/Selection.h"
 #include "core/schedule/ScheduleModel.h"
+#include "ui/base/FieldEntry.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -131,7 +131,8 @@ frmSchedule::frmSchedule(qint16 teamNo, qint16 numberOfGames, qint16 selectedGam
     connect(txtOppNo, &QComboBox::currentIndexChanged, this,
             handler(QStringLiteral("txtOppNo_Click"), [this] { txtOppNo_Click(); }));
     connect(AddMod, &QPushButton::clicked, this, handler(QStringLiteral("AddMod_Click"), [this] { AddMod_Click(); }));
-    connect(OKButton, &QPushButton::clicked, this, handler(QStringLiteral("OKButton_Click"), [this] { OKButton_Click(); }));
+    connect(OKButton, &QPushButton::clicked, this,
+            handler(QStringLiteral("OKButton_Click"), [this] { OKButton_Click(); }));
     connect(CloseBtn, &QPushButton::clicked, this, [this] { closeWindow(); });
 
     load(QStringLiteral("Form_Load"), [&] {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/base/EditWindow.h"
 #include "core/schedule/Schedule.h"
+#include "ui/base/EditWindow.h"
 
 class QComboBox;
 class QDateEdit;

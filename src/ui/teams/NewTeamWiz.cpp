@@ -6,8 +6,8 @@
 #include "common/Prompter.h"
 #include "common/Selection.h"
 #include "common/Trace.h"
-#include "ui/teams/TeamFields.h"
 #include "core/teams/TeamProfile.h"
+#include "ui/teams/TeamFields.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -97,9 +97,9 @@ QString NewTeamWiz::pageText(int page)
         lines << tr("Fill in the information about the team in general.") << tr("League:")
               << tr("(REQUIRED) The name of the association to which your team belongs.") << tr("Team Name:")
               << tr("(REQUIRED) The name your team is know by in the association") << tr("Club Name:")
-              << tr("(REQUIRED) The name of your team, could be a sponser's name or one you make up.") << tr("Standings:")
-              << tr("The address of a web-site that shows your teams standings.") << tr("Home Page:")
-              << tr("The address of your associations web-site.") << tr("Tournament Play:")
+              << tr("(REQUIRED) The name of your team, could be a sponser's name or one you make up.")
+              << tr("Standings:") << tr("The address of a web-site that shows your teams standings.")
+              << tr("Home Page:") << tr("The address of your associations web-site.") << tr("Tournament Play:")
               << tr("Check if your team will participate in one or more tournaments.");
         break;
     case 1:
@@ -252,15 +252,18 @@ bool NewTeamWiz::checkPage(int page)
             missing = m_fields->firstMissing({ui.txtNoPlayers, ui.txtPeriods, ui.txtMinQtrReq, ui.txtMinutes});
         // An assistant with a name needs a phone number too, as the page says.
         for (int coach = 2; missing.isEmpty() && page == 3 && coach <= 3; ++coach) {
-            if (!m_fields->firstMissing({m_fields->findChild<QLineEdit*>(QStringLiteral("txtCoach_%1").arg(coach))}).isEmpty())
+            if (!m_fields->firstMissing({m_fields->findChild<QLineEdit*>(QStringLiteral("txtCoach_%1").arg(coach))})
+                     .isEmpty())
                 continue;
-            missing = m_fields->firstMissing({m_fields->findChild<QLineEdit*>(QStringLiteral("txtCoachPhone_%1").arg(coach))});
+            missing = m_fields->firstMissing(
+                {m_fields->findChild<QLineEdit*>(QStringLiteral("txtCoachPhone_%1").arg(coach))});
             if (!missing.isEmpty())
                 ui.CoachTab->setCurrentIndex(coach - 1);
         }
         if (missing.isEmpty())
             return true;
-        prompter().message(tr("Missing Data"), tr("Critical data is missing for: ") + missing, Prompter::Icon::Critical);
+        prompter().message(tr("Missing Data"), tr("Critical data is missing for: ") + missing,
+                           Prompter::Icon::Critical);
     }
     prompter().message(tr("Missing Data"),
                        tr("Some required fields in the ") + pageTitle(page) + tr(" section has not been completed.") +

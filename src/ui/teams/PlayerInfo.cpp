@@ -2,20 +2,20 @@
 
 #include "ui/base/Modal.h"
 
-#include "ui/base/FieldConfig.h"
 #include "core/reports/Reports.h"
+#include "ui/base/FieldConfig.h"
 
 #include "ui_PlayerFields.h"
 
-#include "ui/base/Dirty.h"
-#include "ui/base/FieldEntry.h"
 #include "common/Formats.h"
 #include "common/MailAddress.h"
 #include "common/Prompter.h"
 #include "common/Selection.h"
-#include "data/Fields.h"
 #include "core/teams/PlayerRules.h"
 #include "core/teams/TeamProfile.h"
+#include "data/Fields.h"
+#include "ui/base/Dirty.h"
+#include "ui/base/FieldEntry.h"
 #include "ui/teams/dlgPlayerList.h"
 
 #include <QComboBox>
@@ -52,9 +52,9 @@ struct ParentFields {
 ParentFields parentFields(const Ui::PlayerFields& ui, bool dad)
 {
     if (dad)
-        return {ui.DadLastName, ui.DadFirstName, ui.chkDadSameAdd, ui.DadAddress, ui.DadCity,
+        return {ui.DadLastName, ui.DadFirstName, ui.chkDadSameAdd, ui.DadAddress,  ui.DadCity,
                 ui.DadState,    ui.DadZip,       ui.DadPhone,      ui.DadAltPhone, ui.DadEmail};
-    return {ui.MomLastName, ui.MomFirstName, ui.chkMomSameAdd, ui.MomAddress, ui.MomCity,
+    return {ui.MomLastName, ui.MomFirstName, ui.chkMomSameAdd, ui.MomAddress,  ui.MomCity,
             ui.MomState,    ui.MomZip,       ui.MomPhone,      ui.MomAltPhone, ui.MomEmail};
 }
 
@@ -151,7 +151,8 @@ PlayerInfo::PlayerInfo(qint16 teamNo, qint16 playerNo, QWidget* parent)
     UpdateBtn->setObjectName(QStringLiteral("UpdateBtn"));
     PrintNotesBtn = new QPushButton(tr("Print"), notesBox);
     PrintNotesBtn->setObjectName(QStringLiteral("PrintNotesBtn"));
-    for (QPushButton* b : {OKButton, CancelButton, PreviewBtn, CopyBtn, OpenBtn, AddBtn, RemoveBtn, UpdateBtn, PrintNotesBtn})
+    for (QPushButton* b :
+         {OKButton, CancelButton, PreviewBtn, CopyBtn, OpenBtn, AddBtn, RemoveBtn, UpdateBtn, PrintNotesBtn})
         b->setAutoDefault(false);
 
     auto* arrows = new QVBoxLayout;
@@ -237,31 +238,44 @@ PlayerInfo::PlayerInfo(qint16 teamNo, qint16 playerNo, QWidget* parent)
     connect(m_ui->chkDadSameAdd, &QCheckBox::clicked, this,
             handler(QStringLiteral("chkDadSameAdd_Click"), [this] { sameAddress_Click(true); }));
 
-    connect(CPlayer, &QComboBox::activated, this, handler(QStringLiteral("CPlayer_Click"), [this](int i) { CPlayer_Click(i); }));
-    connect(OKButton, &QPushButton::clicked, this, handler(QStringLiteral("OKButton_Click"), [this] { OKButton_Click(); }));
+    connect(CPlayer, &QComboBox::activated, this,
+            handler(QStringLiteral("CPlayer_Click"), [this](int i) { CPlayer_Click(i); }));
+    connect(OKButton, &QPushButton::clicked, this,
+            handler(QStringLiteral("OKButton_Click"), [this] { OKButton_Click(); }));
     connect(CancelButton, &QPushButton::clicked, this, [this] { closeWindow(); });
-    connect(CopyBtn, &QPushButton::clicked, this, handler(QStringLiteral("CopyBtn_Click"), [this] { CopyBtn_Click(); }));
-    connect(OpenBtn, &QPushButton::clicked, this, handler(QStringLiteral("OpenBtn_Click"), [this] { OpenBtn_Click(); }));
+    connect(CopyBtn, &QPushButton::clicked, this,
+            handler(QStringLiteral("CopyBtn_Click"), [this] { CopyBtn_Click(); }));
+    connect(OpenBtn, &QPushButton::clicked, this,
+            handler(QStringLiteral("OpenBtn_Click"), [this] { OpenBtn_Click(); }));
     connect(add, &QAction::triggered, this, handler(QStringLiteral("PlayerAdd_Click"), [this] { PlayerAdd_Click(); }));
-    connect(del, &QAction::triggered, this, handler(QStringLiteral("PlayerDelete_Click"), [this] { PlayerDelete_Click(); }));
-    connect(import, &QAction::triggered, this, handler(QStringLiteral("PlayerImport_Click"), [this] { PlayerImport_Click(); }));
+    connect(del, &QAction::triggered, this,
+            handler(QStringLiteral("PlayerDelete_Click"), [this] { PlayerDelete_Click(); }));
+    connect(import, &QAction::triggered, this,
+            handler(QStringLiteral("PlayerImport_Click"), [this] { PlayerImport_Click(); }));
     connect(AddBtn, &QPushButton::clicked, this, handler(QStringLiteral("AddBtn_Click"), [this] { AddBtn_Click(); }));
     // The player's notes sheet, as stored: on screen, or on paper.
     const auto notesSheet = [this] {
         return Report([t = m_teamNo, p = shownPlayerNo()](Printout& out) { PrintPlayerNotes(out, t, p); });
     };
     connect(PreviewBtn, &QPushButton::clicked, this, handler(QStringLiteral("PreviewBtn_Click"), [this, notesSheet] {
-                runReport(QStringLiteral("PreviewBtn_Click"), notesSheet(), kPlayerNotesOrientation, tr("Player Notes"), true, this);
+                runReport(QStringLiteral("PreviewBtn_Click"), notesSheet(), kPlayerNotesOrientation, tr("Player Notes"),
+                          true, this);
             }));
-    connect(PrintNotesBtn, &QPushButton::clicked, this, handler(QStringLiteral("PrintNotesBtn_Click"), [this, notesSheet] {
-                runReport(QStringLiteral("PrintNotesBtn_Click"), notesSheet(), kPlayerNotesOrientation, tr("Player Notes"), false, this);
+    connect(PrintNotesBtn, &QPushButton::clicked, this,
+            handler(QStringLiteral("PrintNotesBtn_Click"), [this, notesSheet] {
+                runReport(QStringLiteral("PrintNotesBtn_Click"), notesSheet(), kPlayerNotesOrientation,
+                          tr("Player Notes"), false, this);
             }));
-    connect(RemoveBtn, &QPushButton::clicked, this, handler(QStringLiteral("RemoveBtn_Click"), [this] { RemoveBtn_Click(); }));
+    connect(RemoveBtn, &QPushButton::clicked, this,
+            handler(QStringLiteral("RemoveBtn_Click"), [this] { RemoveBtn_Click(); }));
     connect(UpBtn, &QToolButton::clicked, this, handler(QStringLiteral("UpBtn_Click"), [this] { UpBtn_Click(); }));
-    connect(DownBtn, &QToolButton::clicked, this, handler(QStringLiteral("DownBtn_Click"), [this] { DownBtn_Click(); }));
-    connect(UpdateBtn, &QPushButton::clicked, this, handler(QStringLiteral("UpdateBtn_Click"), [this] { UpdateBtn_Click(); }));
+    connect(DownBtn, &QToolButton::clicked, this,
+            handler(QStringLiteral("DownBtn_Click"), [this] { DownBtn_Click(); }));
+    connect(UpdateBtn, &QPushButton::clicked, this,
+            handler(QStringLiteral("UpdateBtn_Click"), [this] { UpdateBtn_Click(); }));
     connect(NoteList, &QListWidget::currentRowChanged, this, [this] { enableArrows(); });
-    connect(NoteList, &QListWidget::itemChanged, this, handler(QStringLiteral("NoteList_ItemCheck"), [this] { markNotesChanged(); }));
+    connect(NoteList, &QListWidget::itemChanged, this,
+            handler(QStringLiteral("NoteList_ItemCheck"), [this] { markNotesChanged(); }));
 
     m_ui->PlyrTab->setCurrentIndex(0);
     GenPlayerList(playerNo);
@@ -544,7 +558,8 @@ bool PlayerInfo::save()
                             NoteList->item(i)->checkState() == Qt::Checked};
     writeNoteTicks(m_teamNo, p.playerNo, ticks);
     markSaved();
-    if (CPlayer->currentIndex() < 0 || CPlayer->itemText(CPlayer->currentIndex()) != p.lastName + QStringLiteral(", ") + p.firstName)
+    if (CPlayer->currentIndex() < 0 ||
+        CPlayer->itemText(CPlayer->currentIndex()) != p.lastName + QStringLiteral(", ") + p.firstName)
         GenPlayerList(p.playerNo);
     return true;
 }
@@ -558,7 +573,8 @@ void PlayerInfo::PlayerAdd_Click()
 {
     if (!settleChanges())
         return;
-    const qint16 next = GetNextNo(QStringLiteral("PlayerNo"), QStringLiteral("Player"), {{QStringLiteral("TeamNo"), m_teamNo}});
+    const qint16 next =
+        GetNextNo(QStringLiteral("PlayerNo"), QStringLiteral("Player"), {{QStringLiteral("TeamNo"), m_teamNo}});
     CPlayer->setCurrentIndex(-1);
     m_shownIndex = -1;
     ClearPlayerInfo();
@@ -620,7 +636,8 @@ void PlayerInfo::CopyBtn_Click()
     const qint16 playerNo = shownPlayerNo();
     CopyPlayer(playerNo, m_teamNo, destTeam);
     FillTeamList(playerNo);
-    prompter().message(tr("Copy Player"), CPlayer->currentText() + tr(" has been copied to ") + teamText + QLatin1Char('.'),
+    prompter().message(tr("Copy Player"),
+                       CPlayer->currentText() + tr(" has been copied to ") + teamText + QLatin1Char('.'),
                        Prompter::Icon::Information);
 }
 
@@ -653,7 +670,8 @@ void PlayerInfo::AddBtn_Click()
     const qint16 playerNo = shownPlayerNo();
     if (playerNo < 1 || CPlayer->currentIndex() < 0)
         return;
-    const auto text = prompter().inputText(tr("Improvement Item"), tr("Enter the item that needs improvement."), QString());
+    const auto text =
+        prompter().inputText(tr("Improvement Item"), tr("Enter the item that needs improvement."), QString());
     if (!text || text->trimmed().isEmpty())
         return;
     const PlayerNote note = addPlayerNote(m_teamNo, playerNo, *text, NoteList->count() + 1);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/base/EditWindow.h"
 #include "core/teams/PlayerProfile.h"
+#include "ui/base/EditWindow.h"
 
 #include <memory>
 

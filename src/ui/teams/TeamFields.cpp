@@ -2,10 +2,10 @@
 
 #include "ui_TeamFields.h"
 
-#include "ui/base/FieldEntry.h"
 #include "common/Formats.h"
 #include "common/MailAddress.h"
 #include "common/Prompter.h"
+#include "ui/base/FieldEntry.h"
 
 #include <QKeyEvent>
 #include <QLocale>
@@ -33,8 +33,7 @@ QTime readTime(const QString& text)
     return {};
 }
 
-template <typename T>
-void setChecked(const QList<T*>& options, int index)
+template <typename T> void setChecked(const QList<T*>& options, int index)
 {
     for (int i = 0; i < options.size(); ++i) {
         // Auto-exclusive buttons cannot be all cleared one by one; switch it off meanwhile.
@@ -44,8 +43,7 @@ void setChecked(const QList<T*>& options, int index)
     }
 }
 
-template <typename T>
-int checkedIndex(const QList<T*>& options)
+template <typename T> int checkedIndex(const QList<T*>& options)
 {
     for (int i = 0; i < options.size(); ++i) {
         if (options[i]->isChecked())
@@ -209,8 +207,9 @@ void TeamFields::fill(const TeamProfile& t)
     if (t.cutOff.isValid())
         m_ui->txtCutOff->setDate(t.cutOff);
     const QString sex = t.sex.trimmed().toUpper();
-    setChecked(QList<QRadioButton*>{m_ui->optSex_0, m_ui->optSex_1, m_ui->optSex_2},
-               sex == QLatin1String("B") ? 0 : sex == QLatin1String("C") ? 2 : 1);
+    setChecked(QList<QRadioButton*>{m_ui->optSex_0, m_ui->optSex_1, m_ui->optSex_2}, sex == QLatin1String("B")   ? 0
+                                                                                     : sex == QLatin1String("C") ? 2
+                                                                                                                 : 1);
     m_ui->txtPeriods->setText(QString::number(t.periods));
     m_ui->txtNoPlayers->setText(QString::number(t.numberOfPlayers));
     m_ui->txtMinutes->setText(QString::number(t.minutes));
@@ -286,7 +285,8 @@ TeamProfile TeamFields::collect(const TeamProfile& base) const
     t.cutOff = m_ui->txtCutOff->date();
     const int sex = checkedIndex(QList<QRadioButton*>{m_ui->optSex_0, m_ui->optSex_1, m_ui->optSex_2});
     // Whatever the option shows, its caption's first letter is what is kept.
-    t.sex = sex < 0 ? QString() : QList<QRadioButton*>{m_ui->optSex_0, m_ui->optSex_1, m_ui->optSex_2}[sex]->text().left(1);
+    t.sex =
+        sex < 0 ? QString() : QList<QRadioButton*>{m_ui->optSex_0, m_ui->optSex_1, m_ui->optSex_2}[sex]->text().left(1);
     t.periods = m_ui->txtPeriods->text().toInt();
     t.numberOfPlayers = m_ui->txtNoPlayers->text().toInt();
     t.minutes = m_ui->txtMinutes->text().toInt();
@@ -352,8 +352,8 @@ QString TeamFields::firstMissing(const QList<QWidget*>& fields) const
 
 QList<QWidget*> TeamFields::requiredFields() const
 {
-    return {m_ui->txtTeamName,    m_ui->txtSeason,      m_ui->txtAge,           m_ui->txtNoPlayers, m_ui->txtJerseyColor,
-            m_ui->txtShortsColor, m_ui->txtCoach_1,     m_ui->txtCoachPhone_1,  m_ui->txtPeriods};
+    return {m_ui->txtTeamName,    m_ui->txtSeason,  m_ui->txtAge,          m_ui->txtNoPlayers, m_ui->txtJerseyColor,
+            m_ui->txtShortsColor, m_ui->txtCoach_1, m_ui->txtCoachPhone_1, m_ui->txtPeriods};
 }
 
 bool TeamFields::checkAddresses(const QWidget* page)

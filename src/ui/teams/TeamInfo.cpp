@@ -76,11 +76,14 @@ TeamInfo::TeamInfo(qint16 teamNo, QWidget* parent)
     setDirtyMarker(this, OKButton);
     connect(m_fields, &TeamFields::edited, this, [this] { markChanged(); });
     connect(chkShowTeam, &QCheckBox::clicked, this, [this] { markChanged(); });
-    connect(OKButton, &QPushButton::clicked, this, handler(QStringLiteral("OKButton_Click"), [this] { OKButton_Click(); }));
+    connect(OKButton, &QPushButton::clicked, this,
+            handler(QStringLiteral("OKButton_Click"), [this] { OKButton_Click(); }));
     connect(CloseBtn, &QPushButton::clicked, this, [this] { closeWindow(); });
-    connect(CTeam, &QComboBox::activated, this, handler(QStringLiteral("CTeam_Click"), [this](int i) { CTeam_Click(i); }));
+    connect(CTeam, &QComboBox::activated, this,
+            handler(QStringLiteral("CTeam_Click"), [this](int i) { CTeam_Click(i); }));
     connect(add, &QAction::triggered, this, handler(QStringLiteral("TeamAdd_Click"), [this] { TeamAdd_Click(); }));
-    connect(del, &QAction::triggered, this, handler(QStringLiteral("TeamDelete_Click"), [this] { TeamDelete_Click(); }));
+    connect(del, &QAction::triggered, this,
+            handler(QStringLiteral("TeamDelete_Click"), [this] { TeamDelete_Click(); }));
     connect(copy, &QAction::triggered, this, handler(QStringLiteral("TeamCopy_Click"), [this] { TeamCopy_Click(); }));
 
     GenTeamList(teamNo);
@@ -160,7 +163,8 @@ bool TeamInfo::CheckCritical()
     QWidget* missingField = m_fields->firstEmpty(m_fields->requiredFields());
     if (!missingField)
         return true;
-    prompter().message(tr("Missing Data"), tr("Critical data is missing for: ") + m_fields->firstMissing({missingField}),
+    prompter().message(tr("Missing Data"),
+                       tr("Critical data is missing for: ") + m_fields->firstMissing({missingField}),
                        Prompter::Icon::Critical);
     // Show the coach where it is missing.
     for (QWidget* page = missingField->parentWidget(); page; page = page->parentWidget()) {
@@ -182,7 +186,8 @@ bool TeamInfo::save()
     if (!CheckCritical() || !m_fields->checkAddresses())
         return false;
     if (!m_fields->feeAmount()) {
-        prompter().message(tr("Team Fee"), tr("The team fee must be an amount, such as 150.00."), Prompter::Icon::Exclamation);
+        prompter().message(tr("Team Fee"), tr("The team fee must be an amount, such as 150.00."),
+                           Prompter::Icon::Exclamation);
         m_fields->ui().TeamConfigTab->setCurrentIndex(0);
         m_fields->ui().txtTeamAmount->setFocus(Qt::OtherFocusReason);
         return false;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/base/EditWindow.h"
 #include "core/teams/TeamProfile.h"
+#include "ui/base/EditWindow.h"
 
 class QCheckBox;
 class QComboBox;

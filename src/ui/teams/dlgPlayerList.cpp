@@ -33,7 +33,8 @@ dlgPlayerList::dlgPlayerList(qint16 teamNo, QWidget* parent)
     layout->addWidget(PlayerList, 1);
     layout->addLayout(buttons);
 
-    connect(AddBtn, &QPushButton::clicked, this, [this] { guarded(QStringLiteral("AddBtn_Click"), {}, [this] { AddBtn_Click(); }); });
+    connect(AddBtn, &QPushButton::clicked, this,
+            [this] { guarded(QStringLiteral("AddBtn_Click"), {}, [this] { AddBtn_Click(); }); });
     connect(PlayerList, &QListWidget::itemDoubleClicked, AddBtn, &QPushButton::click);
     connect(PlayerList, &QListWidget::currentRowChanged, this, [this](int row) { AddBtn->setEnabled(row >= 0); });
     connect(CloseBtn, &QPushButton::clicked, this, &QDialog::accept);

@@ -32,7 +32,8 @@ frmOppList::frmOppList(qint16 teamNo, QWidget* parent)
     layout->addWidget(OppList, 1);
     layout->addLayout(buttons);
 
-    connect(OKButton, &QPushButton::clicked, this, [this] { guarded(QStringLiteral("OKButton_Click"), {}, [this] { OKButton_Click(); }); });
+    connect(OKButton, &QPushButton::clicked, this,
+            [this] { guarded(QStringLiteral("OKButton_Click"), {}, [this] { OKButton_Click(); }); });
     connect(OppList, &QListWidget::itemDoubleClicked, OKButton, &QPushButton::click);
     connect(OppList, &QListWidget::currentRowChanged, this, [this](int row) { OKButton->setEnabled(row >= 0); });
     connect(CancelButton, &QPushButton::clicked, this, &frmOppList::reject);

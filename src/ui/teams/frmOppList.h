@@ -31,7 +31,6 @@ public:
     void OKButton_Click();
     void CancelButton_Click();
 
-
 private:
     QList<OpponentChoice> m_choices;
     int m_position = 0;

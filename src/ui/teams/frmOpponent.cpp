@@ -97,7 +97,8 @@ frmOpponent::frmOpponent(qint16 teamNo, QWidget* parent)
             handler(QStringLiteral("OpponentList_Click"), [this](int r) { OpponentList_Click(r); }));
     connect(chkUs, &QCheckBox::clicked, this, handler(QStringLiteral("chkUs_Click"), [this] { chkUs_Click(); }));
     connect(AddMod, &QPushButton::clicked, this, handler(QStringLiteral("AddMod_Click"), [this] { AddMod_Click(); }));
-    connect(OKButton, &QPushButton::clicked, this, handler(QStringLiteral("OKButton_Click"), [this] { OKButton_Click(); }));
+    connect(OKButton, &QPushButton::clicked, this,
+            handler(QStringLiteral("OKButton_Click"), [this] { OKButton_Click(); }));
     connect(CloseBtn, &QPushButton::clicked, this, [this] { closeWindow(); });
 
     load(QStringLiteral("Form_Load"), [&] {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/base/EditWindow.h"
 #include "core/teams/Opponents.h"
+#include "ui/base/EditWindow.h"
 
 class QCheckBox;
 class QLineEdit;

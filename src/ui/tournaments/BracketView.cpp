@@ -20,7 +20,7 @@ using bracket::position;
 
 namespace {
 
-constexpr int kTextPad = 3; // pixels between a label's frame and its text
+constexpr int kTextPad = 3;  // pixels between a label's frame and its text
 
 // Tooltips and screen readers take line breaks as "\n".
 QString plainLines(QString text)
@@ -28,7 +28,7 @@ QString plainLines(QString text)
     return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
-} // namespace
+}  // namespace
 
 BracketView::BracketView(const Bracket& bracket, QWidget* parent)
     : QWidget(parent)
@@ -437,4 +437,4 @@ SurfaceItem BracketView::accessibleItem(int key) const
     return item;
 }
 
-} // namespace pw
+}  // namespace pw

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/base/SurfaceAccessible.h"
 #include "core/tournaments/Bracket.h"
+#include "ui/base/SurfaceAccessible.h"
 
 #include <QRect>
 #include <QWidget>
@@ -94,12 +94,12 @@ private:
 
     const Bracket& m_bracket;
     BracketLayout m_layout;
-    QSizeF m_labelTwips;     // as asked for; the labels may be wider
-    double m_labelWidth = 0; // twips, as laid out
+    QSizeF m_labelTwips;      // as asked for; the labels may be wider
+    double m_labelWidth = 0;  // twips, as laid out
     double m_scale = 1.0;
     QSize m_size;
     int m_highlight = 0;
     Label m_current;
 };
 
-} // namespace pw
+}  // namespace pw

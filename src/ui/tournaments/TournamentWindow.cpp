@@ -43,7 +43,7 @@ int shiftCode(Qt::KeyboardModifiers m)
     return (m & Qt::ShiftModifier ? 1 : 0) | (m & Qt::ControlModifier ? 2 : 0) | (m & Qt::AltModifier ? 4 : 0);
 }
 
-} // namespace
+}  // namespace
 
 // One edit of the bracket: the whole bracket before and after it.
 class BracketCommand : public QUndoCommand {
@@ -410,5 +410,4 @@ bool Tournament::save()
     return true;
 }
 
-
-} // namespace pw
+}  // namespace pw

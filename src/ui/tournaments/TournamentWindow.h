@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/base/EditWindow.h"
 #include "core/tournaments/Bracket.h"
+#include "ui/base/EditWindow.h"
 
 #include <functional>
 #include <optional>
@@ -56,7 +56,6 @@ public:
     void Glbl_DblClick(int game);
     void TournSave_Click();
 
-
 protected:
     bool save() override;
     void changeEvent(QEvent* e) override;
@@ -89,4 +88,4 @@ private:
     QAction* popClear = nullptr;
 };
 
-} // namespace pw
+}  // namespace pw

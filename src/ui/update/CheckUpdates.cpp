@@ -104,14 +104,10 @@ CheckUpdates::~CheckUpdates() = default;
 QString CheckUpdates::lineCaption(int line)
 {
     switch (line) {
-    case UpdateCheck::VersionLine:
-        return tr("Check for a new version of Pitchwise");
-    case UpdateCheck::ProgramLine:
-        return tr("Download the new version and its updater");
-    case UpdateCheck::DrillLine:
-        return tr("Download the newest built-in drills");
-    case UpdateCheck::FinishLine:
-        break;
+    case UpdateCheck::VersionLine: return tr("Check for a new version of Pitchwise");
+    case UpdateCheck::ProgramLine: return tr("Download the new version and its updater");
+    case UpdateCheck::DrillLine: return tr("Download the newest built-in drills");
+    case UpdateCheck::FinishLine: break;
     }
     return tr("Finish the update");
 }

@@ -41,7 +41,12 @@ QPoint at(int m, int n)
 // Comets' game 3 against opponent 2, eight a side.
 LineupGame game(int gameNo = 3, int tournamentNo = 0)
 {
-    return {.teamNo = 1, .gameNo = qint16(gameNo), .tournamentNo = qint16(tournamentNo), .opponentNo = 2, .periods = 4, .places = 8};
+    return {.teamNo = 1,
+            .gameNo = qint16(gameNo),
+            .tournamentNo = qint16(tournamentNo),
+            .opponentNo = 2,
+            .periods = 4,
+            .places = 8};
 }
 
 Where rowsOf(int teamNo, int gameNo)
@@ -81,8 +86,12 @@ QVariant statValue(int gameNo, int playerNo, const char* column)
 // Everything a line-up save writes for the game, one line per row.
 QStringList stored(int gameNo)
 {
-    return queryRows(QStringLiteral("SELECT PlayerNo, QtrNo, PlaceNo, XPos, YPos FROM GameSetup WHERE TeamNo = 1 AND GameNo = ? ORDER BY 1, 2"), {gameNo}) +
-           queryRows(QStringLiteral("SELECT PlayerNo, Opponent, QtrPlayed, QtrAvailable FROM GameStat WHERE TeamNo = 1 AND GameNo = ? ORDER BY 1"), {gameNo});
+    return queryRows(QStringLiteral("SELECT PlayerNo, QtrNo, PlaceNo, XPos, YPos FROM GameSetup WHERE TeamNo = 1 AND "
+                                    "GameNo = ? ORDER BY 1, 2"),
+                     {gameNo}) +
+           queryRows(QStringLiteral("SELECT PlayerNo, Opponent, QtrPlayed, QtrAvailable FROM GameStat WHERE TeamNo = 1 "
+                                    "AND GameNo = ? ORDER BY 1"),
+                     {gameNo});
 }
 
 }  // namespace
@@ -101,7 +110,8 @@ private Q_SLOTS:
         emptyTables();
         addTeam(1, QStringLiteral("Comets"));
         addTeam(2, QStringLiteral("Rockets"));
-        const QStringList names = QStringLiteral("Alvarez Sofia,Brooks Mia,Chen Lily,Diaz Ana,Evans Grace").split(QLatin1Char(','));
+        const QStringList names =
+            QStringLiteral("Alvarez Sofia,Brooks Mia,Chen Lily,Diaz Ana,Evans Grace").split(QLatin1Char(','));
         for (int i = 0; i < names.size(); ++i)
             addPlayer(1, i + 1, names[i].section(QLatin1Char(' '), 0, 0), names[i].section(QLatin1Char(' '), 1), i + 2);
         addPlayer(2, 1, QStringLiteral("Quinn"), QStringLiteral("Leo"), 9);
@@ -173,7 +183,9 @@ private Q_SLOTS:
         QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
         const int row = b.rowOf(2);
         const int totals = model.totalsRow();
-        auto cell = [&](int r, int column, int role = Qt::DisplayRole) { return model.data(model.index(r, column), role); };
+        auto cell = [&](int r, int column, int role = Qt::DisplayRole) {
+            return model.data(model.index(r, column), role);
+        };
         placeIn(b, 2, {1, 2});
         QCOMPARE(cell(row, LineupModel::QP).toString(), QStringLiteral("2"));
         QCOMPARE(cell(totals, 1).toString(), QStringLiteral("1"));
@@ -221,8 +233,8 @@ private Q_SLOTS:
 
     void availabilityTextIsReadForgivingly()
     {
-        const QList<std::pair<QString, QString>> texts{{"", "1;1;1;1"}, {"1;0", "1;0;1;1"}, {"1;0;1;1;1;1", "1;0;1;1"},
-                                                       {" 0 ;b; 0;x", "0;1;0;1"}};
+        const QList<std::pair<QString, QString>> texts{
+            {"", "1;1;1;1"}, {"1;0", "1;0;1;1"}, {"1;0;1;1;1;1", "1;0;1;1"}, {" 0 ;b; 0;x", "0;1;0;1"}};
         for (const auto& [text, flags] : texts) {
             QStringList read;
             for (qint16 f : parseAvailability(text, 4))
@@ -335,12 +347,18 @@ private Q_SLOTS:
         QTest::addColumn<int>("available");
         QTest::addColumn<QString>("pt");
         QTest::addColumn<QString>("qp");
-        QTest::newRow("9 of 12") << 1 << 3 << "" << 2 << 7 << 8 << "75%" << "2";
-        QTest::newRow("away today, 7 of 8 is 87.5") << 1 << 3 << "0;0;0;0" << 0 << 7 << 8 << "88%" << "-";
-        QTest::newRow("first game") << 1 << 1 << "" << 2 << 0 << 0 << "50%" << "2";
-        QTest::newRow("the cup counts its own games only") << 1 << 1002 << "" << 2 << 4 << 4 << "75%" << "2";
-        QTest::newRow("never available") << 2 << 3 << "0;0;0;0" << 0 << 0 << 0 << "0%" << "-";
-        QTest::newRow("a share of nothing reads 0%") << 2 << 3 << "1;1;1;1" << 0 << 0 << 0 << "0%" << "0";
+        QTest::newRow("9 of 12") << 1 << 3 << "" << 2 << 7 << 8 << "75%"
+                                 << "2";
+        QTest::newRow("away today, 7 of 8 is 87.5") << 1 << 3 << "0;0;0;0" << 0 << 7 << 8 << "88%"
+                                                    << "-";
+        QTest::newRow("first game") << 1 << 1 << "" << 2 << 0 << 0 << "50%"
+                                    << "2";
+        QTest::newRow("the cup counts its own games only") << 1 << 1002 << "" << 2 << 4 << 4 << "75%"
+                                                           << "2";
+        QTest::newRow("never available") << 2 << 3 << "0;0;0;0" << 0 << 0 << 0 << "0%"
+                                         << "-";
+        QTest::newRow("a share of nothing reads 0%") << 2 << 3 << "1;1;1;1" << 0 << 0 << 0 << "0%"
+                                                     << "0";
     }
     void playTimeAndPeriodsPlayed()
     {
@@ -371,10 +389,11 @@ private Q_SLOTS:
         QVERIFY(!addMissingStatRows(b, game()));          // nothing missing the second time
         QCOMPARE(countRows(QStringLiteral("GameSetup")), 0);
         QCOMPARE(countRows(QStringLiteral("GameStat"), rowsOf(1, 3)), 5);
-        QSqlQuery q = execSql(QStringLiteral("SELECT COUNT(*) FROM GameStat WHERE TeamNo = 1 AND GameNo = 3 AND Opponent = 2 "
-                                             "AND Shots = 0 AND Goals = 0 AND Blocks = 0 AND Assists = 0 AND ShotOnGoal = 0 "
-                                             "AND GoalsBlocked = 0 AND OverShot = 0 AND GoalsScored = 0 AND QtrPlayed = 0 "
-                                             "AND QtrAvailable = '1;1;1;1'"));
+        QSqlQuery q =
+            execSql(QStringLiteral("SELECT COUNT(*) FROM GameStat WHERE TeamNo = 1 AND GameNo = 3 AND Opponent = 2 "
+                                   "AND Shots = 0 AND Goals = 0 AND Blocks = 0 AND Assists = 0 AND ShotOnGoal = 0 "
+                                   "AND GoalsBlocked = 0 AND OverShot = 0 AND GoalsScored = 0 AND QtrPlayed = 0 "
+                                   "AND QtrAvailable = '1;1;1;1'"));
         QVERIFY(q.next());
         QCOMPARE(q.value(0).toInt(), 5);
     }
@@ -505,7 +524,8 @@ private Q_SLOTS:
 
     void captainsComeFromTheGameOrTheSeasonList()
     {
-        insertRow(QStringLiteral("GameStat"), fields(QStringLiteral("TeamNo GameNo PlayerNo Captain"), {1, 3, 1, true}));
+        insertRow(QStringLiteral("GameStat"),
+                  fields(QStringLiteral("TeamNo GameNo PlayerNo Captain"), {1, 3, 1, true}));
         execSql(QStringLiteral("UPDATE Teams SET SeasonCaptains = '2;5' WHERE TeamNo = 1"));
         LineupGame g = game();
         for (bool season : {false, true}) {

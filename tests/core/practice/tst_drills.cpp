@@ -3,9 +3,9 @@
 // all-or-nothing saves) and the drawing of a diagram.
 #include "TestSupport.h"
 
-#include "data/SeedLibrary.h"
 #include "core/practice/DrillDiagram.h"
 #include "core/practice/DrillPainter.h"
+#include "data/SeedLibrary.h"
 
 #include <QDir>
 #include <QFile>
@@ -100,7 +100,7 @@ void saveScreenshot(const QImage& image, const QString& name)
     QVERIFY(image.save(QDir(dir).filePath(name + QStringLiteral(".png"))));
 }
 
-} // namespace
+}  // namespace
 
 class TestDrills : public StoreTest {
     Q_OBJECT
@@ -196,14 +196,14 @@ private Q_SLOTS:
         for (int kind : {0, 1, 5, 8})
             QCOMPARE(d.addMarker(kind, QPoint(kind * 300, 100)), ++placed);
         const DrillDiagram before = d;
-        d.removeMarker(2); // to the bench
+        d.removeMarker(2);  // to the bench
         QCOMPARE(d.markerCount(), 3);
         QCOMPARE(d.marker(1), (DrillMarker{0, QPoint(0, 100)}));
         QCOMPARE(d.marker(2), (DrillMarker{5, QPoint(1500, 100)}));
         QCOMPARE(d.marker(3), (DrillMarker{8, QPoint(2400, 100)}));
-        d.insertMarker(2, before.marker(2)); // undo
+        d.insertMarker(2, before.marker(2));  // undo
         QCOMPARE(d, before);
-        d.removeMarker(9); // no such marker
+        d.removeMarker(9);  // no such marker
         QCOMPARE(d, before);
         // The topmost marker is the one picked; the square ends at the marker size.
         d.moveMarker(4, QPoint(100, 150));
@@ -240,10 +240,10 @@ private Q_SLOTS:
 
     void numbering()
     {
-        QCOMPARE(nextDrillId(), 1001); // built-in drills only
+        QCOMPARE(nextDrillId(), 1001);  // built-in drills only
         execSql(QStringLiteral("DELETE FROM DrillData"));
         execSql(QStringLiteral("DELETE FROM DrillBook"));
-        QCOMPARE(addDrill(QStringLiteral("First"), 0), 1001); // empty library
+        QCOMPARE(addDrill(QStringLiteral("First"), 0), 1001);  // empty library
         addBook(1007, QStringLiteral("Seventh"), 1);
         QCOMPARE(addDrill(QStringLiteral("Eighth"), 1), 1008);
         QCOMPARE(copyDrill(1007, QStringLiteral("Copy")), 1009);
@@ -314,7 +314,7 @@ private Q_SLOTS:
         d.development = QStringLiteral("Add a second defender ⚽");
         d.diagram.addMarker(0, QPoint(900, 1700));
         d.diagram.addMarker(5, QPoint(2300, 1500));
-        d.diagram.addLine({drill::kPlainLine, 2, 100, 200, 300, 400, 77, 88}); // a stray bulge is not kept
+        d.diagram.addLine({drill::kPlainLine, 2, 100, 200, 300, 400, 77, 88});  // a stray bulge is not kept
         d.diagram.addLine(DrillLine::straight(drill::kArrowLine, 1, QPoint(10, 20), QPoint(30, 40)));
         d.diagram.addLine(DrillLine::curve(0, QPoint(1000, 1000), QPoint(3000, 1000), QPoint(2000, 500)));
         QVERIFY(saveDrill(d));
@@ -348,7 +348,7 @@ private Q_SLOTS:
         QList<qint32> got;
         for (const Drill& one : loadDrills({250, d.id, 1, 9999, 250}))
             got << one.id;
-        QCOMPARE(got, (QList<qint32>{250, d.id, 1, 250})); // an agenda may use a drill twice
+        QCOMPARE(got, (QList<qint32>{250, d.id, 1, 250}));  // an agenda may use a drill twice
         QCOMPARE(statementCount() - before, quint64(2));
     }
 
@@ -408,16 +408,16 @@ private Q_SLOTS:
             QStringLiteral("DrillID GnomeType BaseGnomeNo FieldGnomeNo GnomeXPos GnomeYPos X1 Y1 X2 Y2 MX MY PassType");
         const QVariant n;
         const QList<QVariantList> rows{
-            {id, 1, 12, 1, 500, 500, n, n, n, n, n, n, n},       // a kind this program does not know
-            {id, 1, 4, 2, n, n, n, n, n, n, n, n, n},            // no position
-            {id, 1, 8, 3, 9000, -50, n, n, n, n, n, n, n},       // off the field
-            {id, 1, n, 4, 100, 100, n, n, n, n, n, n, n},        // no kind
-            {id, 2, n, 0, n, n, 10, 10, n, 50, n, n, 0},         // no end point
-            {id, 7, n, 1, n, n, 10, 10, 20, 20, n, n, 0},        // a line kind nobody knows
-            {id, 4, n, 2, n, n, 100, 100, 900, 100, n, n, 1},    // a curve without a bulge
-            {id, 4, n, 3, n, n, 100, 100, 900, 100, -1, -1, 1},  // a curve still waiting for it
-            {id, 3, n, 4, n, n, 100, 100, 7000, 100, 55, 66, n}, // runs off the field, stray bulge
-            {id, n, n, 5, n, n, 1, 1, 2, 2, n, n, n},            // no type at all
+            {id, 1, 12, 1, 500, 500, n, n, n, n, n, n, n},        // a kind this program does not know
+            {id, 1, 4, 2, n, n, n, n, n, n, n, n, n},             // no position
+            {id, 1, 8, 3, 9000, -50, n, n, n, n, n, n, n},        // off the field
+            {id, 1, n, 4, 100, 100, n, n, n, n, n, n, n},         // no kind
+            {id, 2, n, 0, n, n, 10, 10, n, 50, n, n, 0},          // no end point
+            {id, 7, n, 1, n, n, 10, 10, 20, 20, n, n, 0},         // a line kind nobody knows
+            {id, 4, n, 2, n, n, 100, 100, 900, 100, n, n, 1},     // a curve without a bulge
+            {id, 4, n, 3, n, n, 100, 100, 900, 100, -1, -1, 1},   // a curve still waiting for it
+            {id, 3, n, 4, n, n, 100, 100, 7000, 100, 55, 66, n},  // runs off the field, stray bulge
+            {id, n, n, 5, n, n, 1, 1, 2, 2, n, n, n},             // no type at all
         };
         for (const QVariantList& r : rows)
             insertRow(QStringLiteral("DrillData"), fields(cols, r));
@@ -508,7 +508,7 @@ private Q_SLOTS:
         QPainter p(&image);
         paintDrill(p, d, QRectF(image.rect()), true);
         p.end();
-        QVERIFY(offGreen(image, QRect(180, 340, 48, 48)) > 200); // the standing attacker
+        QVERIFY(offGreen(image, QRect(180, 340, 48, 48)) > 200);  // the standing attacker
         saveScreenshot(image, QStringLiteral("drill-diagram"));
 
         QImage palette(9 * 110, 130, QImage::Format_ARGB32);
@@ -516,7 +516,7 @@ private Q_SLOTS:
         QPainter pp(&palette);
         for (int kind = 0; kind < kDrillMarkerKinds; ++kind) {
             paintMarkerImage(pp, kind, QRectF(kind * 110 + 7, 7, 96, 96));
-            paintMarkerImage(pp, kind, QRectF(kind * 110 + 47, 108, 16, 16)); // full scale on screen
+            paintMarkerImage(pp, kind, QRectF(kind * 110 + 47, 108, 16, 16));  // full scale on screen
         }
         pp.end();
         saveScreenshot(palette, QStringLiteral("drill-markers"));

@@ -76,13 +76,12 @@ bool hasLine(const QString& text, const QString& pattern)
     return QRegularExpression(pattern, QRegularExpression::MultilineOption).match(text).hasMatch();
 }
 
-} // namespace
+}  // namespace
 
 class TestPractice : public StoreTest {
     Q_OBJECT
 
 private:
-
     QString print(qint32 practiceId, const QString& name) const
     {
         const QString shots = qEnvironmentVariable("PW_SCREENSHOT_DIR");
@@ -144,7 +143,7 @@ private Q_SLOTS:
         s.setPracticeTime();
         const bool below = splitAt > 0 && splitAt < s.rows.size();
         if (below)
-            s.rows[splitAt].drillId = kTeachingMoment; // moves down with the split
+            s.rows[splitAt].drillId = kTeachingMoment;  // moves down with the split
         if (splitAt > 0) {
             s.splitTeam(splitAt);
             QCOMPARE(s.rows.at(splitAt).split, true);
@@ -153,7 +152,7 @@ private Q_SLOTS:
         }
         QCOMPARE(times(s), expected);
         if (splitAt > 0) {
-            QVERIFY(!s.undoSplit(splitAt)); // not a second group
+            QVERIFY(!s.undoSplit(splitAt));  // not a second group
             QVERIFY(s.undoSplit(splitAt + 1));
             QCOMPARE(s.rows.size(), expected.size() - 1);
             QCOMPARE(s.rows.value(splitAt).drillId, below ? kTeachingMoment : kNoDrill);
@@ -247,7 +246,7 @@ private Q_SLOTS:
         QCOMPARE(back->start, at(17));
         QCOMPARE(back->end, at(18, 30));
         QCOMPARE(back->rows, s.rows);
-        QVERIFY(!loadPracticeSession(2, id)); // another team's number
+        QVERIFY(!loadPracticeSession(2, id));  // another team's number
 
         // A second save replaces the agenda and keeps the number.
         back->setTeamMeeting(false);
@@ -277,7 +276,7 @@ private Q_SLOTS:
         QCOMPARE(countRows(QStringLiteral("Practice"), Where{{"PracticeID", id}}), 0);
         QCOMPARE(countRows(QStringLiteral("PracticeDrill"), Where{{"PracticeID", id}}), 0);
         QCOMPARE(countRows(QStringLiteral("TeachingMoment"), Where{{"PracticeID", id}}), 1);
-        QCOMPARE(countRows(QStringLiteral("PracticeDrill")), 3); // the other session's
+        QCOMPARE(countRows(QStringLiteral("PracticeDrill")), 3);  // the other session's
         QVERIFY(!deletePracticeSession(1, id));
     }
 
@@ -384,13 +383,13 @@ private Q_SLOTS:
             execSql(QStringLiteral("SELECT DrillID FROM DrillData GROUP BY DrillID ORDER BY COUNT(*) DESC, DrillID"));
         QVERIFY(busiest.next());
         for (int row : {5, 6, 7})
-            s.placeDrill(row, row == 6 ? busiest.value(0).toInt() : 9001); // rows 5 to 7 on the second sheet page
+            s.placeDrill(row, row == 6 ? busiest.value(0).toInt() : 9001);  // rows 5 to 7 on the second sheet page
         const qint32 id = savePracticeSession(s);
         const quint64 before = statementCount();
         const QString text = print(id, QStringLiteral("agenda"));
-        QVERIFY(statementCount() - before <= 6); // a query per part, not one per row or drill
+        QVERIFY(statementCount() - before <= 6);  // a query per part, not one per row or drill
         const QStringList pages = text.split(QLatin1Char('\f'), Qt::SkipEmptyParts);
-        QCOMPARE(pages.size(), 4); // the agenda, rows 1 to 4, rows 5 to 7, the rest of row 6's texts
+        QCOMPARE(pages.size(), 4);  // the agenda, rows 1 to 4, rows 5 to 7, the rest of row 6's texts
         QVERIFY2(hasLine(pages[0], QStringLiteral("^\\s*Agenda\\s*$")), qPrintable(text));
         QVERIFY(hasLine(pages[0], QStringLiteral("^\\s*Tuesday, September 15, 2026\\s*$")));
         QVERIFY(hasLine(pages[0], QStringLiteral("^\\s*5:00 PM - 6:30 PM\\s*$")));

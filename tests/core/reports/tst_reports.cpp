@@ -33,7 +33,8 @@ struct Rendered {
         std::copy_if(words.begin(), words.end(), std::back_inserter(line), [&](const PdfWord& w) {
             return at != words.end() && w.page == at->page && qAbs(w.box.bottom() - at->box.bottom()) < 4;
         });
-        std::sort(line.begin(), line.end(), [](const PdfWord& a, const PdfWord& b) { return a.box.right() < b.box.right(); });
+        std::sort(line.begin(), line.end(),
+                  [](const PdfWord& a, const PdfWord& b) { return a.box.right() < b.box.right(); });
         QString joined;
         for (const PdfWord& w : line)
             joined += QString(w.text).remove(QLatin1Char('_'));
@@ -79,8 +80,9 @@ private:
         const QString shots = qEnvironmentVariable("PW_SCREENSHOT_DIR");
         const QString tag = QString::fromLatin1(QTest::currentDataTag()).replace(QLatin1Char(' '), QLatin1Char('-'));
         const QString path = QStringLiteral("%1/%2-%3%4.pdf")
-                                 .arg(shots.isEmpty() ? env.dir() : shots, qEnvironmentVariable("PW_TEST_ENGINE", QStringLiteral("sqlite")),
-                                      name, tag.isEmpty() ? tag : QLatin1Char('-') + tag);
+                                 .arg(shots.isEmpty() ? env.dir() : shots,
+                                      qEnvironmentVariable("PW_TEST_ENGINE", QStringLiteral("sqlite")), name,
+                                      tag.isEmpty() ? tag : QLatin1Char('-') + tag);
         printToPdf(kind.report, kind.orientation, path);
         return {path, readPdf(path)};
     }
@@ -90,12 +92,14 @@ private Q_SLOTS:
     {
         env.reset();
         emptyTables();
-        addTeam(1, QStringLiteral("Comets"),
-                fields(QStringLiteral("WebSite HomePage League ClubName JerseyColor ShortsColor AltColor TeamCoach1 TeamCoach1Phone "
-                                      "TeamCoach1Mobile TeamCoach1Email TeamCoach1Add TeamCoach1Zip TeamCoach2 TeamCoach2Phone"),
-                       {"https://league.example.org/standings", "https://club.example.org", "North County Youth Soccer", "Riverside SC",
-                        "Navy", "White", "Gold", "Dana Ortiz", "555-0101", "555-0199", "dana@example.org", "12 Elm Street", "02139",
-                        "Sam Lee", "555-0102"}));
+        addTeam(
+            1, QStringLiteral("Comets"),
+            fields(QStringLiteral(
+                       "WebSite HomePage League ClubName JerseyColor ShortsColor AltColor TeamCoach1 TeamCoach1Phone "
+                       "TeamCoach1Mobile TeamCoach1Email TeamCoach1Add TeamCoach1Zip TeamCoach2 TeamCoach2Phone"),
+                   {"https://league.example.org/standings", "https://club.example.org", "North County Youth Soccer",
+                    "Riverside SC", "Navy", "White", "Gold", "Dana Ortiz", "555-0101", "555-0199", "dana@example.org",
+                    "12 Elm Street", "02139", "Sam Lee", "555-0102"}));
     }
 
     void cleanup() { QVERIFY(env.prompter.shown.isEmpty()); }
@@ -110,19 +114,23 @@ private Q_SLOTS:
         game(2, 1, QDate(2026, 9, 12), "10:00 AM", QStringLiteral("Riverside 2"));
         game(3, 7, QDate(2026, 9, 19), "09:05 AM", QStringLiteral("North Park"));  // no such opponent
         const QString text = print(kSchedule, QStringLiteral("schedule")).text;
-        QVERIFY2(textsInOrder(text, {QStringLiteral("Comets\nFall 2026 (U10 G)\n"),
-                                QStringLiteral("\nGame Opponent Name Date Time Field Score\n"
-                                               "1 Blue Herons Saturday, September 12, 2026 10:00 AM Riverside 2\n"
-                                               "2 Saturday, September 19, 2026 9:05 AM North Park\n"
-                                               "3 Valley FC Saturday, October 3, 2026 1:30 PM Lakeside 4\n"),
-                                QStringLiteral("\nFor information about standings and directions to soccer fields,\n"
-                                               "go to the web-site: https://league.example.org/standings\n"
-                                               "For General information, go to the web-site: https://club.example.org\n")}),
+        QVERIFY2(textsInOrder(
+                     text, {QStringLiteral("Comets\nFall 2026 (U10 G)\n"),
+                            QStringLiteral("\nGame Opponent Name Date Time Field Score\n"
+                                           "1 Blue Herons Saturday, September 12, 2026 10:00 AM Riverside 2\n"
+                                           "2 Saturday, September 19, 2026 9:05 AM North Park\n"
+                                           "3 Valley FC Saturday, October 3, 2026 1:30 PM Lakeside 4\n"),
+                            QStringLiteral("\nFor information about standings and directions to soccer fields,\n"
+                                           "go to the web-site: https://league.example.org/standings\n"
+                                           "For General information, go to the web-site: https://club.example.org\n")}),
                  qPrintable(text));
 
         addTeam(2, QStringLiteral("Rockets"));
-        const QString empty = print({[](Printout& p) { PrintSchedule(p, 2); }, kScheduleOrientation}, QStringLiteral("schedule-empty")).text;
-        QVERIFY(textsInOrder(empty, {QStringLiteral("Rockets"), QStringLiteral("Opponent Name"), QStringLiteral("For information")}));
+        const QString empty =
+            print({[](Printout& p) { PrintSchedule(p, 2); }, kScheduleOrientation}, QStringLiteral("schedule-empty"))
+                .text;
+        QVERIFY(textsInOrder(
+            empty, {QStringLiteral("Rockets"), QStringLiteral("Opponent Name"), QStringLiteral("For information")}));
     }
 
     void handoutPracticeDays_data()
@@ -134,8 +142,9 @@ private Q_SLOTS:
         QTest::newRow("no day ticked") << QVariant(QStringLiteral("0,0;0,0;0,0;0,0;0,0")) << none;
         QTest::newRow("second entry only") << QVariant(QStringLiteral("0,0;1,5:30 PM-7:00 PM;0,0;0,0;0,0"))
                                            << QStringList{QStringLiteral("Tuesday: 5:30 PM-7:00 PM")};
-        QTest::newRow("monday and thursday") << QVariant(QStringLiteral("1,6:00 PM-7:30 PM;0,0;0,0;1,6:00 PM-7:00 PM;0,0"))
-                                             << QStringList{QStringLiteral("Monday: 6:00 PM-7:30 PM"), QStringLiteral("Thursday: 6:00 PM-7:00 PM")};
+        QTest::newRow("monday and thursday")
+            << QVariant(QStringLiteral("1,6:00 PM-7:30 PM;0,0;0,0;1,6:00 PM-7:00 PM;0,0"))
+            << QStringList{QStringLiteral("Monday: 6:00 PM-7:30 PM"), QStringLiteral("Thursday: 6:00 PM-7:00 PM")};
     }
     // Exactly the ticked days, each once, between the heading and the roster.
     void handoutPracticeDays()
@@ -144,7 +153,8 @@ private Q_SLOTS:
         QFETCH(QStringList, lines);
         execSql(QStringLiteral("UPDATE Teams SET TeamPracticeSchedule = ? WHERE TeamNo = 1"), {stored});
         const QString text = print(kHandout, QStringLiteral("practice")).text;
-        QVERIFY2(text.contains(QStringLiteral("\nPractice Schedule:\n") + lines.join(QLatin1Char('\n')) + QStringLiteral("\n\nNo. ")),
+        QVERIFY2(text.contains(QStringLiteral("\nPractice Schedule:\n") + lines.join(QLatin1Char('\n')) +
+                               QStringLiteral("\n\nNo. ")),
                  qPrintable(text));
         QCOMPARE(text.count(QStringLiteral("day: ")), lines.filter(QStringLiteral("day: ")).size());
     }
@@ -154,25 +164,32 @@ private Q_SLOTS:
     void handoutRoster()
     {
         addPlayer(1, 1, QStringLiteral("Zeller"), QStringLiteral("Ava"), 7,
-                  fields(QStringLiteral("PhoneNo Email MomFirstName MomLastName"), {"555-0111", "zeller@example.org", "Kim", "Zeller"}));
+                  fields(QStringLiteral("PhoneNo Email MomFirstName MomLastName"),
+                         {"555-0111", "zeller@example.org", "Kim", "Zeller"}));
         addPlayer(1, 2, QStringLiteral("brooks"), QStringLiteral("Mia"), 12,
-                  fields(QStringLiteral("MomFirstName MomLastName DadFirstName DadLastName"), {"Ann", "Brooks", "Tom", "Brooks"}));
-        addPlayer(1, 3, QStringLiteral("Chen"), QStringLiteral("Lily"), 3, fields(QStringLiteral("DadFirstName DadLastName"), {"Wei", "Chen"}));
+                  fields(QStringLiteral("MomFirstName MomLastName DadFirstName DadLastName"),
+                         {"Ann", "Brooks", "Tom", "Brooks"}));
+        addPlayer(1, 3, QStringLiteral("Chen"), QStringLiteral("Lily"), 3,
+                  fields(QStringLiteral("DadFirstName DadLastName"), {"Wei", "Chen"}));
         const QString text = print(kHandout, QStringLiteral("handout")).text;
-        QVERIFY2(text.contains(QStringLiteral("\nNo. Player Name Phone Parents E-mail\n12 brooks, Mia Ann Brooks /\nTom Brooks\n"
-                                              "3 Chen, Lily Wei Chen\n7 Zeller, Ava 555-0111 Kim Zeller zeller@example.org\n\n"
-                                              "Coaches Phone Alt Phone E-Mail\nDana Ortiz 555-0101 555-0199 dana@example.org\n"
-                                              "Sam Lee 555-0102\n")),
+        QVERIFY2(text.contains(
+                     QStringLiteral("\nNo. Player Name Phone Parents E-mail\n12 brooks, Mia Ann Brooks /\nTom Brooks\n"
+                                    "3 Chen, Lily Wei Chen\n7 Zeller, Ava 555-0111 Kim Zeller zeller@example.org\n\n"
+                                    "Coaches Phone Alt Phone E-Mail\nDana Ortiz 555-0101 555-0199 dana@example.org\n"
+                                    "Sam Lee 555-0102\n")),
                  qPrintable(text));
     }
 
     // One X, in the box of the team's kind; the age and colours on their blanks.
     void officialRosterBox()
     {
-        for (const auto& [sex, boxes] : {std::pair{"B", "(X)BOYSTEAMOR()GIRLS"}, {"G", "()BOYSTEAMOR(X)GIRLS"}, {"C", "()BOYSTEAMOR(X)GIRLS"}}) {
+        for (const auto& [sex, boxes] :
+             {std::pair{"B", "(X)BOYSTEAMOR()GIRLS"}, {"G", "()BOYSTEAMOR(X)GIRLS"}, {"C", "()BOYSTEAMOR(X)GIRLS"}}) {
             execSql(QStringLiteral("UPDATE Teams SET Sex = ? WHERE TeamNo = 1"), {QString::fromLatin1(sex)});
-            QCOMPARE(print(kOfficial, QStringLiteral("box-%1").arg(QLatin1String(sex))).lineOf(QStringLiteral("DIVISION")),
-                     QString::fromLatin1(boxes) + bare("TEAM: TEAM AGE DIVISION U10 TEAM COLORS: JERSEY Navy SHORTS White ALTERNATE JERSEY Gold"));
+            QCOMPARE(
+                print(kOfficial, QStringLiteral("box-%1").arg(QLatin1String(sex))).lineOf(QStringLiteral("DIVISION")),
+                QString::fromLatin1(boxes) +
+                    bare("TEAM: TEAM AGE DIVISION U10 TEAM COLORS: JERSEY Navy SHORTS White ALTERNATE JERSEY Gold"));
         }
     }
 
@@ -181,23 +198,29 @@ private Q_SLOTS:
     void officialRoster()
     {
         addPlayer(1, 1, QStringLiteral("Young"), QStringLiteral("Ada"), 4,
-                  fields(QStringLiteral("BirthDate PhoneNo Address ZipCode"), {QDate(2018, 5, 2), "555-0123", "4 Oak Lane", "02140"}));
-        addPlayer(1, 2, QStringLiteral("Old"), QStringLiteral("Bea"), 9, fields(QStringLiteral("BirthDate"), {QDate(2016, 1, 20)}));
-        addPlayer(1, 3, QStringLiteral("Nodate"), QStringLiteral("Cy"), 11, fields(QStringLiteral("BirthDate"), {QVariant()}));
+                  fields(QStringLiteral("BirthDate PhoneNo Address ZipCode"),
+                         {QDate(2018, 5, 2), "555-0123", "4 Oak Lane", "02140"}));
+        addPlayer(1, 2, QStringLiteral("Old"), QStringLiteral("Bea"), 9,
+                  fields(QStringLiteral("BirthDate"), {QDate(2016, 1, 20)}));
+        addPlayer(1, 3, QStringLiteral("Nodate"), QStringLiteral("Cy"), 11,
+                  fields(QStringLiteral("BirthDate"), {QVariant()}));
         Rendered r = print(kOfficial, QStringLiteral("official"));
         QCOMPARE(r.pages(), 1);
-        QCOMPARE(r.lineOf(QStringLiteral("LEAGUE:")), bare("LEAGUE: North County Youth Soccer OFFICIAL TEAM ROSTER FOR Fall 2026 SEASON"));
+        QCOMPARE(r.lineOf(QStringLiteral("LEAGUE:")),
+                 bare("LEAGUE: North County Youth Soccer OFFICIAL TEAM ROSTER FOR Fall 2026 SEASON"));
         QCOMPARE(r.lineOf(QStringLiteral("CLUB")), bare("TEAM NAME: Comets CLUB NAME: Riverside SC TEAM NUMBER:"));
-        QVERIFY2(r.text.contains(QStringLiteral("\nJERSEY PLAYER'S NAME ZIP DATE OF\nPHONE STREET NUMBER AND NAME AGE\n"
-                                                "NO. FIRST NAME LAST NAME CODE BIRTH\n1. 9 Bea Old 1/20/2016 %1\n"
-                                                "2. 4 Ada Young 555-0123 4 Oak Lane 02140 5/2/2018 %2\n3. 11 Cy Nodate\n\n"
-                                                "COACH Dana Ortiz 555-0101 12 Elm Street 02139\nASST COACH Sam Lee 555-0102\n"
-                                                "ASST COACH\n\nTEAM ROSTER CLUB APPROVAL\n")
-                                     .arg(CalculateAge(QDate(2016, 1, 20)))
-                                     .arg(CalculateAge(QDate(2018, 5, 2)))),
+        QVERIFY2(r.text.contains(
+                     QStringLiteral("\nJERSEY PLAYER'S NAME ZIP DATE OF\nPHONE STREET NUMBER AND NAME AGE\n"
+                                    "NO. FIRST NAME LAST NAME CODE BIRTH\n1. 9 Bea Old 1/20/2016 %1\n"
+                                    "2. 4 Ada Young 555-0123 4 Oak Lane 02140 5/2/2018 %2\n3. 11 Cy Nodate\n\n"
+                                    "COACH Dana Ortiz 555-0101 12 Elm Street 02139\nASST COACH Sam Lee 555-0102\n"
+                                    "ASST COACH\n\nTEAM ROSTER CLUB APPROVAL\n")
+                         .arg(CalculateAge(QDate(2016, 1, 20)))
+                         .arg(CalculateAge(QDate(2018, 5, 2)))),
                  qPrintable(r.text));
-        QVERIFY(textsInOrder(r.text, {QStringLiteral("TEAM ROSTER APPROVED THROUGH LINE __________"), QStringLiteral("HEAD COACH"),
-                                 QStringLiteral("Date"), QStringLiteral("DISTRICT REPRESENTATIVE")}));
+        QVERIFY(textsInOrder(r.text, {QStringLiteral("TEAM ROSTER APPROVED THROUGH LINE __________"),
+                                      QStringLiteral("HEAD COACH"), QStringLiteral("Date"),
+                                      QStringLiteral("DISTRICT REPRESENTATIVE")}));
 
         for (int i = 4; i <= 45; ++i)
             addPlayer(1, i, QStringLiteral("Late%1").arg(i), QStringLiteral("Kid"), i,
@@ -206,9 +229,12 @@ private Q_SLOTS:
         const QStringList pages = r.pageTexts();
         QVERIFY2(pages.size() >= 2, qPrintable(r.text));
         for (const QString& page : pages)
-            QVERIFY(textsInOrder(page, {QStringLiteral("North County Youth Soccer"), QStringLiteral("TEAM NAME:"), QStringLiteral("PLAYER'S NAME")}));
-        QVERIFY(!pages.first().contains(QStringLiteral("APPROVAL")) && pages.last().contains(QStringLiteral("APPROVAL")));
-        QVERIFY(textsInOrder(r.text, {QStringLiteral("\n1. "), QStringLiteral("\n44. "), QStringLiteral("\n45. "), QStringLiteral("Nodate")}));
+            QVERIFY(textsInOrder(page, {QStringLiteral("North County Youth Soccer"), QStringLiteral("TEAM NAME:"),
+                                        QStringLiteral("PLAYER'S NAME")}));
+        QVERIFY(!pages.first().contains(QStringLiteral("APPROVAL")) &&
+                pages.last().contains(QStringLiteral("APPROVAL")));
+        QVERIFY(textsInOrder(r.text, {QStringLiteral("\n1. "), QStringLiteral("\n44. "), QStringLiteral("\n45. "),
+                                      QStringLiteral("Nodate")}));
         QVERIFY(wordsOffThePage(r.path).isEmpty());
     }
 
@@ -266,12 +292,15 @@ private Q_SLOTS:
     void hostileValuesStayOnThePage()
     {
         QFETCH(Kind, kind);
-        const QString longName = QStringLiteral("\r\nW") + QStringLiteral("olfeschlegelsteinhausen").repeated(9) + QStringLiteral("\r\n");
+        const QString longName =
+            QStringLiteral("\r\nW") + QStringLiteral("olfeschlegelsteinhausen").repeated(9) + QStringLiteral("\r\n");
         const QString mixed = QStringLiteral("⚽🥅 \u05D3\u05E0\u05D4 \u05DB\u05D4\u05DF 🏆 Dana\u202E evil");
-        execSql(QStringLiteral("UPDATE Teams SET TeamName = ?, Season = ?, League = ?, ClubName = ?, AgeDivision = ?, JerseyColor = ?, "
-                               "WebSite = ?, TeamCoach1 = ?, TeamCoach1Add = ?, TeamPracticeSchedule = ? WHERE TeamNo = 1"),
-                {longName, mixed, longName, longName, longName, mixed, longName, longName, longName,
-                 QStringLiteral("1,") + longName.trimmed() + QStringLiteral(";0,0;0,0;0,0;0,0")});
+        execSql(
+            QStringLiteral("UPDATE Teams SET TeamName = ?, Season = ?, League = ?, ClubName = ?, AgeDivision = ?, "
+                           "JerseyColor = ?, "
+                           "WebSite = ?, TeamCoach1 = ?, TeamCoach1Add = ?, TeamPracticeSchedule = ? WHERE TeamNo = 1"),
+            {longName, mixed, longName, longName, longName, mixed, longName, longName, longName,
+             QStringLiteral("1,") + longName.trimmed() + QStringLiteral(";0,0;0,0;0,0;0,0")});
         addPlayer(1, 1, longName, mixed, 99,
                   fields(QStringLiteral("PhoneNo Address Email MomFirstName"), {longName, longName, longName, mixed}));
         addPlayer(1, 2, mixed, longName, 5);

@@ -79,8 +79,8 @@ private:
         [&] { QCOMPARE(wordsOffThePage(path), QStringList()); }();
         if (const QString dir = qEnvironmentVariable("PW_SCREENSHOT_DIR"); !dir.isEmpty()) {
             QFile::copy(path, QStringLiteral("%1/%2.pdf").arg(dir, name));
-            QProcess::execute(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("60"), path,
-                                                           dir + QLatin1Char('/') + name});
+            QProcess::execute(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"),
+                                                           QStringLiteral("60"), path, dir + QLatin1Char('/') + name});
         }
         return path;
     }
@@ -95,12 +95,15 @@ private Q_SLOTS:
         emptyTables();
         addTeam(1, QStringLiteral("Comets"));
         addTeam(2, QStringLiteral("Rockets"));
-        addPlayer(1, 1, QStringLiteral("Brooks"), QStringLiteral("Mia"), 7, fields(QStringLiteral("Nickname"), {"Mimi"}));
-        addPlayer(1, 2, QStringLiteral("Alvarez"), QStringLiteral("Sofia"), 4, fields(QStringLiteral("Position"), {"0;0;0;0;1"}));
+        addPlayer(1, 1, QStringLiteral("Brooks"), QStringLiteral("Mia"), 7,
+                  fields(QStringLiteral("Nickname"), {"Mimi"}));
+        addPlayer(1, 2, QStringLiteral("Alvarez"), QStringLiteral("Sofia"), 4,
+                  fields(QStringLiteral("Position"), {"0;0;0;0;1"}));
         addPlayer(1, 3, QStringLiteral("O'Brien"), QStringLiteral("Nora"), 12);
         addOpponent(1, 1, QStringLiteral("Blue Herons"));
         addOpponent(1, 2, QStringLiteral("Lakeside United"));
-        insertRow(QStringLiteral("TournamentInfo"), fields(QStringLiteral("TeamNo TournamentNo TournamentName"), {1, 1, "Harvest Cup"}));
+        insertRow(QStringLiteral("TournamentInfo"),
+                  fields(QStringLiteral("TeamNo TournamentNo TournamentName"), {1, 1, "Harvest Cup"}));
         addGame(1, 1, 1, QDate(2026, 9, 12), 1);
         addGame(1, 2, 2, QDate(2026, 9, 19), 2);
         addGame(1, 1001, 2, QDate(2026, 11, 7), 1);
@@ -113,10 +116,11 @@ private Q_SLOTS:
     void teamStatisticsSumTheSeason()
     {
         const QString text = read(render([](Printout& p) { FilePrintTeamSub(p, 1); }, QStringLiteral("team")));
-        QVERIFY(textsInOrder(text, {QStringLiteral("Statistics for Comets"), QStringLiteral("On The Field Goalie"),
-                               QStringLiteral("Player Name Play Shots Goals Blks/Stls Asts Shots Goals Blocks Over"),
-                               QStringLiteral("(4) Alvarez, Sofia"), QStringLiteral("(7) Brooks, Mia"),
-                               QStringLiteral("(12) O'Brien, Nora"), QStringLiteral("Totals")}));
+        QVERIFY(
+            textsInOrder(text, {QStringLiteral("Statistics for Comets"), QStringLiteral("On The Field Goalie"),
+                                QStringLiteral("Player Name Play Shots Goals Blks/Stls Asts Shots Goals Blocks Over"),
+                                QStringLiteral("(4) Alvarez, Sofia"), QStringLiteral("(7) Brooks, Mia"),
+                                QStringLiteral("(12) O'Brien, Nora"), QStringLiteral("Totals")}));
         // 9 of 11 periods, the cup counting with the season; the team's share is 13 of 15.
         QCOMPARE(after(text, QStringLiteral("Alvarez, Sofia")), QStringLiteral("82% 3 1 2 1 12 3 7 2"));
         QCOMPARE(after(text, QStringLiteral("O'Brien, Nora")), QStringLiteral("0% 0 0 0 0 0 0 0 0"));
@@ -161,30 +165,36 @@ private Q_SLOTS:
 
     void playerStatisticsByGame()
     {
-        const QString text = read(render([](Printout& p) { PrintIndividualStats(p, 1, {2, 1}); }, QStringLiteral("players")));
-        QVERIFY(textsInOrder(text, {QStringLiteral("Statistics for Sofia Alvarez"), QStringLiteral("On The Field Goalie"),
-                               QStringLiteral("Opponent QP QA Shots Goals Blks/Stls Asts Shots Goals Blocks Over"),
-                               QStringLiteral("Blue Herons"), QStringLiteral("Lakeside United"),
-                               QStringLiteral("Harvest Cup"), QStringLiteral("Totals"),
-                               QStringLiteral("Statistics for Mia Brooks"), QStringLiteral("Blue Herons"),
-                               QStringLiteral("Totals")}));
+        const QString text = read(render(
+            [](Printout& p) {
+                PrintIndividualStats(p, 1, {2, 1});
+            },
+            QStringLiteral("players")));
+        QVERIFY(textsInOrder(
+            text, {QStringLiteral("Statistics for Sofia Alvarez"), QStringLiteral("On The Field Goalie"),
+                   QStringLiteral("Opponent QP QA Shots Goals Blks/Stls Asts Shots Goals Blocks Over"),
+                   QStringLiteral("Blue Herons"), QStringLiteral("Lakeside United"), QStringLiteral("Harvest Cup"),
+                   QStringLiteral("Totals"), QStringLiteral("Statistics for Mia Brooks"), QStringLiteral("Blue Herons"),
+                   QStringLiteral("Totals")}));
         QCOMPARE(after(text, QStringLiteral("Lakeside United")), QStringLiteral("2 3 1 0 2 0 0 0 0 0"));
         QCOMPARE(after(text, QStringLiteral("Harvest Cup")), QStringLiteral("4 4 0 0 0 0 7 2 3 2"));
         QCOMPARE(after(text, QStringLiteral("Totals")), QStringLiteral("9 11 3 1 2 1 12 3 7 2"));
         QVERIFY(!text.contains(QStringLiteral("O'Brien")));
 
-        const QString empty = read(render([](Printout& p) { PrintIndividualStats(p, 2, playersToPrint(2, 0)); }, QStringLiteral("players-empty")));
-        QVERIFY(textsInOrder(empty, {QStringLiteral("Statistics for Rockets"), QStringLiteral("Opponent"), QStringLiteral("Totals")}));
+        const QString empty = read(render([](Printout& p) { PrintIndividualStats(p, 2, playersToPrint(2, 0)); },
+                                          QStringLiteral("players-empty")));
+        QVERIFY(textsInOrder(
+            empty, {QStringLiteral("Statistics for Rockets"), QStringLiteral("Opponent"), QStringLiteral("Totals")}));
     }
 
     void statSheetPutsKeepersInTheirOwnBlock()
     {
         const QString text = read(render([](Printout& p) { PrintStatSheet(p, 1, 1); }, QStringLiteral("sheet")));
-        QVERIFY(textsInOrder(text, {QStringLiteral("Stats for Saturday, September 12, 2026"),
-                               QStringLiteral("Plyr No. Player Name Blocks/Steals Shot On Goal Goals Scored Assists"),
-                               QStringLiteral("4 Alvarez, Sofia"), QStringLiteral("7 Mimi"),
-                               QStringLiteral("12 O'Brien, Nora"),
-                               QStringLiteral("Goalie No. Goalie Shots Missed Goals Blocked Goals Scored")}));
+        QVERIFY(textsInOrder(
+            text, {QStringLiteral("Stats for Saturday, September 12, 2026"),
+                   QStringLiteral("Plyr No. Player Name Blocks/Steals Shot On Goal Goals Scored Assists"),
+                   QStringLiteral("4 Alvarez, Sofia"), QStringLiteral("7 Mimi"), QStringLiteral("12 O'Brien, Nora"),
+                   QStringLiteral("Goalie No. Goalie Shots Missed Goals Blocked Goals Scored")}));
         const QString goalies = text.mid(text.indexOf(QStringLiteral("Goalie No.")));
         QVERIFY(goalies.contains(QStringLiteral("4 Alvarez, Sofia")));
         QVERIFY(!goalies.contains(QStringLiteral("Mimi")) && !goalies.contains(QStringLiteral("O'Brien")));
@@ -192,7 +202,7 @@ private Q_SLOTS:
         QVERIFY(read(render([](Printout& p) { PrintStatSheet(p, 1, 1001); }, QStringLiteral("sheet-cup")))
                     .contains(QStringLiteral("Stats for Saturday, November 7, 2026 (Tournament)")));
         QVERIFY(textsInOrder(read(render([](Printout& p) { PrintStatSheet(p, 2, 1); }, QStringLiteral("sheet-empty"))),
-                        {QStringLiteral("Stats for"), QStringLiteral("Plyr No."), QStringLiteral("Goalie No.")}));
+                             {QStringLiteral("Stats for"), QStringLiteral("Plyr No."), QStringLiteral("Goalie No.")}));
     }
 
     void lineupSheetShowsReservesAndTheGrid()
@@ -208,10 +218,11 @@ private Q_SLOTS:
         const QStringList reserves{QStringLiteral("O'Brien, N"), QStringLiteral("Mimi\nO'Brien, N"),
                                    QStringLiteral("Alvarez, S\nMimi"), QStringLiteral("Alvarez, S\nMimi\nO'Brien, N")};
         for (int period = 1; period <= 4; ++period) {
-            const QString quarter =
-                read(pdf, QStringLiteral("-l 1 -x %1 -y %2 -W 306 -H 396").arg((period - 1) % 2 * 306).arg((period - 1) / 2 * 396));
+            const QString quarter = read(pdf, QStringLiteral("-l 1 -x %1 -y %2 -W 306 -H 396")
+                                                  .arg((period - 1) % 2 * 306)
+                                                  .arg((period - 1) / 2 * 396));
             QVERIFY2(textsInOrder(quarter, {QStringLiteral("Line-up vs. Blue Herons"),
-                                       QStringLiteral("Period %1").arg(period), QStringLiteral("Reserve")}),
+                                            QStringLiteral("Period %1").arg(period), QStringLiteral("Reserve")}),
                      qPrintable(quarter));
             QCOMPARE(quarter.mid(quarter.indexOf(QStringLiteral("Reserve")) + 7).trimmed(), reserves[period - 1]);
         }
@@ -220,8 +231,8 @@ private Q_SLOTS:
         // (400 x 280 twips, a tenth of that in the picture below).
         const QString grid = read(pdf, QStringLiteral("-f 2"));
         QVERIFY(textsInOrder(grid, {QStringLiteral("Player Prd1 Prd2 Prd3 Prd4 PT QP"),
-                               QStringLiteral("Alvarez, S X X 50% 2"), QStringLiteral("*Mimi X 25% 1"),
-                               QStringLiteral("O'Brien, N X 33% 1"), QStringLiteral("Totals 2 1 1 0")}));
+                                    QStringLiteral("Alvarez, S X X 50% 2"), QStringLiteral("*Mimi X 25% 1"),
+                                    QStringLiteral("O'Brien, N X 33% 1"), QStringLiteral("Totals 2 1 1 0")}));
         PictureOutput pictures;
         {
             Printout p(pictures, kLineupSheetOrientation, true);
@@ -242,9 +253,11 @@ private Q_SLOTS:
 
         // An empty board: its periods, their Reserve headings and the grid's Totals.
         board.setup(2, 8, {});
-        const QString empty = read(render([&](Printout& p) { GamePrintSetupSub(p, board, LineupGame{.teamNo = 2}); }, QStringLiteral("lineup-empty")));
+        const QString empty = read(render([&](Printout& p) { GamePrintSetupSub(p, board, LineupGame{.teamNo = 2}); },
+                                          QStringLiteral("lineup-empty")));
         QCOMPARE(empty.count(QStringLiteral("Reserve")), 2);
-        QVERIFY(textsInOrder(empty, {QStringLiteral("Period 1"), QStringLiteral("Period 2"), QStringLiteral("Totals")}));
+        QVERIFY(
+            textsInOrder(empty, {QStringLiteral("Period 1"), QStringLiteral("Period 2"), QStringLiteral("Totals")}));
     }
 
     // Forty players more: the tables run over pages with their headings again, the reports need
@@ -273,7 +286,7 @@ private Q_SLOTS:
         QCOMPARE(team.count(QStringLiteral("Player Name")), pageCount(pdf));
         QVERIFY(pageCount(pdf) >= 2);
         QVERIFY(textsInOrder(team, {QStringLiteral("O'Brien, Nora"), QStringLiteral("Zed10,"), QStringLiteral("Zed4,"),
-                               QStringLiteral("Zed43,"), QStringLiteral("Totals")}));
+                                    QStringLiteral("Zed43,"), QStringLiteral("Totals")}));
         QCOMPARE(after(team, QStringLiteral("Totals")), QStringLiteral("52% 86 43 3 1 12 3 7 2"));
 
         LineupBoard board;
@@ -286,9 +299,10 @@ private Q_SLOTS:
             for (int i = 1; i <= 11; ++i)
                 QVERIFY(board.place(qint16(i + period), keyboardSpot(board, period, qint16(i + period))));
         }
-        const QString bench = read(render([&](Printout& p) { GamePrintSetupSub(p, board, LineupGame{.teamNo = 1, .gameNo = 1}); },
-                                          QStringLiteral("lineup-big")),
-                                   QStringLiteral("-l 1"));
+        const QString bench =
+            read(render([&](Printout& p) { GamePrintSetupSub(p, board, LineupGame{.teamNo = 1, .gameNo = 1}); },
+                        QStringLiteral("lineup-big")),
+                 QStringLiteral("-l 1"));
         QCOMPARE(bench.count(QStringLiteral("Longername-28, Christo")), 4);
     }
 };

@@ -2,15 +2,15 @@
 // record, the roster's flags and a game's state.
 #include "TestSupport.h"
 
-#include "core/games/Record.h"
 #include "app/RosterData.h"
-#include "core/teams/TeamData.h"
 #include "app/TeamTree.h"
-#include "core/schedule/SeasonGames.h"
-#include "core/tournaments/Bracket.h"
 #include "core/fees/FeeStatus.h"
 #include "core/games/GameState.h"
+#include "core/games/Record.h"
+#include "core/schedule/SeasonGames.h"
 #include "core/teams/PlayerRules.h"
+#include "core/teams/TeamData.h"
+#include "core/tournaments/Bracket.h"
 
 using namespace pw;
 using namespace pwtest;
@@ -70,7 +70,8 @@ private Q_SLOTS:
                      {"", K::Unknown, 0, 0, 0}};
         for (const auto& c : cases) {
             const NodeKey k = NodeKey::parse(QString::fromLatin1(c.key));
-            QVERIFY2(k.kind == c.kind && k.teamNo == c.team && k.gameNo == c.game && k.tournamentNo == c.tournament, c.key);
+            QVERIFY2(k.kind == c.kind && k.teamNo == c.team && k.gameNo == c.game && k.tournamentNo == c.tournament,
+                     c.key);
         }
     }
 
@@ -86,7 +87,8 @@ private Q_SLOTS:
         QCOMPARE(tree.item(0)->child(0)->data(TeamTreeModel::KeyRole).toString(), QStringLiteral("G1T1"));
         QCOMPARE(tree.item(0)->child(5)->data(TeamTreeModel::KeyRole).toString(), QStringLiteral("G6T1"));
         QCOMPARE(tree.node(QStringLiteral("G2T1"))->text(), QStringLiteral("Lakeside United"));
-        QCOMPARE(tree.node(QStringLiteral("Date1T1"))->text(), QStringLiteral("Date:Saturday, September 12, 2026 at 10:00 AM"));
+        QCOMPARE(tree.node(QStringLiteral("Date1T1"))->text(),
+                 QStringLiteral("Date:Saturday, September 12, 2026 at 10:00 AM"));
         QCOMPARE(tree.node(QStringLiteral("Field3T1"))->text(), QStringLiteral("Field: Riverside 2"));
         QVERIFY(tree.node(QStringLiteral("OppCoachNo1T1")));
         QVERIFY(!tree.node(QStringLiteral("rDate1T1")));
@@ -100,7 +102,8 @@ private Q_SLOTS:
         QCOMPARE(r.pointTotalText(), QStringLiteral("Point Total:7"));
         QCOMPARE(r.scoreText, QStringLiteral("1-1"));
         // Results are rewritten from the goals; unplayed games keep no result.
-        const QStringList results{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("1"), {}};
+        const QStringList results{
+            QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("1"), {}};
         const QStringList images = QStringLiteral("won lost tied won nyp").split(QLatin1Char(' '));
         for (int g = 1; g <= 5; ++g) {
             const Where game{{QStringLiteral("TeamNo"), 1}, {QStringLiteral("GameNo"), g}};
@@ -111,7 +114,8 @@ private Q_SLOTS:
         QCOMPARE(tree.node(QStringLiteral("Score5T1"))->text(), QStringLiteral("Score: "));
         // A tournament added after its results were shown still shows its round's score.
         tree.showResults(1, 1, {GameResult{1001, 1, QStringLiteral("2-0")}});
-        tree.AddTourney(1, {TournamentBranch{TournamentInfo{1, 1, QStringLiteral("Cup"), 1, {}}, {QStringLiteral("Round1")}, {}}});
+        tree.AddTourney(
+            1, {TournamentBranch{TournamentInfo{1, 1, QStringLiteral("Cup"), 1, {}}, {QStringLiteral("Round1")}, {}}});
         QCOMPARE(tree.node(NodeKey::detail(QStringLiteral("Score"), 1001, 1))->text(), QStringLiteral("Score: 2-0"));
         // An unplayed game has no score; a game outside the season range neither.
         QCOMPARE(GetRecord(1, 0, points, 5).scoreText, QString());
@@ -155,8 +159,11 @@ private Q_SLOTS:
     void pointValuesParse()
     {
         // Win, tie and loss points; what cannot be read counts as zero.
-        for (const auto& [text, points] : {std::pair{"3;1;0", "3 1 0"}, {" 2 ; 1 ; 0 ", "2 1 0"}, {"3", "3 0 0"},
-                                           {"three;one;x", "0 0 0"}, {"", "0 0 0"}}) {
+        for (const auto& [text, points] : {std::pair{"3;1;0", "3 1 0"},
+                                           {" 2 ; 1 ; 0 ", "2 1 0"},
+                                           {"3", "3 0 0"},
+                                           {"three;one;x", "0 0 0"},
+                                           {"", "0 0 0"}}) {
             const PointValues pv = parsePointValue(QString::fromLatin1(text));
             QCOMPARE(QStringLiteral("%1 %2 %3").arg(pv.win).arg(pv.tie).arg(pv.loss), QString::fromLatin1(points));
         }

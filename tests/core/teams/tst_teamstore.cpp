@@ -3,11 +3,11 @@
 // list and the opponents screen's working list.
 #include "TestSupport.h"
 
-#include "data/RowSet.h"
-#include "data/Schema.h"
 #include "core/teams/Opponents.h"
 #include "core/teams/PlayerProfile.h"
 #include "core/teams/TeamProfile.h"
+#include "data/RowSet.h"
+#include "data/Schema.h"
 
 #include <QScopeGuard>
 #include <QSqlQuery>
@@ -78,19 +78,37 @@ QStringList rowText(const QString& table, const Where& where, const QStringList&
 // the way shows.
 TeamProfile sampleTeam(qint16 teamNo)
 {
-    TeamProfile p{.teamNo = teamNo, .league = QStringLiteral("North Valley Youth League"),
-                  .teamName = QStringLiteral("Comets"), .clubName = QStringLiteral("FC Rivière"),
+    TeamProfile p{.teamNo = teamNo,
+                  .league = QStringLiteral("North Valley Youth League"),
+                  .teamName = QStringLiteral("Comets"),
+                  .clubName = QStringLiteral("FC Rivière"),
                   .webSite = QStringLiteral("https://league.example.org"),
-                  .homePage = QStringLiteral("https://comets.example.org"), .tournamentPlay = true, .manageFees = true,
-                  .teamAmount = 1287.5, .visible = false, .season = QStringLiteral("Fall 2026"),
-                  .startDate = QDate(2026, 9, 5), .ageDivision = QStringLiteral("U10"), .cutOff = QDate(2016, 8, 1),
-                  .sex = QStringLiteral("G"), .periods = 4, .numberOfPlayers = 11, .minutes = 15, .minQtrReq = 2,
-                  .jerseyColor = QStringLiteral("Navy"), .shortsColor = QStringLiteral("White"),
-                  .altColor = QStringLiteral("Gold"), .timeTrack = 1, .trackCaptain = 1, .coaches = {},
+                  .homePage = QStringLiteral("https://comets.example.org"),
+                  .tournamentPlay = true,
+                  .manageFees = true,
+                  .teamAmount = 1287.5,
+                  .visible = false,
+                  .season = QStringLiteral("Fall 2026"),
+                  .startDate = QDate(2026, 9, 5),
+                  .ageDivision = QStringLiteral("U10"),
+                  .cutOff = QDate(2016, 8, 1),
+                  .sex = QStringLiteral("G"),
+                  .periods = 4,
+                  .numberOfPlayers = 11,
+                  .minutes = 15,
+                  .minQtrReq = 2,
+                  .jerseyColor = QStringLiteral("Navy"),
+                  .shortsColor = QStringLiteral("White"),
+                  .altColor = QStringLiteral("Gold"),
+                  .timeTrack = 1,
+                  .trackCaptain = 1,
+                  .coaches = {},
                   .practiceSchedule = QStringLiteral("1,6:00 PM-7:30 PM;0,0;1,6:00 PM-7:30 PM;0,0;0,0"),
-                  .emailSendTo = QStringLiteral("families@example.org"), .pointValue = QStringLiteral("3;1;0"),
+                  .emailSendTo = QStringLiteral("families@example.org"),
+                  .pointValue = QStringLiteral("3;1;0"),
                   // Other windows write these two; the profile's save never does.
-                  .seasonCaptains = QStringLiteral("from the profile"), .numberOfGames = 42};
+                  .seasonCaptains = QStringLiteral("from the profile"),
+                  .numberOfGames = 42};
     for (int i = 0; i < 3; ++i) {
         const QString n = QString::number(i + 1);
         p.coaches[size_t(i)] = {QStringLiteral("Coach ") + n,  QStringLiteral("555-010") + n,
@@ -102,13 +120,33 @@ TeamProfile sampleTeam(qint16 teamNo)
 
 QStringList profileText(const TeamProfile& p)
 {
-    QStringList out{QString::number(p.teamNo), p.league, p.teamName, p.clubName, p.webSite, p.homePage,
-                    QString::number(p.tournamentPlay), QString::number(p.manageFees), QString::number(p.teamAmount),
-                    QString::number(p.visible), p.season, p.startDate.toString(Qt::ISODate), p.ageDivision,
-                    p.cutOff.toString(Qt::ISODate), p.sex, QString::number(p.periods),
-                    QString::number(p.numberOfPlayers), QString::number(p.minutes), QString::number(p.minQtrReq),
-                    p.jerseyColor, p.shortsColor, p.altColor, QString::number(p.timeTrack),
-                    QString::number(p.trackCaptain), p.practiceSchedule, p.emailSendTo, p.pointValue};
+    QStringList out{QString::number(p.teamNo),
+                    p.league,
+                    p.teamName,
+                    p.clubName,
+                    p.webSite,
+                    p.homePage,
+                    QString::number(p.tournamentPlay),
+                    QString::number(p.manageFees),
+                    QString::number(p.teamAmount),
+                    QString::number(p.visible),
+                    p.season,
+                    p.startDate.toString(Qt::ISODate),
+                    p.ageDivision,
+                    p.cutOff.toString(Qt::ISODate),
+                    p.sex,
+                    QString::number(p.periods),
+                    QString::number(p.numberOfPlayers),
+                    QString::number(p.minutes),
+                    QString::number(p.minQtrReq),
+                    p.jerseyColor,
+                    p.shortsColor,
+                    p.altColor,
+                    QString::number(p.timeTrack),
+                    QString::number(p.trackCaptain),
+                    p.practiceSchedule,
+                    p.emailSendTo,
+                    p.pointValue};
     for (const CoachInfo& c : p.coaches)
         out << c.name << c.phone << c.address << c.zip << c.mobile << c.email;
     return out;
@@ -120,12 +158,21 @@ PlayerProfile samplePlayer(qint16 teamNo, qint16 playerNo)
         const QStringList v = QString::fromLatin1(values).split(QLatin1Char(','));
         return ParentInfo{v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8], sameAddress};
     };
-    return {.teamNo = teamNo, .playerNo = playerNo, .lastName = QStringLiteral("Smith"),
-            .firstName = QStringLiteral("Anna"), .nickname = QStringLiteral("Annie"), .jerseyNo = 7,
-            .email = QStringLiteral("anna@example.org"), .position = QStringLiteral("0;1;0;0;1"),
-            .address = QStringLiteral("12 Elm St"), .city = QStringLiteral("Springfield"),
-            .state = QStringLiteral("OR"), .zipCode = QStringLiteral("97403"), .birthDate = QDate(2016, 11, 3),
-            .phone = QStringLiteral("555-0101"), .altPhone = QStringLiteral("555-0102"),
+    return {.teamNo = teamNo,
+            .playerNo = playerNo,
+            .lastName = QStringLiteral("Smith"),
+            .firstName = QStringLiteral("Anna"),
+            .nickname = QStringLiteral("Annie"),
+            .jerseyNo = 7,
+            .email = QStringLiteral("anna@example.org"),
+            .position = QStringLiteral("0;1;0;0;1"),
+            .address = QStringLiteral("12 Elm St"),
+            .city = QStringLiteral("Springfield"),
+            .state = QStringLiteral("OR"),
+            .zipCode = QStringLiteral("97403"),
+            .birthDate = QDate(2016, 11, 3),
+            .phone = QStringLiteral("555-0101"),
+            .altPhone = QStringLiteral("555-0102"),
             // The mother lives with the player, though her boxes still hold an old address.
             .mom = parent("Jones,Kate,99 Other Rd,Eugene,WA,98001,555-0199,555-0103,kate@example.org", true),
             .dad = parent("Smith,Tom,4 Oak Ave,Salem,OR,97301,555-0104,555-0105,tom@example.org", false),
@@ -134,8 +181,9 @@ PlayerProfile samplePlayer(qint16 teamNo, qint16 playerNo)
 
 QStringList playerText(const PlayerProfile& p)
 {
-    QStringList out{p.lastName, p.firstName, p.nickname, QString::number(p.jerseyNo), p.email, p.position, p.address,
-                    p.city, p.state, p.zipCode, p.birthDate.toString(Qt::ISODate), p.phone, p.altPhone};
+    QStringList out{
+        p.lastName, p.firstName, p.nickname, QString::number(p.jerseyNo),       p.email, p.position, p.address,
+        p.city,     p.state,     p.zipCode,  p.birthDate.toString(Qt::ISODate), p.phone, p.altPhone};
     for (const ParentInfo* m : {&p.mom, &p.dad}) {
         out << m->lastName << m->firstName << m->address << m->city << m->state << m->zip << m->phone << m->altPhone
             << m->email << QString::number(m->sameAddress);
@@ -208,8 +256,8 @@ private Q_SLOTS:
         QTest::newRow("spaces") << QStringLiteral(" 1 , 6:00 PM - 7:30 PM ;0;0,0;0,0;0,0")
                                 << QStringLiteral("1[6:00 PM|7:30 PM] 0 0 0 0")
                                 << QStringLiteral("1,6:00 PM-7:30 PM;0,0;0,0;0,0;0,0");
-        QTest::newRow("unreadable flags") << QStringLiteral("x,6:00 PM-7:00 PM;yes;0,0;0,0;0,0")
-                                          << QStringLiteral("0 0 0 0 0") << off;
+        QTest::newRow("unreadable flags")
+            << QStringLiteral("x,6:00 PM-7:00 PM;yes;0,0;0,0;0,0") << QStringLiteral("0 0 0 0 0") << off;
     }
 
     void practiceWeek()
@@ -284,8 +332,15 @@ private Q_SLOTS:
 
     void jerseyNumbers()
     {
-        for (const auto& [text, number] : {std::pair{"12", 12}, {" 12 ", 12}, {"32767", 32767}, {"abc", 0}, {"", 0},
-                                           {"99999", 0}, {"12a", 0}, {"1.5", 0}, {"-3", 0}})
+        for (const auto& [text, number] : {std::pair{"12", 12},
+                                           {" 12 ", 12},
+                                           {"32767", 32767},
+                                           {"abc", 0},
+                                           {"", 0},
+                                           {"99999", 0},
+                                           {"12a", 0},
+                                           {"1.5", 0},
+                                           {"-3", 0}})
             QCOMPARE(jerseyFromText(QString::fromLatin1(text)), qint16(number));
     }
 
@@ -301,8 +356,12 @@ private Q_SLOTS:
         QTest::newRow("U11") << QStringLiteral("U11") << 11 << QStringLiteral("4 11 2 15") << QDate(2014, 8, 1);
         QTest::newRow("U12") << QStringLiteral("U12") << 12 << QStringLiteral("4 11 2 20") << QDate(2013, 8, 1);
         QTest::newRow("u14") << QStringLiteral(" u 14 ") << 14 << QStringLiteral("4 11 2 20") << QDate(2011, 8, 1);
-        for (const auto& [tag, text] : {std::pair{"words", "Under 10"}, {"no number", "U"}, {"three digits", "U100"},
-                                        {"number only", "10"}, {"fraction", "U9.5"}, {"empty", ""}})
+        for (const auto& [tag, text] : {std::pair{"words", "Under 10"},
+                                        {"no number", "U"},
+                                        {"three digits", "U100"},
+                                        {"number only", "10"},
+                                        {"fraction", "U9.5"},
+                                        {"empty", ""}})
             QTest::newRow(tag) << QString::fromLatin1(text) << -1 << QString() << QDate();
     }
 
@@ -324,8 +383,15 @@ private Q_SLOTS:
 
     void theNeighbourShownAfterARemoval()
     {
-        for (const auto& [index, count, shown] : {std::tuple{0, 3, 1}, {1, 3, 2}, {2, 3, 1}, {1, 2, 0}, {0, 2, 1},
-                                                  {0, 1, -1}, {0, 0, -1}, {3, 3, -1}, {-1, 3, -1}})
+        for (const auto& [index, count, shown] : {std::tuple{0, 3, 1},
+                                                  {1, 3, 2},
+                                                  {2, 3, 1},
+                                                  {1, 2, 0},
+                                                  {0, 2, 1},
+                                                  {0, 1, -1},
+                                                  {0, 0, -1},
+                                                  {3, 3, -1},
+                                                  {-1, 3, -1}})
             QCOMPARE(neighbourAfterRemoval(index, count), shown);
     }
 
@@ -551,7 +617,7 @@ private Q_SLOTS:
         addPlayer(4, 7, QStringLiteral("diaz"), QStringLiteral("Ana"), 6);  // the same girl on a newer team
         addPlayer(3, 9, QStringLiteral("Diaz"), QStringLiteral("Ana"), 8,
                   fields(QStringLiteral("BirthDate"), {QDate(2016, 5, 1)}));  // and her older namesake
-        addPlayer(3, 8, QStringLiteral("Diaz"), QStringLiteral("Ben"), 9);  // only the last name in common
+        addPlayer(3, 8, QStringLiteral("Diaz"), QStringLiteral("Ben"), 9);    // only the last name in common
         addPlayer(2, 1200, QStringLiteral("Evans"), QStringLiteral("Grace"), 10);
         // Typed with a stray space on a still newer team: the store sorts her apart from the
         // others, but she is the same girl.
@@ -670,7 +736,6 @@ private Q_SLOTS:
         QCOMPARE(lines(list), parts("2 - Blue Herons  (Ann Cole)|3 - Valley FC II  (Pat Moore)|5 - *Comets  (Jo Park)|"
                                     "7 - Hill Rovers  (Sam Lee)"));
     }
-
 };
 
 QTEST_GUILESS_MAIN(TestTeamStore)

@@ -46,7 +46,7 @@ Bracket cupBracket()
     return b;
 }
 
-} // namespace
+}  // namespace
 
 class TestBracket : public StoreTest {
     Q_OBJECT
@@ -63,7 +63,7 @@ private Q_SLOTS:
             addOpponent(team, 5, QStringLiteral("Comets"), true);
             saveTournament({qint16(team), 1, QStringLiteral("Harvest Cup"), 2, QDate(2026, 10, 3)});
         }
-        addGame(1, 7, 1, QDate(2026, 9, 12)); // a season game, and a game of another tournament
+        addGame(1, 7, 1, QDate(2026, 9, 12));  // a season game, and a game of another tournament
         addGame(1, 2001, 1, QDate(2026, 11, 1));
     }
 
@@ -119,13 +119,13 @@ private Q_SLOTS:
     void advancingAndClearing()
     {
         Bracket b(2);
-        QVERIFY(!b.advance(3)); // empty
+        QVERIFY(!b.advance(3));  // empty
         b.setTeam(3, {QStringLiteral("Valley FC"), QStringLiteral("4")});
         QVERIFY(b.advance(3));
         QCOMPARE(b.team(102).caption, QStringLiteral("Valley FC"));
         QVERIFY(b.advance(102));
         QCOMPARE(b.team(201), (BracketTeam{QStringLiteral("Valley FC"), QStringLiteral("4")}));
-        QVERIFY(!b.advance(201)); // the winner goes nowhere
+        QVERIFY(!b.advance(201));  // the winner goes nowhere
         b.clearSlot(102);
         QVERIFY(b.team(102).isEmpty());
         QVERIFY(b.team(3) == b.team(201));
@@ -161,9 +161,11 @@ private Q_SLOTS:
 
     void toolTips()
     {
-        QCOMPARE(gameToolTip(QStringLiteral("2026-10-03;09:30;Field 4")),
-                 QStringLiteral("Date: October 3, 2026\r\nTime: 09:30 AM\r\nField: Field 4\r\n(Double-Click to Modify)"));
-        QCOMPARE(gameToolTip(QStringLiteral(";;")), QStringLiteral("Date: \r\nTime: \r\nField: \r\n(Double-Click to Modify)"));
+        QCOMPARE(
+            gameToolTip(QStringLiteral("2026-10-03;09:30;Field 4")),
+            QStringLiteral("Date: October 3, 2026\r\nTime: 09:30 AM\r\nField: Field 4\r\n(Double-Click to Modify)"));
+        QCOMPARE(gameToolTip(QStringLiteral(";;")),
+                 QStringLiteral("Date: \r\nTime: \r\nField: \r\n(Double-Click to Modify)"));
     }
 
     void tournaments()
@@ -191,10 +193,13 @@ private Q_SLOTS:
         Bracket cup = cupBracket();
         saveBracket(1, 1, cup);
         QCOMPARE(countRows(QStringLiteral("Tournament"), {{QStringLiteral("TeamNo"), 1}}), 3);
-        QCOMPARE(queryRows(QStringLiteral("SELECT Round, Time, Opp1, Opp1No, Opp2, Opp2No FROM Tournament WHERE TeamNo = 1 AND Round = 101")),
-                 QStringList{QStringLiteral("101/;;/*Comets/5/Valley FC/4")});
-        QCOMPARE(ownGames(), (QStringList{QStringLiteral("1001/1/09:30 AM/Smith's \"Park\"; 4/"), QStringLiteral("1002/4///"),
-                                          QStringLiteral("2001/1/10:00 AM/Riverside 2/")}));
+        QCOMPARE(
+            queryRows(QStringLiteral(
+                "SELECT Round, Time, Opp1, Opp1No, Opp2, Opp2No FROM Tournament WHERE TeamNo = 1 AND Round = 101")),
+            QStringList{QStringLiteral("101/;;/*Comets/5/Valley FC/4")});
+        QCOMPARE(ownGames(),
+                 (QStringList{QStringLiteral("1001/1/09:30 AM/Smith's \"Park\"; 4/"), QStringLiteral("1002/4///"),
+                              QStringLiteral("2001/1/10:00 AM/Riverside 2/")}));
         QSqlQuery date = execSql(QStringLiteral("SELECT GameDate FROM Schedule WHERE TeamNo = 1 AND GameNo = 1001"));
         QVERIFY(date.next());
         QCOMPARE(toDateTime(date.value(0)).date(), QDate(2026, 10, 3));
@@ -217,7 +222,8 @@ private Q_SLOTS:
         cup.clearTeams();
         saveBracket(1, 1, cup);
         QCOMPARE(ownGames(), QStringList{QStringLiteral("2001/1/10:00 AM/Riverside 2/")});
-        QCOMPARE(countRows(QStringLiteral("Schedule"), {{QStringLiteral("TeamNo"), 1}, {QStringLiteral("GameNo"), 7}}), 1);
+        QCOMPARE(countRows(QStringLiteral("Schedule"), {{QStringLiteral("TeamNo"), 1}, {QStringLiteral("GameNo"), 7}}),
+                 1);
         QCOMPARE(FillTourney(1, 1, 2).gameTag(1), cup.gameTag(1));
     }
 
@@ -295,7 +301,7 @@ private Q_SLOTS:
         b.setTeam(3, picked(QStringLiteral("Valley FC"), 4));
         saveBracket(1, 1, b);
         QVERIFY(b.team(1).hidden && b.team(2).hidden && !b.team(3).hidden);
-        QVERIFY(ownGames().size() == 1); // a bye is no game
+        QVERIFY(ownGames().size() == 1);  // a bye is no game
         QVERIFY(FillTourney(1, 1, 2).team(2).hidden);
     }
 
@@ -313,7 +319,7 @@ private Q_SLOTS:
             const Refusal refusal(QStringLiteral("Schedule"), QStringLiteral("INSERT"));
             QVERIFY_THROWS_EXCEPTION(PwError, saveBracket(1, 1, changed));
         }
-        QVERIFY(changed == before); // not marked hidden either
+        QVERIFY(changed == before);  // not marked hidden either
         QVERIFY(FillTourney(1, 1, 2) == cup);
         QCOMPARE(ownGames(), games);
     }
@@ -321,7 +327,8 @@ private Q_SLOTS:
     void damagedRowsLoad()
     {
         const QString columns = QStringLiteral("TeamNo TournamentNo Round Time Opp1 Opp1No Opp2 Opp2No");
-        insertRow(QStringLiteral("Tournament"), fields(columns, {1, 1, 1, "10/3/2026", "*Comets", "5", "Gone FC", "77"}));
+        insertRow(QStringLiteral("Tournament"),
+                  fields(columns, {1, 1, 1, "10/3/2026", "*Comets", "5", "Gone FC", "77"}));
         insertRow(QStringLiteral("Tournament"), fields(columns, {1, 1, 3, "soon;later;", "x", "not a number", {}, {}}));
         for (int round : {2, 5, 301, -1})
             insertRow(QStringLiteral("Tournament"), fields(columns, {1, 1, round, ";;", "Ghost", "1", "Ghost", "1"}));
@@ -338,12 +345,12 @@ private Q_SLOTS:
     void treeBranches()
     {
         Bracket cup = cupBracket();
-        cup.clearSlot(102); // round 2's opponent not known yet
+        cup.clearSlot(102);  // round 2's opponent not known yet
         saveBracket(1, 1, cup);
         Bracket other(2);
         other.setTeam(2, picked(QStringLiteral("*Comets"), 5));
         other.setTeam(1, picked(QStringLiteral("Blue Herons"), 1));
-        other.advance(1); // the Comets lost round 1: nothing ahead of them
+        other.advance(1);  // the Comets lost round 1: nothing ahead of them
         saveBracket(2, 1, other);
         saveTournament({1, 2, QStringLiteral("Spring Shield"), 3, {}});
 
@@ -359,7 +366,7 @@ private Q_SLOTS:
         QCOMPARE(one[0].roundTexts, (QStringList{QStringLiteral("Blue Herons"), QStringLiteral("Round2")}));
         QCOMPARE(one[0].clockRounds, QList<int>{2});
         QCOMPARE(one[1].roundTexts.size(), 3);
-        QVERIFY(one[1].clockRounds.isEmpty()); // the Comets are not in that bracket yet
+        QVERIFY(one[1].clockRounds.isEmpty());  // the Comets are not in that bracket yet
         QCOMPARE(all[2].info.teamNo, qint16(2));
         QCOMPARE(all[2].roundTexts.first(), QStringLiteral("Blue Herons"));
         QVERIFY(all[2].clockRounds.isEmpty());

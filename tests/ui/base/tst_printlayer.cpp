@@ -3,16 +3,16 @@
 // through a printout, printing and saving it (a PDF that cannot be written is told there).
 #include "TestSupport.h"
 
-#include "ui/base/FieldConfig.h"
 #include "core/print/PrintLayer.h"
+#include "ui/base/FieldConfig.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
 #include <QPaintEngine>
-#include <QPrinterInfo>
 #include <QPicture>
+#include <QPrinterInfo>
 #include <QTextItem>
 
 using namespace pw;
@@ -147,9 +147,11 @@ private Q_SLOTS:
         QVERIFY(d[0].at.y() < 5000 - 10);
         const int shown = int(std::count_if(d.begin(), d.end(), [](const Drawn& x) { return !x.text.isEmpty(); }));
         QCOMPARE(shown, 3);  // the null and the missing column print nothing
-        const Drawn seven = *std::find_if(d.begin(), d.end(), [](const Drawn& x) { return x.text == QLatin1String("7"); });
+        const Drawn seven =
+            *std::find_if(d.begin(), d.end(), [](const Drawn& x) { return x.text == QLatin1String("7"); });
         QVERIFY(qAbs(seven.at.x() + p.TextWidth(QStringLiteral("7")) - (6720 - 40)) < 1);
-        const Drawn wide = *std::find_if(d.begin(), d.end(), [](const Drawn& x) { return x.text.startsWith(QLatin1Char('A')); });
+        const Drawn wide =
+            *std::find_if(d.begin(), d.end(), [](const Drawn& x) { return x.text.startsWith(QLatin1Char('A')); });
         QVERIFY(wide.at.x() >= 720 && wide.at.x() + p.TextWidth(wide.text) <= 1720);
     }
 
@@ -161,7 +163,8 @@ private Q_SLOTS:
         const double line = p.TextWidth(QStringLiteral("The quick brown fox"));
         QCOMPARE(p.FindSP(QStringLiteral("The quick brown fox jumps"), line), 19);
         QCOMPARE(p.FindSP(QStringLiteral("x"), 1), 1);
-        QCOMPARE(p.ParseText(QStringLiteral("The quick brown fox jumps over"), line), (QStringList{"The quick brown fox", "jumps over"}));
+        QCOMPARE(p.ParseText(QStringLiteral("The quick brown fox jumps over"), line),
+                 (QStringList{"The quick brown fox", "jumps over"}));
         QCOMPARE(p.ParseText(QStringLiteral("one\r\ntwo"), line), (QStringList{"one", "two"}));
         // A word with no spaces wider than the line is cut at the width, and ends.
         const QString word(10000, QLatin1Char('m'));
@@ -225,13 +228,15 @@ private Q_SLOTS:
         QCOMPARE(child<QLabel>(&preview, "lblXY")->text(), QStringLiteral("1440, 720"));
 
         // Saving runs the report again into the file; a file that cannot be written is told.
-        env.prompter.files << env.dir() + QStringLiteral("/preview.pdf") << env.dir() + QStringLiteral("/missing/folder/preview.pdf");
+        env.prompter.files << env.dir() + QStringLiteral("/preview.pdf")
+                           << env.dir() + QStringLiteral("/missing/folder/preview.pdf");
         preview.savePdf_Click();
         QCOMPARE(runs, 2);
         QCOMPARE(env.prompter.shown.last().defaultText, QStringLiteral("Team- Comets.pdf"));
         QVERIFY(fileBytes(env.dir() + QStringLiteral("/preview.pdf")).startsWith("%PDF"));
         preview.savePdf_Click();
-        QVERIFY(env.prompter.shown.last().title == QStringLiteral("Save as PDF") && env.prompter.shown.last().icon == Prompter::Icon::Critical);
+        QVERIFY(env.prompter.shown.last().title == QStringLiteral("Save as PDF") &&
+                env.prompter.shown.last().icon == Prompter::Icon::Critical);
         QVERIFY(env.prompter.shown.last().text.contains(QStringLiteral("could not be written")));
     }
 
@@ -258,8 +263,9 @@ private Q_SLOTS:
         env.prompter.clear();
         env.prompter.answers << Prompter::Answer::No;
         bool ran = false;
-        runReport(QStringLiteral("Test"), [&ran](Printout&) { ran = true; }, Printout::Portrait, QStringLiteral("x"),
-                  std::nullopt, nullptr);
+        runReport(
+            QStringLiteral("Test"), [&ran](Printout&) { ran = true; }, Printout::Portrait, QStringLiteral("x"),
+            std::nullopt, nullptr);
         QCOMPARE(env.prompter.shown.first().title, QStringLiteral("Print Preview"));
         QCOMPARE(env.prompter.shown.first().text, QStringLiteral("Do you want to see a preview of the printout?"));
         QCOMPARE(env.prompter.shown.first().buttons, Prompter::Buttons::YesNo);

@@ -19,7 +19,8 @@ class TestFees : public StoreTest {
 private:
     static double paid(int playerNo)
     {
-        return GetDBData(QStringLiteral("Player"), {{QStringLiteral("TeamNo"), 1}, {QStringLiteral("PlayerNo"), playerNo}},
+        return GetDBData(QStringLiteral("Player"),
+                         {{QStringLiteral("TeamNo"), 1}, {QStringLiteral("PlayerNo"), playerNo}},
                          QStringLiteral("AmountPaid"))
             .toDouble();
     }
@@ -80,7 +81,7 @@ private Q_SLOTS:
         QVERIFY(env.prompter.shown.first().text.contains(QStringLiteral("\"ten\" is not an amount")));
         QCOMPARE(m.lines()[2].amountPaid, 0.0);
         QVERIFY(m.setData(m.index(0, 1), QString(), Qt::EditRole));  // emptied: nothing paid
-        QCOMPARE(paid(2), 0.0);  // nothing stored before Close
+        QCOMPARE(paid(2), 0.0);                                      // nothing stored before Close
 
         // "ten" still being typed when Close is pressed: refused, and the window stays on that cell.
         grid->setCurrentIndex(m.index(3, 1));
@@ -107,7 +108,8 @@ private Q_SLOTS:
         QVERIFY(w.model().setData(w.model().index(4, 1), QStringLiteral("40"), Qt::EditRole));
         {
             // The store refuses the fifth player's row: the fourth's must not be kept either.
-            const Refusal refusal(QStringLiteral("Player"), QStringLiteral("UPDATE"), QStringLiteral("NEW.PlayerNo = 5"));
+            const Refusal refusal(QStringLiteral("Player"), QStringLiteral("UPDATE"),
+                                  QStringLiteral("NEW.PlayerNo = 5"));
             w.CancelButton_Click();
             QVERIFY(w.isVisible());
         }

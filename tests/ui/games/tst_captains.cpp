@@ -76,7 +76,8 @@ private Q_SLOTS:
 
         addTeam(2, QStringLiteral("Rockets"), fields(teamFields, {1, 5, "x; 3;;abc;7.0;+7;99999;-7"}));
         for (int i = 1; i <= 25; ++i)
-            addPlayer(2, i, QStringLiteral("Schwarzenegg%1").arg(i, 2, 10, QLatin1Char('0')), i % 2 ? QStringLiteral("Sam") : QStringLiteral("Alexandra"), i);
+            addPlayer(2, i, QStringLiteral("Schwarzenegg%1").arg(i, 2, 10, QLatin1Char('0')),
+                      i % 2 ? QStringLiteral("Sam") : QStringLiteral("Alexandra"), i);
     }
 
     void theSeasonCaptainText()
@@ -184,7 +185,8 @@ private Q_SLOTS:
         QCOMPARE(m->columnCount(), 4);
         QCOMPARE(m->headerData(3, Qt::Horizontal).toString(), QStringLiteral("3"));
         QCOMPARE(m->index(3, 0).data().toString(), QStringLiteral("Chen, Lily"));
-        QCOMPARE(QStringList({m->index(3, 1).data().toString(), m->index(3, 2).data().toString(), m->index(3, 3).data().toString()}),
+        QCOMPARE(QStringList({m->index(3, 1).data().toString(), m->index(3, 2).data().toString(),
+                              m->index(3, 3).data().toString()}),
                  QStringList({"X", "", "X"}));
         QCOMPARE(m->index(6, 0).data().toString(), QStringLiteral("O'Brien, Nora"));
         QCOMPARE(grid->horizontalScrollBar()->maximum(), 0);

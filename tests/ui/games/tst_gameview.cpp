@@ -85,7 +85,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("percent");
         QTest::newRow("game 1") << 0 << 1 << 75;
         QTest::newRow("game 2: 5 of 8 is 62.5") << 0 << 2 << 62;
-        QTest::newRow("game 3, not played yet") << 0 << 3 << 42;  // 5 of 12
+        QTest::newRow("game 3, not played yet") << 0 << 3 << 42;                   // 5 of 12
         QTest::newRow("season summary, the cup's game included") << 0 << 0 << 56;  // 9 of 16
         QTest::newRow("the cup") << 1 << 1001 << 100;
         QTest::newRow("the cup's summary") << 1 << 1000 << 100;
@@ -214,10 +214,10 @@ private Q_SLOTS:
         QCOMPARE(grid->playerAt(0), qint16(1));
         QCOMPARE(grid->cellText(0, 1), QStringLiteral("62%"));
         QCOMPARE(grid->cellText(0, 4), QStringLiteral("3"));   // steals
-        QCOMPARE(grid->cellText(0, 6), QString());            // the gap
+        QCOMPARE(grid->cellText(0, 6), QString());             // the gap
         QCOMPARE(grid->cellText(0, 8), QStringLiteral("2"));   // goals let in
         QCOMPARE(grid->cellText(0, 12), QStringLiteral("4"));  // periods available
-        QCOMPARE(grid->cellText(1, 1), QString());            // no row for this game
+        QCOMPARE(grid->cellText(1, 1), QString());             // no row for this game
         QCOMPARE(form.findChild<QLabel*>(QStringLiteral("Totlbl_2"))->text(), QStringLiteral("3"));
 
         // The team's summary; the strip's last two labels are over-shots and blocks.

@@ -3,26 +3,26 @@
 // the board keeping to its game while the main window moves on.
 #include "TestSupport.h"
 
-#include "ui/base/EditWindow.h"
 #include "app/MainForm.h"
 #include "app/RosterModel.h"
-#include "ui/games/GameSetup.h"
 #include "core/games/LineupModel.h"
-#include "ui/games/LineupViews.h"
 #include "core/games/Pitch.h"
+#include "ui/base/EditWindow.h"
+#include "ui/games/GameSetup.h"
+#include "ui/games/LineupViews.h"
 
 #include <QAccessible>
-#include <QFile>
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QFile>
+#include <QLabel>
 #include <QMenu>
 #include <QPointer>
-#include <QTimer>
-#include <QLabel>
 #include <QPushButton>
 #include <QSqlQuery>
 #include <QTableView>
+#include <QTimer>
 
 using namespace pw;
 using namespace pwtest;
@@ -63,14 +63,16 @@ private:
     // Period/player/x/y of each placement stored for the game.
     static QStringList setupRows(int gameNo)
     {
-        return queryRows(QStringLiteral("SELECT QtrNo, PlayerNo, XPos, YPos FROM GameSetup WHERE TeamNo = 1 AND GameNo = ? ORDER BY QtrNo, PlayerNo"),
+        return queryRows(QStringLiteral("SELECT QtrNo, PlayerNo, XPos, YPos FROM GameSetup WHERE TeamNo = 1 AND GameNo "
+                                        "= ? ORDER BY QtrNo, PlayerNo"),
                          {gameNo});
     }
     static QString stat(int gameNo, int playerNo, const char* column)
     {
-        return GetDBData(QStringLiteral("GameStat"),
-                         {{QStringLiteral("TeamNo"), 1}, {QStringLiteral("GameNo"), gameNo}, {QStringLiteral("PlayerNo"), playerNo}},
-                         QString::fromLatin1(column));
+        return GetDBData(
+            QStringLiteral("GameStat"),
+            {{QStringLiteral("TeamNo"), 1}, {QStringLiteral("GameNo"), gameNo}, {QStringLiteral("PlayerNo"), playerNo}},
+            QString::fromLatin1(column));
     }
 
 private Q_SLOTS:
@@ -94,7 +96,8 @@ private Q_SLOTS:
         b.show();
         QVERIFY(QTest::qWaitForWindowExposed(&b));
         // Opening stored a zeroed row for every player at once.
-        QCOMPARE(countRows(QStringLiteral("GameStat"), {{QStringLiteral("TeamNo"), 1}, {QStringLiteral("GameNo"), 1}}), 10);
+        QCOMPARE(countRows(QStringLiteral("GameStat"), {{QStringLiteral("TeamNo"), 1}, {QStringLiteral("GameNo"), 1}}),
+                 10);
         QVERIFY(!b.isDirty());
 
         QVERIFY(!b.PlayerGrid_MouseDown(0));
@@ -160,8 +163,9 @@ private Q_SLOTS:
     // the stored periods played as they are; only Save writes the board's.
     void openingTheBoardChangesNoStoredFigure()
     {
-        insertRow(QStringLiteral("GameStat"),
-                  fields(QStringLiteral("TeamNo GameNo PlayerNo QtrPlayed QtrAvailable Goals"), {1, 2, 3, 3, "1;1;1;1", 2}));
+        insertRow(
+            QStringLiteral("GameStat"),
+            fields(QStringLiteral("TeamNo GameNo PlayerNo QtrPlayed QtrAvailable Goals"), {1, 2, 3, 3, "1;1;1;1", 2}));
         GameSetup b(game(2), QStringLiteral("2 - Owls"));
         QCOMPARE(stat(2, 3, "QtrPlayed"), QStringLiteral("3"));
         QCOMPARE(stat(2, 3, "Goals"), QStringLiteral("2"));

@@ -23,7 +23,6 @@ class TestStatEntry : public StoreTest {
     Q_OBJECT
 
 private:
-
     // A player's GameStat columns as stored, "" for NULL: the eight figures, then Opponent,
     // QtrPlayed, QtrAvailable, Captain.
     static QStringList statRow(int gameNo, int playerNo)

@@ -3,12 +3,12 @@
 #include "TestSupport.h"
 
 #include "core/messaging/MailRun.h"
-#include "ui/messaging/MailWindows.h"
-#include "ui/messaging/NoteWindows.h"
 #include "core/messaging/Notes.h"
 #include "core/messaging/Sending.h"
 #include "core/print/PrintLayer.h"
 #include "core/reports/Reports.h"
+#include "ui/messaging/MailWindows.h"
+#include "ui/messaging/NoteWindows.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -121,7 +121,10 @@ private:
     }
     // The test server's address for this machine, written as "127.1": the same machine, but not
     // in the plain form the mailer trusts, so the mailer treats it as a club's server elsewhere.
-    static QString elsewhere() { return QStringLiteral("127.1:") + qEnvironmentVariable("PW_TEST_SMTP").section(QLatin1Char(':'), -1); }
+    static QString elsewhere()
+    {
+        return QStringLiteral("127.1:") + qEnvironmentVariable("PW_TEST_SMTP").section(QLatin1Char(':'), -1);
+    }
 
     void useServer(const QString& user, const QString& pass)
     {
@@ -139,10 +142,10 @@ private Q_SLOTS:
         env.reset();
         emptyTables();
         // Within the 64 characters an address may have before its @.
-        m_sender = QStringLiteral("coach-%1-%2-%3@club.example")
-                       .arg(qEnvironmentVariable("PW_TEST_ENGINE"),
-                            QString::fromLatin1(QTest::currentTestFunction()).left(36))
-                       .arg(QCoreApplication::applicationPid());
+        m_sender =
+            QStringLiteral("coach-%1-%2-%3@club.example")
+                .arg(qEnvironmentVariable("PW_TEST_ENGINE"), QString::fromLatin1(QTest::currentTestFunction()).left(36))
+                .arg(QCoreApplication::applicationPid());
         state().DataFolder = env.dir() + QStringLiteral("/data");
         QDir().mkpath(state().DataFolder);
         useServer(QString(), QString());
@@ -155,23 +158,28 @@ private Q_SLOTS:
         // Ann: her own address and both parents'; Ben: none; Cy: only his mother's.
         addPlayer(1, 1, QStringLiteral("Ames"), QStringLiteral("Ann"), 4,
                   fields(QStringLiteral("email MomEmail DadEmail"),
-                         {QStringLiteral("ann@home.example"), QStringLiteral("mum.ames@home.example"), QStringLiteral("dad.ames@work.example")}));
-        addPlayer(1, 2, QStringLiteral("Bell"), QStringLiteral("Ben"), 7, fields(QStringLiteral("email MomEmail"), {QString(), QString()}));
-        addPlayer(1, 3, QStringLiteral("Cole"), QStringLiteral("Cy"), 9, fields(QStringLiteral("MomEmail"), {kColeMum}));
+                         {QStringLiteral("ann@home.example"), QStringLiteral("mum.ames@home.example"),
+                          QStringLiteral("dad.ames@work.example")}));
+        addPlayer(1, 2, QStringLiteral("Bell"), QStringLiteral("Ben"), 7,
+                  fields(QStringLiteral("email MomEmail"), {QString(), QString()}));
+        addPlayer(1, 3, QStringLiteral("Cole"), QStringLiteral("Cy"), 9,
+                  fields(QStringLiteral("MomEmail"), {kColeMum}));
     }
 
     void recipientsNotesAndTheGrid()
     {
         QString notFound;
         QCOMPARE(GetEmailAddress(1, notFound),
-                 QStringList({QStringLiteral("ann@home.example,mum.ames@home.example,dad.ames@work.example"),
-                              kColeMum, m_sender + QStringLiteral(",asst@club.example")}));
+                 QStringList({QStringLiteral("ann@home.example,mum.ames@home.example,dad.ames@work.example"), kColeMum,
+                              m_sender + QStringLiteral(",asst@club.example")}));
         QCOMPARE(notFound, QStringLiteral("Ben Bell"));
 
         // Editing replaces the row: a new number, today's date, the old row gone.
-        const qint32 first = saveTeamNote(1, std::nullopt, QStringLiteral("Snacks"), QStringLiteral("Bring oranges"), false);
+        const qint32 first =
+            saveTeamNote(1, std::nullopt, QStringLiteral("Snacks"), QStringLiteral("Bring oranges"), false);
         markTeamNoteSent(1, first, QDate(2026, 9, 1));
-        const qint32 edited = saveTeamNote(1, first, QStringLiteral("Snacks rota"), QStringLiteral("Oranges, water"), true);
+        const qint32 edited =
+            saveTeamNote(1, first, QStringLiteral("Snacks rota"), QStringLiteral("Oranges, water"), true);
         QVERIFY(edited != first);
         QVERIFY(!readTeamNote(1, first));
         const TeamNote n = *readTeamNote(1, edited);
@@ -180,14 +188,15 @@ private Q_SLOTS:
         QCOMPARE(n.dateWritten, QDate::currentDate());
         QVERIFY(!n.dateSent.isValid());
 
-        execSql(QStringLiteral("INSERT INTO TeamNotes (TeamNo, Subject, Note, DateWritten, IsEmail) VALUES (1, 'Old', 'x', ?, ?)"),
+        execSql(QStringLiteral(
+                    "INSERT INTO TeamNotes (TeamNo, Subject, Note, DateWritten, IsEmail) VALUES (1, 'Old', 'x', ?, ?)"),
                 {QDate(2025, 3, 2), false});
         frmNoteList w(1);
         const QAbstractItemModel& m = *w.grid()->model();
         QCOMPARE(m.rowCount(), 2);
         QCOMPARE(m.headerData(2, Qt::Horizontal).toString(), QStringLiteral("Date Sent"));
         QCOMPARE(m.index(0, 1).data().toString(), QStringLiteral("Snacks rota"));  // newest first
-        QCOMPARE(m.index(0, 2).data().toString(), QString());                    // never sent: empty
+        QCOMPARE(m.index(0, 2).data().toString(), QString());                      // never sent: empty
         QCOMPARE(m.index(0, 3).data().toString(), QStringLiteral("True"));
         QCOMPARE(m.index(1, 3).data().toString(), QStringLiteral("False"));
         auto* action = child<QPushButton>(&w, "ActionBtn");
@@ -222,7 +231,8 @@ private Q_SLOTS:
             editor->accept();
         });
         w.NewBtn_Click();
-        QCOMPARE(env.prompter.find(QStringLiteral("Missing Subject")).text, QStringLiteral("Please enter a subject for the note."));
+        QCOMPARE(env.prompter.find(QStringLiteral("Missing Subject")).text,
+                 QStringLiteral("Please enter a subject for the note."));
         QCOMPARE(w.model().rowCount(), 1);
         const TeamNote stored = w.model().notes().first();
         QCOMPARE(stored.subject, kSubject);
@@ -268,8 +278,8 @@ private Q_SLOTS:
                 all << r;
         }
         QCOMPARE(all, (QSet<QString>{QStringLiteral("ann@home.example"), QStringLiteral("mum.ames@home.example"),
-                                      QStringLiteral("dad.ames@work.example"), QStringLiteral("cole@home.example"), m_sender,
-                                      QStringLiteral("asst@club.example")}));
+                                     QStringLiteral("dad.ames@work.example"), QStringLiteral("cole@home.example"),
+                                     m_sender, QStringLiteral("asst@club.example")}));
         const auto cole = std::find_if(mails.begin(), mails.end(), [](const QJsonObject& m) {
             return recipientsOf(m) == QStringList{QStringLiteral("cole@home.example")};
         });
@@ -331,9 +341,15 @@ private Q_SLOTS:
         body.close();
         MailServer server{QStringLiteral("127.0.0.1:%1").arg(silent.serverPort()), QStringLiteral("coach"),
                           QStringLiteral("s3cret-Pässword"), false, 2};
-        const MailJob job{body.fileName(), {QStringLiteral("a@x.example"), QStringLiteral("b@x.example")}, {},
-                          QStringLiteral("S"), m_sender, env.dir() + QStringLiteral("/silent.log")};
-        QVERIFY(!mailerArguments(job, job.recipients.first(), server).join(QLatin1Char(' ')).contains(QStringLiteral("s3cret")));
+        const MailJob job{body.fileName(),
+                          {QStringLiteral("a@x.example"), QStringLiteral("b@x.example")},
+                          {},
+                          QStringLiteral("S"),
+                          m_sender,
+                          env.dir() + QStringLiteral("/silent.log")};
+        QVERIFY(!mailerArguments(job, job.recipients.first(), server)
+                     .join(QLatin1Char(' '))
+                     .contains(QStringLiteral("s3cret")));
 
         MailRun run(job, server);
         QSignalSpy done(&run, &MailRun::finished);
@@ -367,8 +383,12 @@ private Q_SLOTS:
         QVERIFY(!text.contains(QStringLiteral("s3cret")));
 
         // A missing message file is an error of its own, and also ends the run.
-        MailRun missing(MailJob{env.dir() + QStringLiteral("/gone.eml"), {QStringLiteral("a@x.example")}, {},
-                                QStringLiteral("S"), m_sender, env.dir() + QStringLiteral("/gone.log")},
+        MailRun missing(MailJob{env.dir() + QStringLiteral("/gone.eml"),
+                                {QStringLiteral("a@x.example")},
+                                {},
+                                QStringLiteral("S"),
+                                m_sender,
+                                env.dir() + QStringLiteral("/gone.log")},
                         MailServer{qEnvironmentVariable("PW_TEST_SMTP"), {}, {}, false, 5});
         QSignalSpy missingDone(&missing, &MailRun::finished);
         missing.start();
@@ -380,9 +400,14 @@ private Q_SLOTS:
 
         // A mailer that is not installed: said in the log, and the run ends.
         setToolFolder(QStringLiteral("/nonexistent"));
-        MailRun absent(MailJob{body.fileName(), {QStringLiteral("a@x.example"), QStringLiteral("b@x.example")}, {},
-                               QStringLiteral("S"), m_sender, env.dir() + QStringLiteral("/absent.log")},
-                       MailServer{qEnvironmentVariable("PW_TEST_SMTP"), QStringLiteral("coach"), QStringLiteral("pw"), false, 5});
+        MailRun absent(
+            MailJob{body.fileName(),
+                    {QStringLiteral("a@x.example"), QStringLiteral("b@x.example")},
+                    {},
+                    QStringLiteral("S"),
+                    m_sender,
+                    env.dir() + QStringLiteral("/absent.log")},
+            MailServer{qEnvironmentVariable("PW_TEST_SMTP"), QStringLiteral("coach"), QStringLiteral("pw"), false, 5});
         QSignalSpy absentDone(&absent, &MailRun::finished);
         absent.start();
         setToolFolder(qEnvironmentVariable("PW_TOOLS_DIR"));
@@ -405,9 +430,17 @@ private Q_SLOTS:
         body.close();
         const QString log = env.dir() + QStringLiteral("/mailer.log");
         const auto args = [&](const QString& to, const QString& cc, const QString& from) {
-            QStringList a{body.fileName(), QStringLiteral("-t"), to, QStringLiteral("-s"), QStringLiteral("s"),
-                          QStringLiteral("-f"), from, QStringLiteral("-server"), qEnvironmentVariable("PW_TEST_SMTP"),
-                          QStringLiteral("-log"), log};
+            QStringList a{body.fileName(),
+                          QStringLiteral("-t"),
+                          to,
+                          QStringLiteral("-s"),
+                          QStringLiteral("s"),
+                          QStringLiteral("-f"),
+                          from,
+                          QStringLiteral("-server"),
+                          qEnvironmentVariable("PW_TEST_SMTP"),
+                          QStringLiteral("-log"),
+                          log};
             if (!cc.isEmpty())
                 a << QStringLiteral("-c") << cc;
             return a;
@@ -448,14 +481,18 @@ private Q_SLOTS:
         QCOMPARE(mails.size(), 1);
         const QStringList commands = texts(mails[0].value(QStringLiteral("commands")));
         QCOMPARE(commands.filter(QRegularExpression(QStringLiteral("^(MAIL|DATA)"))).size(), 2);
-        QVERIFY(commands.filter(QRegularExpression(QStringLiteral("^MAIL"))).value(0).startsWith(
-            QStringLiteral("MAIL FROM:<%1>").arg(m_sender)));
-        QCOMPARE(commands.filter(QRegularExpression(QStringLiteral("^RCPT"))),
-                 (QStringList{QStringLiteral("RCPT TO:<ann@home.example>"), QStringLiteral("RCPT TO:<\"odd local\"@home.example>"),
-                              QStringLiteral("RCPT TO:<zoe@home.example>"), QStringLiteral("RCPT TO:<pat@club.example>")}));
+        QVERIFY(commands.filter(QRegularExpression(QStringLiteral("^MAIL")))
+                    .value(0)
+                    .startsWith(QStringLiteral("MAIL FROM:<%1>").arg(m_sender)));
+        QCOMPARE(
+            commands.filter(QRegularExpression(QStringLiteral("^RCPT"))),
+            (QStringList{QStringLiteral("RCPT TO:<ann@home.example>"),
+                         QStringLiteral("RCPT TO:<\"odd local\"@home.example>"),
+                         QStringLiteral("RCPT TO:<zoe@home.example>"), QStringLiteral("RCPT TO:<pat@club.example>")}));
         const QJsonObject headers = mails[0].value(QStringLiteral("headers")).toObject();
-        QCOMPARE(headers.value(QStringLiteral("To")).toString(),
-                 QStringLiteral("\"Smith, Ann\" <ann@home.example>, \"odd local\"@home.example, Zoë <zoe@home.example>"));
+        QCOMPARE(
+            headers.value(QStringLiteral("To")).toString(),
+            QStringLiteral("\"Smith, Ann\" <ann@home.example>, \"odd local\"@home.example, Zoë <zoe@home.example>"));
         QCOMPARE(headers.value(QStringLiteral("Cc")).toString(), QStringLiteral("Pat <pat@club.example>"));
         QCOMPARE(headers.value(QStringLiteral("From")).toString(), QStringLiteral("Pat Coach <%1>").arg(m_sender));
         QCOMPARE(fileLines(log).value(1).section(QLatin1Char(' '), 2), QStringLiteral("Sent."));
@@ -475,9 +512,11 @@ private Q_SLOTS:
         const qint32 id = saveTeamNote(1, std::nullopt, QStringLiteral("Kit"), QStringLiteral("Bring shin pads"), true);
         useServer(qEnvironmentVariable("PW_TEST_SMTP_USER"), password());
         state().EmailServer = elsewhere();
-        const MailJob job{QStringLiteral("body.eml"), {QStringLiteral("a@x.example")}, {}, QStringLiteral("S"), m_sender,
-                          QStringLiteral("Blat.log")};
-        QVERIFY(!mailerArguments(job, job.recipients.first(), mailServerFromSettings()).contains(QStringLiteral("-allowplain")));
+        const MailJob job{
+            QStringLiteral("body.eml"), {QStringLiteral("a@x.example")}, {}, QStringLiteral("S"), m_sender,
+            QStringLiteral("Blat.log")};
+        QVERIFY(!mailerArguments(job, job.recipients.first(), mailServerFromSettings())
+                     .contains(QStringLiteral("-allowplain")));
         frmNoteList w(1);
         w.ActionBtn_Click();
         QVERIFY(received().isEmpty());
@@ -485,7 +524,8 @@ private Q_SLOTS:
         QCOMPARE(env.prompter.find(QStringLiteral("Error in Transmission")).kind, QStringLiteral("message"));
         const QString log = logText();
         QCOMPARE(log.count(QStringLiteral("Error:")), 1);  // the first family failed; the rest were not tried
-        QVERIFY2(log.contains(QStringLiteral("offers no encrypted connection, so the password was not sent")), qPrintable(log));
+        QVERIFY2(log.contains(QStringLiteral("offers no encrypted connection, so the password was not sent")),
+                 qPrintable(log));
         QVERIFY(log.contains(QStringLiteral("\"Allow unencrypted connection\"")));
 
         state().EmailAllowPlain = true;
@@ -521,9 +561,12 @@ private Q_SLOTS:
                  (QStringList{QStringLiteral("ann@home.example,mum.ames@home.example"), m_sender}));
         QCOMPARE(notFound, QStringLiteral("Ben Bell"));  // Cy has an address, only not a valid one
         QCOMPARE(refused.size(), 3);
-        QVERIFY2(refused[0].startsWith(QStringLiteral("Ann Ames: the father's E-Mail (it holds angle brackets")), qPrintable(refused[0]));
-        QVERIFY2(refused[1].startsWith(QStringLiteral("Cy Cole: the mother's E-Mail (it holds a line break")), qPrintable(refused[1]));
-        QVERIFY2(refused[2].startsWith(QStringLiteral("Coach 2: the assistant coach's Email (")), qPrintable(refused[2]));
+        QVERIFY2(refused[0].startsWith(QStringLiteral("Ann Ames: the father's E-Mail (it holds angle brackets")),
+                 qPrintable(refused[0]));
+        QVERIFY2(refused[1].startsWith(QStringLiteral("Cy Cole: the mother's E-Mail (it holds a line break")),
+                 qPrintable(refused[1]));
+        QVERIFY2(refused[2].startsWith(QStringLiteral("Coach 2: the assistant coach's Email (")),
+                 qPrintable(refused[2]));
 
         const qint32 id = saveTeamNote(1, std::nullopt, QStringLiteral("Kit"), QStringLiteral("Bring shin pads"), true);
         frmNoteList w(1);
@@ -532,11 +575,14 @@ private Q_SLOTS:
         QCOMPARE(mails.size(), 2);
         QSet<QString> all;
         for (const QJsonObject& m : mails) {
-            QCOMPARE(texts(m.value(QStringLiteral("commands"))).filter(QRegularExpression(QStringLiteral("^DATA"))).size(), 1);
+            QCOMPARE(
+                texts(m.value(QStringLiteral("commands"))).filter(QRegularExpression(QStringLiteral("^DATA"))).size(),
+                1);
             for (const QString& r : recipientsOf(m))
                 all << r;
         }
-        QCOMPARE(all, (QSet<QString>{QStringLiteral("ann@home.example"), QStringLiteral("mum.ames@home.example"), m_sender}));
+        QCOMPARE(all, (QSet<QString>{QStringLiteral("ann@home.example"), QStringLiteral("mum.ames@home.example"),
+                                     m_sender}));
         for (const QJsonObject& m : everything())
             QVERIFY(!m.value(QStringLiteral("raw")).toString().contains(marker));
         QCOMPARE(sentDate(id), QDate::currentDate());  // every valid address got it
@@ -546,9 +592,10 @@ private Q_SLOTS:
                 notSent << shown;
         }
         QCOMPARE(notSent.size(), 2);
-        QCOMPARE(notSent[0].text, QStringLiteral("These addresses are not valid e-mail addresses, so nothing was sent to "
-                                                 "them. Correct them in the player's or the team's profile:\n") +
-                                      refused.join(QLatin1Char('\n')));
+        QCOMPARE(notSent[0].text,
+                 QStringLiteral("These addresses are not valid e-mail addresses, so nothing was sent to "
+                                "them. Correct them in the player's or the team's profile:\n") +
+                     refused.join(QLatin1Char('\n')));
         QCOMPARE(notSent[1].text, QStringLiteral("The following people do not have E-mail addresses\nBen Bell"));
         QVERIFY(!logText().contains(QStringLiteral("DATA")));
         QVERIFY(privateFile(mailLogFile(state().DataFolder)));
@@ -562,9 +609,11 @@ private Q_SLOTS:
         SendResults(1, 3, QStringLiteral("3-1"), nullptr);
         QCOMPARE(env.prompter.titles(), QStringList{QStringLiteral("Email not Sent")});
         QCOMPARE(env.prompter.shown[0].text,
-                 QStringLiteral("The team's address for game results is not a valid e-mail address: it holds a line "
-                                "break, a tab or another control character. Correct it in the team profile and send again."));
-        execSql(QStringLiteral("UPDATE Teams SET EmailSendTo = 'results@league.example', TeamCoach1Email = ? WHERE TeamNo = 1"),
+                 QStringLiteral(
+                     "The team's address for game results is not a valid e-mail address: it holds a line "
+                     "break, a tab or another control character. Correct it in the team profile and send again."));
+        execSql(QStringLiteral(
+                    "UPDATE Teams SET EmailSendTo = 'results@league.example', TeamCoach1Email = ? WHERE TeamNo = 1"),
                 {m_sender + QStringLiteral(", pat@home.example")});
         env.prompter.clear();
         SendResults(1, 3, QStringLiteral("3-1"), nullptr);
@@ -584,14 +633,19 @@ private Q_SLOTS:
         const GameResultMail r = resultMail(1, 3, QStringLiteral("3-1"));
         QCOMPARE(r.subject, QStringLiteral("Results of Valley FC Comets U10 G"));
         const QStringList lines = r.body.split(QLatin1Char('\n'));
-        QCOMPARE(lines.mid(0, 4), (QStringList{QString(), QStringLiteral("Please respond to this E-mail to verify that you received this information."),
-                                               QString(), QStringLiteral("Game Date:                10/3/2026")}));
-        QCOMPARE(lines.mid(4, 10),
-                 (QStringList{QStringLiteral("Division:                 U10"), QStringLiteral("Team:                     Comets"),
-                              QStringLiteral("Coach:                    Pat Coach"), QStringLiteral("Score:                    3"),
-                              QStringLiteral("Opposing Team:            Rovers"), QStringLiteral("Opposing Coach:           Lee Ray"),
-                              QStringLiteral("Opposing Team score:      1"), QString(), QStringLiteral("Thanks,"),
-                              QStringLiteral("Pat Coach")}));
+        QCOMPARE(
+            lines.mid(0, 4),
+            (QStringList{QString(),
+                         QStringLiteral("Please respond to this E-mail to verify that you received this information."),
+                         QString(), QStringLiteral("Game Date:                10/3/2026")}));
+        QCOMPARE(lines.mid(4, 10), (QStringList{QStringLiteral("Division:                 U10"),
+                                                QStringLiteral("Team:                     Comets"),
+                                                QStringLiteral("Coach:                    Pat Coach"),
+                                                QStringLiteral("Score:                    3"),
+                                                QStringLiteral("Opposing Team:            Rovers"),
+                                                QStringLiteral("Opposing Coach:           Lee Ray"),
+                                                QStringLiteral("Opposing Team score:      1"), QString(),
+                                                QStringLiteral("Thanks,"), QStringLiteral("Pat Coach")}));
 
         // "View Message": the coach adds a line in the editor; "Confirm Send" Yes.
         env.prompter.answers = {Prompter::Answer::Yes, Prompter::Answer::Yes};
@@ -603,12 +657,18 @@ private Q_SLOTS:
             editor->accept();
         });
         SendResults(1, 3, QStringLiteral("3-1"), nullptr);
-        QCOMPARE(env.prompter.titles().mid(0, 2), (QStringList{QStringLiteral("View Message"), QStringLiteral("Confirm Send")}));
+        QCOMPARE(env.prompter.titles().mid(0, 2),
+                 (QStringList{QStringLiteral("View Message"), QStringLiteral("Confirm Send")}));
         const QList<QJsonObject> mails = received();
         QCOMPARE(mails.size(), 1);
         QCOMPARE(recipientsOf(mails.first()), (QStringList{QStringLiteral("results@league.example"), m_sender}));
         QCOMPARE(mails.first().value(QStringLiteral("subject")).toString(), r.subject);
-        QVERIFY(mails.first().value(QStringLiteral("headers")).toObject().value(QStringLiteral("Cc")).toString().contains(m_sender));
+        QVERIFY(mails.first()
+                    .value(QStringLiteral("headers"))
+                    .toObject()
+                    .value(QStringLiteral("Cc"))
+                    .toString()
+                    .contains(m_sender));
         const QString body = mails.first().value(QStringLiteral("body")).toString();
         QVERIFY(body.contains(QStringLiteral("Opposing Team score:      1")));
         QVERIFY(body.contains(QStringLiteral("Referee was great.")));

@@ -80,10 +80,10 @@ void dropOn(QWidget* target, QPointF pos, const QByteArray& data)
 
 bool near(QPoint a, QPoint b)
 {
-    return (a - b).manhattanLength() <= 40; // a pixel or two at the field's scale
+    return (a - b).manhattanLength() <= 40;  // a pixel or two at the field's scale
 }
 
-} // namespace
+}  // namespace
 
 class TestDrillWindow : public StoreTest {
     Q_OBJECT
@@ -319,7 +319,7 @@ private Q_SLOTS:
         QTest::keyClick(&f, Qt::Key_Up);
         QCOMPARE(w.diagram().marker(3).topLeft, centre + QPoint(120, -60));
         QCOMPARE(w.undoStack()->count(), steps + 1);
-        QTest::keyClick(&f, Qt::Key_PageDown); // wraps round to marker 1
+        QTest::keyClick(&f, Qt::Key_PageDown);  // wraps round to marker 1
         QCOMPARE(f.selectedMarker(), 1);
         QTest::keyClick(&f, Qt::Key_Delete);
         QCOMPARE(w.diagram().markerCount(), 2);

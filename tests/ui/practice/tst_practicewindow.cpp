@@ -10,10 +10,10 @@
 #include "common/Formats.h"
 #include "common/Selection.h"
 #include "core/practice/PracticeModel.h"
+#include "ui/base/FieldConfig.h"
 #include "ui/practice/dlgDrillMaint.h"
 #include "ui/practice/dlgRecur.h"
 #include "ui/practice/frmPractice.h"
-#include "ui/base/FieldConfig.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -92,7 +92,7 @@ qint32 storedTuesday()
     return savePracticeSession(s);
 }
 
-} // namespace
+}  // namespace
 
 class TestPracticeWindow : public StoreTest {
     Q_OBJECT
@@ -332,7 +332,7 @@ private Q_SLOTS:
         QCOMPARE(practiceDates().size(), 4);
         QVERIFY(!practiceDates().contains(kTuesday));
         QVERIFY(!w.isVisible());
-        QCOMPARE(env.prompter.shown.size(), 2); // closing after the delete asked nothing more
+        QCOMPARE(env.prompter.shown.size(), 2);  // closing after the delete asked nothing more
     }
 
     void previewAndUnsavedWork()

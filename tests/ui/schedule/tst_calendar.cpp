@@ -73,7 +73,7 @@ QPoint cellCentre(QTableView* grid, const QModelIndex& index)
     return grid->visualRect(index).center();
 }
 
-} // namespace
+}  // namespace
 
 class TestCalendar : public StoreTest {
     Q_OBJECT
@@ -127,10 +127,10 @@ private Q_SLOTS:
         c.open(1, kAugust);
         const QDate secondRow = c.dateAt(1, 3);
         c.scrollWeeks(1);
-        QCOMPARE(c.dateAt(0, 3), secondRow); // every day one row up
-        c.scrollWeeks(4);                    // Saturday August 29 ends the first week
+        QCOMPARE(c.dateAt(0, 3), secondRow);  // every day one row up
+        c.scrollWeeks(4);                     // Saturday August 29 ends the first week
         QCOMPARE(c.shownMonth(), 8);
-        c.scrollWeeks(5); // Saturday September 5 reaches the first row
+        c.scrollWeeks(5);  // Saturday September 5 reaches the first row
         QCOMPARE(c.shownMonth(), 9);
         QCOMPARE(c.firstShown(), QDate(2026, 8, 30));
         QCOMPARE(c.baseDate(), QDate(2026, 8, 1));
@@ -138,17 +138,17 @@ private Q_SLOTS:
         QCOMPARE(c.weekOffset(), MonthCalendar::kWeekScrollMax);
         QCOMPARE(c.firstShown(), MonthCalendar::sundayOnOrBefore(QDate(2026, 8, 1).addDays(7 * 52)));
 
-        c.chooseMonth(3); // of the shown year, 2027
+        c.chooseMonth(3);  // of the shown year, 2027
         QCOMPARE(c.baseDate(), QDate(2027, 3, 1));
         QCOMPARE(c.weekOffset(), 0);
         c.chooseYear(2029);
-        QCOMPARE(c.baseDate(), QDate(2029, 3, 1)); // the month is kept
+        QCOMPARE(c.baseDate(), QDate(2029, 3, 1));  // the month is kept
         QCOMPARE(c.shownMonth(), 3);
-        c.scrollWeeks(52); // beyond the listed years: the list takes the shown year in
+        c.scrollWeeks(52);  // beyond the listed years: the list takes the shown year in
         QCOMPARE(c.shownYear(), 2030);
         QCOMPARE(c.years().last(), 2030);
 
-        c.open(1, QDate(2026, 8, 31)); // past the five weeks from July 26: opened a week on
+        c.open(1, QDate(2026, 8, 31));  // past the five weeks from July 26: opened a week on
         QCOMPARE(c.weekOffset(), 1);
         QCOMPARE(c.indexOf(QDate(2026, 8, 31)), c.index(4, 1));
         QCOMPARE(c.shownMonth(), 8);
@@ -159,13 +159,13 @@ private Q_SLOTS:
         const QDate first(2026, 7, 26);
         addTimedGame(1, 1, first, QStringLiteral("01:30 PM"));
         addTimedGame(1, 2, first.addDays(34), QStringLiteral("9:00 AM"));
-        addGame(1, 1001, 1, QDate(2026, 8, 15)); // a tournament game counts as a game of the day
-        addGame(2, 1, 1, QDate(2026, 8, 4));     // another team's
+        addGame(1, 1001, 1, QDate(2026, 8, 15));  // a tournament game counts as a game of the day
+        addGame(2, 1, 1, QDate(2026, 8, 4));      // another team's
         execSql(QStringLiteral("UPDATE Schedule SET RescheduleDate = ?, RescheduleTime = ? WHERE GameNo = 2"),
                 {QDate(2026, 9, 3), QStringLiteral("6:00 PM")});
         const int session = addPractice(1, QDate(2026, 8, 5));
         const int meeting = addPractice(1, QDate(2026, 8, 6), true);
-        addPractice(1, first.addDays(35)); // the day after the range
+        addPractice(1, first.addDays(35));  // the day after the range
         addPractice(1, first.addDays(-1));
         addPractice(2, QDate(2026, 8, 7));
 
@@ -215,7 +215,7 @@ private Q_SLOTS:
         c.scrollWeeks(3);
         c.scrollWeeks(0);
         c.redraw();
-        QCOMPARE(env.prompter.shown.size(), 1); // the same clashes are not told again
+        QCOMPARE(env.prompter.shown.size(), 1);  // the same clashes are not told again
         addPractice(1, QDate(2026, 8, 26));
         addPractice(1, QDate(2026, 8, 26));
         c.redraw();
@@ -226,7 +226,7 @@ private Q_SLOTS:
     void aMovedGameShowsOnItsNewDay()
     {
         addTimedGame(1, 1, QDate(2026, 8, 1), QStringLiteral("10:00 AM"));
-        addTimedGame(1, 2, QDate(2026, 7, 18), QStringLiteral("9:00 AM")); // first set before the weeks shown
+        addTimedGame(1, 2, QDate(2026, 7, 18), QStringLiteral("9:00 AM"));  // first set before the weeks shown
         execSql(QStringLiteral("UPDATE Schedule SET RescheduleDate = ?, RescheduleTime = ? WHERE GameNo = ?"),
                 {QDate(2026, 8, 13), QStringLiteral("6:00 PM"), 1});
         execSql(QStringLiteral("UPDATE Schedule SET RescheduleDate = ?, RescheduleTime = ? WHERE GameNo = ?"),
@@ -352,7 +352,7 @@ private Q_SLOTS:
         QTest::keyClick(grid, Qt::Key_PageDown);
         QCOMPARE(scroll->value(), 6);
         QCOMPARE(child<QComboBox>(&w, "lstMonth")->currentText(), QStringLiteral("September"));
-        child<QComboBox>(&w, "lstMonth")->setCurrentIndex(1); // February of 2026
+        child<QComboBox>(&w, "lstMonth")->setCurrentIndex(1);  // February of 2026
         QCOMPARE(c->firstShown(), QDate(2026, 2, 1));
         QCOMPARE(scroll->value(), 0);
         child<QComboBox>(&w, "lstYear")->setCurrentText(QStringLiteral("2028"));

@@ -6,9 +6,9 @@
 #include "common/Formats.h"
 #include "common/Selection.h"
 #include "core/schedule/Schedule.h"
-#include "ui/schedule/ScheduleActions.h"
 #include "core/schedule/ScheduleModel.h"
 #include "core/schedule/SeasonGames.h"
+#include "ui/schedule/ScheduleActions.h"
 #include "ui/schedule/frmNewData.h"
 #include "ui/schedule/frmSchedule.h"
 
@@ -51,9 +51,10 @@ QStringList rowsOf(const QString& sql, const QVariantList& values = {})
 QStringList games(int team = 1)
 {
     QStringList out;
-    QSqlQuery q = execSql(QStringLiteral("SELECT GameNo, OpponentNo, Result, RescheduleDate FROM Schedule WHERE TeamNo = ? "
-                                         "ORDER BY GameNo"),
-                          {team});
+    QSqlQuery q =
+        execSql(QStringLiteral("SELECT GameNo, OpponentNo, Result, RescheduleDate FROM Schedule WHERE TeamNo = ? "
+                               "ORDER BY GameNo"),
+                {team});
     while (q.next())
         out << QStringLiteral("%1/%2/%3%4")
                    .arg(q.value(0).toInt())
@@ -64,7 +65,8 @@ QStringList games(int team = 1)
 
 int gameCount(int team = 1)
 {
-    return GetDBData(QStringLiteral("Teams"), {{QStringLiteral("TeamNo"), team}}, QStringLiteral("NumberOfGames")).toInt();
+    return GetDBData(QStringLiteral("Teams"), {{QStringLiteral("TeamNo"), team}}, QStringLiteral("NumberOfGames"))
+        .toInt();
 }
 
 QStringList statGames()
@@ -153,10 +155,12 @@ private Q_SLOTS:
         rescheduleGame(1, 2, QDate(2026, 10, 1), QStringLiteral("3:00 PM"));
         QCOMPARE(readScheduledGame(1, 2).date, kStart.addDays(7));
         QCOMPARE(readScheduledGame(1, 2).rescheduleDate, QDate(2026, 10, 1));
-        QCOMPARE(rowsOf(QStringLiteral("SELECT GameTime, FieldName, RescheduleTime FROM Schedule WHERE TeamNo = 1 AND GameNo = 2")),
+        QCOMPARE(rowsOf(QStringLiteral(
+                     "SELECT GameTime, FieldName, RescheduleTime FROM Schedule WHERE TeamNo = 1 AND GameNo = 2")),
                  QStringList{QStringLiteral("10:00 AM/Riverside 2/3:00 PM")});
         const SeasonGame g = readSeasonGames({1}).value(1);
-        QCOMPARE(gameDetailLines(g).value(1).second, QStringLiteral("Rescheduled Date:Thursday, October 1, 2026 at 3:00 PM"));
+        QCOMPARE(gameDetailLines(g).value(1).second,
+                 QStringLiteral("Rescheduled Date:Thursday, October 1, 2026 at 3:00 PM"));
         QVERIFY_THROWS_EXCEPTION(PwError, rescheduleGame(1, 7, kStart, {}));     // no such game
         QVERIFY_THROWS_EXCEPTION(PwError, rescheduleGame(1, 1001, kStart, {}));  // the bracket's
     }
@@ -168,7 +172,8 @@ private Q_SLOTS:
         QCOMPARE(games(), QStringList({"2/2/", "1001/3/2"}));
         QCOMPARE(statGames(), QStringList({"2/1", "1001/1"}));
         QCOMPARE(gameCount(), 0);
-        QCOMPARE(rowsOf(QStringLiteral("SELECT COUNT(*) FROM GameSetup")) + rowsOf(QStringLiteral("SELECT COUNT(*) FROM GameNotes")),
+        QCOMPARE(rowsOf(QStringLiteral("SELECT COUNT(*) FROM GameSetup")) +
+                     rowsOf(QStringLiteral("SELECT COUNT(*) FROM GameNotes")),
                  QStringList({"1", "1"}));
         QCOMPARE(nextSeasonGameNo(1), 3);
         deleteSeasonGame(1, 2);
@@ -191,8 +196,9 @@ private Q_SLOTS:
         QFETCH(QString, operation);
         const QStringList before = games() + statGames();
         const bool editor = operation == QLatin1String("editor");
-        const Refusal refusal = editor ? Refusal(QStringLiteral("Schedule"), QStringLiteral("INSERT"), QStringLiteral("NEW.GameNo = 2"))
-                                       : Refusal(QStringLiteral("Teams"), QStringLiteral("UPDATE"), QStringLiteral("NEW.TeamNo = 1"));
+        const Refusal refusal =
+            editor ? Refusal(QStringLiteral("Schedule"), QStringLiteral("INSERT"), QStringLiteral("NEW.GameNo = 2"))
+                   : Refusal(QStringLiteral("Teams"), QStringLiteral("UPDATE"), QStringLiteral("NEW.TeamNo = 1"));
         if (operation == QLatin1String("add"))
             QVERIFY_THROWS_EXCEPTION(PwError, addSeasonGame(1, 1, kStart, {}, {}));
         if (operation == QLatin1String("delete"))
@@ -216,8 +222,8 @@ private Q_SLOTS:
         QCOMPARE(slots.count(), 6);
         QVERIFY(slots.slot(1)->filled() && !slots.slot(3)->filled() && !slots.slot(7));
         QVERIFY(slots.store(1, 2, QDate(2026, 9, 20), QTime(14, 30), QStringLiteral("North 1")));
-        QVERIFY(slots.store(2, 0, {}, {}, {}));                 // emptied: no row
-        QVERIFY(slots.store(4, 1, kStart, QTime(0, 0), {}));    // a new game
+        QVERIFY(slots.store(2, 0, {}, {}, {}));               // emptied: no row
+        QVERIFY(slots.store(4, 1, kStart, QTime(0, 0), {}));  // a new game
         QVERIFY(!slots.store(7, 1, kStart, QTime(0, 0), {}));
         QCOMPARE(slots.slot(1)->timeText, QStringLiteral("02:30 PM"));
         slots.save(1);
@@ -231,7 +237,8 @@ private Q_SLOTS:
         QCOMPARE(grid.headers(), QStringList({"No.", "Opponent", "Date", "Time"}));
         QCOMPARE(QStringList({grid.cellText(0, 1), grid.cellText(0, 2), grid.cellText(0, 3)}),
                  QStringList({"Valley FC", "9/20/2026", "02:30 PM"}));
-        QCOMPARE(QStringList({grid.cellText(1, 0), grid.cellText(1, 1), grid.cellText(5, 3)}), QStringList({"2", "", "10:00 AM"}));
+        QCOMPARE(QStringList({grid.cellText(1, 0), grid.cellText(1, 1), grid.cellText(5, 3)}),
+                 QStringList({"2", "", "10:00 AM"}));
     }
 
     void kickOffTimesAreRead_data()
@@ -277,14 +284,15 @@ private Q_SLOTS:
     void addingFromTheMainWindow()
     {
         NoticeLog saved;
-        onModal<frmNewData>([] { TeamSetSchedule_Click(nullptr); }, [](frmNewData* d) {
-            QCOMPARE(d->windowTitle(), QStringLiteral("Add New Game to Schedule"));
-            QCOMPARE(child<QPushButton>(d, "AddBtn")->text(), QStringLiteral("Add"));
-            QCOMPARE(d->date(), kStart.addDays(14));  // the third game
-            child<QComboBox>(d, "OpList")->setCurrentIndex(2);
-            child<QTimeEdit>(d, "Gametime")->setTime(QTime(9, 15));
-            click(d, "AddBtn");
-        });
+        onModal<frmNewData>([] { TeamSetSchedule_Click(nullptr); },
+                            [](frmNewData* d) {
+                                QCOMPARE(d->windowTitle(), QStringLiteral("Add New Game to Schedule"));
+                                QCOMPARE(child<QPushButton>(d, "AddBtn")->text(), QStringLiteral("Add"));
+                                QCOMPARE(d->date(), kStart.addDays(14));  // the third game
+                                child<QComboBox>(d, "OpList")->setCurrentIndex(2);
+                                child<QTimeEdit>(d, "Gametime")->setTime(QTime(9, 15));
+                                click(d, "AddBtn");
+                            });
         QCOMPARE(games().value(2), QStringLiteral("3/3/"));
         QCOMPARE(GetDBData(QStringLiteral("Schedule"), {{QStringLiteral("GameNo"), 3}}, QStringLiteral("GameTime")),
                  QStringLiteral("9:15 AM"));
@@ -307,17 +315,19 @@ private Q_SLOTS:
     void reschedulingAndDeletingFromTheTree()
     {
         selection().setGame(2);
-        onModal<frmNewData>([] { TreeReschedGame_Click(nullptr); }, [](frmNewData* d) {
-            QCOMPARE(d->windowTitle(), QStringLiteral("Reschedule Game"));
-            // The button says what it does: the game is moved, not added.
-            QCOMPARE(child<QPushButton>(d, "AddBtn")->text(), QStringLiteral("Reschedule"));
-            screenshot(d, QStringLiteral("reschedule-game"));
-            QCOMPARE(child<QComboBox>(d, "OpList")->currentText(), QStringLiteral("Valley FC (Lee Chan)"));
-            QCOMPARE(child<QLineEdit>(d, "GameField")->text(), QStringLiteral("Riverside 2"));
-            QCOMPARE(d->time(), QTime(10, 0));
-            child<QDateEdit>(d, "GameDate")->setDate(QDate(2026, 10, 3));
-            click(d, "AddBtn");
-        });
+        onModal<frmNewData>([] { TreeReschedGame_Click(nullptr); },
+                            [](frmNewData* d) {
+                                QCOMPARE(d->windowTitle(), QStringLiteral("Reschedule Game"));
+                                // The button says what it does: the game is moved, not added.
+                                QCOMPARE(child<QPushButton>(d, "AddBtn")->text(), QStringLiteral("Reschedule"));
+                                screenshot(d, QStringLiteral("reschedule-game"));
+                                QCOMPARE(child<QComboBox>(d, "OpList")->currentText(),
+                                         QStringLiteral("Valley FC (Lee Chan)"));
+                                QCOMPARE(child<QLineEdit>(d, "GameField")->text(), QStringLiteral("Riverside 2"));
+                                QCOMPARE(d->time(), QTime(10, 0));
+                                child<QDateEdit>(d, "GameDate")->setDate(QDate(2026, 10, 3));
+                                click(d, "AddBtn");
+                            });
         QCOMPARE(readScheduledGame(1, 2).rescheduleDate, QDate(2026, 10, 3));
         QCOMPARE(readScheduledGame(1, 2).date, kStart.addDays(7));
 

@@ -33,10 +33,11 @@ class TestPlayerWindows : public StoreTest {
     Q_OBJECT
 
 private:
-
-
     static QString text(QWidget* w, const char* lineEdit) { return child<QLineEdit>(w, lineEdit)->text(); }
-    static void click(QWidget* w, const char* button) { QTest::mouseClick(child<QAbstractButton>(w, button), Qt::LeftButton); }
+    static void click(QWidget* w, const char* button)
+    {
+        QTest::mouseClick(child<QAbstractButton>(w, button), Qt::LeftButton);
+    }
 
     // What a picker, list or grid column shows, top to bottom.
     static QStringList items(const QAbstractItemModel* model, int column = 0)
@@ -66,8 +67,9 @@ private:
 
     static QVariant playerField(int teamNo, int playerNo, const char* column)
     {
-        return stored(QStringLiteral("SELECT %1 FROM Player WHERE TeamNo = ? AND PlayerNo = ?").arg(QLatin1String(column)),
-                      {teamNo, playerNo});
+        return stored(
+            QStringLiteral("SELECT %1 FROM Player WHERE TeamNo = ? AND PlayerNo = ?").arg(QLatin1String(column)),
+            {teamNo, playerNo});
     }
 
     // Brooks' items to work on as stored, by priority, a ticked one with a leading "+".
@@ -158,7 +160,8 @@ private Q_SLOTS:
         show(w);
         auto* tabs = child<QTabWidget>(&w, "PlyrTab");
         QCOMPARE(w.windowTitle(), QStringLiteral("Player Information"));
-        QCOMPARE(QStringList({tabs->tabText(0), tabs->tabText(1), tabs->tabText(2)}), texts({"Player", "Mother", "Father"}));
+        QCOMPARE(QStringList({tabs->tabText(0), tabs->tabText(1), tabs->tabText(2)}),
+                 texts({"Player", "Mother", "Father"}));
         auto* picker = child<QComboBox>(&w, "CPlayer");
         QCOMPARE(items(picker), texts({"Alvarez, Sofia", "Brooks, Mia", "Chen, Lily"}));
         QCOMPARE(picker->currentText(), QStringLiteral("Brooks, Mia"));
@@ -168,7 +171,8 @@ private Q_SLOTS:
         // The birth date typed whole, as the coach's short date, replaces the one shown.
         auto* birthDate = child<QDateEdit>(&w, "ctlBirthDate");
         birthDate->setFocus(Qt::TabFocusReason);
-        QTest::keyClicks(QApplication::focusWidget(), QLocale().toString(QDate::currentDate().addYears(-10), shortDateFormat()));
+        QTest::keyClicks(QApplication::focusWidget(),
+                         QLocale().toString(QDate::currentDate().addYears(-10), shortDateFormat()));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(birthDate->date(), QDate::currentDate().addYears(-10));
         QCOMPARE(child<QLabel>(&w, "lblAge")->text(), QStringLiteral("10"));
@@ -287,7 +291,8 @@ private Q_SLOTS:
         click(&w, "OKButton");
         QVERIFY(env.prompter.shown.isEmpty());
         QCOMPARE(playerField(1, 2, "MomEmail").toString(), QStringLiteral("Kate Brooks <kate@home.example>"));
-        QCOMPARE(playerField(1, 2, "DadEmail").toString(), QStringLiteral("tom@work.example, \"Okafor, Tom\" <tom@home.example>"));
+        QCOMPARE(playerField(1, 2, "DadEmail").toString(),
+                 QStringLiteral("tom@work.example, \"Okafor, Tom\" <tom@home.example>"));
     }
 
     void aMotherAtThePlayersAddressFollowsItIntoTheStore()
@@ -585,7 +590,8 @@ private Q_SLOTS:
         show(w);
         QCOMPARE(w.windowTitle(), QStringLiteral("Opponent Information"));
         auto* list = w.listWidget();
-        QCOMPARE(items(list), texts({"1 - Blue Herons  (Pat Moore)", "2 - Valley FC  (Lee Chan)", "5 - *Comets  (Jo Park)"}));
+        QCOMPARE(items(list),
+                 texts({"1 - Blue Herons  (Pat Moore)", "2 - Valley FC  (Lee Chan)", "5 - *Comets  (Jo Park)"}));
         QVERIFY(!child<QPushButton>(&w, "OKButton")->isEnabled());
         screenshot(&w, QStringLiteral("opponents"));
 
@@ -673,8 +679,9 @@ private Q_SLOTS:
         env.prompter.answers << Prompter::Answer::No;
         click(&w, "CloseBtn");
         QVERIFY(!w.isVisible());
-        QCOMPARE(stored(QStringLiteral("SELECT OpponentName FROM Opponent WHERE TeamNo = 2 AND OpponentNo = 1")).toString(),
-                 QStringLiteral("Hill Rovers"));
+        QCOMPARE(
+            stored(QStringLiteral("SELECT OpponentName FROM Opponent WHERE TeamNo = 2 AND OpponentNo = 1")).toString(),
+            QStringLiteral("Hill Rovers"));
     }
 
     void theOpponentPickerHandsBackTheChoiceOrTheCancel()
@@ -725,8 +732,8 @@ private Q_SLOTS:
         dlgRoster roster(1);
         QCOMPARE(roster.windowTitle(), QStringLiteral("Team Roster"));
         const RosterLinesModel* model = roster.model();
-        QCOMPARE(items(model),
-                 texts({"Brooks, Mia (14)", "Chen, Lily (15)", "de Vries, Noor (12)", "Evans, Grace (13)", "Smith, Anna (11)"}));
+        QCOMPARE(items(model), texts({"Brooks, Mia (14)", "Chen, Lily (15)", "de Vries, Noor (12)", "Evans, Grace (13)",
+                                      "Smith, Anna (11)"}));
         QCOMPARE(items(model, 1).value(4), QStringLiteral("555-0101"));
         QCOMPARE(items(model, 2), texts({"Ruth", "", "Kate Jones/Tom", "Tom", "Kate/Tom"}));
         QCOMPARE(model->headerData(2, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("Parents"));

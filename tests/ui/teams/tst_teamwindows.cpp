@@ -3,12 +3,12 @@
 
 #include "common/Selection.h"
 #include "data/Schema.h"
+#include "ui/schedule/frmSchedule.h"
 #include "ui/teams/NewTeamWiz.h"
+#include "ui/teams/PlayerInfo.h"
 #include "ui/teams/TeamFields.h"
 #include "ui/teams/TeamInfo.h"
 #include "ui/teams/frmOpponent.h"
-#include "ui/teams/PlayerInfo.h"
-#include "ui/schedule/frmSchedule.h"
 #include "ui_TeamFields.h"
 
 #include <QAccessible>
@@ -28,8 +28,6 @@ class TestTeamWindows : public StoreTest {
     Q_OBJECT
 
 private:
-
-
     // Typed as the keyboard would, accents and emoji included.
     static void type(QLineEdit* e, const QString& text)
     {
@@ -48,9 +46,10 @@ private:
     {
         emptyTables();
         addTeam(1, QStringLiteral("Comets"),
-                fields(QStringLiteral("League ClubName TeamCoach1 TeamCoach1Phone JerseyColor ShortsColor Minutes MinQtrReq "
-                                      "ManageFees TeamAmount TeamPracticeSchedule TrackCaptain SeasonCaptains TimeTrack "
-                                      "NumberOfGames EmailSendTo"),
+                fields(QStringLiteral(
+                           "League ClubName TeamCoach1 TeamCoach1Phone JerseyColor ShortsColor Minutes MinQtrReq "
+                           "ManageFees TeamAmount TeamPracticeSchedule TrackCaptain SeasonCaptains TimeTrack "
+                           "NumberOfGames EmailSendTo"),
                        {"Valley Youth League", "Comets SC", "Jo Park", "555-0101", "Red", "White", 20, 2, true, 1500.0,
                         "1,6:00 PM-7:30 PM;0,0;0,0;1,5:30 PM-7:00 PM;0,0", 1, "3;7", 1, 6, "results@example.org"}));
         addTeam(2, QStringLiteral("Rockets"), fields(QStringLiteral("Sex AgeDivision"), {"B", "U12"}));
@@ -60,8 +59,7 @@ private:
     }
 
     // Runs work on the modal dialog that opens next (the wizard from Add, a first start).
-    template <typename D>
-    static void whenShown(std::function<void(D*)> work)
+    template <typename D> static void whenShown(std::function<void(D*)> work)
     {
         QTimer::singleShot(0, [work] {
             auto* d = qobject_cast<D*>(QApplication::activeModalWidget());
@@ -138,7 +136,8 @@ private Q_SLOTS:
         for (int i = 0; i < ui.TeamConfigTab->count(); ++i)
             tabs << ui.TeamConfigTab->tabText(i);
         QCOMPARE(tabs.join(QLatin1Char(',')), QStringLiteral("General,Season,Tracking,Coaches,Practice,Reporting"));
-        QCOMPARE(ui.CoachTab->tabText(0) + QLatin1Char(',') + ui.CoachTab->tabText(1) + QLatin1Char(',') + ui.CoachTab->tabText(2),
+        QCOMPARE(ui.CoachTab->tabText(0) + QLatin1Char(',') + ui.CoachTab->tabText(1) + QLatin1Char(',') +
+                     ui.CoachTab->tabText(2),
                  QStringLiteral("Coach,Assist. Coach,Assist. Coach"));
         QMenu* team = child<QMenu>(&w, "mnuTeam");
         QStringList items;
@@ -191,8 +190,10 @@ private Q_SLOTS:
         QCOMPARE(unnamedControls(&w).join(QStringLiteral("; ")), QString());
         // The practice times say which day and which end of the practice they are.
         const Ui::TeamFields& ui = w.fields()->ui();
-        QCOMPARE(QAccessible::queryAccessibleInterface(ui.txtPracS_0)->text(QAccessible::Name), QStringLiteral("Monday start"));
-        QCOMPARE(QAccessible::queryAccessibleInterface(ui.txtPracE_4)->text(QAccessible::Name), QStringLiteral("Friday end"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(ui.txtPracS_0)->text(QAccessible::Name),
+                 QStringLiteral("Monday start"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(ui.txtPracE_4)->text(QAccessible::Name),
+                 QStringLiteral("Friday end"));
     }
 
     void theRequiredFieldsAreCheckedInOrder()
@@ -206,12 +207,15 @@ private Q_SLOTS:
                                                        {ui.txtCoachPhone_1, QStringLiteral("555")}};
         for (const auto& [edit, text] : filled)
             edit->setText(text);
-        const QList<QPair<QWidget*, QString>> order{
-            {ui.txtTeamName, QStringLiteral("Team Name:")},       {ui.txtSeason, QStringLiteral("Season:")},
-            {ui.txtAge, QStringLiteral("Age:")},                  {ui.txtNoPlayers, QStringLiteral("Players on the field:")},
-            {ui.txtJerseyColor, QStringLiteral("Jersey:")},       {ui.txtShortsColor, QStringLiteral("Shorts:")},
-            {ui.txtCoach_1, QStringLiteral("Name:")},             {ui.txtCoachPhone_1, QStringLiteral("Phone:")},
-            {ui.txtPeriods, QStringLiteral("Periods/Game:")}};
+        const QList<QPair<QWidget*, QString>> order{{ui.txtTeamName, QStringLiteral("Team Name:")},
+                                                    {ui.txtSeason, QStringLiteral("Season:")},
+                                                    {ui.txtAge, QStringLiteral("Age:")},
+                                                    {ui.txtNoPlayers, QStringLiteral("Players on the field:")},
+                                                    {ui.txtJerseyColor, QStringLiteral("Jersey:")},
+                                                    {ui.txtShortsColor, QStringLiteral("Shorts:")},
+                                                    {ui.txtCoach_1, QStringLiteral("Name:")},
+                                                    {ui.txtCoachPhone_1, QStringLiteral("Phone:")},
+                                                    {ui.txtPeriods, QStringLiteral("Periods/Game:")}};
         const QString before = column(2, "TeamName");
         for (const auto& [field, caption] : order) {
             env.prompter.clear();
@@ -274,7 +278,8 @@ private Q_SLOTS:
         QTest::mouseClick(ui.chkMoney, Qt::LeftButton);
         type(ui.txtTeamAmount, QStringLiteral("lots"));
         w.OKButton_Click();
-        QCOMPARE(env.prompter.find(QStringLiteral("Team Fee")).text, QStringLiteral("The team fee must be an amount, such as 150.00."));
+        QCOMPARE(env.prompter.find(QStringLiteral("Team Fee")).text,
+                 QStringLiteral("The team fee must be an amount, such as 150.00."));
         QVERIFY(w.isDirty());
         type(ui.txtTeamAmount, QStringLiteral("1234.5"));
         ui.txtTeamAmount->clearFocus();
@@ -310,8 +315,8 @@ private Q_SLOTS:
         type(ui.txtEmail_2, QStringLiteral("Ana Ruiz <ana@club.example>"));
         type(ui.txtReportEmail, QStringLiteral("results@example.org> NOTIFY=SUCCESS"));
         w.OKButton_Click();
-        QVERIFY(env.prompter.shown.value(0).text.startsWith(
-            QStringLiteral("The Email address to Send Game Results is not a valid e-mail address: it holds angle brackets")));
+        QVERIFY(env.prompter.shown.value(0).text.startsWith(QStringLiteral(
+            "The Email address to Send Game Results is not a valid e-mail address: it holds angle brackets")));
         QCOMPARE(ui.TeamConfigTab->currentWidget(), ui.Reporting);
         QCOMPARE(column(1, "EmailSendTo"), QStringLiteral("results@example.org"));
 
@@ -342,7 +347,8 @@ private Q_SLOTS:
         wizard.cmdNext_Click();
         QCOMPARE(wizard.currentPage(), 3);
         QCOMPARE(env.prompter.titles(), QStringList{QStringLiteral("Invalid E-mail Address")});
-        QVERIFY(env.prompter.shown[0].text.startsWith(QStringLiteral("The coach's Email is not a valid e-mail address: ")));
+        QVERIFY(
+            env.prompter.shown[0].text.startsWith(QStringLiteral("The coach's Email is not a valid e-mail address: ")));
         wui.txtEmail_1->setText(QStringLiteral("sam.reed@club.example"));
         wizard.cmdNext_Click();
         QCOMPARE(wizard.currentPage(), 4);
@@ -416,8 +422,10 @@ private Q_SLOTS:
         QCOMPARE(countRows(QStringLiteral("Teams")), 4);
         QCOMPARE(w.shownTeamNo(), qint16(4));
         QCOMPARE(child<QComboBox>(&w, "CTeam")->count(), 4);
-        QCOMPARE(env.prompter.find(QStringLiteral("Team Copied")).text,
-                 QStringLiteral("Comets (U10G-Fall 2026) has been copied.\nThe team shown is the new team. Make changes as needed."));
+        QCOMPARE(
+            env.prompter.find(QStringLiteral("Team Copied")).text,
+            QStringLiteral(
+                "Comets (U10G-Fall 2026) has been copied.\nThe team shown is the new team. Make changes as needed."));
         QCOMPARE(column(4, "League"), QStringLiteral("Valley Youth League"));
         QCOMPARE(countRows(QStringLiteral("Player"), {{QStringLiteral("TeamNo"), 4}}), 0);
     }
@@ -466,7 +474,7 @@ private Q_SLOTS:
         ui.TeamConfigTab->setCurrentIndex(1);
         ui.txtSeason->setFocus(Qt::TabFocusReason);
         QTest::qWait(1);
-        ui.txtSeason->setText(QStringLiteral("Fall 2026")); // shown while the field had the focus
+        ui.txtSeason->setText(QStringLiteral("Fall 2026"));  // shown while the field had the focus
         const QPoint end(ui.txtSeason->width() - 4, ui.txtSeason->height() / 2);
         QTest::mouseClick(ui.txtSeason, Qt::LeftButton, {}, end);
         QTest::qWait(1);
@@ -499,9 +507,10 @@ private Q_SLOTS:
         QCOMPARE(w.windowTitle(), QStringLiteral("New Team Wizard"));
         QCOMPARE(w.currentPage(), 0);
         QCOMPARE(child<QLabel>(&w, "lblTitle")->text(), QStringLiteral("General Information"));
-        QCOMPARE(child<QLabel>(&w, "lblInfo")->text().section(QLatin1Char('\n'), 0, 2),
-                 QStringLiteral("Fill in the information about the team in general.\nLeague:\n(REQUIRED) The name of the "
-                                "association to which your team belongs."));
+        QCOMPARE(
+            child<QLabel>(&w, "lblInfo")->text().section(QLatin1Char('\n'), 0, 2),
+            QStringLiteral("Fill in the information about the team in general.\nLeague:\n(REQUIRED) The name of the "
+                           "association to which your team belongs."));
         QVERIFY(!child<QPushButton>(&w, "cmdBack")->isEnabled());
         QVERIFY(child<QPushButton>(&w, "cmdFinish")->isHidden());
         Ui::TeamFields& ui = w.fields()->ui();

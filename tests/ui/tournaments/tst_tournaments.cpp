@@ -61,15 +61,17 @@ private Q_SLOTS:
 
     void addingModifyingAndDeleting()
     {
-        onModal<frmNewData>([&] { form->command(QStringLiteral("DataSetTournament"))->trigger(); }, [&](frmNewData* d) {
-            QCOMPARE(d->windowTitle(), QStringLiteral("Add New Tournament"));
-            d->AddBtn_Click();  // no name yet: refused, the dialog stays
-            QCOMPARE(env.prompter.find(QStringLiteral("Missing Tournament Name")).text, QStringLiteral("You must supply a tournament name."));
-            QVERIFY(d->isVisible());
-            child<QLineEdit>(d, "txtTournName")->setText(QStringLiteral("Harvest Cup"));
-            child<QComboBox>(d, "TournSize")->setCurrentIndex(1);  // 3 to 4 teams
-            d->AddBtn_Click();
-        });
+        onModal<frmNewData>([&] { form->command(QStringLiteral("DataSetTournament"))->trigger(); },
+                            [&](frmNewData* d) {
+                                QCOMPARE(d->windowTitle(), QStringLiteral("Add New Tournament"));
+                                d->AddBtn_Click();  // no name yet: refused, the dialog stays
+                                QCOMPARE(env.prompter.find(QStringLiteral("Missing Tournament Name")).text,
+                                         QStringLiteral("You must supply a tournament name."));
+                                QVERIFY(d->isVisible());
+                                child<QLineEdit>(d, "txtTournName")->setText(QStringLiteral("Harvest Cup"));
+                                child<QComboBox>(d, "TournSize")->setCurrentIndex(1);  // 3 to 4 teams
+                                d->AddBtn_Click();
+                            });
         QCOMPARE(countRows(QStringLiteral("TournamentInfo"), {{QStringLiteral("TeamNo"), 1}}), 1);
         QCOMPARE(form->treeModel()->node(NodeKey::tournament(1, 1))->text(), QStringLiteral("Harvest Cup"));
         QCOMPARE(childTexts(NodeKey::tournament(1, 1)), (QStringList{"Round1", "Round2"}));
@@ -79,13 +81,14 @@ private Q_SLOTS:
         QCOMPARE(selection().NoTiers(), qint16(2));
         QVERIFY(form->command(QStringLiteral("DataModTournament"))->isEnabled());
 
-        onModal<frmNewData>([&] { form->command(QStringLiteral("DataModTournament"))->trigger(); }, [&](frmNewData* d) {
-            QCOMPARE(d->windowTitle(), QStringLiteral("Modify Tournament Information"));
-            QCOMPARE(child<QLineEdit>(d, "txtTournName")->text(), QStringLiteral("Harvest Cup"));
-            child<QLineEdit>(d, "txtTournName")->setText(QStringLiteral("Spring Cup"));
-            child<QComboBox>(d, "TournSize")->setCurrentIndex(0);
-            d->AddBtn_Click();
-        });
+        onModal<frmNewData>([&] { form->command(QStringLiteral("DataModTournament"))->trigger(); },
+                            [&](frmNewData* d) {
+                                QCOMPARE(d->windowTitle(), QStringLiteral("Modify Tournament Information"));
+                                QCOMPARE(child<QLineEdit>(d, "txtTournName")->text(), QStringLiteral("Harvest Cup"));
+                                child<QLineEdit>(d, "txtTournName")->setText(QStringLiteral("Spring Cup"));
+                                child<QComboBox>(d, "TournSize")->setCurrentIndex(0);
+                                d->AddBtn_Click();
+                            });
         QCOMPARE(form->treeModel()->node(NodeKey::tournament(1, 1))->text(), QStringLiteral("Spring Cup"));
         QCOMPARE(childTexts(NodeKey::tournament(1, 1)), QStringList{QStringLiteral("Round1")});
 
@@ -93,7 +96,8 @@ private Q_SLOTS:
         QVERIFY(form->selectNode(NodeKey::tournament(1, 1)));
         env.prompter.answers << Prompter::Answer::No << Prompter::Answer::Yes;
         form->command(QStringLiteral("DataDelTournament"))->trigger();
-        QCOMPARE(env.prompter.find(QStringLiteral("Confirm Delete")).text, QStringLiteral("Are you sure you want to delete Spring Cup?"));
+        QCOMPARE(env.prompter.find(QStringLiteral("Confirm Delete")).text,
+                 QStringLiteral("Are you sure you want to delete Spring Cup?"));
         QVERIFY(form->treeModel()->node(NodeKey::tournament(1, 1)));
         form->command(QStringLiteral("DataDelTournament"))->trigger();
         QVERIFY(!form->treeModel()->node(NodeKey::tournament(1, 1)));
@@ -102,8 +106,9 @@ private Q_SLOTS:
 
     void roundsShowTheirOpponentsAndSelectLikeSeasonGames()
     {
-        insertRow(QStringLiteral("TournamentInfo"),
-                  fields(QStringLiteral("TeamNo TournamentNo TournamentName TournamentTeams"), {1, 1, "Harvest Cup", 2}));
+        insertRow(
+            QStringLiteral("TournamentInfo"),
+            fields(QStringLiteral("TeamNo TournamentNo TournamentName TournamentTeams"), {1, 1, "Harvest Cup", 2}));
         insertRow(QStringLiteral("Schedule"), fields(QStringLiteral("TeamNo GameNo OpponentNo GameDate Result"),
                                                      {1, 1001, 1, QDate(2026, 10, 3), 99}));
         insertRow(QStringLiteral("GameStat"),

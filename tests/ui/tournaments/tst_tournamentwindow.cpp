@@ -17,8 +17,8 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
-#include <QScrollArea>
 #include <QScopeGuard>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QSignalSpy>
@@ -35,7 +35,6 @@ class TestTournamentWindow : public StoreTest {
     Q_OBJECT
 
 private:
-
     // Tournament n of team 1 with the given rounds.
     static void addTournament(int n, int rounds)
     {
@@ -74,9 +73,11 @@ private:
     // The own team's game 2001 as stored: opponent, date, time and field.
     static QString ownGame()
     {
-        QSqlQuery q = execSql(QStringLiteral("SELECT OpponentNo, GameDate, GameTime, FieldName FROM Schedule WHERE TeamNo = 1 AND GameNo = 2001"));
-        return q.next() ? QStringLiteral("%1 %2 %3 %4").arg(q.value(0).toString(), toDateTime(q.value(1)).date().toString(Qt::ISODate),
-                                                            q.value(2).toString(), q.value(3).toString())
+        QSqlQuery q = execSql(QStringLiteral(
+            "SELECT OpponentNo, GameDate, GameTime, FieldName FROM Schedule WHERE TeamNo = 1 AND GameNo = 2001"));
+        return q.next() ? QStringLiteral("%1 %2 %3 %4")
+                              .arg(q.value(0).toString(), toDateTime(q.value(1)).date().toString(Qt::ISODate),
+                                   q.value(2).toString(), q.value(3).toString())
                         : QString();
     }
 
@@ -103,7 +104,8 @@ private Q_SLOTS:
         env.prompter.inputs << QStringLiteral("  Valley FC ") << QStringLiteral("Hill United");
         click(w, 1);
         QCOMPARE(env.prompter.shown.size(), 1);
-        QCOMPARE(env.prompter.find(QStringLiteral("Enter Team")).text, QStringLiteral("Enter the name of the team in this position"));
+        QCOMPARE(env.prompter.find(QStringLiteral("Enter Team")).text,
+                 QStringLiteral("Enter the name of the team in this position"));
         QCOMPARE(w.bracket().team(1), (BracketTeam{QStringLiteral("Valley FC"), QString(), false}));
         QVERIFY(w.isDirty() && child<QPushButton>(&w, "SaveBtn")->isEnabled());
         QCOMPARE(w.windowTitle(), QStringLiteral("Tournament - Cup 1 (Dirty)"));
@@ -182,8 +184,12 @@ private Q_SLOTS:
         asked.clear();
         w.TournEnterTeams_Click();
         QCOMPARE(env.prompter.shown.size(), 1);
-        QCOMPARE(env.prompter.shown[0].text, QStringLiteral("This Bracket contains data.\rIf you continue, all data will be cleared.\rDo you want to continue?"));
-        QVERIFY(env.prompter.shown[0].title == QStringLiteral("Warning") && env.prompter.shown[0].buttons == Prompter::Buttons::YesNo);
+        QCOMPARE(
+            env.prompter.shown[0].text,
+            QStringLiteral(
+                "This Bracket contains data.\rIf you continue, all data will be cleared.\rDo you want to continue?"));
+        QVERIFY(env.prompter.shown[0].title == QStringLiteral("Warning") &&
+                env.prompter.shown[0].buttons == Prompter::Buttons::YesNo);
         QVERIFY(asked.isEmpty());
         QCOMPARE(caption(w, 2), QStringLiteral("Team 2"));
 
@@ -229,8 +235,9 @@ private Q_SLOTS:
         };
         QTimer::singleShot(20, answer);
         w.TournEnterTeams_Click();
-        QCOMPARE(seen.join(QStringLiteral(", ")), QStringLiteral("frmOppList:Select Opponent, frmOppList:Select Opponent, "
-                                                                 "frmNewData:Set Tournament Game Schedule, frmOppList:Select Opponent"));
+        QCOMPARE(seen.join(QStringLiteral(", ")),
+                 QStringLiteral("frmOppList:Select Opponent, frmOppList:Select Opponent, "
+                                "frmNewData:Set Tournament Game Schedule, frmOppList:Select Opponent"));
         QCOMPARE(w.bracket().team(1), (BracketTeam{QStringLiteral("Team 3"), QStringLiteral("3"), false}));
         QCOMPARE(w.bracket().team(2), (BracketTeam{QStringLiteral("Team 4"), QStringLiteral("4"), false}));
         QVERIFY(w.bracket().team(3).isEmpty());
@@ -272,7 +279,8 @@ private Q_SLOTS:
         // Undoing a time puts the schedule back too; the dialog starts from the game's time.
         next = {QDate(2026, 10, 4), QTime(14, 0), QStringLiteral("South")};
         w.Glbl_DblClick(1);
-        QCOMPARE(offered.last().toText(), (BracketGameTag{QDate(2026, 10, 3), QTime(9, 30), QStringLiteral("Field 4")}.toText()));
+        QCOMPARE(offered.last().toText(),
+                 (BracketGameTag{QDate(2026, 10, 3), QTime(9, 30), QStringLiteral("Field 4")}.toText()));
         QCOMPARE(ownGame(), QStringLiteral("2 2026-10-04 02:00 PM South"));
         w.undoStack()->undo();
         QCOMPARE(ownGame(), QStringLiteral("2 2026-10-03 09:30 AM Field 4"));
@@ -358,7 +366,8 @@ private Q_SLOTS:
         QVERIFY(shown(w));
         BracketView* view = w.surface();
         const int narrow = view->gameRect(1).width();
-        const BracketGameTag tag{QDate(2026, 10, 3), QTime(9, 30), QStringLiteral("Riverside Sports Complex, North Field 12")};
+        const BracketGameTag tag{QDate(2026, 10, 3), QTime(9, 30),
+                                 QStringLiteral("Riverside Sports Complex, North Field 12")};
         w.editGameTime = [&](const BracketGameTag&) { return std::optional<BracketGameTag>(tag); };
         w.Glbl_DblClick(1);
         // The labels widen to the longest game caption, the bracket keeping its shape.
@@ -394,7 +403,8 @@ private Q_SLOTS:
         QVERIFY(!w->closeWindow());
         QVERIFY(w->isVisible());
         QVERIFY(w->closeWindow());
-        QCOMPARE(env.prompter.find(QStringLiteral("Save Data")).text, QStringLiteral("Data has not been saved. Do you want to save it before you exit?"));
+        QCOMPARE(env.prompter.find(QStringLiteral("Save Data")).text,
+                 QStringLiteral("Data has not been saved. Do you want to save it before you exit?"));
         QCOMPARE(countRows(QStringLiteral("Tournament")), 0);
         delete w;
 
@@ -441,7 +451,8 @@ private Q_SLOTS:
             for (int j = i + 1; j < rects.size(); ++j)
                 QVERIFY2(!rects[i].intersects(rects[j]), qPrintable(QStringLiteral("%1 / %2").arg(i).arg(j)));
         }
-        QCOMPARE(view->labelAt(view->gameRect(301).center()), (BracketView::Label{BracketView::Label::Kind::Game, 301}));
+        QCOMPARE(view->labelAt(view->gameRect(301).center()),
+                 (BracketView::Label{BracketView::Label::Kind::Game, 301}));
         QVERIFY(view->teamRect(401).isValid() && !view->teamRect(402).isValid());
         screenshot(&big, QStringLiteral("tournament-16-empty"));
 
@@ -452,7 +463,9 @@ private Q_SLOTS:
             big.prepareTeamMenu(slot);
             big.PopWinner_Click();
         }
-        big.editGameTime = [](const BracketGameTag&) { return BracketGameTag{QDate(2026, 10, 3), QTime(9, 30), QStringLiteral("Field 4")}; };
+        big.editGameTime = [](const BracketGameTag&) {
+            return BracketGameTag{QDate(2026, 10, 3), QTime(9, 30), QStringLiteral("Field 4")};
+        };
         for (int game : {1, 3, 101, 301})
             big.Glbl_DblClick(game);
         QCOMPARE(caption(big, 401), QStringLiteral("Team 13"));
@@ -469,7 +482,8 @@ private Q_SLOTS:
         Tournament small(1, 2, 1);
         QVERIFY(shown(small));
         QCOMPARE(small.surface()->labels().size(), 4);
-        QVERIFY(!child<QScrollBar>(&small, "HScroll1")->isVisible() && !child<QScrollBar>(&small, "VScroll1")->isVisible());
+        QVERIFY(!child<QScrollBar>(&small, "HScroll1")->isVisible() &&
+                !child<QScrollBar>(&small, "VScroll1")->isVisible());
         screenshot(&small, QStringLiteral("tournament-2"));
     }
 };

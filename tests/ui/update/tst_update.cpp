@@ -7,8 +7,8 @@
 
 #include "app/MainForm.h"
 #include "common/Selection.h"
-#include "ui/update/CheckUpdates.h"
 #include "core/update/UpdateCheck.h"
+#include "ui/update/CheckUpdates.h"
 
 #include <QAction>
 #include <QCryptographicHash>
@@ -142,25 +142,30 @@ private:
         QFile::copy(qEnvironmentVariable("PW_SEED_DB"), path);
         QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
         withDatabase(path, [](const QSqlDatabase& db) {
-            execSql(db, QStringLiteral("UPDATE DrillBook SET DrillName = ? WHERE DrillID = (SELECT MIN(DrillID) FROM DrillBook)"),
+            execSql(db,
+                    QStringLiteral(
+                        "UPDATE DrillBook SET DrillName = ? WHERE DrillID = (SELECT MIN(DrillID) FROM DrillBook)"),
                     {QStringLiteral("Renamed by the update")});
             for (int id : {998, 999}) {
                 execSql(db, QStringLiteral("INSERT INTO DrillBook (DrillID, DrillName, DrillType) VALUES (?, ?, 0)"),
                         {id, QStringLiteral("New %1").arg(id)});
-                execSql(db, QStringLiteral("INSERT INTO DrillData (DrillID, GnomeType, GnomeXPos) VALUES (?, 1, ?)"), {id, 100});
+                execSql(db, QStringLiteral("INSERT INTO DrillData (DrillID, GnomeType, GnomeXPos) VALUES (?, 1, ?)"),
+                        {id, 100});
             }
         });
         return path;
     }
     QStringList drills(const QString& op) const
     {
-        return queryRows(QStringLiteral("SELECT DrillID, DrillName FROM DrillBook WHERE DrillID %1 1000 ORDER BY DrillID").arg(op));
+        return queryRows(
+            QStringLiteral("SELECT DrillID, DrillName FROM DrillBook WHERE DrillID %1 1000 ORDER BY DrillID").arg(op));
     }
     QStringList seedDrills(const QString& path) const
     {
         QStringList rows;
         withDatabase(path, [&](const QSqlDatabase& db) {
-            QSqlQuery q = execSql(db, QStringLiteral("SELECT DrillID, DrillName FROM DrillBook WHERE DrillID < 1000 ORDER BY DrillID"));
+            QSqlQuery q = execSql(
+                db, QStringLiteral("SELECT DrillID, DrillName FROM DrillBook WHERE DrillID < 1000 ORDER BY DrillID"));
             while (q.next())
                 rows << q.value(0).toString() + QLatin1Char('/') + q.value(1).toString();
         });
@@ -217,8 +222,10 @@ private Q_SLOTS:
         QTest::newRow("numbers, not text") << QByteArray("2.5.10") << true << QString();
         QTest::newRow("lower minor wins over revision") << QByteArray("2.4.99") << false << QString();
         QTest::newRow("empty") << QByteArray("\n1.0.0\n") << false << QStringLiteral("The version file is empty");
-        QTest::newRow("garbage") << QByteArray("<html>404</html>") << false << QStringLiteral("The version file holds no version number");
-        QTest::newRow("two parts") << QByteArray("3.0") << false << QStringLiteral("The version file holds no version number");
+        QTest::newRow("garbage") << QByteArray("<html>404</html>") << false
+                                 << QStringLiteral("The version file holds no version number");
+        QTest::newRow("two parts") << QByteArray("3.0") << false
+                                   << QStringLiteral("The version file holds no version number");
     }
     void versionsAndSums()
     {
@@ -240,14 +247,17 @@ private Q_SLOTS:
         QCOMPARE(v.sums.size(), 2);
         QCOMPARE(v.sums.value(QStringLiteral("Pitchwise")), sha("a"));
         QCOMPARE(v.sums.value(QStringLiteral("BaseDB.db")), sha("b"));  // upper case and binary mark read too
-        QVERIFY(CVer(local(QStringLiteral("gone.txt"))).problem.contains(QStringLiteral("gone.txt was not found after download")));
+        QVERIFY(CVer(local(QStringLiteral("gone.txt")))
+                    .problem.contains(QStringLiteral("gone.txt was not found after download")));
 
         QString problem;
         UpdateServer s = UpdateServer::parse(QStringLiteral("ftp://files.club.test:2121/club updates/"), &problem);
         QVERIFY(problem.isEmpty());
         QCOMPARE(s.port, 2121);
-        QCOMPARE(s.url(QStringLiteral("Updates/Pitchwise")), QByteArray("ftp://files.club.test:2121/club%20updates/Updates/Pitchwise"));
-        QCOMPARE(UpdateServer::parse(QStringLiteral("files.club.test")).url(QStringLiteral("x")), QByteArray("ftp://files.club.test:21/x"));
+        QCOMPARE(s.url(QStringLiteral("Updates/Pitchwise")),
+                 QByteArray("ftp://files.club.test:2121/club%20updates/Updates/Pitchwise"));
+        QCOMPARE(UpdateServer::parse(QStringLiteral("files.club.test")).url(QStringLiteral("x")),
+                 QByteArray("ftp://files.club.test:21/x"));
         for (const QString& bad : {QStringLiteral("http://files.club.test"), QStringLiteral("files.club.test:port"),
                                    QStringLiteral("ftp://files.club.test/../etc")}) {
             problem.clear();
@@ -364,8 +374,9 @@ private Q_SLOTS:
         UpdateCheck second(temp->path());
         prepare(second);
         run(second);
-        QVERIFY2(second.suffix(UpdateCheck::ProgramLine).startsWith(QStringLiteral(" (PWUpdate could not be downloaded: ")),
-                 qPrintable(second.suffix(UpdateCheck::ProgramLine)));
+        QVERIFY2(
+            second.suffix(UpdateCheck::ProgramLine).startsWith(QStringLiteral(" (PWUpdate could not be downloaded: ")),
+            qPrintable(second.suffix(UpdateCheck::ProgramLine)));
         QVERIFY(starter.started.isEmpty());
         QCOMPARE(second.suffix(UpdateCheck::FinishLine), QStringLiteral(" (The update was not completed)"));
         QCOMPARE(
@@ -402,7 +413,8 @@ private Q_SLOTS:
 
     void updateDrillsReplacesOnlyTheBuiltInOnes()
     {
-        insertRow(QStringLiteral("DrillBook"), fields(QStringLiteral("DrillID DrillName"), {1000, QStringLiteral("Mine")}));
+        insertRow(QStringLiteral("DrillBook"),
+                  fields(QStringLiteral("DrillID DrillName"), {1000, QStringLiteral("Mine")}));
         insertRow(QStringLiteral("DrillData"), fields(QStringLiteral("DrillID GnomeType X1"), {1000, 2, 40}));
         const QString seed = makeSeed(local(QStringLiteral("seed.db")));
         // The seed carries a column the program lacks and a drill of the coach's range: both stay out.
@@ -420,7 +432,8 @@ private Q_SLOTS:
         QCOMPARE(drills(QStringLiteral("<")), seedDrills(seed));
         QCOMPARE(drills(QStringLiteral(">=")), own);
         QCOMPARE(queryRows(QStringLiteral("SELECT * FROM DrillData WHERE DrillID >= 1000")), ownData);
-        QVERIFY(countRows(QStringLiteral("DrillData"), Where{{QStringLiteral("DrillID"), 1000, QStringLiteral("<")}}) > 0);
+        QVERIFY(countRows(QStringLiteral("DrillData"), Where{{QStringLiteral("DrillID"), 1000, QStringLiteral("<")}}) >
+                0);
     }
 
     void aBadSeedChangesNothing()
@@ -428,19 +441,24 @@ private Q_SLOTS:
         const QStringList before = queryRows(QStringLiteral("SELECT * FROM DrillBook ORDER BY DrillID"));
         const int data = countRows(QStringLiteral("DrillData"));
         QSqlDatabase db = Db::shared();
-        QVERIFY(UpdateDrills(db, local(QStringLiteral("BaseDB.db"))).problem.contains(QStringLiteral("BaseDB.db was not found after download")));
-        QVERIFY(UpdateDrills(db, writeFile(local(QStringLiteral("text.db")), QByteArray(4096, 'x'))).problem.contains(QStringLiteral("is not a database")));
+        QVERIFY(UpdateDrills(db, local(QStringLiteral("BaseDB.db")))
+                    .problem.contains(QStringLiteral("BaseDB.db was not found after download")));
+        QVERIFY(UpdateDrills(db, writeFile(local(QStringLiteral("text.db")), QByteArray(4096, 'x')))
+                    .problem.contains(QStringLiteral("is not a database")));
         const QString empty = local(QStringLiteral("empty.db"));
-        withDatabase(empty, [](const QSqlDatabase& d) { execSql(d, QStringLiteral("CREATE TABLE Other (A INTEGER)")); });
+        withDatabase(empty,
+                     [](const QSqlDatabase& d) { execSql(d, QStringLiteral("CREATE TABLE Other (A INTEGER)")); });
         QVERIFY(UpdateDrills(db, empty).problem.contains(QStringLiteral("holds no drills")));
         // A seed whose rows break the store halfway: what was already replaced is rolled back.
         const QString broken = makeSeed(local(QStringLiteral("broken.db")));
         withDatabase(broken, [](const QSqlDatabase& d) {
             execSql(d, QStringLiteral("DROP INDEX IF EXISTS ux_DrillBook"));
-            execSql(d, QStringLiteral("INSERT INTO DrillBook (DrillID, DrillName) SELECT MAX(DrillID), 'Twice' FROM DrillBook"));
+            execSql(d, QStringLiteral(
+                           "INSERT INTO DrillBook (DrillID, DrillName) SELECT MAX(DrillID), 'Twice' FROM DrillBook"));
         });
         const DrillUpdate r = UpdateDrills(db, broken);
-        QVERIFY2(!r.ok && r.problem.startsWith(QStringLiteral("The built-in drills were not changed")), qPrintable(r.problem));
+        QVERIFY2(!r.ok && r.problem.startsWith(QStringLiteral("The built-in drills were not changed")),
+                 qPrintable(r.problem));
         QCOMPARE(queryRows(QStringLiteral("SELECT * FROM DrillBook ORDER BY DrillID")), before);
         QCOMPARE(countRows(QStringLiteral("DrillData")), data);
     }
@@ -486,8 +504,10 @@ private Q_SLOTS:
         QTest::keyClick(&w, Qt::Key_Return);  // Check is the default button
         QTRY_COMPARE_WITH_TIMEOUT(child<QPushButton>(&w, "CancelBtn")->text(), QStringLiteral("Close"), 20000);
         auto* list = child<QListWidget>(&w, "CheckList");
-        QCOMPARE(list->item(0)->text(), QStringLiteral("Check for a new version of Pitchwise (Pitchwise is up to date)"));
-        QVERIFY(list->item(2)->text().startsWith(QStringLiteral("Download the newest built-in drills (System Drills Downloaded) (")));
+        QCOMPARE(list->item(0)->text(),
+                 QStringLiteral("Check for a new version of Pitchwise (Pitchwise is up to date)"));
+        QVERIFY(list->item(2)->text().startsWith(
+            QStringLiteral("Download the newest built-in drills (System Drills Downloaded) (")));
         for (int i = 0; i < list->count(); ++i)
             QCOMPARE(list->item(i)->checkState(), Qt::Checked);
         QVERIFY(!child<QPushButton>(&w, "OKButton")->isEnabled());
