@@ -8,7 +8,7 @@ PKGS=(build-essential cmake ninja-build ccache
       fonts-dejavu-core libcurl4-openssl-dev libssl-dev)
 if [[ ${1:-} == --test ]]; then
     PKGS+=(poppler-utils xvfb postgresql python3-aiosmtpd python3-pyftpdlib procps e2fsprogs
-           clang-14 libclang-rt-14-dev libfuzzer-14-dev)
+           clang-14 clang-format-14 libclang-rt-14-dev libfuzzer-14-dev)
 fi
 
 missing=()

@@ -102,8 +102,10 @@ FTP_PID=$!
 wait_port "$SMTP_PORT" "$SMTP_PID" smtp
 wait_port "$FTP_PORT" "$FTP_PID" ftp
 
-# ---- the layering: no include runs up a layer or between subsystems the wrong way
+# ---- the layering: no include runs up a layer or between subsystems the wrong way; and every
+# source file is formatted as .clang-format says (clang-format-14 -i on a file mends it)
 /usr/bin/python3 "$SRC/scripts/check-includes.py"
+(cd "$SRC" && git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format-14 --dry-run -Werror)
 
 # ---- build
 # Compiler cache entries keyed by paths relative to the checkout, so that a fresh clone elsewhere
