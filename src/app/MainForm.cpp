@@ -108,19 +108,24 @@ void MainForm::buildCommands()
 {
     registerAllCommands(m_table, *this);
     for (const CommandDef& c : m_table.commands()) {
-        auto* action = new QAction(c.caption, this);
-        action->setObjectName(c.name);
-        if (c.menu == kToolbar) {
-            action->setToolTip(c.caption);
-            action->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(c.name)));
+        QAction* shared = nullptr;
+        for (const Placement& p : c.placements) {
+            const QString key = m_table.key(c, p);
+            if (m_actions.contains(key))
+                continue;
+            if (!p.caption.isEmpty()) {
+                QAction* own = makeAction(c, p.caption, p.name.isEmpty() ? c.name : p.name, false);
+                // A toolbar button is known by its own name, shown when the pointer rests on it;
+                // the status bar says what it does.
+                if (p.menu == kToolbar)
+                    own->setToolTip(p.caption);
+                m_actions.insert(key, own);
+                continue;
+            }
+            if (!shared)
+                shared = makeAction(c, c.caption, c.name, true);
+            m_actions.insert(key, shared);
         }
-        if (!c.shortcut.isEmpty())
-            action->setShortcut(c.shortcut);
-        if (c.handler) {
-            const auto handler = c.handler;
-            connect(action, &QAction::triggered, this, [handler] { handler(); });
-        }
-        m_actions.insert(m_table.key(c), action);
     }
     // Top-level menus and pop-ups; sub-menus are made while their parents are filled.
     QList<const MenuDef*> tops;
@@ -138,6 +143,27 @@ void MainForm::buildCommands()
     buildToolBar();
 }
 
+QAction* MainForm::makeAction(const CommandDef& c, const QString& caption, const QString& name, bool shared)
+{
+    auto* action = new QAction(caption, this);
+    action->setObjectName(name);
+    action->setToolTip(c.tip);
+    action->setStatusTip(c.tip);
+    if (!c.icon.isEmpty()) {
+        action->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(c.icon)));
+        // The picture is for the toolbar; the menus show text only.
+        action->setIconVisibleInMenu(false);
+    }
+    // A shortcut belongs to one action only: two would make it ambiguous and neither would run.
+    if (shared && !c.shortcut.isEmpty())
+        action->setShortcut(c.shortcut);
+    if (c.handler) {
+        const auto handler = c.handler;
+        connect(action, &QAction::triggered, this, [handler] { handler(); });
+    }
+    return action;
+}
+
 void MainForm::fillMenu(QMenu* menu, const QString& path)
 {
     for (const CommandTable::Item& item : m_table.itemsOf(path)) {
@@ -149,7 +175,7 @@ void MainForm::fillMenu(QMenu* menu, const QString& path)
             m_menus.insert(item.subMenu->path, sub);
             fillMenu(sub, item.subMenu->path);
         } else {
-            menu->addAction(m_actions.value(m_table.key(*item.command)));
+            menu->addAction(m_actions.value(m_table.key(*item.command, *item.placement)));
         }
     }
 }
@@ -168,14 +194,14 @@ void MainForm::buildToolBar()
             tb->addSeparator();
         const CommandDef& c = *item.command;
         if (c.dropDown.isEmpty()) {
-            tb->addAction(m_actions.value(c.name));
+            tb->addAction(m_actions.value(m_table.key(c, *item.placement)));
             continue;
         }
         // A button whose menu drops down at once, rather than an action of its own.
         auto* button = new QToolButton(tb);
         button->setObjectName(c.name);
-        button->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(c.name)));
-        button->setToolTip(c.caption);
+        button->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(c.icon)));
+        button->setToolTip(c.tip);
         button->setAccessibleName(c.caption);
         button->setMenu(m_menus.value(c.dropDown));
         button->setPopupMode(QToolButton::InstantPopup);
@@ -205,11 +231,8 @@ bool MainForm::commandWanted(const QString& key) const
 void MainForm::applyCommandState()
 {
     const CommandContext context = contextOf(selection(), m_resultMailable);
-    for (const CommandDef& c : m_table.commands()) {
-        const QString key = m_table.key(c);
-        if (QAction* a = m_actions.value(key))
-            a->setEnabled(m_table.enabled(key, context));
-    }
+    for (auto it = m_actions.constBegin(); it != m_actions.constEnd(); ++it)
+        it.value()->setEnabled(m_table.enabled(it.key(), context));
 }
 
 bool MainForm::resultMailable(const GameStatus& game) const
@@ -217,11 +240,84 @@ bool MainForm::resultMailable(const GameStatus& game) const
     return selection().singleGame() && game.hasResult && !selection().Team().EmailSendTo.isEmpty();
 }
 
+namespace {
+
+// The grids' common look: whole rows selected, no editing, and columns at least as wide as drawn.
+void setupGrid(QTableView* grid, QAbstractItemModel* model, const QStringList& headers, const QList<int>& twips,
+               qreal dpi, qreal dpiY)
+{
+    grid->setModel(model);
+    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->verticalHeader()->hide();
+    grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 8);
+    grid->horizontalHeader()->setHighlightSections(false);
+    grid->horizontalHeader()->setMinimumSectionSize(2);
+    // The drawn widths are the least a column gets; a heading never ends up clipped.
+    const QFontMetrics headerFont(grid->horizontalHeader()->font());
+    for (int c = 0; c < twips.size(); ++c) {
+        const QString heading = headers.value(c);
+        // Figure columns hold up to four characters ("100%").
+        const int needed = heading.isEmpty()
+                               ? 0
+                               : qMax(headerFont.horizontalAdvance(heading),
+                                      c == 0 ? 0 : grid->fontMetrics().horizontalAdvance(QStringLiteral("100%"))) +
+                                     14;
+        grid->setColumnWidth(c, qMax(twipsToPixels(twips.at(c), dpi), needed));
+    }
+    grid->setMinimumHeight(twipsToPixels(kMinGridHeightTwips, dpiY) + 1);
+    grid->setAlternatingRowColors(true);
+}
+
+}  // namespace
+
 void MainForm::buildCentral()
 {
     const qreal dpi = logicalDpiX();
     const qreal dpiY = logicalDpiY();
+    QWidget* tree = buildTree();
+    QWidget* roster = buildRoster();
+    QWidget* lower = buildPlayerGames();
+    QWidget* totals = buildTotals();
 
+    m_hSplit = new QSplitter(Qt::Vertical);
+    m_hSplit->setObjectName(QStringLiteral("HSeparator"));
+    m_hSplit->setChildrenCollapsible(false);
+    m_hSplit->addWidget(roster);
+    m_hSplit->addWidget(lower);
+    m_hSplit->setStretchFactor(0, 3);
+    m_hSplit->setStretchFactor(1, 2);
+
+    auto* right = new QWidget;
+    auto* rightLayout = new QVBoxLayout(right);
+    rightLayout->setContentsMargins(0, 0, 0, 0);
+    rightLayout->setSpacing(4);
+    rightLayout->addWidget(m_hSplit, 1);
+    rightLayout->addWidget(totals);
+
+    m_vSplit = new QSplitter(Qt::Horizontal);
+    m_vSplit->setObjectName(QStringLiteral("VSeparator"));
+    m_vSplit->setChildrenCollapsible(false);
+    m_vSplit->addWidget(tree);
+    m_vSplit->addWidget(right);
+    m_vSplit->setStretchFactor(0, 0);
+    m_vSplit->setStretchFactor(1, 1);
+    m_vSplit->setSizes({twipsToPixels(4300, dpi), twipsToPixels(10000, dpi)});
+
+    auto* central = new QWidget;
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(6, twipsToPixels(100, dpiY), 6, 0);
+    layout->addWidget(m_vSplit);
+    setCentralWidget(central);
+
+    setTabOrder(TeamTree, MainGrid);
+    setTabOrder(MainGrid, PlayerDataGrid);
+}
+
+QWidget* MainForm::buildTree()
+{
+    const qreal dpi = logicalDpiX();
     TeamTree = new ClippedTreeView;
     TeamTree->setObjectName(QStringLiteral("TeamTree"));
     TeamTree->setAccessibleName(tr("Teams and games"));
@@ -254,37 +350,16 @@ void MainForm::buildCentral()
         }
     });
     connect(m_tree, &QStandardItemModel::itemChanged, this, &MainForm::TeamTree_AfterLabelEdit);
+    return TeamTree;
+}
 
-    auto setupGrid = [&](QTableView* grid, QAbstractItemModel* model, const QStringList& headers,
-                         const QList<int>& twips) {
-        grid->setModel(model);
-        grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-        grid->setSelectionMode(QAbstractItemView::SingleSelection);
-        grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-        grid->verticalHeader()->hide();
-        grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 8);
-        grid->horizontalHeader()->setHighlightSections(false);
-        grid->horizontalHeader()->setMinimumSectionSize(2);
-        // The drawn widths are the least a column gets; a heading never ends up clipped.
-        const QFontMetrics headerFont(grid->horizontalHeader()->font());
-        for (int c = 0; c < twips.size(); ++c) {
-            const QString heading = headers.value(c);
-            // Figure columns hold up to four characters ("100%").
-            const int needed = heading.isEmpty()
-                                   ? 0
-                                   : qMax(headerFont.horizontalAdvance(heading),
-                                          c == 0 ? 0 : grid->fontMetrics().horizontalAdvance(QStringLiteral("100%"))) +
-                                         14;
-            grid->setColumnWidth(c, qMax(twipsToPixels(twips.at(c), dpi), needed));
-        }
-        grid->setMinimumHeight(twipsToPixels(kMinGridHeightTwips, dpiY) + 1);
-        grid->setAlternatingRowColors(true);
-    };
-
+QWidget* MainForm::buildRoster()
+{
+    const qreal dpi = logicalDpiX();
     MainGrid = new QTableView;
     MainGrid->setObjectName(QStringLiteral("MainGrid"));
     MainGrid->setAccessibleName(tr("Roster"));
-    setupGrid(MainGrid, m_mainGrid, m_mainGrid->headers(), kMainGridTwips);
+    setupGrid(MainGrid, m_mainGrid, m_mainGrid->headers(), kMainGridTwips, dpi, logicalDpiY());
     MainGrid->setMinimumWidth(twipsToPixels(kMinGridWidthTwips, dpi) + 1);
     MainGrid->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(MainGrid, &QTableView::clicked, this, [this](const QModelIndex& i) { MainGrid_Click(i.row()); });
@@ -296,11 +371,16 @@ void MainForm::buildCentral()
                 if (current.isValid() && previous.isValid() && current.row() != previous.row())
                     MainGrid_Click(current.row());
             });
+    return MainGrid;
+}
 
+// The selected player's games under the roster, with a heading naming the player.
+QWidget* MainForm::buildPlayerGames()
+{
     PlayerDataGrid = new QTableView;
     PlayerDataGrid->setObjectName(QStringLiteral("PlayerDataGrid"));
     PlayerDataGrid->setAccessibleName(tr("Player games"));
-    setupGrid(PlayerDataGrid, m_playerGrid, m_playerGrid->headers(), kPlayerGridTwips);
+    setupGrid(PlayerDataGrid, m_playerGrid, m_playerGrid->headers(), kPlayerGridTwips, logicalDpiX(), logicalDpiY());
 
     lblPlayer = new QLabel(tr("Player games"));
     lblPlayer->setObjectName(QStringLiteral("lblPlayer"));
@@ -314,15 +394,12 @@ void MainForm::buildCentral()
     lowerLayout->setSpacing(2);
     lowerLayout->addWidget(lblPlayer);
     lowerLayout->addWidget(PlayerDataGrid, 1);
+    return lower;
+}
 
-    m_hSplit = new QSplitter(Qt::Vertical);
-    m_hSplit->setObjectName(QStringLiteral("HSeparator"));
-    m_hSplit->setChildrenCollapsible(false);
-    m_hSplit->addWidget(MainGrid);
-    m_hSplit->addWidget(lower);
-    m_hSplit->setStretchFactor(0, 3);
-    m_hSplit->setStretchFactor(1, 2);
-
+QWidget* MainForm::buildTotals()
+{
+    const QFont bold = lblPlayer->font();  // as the player games' heading
     // "Team Totals:" with a caption and a value per statistic, side by side.
     auto* totals = new QFrame;
     totals->setObjectName(QStringLiteral("TeamTotals"));
@@ -346,31 +423,7 @@ void MainForm::buildCentral()
         Totlbl << value;
     }
     totalsLayout->addStretch(1);
-
-    auto* right = new QWidget;
-    auto* rightLayout = new QVBoxLayout(right);
-    rightLayout->setContentsMargins(0, 0, 0, 0);
-    rightLayout->setSpacing(4);
-    rightLayout->addWidget(m_hSplit, 1);
-    rightLayout->addWidget(totals);
-
-    m_vSplit = new QSplitter(Qt::Horizontal);
-    m_vSplit->setObjectName(QStringLiteral("VSeparator"));
-    m_vSplit->setChildrenCollapsible(false);
-    m_vSplit->addWidget(TeamTree);
-    m_vSplit->addWidget(right);
-    m_vSplit->setStretchFactor(0, 0);
-    m_vSplit->setStretchFactor(1, 1);
-    m_vSplit->setSizes({twipsToPixels(4300, dpi), twipsToPixels(10000, dpi)});
-
-    auto* central = new QWidget;
-    auto* layout = new QVBoxLayout(central);
-    layout->setContentsMargins(6, twipsToPixels(100, dpiY), 6, 0);
-    layout->addWidget(m_vSplit);
-    setCentralWidget(central);
-
-    setTabOrder(TeamTree, MainGrid);
-    setTabOrder(MainGrid, PlayerDataGrid);
+    return totals;
 }
 
 void MainForm::buildStatusBar()
@@ -570,6 +623,12 @@ void MainForm::SelectGame()
     });
 }
 
+QString MainForm::nodeText(const QString& key) const
+{
+    const QStandardItem* node = m_tree->node(key);
+    return node ? node->text() : QString();
+}
+
 QString MainForm::currentGameNodeText() const
 {
     QModelIndex node = TeamTree->currentIndex();
@@ -696,6 +755,10 @@ QMenu* MainForm::popupFor(const QString& nodeKey) const
 void MainForm::prepareTreePopup(const QString& key)
 {
     const NodeKey k = NodeKey::parse(key);
+    // The tournament's pop-up and the game's share the bracket's action; of the games, only a
+    // tournament's shows it.
+    if (k.kind == NodeKey::Kind::Tournament)
+        command(QStringLiteral("TreeTournyMnu.Bracket"))->setVisible(true);
     if (k.kind == NodeKey::Kind::Game || k.kind == NodeKey::Kind::TournamentGame) {
         command(QStringLiteral("TreeGameMnu.Bracket"))->setVisible(k.kind == NodeKey::Kind::TournamentGame);
         // Statistics may have given the game its result since it was selected.

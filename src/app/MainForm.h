@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/base/Commands.h"
+#include "ui/base/Shell.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -29,8 +30,9 @@ class TeamTreeModel;
 // The program's main window: the tree of teams, games and tournaments, the roster grid with the
 // selected player's games below it, the toolbar, menus and status bar. Clicks in the tree and grid
 // change the program's selection; menus, toolbar and pop-ups are built from the command table,
-// and the selection decides which commands are enabled.
-class MainForm : public QMainWindow {
+// and the selection decides which commands are enabled. It is the shell the command handlers
+// open their windows from.
+class MainForm : public QMainWindow, public Shell {
     Q_OBJECT
 public:
     explicit MainForm(QWidget* parent = nullptr);
@@ -45,6 +47,7 @@ public:
     // Recomputes the record of the current team (or tournament), shows it in the status bar and
     // the tree, and returns the score of gameNo.
     QString GetRecord(qint16 gameNo);
+    QString recordText(qint16 gameNo) override { return GetRecord(gameNo); }
     void SelectGame();
     // Sets every command's enabled state from the selection.
     void applyCommandState();
@@ -52,14 +55,22 @@ public:
     void SetFormSize(int numOfRows);
     // Selects the team's node and loads the team, record included; false when the tree has no
     // such team.
-    bool selectTeam(qint16 teamNo);
+    bool selectTeam(qint16 teamNo) override;
     // Selects the first team of the tree; false when it lists none.
     bool selectFirstTeam();
     // Selects a node by key as a click would.
-    bool selectNode(const QString& key);
+    bool selectNode(const QString& key) override;
+    QString nodeText(const QString& key) const override;
     void setLogo(const QString& path);
     // What the tree shows for the selected game (its opponent); a detail line gives its game's.
-    QString currentGameNodeText() const;
+    QString currentGameNodeText() const override;
+
+    // The rest of the shell: the main window's own windows.
+    QWidget* parentWindow() override { return this; }
+    void quit() override { close(); }
+    void openStandings() override { mDataStandings_Click(); }
+    void openOptions() override { ToolsCfg_Click(); }
+    void openAbout() override { HelpAbout_Click(); }
 
     // Event handlers, public so that tests can drive them as the coach would.
     void TeamTree_NodeClick(const QModelIndex& index);
@@ -71,7 +82,7 @@ public:
     void mDataStandings_Click();
     void ToolsCfg_Click();
     void HelpAbout_Click();
-    void showHelp(int page);  // 1 contents, 2 index, 3 search
+    void showHelp(int page) override;  // 1 contents, 2 index, 3 search
 
     TeamTreeModel* treeModel() const { return m_tree; }
     RosterModel* mainGridModel() const { return m_mainGrid; }
@@ -79,7 +90,9 @@ public:
     QTreeView* treeView() const { return TeamTree; }
     QTableView* mainGrid() const { return MainGrid; }
     const CommandTable& commands() const { return m_table; }
-    // A command's action by its key (see CommandTable::key); throws for an unknown key.
+    // A command's action by the key of any of its placements (see CommandTable::key); throws for
+    // an unknown key. The placements of a command share one action, but those with a caption of
+    // their own.
     QAction* command(const QString& key) const;
     // Whether the selection meets the command's needs, built or not.
     bool commandWanted(const QString& key) const;
@@ -98,9 +111,15 @@ protected:
 
 private:
     void buildCommands();
+    QAction* makeAction(const CommandDef& command, const QString& caption, const QString& name, bool shared);
     void fillMenu(QMenu* menu, const QString& path);
     void buildToolBar();
     void buildCentral();
+    // The panels of the central area, each built with its signals.
+    QWidget* buildTree();
+    QWidget* buildRoster();
+    QWidget* buildPlayerGames();
+    QWidget* buildTotals();
     void buildStatusBar();
     void prepareTreePopup(const QString& key);
     // Makes the team current and fills the window for it, without the team view's record.
@@ -128,7 +147,7 @@ private:
     QList<QLabel*> m_panels;
     QList<QLabel*> Totlbl;
     CommandTable m_table;
-    QHash<QString, QAction*> m_actions;  // by command key
+    QHash<QString, QAction*> m_actions;  // by placement key; a command's placements share theirs
     QHash<QString, QMenu*> m_menus;      // by menu path
     bool m_resultMailable = false;
     QSet<qint16> m_toldPoints;  // teams whose malformed point values the coach was told of

@@ -2,10 +2,10 @@
 
 #include "ui/base/Modal.h"
 
-#include "app/MainForm.h"
 #include "common/Selection.h"
 #include "common/Trace.h"
 #include "ui/base/Commands.h"
+#include "ui/base/Shell.h"
 #include "ui/teams/PlayerInfo.h"
 #include "ui/teams/TeamInfo.h"
 #include "ui/teams/dlgRoster.h"
@@ -17,11 +17,11 @@ namespace {
 
 // Opens a window of this subsystem modally over the main window, its failures reported under the
 // command's name.
-template <typename Window> std::function<void()> opens(MainForm& main, const char* procName)
+template <typename Window> std::function<void()> opens(Shell& shell, const char* procName)
 {
-    return [&main, procName] {
+    return [&shell, procName] {
         guarded(QString::fromLatin1(procName), {}, [&] {
-            Modal<Window> window(selection().CurrentTeamNo(), &main);
+            Modal<Window> window(selection().CurrentTeamNo(), shell.parentWindow());
             window.exec();
         });
     };
@@ -30,27 +30,25 @@ template <typename Window> std::function<void()> opens(MainForm& main, const cha
 }  // namespace
 
 // Team profile, players and opponents.
-void registerTeamCommands(CommandTable& t, MainForm& main)
+void registerTeamCommands(CommandTable& t, Shell& shell)
 {
     // The profile works without a team too: it is where the first one is added.
-    const auto teamProfile = opens<TeamInfo>(main, "DataEditTeam_Click");
-    const auto opponents = opens<frmOpponent>(main, "DataSetOpponents_Click");
-    const auto players = opens<PlayerInfo>(main, "PlayerRoster_Click");
-    const auto roster = opens<dlgRoster>(main, "mTeamRoster_Click");
+    const auto teamProfile = opens<TeamInfo>(shell, "DataEditTeam_Click");
+    const auto opponents = opens<frmOpponent>(shell, "DataSetOpponents_Click");
+    const auto players = opens<PlayerInfo>(shell, "PlayerRoster_Click");
+    const auto roster = opens<dlgRoster>(shell, "mTeamRoster_Click");
     const Needs team = Need::Team;
     // One command a line: the table reads best unwrapped.
     // clang-format off
     t.add(QList<CommandDef>{
-        {.name = QStringLiteral("DataSetOpponents"), .caption = MainForm::tr("&Opponent List"), .menu = QStringLiteral("mnuTeam"), .order = 10, .needs = team, .handler = opponents},
-        {.name = QStringLiteral("DataEditTeam"), .caption = MainForm::tr("Team &Information"), .menu = QStringLiteral("mnuTeam"), .order = 60, .handler = teamProfile, .separatorBefore = true},
-        {.name = QStringLiteral("mTeamRoster"), .caption = MainForm::tr("&Roster"), .menu = QStringLiteral("mnuView"), .order = 10, .needs = team, .handler = roster},
-        {.name = QStringLiteral("PlayerRoster"), .caption = MainForm::tr("&Roster"), .menu = QStringLiteral("mnuPlayer"), .order = 10, .needs = team, .handler = players},
-        {.name = QStringLiteral("GblTeam"), .caption = MainForm::tr("Team Setup"), .menu = kToolbar, .order = 10, .handler = teamProfile},
-        {.name = QStringLiteral("TeamRoster"), .caption = MainForm::tr("Team Roster"), .menu = kToolbar, .order = 20, .needs = team, .handler = players},
-        {.name = QStringLiteral("TeamOpponent"), .caption = MainForm::tr("Opponents"), .menu = kToolbar, .order = 30, .needs = team, .handler = opponents},
-        {.name = QStringLiteral("Opponents"), .caption = MainForm::tr("Opponents List"), .menu = QStringLiteral("TreeTeamMnu"), .order = 10, .needs = team, .handler = opponents},
-        {.name = QStringLiteral("TeamInfo"), .caption = MainForm::tr("Team Information"), .menu = QStringLiteral("TreeTeamMnu"), .order = 40, .handler = teamProfile},
-        {.name = QStringLiteral("ViewRoster"), .caption = MainForm::tr("View Roster"), .menu = QStringLiteral("TreeTeamMnu"), .order = 60, .needs = team, .handler = roster},
+        {.name = QStringLiteral("DataSetOpponents"), .caption = Shell::tr("&Opponent List"), .tip = Shell::tr("Add, change and remove the teams you play against"), .icon = QStringLiteral("TeamOpponent"), .needs = team, .handler = opponents,
+         .placements = {{.menu = QStringLiteral("mnuTeam"), .order = 10}, {.menu = kToolbar, .order = 30, .name = QStringLiteral("TeamOpponent"), .caption = Shell::tr("Opponents")}, {.menu = QStringLiteral("TreeTeamMnu"), .order = 10, .name = QStringLiteral("Opponents"), .caption = Shell::tr("Opponents List")}}},
+        {.name = QStringLiteral("DataEditTeam"), .caption = Shell::tr("Team &Information"), .tip = Shell::tr("Add a team, or set up the current one: its season, games and contacts"), .icon = QStringLiteral("GblTeam"), .handler = teamProfile,
+         .placements = {{.menu = QStringLiteral("mnuTeam"), .order = 60, .separatorBefore = true}, {.menu = kToolbar, .order = 10, .name = QStringLiteral("GblTeam"), .caption = Shell::tr("Team Setup")}, {.menu = QStringLiteral("TreeTeamMnu"), .order = 40, .name = QStringLiteral("TeamInfo")}}},
+        {.name = QStringLiteral("mTeamRoster"), .caption = Shell::tr("&Roster"), .tip = Shell::tr("Show the team's players with their numbers and contacts in one list"), .needs = team, .handler = roster,
+         .placements = {{.menu = QStringLiteral("mnuView"), .order = 10}, {.menu = QStringLiteral("TreeTeamMnu"), .order = 60, .name = QStringLiteral("ViewRoster"), .caption = Shell::tr("View Roster")}}},
+        {.name = QStringLiteral("PlayerRoster"), .caption = Shell::tr("&Roster"), .tip = Shell::tr("Add, change and remove the team's players"), .icon = QStringLiteral("TeamRoster"), .needs = team, .handler = players,
+         .placements = {{.menu = QStringLiteral("mnuPlayer"), .order = 10}, {.menu = kToolbar, .order = 20, .name = QStringLiteral("TeamRoster"), .caption = Shell::tr("Team Roster")}}},
     });
     // clang-format on
 }

@@ -18,9 +18,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QHeaderView>
+#include <QIcon>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSet>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTableView>
@@ -219,6 +221,8 @@ private Q_SLOTS:
             {"GridMnu.GrdUpdatePlayer", "Update Player Stats", "GridMnu"},
             {"TreeTeamMnu.ViewCaptains", "View Captains", "TreeTeamMnu"},
             {"TreeTeamMnu.PrintTeamStats", "Team Stats", "TreeTeamPrint"},
+            {"TeamStandings", "Team Standings (Web-Site)", "MainTB"},
+            {"TreeTeamMnu.ViewRoster", "View Roster", "TreeTeamMnu"},
             {"TreeTournyMnu.Bracket", "Tournament Bracket", "TreeTournyMnu"},
             {"TreeGameMnu.SetNotPlayed", "Set as Not Yet Played", "TreeGameMnu"},
         };
@@ -237,11 +241,13 @@ private Q_SLOTS:
         QVERIFY2(std::any_of(holders.begin(), holders.end(),
                              [&](QObject* w) { return w->isWidgetType() && w->objectName() == holder; }),
                  qPrintable(holder));
+        QCOMPARE(a->text().remove(QLatin1Char('&')), caption);
+        // A toolbar button shows its picture and, as its tool tip, its own name; the status bar
+        // says what the command does.
+        QCOMPARE(a->statusTip(), form->commands().command(key).tip);
         if (holder == QLatin1String("MainTB")) {
-            QCOMPARE(a->toolTip(), caption);
             QVERIFY(!a->icon().pixmap(24, 24).isNull());
-        } else {
-            QCOMPARE(a->text().remove(QLatin1Char('&')), caption);
+            QCOMPARE(a->toolTip(), caption);
         }
     }
 
@@ -255,15 +261,87 @@ private Q_SLOTS:
         QVERIFY_THROWS_EXCEPTION(PwError, form->command(QStringLiteral("GameLinUp")));
         CommandTable table;
         table.addMenu({.path = QStringLiteral("mnuX"), .caption = QStringLiteral("X")});
-        QVERIFY_THROWS_EXCEPTION(PwError, table.add({.name = QStringLiteral("A"), .menu = QStringLiteral("mnuY")}));
-        table.add({.name = QStringLiteral("A"), .menu = QStringLiteral("mnuX")});
-        QVERIFY_THROWS_EXCEPTION(PwError, table.add({.name = QStringLiteral("A"), .menu = QStringLiteral("mnuX")}));
+        const auto in = [](const char* menu, const char* name = "") {
+            return Placement{.menu = QString::fromLatin1(menu), .name = QString::fromLatin1(name)};
+        };
+        QVERIFY_THROWS_EXCEPTION(PwError, table.add({.name = QStringLiteral("A"), .placements = {in("mnuY")}}));
+        QVERIFY_THROWS_EXCEPTION(PwError, table.add({.name = QStringLiteral("A")}));  // stands nowhere
+        table.add({.name = QStringLiteral("A"), .placements = {in("mnuX"), in("MainTB", "B")}});
+        QVERIFY_THROWS_EXCEPTION(PwError, table.add({.name = QStringLiteral("A"), .placements = {in("mnuX")}}));
+        QVERIFY_THROWS_EXCEPTION(PwError, table.add({.name = QStringLiteral("C"), .placements = {in("MainTB", "B")}}));
+        QCOMPARE(&table.command(QStringLiteral("B")), &table.command(QStringLiteral("A")));
+        QCOMPARE(table.keys(), QStringList({QStringLiteral("A"), QStringLiteral("B")}));
         QVERIFY(form->selectNode(QStringLiteral("G1T1")));
         for (const QString& name : QStringLiteral("FileExit FileCheckUpdates ToolsCfg GblConfiguration HelpMain "
                                                   "HelpAbout TeamStandings GblTeam GblMessages "
                                                   "TeamRoster TeamOpponent mTeamRoster GameLineUp DataSetupGame")
                                        .split(QLatin1Char(' ')))
             QVERIFY2(form->command(name)->isEnabled(), qPrintable(name));
+    }
+
+    void aCommandIsOneActionWhereverItStands()
+    {
+        // Standings stand in the View menu and on the toolbar, where the button keeps its own
+        // name: one handler run a click from either.
+        form->command(QStringLiteral("TeamStandings"))->trigger();
+        QCOMPARE(env.desktop.urls.size(), 1);
+        form->command(QStringLiteral("mDataStandings"))->trigger();
+        QCOMPARE(env.desktop.urls.size(), 2);
+        // Game notes in the Game menu and in the game's pop-up are one action; the toolbar's
+        // button is disabled and enabled with it.
+        QAction* notes = form->command(QStringLiteral("mGameNotes"));
+        QCOMPARE(form->command(QStringLiteral("TreeGameMnu.GameNotes")), notes);
+        QStringList holders;
+        for (QObject* o : notes->associatedObjects())
+            holders << o->objectName();
+        QVERIFY2(holders.contains(QStringLiteral("mnuGame")) && holders.contains(QStringLiteral("TreeGameMnu")),
+                 qPrintable(holders.join(QLatin1Char(' '))));
+        QAction* notesButton = form->command(QStringLiteral("GameNotes"));
+        QVERIFY(!notes->isEnabled() && !notesButton->isEnabled());  // the team, no single game
+        QVERIFY(form->selectNode(QStringLiteral("G1T1")));
+        QVERIFY(notes->isEnabled() && notesButton->isEnabled());
+        // A placement with words of its own has its own action, enabled with its command.
+        QAction* roster = form->command(QStringLiteral("mTeamRoster"));
+        QAction* viewRoster = form->command(QStringLiteral("TreeTeamMnu.ViewRoster"));
+        QVERIFY(roster != viewRoster);
+        QCOMPARE(viewRoster->isEnabled(), roster->isEnabled());
+        QVERIFY(form->selectTeam(2));  // no web site
+        QVERIFY(!form->command(QStringLiteral("TeamStandings"))->isEnabled());
+
+        // Every command says what it does in other words than its caption; toolbar ones have a picture.
+        for (const CommandDef& c : form->commands().commands()) {
+            const QString caption = QString(c.caption).remove(QLatin1Char('&'));
+            QVERIFY2(!c.tip.isEmpty() && c.tip.compare(caption, Qt::CaseInsensitive) != 0, qPrintable(c.name));
+            QSet<QAction*> own;
+            for (const Placement& p : c.placements) {
+                own << form->command(form->commands().key(c, p));
+                if (p.menu == kToolbar)
+                    QVERIFY2(!QIcon(QStringLiteral(":/icons/%1.svg").arg(c.icon)).pixmap(24, 24).isNull(),
+                             qPrintable(c.name));
+            }
+            // One action a command, and one more for each placement with a caption of its own.
+            const qsizetype captioned = std::count_if(c.placements.begin(), c.placements.end(),
+                                                      [](const Placement& p) { return !p.caption.isEmpty(); });
+            QCOMPARE(own.size(), captioned + (captioned < c.placements.size() ? 1 : 0));
+        }
+
+        // The bracket's action serves the tournament's pop-up and the game's; right-clicking a
+        // season game hides it, and a tournament shows it again.
+        QVERIFY(form->selectTeam(1));
+        form->treeModel()->addNode(QStringLiteral("Team1"), QStringLiteral("E1T1"), QStringLiteral("Harvest Cup"),
+                                   QStringLiteral("tournament"), 1);
+        QAction* bracket = form->command(QStringLiteral("TreeTournyMnu.Bracket"));
+        QCOMPARE(form->command(QStringLiteral("TreeGameMnu.Bracket")), bracket);
+        const auto rightClick = [&](const char* key) {
+            const QModelIndex index = form->treeModel()->indexOf(QString::fromLatin1(key));
+            form->treeView()->scrollTo(index);
+            form->TeamTree_MouseDown(form->treeView()->visualRect(index).center());
+            form->popupFor(QString::fromLatin1(key))->close();
+        };
+        rightClick("G1T1");
+        QVERIFY(!bracket->isVisible());
+        rightClick("E1T1");
+        QVERIFY(bracket->isVisible());
     }
 
     void theTeamCommandsOpenTheirWindowsOnTheCurrentTeam()

@@ -48,24 +48,42 @@ const MenuDef* CommandTable::menu(const QString& path) const
     return nullptr;
 }
 
-QString CommandTable::key(const CommandDef& command) const
+QString CommandTable::key(const CommandDef& command, const Placement& placement) const
 {
-    const QString root = command.menu.section(QLatin1Char('/'), 0, 0);
+    const QString name = placement.name.isEmpty() ? command.name : placement.name;
+    const QString root = placement.menu.section(QLatin1Char('/'), 0, 0);
     const MenuDef* rootMenu = menu(root);
-    return rootMenu && rootMenu->keyedItems ? root + QLatin1Char('.') + command.name : command.name;
+    return rootMenu && rootMenu->keyedItems ? root + QLatin1Char('.') + name : name;
 }
 
 void CommandTable::add(const CommandDef& command)
 {
-    if (command.menu != kToolbar && !menu(command.menu))
-        throw PwError(err::BadArgument,
-                      QStringLiteral("The command %1 names no known menu (%2)").arg(command.name, command.menu));
+    if (command.placements.isEmpty())
+        throw PwError(err::BadArgument, QStringLiteral("The command %1 stands nowhere").arg(command.name));
     if (!command.dropDown.isEmpty() && !menu(command.dropDown))
         throw PwError(err::BadArgument, QStringLiteral("The command %1 opens no known menu").arg(command.name));
-    const QString k = key(command);
-    if (m_byKey.contains(k))
-        throw PwError(err::BadArgument, QStringLiteral("The command %1 is there already").arg(k));
-    m_byKey.insert(k, m_commands.size());
+    QHash<QString, At> keys;
+    for (qsizetype i = 0; i < command.placements.size(); ++i) {
+        const Placement& p = command.placements.at(i);
+        if (p.menu != kToolbar && !menu(p.menu))
+            throw PwError(err::BadArgument,
+                          QStringLiteral("The command %1 names no known menu (%2)").arg(command.name, p.menu));
+        const QString k = key(command, p);
+        // Placements may share a key only when they share the command's action.
+        const bool shared =
+            keys.contains(k) && p.caption.isEmpty() && command.placements.at(keys.value(k).placement).caption.isEmpty();
+        if (m_byKey.contains(k) || (keys.contains(k) && !shared))
+            throw PwError(err::BadArgument, QStringLiteral("The command %1 is there already").arg(k));
+        if (!keys.contains(k))
+            keys.insert(k, At{m_commands.size(), i});
+    }
+    for (qsizetype i = 0; i < command.placements.size(); ++i) {
+        const QString k = key(command, command.placements.at(i));
+        if (!m_byKey.contains(k)) {
+            m_byKey.insert(k, keys.value(k));
+            m_keys << k;
+        }
+    }
     m_commands << command;
 }
 
@@ -80,15 +98,17 @@ const CommandDef& CommandTable::command(const QString& key) const
     const auto it = m_byKey.constFind(key);
     if (it == m_byKey.constEnd())
         throw PwError(err::BadArgument, QStringLiteral("There is no command %1").arg(key));
-    return m_commands.at(*it);
+    return m_commands.at(it->command);
+}
+
+const Placement& CommandTable::placement(const QString& key) const
+{
+    return command(key).placements.at(m_byKey.value(key).placement);
 }
 
 QStringList CommandTable::keys() const
 {
-    QStringList out;
-    for (const CommandDef& c : m_commands)
-        out << key(c);
-    return out;
+    return m_keys;
 }
 
 QList<CommandTable::Item> CommandTable::itemsOf(const QString& menuPath) const
@@ -97,11 +117,13 @@ QList<CommandTable::Item> CommandTable::itemsOf(const QString& menuPath) const
     for (const MenuDef& m : m_menus) {
         const qsizetype slash = m.path.lastIndexOf(QLatin1Char('/'));
         if (slash >= 0 && m.path.left(slash) == menuPath)
-            items << Item{&m, nullptr, m.order, m.separatorBefore};
+            items << Item{&m, nullptr, nullptr, m.order, m.separatorBefore};
     }
     for (const CommandDef& c : m_commands) {
-        if (c.menu == menuPath)
-            items << Item{nullptr, &c, c.order, c.separatorBefore};
+        for (const Placement& p : c.placements) {
+            if (p.menu == menuPath)
+                items << Item{nullptr, &c, &p, p.order, p.separatorBefore};
+        }
     }
     std::stable_sort(items.begin(), items.end(), [](const Item& a, const Item& b) { return a.order < b.order; });
     return items;

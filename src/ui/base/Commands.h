@@ -48,17 +48,29 @@ struct MenuDef {
     bool keyedItems = false;  // its items are known as "Menu.Item": their names repeat elsewhere
 };
 
-// One command of the program: a menu item, a toolbar button or a pop-up item.
+// Where a command stands: in a menu, a pop-up or on the toolbar.
+struct Placement {
+    QString menu{};  // path of its menu, or "MainTB" for the toolbar
+    int order = 0;   // place among the items of its menu
+    bool separatorBefore = false;
+    QString name{};  // the item's name here when it is not the command's ("Opponents")
+    // A caption of its own where the words differ from the command's; such a placement gets an
+    // action of its own, which runs the same handler and is enabled with the command.
+    QString caption{};
+};
+
+// One command of the program, with every place it stands. All its placements share one action
+// (but those with a caption of their own), so they run one handler and are enabled together.
 struct CommandDef {
     QString name{};     // the control name
-    QString caption{};  // menu text; the tool tip for toolbar buttons
-    QString menu{};     // path of its menu, or "MainTB" for the toolbar
-    int order = 0;      // place among the items of its menu
+    QString caption{};  // menu text
+    QString tip{};      // what the command does: the tool tip of its toolbar button
+    QString icon{};     // its picture in resources/icons (without ".svg"); toolbar commands have one
     Needs needs{};
     std::function<void()> handler{};  // none: its window is not built yet and it stays disabled
-    bool separatorBefore = false;
     QKeySequence shortcut{};
     QString dropDown{};  // toolbar button: path of the pop-up menu it opens
+    QList<Placement> placements{};
 };
 
 inline const QString kToolbar = QStringLiteral("MainTB");
@@ -68,17 +80,20 @@ inline const QString kToolbar = QStringLiteral("MainTB");
 class CommandTable {
 public:
     void addMenu(const MenuDef& menu);
-    // Throws when the key is taken or the menu is unknown, so a slip shows at start-up.
+    // Throws when a key is taken, a menu is unknown or the command stands nowhere, so a slip
+    // shows at start-up.
     void add(const CommandDef& command);
     void add(const QList<CommandDef>& commands);
 
     const QList<MenuDef>& menus() const { return m_menus; }
     const QList<CommandDef>& commands() const { return m_commands; }
     const MenuDef* menu(const QString& path) const;
-    // "GameLineUp", or "TreeGameMnu.GameNotes" for items of menus with keyed items.
-    QString key(const CommandDef& command) const;
+    // A placement's key: "GameLineUp", or "TreeGameMnu.GameNotes" for items of menus with keyed
+    // items. Every placement's key finds its command.
+    QString key(const CommandDef& command, const Placement& placement) const;
     // Throws for a key no command has, so a misspelt name fails loudly.
     const CommandDef& command(const QString& key) const;
+    const Placement& placement(const QString& key) const;
     bool contains(const QString& key) const { return m_byKey.contains(key); }
     QStringList keys() const;
 
@@ -86,6 +101,7 @@ public:
     struct Item {
         const MenuDef* subMenu = nullptr;
         const CommandDef* command = nullptr;
+        const Placement* placement = nullptr;
         int order = 0;
         bool separatorBefore = false;
     };
@@ -99,7 +115,12 @@ public:
 private:
     QList<MenuDef> m_menus;
     QList<CommandDef> m_commands;
-    QHash<QString, qsizetype> m_byKey;
+    struct At {
+        qsizetype command = 0;
+        qsizetype placement = 0;
+    };
+    QHash<QString, At> m_byKey;
+    QStringList m_keys;  // in the order they were added
 };
 
 }  // namespace pw
