@@ -1,5 +1,6 @@
 #include "core/print/PrintLayer.h"
 
+#include "common/Formats.h"
 #include "common/Trace.h"
 
 #include <QCoreApplication>
@@ -165,13 +166,6 @@ void Printout::startPage()
     m_painter.setFont(currentFont());
 }
 
-void Printout::setColumns(const QList<double>& widths)
-{
-    colPos = {m_left};
-    for (double w : widths)
-        colPos << colPos.last() + w;
-}
-
 void Printout::setFontName(const QString& family)
 {
     m_family = family;
@@ -229,33 +223,18 @@ void Printout::PrintAt(const QString& PrintString, double lcFontSize, double XPo
     if (x < m_left && lcAlignment != Left)
         x = m_left;
     if (x + width > m_right) {
-        text = fm.elidedText(text, Qt::ElideRight, std::max(0.0, m_right - x));
+        text = elided(text, std::max(0.0, m_right - x));
         width = fm.horizontalAdvance(text);
     }
     m_painter.setFont(f);
     m_painter.drawText(QPointF(x, YPos + fm.ascent()), text);
 }
 
-void Printout::PrintInColumn(const QVariant& ColString, int ColNum, int ColAlign, double RowPos)
+void Printout::drawText(const QString& text, double x, double top)
 {
-    if (ColNum < 0 || ColNum + 1 >= colPos.size())
-        return;
-    QString text = ColString.isNull() ? QString() : ColString.toString();
-    while (!text.isEmpty() && isBreak(text.front()))
-        text.remove(0, 1);
-    while (!text.isEmpty() && isBreak(text.back()))
-        text.chop(1);
-    text = oneLine(text);
     const QFont f = currentFont();
-    const QFontMetricsF fm(f);
-    const double from = colPos[ColNum];
-    const double to = colPos[ColNum + 1];
-    text = fm.elidedText(text, Qt::ElideRight, std::max(0.0, to - from - 70));
-    const double width = fm.horizontalAdvance(text);
-    const double x = ColAlign == 0 ? from + 30 : ColAlign == 1 ? (from + to) / 2.0 - width / 2.0 : to - 40 - width;
-    const double y = RowPos - 10 - fm.height();
     m_painter.setFont(f);
-    m_painter.drawText(QPointF(x, y + fm.ascent()), text);
+    m_painter.drawText(QPointF(x, top + QFontMetricsF(f).ascent()), text);
 }
 
 int Printout::FindSP(const QString& lcText, double lcMaxLen) const
@@ -284,6 +263,15 @@ int Printout::FindSP(const QString& lcText, double lcMaxLen) const
             return i;
     }
     return low;
+}
+
+QString Printout::elided(const QString& text, double width) const
+{
+    if (TextWidth(text) <= width)
+        return text;
+    const QString ellipsis(QChar(0x2026));
+    const QString start = cutToWidth(text, [&](const QString& s) { return TextWidth(s + ellipsis) <= width; });
+    return start.isEmpty() ? QString() : start + ellipsis;
 }
 
 QStringList Printout::ParseText(const QString& TextToParse, double lcMaxLength) const
@@ -335,19 +323,6 @@ double Printout::MultiLinePrint(const QString& TextToPrint, double MaxLen, doubl
     return y;
 }
 
-void Printout::DrawColumnLines(double RowPos, double rowHeight, int columns, bool horizontal)
-{
-    if (colPos.isEmpty())
-        return;
-    m_painter.setPen(QPen(Qt::black, 10));
-    if (horizontal)
-        m_painter.drawLine(QPointF(colPos.first(), RowPos), QPointF(colPos.last(), RowPos));
-    if (columns > 0) {
-        for (double x : std::as_const(colPos))
-            m_painter.drawLine(QPointF(x, RowPos - rowHeight), QPointF(x, RowPos));
-    }
-}
-
 void Printout::drawLine(double x1, double y1, double x2, double y2, double width)
 {
     m_painter.setPen(QPen(Qt::black, width));
@@ -384,6 +359,162 @@ bool Printout::EndPrint()
     m_ended = true;
     m_painter.end();
     return m_output.end();
+}
+
+// ---------------------------------------------------------------- PagedTable
+
+PagedTable::PagedTable(Printout& p, QList<double> bounds, QList<int> align)
+    : m_p(p)
+    , m_bounds(std::move(bounds))
+    , m_align(std::move(align))
+    , m_bodyTop(p.top())
+{
+}
+
+QList<double> PagedTable::boundsFrom(double x, const QList<double>& widths)
+{
+    QList<double> bounds{x};
+    for (double w : widths)
+        bounds << bounds.last() + w;
+    return bounds;
+}
+
+double PagedTable::rowHeight(const RowLook& look) const
+{
+    if (look.height > 0)
+        return look.height;
+    m_p.setFont(look.size, 0);
+    return m_p.TextHeight() + look.air;
+}
+
+double PagedTable::start(double y, double room)
+{
+    if (y + room > m_p.bottom())
+        return newPage();
+    m_bodyTop = headings ? headings(y) : y;
+    return m_bodyTop;
+}
+
+double PagedTable::keep(double y, double height)
+{
+    // A block longer than a fresh page would move on and on: it starts here and runs over.
+    if (y + height <= m_p.bottom() || y <= m_bodyTop || height > m_p.bottom() - m_bodyTop)
+        return y;
+    return newPage();
+}
+
+double PagedTable::newPage()
+{
+    m_p.NextPage();
+    const double y = pageHead ? pageHead(m_p.top()) : m_p.top();
+    m_bodyTop = headings ? headings(y) : y;
+    return m_bodyTop;
+}
+
+QStringList PagedTable::cellLines(const QString& text, double width, int maxLines) const
+{
+    if (maxLines <= 1 || m_p.TextWidth(text) <= width)
+        return {text};
+    QStringList lines;
+    for (const QString& part : text.split(QLatin1Char('\n')))
+        lines << m_p.ParseText(part, width);
+    // What goes beyond the last line is joined to it and shortened there.
+    if (lines.size() > maxLines)
+        lines = lines.mid(0, maxLines - 1) << lines.mid(maxLines - 1).join(QLatin1Char(' '));
+    return lines;
+}
+
+double PagedTable::row(double y, const QStringList& cells, const RowLook& look)
+{
+    m_p.setFont(look.size, look.style);
+    qsizetype most = 1;
+    for (int i = 0; i < cells.size() && i < columns(); ++i)
+        most = std::max(most, cellLines(cells.at(i), x(i + 1) - x(i) - 70, look.maxLines).size());
+    const double lineH = m_p.TextHeight();
+    const double height = rowHeight(look) + double(most - 1) * lineH;
+    return drawRow(keep(y, height), cells, look);
+}
+
+double PagedTable::drawRow(double y, const QStringList& cells, const RowLook& look)
+{
+    const double first = rowHeight(look);
+    m_p.setFont(look.size, look.style);
+    const double lineH = m_p.TextHeight();
+    QList<QStringList> lines;
+    qsizetype most = 1;
+    for (int i = 0; i < cells.size() && i < columns(); ++i) {
+        lines << cellLines(cells.at(i), x(i + 1) - x(i) - 70, look.maxLines);
+        most = std::max(most, lines.last().size());
+    }
+    const double height = first + double(most - 1) * lineH;
+    // The text's line: just above the row's rule, or in the middle of a tall row.
+    const double textLine = look.middle ? y + height - (height - lineH) / 2 + 10 : y + first;
+    for (int i = 0; i < lines.size(); ++i) {
+        for (qsizetype k = 0; k < lines.at(i).size(); ++k)
+            cell(lines.at(i).at(k), i, m_align.value(i), textLine + double(k) * lineH);
+    }
+    rules(y + height, height);
+    return y + height;
+}
+
+void PagedTable::cell(const QString& text, int column, int align, double rowPos)
+{
+    if (column < 0 || column >= columns())
+        return;
+    QString t = text;
+    while (!t.isEmpty() && isBreak(t.front()))
+        t.remove(0, 1);
+    while (!t.isEmpty() && isBreak(t.back()))
+        t.chop(1);
+    const double from = x(column);
+    const double to = x(column + 1);
+    t = m_p.elided(oneLine(t), std::max(0.0, to - from - 70));
+    const double width = m_p.TextWidth(t);
+    const double at = align == Printout::Left     ? from + 30
+                      : align == Printout::Centre ? (from + to) / 2.0 - width / 2.0
+                                                  : to - 40 - width;
+    m_p.drawText(t, at, rowPos - 10 - m_p.TextHeight());
+}
+
+void PagedTable::rules(double rowPos, double height, bool horizontal)
+{
+    if (m_bounds.isEmpty())
+        return;
+    if (horizontal)
+        m_p.drawLine(m_bounds.first(), rowPos, m_bounds.last(), rowPos);
+    if (height > 0) {
+        for (double at : std::as_const(m_bounds))
+            m_p.drawLine(at, rowPos - height, at, rowPos);
+    }
+}
+
+void PagedTable::shade(double y, double height)
+{
+    m_p.fillRect(QRectF(m_bounds.first(), y, m_bounds.last() - m_bounds.first(), height), QColor(232, 232, 232));
+}
+
+double PagedTable::headingRow(double y, const QStringList& heads, const RowLook& look)
+{
+    const double height = rowHeight(look);
+    // Bold headings are wider than the rows' text: they go smaller, never below 7 points, until
+    // each fits its column.
+    double size = look.size;
+    for (; size > 7; size -= 0.5) {
+        m_p.setFont(size, Printout::Bold);
+        bool fits = true;
+        for (int i = 0; i < heads.size() && i < columns() && fits; ++i)
+            fits = m_p.TextWidth(heads.at(i)) + 70 <= x(i + 1) - x(i);
+        if (fits)
+            break;
+    }
+    shade(y, height);
+    rules(y, 0);
+    const double rowPos = y + height;
+    m_p.setFont(size, Printout::Bold);
+    for (int i = 0; i < heads.size() && i < columns(); ++i)
+        cell(heads.at(i), i, m_align.value(i), rowPos);
+    rules(rowPos, height);
+    return rowPos;
 }
 
 void printToPdf(const Report& report, int orientation, const QString& path)

@@ -88,8 +88,8 @@ QPageLayout defaultPageLayout(QPageLayout::Orientation orientation);
 
 // One printout: the drawing procedures every report uses. All positions are twips (1/1440 inch)
 // from the paper's top-left corner; the page bounds say where the printable area lies. A report
-// runs SetPrinter (the constructor) -> PrintAt / PrintInColumn / MultiLinePrint / DrawColumnLines
-// and NextPage as it needs -> EndPrint.
+// runs SetPrinter (the constructor) -> PrintAt / MultiLinePrint / PagedTable and NextPage as it
+// needs -> EndPrint.
 class Printout {
 public:
     enum Orientation { Portrait = 1, Landscape = 2 };
@@ -115,11 +115,6 @@ public:
     double halfWidth() const { return (m_right - m_left) / 2.0; }
     double halfHeight() const { return (m_bottom - m_top) / 2.0; }
 
-    // The column table: boundary n is the left edge of column n, boundary n + 1 its right edge.
-    QList<double> colPos;
-    // Fills the column table from the left bound with the given widths (twips).
-    void setColumns(const QList<double>& widths);
-
     // The current font: PrintAt sets its size and style, and the other procedures print and
     // measure with it. Family "Arial" by default (any sans serif stands in for it).
     void setFontName(const QString& family);
@@ -136,10 +131,8 @@ public:
     // the right bound is shortened with an ellipsis, so nothing leaves the page.
     void PrintAt(const QString& PrintString, double lcFontSize, double XPos, double YPos, int lcAlignment = 0,
                  int lcFontStyle = -1);
-    // One cell of a table in the current font: the text stands 10 twips above the row line at
-    // RowPos; alignment 0 left (30 twips in), 1 centred, 2 right (40 twips in). Line breaks at
-    // either end are dropped; a null prints nothing; text wider than its column is shortened.
-    void PrintInColumn(const QVariant& ColString, int ColNum, int ColAlign, double RowPos);
+    // Prints one line as it is in the current font, its top at top (a table's cells).
+    void drawText(const QString& text, double x, double top);
     // Prints text wrapped to MaxLen twips from (XPos, YPos) in the current font, RowH twips per
     // line; returns the Y below the last line. Paragraphs break at line breaks; a word wider than
     // the line breaks at the width.
@@ -150,11 +143,10 @@ public:
     // Where to break lcText so that the part before fits lcMaxLen twips: the last space that
     // allows it, else the most characters that fit (at least one).
     int FindSP(const QString& lcText, double lcMaxLen) const;
+    // Text shortened with an ellipsis to width twips in the current font, cut between whole
+    // characters; empty when not even one character and the ellipsis fit.
+    QString elided(const QString& text, double width) const;
 
-    // Rules of one table row: a horizontal line at RowPos from the first to the last boundary
-    // when horizontal is true, and, when columns > 0, a vertical line at each boundary from
-    // RowPos - rowHeight to RowPos.
-    void DrawColumnLines(double RowPos, double rowHeight, int columns, bool horizontal = true);
     // Lines and boxes in twips, for forms.
     void drawLine(double x1, double y1, double x2, double y2, double width = 10);
     void fillRect(const QRectF& twips, const QColor& colour);
@@ -187,6 +179,78 @@ private:
     double m_right = 0;
     double m_top = 0;
     double m_bottom = 0;
+};
+
+// A ruled table that goes on over the pages: its column rules stand at fixed X positions, a row
+// or block that no longer fits the page starts the next one, which shows the page head (when the
+// report has one) and the heading rows again. Every report's table is one of these.
+class PagedTable {
+public:
+    // How a row's text is set: size and style (as Printout::setFont), the twips of air a row has
+    // beyond its lines or else a fixed height, how many lines a cell may wrap to before the rest
+    // is shortened (1: shortened at once) and whether the text stands in the middle of a tall row
+    // rather than just above its rule.
+    struct RowLook {
+        double size = 10;
+        int style = 0;
+        double air = 60;
+        double height = 0;
+        int maxLines = 1;
+        bool middle = false;
+    };
+
+    // bounds: the X of each column rule, left to right (one more than the columns); align: each
+    // column's Printout::Align.
+    PagedTable(Printout& p, QList<double> bounds, QList<int> align = {});
+    // The rules for columns of the given widths from x.
+    static QList<double> boundsFrom(double x, const QList<double>& widths);
+
+    // Draws what tops each further page above the headings; returns the Y below it.
+    std::function<double(double)> pageHead;
+    // Draws the heading rows at y; returns the Y below them. Repeated on every page.
+    std::function<double(double)> headings;
+
+    Printout& printout() { return m_p; }
+    const QList<double>& bounds() const { return m_bounds; }
+    double x(int boundary) const { return m_bounds.value(boundary); }
+    int columns() const { return int(m_bounds.size()) - 1; }
+    // The height of a row of one line in the look.
+    double rowHeight(const RowLook& look) const;
+
+    // The headings at y, or on a new page when room twips (the headings and the rows they must
+    // not be parted from) do not fit below y. Returns the Y below the headings.
+    double start(double y, double room = 0);
+    // Y where a block height twips tall is kept together: y when it fits, else the top of the
+    // next page below the headings. A block longer than a whole page, or one already at the top of
+    // a page, runs on from here instead: no page is ever left empty.
+    double keep(double y, double height);
+    // Ends the page; returns the Y below the next page's head and headings.
+    double newPage();
+    // One row kept on one page, its cells wrapped or shortened as the look says; returns its foot.
+    double row(double y, const QStringList& cells, const RowLook& look);
+    // The same row drawn at y without looking at the page's foot (for heading rows).
+    double drawRow(double y, const QStringList& cells, const RowLook& look);
+
+    // One cell in the current font: the text stands 10 twips above the line at rowPos; aligned
+    // left 30 twips in, centred, or right 40 twips in. Breaks at either end are dropped, breaks
+    // inside print as spaces, text wider than the column is shortened.
+    void cell(const QString& text, int column, int align, double rowPos);
+    // A row's rules: the line at rowPos across the table (when horizontal) and the column rules
+    // from rowPos - height down to it (when height > 0).
+    void rules(double rowPos, double height, bool horizontal = true);
+    // A grey band behind heading rows from y to y + height.
+    void shade(double y, double height);
+    // The usual heading row: shaded, ruled, the texts bold in the largest size up to the look's
+    // (by half points) at which each fits its column.
+    double headingRow(double y, const QStringList& heads, const RowLook& look);
+
+private:
+    QStringList cellLines(const QString& text, double width, int maxLines) const;
+
+    Printout& m_p;
+    QList<double> m_bounds;
+    QList<int> m_align;
+    double m_bodyTop = 0;  // where rows start below the headings on a fresh page
 };
 
 // A report: draws everything on the printout it is given. The same function serves the preview,

@@ -79,40 +79,19 @@ struct Column {
     double to;
 };
 
+// The agenda's table: shaded headings repeated on every page, rows of wrapped lines kept on one
+// page each.
 class AgendaTable {
 public:
     AgendaTable(Printout& p, QList<Column> cols)
         : m_p(p)
         , m_cols(std::move(cols))
+        , m_table(p, bounds(m_cols))
     {
-        m_p.colPos.clear();
-        for (const Column& c : m_cols)
-            m_p.colPos << c.from;
-        m_p.colPos << m_cols.last().to;
-        m_rules = m_p.colPos;
+        m_table.headings = [this](double y) { return headings(y); };
     }
 
-    double headings(double y)
-    {
-        m_p.colPos = m_rules;
-        const double h = kLineHeight + kRowAir;
-        m_p.fillRect(QRectF(m_rules.first(), y, m_rules.last() - m_rules.first(), h), QColor(232, 232, 232));
-        m_p.DrawColumnLines(y, 0, 0);
-        // Bold headings are wider than the rows' text: the whole set goes smaller until each
-        // fits its narrow column.
-        double size = kRowSize;
-        for (bool fits = false; !fits && size > 6; size -= 0.5) {
-            m_p.setFont(size, Printout::Bold);
-            fits = std::all_of(m_cols.begin(), m_cols.end(),
-                               [&](const Column& c) { return m_p.TextWidth(c.head) <= c.to - c.from - 2 * kCellPad; });
-            if (fits)
-                break;
-        }
-        for (const Column& c : m_cols)
-            m_p.PrintAt(c.head, size, c.from + kCellPad, y + kRowAir / 2, Printout::Left, Printout::Bold);
-        m_p.DrawColumnLines(y + h, h, int(m_cols.size()));
-        return y + h;
-    }
+    double start(double y) { return m_table.start(y); }
 
     double row(double y, const QStringList& cells)
     {
@@ -127,24 +106,50 @@ public:
             tallest = std::max(tallest, lines.last().size());
         }
         const double height = double(tallest) * kLineHeight + kRowAir;
-        if (y + height > m_p.bottom()) {
-            m_p.NextPage();
-            y = headings(m_p.top());
-        }
+        y = m_table.keep(y, height);
         for (int i = 0; i < lines.size(); ++i) {
             for (qsizetype k = 0; k < lines.at(i).size(); ++k)
                 m_p.PrintAt(lines.at(i).at(k), kRowSize, m_cols.at(i).from + kCellPad,
                             y + kRowAir / 2 + double(k) * kLineHeight, Printout::Left, 0);
         }
-        m_p.colPos = m_rules;
-        m_p.DrawColumnLines(y + height, height, int(m_cols.size()));
+        m_table.rules(y + height, height);
         return y + height;
     }
 
 private:
+    static QList<double> bounds(const QList<Column>& cols)
+    {
+        QList<double> rules;
+        for (const Column& c : cols)
+            rules << c.from;
+        rules << cols.last().to;
+        return rules;
+    }
+
+    double headings(double y)
+    {
+        const double h = kLineHeight + kRowAir;
+        m_table.shade(y, h);
+        m_table.rules(y, 0);
+        // Bold headings are wider than the rows' text: the whole set goes smaller until each
+        // fits its narrow column.
+        double size = kRowSize;
+        for (bool fits = false; !fits && size > 6; size -= 0.5) {
+            m_p.setFont(size, Printout::Bold);
+            fits = std::all_of(m_cols.begin(), m_cols.end(),
+                               [&](const Column& c) { return m_p.TextWidth(c.head) <= c.to - c.from - 2 * kCellPad; });
+            if (fits)
+                break;
+        }
+        for (const Column& c : m_cols)
+            m_p.PrintAt(c.head, size, c.from + kCellPad, y + kRowAir / 2, Printout::Left, Printout::Bold);
+        m_table.rules(y + h, h);
+        return y + h;
+    }
+
     Printout& m_p;
     QList<Column> m_cols;
-    QList<double> m_rules;
+    PagedTable m_table;
 };
 
 QString timeRange(const PracticeSession& s)
@@ -279,6 +284,38 @@ void continueSheets(Printout& p, QMap<int, SheetTexts> rests)
     }
 }
 
+// The drill sheets: each in the quarter its row number gives (rows 1, 5, 9, … top left, then top
+// right, bottom left, bottom right), a page for each four rows that hold a drill.
+void printDrillSheets(Printout& p, const PracticeSession& s)
+{
+    // The agenda's drills are read together, not one by one.
+    QList<qint32> ids;
+    for (const AgendaRow& r : s.rows) {
+        if (r.drillId > 0 && !ids.contains(r.drillId))
+            ids << r.drillId;
+    }
+    QHash<qint32, Drill> drills;
+    for (const Drill& d : loadDrills(ids))
+        drills.insert(d.id, d);
+    QMap<int, QList<QPair<int, qint32>>> pages;
+    for (qsizetype i = 0; i < s.rows.size(); ++i) {
+        if (drills.contains(s.rows.at(i).drillId))
+            pages[int(i / 4)] << qMakePair(int(i % 4), s.rows.at(i).drillId);
+    }
+    for (auto it = pages.cbegin(); it != pages.cend(); ++it) {
+        p.NextPage();
+        QMap<int, SheetTexts> rests;
+        for (const auto& [quarter, drillId] : it.value()) {
+            SheetTexts t = printSheet(p, drills.value(drillId), p.left() + (quarter % 2) * p.halfWidth(),
+                                      p.top() + (quarter / 2) * p.halfHeight());
+            if (!t.done())
+                rests.insert(quarter, t);
+        }
+        // Texts too long for their quarter go on behind their sheets, before the next four.
+        continueSheets(p, rests);
+    }
+}
+
 }  // namespace
 
 void PrintPracticeAgenda(Printout& p, qint16 teamNo, qint32 practiceId)
@@ -327,7 +364,7 @@ void PrintPracticeAgenda(Printout& p, qint16 teamNo, qint32 practiceId)
                 {tr("Coach"), b3, b4},
                 {tr("Description"), b4, xr}};
     AgendaTable table(p, cols);
-    y = table.headings(y);
+    y = table.start(y);
     for (const AgendaRow& r : s.rows) {
         if (r.time == kNoTime && r.isEmpty())
             continue;  // the spare row the grid keeps for the next drill
@@ -340,34 +377,7 @@ void PrintPracticeAgenda(Printout& p, qint16 teamNo, qint32 practiceId)
 
     if (s.teamMeeting)
         return;
-    // The drill sheets: each in the quarter its row number gives (rows 1, 5, 9, … top left, then
-    // top right, bottom left, bottom right), a page for each four rows that hold a drill.
-    // The agenda's drills are read together, not one by one.
-    QList<qint32> ids;
-    for (const AgendaRow& r : s.rows) {
-        if (r.drillId > 0 && !ids.contains(r.drillId))
-            ids << r.drillId;
-    }
-    QHash<qint32, Drill> drills;
-    for (const Drill& d : loadDrills(ids))
-        drills.insert(d.id, d);
-    QMap<int, QList<QPair<int, qint32>>> pages;
-    for (qsizetype i = 0; i < s.rows.size(); ++i) {
-        if (drills.contains(s.rows.at(i).drillId))
-            pages[int(i / 4)] << qMakePair(int(i % 4), s.rows.at(i).drillId);
-    }
-    for (auto it = pages.cbegin(); it != pages.cend(); ++it) {
-        p.NextPage();
-        QMap<int, SheetTexts> rests;
-        for (const auto& [quarter, drillId] : it.value()) {
-            SheetTexts t = printSheet(p, drills.value(drillId), p.left() + (quarter % 2) * p.halfWidth(),
-                                      p.top() + (quarter / 2) * p.halfHeight());
-            if (!t.done())
-                rests.insert(quarter, t);
-        }
-        // Texts too long for their quarter go on behind their sheets, before the next four.
-        continueSheets(p, rests);
-    }
+    printDrillSheets(p, s);
 }
 
 void PrintDrill(Printout& p, qint32 drillId, double offX, double offY)

@@ -69,17 +69,6 @@ QString joined(const QString& a, const QString& sep, const QString& b)
     return a.trimmed() + sep + b.trimmed();
 }
 
-// Text shortened with an ellipsis to the width (twips) in the printout's current font, cut between
-// whole characters.
-QString fitted(const Printout& p, const QString& text, double width)
-{
-    if (p.TextWidth(text) <= width)
-        return text;
-    const QString ellipsis(QChar(0x2026));
-    const QString start = cutToWidth(text, [&](const QString& s) { return p.TextWidth(s + ellipsis) <= width; });
-    return start.isEmpty() ? QString() : start + ellipsis;
-}
-
 // The column table from the given widths, kept in their proportions but narrowed to the
 // printable width when the paper is narrower than their sum.
 QList<double> columnsFor(const Printout& p, const QList<double>& widths)
@@ -124,120 +113,25 @@ double printTitle(Printout& p, const QString& title, const QString& subtitle, do
     return y + kSectionGap;
 }
 
-// A ruled table that goes on over the page: a row that no longer fits starts a new page, which
-// gets the report's page head (when it has one) and the column headings again.
-class Table {
-public:
-    Table(Printout& p, QList<double> cols, QStringList heads, QList<int> align, double size = kTextSize)
-        : m_p(p)
-        , m_cols(std::move(cols))
-        , m_heads(std::move(heads))
-        , m_align(std::move(align))
-        , m_size(size)
-        , m_headSize(sizeToFit(p, m_cols, m_heads, Printout::Bold, size))
-    {
-        m_p.setFont(m_size, 0);
-        m_rowH = m_p.TextHeight() + kRowAir;
-    }
+// A table row of these reports: a cell too long for its column goes on to a second line (at a
+// line break the report put in, else where the layer wraps it); what does not fit on two is
+// shortened.
+PagedTable::RowLook rowLook(double size = kTextSize)
+{
+    PagedTable::RowLook look;
+    look.size = size;
+    look.air = kRowAir;
+    look.maxLines = 2;
+    return look;
+}
 
-    double rowHeight() const { return m_rowH; }
-    double size() const { return m_size; }
-    const QList<double>& cols() const { return m_cols; }
-    int columns() const { return int(m_cols.size()) - 1; }
-    // Draws what the top of each further page shows above the table; returns the Y below it.
-    std::function<double(double)> pageHead;
-    // Draws the column headings at y; returns the Y below them. One bold line by default.
-    std::function<double(double)> headings;
-
-    // The headings, on a new page when not even they and one row fit here.
-    double start(double y)
-    {
-        m_p.colPos = m_cols;
-        if (y + 2 * m_rowH > m_p.bottom())
-            return newPage();
-        return printHeadings(y);
-    }
-
-    // Y where something height twips tall can go: y itself, or the top of a new page.
-    double room(double y, double height)
-    {
-        m_p.colPos = m_cols;
-        return y + height <= m_p.bottom() ? y : newPage();
-    }
-
-    // One row. A cell too long for its column goes on to a second line (at a line break the
-    // report put in, else where the layer wraps it); what does not fit on two is shortened.
-    double row(double y, const QStringList& cells, int style = 0)
-    {
-        m_p.setFont(m_size, style);
-        QList<QStringList> lines;
-        qsizetype most = 1;
-        for (int i = 0; i < cells.size() && i < columns(); ++i) {
-            lines << cellLines(cells.at(i), m_cols.at(i + 1) - m_cols.at(i) - 70);
-            most = std::max(most, lines.last().size());
-        }
-        const double lineH = m_p.TextHeight();
-        const double height = m_rowH + double(most - 1) * lineH;
-        y = room(y, height);
-        m_p.setFont(m_size, style);
-        for (int i = 0; i < lines.size(); ++i) {
-            for (qsizetype k = 0; k < lines.at(i).size(); ++k)
-                m_p.PrintInColumn(lines.at(i).at(k), i, m_align.value(i), y + m_rowH + double(k) * lineH);
-        }
-        m_p.DrawColumnLines(y + height, height, columns());
-        return y + height;
-    }
-
-    double newPage()
-    {
-        m_p.NextPage();
-        double y = pageHead ? pageHead(m_p.top()) : m_p.top();
-        m_p.colPos = m_cols;
-        return printHeadings(y);
-    }
-
-    // A shaded band behind headings from y to y + height.
-    void shade(double y, double height)
-    {
-        m_p.fillRect(QRectF(m_cols.first(), y, m_cols.last() - m_cols.first(), height), QColor(232, 232, 232));
-    }
-
-private:
-    QStringList cellLines(const QString& text, double width) const
-    {
-        if (m_p.TextWidth(text) <= width)
-            return {text};
-        QStringList lines;
-        for (const QString& part : text.split(QLatin1Char('\n')))
-            lines << m_p.ParseText(part, width);
-        if (lines.size() > 2)
-            lines = QStringList{lines.first(), lines.mid(1).join(QLatin1Char(' '))};
-        return lines;
-    }
-
-    double printHeadings(double y)
-    {
-        m_p.colPos = m_cols;
-        if (headings)
-            return headings(y);
-        shade(y, m_rowH);
-        m_p.DrawColumnLines(y, 0, 0);
-        const double rowPos = y + m_rowH;
-        m_p.setFont(m_headSize, Printout::Bold);
-        for (int i = 0; i < m_heads.size() && i < columns(); ++i)
-            m_p.PrintInColumn(m_heads.at(i), i, m_align.value(i), rowPos);
-        m_p.DrawColumnLines(rowPos, m_rowH, columns());
-        return rowPos;
-    }
-
-    Printout& m_p;
-    QList<double> m_cols;
-    QStringList m_heads;
-    QList<int> m_align;
-    double m_size;
-    double m_headSize;  // smaller than the rows' when a heading would not fit its column otherwise
-    double m_rowH = 0;
-};
+// A table under a shaded line of bold headings, kept with its first row: on a new page when not
+// even the headings and one row fit below y. Returns the Y below the headings.
+double startTable(PagedTable& t, const QStringList& heads, const PagedTable::RowLook& look, double y)
+{
+    t.headings = [&t, heads, look](double top) { return t.headingRow(top, heads, look); };
+    return t.start(y, 2 * t.rowHeight(look));
+}
 
 TeamProfile teamOf(qint16 teamNo)
 {
@@ -298,10 +192,10 @@ void PrintSchedule(Printout& p, qint16 teamNo)
     }
     const QString widestTime = Format(QDateTime(QDate(2000, 1, 1), QTime(12, 59)), QStringLiteral("h:Nn AMPM"));
     const double size = sizeToFit(p, cols, {QString(), QString(), widestDate, widestTime}, 0, kTextSize);
-    Table table(p, cols, heads,
-                {Printout::Centre, Printout::Left, Printout::Left, Printout::Left, Printout::Left, Printout::Left},
-                size);
-    y = table.start(y);
+    PagedTable table(
+        p, cols, {Printout::Centre, Printout::Left, Printout::Left, Printout::Left, Printout::Left, Printout::Left});
+    const PagedTable::RowLook look = rowLook(size);
+    y = startTable(table, heads, look, y);
 
     // Games without a date go last, as they would on any engine.
     QSqlQuery q = execSql(QStringLiteral("SELECT s.GameDate, s.GameTime, s.FieldName, o.OpponentName FROM Schedule s "
@@ -315,11 +209,13 @@ void PrintSchedule(Printout& p, qint16 teamNo)
         const QDateTime date = toDateTime(q.value(0));
         const QString storedTime = NullToText(q.value(1));
         const QTime time = parseGameTime(storedTime);
-        y = table.row(y, {QString::number(++number), oneLine(q.value(3)),
-                          date.isValid() ? Format(date, QStringLiteral("Long Date")) : QString(),
-                          time.isValid() ? Format(QDateTime(QDate(2000, 1, 1), time), QStringLiteral("h:Nn AMPM"))
-                                         : oneLine(storedTime),
-                          oneLine(q.value(2)), QString()});
+        y = table.row(y,
+                      {QString::number(++number), oneLine(q.value(3)),
+                       date.isValid() ? Format(date, QStringLiteral("Long Date")) : QString(),
+                       time.isValid() ? Format(QDateTime(QDate(2000, 1, 1), time), QStringLiteral("h:Nn AMPM"))
+                                      : oneLine(storedTime),
+                       oneLine(q.value(2)), QString()},
+                      look);
     }
 
     // Where the families find standings, directions and the rest.
@@ -362,9 +258,9 @@ void PrintHandoutRoster(Printout& p, qint16 teamNo)
 
     const QList<double> widths{1000, 3000, 2000, 2000, 3300};
     const QList<double> cols = columnsFor(p, widths);
-    Table players(p, cols, {tr("No."), tr("Player Name"), tr("Phone"), tr("Parents"), tr("E-mail")},
-                  {Printout::Centre, Printout::Left, Printout::Left, Printout::Left, Printout::Left});
-    y = players.start(y);
+    PagedTable players(p, cols, {Printout::Centre, Printout::Left, Printout::Left, Printout::Left, Printout::Left});
+    const PagedTable::RowLook look = rowLook();
+    y = startTable(players, {tr("No."), tr("Player Name"), tr("Phone"), tr("Parents"), tr("E-mail")}, look, y);
     QSqlQuery q =
         execSql(QStringLiteral("SELECT JerseyNo, PlayerLastName, PlayerFirstName, PhoneNo, MomFirstName, "
                                "MomLastName, DadFirstName, DadLastName, Email FROM Player WHERE TeamNo = ? "
@@ -375,23 +271,24 @@ void PrintHandoutRoster(Printout& p, qint16 teamNo)
         const QString dad = joined(oneLine(q.value(6)), QStringLiteral(" "), oneLine(q.value(7)));
         // Both parents on one line when they fit, else the father under the mother.
         QString parents = joined(mom, QStringLiteral(" / "), dad);
-        p.setFont(players.size(), 0);
+        p.setFont(look.size, 0);
         if (p.TextWidth(parents) > cols[4] - cols[3] - 70 && !mom.isEmpty() && !dad.isEmpty())
             parents = mom + QStringLiteral(" /\n") + dad;
-        y = players.row(y, {oneLine(q.value(0)), oneLine(q.value(1)) + QStringLiteral(", ") + oneLine(q.value(2)),
-                            oneLine(q.value(3)), parents, oneLine(q.value(8))});
+        y = players.row(y,
+                        {oneLine(q.value(0)), oneLine(q.value(1)) + QStringLiteral(", ") + oneLine(q.value(2)),
+                         oneLine(q.value(3)), parents, oneLine(q.value(8))},
+                        look);
     }
 
     // The coaches under the same rules, their name across the number and name columns.
     y += kSectionGap;
-    Table coaches(p, {cols[0], cols[2], cols[3], cols[4], cols[5]},
-                  {tr("Coaches"), tr("Phone"), tr("Alt Phone"), tr("E-Mail")},
-                  {Printout::Left, Printout::Left, Printout::Left, Printout::Left});
-    y = coaches.start(y);
+    PagedTable coaches(p, {cols[0], cols[2], cols[3], cols[4], cols[5]},
+                       {Printout::Left, Printout::Left, Printout::Left, Printout::Left});
+    y = startTable(coaches, {tr("Coaches"), tr("Phone"), tr("Alt Phone"), tr("E-Mail")}, look, y);
     for (const CoachInfo& c : team.coaches) {
         if ((c.name + c.phone + c.mobile + c.email).trimmed().isEmpty())
             continue;
-        y = coaches.row(y, {oneLine(c.name), oneLine(c.phone), oneLine(c.mobile), oneLine(c.email)});
+        y = coaches.row(y, {oneLine(c.name), oneLine(c.phone), oneLine(c.mobile), oneLine(c.email)}, look);
     }
 }
 
@@ -488,7 +385,7 @@ public:
             const double from = m_p.left() + m_p.TextWidth(line.left(m.capturedStart())) + 60;
             const double to = m_p.left() + m_p.TextWidth(line.left(m.capturedEnd())) - 60;
             m_p.setFont(m_formSize, Printout::Bold);
-            m_p.PrintAt(fitted(m_p, text, to - from), m_formSize, from, y, 0, Printout::Bold);
+            m_p.PrintAt(m_p.elided(text, to - from), m_formSize, from, y, 0, Printout::Bold);
         }
     }
 
@@ -509,27 +406,25 @@ public:
     }
 
     // The two heading lines; "PLAYER'S NAME" over both name columns.
-    double headings(Table& t, double y)
+    double headings(PagedTable& t, double y)
     {
-        const QList<double>& c = t.cols();
+        const QList<double>& c = t.bounds();
         m_p.setFont(kHeadingSize, Printout::Bold);
         const double lineH = m_p.TextHeight() + 20;
         const double height = 2 * lineH + kRowAir;
         t.shade(y, height);
         const double mid = y + lineH + kRowAir / 2;
         const double bottom = y + height;
-        m_p.DrawColumnLines(y, 0, 0);
+        t.rules(y, 0);
         for (int i = 0; i < c.size(); ++i)
             m_p.drawLine(c[i], i == 3 ? mid : y, c[i], bottom);
         m_p.drawLine(c[2], mid, c[4], mid);
-        m_p.DrawColumnLines(bottom, 0, 0);
+        t.rules(bottom, 0);
 
         const double line1 = mid;
         const double line2 = bottom;
         const double single = (line1 + line2) / 2;
-        auto cell = [&](const char* text, int col, double rowPos) {
-            m_p.PrintInColumn(tr(text), col, Printout::Centre, rowPos);
-        };
+        auto cell = [&](const char* text, int col, double rowPos) { t.cell(tr(text), col, Printout::Centre, rowPos); };
         cell(QT_TRANSLATE_NOOP("pw::Reports", "JERSEY"), 1, line1);
         cell(QT_TRANSLATE_NOOP("pw::Reports", "NO."), 1, line2);
         m_p.PrintAt(tr("PLAYER'S NAME"), kHeadingSize, (c[2] + c[4]) / 2, line1 - 10 - m_p.TextHeight(),
@@ -546,25 +441,25 @@ public:
     }
 
     // The coaches' lines and the league's approval, under the players.
-    double closing(Table& players, double y)
+    double closing(const PagedTable& players, double y)
     {
-        const QList<double>& c = players.cols();
+        const QList<double>& c = players.bounds();
         y += 200;
-        Table coaches(m_p, {c[0], c[2], c[4], c[5], c[6], c[7]}, {}, QList<int>(5, Printout::Left), kRosterSize);
+        PagedTable coaches(m_p, {c[0], c[2], c[4], c[5], c[6], c[7]}, QList<int>(5, Printout::Left));
         coaches.pageHead = [this](double top) { return head(top); };
-        coaches.headings = [](double top) { return top; };
+        const PagedTable::RowLook look = rowLook(kRosterSize);
         m_p.setFont(kTextSize, Printout::Bold);
         const double labelH = m_p.TextHeight();
-        const double blockH = 3 * coaches.rowHeight() + 200 + 2 * (labelH + 80) + 700 + labelH;
-        y = coaches.room(y, blockH);
-        m_p.colPos = coaches.cols();
-        m_p.DrawColumnLines(y, 0, 0);
+        const double blockH = 3 * coaches.rowHeight(look) + 200 + 2 * (labelH + 80) + 700 + labelH;
+        // The coaches, the approval and the signatures stay together.
+        y = coaches.keep(y, blockH);
+        coaches.rules(y, 0);
         for (int n = 0; n < 3; ++n) {
             const CoachInfo& coach = m_team.coaches[size_t(n)];
             y = coaches.row(y,
                             {n == 0 ? tr("COACH") : tr("ASST COACH"), oneLine(coach.name), oneLine(coach.phone),
                              oneLine(coach.address), oneLine(coach.zip)},
-                            0);
+                            look);
         }
 
         y += 200;
@@ -604,14 +499,14 @@ void PrintOfficialRoster(Printout& p, qint16 teamNo)
     OfficialRoster form(p, team);
     double y = form.head(p.top());
 
-    Table players(p, form.columns(), {},
-                  {Printout::Right, Printout::Centre, Printout::Left, Printout::Left, Printout::Left, Printout::Left,
-                   Printout::Left, Printout::Left, Printout::Centre},
-                  kRosterSize);
+    PagedTable players(p, form.columns(),
+                       {Printout::Right, Printout::Centre, Printout::Left, Printout::Left, Printout::Left,
+                        Printout::Left, Printout::Left, Printout::Left, Printout::Centre});
+    const PagedTable::RowLook look = rowLook(kRosterSize);
     // Every page of the form says whose roster it is.
     players.pageHead = [&form](double top) { return form.head(top); };
     players.headings = [&form, &players](double top) { return form.headings(players, top); };
-    y = players.start(y);
+    y = players.start(y, 2 * players.rowHeight(look));
 
     // Oldest first; players without a birth date after them.
     QSqlQuery q = execSql(QStringLiteral("SELECT JerseyNo, PlayerFirstName, PlayerLastName, PhoneNo, Address, ZipCode, "
@@ -622,10 +517,12 @@ void PrintOfficialRoster(Printout& p, qint16 teamNo)
     int line = 0;
     while (q.next()) {
         const QDate born = toDateTime(q.value(6)).date();
-        y = players.row(y, {QString::number(++line) + QLatin1Char('.'), oneLine(q.value(0)), oneLine(q.value(1)),
-                            oneLine(q.value(2)), oneLine(q.value(3)), oneLine(q.value(4)), oneLine(q.value(5)),
-                            born.isValid() ? Format(born, QStringLiteral("Short Date")) : QString(),
-                            born.isValid() ? QString::number(CalculateAge(born)) : QString()});
+        y = players.row(y,
+                        {QString::number(++line) + QLatin1Char('.'), oneLine(q.value(0)), oneLine(q.value(1)),
+                         oneLine(q.value(2)), oneLine(q.value(3)), oneLine(q.value(4)), oneLine(q.value(5)),
+                         born.isValid() ? Format(born, QStringLiteral("Short Date")) : QString(),
+                         born.isValid() ? QString::number(CalculateAge(born)) : QString()},
+                        look);
     }
     form.closing(players, y);
 }
@@ -659,6 +556,47 @@ QStringList noteLines(const Printout& p, const QString& note, double width)
             lines << shownText(line);
     }
     return lines;
+}
+
+// One note as a row of the notes table: priority and status by its first line, the text in as
+// many lines as it takes. A note that does not fit here goes to the next page whole, unless it is
+// longer than a page: then it fills this one and goes on over. Returns the Y below it.
+double printNote(PagedTable& table, const NoteRow& note, double y)
+{
+    Printout& p = table.printout();
+    p.setFont(kTextSize, 0);
+    const double lineH = p.TextHeight() + 20;
+    const double textX = table.x(1) + 30;
+    const double textW = table.x(2) - table.x(1) - 70;
+    // A little narrower than the cell: the isolating marks around right-to-left lines must not
+    // make the layer wrap a planned line a second time.
+    const QStringList lines = noteLines(p, note.text, textW - 20);
+    y = table.keep(y, double(lines.size()) * lineH + kRowAir);
+    qsizetype done = 0;
+    while (done < lines.size()) {
+        const auto fit = qsizetype(std::floor((p.bottom() - y - kRowAir) / lineH));
+        if (fit < 1) {
+            y = table.newPage();
+            continue;
+        }
+        const qsizetype count = std::min(fit, lines.size() - done);
+        const double rowTop = y;
+        const double textTop = rowTop + kRowAir / 2;
+        p.setFont(kTextSize, 0);
+        if (done == 0) {
+            const double firstLine = textTop + p.TextHeight() + 10;
+            table.cell(note.priority, 0, Printout::Centre, firstLine);
+            if (note.checked)
+                table.cell(QStringLiteral("X"), 2, Printout::Centre, firstLine);
+        }
+        double lineY = textTop;
+        for (qsizetype i = done; i < done + count; ++i)
+            lineY = p.MultiLinePrint(lines.at(i), textW, textX, lineY, lineH);
+        y = rowTop + double(count) * lineH + kRowAir;
+        table.rules(y, y - rowTop);
+        done += count;
+    }
+    return y;
 }
 
 }  // namespace
@@ -696,52 +634,12 @@ void PrintPlayerNotes(Printout& p, qint16 teamNo, qint16 playerNo)
         double y = printTitle(p, title, QString(), p.top());
 
         const double side = 1100;
-        Table table(p, columnsFor(p, {side, p.right() - p.left() - 2 * side, side}),
-                    {tr("Priority"), tr("Note"), tr("Status")}, {Printout::Centre, Printout::Left, Printout::Centre});
+        PagedTable table(p, columnsFor(p, {side, p.right() - p.left() - 2 * side, side}),
+                         {Printout::Centre, Printout::Left, Printout::Centre});
         table.pageHead = [&p, title](double top) { return printTitle(p, title, QString(), top); };
-        y = table.start(y);
-        const double bodyTop = y;
-
-        p.setFont(kTextSize, 0);
-        const double lineH = p.TextHeight() + 20;
-        const double textX = table.cols()[1] + 30;
-        const double textW = table.cols()[2] - table.cols()[1] - 70;
-        for (const NoteRow& note : notes.value(NullToInt(q.value(0)))) {
-            p.setFont(kTextSize, 0);
-            // A little narrower than the cell: the isolating marks around right-to-left lines
-            // must not make the layer wrap a planned line a second time.
-            const QStringList lines = noteLines(p, note.text, textW - 20);
-            qsizetype done = 0;
-            bool firstPart = true;
-            while (done < lines.size()) {
-                const auto fit = qsizetype(std::floor((p.bottom() - y - kRowAir) / lineH));
-                const qsizetype left = lines.size() - done;
-                // A note that does not fit here goes to the next page whole, unless it is longer
-                // than a page: then it fills this one and goes on over.
-                const bool fitsFreshPage = left * lineH + kRowAir <= p.bottom() - bodyTop;
-                if (fit < 1 || (fit < left && firstPart && y > bodyTop && fitsFreshPage)) {
-                    y = table.newPage();
-                    continue;
-                }
-                const qsizetype count = std::min(fit, left);
-                const double rowTop = y;
-                const double textTop = rowTop + kRowAir / 2;
-                p.setFont(kTextSize, 0);
-                if (firstPart) {
-                    const double firstLine = textTop + p.TextHeight() + 10;
-                    p.PrintInColumn(note.priority, 0, Printout::Centre, firstLine);
-                    if (note.checked)
-                        p.PrintInColumn(QStringLiteral("X"), 2, Printout::Centre, firstLine);
-                }
-                double lineY = textTop;
-                for (qsizetype i = done; i < done + count; ++i)
-                    lineY = p.MultiLinePrint(lines.at(i), textW, textX, lineY, lineH);
-                y = rowTop + count * lineH + kRowAir;
-                p.DrawColumnLines(y, y - rowTop, table.columns());
-                done += count;
-                firstPart = false;
-            }
-        }
+        y = startTable(table, {tr("Priority"), tr("Note"), tr("Status")}, rowLook(), y);
+        for (const NoteRow& note : notes.value(NullToInt(q.value(0))))
+            y = printNote(table, note, y);
     }
 }
 

@@ -66,105 +66,66 @@ double printHeading(Printout& p, const QString& text, double y, double size = kH
     return y + p.TextHeight(text) + 60;
 }
 
-// Text cut to a width with an ellipsis, in the printout's current font, between whole characters.
-QString elided(const Printout& p, const QString& text, double width)
-{
-    if (p.TextWidth(text) <= width)
-        return text;
-    const QString dots = QStringLiteral("\u2026");
-    return cutToWidth(text, [&](const QString& s) { return p.TextWidth(s + dots) <= width; }) + dots;
-}
-
 QString figureText(qint64 value)
 {
     return QString::number(value);
 }
 
-// A table that runs over as many pages as its rows need: each page it continues on starts with
-// its column headings again. The first leftColumns columns hold names and are aligned left; the
-// others hold figures and are centred.
-class Table {
-public:
-    Table(Printout& p, const QList<double>& widths, int leftColumns, double rowHeight,
-          std::function<void(Table&)> headings)
-        : m_p(p)
-        , m_widths(spread(widths, p.right() - p.left()))
-        , m_left(leftColumns)
-        , m_rowHeight(rowHeight)
-        , m_headings(std::move(headings))
-    {
-    }
+// A statistics table from margin to margin: each page it continues on starts with its column
+// headings again. The first leftColumns columns hold names and are aligned left; the others hold
+// figures and are centred.
+PagedTable statTable(Printout& p, const QList<double>& widths, int leftColumns)
+{
+    QList<int> align;
+    for (int c = 0; c < widths.size(); ++c)
+        align << (c < leftColumns ? Printout::Left : Printout::Centre);
+    return PagedTable(p, PagedTable::boundsFrom(p.left(), spread(widths, p.right() - p.left())), align);
+}
 
-    Printout& printout() { return m_p; }
-    double y = 0;
-
-    // Starts the table at y with its headings (which draw the table's top rule).
-    void begin(double top)
-    {
-        y = top;
-        m_p.setColumns(m_widths);
-        m_headings(*this);
-    }
-
-    // The rule along the top of the table.
-    void topRule() { m_p.DrawColumnLines(y, 0, 0, true); }
-
-    // One line of headings or cells in the given style (-1 plain); the line rules follow.
-    void line(const QStringList& cells, int style = -1, double height = 0)
-    {
-        const double h = height > 0 ? height : m_rowHeight;
-        m_p.setFont(kCellSize, style);
-        const double rowPos = y + h;
-        // In a tall line the text stands in the middle.
-        const double textLine = rowPos - (h - m_p.TextHeight()) / 2 + 10;
-        for (int c = 0; c < cells.size() && c < m_widths.size(); ++c)
-            m_p.PrintInColumn(cells[c], c, c < m_left ? Printout::Left : Printout::Centre, textLine);
-        m_p.DrawColumnLines(rowPos, h, int(m_widths.size()));
-        y = rowPos;
-    }
-
-    // Makes room for a line of the given height, continuing on a new page under the headings
-    // when the page is full.
-    void room(double height = 0)
-    {
-        if (y + (height > 0 ? height : m_rowHeight) <= m_p.bottom())
-            return;
-        m_p.NextPage();
-        begin(m_p.top());
-    }
-
-private:
-    Printout& m_p;
-    QList<double> m_widths;
-    int m_left;
-    double m_rowHeight;
-    std::function<void(Table&)> m_headings;
-};
+// A line of the tables, its text in the middle: plain (-1) or bold, a printed line or a tally line.
+PagedTable::RowLook cellLook(int style = -1, double height = kRowHeight)
+{
+    PagedTable::RowLook look;
+    look.size = kCellSize;
+    look.style = style;
+    look.height = height;
+    look.middle = true;
+    return look;
+}
 
 // Headings of a statistics table whose columns from firstGroup on fall into the two groups "On
 // The Field" (fieldColumns columns) and "Goalie" (four): a line of group names over the column
-// names. The columns before the groups have one tall heading cell each.
-void groupedHeadings(Table& t, int firstGroup, int fieldColumns, const QStringList& names)
+// names. The columns before the groups have one tall heading cell each. Returns the Y below.
+double groupedHeadings(PagedTable& t, double y, int firstGroup, int fieldColumns, const QStringList& names)
 {
     Printout& p = t.printout();
-    const QList<double>& col = p.colPos;
     const int goalieFirst = firstGroup + fieldColumns;
     const int end = goalieFirst + 4;
-    const double rowPos = t.y + kRowHeight;
-    t.topRule();
+    const double rowPos = y + kRowHeight;
+    t.rules(y, 0);
     p.setFont(kCellSize, Printout::Bold);
     const double textY = rowPos - 10 - p.TextHeight();
-    p.PrintAt(QObject::tr("On The Field"), kCellSize, (col[firstGroup] + col[goalieFirst]) / 2, textY, Printout::Centre,
+    p.PrintAt(QObject::tr("On The Field"), kCellSize, (t.x(firstGroup) + t.x(goalieFirst)) / 2, textY, Printout::Centre,
               Printout::Bold);
-    p.PrintAt(QObject::tr("Goalie"), kCellSize, (col[goalieFirst] + col[end]) / 2, textY, Printout::Centre,
+    p.PrintAt(QObject::tr("Goalie"), kCellSize, (t.x(goalieFirst) + t.x(end)) / 2, textY, Printout::Centre,
               Printout::Bold);
     for (int c = 0; c <= firstGroup; ++c)
-        p.drawLine(col[c], t.y, col[c], rowPos);
+        p.drawLine(t.x(c), y, t.x(c), rowPos);
     for (int c : {goalieFirst, end})
-        p.drawLine(col[c], t.y, col[c], rowPos);
-    p.drawLine(col[firstGroup], rowPos, col[end], rowPos);
-    t.y = rowPos;
-    t.line(names, Printout::Bold);
+        p.drawLine(t.x(c), y, t.x(c), rowPos);
+    p.drawLine(t.x(firstGroup), rowPos, t.x(end), rowPos);
+    return t.drawRow(rowPos, names, cellLook(Printout::Bold));
+}
+
+// Rows of figures and their Totals line; the last row goes over with the Totals rather than leave
+// them alone on a page. Returns the Y below the Totals.
+double figureRows(PagedTable& t, double y, const QList<QStringList>& rows, const QStringList& totals)
+{
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        y = t.keep(y, i + 1 == rows.size() ? 2 * kRowHeight : kRowHeight);
+        y = t.drawRow(y, rows[i], cellLook());
+    }
+    return t.row(y, totals, cellLook(Printout::Bold));
 }
 
 }  // namespace
@@ -186,9 +147,9 @@ void FilePrintTeamSub(Printout& p, qint16 teamNo)
     const QStringList names{QObject::tr("Player Name"), QObject::tr("Play"), QObject::tr("Shots"), QObject::tr("Goals"),
                             QObject::tr("Blks/Stls"),   QObject::tr("Asts"), QObject::tr("Shots"), QObject::tr("Goals"),
                             QObject::tr("Blocks"),      QObject::tr("Over")};
-    Table table(p, {3000, 800, 760, 760, 1000, 760, 760, 760, 800, 760}, 1, kRowHeight,
-                [&](Table& t) { groupedHeadings(t, 1, 5, names); });
-    table.begin(y);
+    PagedTable table = statTable(p, {3000, 800, 760, 760, 1000, 760, 760, 760, 800, 760}, 1);
+    table.headings = [&](double top) { return groupedHeadings(table, top, 1, 5, names); };
+    y = table.start(y);
 
     qint64 played = 0;
     qint64 available = 0;
@@ -208,20 +169,13 @@ void FilePrintTeamSub(Printout& p, qint16 teamNo)
             cells << figureText(f.value_or(0));
         rows << cells;
     }
-    // The last player's line goes over with the Totals rather than leave them alone on a page.
-    for (qsizetype i = 0; i < rows.size(); ++i) {
-        table.room(i + 1 == rows.size() ? 2 * kRowHeight : kRowHeight);
-        table.line(rows[i]);
-    }
-
     // The team's share is all periods played over all available: a sum of the players' shares
     // would mean nothing.
     const int teamShare = available > 0 ? int(RoundHalfEven(100.0 * played / available)) : 0;
     QStringList totals{QObject::tr("Totals"), QString::number(teamShare) + QStringLiteral("%")};
     for (qint64 f : season.totals)
         totals << figureText(f);
-    table.room();
-    table.line(totals, Printout::Bold);
+    figureRows(table, y, rows, totals);
 }
 
 // ---------------------------------------------------------------------------- player statistics
@@ -252,64 +206,106 @@ QList<qint16> playersToPrint(qint16 teamNo, qint16 selectedPlayerNo)
     return answer == Prompter::Answer::Yes ? all : QList<qint16>{selectedPlayerNo};
 }
 
-void PrintIndividualStats(Printout& p, qint16 teamNo, const QList<qint16>& playerNos)
+namespace {
+
+// One game of a player's statistics: the printed cells and the figures to sum.
+struct GameLine {
+    QStringList cells;
+    std::array<qint64, 2 + kFigureCount> values{};  // QP, QA and the eight figures
+};
+
+// The players' names for the headings, "First Last".
+QHash<qint16, QString> playerNames(qint16 teamNo)
 {
-    PW_TRACE(QStringLiteral("PrintIndividualStats"), traceArg(QStringLiteral("lcIsPreview"), p.isPreview()));
-
-    // Names for the headings, and every game row of every player asked for, in one read each.
     QHash<qint16, QString> names;
-    {
-        QSqlQuery q = execSql(
-            QStringLiteral("SELECT PlayerNo, PlayerFirstName, PlayerLastName FROM Player WHERE TeamNo = ?"), {teamNo});
-        while (q.next())
-            names.insert(NullToInt(q.value(0)),
-                         shownText(NullToText(q.value(1))) + QStringLiteral(" ") + shownText(NullToText(q.value(2))));
-    }
-    struct GameLine {
-        QStringList cells;
-        std::array<qint64, 2 + kFigureCount> values{};  // QP, QA and the eight figures
-    };
-    QHash<qint16, QList<GameLine>> games;
-    if (!playerNos.isEmpty()) {
-        QVariantList values{teamNo};
-        const QString players = inList(playerNos, values);
-        // A season game is named by its opponent, a tournament game by its tournament.
-        QSqlQuery q = execSql(
-            QStringLiteral(
-                "SELECT g.PlayerNo, g.GameNo, o.OpponentName, t.TournamentName, g.QtrPlayed, g.QtrAvailable, "
-                "g.Shots, g.Goals, g.Blocks, g.Assists, g.ShotOnGoal, g.GoalsScored, g.GoalsBlocked, "
-                "g.OverShot FROM GameStat g "
-                "LEFT JOIN Schedule s ON s.TeamNo = g.TeamNo AND s.GameNo = g.GameNo "
-                "LEFT JOIN Opponent o ON o.TeamNo = g.TeamNo AND o.OpponentNo = COALESCE(s.OpponentNo, g.Opponent) "
-                "LEFT JOIN TournamentInfo t ON t.TeamNo = g.TeamNo AND g.GameNo >= 1000 "
-                "AND t.TournamentNo * 1000 <= g.GameNo AND g.GameNo < (t.TournamentNo + 1) * 1000 "
-                "WHERE g.TeamNo = ? AND g.PlayerNo IN (%1) ORDER BY g.PlayerNo, g.GameNo")
-                .arg(players),
-            values);
-        while (q.next()) {
-            GameLine line;
-            const qint16 gameNo = NullToInt(q.value(1));
-            const QString opponent = NullToText(q.value(2));
-            const QString tournament = NullToText(q.value(3));
-            line.cells << shownText(isTournamentGame(gameNo) && !tournament.isEmpty() ? tournament : opponent);
-            line.values[0] = figureOf(q.value(4)).value_or(0);
-            line.values[1] = CountQtrs(NullToText(q.value(5)));
-            line.cells << NullToText(q.value(4)) << QString::number(line.values[1]);
-            for (int i = 0; i < kFigureCount; ++i) {
-                line.values[size_t(2 + i)] = figureOf(q.value(6 + i)).value_or(0);
-                line.cells << NullToText(q.value(6 + i));
-            }
-            games[NullToInt(q.value(0))] << line;
-        }
-    }
+    QSqlQuery q = execSql(
+        QStringLiteral("SELECT PlayerNo, PlayerFirstName, PlayerLastName FROM Player WHERE TeamNo = ?"), {teamNo});
+    while (q.next())
+        names.insert(NullToInt(q.value(0)),
+                     shownText(NullToText(q.value(1))) + QStringLiteral(" ") + shownText(NullToText(q.value(2))));
+    return names;
+}
 
+// Every game row of every player asked for, in one read.
+QHash<qint16, QList<GameLine>> gameLines(qint16 teamNo, const QList<qint16>& playerNos)
+{
+    QHash<qint16, QList<GameLine>> games;
+    if (playerNos.isEmpty())
+        return games;
+    QVariantList values{teamNo};
+    const QString players = inList(playerNos, values);
+    // A season game is named by its opponent, a tournament game by its tournament.
+    QSqlQuery q =
+        execSql(QStringLiteral(
+                    "SELECT g.PlayerNo, g.GameNo, o.OpponentName, t.TournamentName, g.QtrPlayed, g.QtrAvailable, "
+                    "g.Shots, g.Goals, g.Blocks, g.Assists, g.ShotOnGoal, g.GoalsScored, g.GoalsBlocked, "
+                    "g.OverShot FROM GameStat g "
+                    "LEFT JOIN Schedule s ON s.TeamNo = g.TeamNo AND s.GameNo = g.GameNo "
+                    "LEFT JOIN Opponent o ON o.TeamNo = g.TeamNo AND o.OpponentNo = COALESCE(s.OpponentNo, g.Opponent) "
+                    "LEFT JOIN TournamentInfo t ON t.TeamNo = g.TeamNo AND g.GameNo >= 1000 "
+                    "AND t.TournamentNo * 1000 <= g.GameNo AND g.GameNo < (t.TournamentNo + 1) * 1000 "
+                    "WHERE g.TeamNo = ? AND g.PlayerNo IN (%1) ORDER BY g.PlayerNo, g.GameNo")
+                    .arg(players),
+                values);
+    while (q.next()) {
+        GameLine line;
+        const qint16 gameNo = NullToInt(q.value(1));
+        const QString opponent = NullToText(q.value(2));
+        const QString tournament = NullToText(q.value(3));
+        line.cells << shownText(isTournamentGame(gameNo) && !tournament.isEmpty() ? tournament : opponent);
+        line.values[0] = figureOf(q.value(4)).value_or(0);
+        line.values[1] = CountQtrs(NullToText(q.value(5)));
+        line.cells << NullToText(q.value(4)) << QString::number(line.values[1]);
+        for (int i = 0; i < kFigureCount; ++i) {
+            line.values[size_t(2 + i)] = figureOf(q.value(6 + i)).value_or(0);
+            line.cells << NullToText(q.value(6 + i));
+        }
+        games[NullToInt(q.value(0))] << line;
+    }
+    return games;
+}
+
+// One player's block at y: the heading, the games and their Totals. Returns the Y below it.
+double printPlayerBlock(Printout& p, const QString& heading, const QList<GameLine>& games, double y)
+{
     const QStringList columns{QObject::tr("Opponent"), QObject::tr("QP"),    QObject::tr("QA"),
                               QObject::tr("Shots"),    QObject::tr("Goals"), QObject::tr("Blks/Stls"),
                               QObject::tr("Asts"),     QObject::tr("Shots"), QObject::tr("Goals"),
                               QObject::tr("Blocks"),   QObject::tr("Over")};
-    const QList<double> widths{2600, 560, 560, 760, 760, 1000, 760, 760, 760, 800, 760};
-    const auto headings = [&](Table& t) { groupedHeadings(t, 3, 4, columns); };
+    // The block starts on a new page when it would not fit the rest of this one but fits a page
+    // of its own; a longer one simply runs on.
+    p.setFont(kHeadingSize, Printout::Bold);
+    const double block = p.TextHeight(heading) + 60 + kGap + kRowHeight * double(3 + games.size());
+    const double pageHeight = p.bottom() - p.top();
+    if (y > p.top() && y + std::min(block, pageHeight) > p.bottom()) {
+        p.NextPage();
+        y = p.top();
+    }
+    y = printHeading(p, heading, y) + kGap;
+    PagedTable table = statTable(p, {2600, 560, 560, 760, 760, 1000, 760, 760, 760, 800, 760}, 1);
+    table.headings = [&](double top) { return groupedHeadings(table, top, 3, 4, columns); };
+    y = table.start(y);
 
+    std::array<qint64, 2 + kFigureCount> sums{};
+    QList<QStringList> rows;
+    for (const GameLine& g : games) {
+        for (size_t i = 0; i < sums.size(); ++i)
+            sums[i] = addFigures(sums[i], g.values[i]);
+        rows << g.cells;
+    }
+    QStringList totals{QObject::tr("Totals")};
+    for (qint64 s : sums)
+        totals << figureText(s);
+    return figureRows(table, y, rows, totals);
+}
+
+}  // namespace
+
+void PrintIndividualStats(Printout& p, qint16 teamNo, const QList<qint16>& playerNos)
+{
+    PW_TRACE(QStringLiteral("PrintIndividualStats"), traceArg(QStringLiteral("lcIsPreview"), p.isPreview()));
+    const QHash<qint16, QString> names = playerNames(teamNo);
+    const QHash<qint16, QList<GameLine>> games = gameLines(teamNo, playerNos);
     QList<qint16> players = playerNos;
     QString teamHeading;
     if (players.isEmpty()) {
@@ -320,34 +316,8 @@ void PrintIndividualStats(Printout& p, qint16 teamNo, const QList<qint16>& playe
     }
     double y = p.top();
     for (qint16 playerNo : std::as_const(players)) {
-        const QList<GameLine> rows = games.value(playerNo);
         const QString heading = QObject::tr("Statistics for ") + (playerNo == 0 ? teamHeading : names.value(playerNo));
-        // A player's block starts on a new page when it would not fit the rest of this one but
-        // fits a page of its own; a longer one simply runs on.
-        p.setFont(kHeadingSize, Printout::Bold);
-        const double block = p.TextHeight(heading) + 60 + kGap + kRowHeight * (3 + rows.size());
-        const double pageHeight = p.bottom() - p.top();
-        if (y > p.top() && y + std::min(block, pageHeight) > p.bottom()) {
-            p.NextPage();
-            y = p.top();
-        }
-        y = printHeading(p, heading, y) + kGap;
-        Table table(p, widths, 1, kRowHeight, headings);
-        table.begin(y);
-
-        std::array<qint64, 2 + kFigureCount> sums{};
-        for (qsizetype r = 0; r < rows.size(); ++r) {
-            for (size_t i = 0; i < sums.size(); ++i)
-                sums[i] = addFigures(sums[i], rows[r].values[i]);
-            table.room(r + 1 == rows.size() ? 2 * kRowHeight : kRowHeight);
-            table.line(rows[r].cells);
-        }
-        QStringList totals{QObject::tr("Totals")};
-        for (qint64 s : sums)
-            totals << figureText(s);
-        table.room();
-        table.line(totals, Printout::Bold);
-        y = table.y + 3 * kGap;
+        y = printPlayerBlock(p, heading, games.value(playerNo), y) + 3 * kGap;
     }
 }
 
@@ -384,33 +354,27 @@ void PrintStatSheet(Printout& p, qint16 teamNo, qint16 gameNo)
     // keepers get a goalie line as well.
     const QStringList fieldNames{QObject::tr("Plyr No."),     QObject::tr("Player Name"),  QObject::tr("Blocks/Steals"),
                                  QObject::tr("Shot On Goal"), QObject::tr("Goals Scored"), QObject::tr("Assists")};
-    Table field(p, {1000, 2800, 1650, 1650, 1650, 1650}, 2, kRowHeight, [&](Table& t) {
-        t.topRule();
-        t.line(fieldNames, Printout::Bold);
-    });
-    field.begin(y);
-    for (const Row& r : std::as_const(rows)) {
-        field.room(kTallyHeight);
-        field.line({r.jersey, r.name}, -1, kTallyHeight);
-    }
+    PagedTable field = statTable(p, {1000, 2800, 1650, 1650, 1650, 1650}, 2);
+    field.headings = [&](double top) {
+        field.rules(top, 0);
+        return field.drawRow(top, fieldNames, cellLook(Printout::Bold));
+    };
+    y = field.start(y);
+    for (const Row& r : std::as_const(rows))
+        y = field.row(y, {r.jersey, r.name}, cellLook(-1, kTallyHeight));
 
     const QStringList goalieNames{QObject::tr("Goalie No."), QObject::tr("Goalie"), QObject::tr("Shots Missed"),
                                   QObject::tr("Goals Blocked"), QObject::tr("Goals Scored")};
-    Table goalie(p, {1250, 2800, 2100, 2100, 2100}, 2, kRowHeight, [&](Table& t) {
-        t.topRule();
-        t.line(goalieNames, Printout::Bold);
-    });
-    y = field.y + 2 * kGap;
-    if (y + kRowHeight + kTallyHeight > p.bottom()) {
-        p.NextPage();
-        y = p.top();
-    }
-    goalie.begin(y);
+    PagedTable goalie = statTable(p, {1250, 2800, 2100, 2100, 2100}, 2);
+    goalie.headings = [&](double top) {
+        goalie.rules(top, 0);
+        return goalie.drawRow(top, goalieNames, cellLook(Printout::Bold));
+    };
+    // The goalie table starts with at least its headings and one line.
+    y = goalie.start(y + 2 * kGap, kRowHeight + kTallyHeight);
     for (const Row& r : std::as_const(rows)) {
-        if (!r.goalkeeper)
-            continue;
-        goalie.room(kTallyHeight);
-        goalie.line({r.jersey, r.name}, -1, kTallyHeight);
+        if (r.goalkeeper)
+            y = goalie.row(y, {r.jersey, r.name}, cellLook(-1, kTallyHeight));
     }
 }
 
@@ -458,6 +422,71 @@ void paintPeriodField(QPainter& painter, const QRectF& target, const LineupBoard
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(fieldTransform(target).mapRect(QRectF(0, 0, kFieldWidth, kFieldHeight)));
     painter.restore();
+}
+
+}  // namespace
+
+namespace {
+
+// The board's grid on a page of its own: the name, a mark for each period on the field (yellow
+// where the player is not available), the share and the periods played, and the Totals line.
+void printLineupGrid(Printout& p, const LineupBoard& board, const QString& versus, const QString& date)
+{
+    p.NextPage();
+    // Headed like the panels, over the grid at the left bound.
+    p.PrintAt(versus, kSubheadingSize, p.left(), p.top(), Printout::Left, Printout::Bold);
+    double y = p.top() + p.TextHeight(versus) + 40;
+    p.PrintAt(date, kCellSize + 1, p.left(), y, Printout::Left, Printout::Bold);
+    y += p.TextHeight(date) + kGap;
+    // The grid's texts come from the board's own model, so the sheet says what the board says.
+    LineupModel grid(board);
+    QList<int> columns{LineupModel::Name};
+    for (int period = 1; period <= board.periods(); ++period)
+        columns << LineupModel::FirstPeriod + period - 1;
+    columns << LineupModel::PT << LineupModel::QP;
+    QList<double> widths{1000};
+    while (widths.size() < columns.size())
+        widths << 400;
+    PagedTable table(p, PagedTable::boundsFrom(p.left(), widths));
+
+    // Small print: the columns are as narrow as the board's.
+    constexpr double kGridSize = 7;
+    constexpr double kGridRow = 260;
+    const auto gridLine = [&](double rowTop, const QStringList& cells, int style) {
+        p.setFont(kGridSize, style);
+        const double textLine = rowTop + kGridRow - 30;
+        table.cell(cells.value(0), 0, Printout::Left, textLine);
+        // The narrow cells are centred without the usual inner margins, which would leave no
+        // room for "100%".
+        const double textTop = textLine - 10 - p.TextHeight();
+        for (int c = 1; c < cells.size(); ++c)
+            p.PrintAt(cells[c], kGridSize, (table.x(c) + table.x(c + 1)) / 2, textTop, Printout::Centre, style);
+        table.rules(rowTop + kGridRow, kGridRow);
+        return rowTop + kGridRow;
+    };
+    table.headings = [&](double rowTop) {
+        // The headings on grey, as the board shows its fixed cells (bold would not fit "Prd1").
+        p.fillRect(QRectF(table.x(0), rowTop, table.x(table.columns()) - table.x(0), kGridRow),
+                   QColor(0xe4, 0xe4, 0xe4));
+        table.rules(rowTop, 0);
+        QStringList cells;
+        for (int c : std::as_const(columns))
+            cells << grid.headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
+        return gridLine(rowTop, cells, -1);
+    };
+    y = table.start(y);
+    for (int row = 0; row < grid.rowCount(); ++row) {
+        y = table.keep(y, kGridRow);
+        QStringList cells;
+        for (int i = 0; i < columns.size(); ++i) {
+            const QModelIndex cell = grid.index(row, columns[i]);
+            cells << grid.data(cell, Qt::DisplayRole).toString();
+            const QVariant fill = grid.data(cell, Qt::BackgroundRole);
+            if (i > 0 && fill.canConvert<QColor>() && fill.value<QColor>() == QColor(Qt::yellow))
+                p.fillRect(QRectF(table.x(i), y, widths[i], kGridRow), Qt::yellow);
+        }
+        y = gridLine(y, cells, row == grid.totalsRow() ? int(Printout::Bold) : -1);
+    }
 }
 
 }  // namespace
@@ -517,71 +546,11 @@ void GamePrintSetupSub(Printout& p, const LineupBoard& board, const LineupGame& 
         for (int i = 0; i < reserves.size(); ++i) {
             const double cx = x + (i / perColumn) * columnWidth;
             const double cy = y + (i % perColumn) * lineHeight;
-            p.PrintAt(elided(p, reserves[i], columnWidth - 120), kCellSize, cx, cy);
+            p.PrintAt(p.elided(reserves[i], columnWidth - 120), kCellSize, cx, cy);
         }
     }
 
-    // The board's grid: the name, a mark for each period on the field (yellow where the player is
-    // not available), the share and the periods played, and the Totals line.
-    p.NextPage();
-    // Headed like the panels, over the grid at the left bound.
-    p.PrintAt(versus, kSubheadingSize, p.left(), p.top(), Printout::Left, Printout::Bold);
-    double y = p.top() + versusHeight + 40;
-    p.PrintAt(date, kCellSize + 1, p.left(), y, Printout::Left, Printout::Bold);
-    y += p.TextHeight(date) + kGap;
-    // The grid's texts come from the board's own model, so the sheet says what the board says.
-    LineupModel grid(board);
-    QList<int> columns{LineupModel::Name};
-    for (int period = 1; period <= board.periods(); ++period)
-        columns << LineupModel::FirstPeriod + period - 1;
-    columns << LineupModel::PT << LineupModel::QP;
-    QList<double> widths{1000};
-    while (widths.size() < columns.size())
-        widths << 400;
-
-    // Small print: the columns are as narrow as the board's.
-    constexpr double kGridSize = 7;
-    constexpr double kGridRow = 260;
-    const auto gridLine = [&](double rowTop, const QStringList& cells, int style) {
-        p.setFont(kGridSize, style);
-        const double textLine = rowTop + kGridRow - 30;
-        p.PrintInColumn(cells.value(0), 0, Printout::Left, textLine);
-        // The narrow cells are centred without the usual inner margins, which would leave no
-        // room for "100%".
-        const double textTop = textLine - 10 - p.TextHeight();
-        for (int c = 1; c < cells.size(); ++c)
-            p.PrintAt(cells[c], kGridSize, (p.colPos[c] + p.colPos[c + 1]) / 2, textTop, Printout::Centre, style);
-        p.DrawColumnLines(rowTop + kGridRow, kGridRow, int(columns.size()));
-    };
-    const auto gridHeadings = [&](double rowTop) {
-        p.setColumns(widths);
-        // The headings on grey, as the board shows its fixed cells (bold would not fit "Prd1").
-        p.fillRect(QRectF(p.colPos.first(), rowTop, p.colPos.last() - p.colPos.first(), kGridRow),
-                   QColor(0xe4, 0xe4, 0xe4));
-        p.DrawColumnLines(rowTop, 0, 0, true);
-        QStringList cells;
-        for (int c : std::as_const(columns))
-            cells << grid.headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
-        gridLine(rowTop, cells, -1);
-        return rowTop + kGridRow;
-    };
-    y = gridHeadings(y);
-    for (int row = 0; row < grid.rowCount(); ++row) {
-        if (y + kGridRow > p.bottom()) {
-            p.NextPage();
-            y = gridHeadings(p.top());
-        }
-        QStringList cells;
-        for (int i = 0; i < columns.size(); ++i) {
-            const QModelIndex cell = grid.index(row, columns[i]);
-            cells << grid.data(cell, Qt::DisplayRole).toString();
-            const QVariant fill = grid.data(cell, Qt::BackgroundRole);
-            if (i > 0 && fill.canConvert<QColor>() && fill.value<QColor>() == QColor(Qt::yellow))
-                p.fillRect(QRectF(p.colPos[i], y, widths[i], kGridRow), Qt::yellow);
-        }
-        gridLine(y, cells, row == grid.totalsRow() ? int(Printout::Bold) : -1);
-        y += kGridRow;
-    }
+    printLineupGrid(p, board, versus, date);
 }
 
 }  // namespace pw

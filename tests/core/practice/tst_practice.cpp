@@ -427,6 +427,35 @@ private Q_SLOTS:
         QVERIFY(hasLine(m, QStringLiteral("^\\s*Team Meeting\\s*$")));
         QVERIFY(hasLine(m, QStringLiteral("^\\s*Time\\s+Agenda Item\\s+Notes\\s*$")));
         QVERIFY(hasLine(m, QStringLiteral("^\\s*6:00 PM\\s+Welcome\\s+Season goals\\s*$")));
+
+        // A meeting longer than a page: its headings open every page and no item's notes are split.
+        PracticeSession longMeeting = newPracticeSession(1, QDate(2026, 9, 24));
+        longMeeting.setTeamMeeting(true);
+        for (qsizetype r = 0; r < longMeeting.rows.size(); ++r) {
+            longMeeting.rows[r].agendaItem = QStringLiteral("Item %1").arg(r + 1);
+            QStringList notes;
+            for (int n = 1; n <= 12; ++n)
+                notes << QStringLiteral("Item%1 note %2").arg(r + 1).arg(n);
+            longMeeting.rows[r].agendaNotes = notes.join(QLatin1Char('\n'));
+        }
+        const QStringList meetingPages = print(savePracticeSession(longMeeting), QStringLiteral("meeting-long"))
+                                             .split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+        QVERIFY(meetingPages.size() >= 2);
+        for (const QString& page : meetingPages)
+            QVERIFY(hasLine(page, QStringLiteral("^\\s*Time\\s+Agenda Item\\s+Notes\\s*$")));
+        const auto pageOf = [&meetingPages](const QString& line) {
+            for (qsizetype i = 0; i < meetingPages.size(); ++i) {
+                if (hasLine(meetingPages[i], QStringLiteral("\\b") + line + QStringLiteral("\\s*$")))
+                    return i;
+            }
+            return qsizetype(-1);
+        };
+        for (qsizetype r = 1; r <= longMeeting.rows.size(); ++r) {
+            const qsizetype first = pageOf(QStringLiteral("Item%1 note 1").arg(r));
+            QVERIFY(first >= 0);
+            QCOMPARE(pageOf(QStringLiteral("Item%1 note 12").arg(r)), first);
+        }
+        QVERIFY(pageOf(QStringLiteral("Item%1 note 12").arg(longMeeting.rows.size())) > 0);
     }
 
     void longDrillTextsPrintWhole()

@@ -128,31 +128,109 @@ private Q_SLOTS:
         p.EndPrint();
     }
 
-    void columnsStripLineBreaksAndStayInside()
+    void tableCellsStripLineBreaksAndStayInside()
     {
         RecordingOutput out;
         Printout p(out, Printout::Landscape);
         QCOMPARE(p.right(), 15840.0 - 720.0);
-        p.setColumns({1000, 3000, 2000});
-        QCOMPARE(p.colPos, (QList<double>{720, 1720, 4720, 6720}));
+        PagedTable t(p, PagedTable::boundsFrom(p.left(), {1000, 3000, 2000}));
+        QCOMPARE(t.bounds(), (QList<double>{720, 1720, 4720, 6720}));
+        QCOMPARE(t.columns(), 3);
         p.setFont(9, 0);
-        p.PrintInColumn(QStringLiteral("\r\n\nSmith\r\n"), 1, 0, 5000);
-        p.PrintInColumn(QVariant(), 0, 0, 5000);
-        p.PrintInColumn(QStringLiteral("7"), 2, 2, 5000);
-        p.PrintInColumn(QString(300, QLatin1Char('A')), 0, 1, 5000);
-        p.PrintInColumn(QStringLiteral("no column"), 3, 0, 5000);
+        t.cell(QStringLiteral("\r\n\nSmith\r\n"), 1, 0, 5000);
+        t.cell(QString(), 0, 0, 5000);
+        t.cell(QStringLiteral("7"), 2, 2, 5000);
+        t.cell(QString(300, QLatin1Char('A')), 0, 1, 5000);
+        t.cell(QStringLiteral("no column"), 3, 0, 5000);
         const QList<Drawn>& d = out.device.drawn;
         QCOMPARE(d[0].text, QStringLiteral("Smith"));
         QCOMPARE(d[0].at.x(), 1750.0);
         QVERIFY(d[0].at.y() < 5000 - 10);
         const int shown = int(std::count_if(d.begin(), d.end(), [](const Drawn& x) { return !x.text.isEmpty(); }));
-        QCOMPARE(shown, 3);  // the null and the missing column print nothing
+        QCOMPARE(shown, 3);  // the empty cell and the missing column print nothing
         const Drawn seven =
             *std::find_if(d.begin(), d.end(), [](const Drawn& x) { return x.text == QLatin1String("7"); });
         QVERIFY(qAbs(seven.at.x() + p.TextWidth(QStringLiteral("7")) - (6720 - 40)) < 1);
         const Drawn wide =
             *std::find_if(d.begin(), d.end(), [](const Drawn& x) { return x.text.startsWith(QLatin1Char('A')); });
         QVERIFY(wide.at.x() >= 720 && wide.at.x() + p.TextWidth(wide.text) <= 1720);
+        QVERIFY(wide.text.endsWith(QChar(0x2026)));
+    }
+
+    // The table goes on over the pages: the page head and the headings on every page, a block
+    // kept together moves whole to the next page (one longer than a page runs on where it is),
+    // and a cell wraps to as many lines as the look allows, the rest shortened on the last.
+    void pagedTableRepeatsHeadingsKeepsBlocksAndWraps()
+    {
+        RecordingOutput out;
+        Printout p(out, Printout::Portrait);
+        PagedTable t(p, PagedTable::boundsFrom(p.left(), {1500, 3000}), {Printout::Left, Printout::Left});
+        t.pageHead = [&p](double top) {
+            p.PrintAt(QStringLiteral("Roster"), 12, p.left(), top, Printout::Left, Printout::Bold);
+            return top + 400;
+        };
+        PagedTable::RowLook look;
+        look.size = 10;
+        look.maxLines = 3;
+        t.headings = [&t, look](double top) { return t.headingRow(top, {"No.", "Name"}, look); };
+        const double rowH = t.rowHeight(look);
+        double y = t.start(p.top());
+        const double bodyTop = y;
+        for (int n = 1; n <= 120; ++n)
+            y = t.row(y, {QString::number(n), QStringLiteral("Player %1").arg(n)}, look);
+        const QList<Drawn>& d = out.device.drawn;
+        const int pages = out.device.page;
+        QVERIFY(pages >= 3);
+        for (int page = 1; page <= pages; ++page) {
+            QList<QString> texts;
+            for (const Drawn& x : d) {
+                if (x.page == page)
+                    texts << x.text;
+                QVERIFY(x.at.y() <= p.bottom());
+            }
+            // The first page has no page head: the report drew its own title there.
+            const qsizetype first = page == 1 ? 0 : 1;
+            QVERIFY(page == 1 || texts.value(0) == QLatin1String("Roster"));
+            QCOMPARE(texts.value(first), QStringLiteral("No."));
+            QCOMPARE(texts.value(first + 1), QStringLiteral("Name"));
+            QVERIFY(texts.value(first + 2) != QLatin1String("No."));
+        }
+
+        // A block of four rows that does not fit the rest of the page starts on the next one.
+        const int before = out.device.page;
+        while (y + 2 * rowH <= p.bottom())
+            y = t.row(y, {QStringLiteral("x"), QStringLiteral("filler")}, look);
+        const double kept = t.keep(y, 4 * rowH);
+        QCOMPARE(out.device.page, before + 1);
+        QVERIFY(kept < y);
+        y = kept;
+        // At the top of a page, and when longer than a page, a block stays where it is.
+        QCOMPARE(t.keep(y, 4 * rowH), y);
+        y = t.row(y, {QStringLiteral("x"), QStringLiteral("filler")}, look);
+        QCOMPARE(t.keep(y, p.bottom() - bodyTop + rowH), y);
+        QCOMPARE(out.device.page, before + 1);
+
+        // Wrapped to three lines at most; what goes beyond is shortened on the third.
+        const QString words = QStringLiteral("alpha beta gamma delta epsilon zeta eta theta iota kappa lambda mu");
+        const qsizetype drawnBefore = d.size();
+        const double top = y;
+        y = t.row(y, {QStringLiteral("9"), words + QLatin1Char(' ') + words + QLatin1Char(' ') + words}, look);
+        p.setFont(look.size, 0);
+        QCOMPARE(y - top, rowH + 2 * p.TextHeight());
+        QList<Drawn> nameLines;
+        for (qsizetype i = drawnBefore; i < d.size(); ++i) {
+            if (d[i].at.x() > p.left() + 1500)
+                nameLines << d[i];
+        }
+        QCOMPARE(nameLines.size(), 3);
+        QVERIFY(nameLines[0].text.startsWith(QLatin1String("alpha beta")));
+        QVERIFY(nameLines[2].text.endsWith(QChar(0x2026)));
+        for (const Drawn& line : std::as_const(nameLines))
+            QVERIFY(line.at.x() + p.TextWidth(line.text) <= p.left() + 4500);
+        // A one-line look shortens at once.
+        look.maxLines = 1;
+        QCOMPARE(t.row(y, {QStringLiteral("9"), words + QLatin1Char(' ') + words}, look) - y, rowH);
+        p.EndPrint();
     }
 
     void wrappingNeverLoopsAndTurnsPages()
@@ -193,11 +271,11 @@ private Q_SLOTS:
                 if (page > 1)
                     p.NextPage();
                 p.PrintAt(QStringLiteral("Page %1").arg(page), 14, p.left() + p.halfWidth(), p.top(), 1, 2);
-                p.setColumns({2000, 3000, 1500});
+                PagedTable t(p, PagedTable::boundsFrom(p.left(), {2000, 3000, 1500}));
                 for (int row = 1; row <= 20; ++row) {
-                    p.PrintInColumn(row, 0, 1, p.top() + 600 + row * 300);
-                    p.PrintInColumn(QStringLiteral("Player %1").arg(row), 1, 0, p.top() + 600 + row * 300);
-                    p.DrawColumnLines(p.top() + 600 + row * 300, 300, 3);
+                    t.cell(QString::number(row), 0, 1, p.top() + 600 + row * 300);
+                    t.cell(QStringLiteral("Player %1").arg(row), 1, 0, p.top() + 600 + row * 300);
+                    t.rules(p.top() + 600 + row * 300, 300);
                 }
             }
         };
