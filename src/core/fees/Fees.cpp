@@ -90,7 +90,6 @@ QVariant FeeModel::data(const QModelIndex& index, int role) const
     const FeeLine& l = m_lines[index.row()];
     switch (role) {
     case Qt::DisplayRole:
-        return index.column() == 0 ? QVariant(l.name) : QVariant(Format(l.amountPaid, QStringLiteral("Currency")));
     case Qt::EditRole:
         return index.column() == 0 ? QVariant(l.name) : QVariant(Format(l.amountPaid, QStringLiteral("Currency")));
     case Qt::TextAlignmentRole:

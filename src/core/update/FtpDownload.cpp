@@ -48,7 +48,7 @@ struct Sink {
 size_t writeData(char* data, size_t size, size_t count, void* user)
 {
     auto* sink = static_cast<Sink*>(user);
-    const qint64 bytes = qint64(size * count);
+    const qint64 bytes = static_cast<qint64>(size) * static_cast<qint64>(count);
     if (sink->file->write(data, bytes) != bytes) {
         sink->writeFailed = true;
         return 0;  // makes libcurl stop with a write error
