@@ -105,6 +105,7 @@ wait_port "$FTP_PORT" "$FTP_PID" ftp
 # ---- the layering: no include runs up a layer or between subsystems the wrong way; and every
 # source file is formatted as .clang-format says (clang-format-14 -i on a file mends it)
 /usr/bin/python3 "$SRC/scripts/check-includes.py"
+/usr/bin/python3 "$SRC/scripts/long-functions.py" 80   # lists any function over 80 lines, and fails
 (cd "$SRC" && git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format-14 --dry-run -Werror)
 
 # ---- build

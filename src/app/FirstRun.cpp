@@ -144,92 +144,125 @@ bool CreateDBFile()
     return askForDatabase(true).has_value();
 }
 
+namespace {
+
+enum class Place { Chosen, AskAgain, Cancelled };
+
+// Asks where the database goes and makes its folders, listing those it made in created. A place
+// that cannot be used is reported and asked again.
+Place askPlace(QString& path, QStringList& created)
+{
+    const auto typed = prompter().inputText(
+        QObject::tr("Data Path"),
+        QObject::tr("Where would you like to store the data?\nClick 'OK' to accept.\n'Cancel' to browse."),
+        QDir::toNativeSeparators(defaultDataFolder()));
+    if (!typed || typed->trimmed().isEmpty()) {
+        path = prompter().saveFileName(QObject::tr("Create DataBase file"), QDir::homePath(),
+                                       QStringLiteral("Pitchwise.db"),
+                                       QObject::tr("Pitchwise Database (*.db)|*.db|All Files (*.*)|*.*"));
+        if (path.isEmpty())
+            return Place::Cancelled;
+        path = QFileInfo(path).absoluteFilePath();
+        // Game note files live beside the database wherever it is.
+        QString error;
+        if (!makeFolderLevels(QFileInfo(path).absolutePath() + QStringLiteral("/GameNotes"), &created, &error)) {
+            removeFolders(created);
+            tellPlaceProblem(QObject::tr("Create DataBase file"), error);
+            return Place::AskAgain;
+        }
+        return Place::Chosen;
+    }
+    const QString folder = absoluteFolder(*typed);
+    QString error;
+    if (!makeFolderLevels(folder, &created, &error) ||
+        !makeFolderLevels(folder + QStringLiteral("/GameNotes"), &created, &error)) {
+        removeFolders(created);
+        tellPlaceProblem(QObject::tr("Data Path"), error);
+        return Place::AskAgain;
+    }
+    path = folder + QStringLiteral("/Pitchwise.db");
+    return Place::Chosen;
+}
+
+// A database is never replaced: an existing one may be taken over, anything else is left alone.
+// True: the coach takes the existing Pitchwise database at path.
+bool takeExisting(const QString& path, bool record)
+{
+    if (!isPitchwiseDatabaseFile(path)) {
+        tellPlaceProblem(QObject::tr("Data Path"), QObject::tr("The file %1 already exists and is not a Pitchwise "
+                                                               "database. It will not be replaced.")
+                                                       .arg(QDir::toNativeSeparators(path)));
+        return false;
+    }
+    const auto use =
+        prompter().message(QObject::tr("Data Path"),
+                           QObject::tr("A Pitchwise database already exists at\n%1\n\nDo you want to use it?")
+                               .arg(QDir::toNativeSeparators(path)),
+                           Prompter::Icon::Question, Prompter::Buttons::YesNo);
+    if (use != Prompter::Answer::Yes)
+        return false;
+    if (record)
+        WriteSetting(QStringLiteral("mdbFile"), path);
+    return true;
+}
+
+// Builds the new database at path and, when record, stores the settings that make it the coach's.
+// False: it could not be built (said to the coach) and the folders made for it are gone.
+bool buildAndRecord(const QString& path, const QStringList& created, bool record,
+                    const std::optional<EmailAccount>& email)
+{
+    try {
+        buildDatabaseFile(path);
+    } catch (const PwError& e) {
+        removeFolders(created);
+        tellPlaceProblem(QObject::tr("Create DataBase file"),
+                         QObject::tr("The database could not be created:\n%1").arg(e.description()));
+        return false;
+    }
+    try {
+        // The database setting goes last: once written, the file is the coach's database.
+        if (record && email) {
+            WriteSetting(QStringLiteral("EmailServer"), email->server);
+            WriteSetting(QStringLiteral("EmailUser"), email->user);
+            writeEmailPassword(email->password);
+            WriteSetting(QStringLiteral("EmailDebug"), QStringLiteral("0"));
+        }
+        if (record)
+            WriteSetting(QStringLiteral("mdbFile"), path);
+    } catch (...) {
+        // Without its setting the new file would be lost at the next start; take it back.
+        QFile::remove(path);
+        removeFolders(created);
+        throw;
+    }
+    return true;
+}
+
+}  // namespace
+
 std::optional<ChosenDatabase> askForDatabase(bool record)
 {
     std::optional<std::optional<EmailAccount>> email;  // asked once, even when the place is asked again
     while (true) {
         QString path;
         QStringList created;
-        const auto typed = prompter().inputText(
-            QObject::tr("Data Path"),
-            QObject::tr("Where would you like to store the data?\nClick 'OK' to accept.\n'Cancel' to browse."),
-            QDir::toNativeSeparators(defaultDataFolder()));
-        if (!typed || typed->trimmed().isEmpty()) {
-            path = prompter().saveFileName(QObject::tr("Create DataBase file"), QDir::homePath(),
-                                           QStringLiteral("Pitchwise.db"),
-                                           QObject::tr("Pitchwise Database (*.db)|*.db|All Files (*.*)|*.*"));
-            if (path.isEmpty())
-                return std::nullopt;
-            path = QFileInfo(path).absoluteFilePath();
-            // Game note files live beside the database wherever it is.
-            QString error;
-            if (!makeFolderLevels(QFileInfo(path).absolutePath() + QStringLiteral("/GameNotes"), &created, &error)) {
-                removeFolders(created);
-                tellPlaceProblem(QObject::tr("Create DataBase file"), error);
-                continue;
-            }
-        } else {
-            const QString folder = absoluteFolder(*typed);
-            QString error;
-            if (!makeFolderLevels(folder, &created, &error) ||
-                !makeFolderLevels(folder + QStringLiteral("/GameNotes"), &created, &error)) {
-                removeFolders(created);
-                tellPlaceProblem(QObject::tr("Data Path"), error);
-                continue;
-            }
-            path = folder + QStringLiteral("/Pitchwise.db");
-        }
+        const Place place = askPlace(path, created);
+        if (place == Place::Cancelled)
+            return std::nullopt;
+        if (place == Place::AskAgain)
+            continue;
 
         if (QFileInfo::exists(path)) {
-            // A database is never replaced: an existing one may be taken over, anything else is left alone.
-            if (isPitchwiseDatabaseFile(path)) {
-                const auto use = prompter().message(
-                    QObject::tr("Data Path"),
-                    QObject::tr("A Pitchwise database already exists at\n%1\n\nDo you want to use it?")
-                        .arg(QDir::toNativeSeparators(path)),
-                    Prompter::Icon::Question, Prompter::Buttons::YesNo);
-                if (use == Prompter::Answer::Yes) {
-                    if (record)
-                        WriteSetting(QStringLiteral("mdbFile"), path);
-                    return ChosenDatabase{path, false};
-                }
-            } else {
-                tellPlaceProblem(QObject::tr("Data Path"),
-                                 QObject::tr("The file %1 already exists and is not a Pitchwise database. "
-                                             "It will not be replaced.")
-                                     .arg(QDir::toNativeSeparators(path)));
-            }
+            if (takeExisting(path, record))
+                return ChosenDatabase{path, false};
             removeFolders(created);
             continue;
         }
 
         if (!email)
             email = askEmailAccount();
-
-        try {
-            buildDatabaseFile(path);
-        } catch (const PwError& e) {
-            removeFolders(created);
-            tellPlaceProblem(QObject::tr("Create DataBase file"),
-                             QObject::tr("The database could not be created:\n%1").arg(e.description()));
+        if (!buildAndRecord(path, created, record, *email))
             continue;
-        }
-        try {
-            // The database setting goes last: once written, the file is the coach's database.
-            if (record && *email) {
-                WriteSetting(QStringLiteral("EmailServer"), (*email)->server);
-                WriteSetting(QStringLiteral("EmailUser"), (*email)->user);
-                writeEmailPassword((*email)->password);
-                WriteSetting(QStringLiteral("EmailDebug"), QStringLiteral("0"));
-            }
-            if (record)
-                WriteSetting(QStringLiteral("mdbFile"), path);
-        } catch (...) {
-            // Without its setting the new file would be lost at the next start; take it back.
-            QFile::remove(path);
-            removeFolders(created);
-            throw;
-        }
         state().BuiltDatabase = path;
         return ChosenDatabase{path, true};
     }

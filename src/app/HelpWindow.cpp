@@ -26,6 +26,33 @@ HelpWindow::HelpWindow(QWidget* parent, const QString& root)
     setObjectName(QStringLiteral("HelpWindow"));
     setWindowTitle(tr("Pitchwise Help"));
 
+    buildContentsPage();
+    QWidget* indexPage = buildIndexPage();
+    QWidget* searchPage = buildSearchPage();
+
+    m_tabs = new QTabWidget;
+    m_tabs->setObjectName(QStringLiteral("HelpTabs"));
+    m_tabs->addTab(m_contents, tr("&Contents"));
+    m_tabs->addTab(indexPage, tr("&Index"));
+    m_tabs->addTab(searchPage, tr("&Search"));
+
+    QWidget* pageSide = buildPageSide();
+
+    auto* split = new QSplitter;
+    split->addWidget(m_tabs);
+    split->addWidget(pageSide);
+    split->setStretchFactor(1, 1);
+    split->setSizes({260, 560});
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(split);
+    resize(880, 600);
+
+    if (!m_catalog.firstPage().isEmpty())
+        openPage(m_catalog.firstPage());
+}
+
+void HelpWindow::buildContentsPage()
+{
     m_contents = new QTreeWidget;
     m_contents->setObjectName(QStringLiteral("HelpContents"));
     m_contents->setHeaderHidden(true);
@@ -35,7 +62,10 @@ HelpWindow::HelpWindow(QWidget* parent, const QString& root)
         if (item && !item->data(0, kPageRole).toString().isEmpty())
             openPage(item->data(0, kPageRole).toString());
     });
+}
 
+QWidget* HelpWindow::buildIndexPage()
+{
     auto* indexPage = new QWidget;
     auto* indexLayout = new QVBoxLayout(indexPage);
     auto* indexLabel = new QLabel(tr("&Type the keyword to find:"));
@@ -61,7 +91,11 @@ HelpWindow::HelpWindow(QWidget* parent, const QString& root)
             [this](QListWidgetItem* item) { openPage(item->data(kPageRole).toString()); });
     connect(m_index, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { openPage(item->data(kPageRole).toString()); });
+    return indexPage;
+}
 
+QWidget* HelpWindow::buildSearchPage()
+{
     auto* searchPage = new QWidget;
     auto* searchLayout = new QVBoxLayout(searchPage);
     auto* searchLabel = new QLabel(tr("&Words to search for:"));
@@ -84,13 +118,11 @@ HelpWindow::HelpWindow(QWidget* parent, const QString& root)
             [this](QListWidgetItem* item) { openPage(item->data(kPageRole).toString()); });
     connect(m_results, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { openPage(item->data(kPageRole).toString()); });
+    return searchPage;
+}
 
-    m_tabs = new QTabWidget;
-    m_tabs->setObjectName(QStringLiteral("HelpTabs"));
-    m_tabs->addTab(m_contents, tr("&Contents"));
-    m_tabs->addTab(indexPage, tr("&Index"));
-    m_tabs->addTab(searchPage, tr("&Search"));
-
+QWidget* HelpWindow::buildPageSide()
+{
     m_browser = new QTextBrowser;
     m_browser->setObjectName(QStringLiteral("HelpBrowser"));
     m_browser->setOpenExternalLinks(true);
@@ -121,18 +153,7 @@ HelpWindow::HelpWindow(QWidget* parent, const QString& root)
     nav->addStretch(1);
     pageLayout->addLayout(nav);
     pageLayout->addWidget(m_browser, 1);
-
-    auto* split = new QSplitter;
-    split->addWidget(m_tabs);
-    split->addWidget(pageSide);
-    split->setStretchFactor(1, 1);
-    split->setSizes({260, 560});
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(split);
-    resize(880, 600);
-
-    if (!m_catalog.firstPage().isEmpty())
-        openPage(m_catalog.firstPage());
+    return pageSide;
 }
 
 void HelpWindow::fillContents(QTreeWidgetItem* parent, const QList<HelpTopic>& topics)

@@ -26,6 +26,12 @@ public:
     QString currentPage() const;
 
 private:
+    // The constructor's parts: the three tab pages (contents, index, search) and the page side
+    // with its Back and Forward buttons.
+    void buildContentsPage();
+    QWidget* buildIndexPage();
+    QWidget* buildSearchPage();
+    QWidget* buildPageSide();
     void fillContents(QTreeWidgetItem* parent, const QList<HelpTopic>& topics);
     void filterIndex(const QString& text);
     void runSearch();

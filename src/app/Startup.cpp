@@ -117,6 +117,95 @@ void LoadStartupSettings()
     s.EmailAllowPlain = emailAllowPlainSetting();
 }
 
+namespace {
+
+// The recorded database address, made ready to open. An address that cannot be read is kept in
+// unreadable and reported like a database that cannot be opened.
+DbLocation recordedLocation(QString& unreadable)
+{
+    const AppState& s = state();
+    DbLocation location;
+    try {
+        location = DbLocation::parse(s.mdbFile);
+        completeFromKeyring(location);
+    } catch (const PwError& e) {
+        location.path = maskedValue({}, s.mdbFile);
+        unreadable = e.description();
+    }
+    if (s.TestMode && unreadable.isEmpty()) {
+        location = location.testVariant();
+        // A test run on a machine without a test database gets a fresh one to play with.
+        if (location.engine == Engine::SQLite && !QFileInfo::exists(location.path) &&
+            QFileInfo(location.path).absoluteDir().exists())
+            buildDatabaseFile(location.path);
+    }
+    markReadOnly(location);
+    return location;
+}
+
+bool askTryAgain(const DbLocation& location)
+{
+    const auto again = prompter().message(
+        QObject::tr("Database In Use"),
+        QObject::tr("%1\nis in use by another program.\n\nClick 'Yes' to try again, or 'No' for other "
+                    "choices.")
+            .arg(QDir::toNativeSeparators(location.display())),
+        Prompter::Icon::Exclamation, Prompter::Buttons::YesNo);
+    return again == Prompter::Answer::Yes;
+}
+
+// Asks the coach what to do about a database that cannot be used, and changes location to the
+// one picked or made. False: the coach quits.
+bool fixLocation(DbLocation& location, const QString& reason)
+{
+    AppState& s = state();
+    switch (askHowToFix(location, reason)) {
+    case Fix::Quit: return false;
+    case Fix::PickFile: {
+        const QString picked = prompter().openFileName(
+            QObject::tr("Open Pitchwise Database"), s.DataFolder.isEmpty() ? defaultDataFolder() : s.DataFolder,
+            QObject::tr("Pitchwise Database (*.db)|*.db|All Files (*.*)|*.*"));
+        if (!picked.isEmpty()) {
+            location = DbLocation::parse(picked);
+            markReadOnly(location);
+        }
+        break;
+    }
+    case Fix::NewDatabase:
+        if (const auto made = askForDatabase(!s.TestMode)) {
+            location = DbLocation::parse(made->path);
+            s.NewInstall = s.NewInstall || made->built;
+        }
+        break;
+    }
+    return true;
+}
+
+// Opens location, or another database the coach picks or makes instead, until one opens. False:
+// the coach quits.
+bool openOrFix(DbLocation& location, QString unreadable)
+{
+    while (true) {
+        try {
+            if (!unreadable.isEmpty())
+                throw PwError(err::DatabaseOpen, std::exchange(unreadable, QString()));
+            openAndCheck(location);
+            return true;
+        } catch (const PwError& e) {
+            if (e.number() == err::DatabaseBusy) {
+                if (askTryAgain(location))
+                    continue;
+            } else if (e.number() != err::NotPitchwiseDb && e.number() != err::DatabaseOpen) {
+                throw;
+            }
+            if (!fixLocation(location, e.description()))
+                return false;
+        }
+    }
+}
+
+}  // namespace
+
 bool PrepareDatabase()
 {
     PW_TRACE(QStringLiteral("PrepareDatabase"));
@@ -134,66 +223,10 @@ bool PrepareDatabase()
         s.mdbFile = ReadSetting(QStringLiteral("mdbFile"));
     }
 
-    // An address that cannot be read is reported like a database that cannot be opened.
-    DbLocation location;
     QString unreadable;
-    try {
-        location = DbLocation::parse(s.mdbFile);
-        completeFromKeyring(location);
-    } catch (const PwError& e) {
-        location.path = maskedValue({}, s.mdbFile);
-        unreadable = e.description();
-    }
-    if (s.TestMode && unreadable.isEmpty()) {
-        location = location.testVariant();
-        // A test run on a machine without a test database gets a fresh one to play with.
-        if (location.engine == Engine::SQLite && !QFileInfo::exists(location.path) &&
-            QFileInfo(location.path).absoluteDir().exists())
-            buildDatabaseFile(location.path);
-    }
-    markReadOnly(location);
-
-    while (true) {
-        try {
-            if (!unreadable.isEmpty())
-                throw PwError(err::DatabaseOpen, std::exchange(unreadable, QString()));
-            openAndCheck(location);
-            break;
-        } catch (const PwError& e) {
-            if (e.number() == err::DatabaseBusy) {
-                const auto again = prompter().message(
-                    QObject::tr("Database In Use"),
-                    QObject::tr("%1\nis in use by another program.\n\nClick 'Yes' to try again, or 'No' for other "
-                                "choices.")
-                        .arg(QDir::toNativeSeparators(location.display())),
-                    Prompter::Icon::Exclamation, Prompter::Buttons::YesNo);
-                if (again == Prompter::Answer::Yes)
-                    continue;
-            } else if (e.number() != err::NotPitchwiseDb && e.number() != err::DatabaseOpen) {
-                throw;
-            }
-            switch (askHowToFix(location, e.description())) {
-            case Fix::Quit: return false;
-            case Fix::PickFile: {
-                const QString picked =
-                    prompter().openFileName(QObject::tr("Open Pitchwise Database"),
-                                            state().DataFolder.isEmpty() ? defaultDataFolder() : state().DataFolder,
-                                            QObject::tr("Pitchwise Database (*.db)|*.db|All Files (*.*)|*.*"));
-                if (!picked.isEmpty()) {
-                    location = DbLocation::parse(picked);
-                    markReadOnly(location);
-                }
-                break;
-            }
-            case Fix::NewDatabase:
-                if (const auto made = askForDatabase(!s.TestMode)) {
-                    location = DbLocation::parse(made->path);
-                    s.NewInstall = s.NewInstall || made->built;
-                }
-                break;
-            }
-        }
-    }
+    DbLocation location = recordedLocation(unreadable);
+    if (!openOrFix(location, unreadable))
+        return false;
 
     // Remember a database the coach picked instead of the recorded one (test runs change nothing).
     if (!s.TestMode && location.engine == Engine::SQLite && location.path != s.mdbFile) {

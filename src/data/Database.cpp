@@ -110,48 +110,40 @@ bool DbLocation::isServerAddress(const QString& setting)
            s.startsWith(QLatin1String("postgres://"), Qt::CaseInsensitive);
 }
 
-DbLocation DbLocation::parse(const QString& setting)
-{
-    DbLocation loc;
-    if (!isServerAddress(setting)) {
-        loc.engine = Engine::SQLite;
-        loc.path = setting;
-        return loc;
-    }
-    loc.engine = Engine::PostgreSQL;
-    const QString text = setting.trimmed();
-    QString rest = text.mid(text.indexOf(QLatin1String("://")) + 3);
-    auto decode = [](const QString& part) { return QUrl::fromPercentEncoding(part.toUtf8()); };
+namespace {
 
-    // The user information ends at the last "@": a password may hold any character.
+QString decodePart(const QString& part)
+{
+    return QUrl::fromPercentEncoding(part.toUtf8());
+}
+
+// The user information ends at the last "@": a password may hold any character. Takes it off
+// the front of rest.
+void takeUserInfo(DbLocation& loc, QString& rest)
+{
     const qsizetype at = rest.lastIndexOf(QLatin1Char('@'));
-    if (at >= 0) {
-        const QString userInfo = rest.left(at);
-        rest = rest.mid(at + 1);
-        const qsizetype colon = userInfo.indexOf(QLatin1Char(':'));
-        loc.user = decode(colon >= 0 ? userInfo.left(colon) : userInfo);
-        if (colon >= 0) {
-            const QString raw = userInfo.mid(colon + 1);
-            loc.password = decode(raw);
-            registerSecret(raw);
-            registerSecret(loc.password);
-        }
+    if (at < 0)
+        return;
+    const QString userInfo = rest.left(at);
+    rest = rest.mid(at + 1);
+    const qsizetype colon = userInfo.indexOf(QLatin1Char(':'));
+    loc.user = decodePart(colon >= 0 ? userInfo.left(colon) : userInfo);
+    if (colon >= 0) {
+        const QString raw = userInfo.mid(colon + 1);
+        loc.password = decodePart(raw);
+        registerSecret(raw);
+        registerSecret(loc.password);
     }
-    QString query;
-    if (const qsizetype mark = rest.indexOf(QLatin1Char('?')); mark >= 0) {
-        query = rest.mid(mark + 1);
-        rest = rest.left(mark);
-    }
-    QString hostPort = rest;
-    if (const qsizetype slash = rest.indexOf(QLatin1Char('/')); slash >= 0) {
-        hostPort = rest.left(slash);
-        loc.database = decode(rest.mid(slash + 1));
-    }
-    // "[::1]:5432", "db.club.example:5432" or a bare host.
+}
+
+// "[::1]:5432", "db.club.example:5432" or a bare host.
+void readHostPort(DbLocation& loc, const QString& hostPort)
+{
     const qsizetype close = hostPort.indexOf(QLatin1Char(']'));
     const qsizetype portColon = hostPort.indexOf(QLatin1Char(':'), close < 0 ? 0 : close);
-    loc.host =
-        decode(portColon >= 0 ? hostPort.left(portColon) : hostPort).remove(QLatin1Char('[')).remove(QLatin1Char(']'));
+    loc.host = decodePart(portColon >= 0 ? hostPort.left(portColon) : hostPort)
+                   .remove(QLatin1Char('['))
+                   .remove(QLatin1Char(']'));
     if (loc.host.isEmpty())
         loc.host = QStringLiteral("localhost");
     if (portColon >= 0) {
@@ -162,9 +154,12 @@ DbLocation DbLocation::parse(const QString& setting)
                           QObject::tr("The port of the database address is not a number from 1 to 65535."));
         loc.port = port;
     }
+}
 
-    // Options travel to the driver as "key=value" pairs separated by spaces, so only known keys
-    // with plain values may pass: nothing the address holds can add options of its own.
+// Options travel to the driver as "key=value" pairs separated by spaces, so only known keys
+// with plain values may pass: nothing the address holds can add options of its own.
+QStringList readOptions(const QString& query)
+{
     static const QStringList known{QStringLiteral("sslmode"),
                                    QStringLiteral("sslrootcert"),
                                    QStringLiteral("sslcert"),
@@ -180,9 +175,10 @@ DbLocation DbLocation::parse(const QString& setting)
                                    QStringLiteral("keepalives_interval"),
                                    QStringLiteral("keepalives_count")};
     static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9_./:+-]+$"));
+    QStringList options;
     for (const QString& pair : query.split(QLatin1Char('&'), Qt::SkipEmptyParts)) {
-        const QString key = decode(pair.section(QLatin1Char('='), 0, 0)).trimmed();
-        const QString value = decode(pair.section(QLatin1Char('='), 1));
+        const QString key = decodePart(pair.section(QLatin1Char('='), 0, 0)).trimmed();
+        const QString value = decodePart(pair.section(QLatin1Char('='), 1));
         if (!known.contains(key))
             throw PwError(err::DatabaseOpen,
                           QObject::tr("The database address has an option Pitchwise does not know: %1.").arg(key));
@@ -191,8 +187,37 @@ DbLocation DbLocation::parse(const QString& setting)
                           QObject::tr("The value of the option %1 of the database address cannot be passed on: use "
                                       "letters, digits and . / : _ + - only.")
                               .arg(key));
-        loc.options << key + QLatin1Char('=') + value;
+        options << key + QLatin1Char('=') + value;
     }
+    return options;
+}
+
+}  // namespace
+
+DbLocation DbLocation::parse(const QString& setting)
+{
+    DbLocation loc;
+    if (!isServerAddress(setting)) {
+        loc.engine = Engine::SQLite;
+        loc.path = setting;
+        return loc;
+    }
+    loc.engine = Engine::PostgreSQL;
+    const QString text = setting.trimmed();
+    QString rest = text.mid(text.indexOf(QLatin1String("://")) + 3);
+    takeUserInfo(loc, rest);
+    QString query;
+    if (const qsizetype mark = rest.indexOf(QLatin1Char('?')); mark >= 0) {
+        query = rest.mid(mark + 1);
+        rest = rest.left(mark);
+    }
+    QString hostPort = rest;
+    if (const qsizetype slash = rest.indexOf(QLatin1Char('/')); slash >= 0) {
+        hostPort = rest.left(slash);
+        loc.database = decodePart(rest.mid(slash + 1));
+    }
+    readHostPort(loc, hostPort);
+    loc.options << readOptions(query);
     return loc;
 }
 

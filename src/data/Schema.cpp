@@ -68,7 +68,8 @@ void setIdentities(QList<TableDef>& tables)
     }
 }
 
-QList<TableDef> buildTables()
+// A game's lineup and its statistics.
+QList<TableDef> gameTables()
 {
     QList<TableDef> t;
     t << TableDef{
@@ -80,6 +81,13 @@ QList<TableDef> buildTables()
                    num("Blocks"), num("Assists"), num("ShotOnGoal"), num("GoalsBlocked"), num("OverShot"),
                    num("GoalsScored"), text("QtrAvailable", 25), num("QtrPlayed"), flag("Captain")},
                   {cols({"TeamNo", "GameNo"}), cols({"TeamNo", "PlayerNo"})}};
+    return t;
+}
+
+// The team's opponents and players.
+QList<TableDef> rosterTables()
+{
+    QList<TableDef> t;
     t << TableDef{QStringLiteral("Opponent"),
                   {key("TeamNo"), key("OpponentNo"), text("OpponentName", 255), text("OpponentCoach", 255),
                    text("OpponentCoachPhone", 255), text("OpponentColor", 255), flag("IsUs")},
@@ -123,6 +131,13 @@ QList<TableDef> buildTables()
                    flag("DadSameAdd"),
                    real("AmountPaid")},
                   {cols({"TeamNo", "PlayerNo"})}};
+    return t;
+}
+
+// The season: its games and the team itself.
+QList<TableDef> seasonTables()
+{
+    QList<TableDef> t;
     t << TableDef{QStringLiteral("Schedule"),
                   {key("TeamNo"), key("GameNo"), num("OpponentNo"), date("GameDate"), text("GameTime", 50),
                    text("FieldName", 255), num("Result"), date("RescheduleDate"), text("RescheduleTime", 50)},
@@ -176,6 +191,13 @@ QList<TableDef> buildTables()
                    text("PointValue", 10),
                    date("StartDate")},
                   {cols({"TeamNo"})}};
+    return t;
+}
+
+// Notes on players, games, the team and practices.
+QList<TableDef> noteTables()
+{
+    QList<TableDef> t;
     t << TableDef{QStringLiteral("PlayerNotes"),
                   {key("NoteID"), text("Note", 255), flag("Checked"), key("TeamNo"), key("PlayerNo"), num("Priority")},
                   {cols({"TeamNo", "PlayerNo"})}};
@@ -187,6 +209,13 @@ QList<TableDef> buildTables()
                   {cols({"TeamNo"})}};
     t << TableDef{
         QStringLiteral("TeachingMoment"), {key("RowNo"), key("PracticeID"), memo("Moment")}, {cols({"PracticeID"})}};
+    return t;
+}
+
+// Tournament brackets and their settings.
+QList<TableDef> tournamentTables()
+{
+    QList<TableDef> t;
     t << TableDef{QStringLiteral("Tournament"),
                   {key("TeamNo"), key("TournamentNo"), key("Round"), text("Opp1", 255), text("Opp2", 255),
                    text("Opp1No", 255), text("Opp2No", 255), text("Time", 50), text("Place", 50)},
@@ -195,6 +224,13 @@ QList<TableDef> buildTables()
                   {key("TeamNo"), key("TournamentNo"), text("TournamentName", 50), num("TournamentTeams"),
                    date("TournamentStartDate")},
                   {cols({"TeamNo", "TournamentNo"})}};
+    return t;
+}
+
+// The drill book and the practices made of its drills.
+QList<TableDef> drillAndPracticeTables()
+{
+    QList<TableDef> t;
     // DrillType and Stage come last: the drill editor needs them beside the original columns.
     t << TableDef{QStringLiteral("DrillBook"),
                   {key("DrillID"), text("DrillName", 50), text("Description", 255), text("Discipline", 50),
@@ -212,6 +248,14 @@ QList<TableDef> buildTables()
                   {key("RowNo"), key("TeamNo"), key("PracticeID"), num("DrillID"), text("Coach", 255),
                    memo("AgendaItem"), memo("AgendaNotes"), flag("TeamSplit")},
                   {cols({"PracticeID"})}};
+    return t;
+}
+
+QList<TableDef> buildTables()
+{
+    QList<TableDef> t;
+    t << gameTables() << rosterTables() << seasonTables() << noteTables() << tournamentTables()
+      << drillAndPracticeTables();
     setIdentities(t);
     return t;
 }

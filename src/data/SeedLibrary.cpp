@@ -54,6 +54,49 @@ QString textOf(const QJsonObject& o, const QString& key, int maxLength, const QS
     return s;
 }
 
+// The drill's markers (GnomeType 1), numbered from 1 in the order of the file.
+void insertMarkers(const QSqlDatabase& db, int id, const QJsonObject& d, const QString& where, int markerSize)
+{
+    int markerNo = 0;
+    for (const QJsonValue& mv : d.value(QStringLiteral("markers")).toArray()) {
+        const QJsonObject m = mv.toObject();
+        const QString mw = where + QStringLiteral(" marker %1").arg(markerNo + 1);
+        const int kind = intIn(m, QStringLiteral("kind"), 0, 8, mw);
+        const int x = intIn(m, QStringLiteral("x"), 0, kDrillFieldWidth - markerSize, mw);
+        const int y = intIn(m, QStringLiteral("y"), 0, kDrillFieldHeight - markerSize, mw);
+        execSql(db,
+                QStringLiteral("INSERT INTO DrillData (DrillID, GnomeType, BaseGnomeNo, FieldGnomeNo, GnomeXPos, "
+                               "GnomeYPos) VALUES (?, 1, ?, ?, ?, ?)"),
+                {id, kind, ++markerNo, x, y});
+    }
+}
+
+// The drill's lines, numbered from 0; only a curved line (kind 4) has a middle point.
+void insertLines(const QSqlDatabase& db, int id, const QJsonObject& d, const QString& where)
+{
+    int lineNo = 0;
+    for (const QJsonValue& lv : d.value(QStringLiteral("lines")).toArray()) {
+        const QJsonObject l = lv.toObject();
+        const QString lw = where + QStringLiteral(" line %1").arg(lineNo);
+        const int kind = intIn(l, QStringLiteral("kind"), 2, 4, lw);
+        const int style = intIn(l, QStringLiteral("style"), 0, 2, lw);
+        const int x1 = intIn(l, QStringLiteral("x1"), 0, kDrillFieldWidth, lw);
+        const int y1 = intIn(l, QStringLiteral("y1"), 0, kDrillFieldHeight, lw);
+        const int x2 = intIn(l, QStringLiteral("x2"), 0, kDrillFieldWidth, lw);
+        const int y2 = intIn(l, QStringLiteral("y2"), 0, kDrillFieldHeight, lw);
+        int mx = 0;
+        int my = 0;
+        if (kind == 4) {
+            mx = intIn(l, QStringLiteral("mx"), 0, kDrillFieldWidth, lw);
+            my = intIn(l, QStringLiteral("my"), 0, kDrillFieldHeight, lw);
+        }
+        execSql(db,
+                QStringLiteral("INSERT INTO DrillData (DrillID, GnomeType, FieldGnomeNo, X1, Y1, X2, Y2, MX, MY, "
+                               "PassType) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+                {id, kind, lineNo++, x1, y1, x2, y2, mx, my, style});
+    }
+}
+
 }  // namespace
 
 int loadDrillLibrary(const QString& jsonPath, const QSqlDatabase& db)
@@ -100,39 +143,8 @@ int loadDrillLibrary(const QString& jsonPath, const QSqlDatabase& db)
                  textOf(d, QStringLiteral("explanation"), 0, where), textOf(d, QStringLiteral("development"), 0, where),
                  type, stage});
 
-        int markerNo = 0;
-        for (const QJsonValue& mv : d.value(QStringLiteral("markers")).toArray()) {
-            const QJsonObject m = mv.toObject();
-            const QString mw = where + QStringLiteral(" marker %1").arg(markerNo + 1);
-            const int kind = intIn(m, QStringLiteral("kind"), 0, 8, mw);
-            const int x = intIn(m, QStringLiteral("x"), 0, kDrillFieldWidth - markerSize, mw);
-            const int y = intIn(m, QStringLiteral("y"), 0, kDrillFieldHeight - markerSize, mw);
-            execSql(db,
-                    QStringLiteral("INSERT INTO DrillData (DrillID, GnomeType, BaseGnomeNo, FieldGnomeNo, GnomeXPos, "
-                                   "GnomeYPos) VALUES (?, 1, ?, ?, ?, ?)"),
-                    {id, kind, ++markerNo, x, y});
-        }
-        int lineNo = 0;
-        for (const QJsonValue& lv : d.value(QStringLiteral("lines")).toArray()) {
-            const QJsonObject l = lv.toObject();
-            const QString lw = where + QStringLiteral(" line %1").arg(lineNo);
-            const int kind = intIn(l, QStringLiteral("kind"), 2, 4, lw);
-            const int style = intIn(l, QStringLiteral("style"), 0, 2, lw);
-            const int x1 = intIn(l, QStringLiteral("x1"), 0, kDrillFieldWidth, lw);
-            const int y1 = intIn(l, QStringLiteral("y1"), 0, kDrillFieldHeight, lw);
-            const int x2 = intIn(l, QStringLiteral("x2"), 0, kDrillFieldWidth, lw);
-            const int y2 = intIn(l, QStringLiteral("y2"), 0, kDrillFieldHeight, lw);
-            int mx = 0;
-            int my = 0;
-            if (kind == 4) {
-                mx = intIn(l, QStringLiteral("mx"), 0, kDrillFieldWidth, lw);
-                my = intIn(l, QStringLiteral("my"), 0, kDrillFieldHeight, lw);
-            }
-            execSql(db,
-                    QStringLiteral("INSERT INTO DrillData (DrillID, GnomeType, FieldGnomeNo, X1, Y1, X2, Y2, MX, MY, "
-                                   "PassType) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
-                    {id, kind, lineNo++, x1, y1, x2, y2, mx, my, style});
-        }
+        insertMarkers(db, id, d, where, markerSize);
+        insertLines(db, id, d, where);
         ++count;
     }
     tx.commit();

@@ -38,6 +38,110 @@ QString kindWords(const CalendarEntry& e)
     return {};  // a practice's first line already says what it is
 }
 
+// Puts an entry on its day of the schedule; a day outside the schedule's range shows nothing.
+void place(FilledSchedule& out, const QDate& day, CalendarEntry e)
+{
+    const qint64 k = out.first.daysTo(day);
+    if (k < 0 || k >= out.days.size())
+        return;
+    e.date = day;
+    out.days[k] << e;
+}
+
+// One game row of placeGames' query: on its day and, when moved, on its new day too.
+void placeGame(FilledSchedule& out, qint16 teamNo, const QSqlQuery& games)
+{
+    CalendarEntry e;
+    const int gameNo = games.value(0).toInt();
+    e.kind = gameNo >= kFirstTournamentGameNo ? CalendarEntry::Kind::TournamentGame : CalendarEntry::Kind::Game;
+    e.key = teamKey(teamNo, QLatin1Char('G'), gameNo);
+    const QDateTime firstSet = toDateTime(games.value(1));
+    const QString timeText = shownText(NullToText(games.value(2)));
+    const QString opponent = shownText(NullToText(games.value(6)));
+    const QString field = shownText(NullToText(games.value(3)));
+    const QDateTime moved = toDateTime(games.value(4));
+    if (moved.isValid()) {
+        // On its new day the game is marked as moved and says where it was first set; moved
+        // without a new time, it keeps its first one.
+        CalendarEntry m = e;
+        const QString newTime = shownText(NullToText(games.value(5))).trimmed();
+        const QString movedTime = newTime.isEmpty() ? timeText : newTime;
+        m.time = parseGameTime(movedTime);
+        m.movedFrom = firstSet.date();
+        m.lines << (opponent.isEmpty() ? QObject::tr("Game") : opponent) + QObject::tr(" (moved)") << movedTime << field
+                << (QObject::tr("Moved from ") + Format(firstSet, QStringLiteral("mmm d")) + QLatin1Char(' ') +
+                    timeText)
+                       .trimmed();
+        place(out, moved.date(), m);
+        // Only the time changed: the day holds the game once.
+        if (moved.date() == firstSet.date())
+            return;
+    }
+    e.time = parseGameTime(timeText);
+    e.lines << opponent << timeText << field;
+    // A moved game stays on the day it was first set for, but must not look as if it were
+    // still played then.
+    if (moved.isValid()) {
+        e.lines << (QObject::tr("Moved to ") + Format(moved, QStringLiteral("mmm d")) + QLatin1Char(' ') +
+                    shownText(NullToText(games.value(5))))
+                       .trimmed();
+    }
+    place(out, firstSet.date(), e);
+}
+
+// Tournament games are in the same table and count as the team's games on their day too. A
+// moved game is read when either its first or its new day is shown.
+void placeGames(FilledSchedule& out, qint16 teamNo, const QDate& after)
+{
+    const QDate first = out.first;
+    QSqlQuery games = execSql(
+        QStringLiteral("SELECT s.GameNo, s.GameDate, s.GameTime, s.FieldName, s.RescheduleDate, s.RescheduleTime, "
+                       "o.OpponentName FROM Schedule s LEFT JOIN Opponent o ON o.TeamNo = s.TeamNo AND "
+                       "o.OpponentNo = s.OpponentNo WHERE s.TeamNo = ? AND s.GameNo >= ? AND ((s.GameDate >= ? AND "
+                       "s.GameDate < ?) OR (s.RescheduleDate >= ? AND s.RescheduleDate < ?)) ORDER BY s.GameDate, "
+                       "s.GameNo"),
+        {teamNo, 1, first, after, first, after});
+    while (games.next())
+        placeGame(out, teamNo, games);
+}
+
+void placePractices(FilledSchedule& out, qint16 teamNo, const QDate& after)
+{
+    QSqlQuery practices =
+        execSql(QStringLiteral(
+                    "SELECT PracticeID, PracticeDate, StartTime, EndTime, TeamMeeting FROM Practice WHERE TeamNo = ? "
+                    "AND PracticeDate >= ? AND PracticeDate < ? ORDER BY PracticeDate, StartTime, PracticeID"),
+                {teamNo, out.first, after});
+    while (practices.next()) {
+        CalendarEntry e;
+        const bool meeting = practices.value(4).toBool();
+        e.kind = meeting ? CalendarEntry::Kind::TeamMeeting : CalendarEntry::Kind::Practice;
+        e.time = toDateTime(practices.value(2)).time();
+        e.key = teamKey(teamNo, QLatin1Char('P'), practices.value(0).toInt());
+        e.lines << (meeting ? QObject::tr("Team Meeting") : QObject::tr("Session")) << practiceTime(practices.value(2))
+                << practiceTime(practices.value(3));
+        place(out, toDateTime(practices.value(1)).date(), e);
+    }
+}
+
+void sortDays(FilledSchedule& out)
+{
+    for (qsizetype k = 0; k < out.days.size(); ++k) {
+        QList<CalendarEntry>& day = out.days[k];
+        // Games first (the game is the day's main event), each kind by its time; stored times
+        // that are not times keep the order of the store.
+        std::stable_sort(day.begin(), day.end(), [](const CalendarEntry& a, const CalendarEntry& b) {
+            if (a.isGame() != b.isGame())
+                return a.isGame();
+            if (a.time.isValid() && b.time.isValid())
+                return a.time < b.time;
+            return false;
+        });
+        if (day.size() > 1)
+            out.conflicts << out.first.addDays(k);
+    }
+}
+
 }  // namespace
 
 FilledSchedule FillSchedule(qint16 teamNo, const QDate& first, int days)
@@ -52,93 +156,9 @@ FilledSchedule FillSchedule(qint16 teamNo, const QDate& first, int days)
     // Stored dates may carry a time of day: the range is every moment from the first day's
     // midnight up to the midnight after the last day.
     const QDate after = first.addDays(days);
-    auto place = [&](const QDate& day, CalendarEntry e) {
-        const qint64 k = first.daysTo(day);
-        if (k < 0 || k >= days)
-            return;
-        e.date = day;
-        out.days[k] << e;
-    };
-
-    // Tournament games are in the same table and count as the team's games on their day too. A
-    // moved game is read when either its first or its new day is shown.
-    QSqlQuery games = execSql(
-        QStringLiteral("SELECT s.GameNo, s.GameDate, s.GameTime, s.FieldName, s.RescheduleDate, s.RescheduleTime, "
-                       "o.OpponentName FROM Schedule s LEFT JOIN Opponent o ON o.TeamNo = s.TeamNo AND "
-                       "o.OpponentNo = s.OpponentNo WHERE s.TeamNo = ? AND s.GameNo >= ? AND ((s.GameDate >= ? AND "
-                       "s.GameDate < ?) OR (s.RescheduleDate >= ? AND s.RescheduleDate < ?)) ORDER BY s.GameDate, "
-                       "s.GameNo"),
-        {teamNo, 1, first, after, first, after});
-    while (games.next()) {
-        CalendarEntry e;
-        const int gameNo = games.value(0).toInt();
-        e.kind = gameNo >= kFirstTournamentGameNo ? CalendarEntry::Kind::TournamentGame : CalendarEntry::Kind::Game;
-        e.key = teamKey(teamNo, QLatin1Char('G'), gameNo);
-        const QDateTime firstSet = toDateTime(games.value(1));
-        const QString timeText = shownText(NullToText(games.value(2)));
-        const QString opponent = shownText(NullToText(games.value(6)));
-        const QString field = shownText(NullToText(games.value(3)));
-        const QDateTime moved = toDateTime(games.value(4));
-        if (moved.isValid()) {
-            // On its new day the game is marked as moved and says where it was first set; moved
-            // without a new time, it keeps its first one.
-            CalendarEntry m = e;
-            const QString newTime = shownText(NullToText(games.value(5))).trimmed();
-            const QString movedTime = newTime.isEmpty() ? timeText : newTime;
-            m.time = parseGameTime(movedTime);
-            m.movedFrom = firstSet.date();
-            m.lines << (opponent.isEmpty() ? QObject::tr("Game") : opponent) + QObject::tr(" (moved)") << movedTime
-                    << field
-                    << (QObject::tr("Moved from ") + Format(firstSet, QStringLiteral("mmm d")) + QLatin1Char(' ') +
-                        timeText)
-                           .trimmed();
-            place(moved.date(), m);
-            // Only the time changed: the day holds the game once.
-            if (moved.date() == firstSet.date())
-                continue;
-        }
-        e.time = parseGameTime(timeText);
-        e.lines << opponent << timeText << field;
-        // A moved game stays on the day it was first set for, but must not look as if it were
-        // still played then.
-        if (moved.isValid()) {
-            e.lines << (QObject::tr("Moved to ") + Format(moved, QStringLiteral("mmm d")) + QLatin1Char(' ') +
-                        shownText(NullToText(games.value(5))))
-                           .trimmed();
-        }
-        place(firstSet.date(), e);
-    }
-
-    QSqlQuery practices =
-        execSql(QStringLiteral(
-                    "SELECT PracticeID, PracticeDate, StartTime, EndTime, TeamMeeting FROM Practice WHERE TeamNo = ? "
-                    "AND PracticeDate >= ? AND PracticeDate < ? ORDER BY PracticeDate, StartTime, PracticeID"),
-                {teamNo, first, after});
-    while (practices.next()) {
-        CalendarEntry e;
-        const bool meeting = practices.value(4).toBool();
-        e.kind = meeting ? CalendarEntry::Kind::TeamMeeting : CalendarEntry::Kind::Practice;
-        e.time = toDateTime(practices.value(2)).time();
-        e.key = teamKey(teamNo, QLatin1Char('P'), practices.value(0).toInt());
-        e.lines << (meeting ? QObject::tr("Team Meeting") : QObject::tr("Session")) << practiceTime(practices.value(2))
-                << practiceTime(practices.value(3));
-        place(toDateTime(practices.value(1)).date(), e);
-    }
-
-    for (qsizetype k = 0; k < out.days.size(); ++k) {
-        QList<CalendarEntry>& day = out.days[k];
-        // Games first (the game is the day's main event), each kind by its time; stored times
-        // that are not times keep the order of the store.
-        std::stable_sort(day.begin(), day.end(), [](const CalendarEntry& a, const CalendarEntry& b) {
-            if (a.isGame() != b.isGame())
-                return a.isGame();
-            if (a.time.isValid() && b.time.isValid())
-                return a.time < b.time;
-            return false;
-        });
-        if (day.size() > 1)
-            out.conflicts << first.addDays(k);
-    }
+    placeGames(out, teamNo, after);
+    placePractices(out, teamNo, after);
+    sortDays(out);
     return out;
 }
 

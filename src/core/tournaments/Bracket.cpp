@@ -470,6 +470,101 @@ bool writeOwnGameTime(qint16 teamNo, qint16 tournamentNo, int round, const Brack
 
 // --- The team tree's branches ------------------------------------------------------------------
 
+namespace {
+
+// The own team's tournament game, with the opponent's name where the number still names one.
+struct OwnGame {
+    bool resolved = false;
+    QString opponentName;
+};
+using OwnGames = QHash<QPair<int, int>, OwnGame>;  // (team, game number) -> game
+
+// A bracket position: the team in it, with its opponent number.
+struct Position {
+    QString caption;
+    QString tag;
+};
+
+// The brackets' positions, each with the team's own opponent number.
+struct Positions {
+    QHash<QPair<int, int>, QHash<int, Position>> slots;  // (team, tournament) -> slot -> team
+    QHash<int, QString> usNo;                            // team -> its own opponent number
+};
+
+OwnGames readOwnGames(const QList<qint16>& teamNos)
+{
+    OwnGames ownGames;
+    QVariantList gameValues;
+    const QString gameTeams = inList(teamNos, gameValues);
+    gameValues << 1000;
+    QSqlQuery games = execSql(
+        QStringLiteral("SELECT s.TeamNo, s.GameNo, o.OpponentNo, o.OpponentName FROM Schedule s LEFT JOIN Opponent o "
+                       "ON o.TeamNo = s.TeamNo AND o.OpponentNo = s.OpponentNo WHERE s.TeamNo IN (%1) AND s.GameNo > ?")
+            .arg(gameTeams),
+        gameValues);
+    while (games.next())
+        ownGames.insert({games.value(0).toInt(), games.value(1).toInt()},
+                        OwnGame{!games.value(2).isNull(), NullToText(games.value(3))});
+    return ownGames;
+}
+
+Positions readPositions(const QList<qint16>& teamNos)
+{
+    Positions positions;
+    QVariantList bracketValues{true};
+    const QString bracketTeams = inList(teamNos, bracketValues);
+    QSqlQuery rows =
+        execSql(QStringLiteral("SELECT t.TeamNo, t.TournamentNo, t.Round, t.Opp1, t.Opp1No, t.Opp2, t.Opp2No, u.UsNo "
+                               "FROM Tournament t LEFT JOIN (SELECT TeamNo, MIN(OpponentNo) AS UsNo FROM Opponent "
+                               "WHERE IsUs = ? GROUP BY TeamNo) u ON u.TeamNo = t.TeamNo WHERE t.TeamNo IN (%1)")
+                    .arg(bracketTeams),
+                bracketValues);
+    while (rows.next()) {
+        const int team = rows.value(0).toInt();
+        auto& slots = positions.slots[{team, rows.value(1).toInt()}];
+        const int game = rows.value(2).toInt();
+        slots.insert(game, Position{NullToText(rows.value(3)), NullToText(rows.value(4)).trimmed()});
+        slots.insert(game + 1, Position{NullToText(rows.value(5)), NullToText(rows.value(6)).trimmed()});
+        if (!rows.value(7).isNull())
+            positions.usNo.insert(team, QString::number(rows.value(7).toInt()));
+    }
+    return positions;
+}
+
+// OpponentNo: from the own team's first-round position, the slots it would advance to. A round
+// gets the clock while the own team can still reach it and has no game in it yet; once another
+// team holds the slot the own team would have reached, it is out.
+QList<int> clockRounds(const TournamentBranch& b, const OwnGames& ownGames, const Positions& positions)
+{
+    QList<int> out;
+    const int team = b.info.teamNo;
+    const int first = b.info.tournamentNo * 1000;
+    const QString us = positions.usNo.value(team);
+    const QHash<int, Position> slots = positions.slots.value({team, b.info.tournamentNo});
+    if (us.isEmpty())
+        return out;
+    int slot = 0;
+    for (int p = 1; p <= positionsIn(b.info.rounds, 0) && slot == 0; ++p) {
+        if (slots.value(p).tag == us)
+            slot = p;
+    }
+    if (slot == 0)
+        return out;
+    for (int r = 2; r <= b.info.rounds; ++r) {
+        slot = bracket::winnerSlot(slot);
+        const Position held = slots.value(slot);
+        const bool someoneElse =
+            held.tag.isEmpty() ? !held.caption.isEmpty() && !held.caption.startsWith(QLatin1Char('*')) : held.tag != us;
+        if (someoneElse)
+            break;
+        if (!ownGames.contains({team, first + r}))
+            out << r;
+    }
+    return out;
+}
+
+}  // namespace
+
 QList<TournamentBranch> tournamentBranches(const QList<qint16>& teamNos)
 {
     PW_TRACE(QStringLiteral("AddTourney"), traceArg(QStringLiteral("Teams"), teamNos.size()));
@@ -487,83 +582,16 @@ QList<TournamentBranch> tournamentBranches(const QList<qint16>& teamNos)
     if (out.isEmpty())
         return out;
 
-    // The own team's tournament games, with the opponent's name where the number still names one.
-    struct OwnGame {
-        bool resolved = false;
-        QString opponentName;
-    };
-    QHash<QPair<int, int>, OwnGame> ownGames;
-    QVariantList gameValues;
-    const QString gameTeams = inList(teamNos, gameValues);
-    gameValues << 1000;
-    QSqlQuery games = execSql(
-        QStringLiteral("SELECT s.TeamNo, s.GameNo, o.OpponentNo, o.OpponentName FROM Schedule s LEFT JOIN Opponent o "
-                       "ON o.TeamNo = s.TeamNo AND o.OpponentNo = s.OpponentNo WHERE s.TeamNo IN (%1) AND s.GameNo > ?")
-            .arg(gameTeams),
-        gameValues);
-    while (games.next())
-        ownGames.insert({games.value(0).toInt(), games.value(1).toInt()},
-                        OwnGame{!games.value(2).isNull(), NullToText(games.value(3))});
-
-    // The brackets' positions, each with the team's own opponent number.
-    struct Position {
-        QString caption;
-        QString tag;
-    };
-    QHash<QPair<int, int>, QHash<int, Position>> positions;  // (team, tournament) -> slot -> team
-    QHash<int, QString> usNo;                                // team -> its own opponent number
-    QVariantList bracketValues{true};
-    const QString bracketTeams = inList(teamNos, bracketValues);
-    QSqlQuery rows =
-        execSql(QStringLiteral("SELECT t.TeamNo, t.TournamentNo, t.Round, t.Opp1, t.Opp1No, t.Opp2, t.Opp2No, u.UsNo "
-                               "FROM Tournament t LEFT JOIN (SELECT TeamNo, MIN(OpponentNo) AS UsNo FROM Opponent "
-                               "WHERE IsUs = ? GROUP BY TeamNo) u ON u.TeamNo = t.TeamNo WHERE t.TeamNo IN (%1)")
-                    .arg(bracketTeams),
-                bracketValues);
-    while (rows.next()) {
-        const int team = rows.value(0).toInt();
-        auto& slots = positions[{team, rows.value(1).toInt()}];
-        const int game = rows.value(2).toInt();
-        slots.insert(game, Position{NullToText(rows.value(3)), NullToText(rows.value(4)).trimmed()});
-        slots.insert(game + 1, Position{NullToText(rows.value(5)), NullToText(rows.value(6)).trimmed()});
-        if (!rows.value(7).isNull())
-            usNo.insert(team, QString::number(rows.value(7).toInt()));
-    }
-
+    const OwnGames ownGames = readOwnGames(teamNos);
+    const Positions positions = readPositions(teamNos);
     for (TournamentBranch& b : out) {
-        const int team = b.info.teamNo;
         const int first = b.info.tournamentNo * 1000;
         for (int r = 1; r <= b.info.rounds; ++r) {
-            const OwnGame g = ownGames.value({team, first + r});
+            const OwnGame g = ownGames.value({b.info.teamNo, first + r});
             b.roundTexts << (g.resolved && !g.opponentName.isEmpty() ? g.opponentName
                                                                      : QStringLiteral("Round%1").arg(r));
         }
-
-        // OpponentNo: from the own team's first-round position, the slots it would advance to.
-        // A round gets the clock while the own team can still reach it and has no game in it yet;
-        // once another team holds the slot the own team would have reached, it is out.
-        const QString us = usNo.value(team);
-        const QHash<int, Position> slots = positions.value({team, b.info.tournamentNo});
-        if (us.isEmpty())
-            continue;
-        int slot = 0;
-        for (int p = 1; p <= positionsIn(b.info.rounds, 0) && slot == 0; ++p) {
-            if (slots.value(p).tag == us)
-                slot = p;
-        }
-        if (slot == 0)
-            continue;
-        for (int r = 2; r <= b.info.rounds; ++r) {
-            slot = bracket::winnerSlot(slot);
-            const Position held = slots.value(slot);
-            const bool someoneElse = held.tag.isEmpty()
-                                         ? !held.caption.isEmpty() && !held.caption.startsWith(QLatin1Char('*'))
-                                         : held.tag != us;
-            if (someoneElse)
-                break;
-            if (!ownGames.contains({team, first + r}))
-                b.clockRounds << r;
-        }
+        b.clockRounds = clockRounds(b, ownGames, positions);
     }
     return out;
 }

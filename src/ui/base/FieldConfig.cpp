@@ -97,6 +97,32 @@ FieldConfig::FieldConfig(Report report, int orientation, const QString& document
     setWindowFlag(Qt::WindowMaximizeButtonHint, true);
     setSizeGripEnabled(true);
 
+    buildPageFrame();
+    QPushButton* print = nullptr;
+    QHBoxLayout* bar = buildButtonBar(print);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(bar);
+    layout->addWidget(m_frame, 1);
+    connect(m_view, &PageView::pointed, this, [this](QPointF twips) { showCoordinates(twips); });
+
+    {
+        Printout p(m_pages, m_orientation, true);
+        m_report(p);
+        p.EndPrint();
+    }
+    // EndPrint: back to page 1, the page count shown, Next only when there is more to see.
+    m_total->setText(tr("of ") + QString::number(pageCount()));
+    showPage(1);
+    const QSize screen = QSize(1100, 800);
+    resize(screen);
+    setZoom(0);
+    print->setDefault(false);
+    print->setAutoDefault(false);
+    m_pageBox->setFocus();
+}
+
+void FieldConfig::buildPageFrame()
+{
     m_frame = new QScrollArea(this);
     m_frame->setObjectName(QStringLiteral("PicField"));
     m_frame->setBackgroundRole(QPalette::Dark);
@@ -107,8 +133,11 @@ FieldConfig::FieldConfig(Report report, int orientation, const QString& document
     m_frame->setWidget(m_view);
     m_frame->setWidgetResizable(false);
     m_frame->viewport()->installEventFilter(this);
+}
 
-    auto* print = new QPushButton(tr("Print"), this);
+QHBoxLayout* FieldConfig::buildButtonBar(QPushButton*& print)
+{
+    print = new QPushButton(tr("Print"), this);
     print->setObjectName(QStringLiteral("PrintBtn"));
     auto* pdf = new QPushButton(tr("Save as PDF…"), this);
     pdf->setObjectName(QStringLiteral("SavePdfBtn"));
@@ -153,10 +182,6 @@ FieldConfig::FieldConfig(Report report, int orientation, const QString& document
     bar->addStretch(1);
     bar->addWidget(m_xy);
     bar->addWidget(close);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(bar);
-    layout->addWidget(m_frame, 1);
-
     const auto guard = [](const char* name, auto body) {
         return [name, body] { guarded(QString::fromLatin1(name), {}, body); };
     };
@@ -168,22 +193,7 @@ FieldConfig::FieldConfig(Report report, int orientation, const QString& document
     connect(m_pageBox, &QLineEdit::textChanged, this,
             guard("txtCurrentPage_Change", [this] { txtCurrentPage_Change(); }));
     connect(m_zoom, &QComboBox::activated, this, [this](int index) { setZoom(m_zoom->itemData(index).toInt()); });
-    connect(m_view, &PageView::pointed, this, [this](QPointF twips) { showCoordinates(twips); });
-
-    {
-        Printout p(m_pages, m_orientation, true);
-        m_report(p);
-        p.EndPrint();
-    }
-    // EndPrint: back to page 1, the page count shown, Next only when there is more to see.
-    m_total->setText(tr("of ") + QString::number(pageCount()));
-    showPage(1);
-    const QSize screen = QSize(1100, 800);
-    resize(screen);
-    setZoom(0);
-    print->setDefault(false);
-    print->setAutoDefault(false);
-    m_pageBox->setFocus();
+    return bar;
 }
 
 FieldConfig::~FieldConfig() = default;

@@ -8,6 +8,7 @@
 #include <optional>
 
 class QComboBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -45,6 +46,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
+    // The constructor's parts: the scrolled page, and the bar of buttons above it with their
+    // connections (print is the Print button, which the constructor keeps from being the default).
+    void buildPageFrame();
+    QHBoxLayout* buildButtonBar(QPushButton*& print);
     void showPage(int number);
 
     Report m_report;

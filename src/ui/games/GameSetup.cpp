@@ -65,6 +65,41 @@ GameSetup::GameSetup(const LineupGame& game, const QString& gameNodeText, QWidge
     setSizeGripEnabled(true);
     installSurfaceAccessibility();
 
+    QVBoxLayout* left = buildRoster();
+    QVBoxLayout* right = buildBoard();
+
+    auto* main = new QHBoxLayout;
+    main->addLayout(left, 0);
+    main->addLayout(right, 1);
+    auto* outer = new QVBoxLayout(this);
+    outer->addLayout(main);
+    buildMenus(this);
+    QWidget::setTabOrder(m_grid, m_field);
+    QWidget* previous = m_field;
+    for (PeriodThumb* t : m_thumbs) {
+        QWidget::setTabOrder(previous, t);
+        previous = t;
+    }
+    QWidget::setTabOrder(previous, m_saveBtn);
+
+    setDirtyMarker(this, m_saveBtn);
+    setUnsavedQuestion(tr("Save Data"), tr("Data has been change, do you want to save it?"));
+
+    connectWidgets();
+
+    // Opening: the grid and field from the store; every player of the roster then gets a
+    // statistics row for the game (the availability and captain commands write into it). Rows
+    // already there are left alone: opening the board changes no stored figure.
+    ClearField(5);
+    FillPlayerGrid();
+    if (!Db::isReadOnly())
+        guarded(QStringLiteral("addMissingStatRows"), {}, [this] { addMissingStatRows(m_board, m_game); });
+    sizeGrid();
+    resize(sizeHint().expandedTo(QSize(900, 560)));
+}
+
+QVBoxLayout* GameSetup::buildRoster()
+{
     m_model = new LineupModel(m_board, this);
     m_grid = new QTableView(this);
     m_grid->setObjectName(QStringLiteral("PlayerGrid"));
@@ -93,6 +128,18 @@ GameSetup::GameSetup(const LineupGame& game, const QString& gameNodeText, QWidge
     m_saveBtn->setObjectName(QStringLiteral("SaveBtn"));
     m_saveBtn->setAutoDefault(false);
 
+    auto* left = new QVBoxLayout;
+    left->addWidget(m_grid, 1);
+    left->addWidget(m_note);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_saveBtn);
+    buttons->addStretch(1);
+    left->addLayout(buttons);
+    return left;
+}
+
+QVBoxLayout* GameSetup::buildBoard()
+{
     m_currentQtr = new QLabel(this);
     m_currentQtr->setObjectName(QStringLiteral("CurrentQtr"));
     QFont big = m_currentQtr->font();
@@ -124,36 +171,15 @@ GameSetup::GameSetup(const LineupGame& game, const QString& gameNodeText, QWidge
                 handler(QStringLiteral("Qtr1Pic_Click"), [this, period] { Qtr1Pic_Click(period); }));
     }
 
-    auto* left = new QVBoxLayout;
-    left->addWidget(m_grid, 1);
-    left->addWidget(m_note);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(m_saveBtn);
-    buttons->addStretch(1);
-    left->addLayout(buttons);
-
     auto* right = new QVBoxLayout;
     right->addWidget(m_currentQtr);
     right->addWidget(m_field, 4);
     right->addLayout(thumbs, 1);
+    return right;
+}
 
-    auto* main = new QHBoxLayout;
-    main->addLayout(left, 0);
-    main->addLayout(right, 1);
-    auto* outer = new QVBoxLayout(this);
-    outer->addLayout(main);
-    buildMenus(this);
-    QWidget::setTabOrder(m_grid, m_field);
-    QWidget* previous = m_field;
-    for (PeriodThumb* t : m_thumbs) {
-        QWidget::setTabOrder(previous, t);
-        previous = t;
-    }
-    QWidget::setTabOrder(previous, m_saveBtn);
-
-    setDirtyMarker(this, m_saveBtn);
-    setUnsavedQuestion(tr("Save Data"), tr("Data has been change, do you want to save it?"));
-
+void GameSetup::connectWidgets()
+{
     connect(m_saveBtn, &QPushButton::clicked, this,
             handler(QStringLiteral("GameSave_Click"), [this] { GameSave_Click(); }));
     connect(m_field, &FieldView::dropped, this,
@@ -192,16 +218,6 @@ GameSetup::GameSetup(const LineupGame& game, const QString& gameNodeText, QWidge
         if (n.what == Change::Team && n.teamNo == m_game.teamNo && m_game.trackCaptain)
             guarded(QStringLiteral("refreshSeasonCaptains"), {}, [this] { refreshSeasonCaptains(); });
     });
-
-    // Opening: the grid and field from the store; every player of the roster then gets a
-    // statistics row for the game (the availability and captain commands write into it). Rows
-    // already there are left alone: opening the board changes no stored figure.
-    ClearField(5);
-    FillPlayerGrid();
-    if (!Db::isReadOnly())
-        guarded(QStringLiteral("addMissingStatRows"), {}, [this] { addMissingStatRows(m_board, m_game); });
-    sizeGrid();
-    resize(sizeHint().expandedTo(QSize(900, 560)));
 }
 
 GameSetup::~GameSetup()

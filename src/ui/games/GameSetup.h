@@ -11,6 +11,7 @@ class QLabel;
 class QMenu;
 class QPushButton;
 class QTableView;
+class QVBoxLayout;
 
 namespace pw {
 
@@ -73,6 +74,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The constructor's parts: the roster column with its note and Save, the board column with
+    // the field and the period pictures, and the connections.
+    QVBoxLayout* buildRoster();
+    QVBoxLayout* buildBoard();
+    void connectWidgets();
     void buildMenus(QWidget* menuHost);
     void sizeGrid();
     void setNote(const QString& text);

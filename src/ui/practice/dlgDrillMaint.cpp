@@ -83,6 +83,37 @@ dlgDrillMaint::dlgDrillMaint(QWidget* parent)
     setSizeGripEnabled(true);
     installSurfaceAccessibility();
 
+    // Layout: the list on the left; name, type and lists, then field with palette, the line boxes
+    // and the texts on the right.
+    auto* right = new QVBoxLayout;
+    buildFactRows(right);
+    buildFieldRow(right);
+    buildLineBoxes(right);
+    buildTexts(right);
+    buildButtons(right);
+    auto* main = new QHBoxLayout;
+    main->addWidget(DrillList);
+    main->addLayout(right, 1);
+    auto* outer = new QVBoxLayout(this);
+    outer->addLayout(main);
+    buildMenus();
+    setDrillTabOrder();
+
+    setDirtyMarker(this, nullptr);
+    connectWidgets();
+
+    // Opening: the lists of the first type, every drill of both types, an empty field.
+    load(QStringLiteral("Form_Load"), [this] {
+        fillTypeLists(0, {}, {});
+        clearDrill();
+        FillDrillList(2);
+    });
+    syncLineBoxes();
+    resize(sizeHint().expandedTo(QSize(1040, 720)));
+}
+
+void dlgDrillMaint::buildFactRows(QVBoxLayout* right)
+{
     DrillList = new QListWidget(this);
     DrillList->setObjectName(QStringLiteral("DrillList"));
     DrillList->setAccessibleName(tr("Drills"));
@@ -124,6 +155,24 @@ dlgDrillMaint::dlgDrillMaint(QWidget* parent)
     auto* stageLabel = new QLabel(tr("Development Stage:"), this);
     stageLabel->setBuddy(txtStage);
 
+    auto* nameRow = new QHBoxLayout;
+    nameRow->addWidget(nameLabel);
+    nameRow->addWidget(txtDrillName, 1);
+    nameRow->addWidget(lblupdate);
+    auto* typeRow = new QHBoxLayout;
+    typeRow->addLayout(types);
+    typeRow->addSpacing(12);
+    typeRow->addWidget(disciplineLabel);
+    typeRow->addWidget(txtDiscipline, 1);
+    typeRow->addSpacing(12);
+    typeRow->addWidget(stageLabel);
+    typeRow->addWidget(txtStage, 2);
+    right->addLayout(nameRow);
+    right->addLayout(typeRow);
+}
+
+void dlgDrillMaint::buildFieldRow(QVBoxLayout* right)
+{
     m_field = new DrillField(m_drill.diagram, m_drawing, this);
 
     // The palette in its frames, beside the field.
@@ -146,6 +195,14 @@ dlgDrillMaint::dlgDrillMaint(QWidget* parent)
     paletteColumn->addWidget(Garbage);
     paletteColumn->addStretch(1);
 
+    auto* fieldRow = new QHBoxLayout;
+    fieldRow->addWidget(m_field, 1);
+    fieldRow->addLayout(paletteColumn);
+    right->addLayout(fieldRow, 3);
+}
+
+void dlgDrillMaint::buildLineBoxes(QVBoxLayout* right)
+{
     // Line kinds (pictures) and line styles (captions), each a set of exclusive boxes numbered as
     // the diagram stores them.
     const QSize iconSize(40, 18);
@@ -195,7 +252,11 @@ dlgDrillMaint::dlgDrillMaint(QWidget* parent)
     lineBoxes->addWidget(ClearPass);
     lineBoxes->addWidget(chkGrid);
     lineBoxes->addStretch(1);
+    right->addLayout(lineBoxes);
+}
 
+void dlgDrillMaint::buildTexts(QVBoxLayout* right)
+{
     // The three texts side by side under the field.
     auto makeText = [this](const char* name) {
         auto* edit = new QPlainTextEdit(this);
@@ -219,7 +280,11 @@ dlgDrillMaint::dlgDrillMaint(QWidget* parent)
         column->addWidget(edit, 1);
         texts->addLayout(column, 1);
     }
+    right->addLayout(texts, 1);
+}
 
+void dlgDrillMaint::buildButtons(QVBoxLayout* right)
+{
     OKButton = new QPushButton(tr("Update"), this);
     OKButton->setObjectName(QStringLiteral("OKButton"));
     OKButton->setAutoDefault(false);
@@ -232,41 +297,15 @@ dlgDrillMaint::dlgDrillMaint(QWidget* parent)
     DrillSwitchTmr->setSingleShot(true);
     DrillSwitchTmr->setInterval(kSwitchDelayMs);
 
-    // Layout: the list on the left; name, type and lists, then field with palette, the line boxes
-    // and the texts on the right.
-    auto* nameRow = new QHBoxLayout;
-    nameRow->addWidget(nameLabel);
-    nameRow->addWidget(txtDrillName, 1);
-    nameRow->addWidget(lblupdate);
-    auto* typeRow = new QHBoxLayout;
-    typeRow->addLayout(types);
-    typeRow->addSpacing(12);
-    typeRow->addWidget(disciplineLabel);
-    typeRow->addWidget(txtDiscipline, 1);
-    typeRow->addSpacing(12);
-    typeRow->addWidget(stageLabel);
-    typeRow->addWidget(txtStage, 2);
-    auto* fieldRow = new QHBoxLayout;
-    fieldRow->addWidget(m_field, 1);
-    fieldRow->addLayout(paletteColumn);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(OKButton);
     buttons->addWidget(CancelButton);
-    auto* right = new QVBoxLayout;
-    right->addLayout(nameRow);
-    right->addLayout(typeRow);
-    right->addLayout(fieldRow, 3);
-    right->addLayout(lineBoxes);
-    right->addLayout(texts, 1);
     right->addLayout(buttons);
-    auto* main = new QHBoxLayout;
-    main->addWidget(DrillList);
-    main->addLayout(right, 1);
-    auto* outer = new QVBoxLayout(this);
-    outer->addLayout(main);
-    buildMenus();
+}
 
+void dlgDrillMaint::setDrillTabOrder()
+{
     // Tab order follows the screen: list, drill facts, palette, field, line boxes, texts, buttons.
     QList<QWidget*> order{DrillList,     txtDrillName, optDrillType->button(1), optDrillType->button(0),
                           txtDiscipline, txtStage};
@@ -280,9 +319,10 @@ dlgDrillMaint::dlgDrillMaint(QWidget* parent)
     order << ClearPass << chkGrid << txtDescription << txtExplanation << txtDevelopment << OKButton << CancelButton;
     for (int i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
+}
 
-    setDirtyMarker(this, nullptr);
-
+void dlgDrillMaint::connectWidgets()
+{
     connect(DrillList, &QListWidget::currentRowChanged, this,
             handler(QStringLiteral("DrillList_Click"), [this](int row) { DrillList_Click(row); }));
     connect(DrillSwitchTmr, &QTimer::timeout, this,
@@ -295,7 +335,7 @@ dlgDrillMaint::dlgDrillMaint(QWidget* parent)
             handler(QStringLiteral("chkPassType_Click"), [this](int id) { chkPassType_Click(id); }));
     connect(ClearPass, &QPushButton::clicked, this,
             handler(QStringLiteral("ClearPass_Click"), [this] { ClearPass_Click(); }));
-    connect(grid, &QCheckBox::toggled, this, [this](bool on) { m_field->setShowGrid(on); });
+    connect(chkGrid, &QAbstractButton::toggled, this, [this](bool on) { m_field->setShowGrid(on); });
     connect(OKButton, &QPushButton::clicked, this,
             handler(QStringLiteral("OKButton_Click"), [this] { OKButton_Click(); }));
     connect(CancelButton, &QPushButton::clicked, this, [this] { closeWindow(); });
@@ -316,15 +356,6 @@ dlgDrillMaint::dlgDrillMaint(QWidget* parent)
             handler(QStringLiteral("PracticeField_KeyDown"), [this] { benchByKey(); }));
     connect(Garbage, &DrillBench::benched, this,
             handler(QStringLiteral("Garbage_DragDrop"), [this](int number) { Garbage_DragDrop(number); }));
-
-    // Opening: the lists of the first type, every drill of both types, an empty field.
-    load(QStringLiteral("Form_Load"), [this] {
-        fillTypeLists(0, {}, {});
-        clearDrill();
-        FillDrillList(2);
-    });
-    syncLineBoxes();
-    resize(sizeHint().expandedTo(QSize(1040, 720)));
 }
 
 dlgDrillMaint::~dlgDrillMaint() = default;

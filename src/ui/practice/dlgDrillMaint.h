@@ -17,6 +17,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QTimer;
 class QToolButton;
+class QVBoxLayout;
 
 namespace pw {
 
@@ -74,6 +75,14 @@ protected:
     bool save() override;
 
 private:
+    // The constructor's parts, each adding its rows to the right-hand column in screen order.
+    void buildFactRows(QVBoxLayout* right);
+    void buildFieldRow(QVBoxLayout* right);
+    void buildLineBoxes(QVBoxLayout* right);
+    void buildTexts(QVBoxLayout* right);
+    void buildButtons(QVBoxLayout* right);
+    void setDrillTabOrder();
+    void connectWidgets();
     void buildMenus();
     // Both lists for the type with the values picked; a value the list does not offer (an older
     // drill's) is kept when keepUnlisted, rather than lost on saving.

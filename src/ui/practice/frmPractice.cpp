@@ -10,6 +10,7 @@
 #include "core/practice/PracticeModel.h"
 #include "core/reports/PracticeReports.h"
 #include "ui/base/FieldConfig.h"
+#include "ui/practice/PracticeCellDelegate.h"
 #include "ui/practice/dlgDrillMaint.h"
 #include "ui/practice/dlgRecur.h"
 
@@ -18,7 +19,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -52,6 +52,57 @@ frmPractice::frmPractice(qint16 teamNo, const QString& key, const QDate& day, QW
     setWindowFlag(Qt::WindowMaximizeButtonHint, true);
     setSizeGripEnabled(true);
 
+    buildHeaderInputs();
+    buildGrid();
+    buildCellEditors();
+    buildButtons();
+    auto* header = buildHeaderRow();
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(UpdateBtn);
+    buttons->addWidget(DrillsBtn);
+    buttons->addStretch();
+    buttons->addWidget(CloseBtn);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(header);
+    layout->addWidget(PracticeList, 1);
+    layout->addLayout(buttons);
+    buildMenus();
+    setTabOrder(StartTime, EndTime);
+    setTabOrder(EndTime, TimeSegment);
+    setTabOrder(TimeSegment, TeamMeeting);
+    setTabOrder(TeamMeeting, PracticeList);
+    setTabOrder(PracticeList, UpdateBtn);
+    setTabOrder(UpdateBtn, DrillsBtn);
+    setTabOrder(DrillsBtn, CloseBtn);
+
+    // A new session can be stored as it stands, so Update is never disabled; the caption shows
+    // whether there is unsaved work.
+    setDirtyMarker(this, nullptr);
+
+    connectWidgets();
+    connectCellEditors();
+
+    load(QStringLiteral("Form_Load"), [&] {
+        m_cells->fillDrillLists();
+        CoachList->addItems(FillCoachList(m_teamNo));
+        std::optional<PracticeSession> stored;
+        if (const auto id = practiceIdFromKey(m_key))
+            stored = loadPracticeSession(m_teamNo, *id);
+        if (stored) {
+            m_session = *stored;
+        } else {
+            // Removed meanwhile, or never stored: a new session on the day.
+            m_key.clear();
+            m_session = newPracticeSession(m_teamNo, day);
+        }
+        fillHeader();
+        showGrid();
+    });
+    resize(fontMetrics().averageCharWidth() * 120, fontMetrics().height() * 34);
+}
+
+void frmPractice::buildHeaderInputs()
+{
     // ---- the header
     PracticeDate = new QLabel(this);
     PracticeDate->setObjectName(QStringLiteral("PracticeDate"));
@@ -75,7 +126,10 @@ frmPractice::frmPractice(qint16 teamNo, const QString& key, const QDate& day, QW
         TimeSegment->addItem(QString::number(minutes), minutes);
     TeamMeeting = new QCheckBox(tr("Team &Meeting"), this);
     TeamMeeting->setObjectName(QStringLiteral("TeamMeeting"));
+}
 
+void frmPractice::buildGrid()
+{
     // ---- the agenda grid; its cells are edited through the editors placed over them
     m_model = new PracticeModel(m_session, this);
     PracticeList = new QTableView(this);
@@ -93,43 +147,26 @@ frmPractice::frmPractice(qint16 teamNo, const QString& key, const QDate& day, QW
     PracticeList->setContextMenuPolicy(Qt::CustomContextMenu);
     PracticeList->installEventFilter(this);
     PracticeList->setMinimumHeight(fontMetrics().height() * 16);
+}
 
-    QWidget* cells = PracticeList->viewport();
-    DrillEditor = new QFrame(cells);
-    DrillEditor->setObjectName(QStringLiteral("DrillEditor"));
-    DrillEditor->setFrameShape(QFrame::StyledPanel);
-    DrillEditor->setAutoFillBackground(true);
-    DrillList = new QComboBox(DrillEditor);
-    DrillList->setObjectName(QStringLiteral("DrillList"));
-    DrillList1 = new QComboBox(DrillEditor);
-    DrillList1->setObjectName(QStringLiteral("DrillList1"));
-    auto* drillGrid = new QGridLayout(DrillEditor);
-    drillGrid->setContentsMargins(4, 4, 4, 4);
-    const auto caption = [this](const QString& text, QComboBox* list) {
-        auto* l = new QLabel(text, DrillEditor);
-        l->setBuddy(list);
-        list->setAccessibleName(QString(text).remove(QLatin1Char('&')));
-        list->setMinimumContentsLength(22);
-        list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-        return l;
-    };
-    drillGrid->addWidget(caption(tr("&Techniques"), DrillList), 0, 0);
-    drillGrid->addWidget(DrillList, 0, 1);
-    drillGrid->addWidget(caption(tr("T&actics"), DrillList1), 1, 0);
-    drillGrid->addWidget(DrillList1, 1, 1);
-    CoachList = new QComboBox(cells);
-    CoachList->setObjectName(QStringLiteral("CoachList"));
-    CoachList->setAccessibleName(tr("Coach"));
-    txtEditBox = new QPlainTextEdit(cells);
-    txtEditBox->setObjectName(QStringLiteral("txtEditBox"));
-    txtEditBox->setTabChangesFocus(true);
+void frmPractice::buildCellEditors()
+{
+    m_cells = new PracticeCellDelegate(
+        m_session, m_teamNo, PracticeList->viewport(),
+        [this](const QModelIndex& cell, qint32 drillId) { PlaceDrill(cell.row() + 1, cell.column(), drillId); }, this);
+    PracticeList->setItemDelegate(m_cells);
+    DrillEditor = m_cells->drillEditor();
+    DrillList = m_cells->techniques();
+    DrillList1 = m_cells->tactics();
+    CoachList = m_cells->coaches();
+    txtEditBox = m_cells->textBox();
     for (QWidget* editor : {static_cast<QWidget*>(DrillList), static_cast<QWidget*>(DrillList1),
                             static_cast<QWidget*>(CoachList), static_cast<QWidget*>(txtEditBox)})
         editor->installEventFilter(this);
-    DrillEditor->hide();
-    CoachList->hide();
-    txtEditBox->hide();
+}
 
+void frmPractice::buildButtons()
+{
     UpdateBtn = new QPushButton(tr("&Update"), this);
     UpdateBtn->setObjectName(QStringLiteral("UpdateBtn"));
     DrillsBtn = new QPushButton(tr("&Drills"), this);
@@ -139,7 +176,10 @@ frmPractice::frmPractice(qint16 teamNo, const QString& key, const QDate& day, QW
     // Enter belongs to the grid and its editors, never to a button.
     for (QPushButton* b : {UpdateBtn, DrillsBtn, CloseBtn})
         b->setAutoDefault(false);
+}
 
+QHBoxLayout* frmPractice::buildHeaderRow()
+{
     const auto labelled = [this](QHBoxLayout* row, const QString& text, QWidget* input) {
         auto* l = new QLabel(text, this);
         l->setBuddy(input);
@@ -155,28 +195,11 @@ frmPractice::frmPractice(qint16 teamNo, const QString& key, const QDate& day, QW
     labelled(header, tr("Time Se&gment"), TimeSegment);
     header->addWidget(TeamMeeting);
     header->addStretch();
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(UpdateBtn);
-    buttons->addWidget(DrillsBtn);
-    buttons->addStretch();
-    buttons->addWidget(CloseBtn);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(header);
-    layout->addWidget(PracticeList, 1);
-    layout->addLayout(buttons);
-    buildMenus();
-    setTabOrder(StartTime, EndTime);
-    setTabOrder(EndTime, TimeSegment);
-    setTabOrder(TimeSegment, TeamMeeting);
-    setTabOrder(TeamMeeting, PracticeList);
-    setTabOrder(PracticeList, UpdateBtn);
-    setTabOrder(UpdateBtn, DrillsBtn);
-    setTabOrder(DrillsBtn, CloseBtn);
+    return header;
+}
 
-    // A new session can be stored as it stands, so Update is never disabled; the caption shows
-    // whether there is unsaved work.
-    setDirtyMarker(this, nullptr);
-
+void frmPractice::connectWidgets()
+{
     connect(DrillsBtn, &QPushButton::clicked, this,
             handler(QStringLiteral("Drills_Click"), [this] { Drills_Click(); }));
     connect(UpdateBtn, &QPushButton::clicked, this,
@@ -198,22 +221,24 @@ frmPractice::frmPractice(qint16 teamNo, const QString& key, const QDate& day, QW
                 if (cell.isValid())
                     showTimeMenu(cell.row() + 1, PracticeList->viewport()->mapToGlobal(pos));
             }));
-    connect(DrillList, &QComboBox::activated, this, handler(QStringLiteral("DrillList_Click"), [this](int i) {
-                PlaceDrill(m_editRow, m_editCol, DrillList->itemData(i).toInt());
-            }));
-    connect(DrillList1, &QComboBox::activated, this, handler(QStringLiteral("DrillList1_Click"), [this](int i) {
-                PlaceDrill(m_editRow, m_editCol, DrillList1->itemData(i).toInt());
-            }));
-    connect(CoachList, &QComboBox::activated, this, handler(QStringLiteral("CoachList_Click"), [this](int i) {
-                m_model->setCellText(m_editRow - 1, PracticeModel::Coach, CoachList->itemText(i));
+}
+
+void frmPractice::connectCellEditors()
+{
+    // Each pick and each keystroke goes to the cell at once, through the delegate.
+    connect(DrillList, &QComboBox::activated, this,
+            handler(QStringLiteral("DrillList_Click"), [this] { m_cells->commitFrom(DrillList); }));
+    connect(DrillList1, &QComboBox::activated, this,
+            handler(QStringLiteral("DrillList1_Click"), [this] { m_cells->commitFrom(DrillList1); }));
+    connect(CoachList, &QComboBox::activated, this, handler(QStringLiteral("CoachList_Click"), [this] {
+                m_cells->commitFrom(CoachList);
                 markChanged();
             }));
     connect(txtEditBox, &QPlainTextEdit::textChanged, this, handler(QStringLiteral("txtEditBox_Change"), [this] {
-                if (m_fillingEditor || m_editRow < 1)
+                if (m_cells->isFilling() || m_editRow < 1)
                     return;
-                m_model->setCellText(m_editRow - 1, m_editCol, txtEditBox->toPlainText());
+                m_cells->commitFrom(txtEditBox);
                 SetRowHeight(m_editRow);
-                placeEditor(txtEditBox, m_editRow, m_editCol);
                 markChanged();
             }));
     // An editor belongs to its cell: it goes when the cells move under it or the coach goes elsewhere.
@@ -227,7 +252,7 @@ frmPractice::frmPractice(qint16 teamNo, const QString& key, const QDate& day, QW
         });
     });
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
-        if (!now || m_editCol < 0 || now == PracticeList)
+        if (!now || m_editCol < 0 || m_relayout || now == PracticeList)
             return;
         for (QWidget* w = now; w; w = w->parentWidget()) {
             if (w == DrillEditor || w == CoachList || w == txtEditBox)
@@ -235,24 +260,6 @@ frmPractice::frmPractice(qint16 teamNo, const QString& key, const QDate& day, QW
         }
         hideEditors();
     });
-
-    load(QStringLiteral("Form_Load"), [&] {
-        fillDrillLists();
-        CoachList->addItems(FillCoachList(m_teamNo));
-        std::optional<PracticeSession> stored;
-        if (const auto id = practiceIdFromKey(m_key))
-            stored = loadPracticeSession(m_teamNo, *id);
-        if (stored) {
-            m_session = *stored;
-        } else {
-            // Removed meanwhile, or never stored: a new session on the day.
-            m_key.clear();
-            m_session = newPracticeSession(m_teamNo, day);
-        }
-        fillHeader();
-        showGrid();
-    });
-    resize(fontMetrics().averageCharWidth() * 120, fontMetrics().height() * 34);
 }
 
 frmPractice::~frmPractice() = default;
@@ -316,21 +323,6 @@ void frmPractice::fillHeader()
     TimeSegment->setCurrentIndex(segment);
     TeamMeeting->setChecked(m_session.teamMeeting);
     m_deleteAction->setEnabled(m_session.isStored());
-}
-
-void frmPractice::fillDrillLists()
-{
-    const DrillLists lists = practiceDrillLists();
-    const auto fill = [](QComboBox* box, const QList<DrillChoice>& choices) {
-        const QSignalBlocker quiet(box);
-        box->clear();
-        for (const DrillChoice& c : choices)
-            box->addItem(c.name, c.drillId);
-        box->setEnabled(!choices.isEmpty());
-        box->setCurrentIndex(-1);
-    };
-    fill(DrillList, lists.techniques);
-    fill(DrillList1, lists.tactics);
 }
 
 void frmPractice::sizeColumns()
@@ -431,59 +423,17 @@ void frmPractice::setEditMode(int lcColNo, int lcRowNo)
     hideEditors();
     if (lcRowNo < 1 || lcRowNo > m_model->rowCount() || lcColNo < 0 || lcColNo >= m_model->columnCount())
         return;
-    PracticeList->setCurrentIndex(m_model->index(lcRowNo - 1, lcColNo));
-    const AgendaRow& row = m_session.rows.at(lcRowNo - 1);
-    QWidget* editor = nullptr;
-    QWidget* focus = nullptr;
-    if (m_session.teamMeeting) {
-        if (lcColNo == PracticeModel::AgendaItem || lcColNo == PracticeModel::Notes)
-            editor = txtEditBox;
-    } else if (lcColNo == PracticeModel::Drill) {
-        editor = DrillEditor;
-        // The library may have changed in the drill window meanwhile.
-        fillDrillLists();
-        const int tactic = row.drillId > 0 ? DrillList1->findData(row.drillId) : -1;
-        DrillList1->setCurrentIndex(tactic);
-        DrillList->setCurrentIndex(tactic >= 0 ? -1 : DrillList->findData(row.drillId));
-        focus = tactic >= 0 || !DrillList->isEnabled() ? DrillList1 : DrillList;
-    } else if (lcColNo == PracticeModel::Coach) {
-        editor = CoachList;
-        CoachList->clear();
-        CoachList->addItems(FillCoachList(m_teamNo));
-        CoachList->setCurrentIndex(CoachList->findText(row.coach));
-    } else if (lcColNo == PracticeModel::Description && row.drillId == kTeachingMoment) {
-        editor = txtEditBox;
-    }
+    const QModelIndex cell = m_model->index(lcRowNo - 1, lcColNo);
+    PracticeList->setCurrentIndex(cell);
+    QWidget* editor = m_cells->editorWidget(m_cells->editorFor(cell));
     if (!editor)
         return;
     m_editRow = lcRowNo;
     m_editCol = lcColNo;
-    if (editor == txtEditBox) {
-        const QScopedValueRollback filling(m_fillingEditor, true);
-        txtEditBox->setPlainText(m_model->cellText(lcRowNo - 1, lcColNo));
-        txtEditBox->moveCursor(QTextCursor::End);
-    }
-    placeEditor(editor, lcRowNo, lcColNo);
-    editor->show();
+    // The grid places the editor over the cell and fills it from the cell.
+    PracticeList->openPersistentEditor(cell);
     editor->raise();
-    (focus ? focus : editor)->setFocus();
-}
-
-void frmPractice::placeEditor(QWidget* editor, int row, int col)
-{
-    const QRect cell = PracticeList->visualRect(m_model->index(row - 1, col));
-    if (!cell.isValid())
-        return;
-    QSize size = cell.size();
-    if (editor == txtEditBox)
-        size.setHeight(std::max(size.height(), fontMetrics().height() * 3 + 8));
-    else
-        size = size.expandedTo(editor->sizeHint());
-    // Kept inside the grid: an editor over the last rows opens upwards.
-    const QSize room = PracticeList->viewport()->size();
-    const int x = std::max(0, std::min(cell.x(), room.width() - size.width()));
-    const int y = std::max(0, std::min(cell.y(), room.height() - size.height()));
-    editor->setGeometry(QRect(QPoint(x, y), size));
+    (editor == DrillEditor ? m_cells->drillFocus() : editor)->setFocus();
 }
 
 void frmPractice::hideEditors()
@@ -494,8 +444,13 @@ void frmPractice::hideEditors()
         // The focus goes back to the grid first, or it would wander off to a button.
         if (editor->isVisible() && focus && (editor == focus || editor->isAncestorOf(focus)))
             PracticeList->setFocus();
-        editor->hide();
     }
+    if (m_editCol >= 0)
+        PracticeList->closePersistentEditor(m_model->index(m_editRow - 1, m_editCol));
+    // One the grid let go of when its rows were laid out anew is hidden as well.
+    for (QWidget* editor :
+         {static_cast<QWidget*>(DrillEditor), static_cast<QWidget*>(CoachList), static_cast<QWidget*>(txtEditBox)})
+        editor->hide();
     m_editRow = 0;
     m_editCol = -1;
 }
@@ -610,20 +565,28 @@ void frmPractice::PlaceDrill(int lcRow, int lcCol, qint32 lcPID)
     m_session.placeDrill(lcRow, lcPID);
     if (m_session.rows.size() != before) {
         // A row was added below: the grid is shown again, the open editor staying on its cell.
+        // The grid lets go of its editor when its rows are laid out anew: it is opened again.
         const int row = m_editRow;
         const int col = m_editCol;
-        m_model->refresh();
+        QWidget* focus = QApplication::focusWidget();
+        {
+            const QScopedValueRollback keep(m_relayout, true);
+            m_model->refresh();
+        }
         for (int r = 1; r <= m_model->rowCount(); ++r)
             SetRowHeight(r);
         PracticeList->setCurrentIndex(m_model->index(lcRow - 1, lcCol));
         m_editRow = row;
         m_editCol = col;
+        if (col >= 0) {
+            PracticeList->openPersistentEditor(m_model->index(row - 1, col));
+            if (focus)
+                focus->setFocus();
+        }
     } else {
         m_model->refreshRow(lcRow - 1);
         SetRowHeight(lcRow);
     }
-    if (m_editRow == lcRow && DrillEditor->isVisible())
-        placeEditor(DrillEditor, m_editRow, m_editCol);
     markChanged();
 }
 

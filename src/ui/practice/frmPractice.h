@@ -9,6 +9,7 @@ class QAction;
 class QCheckBox;
 class QComboBox;
 class QFrame;
+class QHBoxLayout;
 class QLabel;
 class QMenu;
 class QPlainTextEdit;
@@ -17,11 +18,12 @@ class QTableView;
 
 namespace pw {
 
+class PracticeCellDelegate;
 class PracticeModel;
 
 // "Training Session Planning": one practice of a team, its times and its timed agenda. Rows get
 // a drill from the library, a teaching moment or (for a team meeting) an agenda item with notes
-// through editors placed over the grid's cells. Nothing is stored before "Update".
+// through the grid's cell editors (PracticeCellDelegate). Nothing is stored before "Update".
 class frmPractice : public EditWindow {
     Q_OBJECT
 public:
@@ -61,12 +63,18 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The constructor's parts, in the order the window is built.
+    void buildHeaderInputs();
+    void buildGrid();
+    void buildCellEditors();
+    void buildButtons();
+    QHBoxLayout* buildHeaderRow();
+    void connectWidgets();
+    void connectCellEditors();
     void buildMenus();
     void fillHeader();
     void showGrid();
-    void fillDrillLists();
     void hideEditors();
-    void placeEditor(QWidget* editor, int row, int col);
     void moveEditor(int rowStep, int colStep);
     bool editorKey(QObject* watched, int key, Qt::KeyboardModifiers mods);
     void showTimeMenu(int row, const QPoint& globalPos);
@@ -80,7 +88,8 @@ private:
     PracticeModel* m_model = nullptr;
     int m_editRow = 0;
     int m_editCol = -1;
-    bool m_fillingEditor = false;
+    // The grid rows are being laid out anew under an open editor, which is opened again after.
+    bool m_relayout = false;
 
     QLabel* PracticeDate = nullptr;
     QComboBox* StartTime = nullptr;
@@ -88,6 +97,7 @@ private:
     QComboBox* TimeSegment = nullptr;
     QCheckBox* TeamMeeting = nullptr;
     QTableView* PracticeList = nullptr;
+    PracticeCellDelegate* m_cells = nullptr;
     QFrame* DrillEditor = nullptr;
     QComboBox* DrillList = nullptr;
     QComboBox* DrillList1 = nullptr;

@@ -263,6 +263,29 @@ frmMonthSchedule::frmMonthSchedule(qint16 teamNo, qint16 numberOfGames, QWidget*
     setObjectName(QStringLiteral("frmMonthSchedule"));
     setWindowTitle(tr("Month Schdule"));
 
+    buildGrid();
+    buildControls();
+    buildLayout();
+    setTabOrder(lstMonth, lstYear);
+    setTabOrder(lstYear, MonthGrid);
+    setTabOrder(MonthGrid, ReturnBtn);
+
+    connectWidgets();
+    MonthGrid->installEventFilter(this);
+    MonthGrid->viewport()->installEventFilter(this);
+
+    guarded(QStringLiteral("Form_Load"), traceArg(QStringLiteral("lcTeamNo"), teamNo), [&] {
+        const QScopedValueRollback hold(m_loading, true);
+        m_calendar->open(teamNo, today);
+        WeekScroll->setValue(m_calendar->weekOffset());
+    });
+    setCurrentDay(today);
+    setMinimumSize(minimumSizeHint());
+    resize(fontMetrics().averageCharWidth() * 130, fontMetrics().height() * 40);
+}
+
+void frmMonthSchedule::buildGrid()
+{
     m_calendar = new MonthCalendar(this);
     MonthGrid = new QTableView(this);
     MonthGrid->setObjectName(QStringLiteral("MonthGrid"));
@@ -280,7 +303,10 @@ frmMonthSchedule::frmMonthSchedule(qint16 teamNo, qint16 numberOfGames, QWidget*
     MonthGrid->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     MonthGrid->horizontalHeader()->setHighlightSections(false);
     MonthGrid->setMinimumSize(fontMetrics().averageCharWidth() * 80, fontMetrics().height() * 22);
+}
 
+void frmMonthSchedule::buildControls()
+{
     lstMonth = new QComboBox(this);
     lstMonth->setObjectName(QStringLiteral("lstMonth"));
     lstMonth->addItems(MonthCalendar::monthNames());
@@ -300,7 +326,10 @@ frmMonthSchedule::frmMonthSchedule(qint16 teamNo, qint16 numberOfGames, QWidget*
     ReturnBtn->setObjectName(QStringLiteral("ReturnBtn"));
     // Enter belongs to the grid (it opens the day); only a click or Escape closes.
     ReturnBtn->setAutoDefault(false);
+}
 
+void frmMonthSchedule::buildLayout()
+{
     auto* monthLabel = new QLabel(tr("&Month:"), this);
     monthLabel->setBuddy(lstMonth);
     auto* yearLabel = new QLabel(tr("&Year:"), this);
@@ -327,10 +356,10 @@ frmMonthSchedule::frmMonthSchedule(qint16 teamNo, qint16 numberOfGames, QWidget*
     layout->addLayout(pickers);
     layout->addLayout(grid, 1);
     layout->addLayout(bottom);
-    setTabOrder(lstMonth, lstYear);
-    setTabOrder(lstYear, MonthGrid);
-    setTabOrder(MonthGrid, ReturnBtn);
+}
 
+void frmMonthSchedule::connectWidgets()
+{
     connect(lstMonth, &QComboBox::currentIndexChanged, this, [this] {
         if (!m_loading)
             lstMonth_Click();
@@ -366,17 +395,6 @@ frmMonthSchedule::frmMonthSchedule(qint16 teamNo, qint16 numberOfGames, QWidget*
             m_calendar->redraw();
         });
     });
-    MonthGrid->installEventFilter(this);
-    MonthGrid->viewport()->installEventFilter(this);
-
-    guarded(QStringLiteral("Form_Load"), traceArg(QStringLiteral("lcTeamNo"), teamNo), [&] {
-        const QScopedValueRollback hold(m_loading, true);
-        m_calendar->open(teamNo, today);
-        WeekScroll->setValue(m_calendar->weekOffset());
-    });
-    setCurrentDay(today);
-    setMinimumSize(minimumSizeHint());
-    resize(fontMetrics().averageCharWidth() * 130, fontMetrics().height() * 40);
 }
 
 frmMonthSchedule::~frmMonthSchedule() = default;

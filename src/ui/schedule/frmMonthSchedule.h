@@ -53,6 +53,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The constructor's parts: the month grid, the pickers, scroll bar and button, their
+    // layout with the legend, and the connections.
+    void buildGrid();
+    void buildControls();
+    void buildLayout();
+    void connectWidgets();
     void followRange();
     void chooseEntry(const QDate& day);
     bool moveDay(int days);

@@ -29,6 +29,51 @@ frmSchedule::frmSchedule(qint16 teamNo, qint16 numberOfGames, qint16 selectedGam
     setWindowTitle(tr("Game Schedule"));
     setUnsavedQuestion(tr("Save Data?"), tr("Data has been changed. Do you want to Save the changes?"));
 
+    QLabel* gridCaption = buildGrid();
+    buildInputs();
+    buildButtons();
+    QHBoxLayout* inputs = buildInputRows();
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(AddMod);
+    buttons->addStretch();
+    buttons->addWidget(OKButton);
+    buttons->addWidget(CloseBtn);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(gridCaption);
+    layout->addWidget(ScheduleList, 1);
+    layout->addLayout(inputs);
+    layout->addLayout(buttons);
+    setTabOrder(ScheduleList, txtOppNo);
+    setTabOrder(txtOppNo, GameDate);
+    setTabOrder(GameDate, GameTime);
+    setTabOrder(GameTime, txtFieldName);
+    setTabOrder(txtFieldName, AddMod);
+    setTabOrder(AddMod, OKButton);
+    setTabOrder(OKButton, CloseBtn);
+    resize(fontMetrics().averageCharWidth() * 78, sizeHint().height());
+
+    setDirtyMarker(this, OKButton);
+    connectWidgets();
+
+    load(QStringLiteral("Form_Load"), [&] {
+        m_opponents = scheduleOpponents(m_teamNo);
+        for (const ScheduleOpponent& o : m_opponents)
+            txtOppNo->addItem(QString::number(o.number), o.number);
+        m_model->setOpponents(m_opponents);
+        m_slots.load(m_teamNo, numberOfGames);
+        fillGrid();
+        ResetInputs();
+        if (m_slots.slot(selectedGameNo)) {
+            const int row = selectedGameNo - 1;
+            ScheduleList->selectRow(row);
+            ScheduleList->scrollTo(m_model->index(row, 0));
+            ScheduleList_Click(row);
+        }
+    });
+}
+
+QLabel* frmSchedule::buildGrid()
+{
     m_model = new ScheduleModel(this);
     ScheduleList = new QTableView(this);
     ScheduleList->setObjectName(QStringLiteral("ScheduleList"));
@@ -44,7 +89,11 @@ frmSchedule::frmSchedule(qint16 teamNo, qint16 numberOfGames, qint16 selectedGam
     ScheduleList->setMinimumHeight(fontMetrics().height() * 14);
     auto* gridCaption = new QLabel(tr("Game Schedule"), this);
     gridCaption->setBuddy(ScheduleList);
+    return gridCaption;
+}
 
+void frmSchedule::buildInputs()
+{
     txtOppNo = new QComboBox(this);
     txtOppNo->setObjectName(QStringLiteral("txtOppNo"));
     txtOppNo->setMinimumContentsLength(5);
@@ -74,7 +123,10 @@ frmSchedule::frmSchedule(qint16 teamNo, qint16 numberOfGames, qint16 selectedGam
     txtFieldName = new QLineEdit(this);
     txtFieldName->setObjectName(QStringLiteral("txtFieldName"));
     txtFieldName->setMaxLength(255);
+}
 
+void frmSchedule::buildButtons()
+{
     AddMod = new QPushButton(tr("Add/Modify"), this);
     AddMod->setObjectName(QStringLiteral("AddMod"));
     OKButton = new QPushButton(tr("OK"), this);
@@ -85,7 +137,10 @@ frmSchedule::frmSchedule(qint16 teamNo, qint16 numberOfGames, qint16 selectedGam
     CloseBtn->setAutoDefault(false);
     // Enter in the inputs stores the slot.
     AddMod->setDefault(true);
+}
 
+QHBoxLayout* frmSchedule::buildInputRows()
+{
     auto labelled = [this](QFormLayout* form, const QString& caption, QWidget* input) {
         auto* l = new QLabel(caption, this);
         l->setBuddy(input);
@@ -103,26 +158,11 @@ frmSchedule::frmSchedule(qint16 teamNo, qint16 numberOfGames, qint16 selectedGam
     inputs->addLayout(opponent, 1);
     inputs->addSpacing(fontMetrics().averageCharWidth() * 2);
     inputs->addLayout(when, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(AddMod);
-    buttons->addStretch();
-    buttons->addWidget(OKButton);
-    buttons->addWidget(CloseBtn);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(gridCaption);
-    layout->addWidget(ScheduleList, 1);
-    layout->addLayout(inputs);
-    layout->addLayout(buttons);
-    setTabOrder(ScheduleList, txtOppNo);
-    setTabOrder(txtOppNo, GameDate);
-    setTabOrder(GameDate, GameTime);
-    setTabOrder(GameTime, txtFieldName);
-    setTabOrder(txtFieldName, AddMod);
-    setTabOrder(AddMod, OKButton);
-    setTabOrder(OKButton, CloseBtn);
-    resize(fontMetrics().averageCharWidth() * 78, sizeHint().height());
+    return inputs;
+}
 
-    setDirtyMarker(this, OKButton);
+void frmSchedule::connectWidgets()
+{
     connect(ScheduleList->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             handler(QStringLiteral("ScheduleList_Click"), [this](const QModelIndex& current) {
                 if (current.isValid())
@@ -134,22 +174,6 @@ frmSchedule::frmSchedule(qint16 teamNo, qint16 numberOfGames, qint16 selectedGam
     connect(OKButton, &QPushButton::clicked, this,
             handler(QStringLiteral("OKButton_Click"), [this] { OKButton_Click(); }));
     connect(CloseBtn, &QPushButton::clicked, this, [this] { closeWindow(); });
-
-    load(QStringLiteral("Form_Load"), [&] {
-        m_opponents = scheduleOpponents(m_teamNo);
-        for (const ScheduleOpponent& o : m_opponents)
-            txtOppNo->addItem(QString::number(o.number), o.number);
-        m_model->setOpponents(m_opponents);
-        m_slots.load(m_teamNo, numberOfGames);
-        fillGrid();
-        ResetInputs();
-        if (m_slots.slot(selectedGameNo)) {
-            const int row = selectedGameNo - 1;
-            ScheduleList->selectRow(row);
-            ScheduleList->scrollTo(m_model->index(row, 0));
-            ScheduleList_Click(row);
-        }
-    });
 }
 
 frmSchedule::~frmSchedule() = default;

@@ -5,6 +5,8 @@
 
 class QComboBox;
 class QDateEdit;
+class QHBoxLayout;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTableView;
@@ -40,6 +42,13 @@ protected:
     bool save() override;
 
 private:
+    // The constructor's parts, in the order the window is built: the grid (its caption
+    // returned), the slot's inputs, the buttons, the inputs' captioned rows, the connections.
+    QLabel* buildGrid();
+    void buildInputs();
+    void buildButtons();
+    QHBoxLayout* buildInputRows();
+    void connectWidgets();
     void fillGrid();
 
     qint16 m_teamNo = 0;

@@ -79,6 +79,43 @@ PlayerInfo::PlayerInfo(qint16 teamNo, qint16 playerNo, QWidget* parent)
     setWindowTitle(tr("Player Information"));
     setUnsavedQuestion(tr("Save Data"), tr("Changes have been made, Do you want to save them?"));
 
+    QMenuBar* menuBar = buildMenuBar();
+    QWidget* fields = buildPlayerFields();
+    QHBoxLayout* bottom = buildButtonRow();
+    buildNotesFrame();
+
+    auto* top = new QHBoxLayout;
+    auto* playerCaption = new QLabel(tr("Player:"), this);
+    playerCaption->setBuddy(CPlayer);
+    top->addWidget(playerCaption);
+    top->addWidget(CPlayer, 1);
+    top->addSpacing(fontMetrics().averageCharWidth() * 2);
+    top->addWidget(new QLabel(tr("Player No:"), this));
+    top->addWidget(lblPlayerNo);
+    auto* left = new QVBoxLayout;
+    left->addLayout(top);
+    left->addWidget(fields, 1);
+    auto* body = new QHBoxLayout;
+    body->addLayout(left, 1);
+    body->addWidget(NotesFrame);
+    auto* layout = new QVBoxLayout(this);
+    layout->setMenuBar(menuBar);
+    layout->addLayout(body, 1);
+    layout->addLayout(bottom);
+    setTabOrder(CPlayer, m_ui->PlyrTab);
+
+    setDirtyMarker(this, OKButton);
+    connectFields(fields);
+    connectButtons();
+
+    m_ui->PlyrTab->setCurrentIndex(0);
+    GenPlayerList(playerNo);
+    if (m_shownIndex < 0 && CPlayer->count() > 0)
+        GenPlayerList(static_cast<qint16>(CPlayer->itemData(0).toInt()));
+}
+
+QMenuBar* PlayerInfo::buildMenuBar()
+{
     auto* menuBar = new QMenuBar(this);
     QMenu* playerMenu = menuBar->addMenu(tr("Player"));
     playerMenu->setObjectName(QStringLiteral("mnuPlayer"));
@@ -89,7 +126,16 @@ PlayerInfo::PlayerInfo(qint16 teamNo, qint16 playerNo, QWidget* parent)
     playerMenu->addSeparator();
     QAction* import = playerMenu->addAction(tr("Import Player"));
     import->setObjectName(QStringLiteral("PlayerImport"));
+    connect(add, &QAction::triggered, this, handler(QStringLiteral("PlayerAdd_Click"), [this] { PlayerAdd_Click(); }));
+    connect(del, &QAction::triggered, this,
+            handler(QStringLiteral("PlayerDelete_Click"), [this] { PlayerDelete_Click(); }));
+    connect(import, &QAction::triggered, this,
+            handler(QStringLiteral("PlayerImport_Click"), [this] { PlayerImport_Click(); }));
+    return menuBar;
+}
 
+QWidget* PlayerInfo::buildPlayerFields()
+{
     CPlayer = new QComboBox(this);
     CPlayer->setObjectName(QStringLiteral("CPlayer"));
     CPlayer->setMinimumContentsLength(24);
@@ -108,7 +154,11 @@ PlayerInfo::PlayerInfo(qint16 teamNo, qint16 playerNo, QWidget* parent)
                            QStringLiteral("G")};
     for (int i = 0; i < tags.size(); ++i)
         positionBoxes(*m_ui)[i]->setProperty("tag", tags[i]);
+    return fields;
+}
 
+QHBoxLayout* PlayerInfo::buildButtonRow()
+{
     OKButton = new QPushButton(tr("Save"), this);
     OKButton->setObjectName(QStringLiteral("OKButton"));
     CancelButton = new QPushButton(tr("Close"), this);
@@ -125,7 +175,24 @@ PlayerInfo::PlayerInfo(qint16 teamNo, qint16 playerNo, QWidget* parent)
     CopyBtn->setObjectName(QStringLiteral("CopyBtn"));
     OpenBtn = new QPushButton(tr("More >"), this);
     OpenBtn->setObjectName(QStringLiteral("OpenBtn"));
+    for (QPushButton* b : {OKButton, CancelButton, PreviewBtn, CopyBtn, OpenBtn})
+        b->setAutoDefault(false);
 
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(OKButton);
+    bottom->addWidget(CancelButton);
+    bottom->addWidget(PreviewBtn);
+    bottom->addStretch();
+    bottom->addWidget(copyCaption);
+    bottom->addWidget(TeamList);
+    bottom->addWidget(CopyBtn);
+    bottom->addStretch();
+    bottom->addWidget(OpenBtn);
+    return bottom;
+}
+
+void PlayerInfo::buildNotesFrame()
+{
     NotesFrame = new QFrame(this);
     NotesFrame->setObjectName(QStringLiteral("NotesFrame"));
     auto* notesBox = new QGroupBox(tr("Items to work on"), NotesFrame);
@@ -151,8 +218,8 @@ PlayerInfo::PlayerInfo(qint16 teamNo, qint16 playerNo, QWidget* parent)
     UpdateBtn->setObjectName(QStringLiteral("UpdateBtn"));
     PrintNotesBtn = new QPushButton(tr("Print"), notesBox);
     PrintNotesBtn->setObjectName(QStringLiteral("PrintNotesBtn"));
-    for (QPushButton* b :
-         {OKButton, CancelButton, PreviewBtn, CopyBtn, OpenBtn, AddBtn, RemoveBtn, UpdateBtn, PrintNotesBtn})
+
+    for (QPushButton* b : {AddBtn, RemoveBtn, UpdateBtn, PrintNotesBtn})
         b->setAutoDefault(false);
 
     auto* arrows = new QVBoxLayout;
@@ -177,38 +244,10 @@ PlayerInfo::PlayerInfo(qint16 teamNo, qint16 playerNo, QWidget* parent)
                                UpdateBtn->fontMetrics().averageCharWidth() * 3);
     NotesFrame->setMinimumWidth(qMax(NotesFrame->sizeHint().width(), fontMetrics().averageCharWidth() * 44));
     NotesFrame->hide();
+}
 
-    auto* top = new QHBoxLayout;
-    auto* playerCaption = new QLabel(tr("Player:"), this);
-    playerCaption->setBuddy(CPlayer);
-    top->addWidget(playerCaption);
-    top->addWidget(CPlayer, 1);
-    top->addSpacing(fontMetrics().averageCharWidth() * 2);
-    top->addWidget(new QLabel(tr("Player No:"), this));
-    top->addWidget(lblPlayerNo);
-    auto* left = new QVBoxLayout;
-    left->addLayout(top);
-    left->addWidget(fields, 1);
-    auto* body = new QHBoxLayout;
-    body->addLayout(left, 1);
-    body->addWidget(NotesFrame);
-    auto* bottom = new QHBoxLayout;
-    bottom->addWidget(OKButton);
-    bottom->addWidget(CancelButton);
-    bottom->addWidget(PreviewBtn);
-    bottom->addStretch();
-    bottom->addWidget(copyCaption);
-    bottom->addWidget(TeamList);
-    bottom->addWidget(CopyBtn);
-    bottom->addStretch();
-    bottom->addWidget(OpenBtn);
-    auto* layout = new QVBoxLayout(this);
-    layout->setMenuBar(menuBar);
-    layout->addLayout(body, 1);
-    layout->addLayout(bottom);
-    setTabOrder(CPlayer, m_ui->PlyrTab);
-
-    setDirtyMarker(this, OKButton);
+void PlayerInfo::connectFields(QWidget* fields)
+{
     // Every field the coach edits makes the window changed.
     for (QLineEdit* e : fields->findChildren<QLineEdit*>())
         connect(e, &QLineEdit::textEdited, this, [this] { markChanged(); });
@@ -237,7 +276,10 @@ PlayerInfo::PlayerInfo(qint16 teamNo, qint16 playerNo, QWidget* parent)
             handler(QStringLiteral("chkMomSameAdd_Click"), [this] { sameAddress_Click(false); }));
     connect(m_ui->chkDadSameAdd, &QCheckBox::clicked, this,
             handler(QStringLiteral("chkDadSameAdd_Click"), [this] { sameAddress_Click(true); }));
+}
 
+void PlayerInfo::connectButtons()
+{
     connect(CPlayer, &QComboBox::activated, this,
             handler(QStringLiteral("CPlayer_Click"), [this](int i) { CPlayer_Click(i); }));
     connect(OKButton, &QPushButton::clicked, this,
@@ -247,11 +289,6 @@ PlayerInfo::PlayerInfo(qint16 teamNo, qint16 playerNo, QWidget* parent)
             handler(QStringLiteral("CopyBtn_Click"), [this] { CopyBtn_Click(); }));
     connect(OpenBtn, &QPushButton::clicked, this,
             handler(QStringLiteral("OpenBtn_Click"), [this] { OpenBtn_Click(); }));
-    connect(add, &QAction::triggered, this, handler(QStringLiteral("PlayerAdd_Click"), [this] { PlayerAdd_Click(); }));
-    connect(del, &QAction::triggered, this,
-            handler(QStringLiteral("PlayerDelete_Click"), [this] { PlayerDelete_Click(); }));
-    connect(import, &QAction::triggered, this,
-            handler(QStringLiteral("PlayerImport_Click"), [this] { PlayerImport_Click(); }));
     connect(AddBtn, &QPushButton::clicked, this, handler(QStringLiteral("AddBtn_Click"), [this] { AddBtn_Click(); }));
     // The player's notes sheet, as stored: on screen, or on paper.
     const auto notesSheet = [this] {
@@ -276,11 +313,6 @@ PlayerInfo::PlayerInfo(qint16 teamNo, qint16 playerNo, QWidget* parent)
     connect(NoteList, &QListWidget::currentRowChanged, this, [this] { enableArrows(); });
     connect(NoteList, &QListWidget::itemChanged, this,
             handler(QStringLiteral("NoteList_ItemCheck"), [this] { markNotesChanged(); }));
-
-    m_ui->PlyrTab->setCurrentIndex(0);
-    GenPlayerList(playerNo);
-    if (m_shownIndex < 0 && CPlayer->count() > 0)
-        GenPlayerList(static_cast<qint16>(CPlayer->itemData(0).toInt()));
 }
 
 PlayerInfo::~PlayerInfo() = default;

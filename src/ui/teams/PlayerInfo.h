@@ -11,8 +11,10 @@ class PlayerFields;
 
 class QComboBox;
 class QFrame;
+class QHBoxLayout;
 class QLabel;
 class QListWidget;
+class QMenuBar;
 class QPushButton;
 class QToolButton;
 
@@ -58,6 +60,13 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The constructor's parts, in the order the window is built.
+    QMenuBar* buildMenuBar();
+    QWidget* buildPlayerFields();
+    QHBoxLayout* buildButtonRow();
+    void buildNotesFrame();
+    void connectFields(QWidget* fields);
+    void connectButtons();
     PlayerProfile collect() const;
     void fillParent(const ParentInfo& p, bool dad);
     // A parent whose box is ticked shows the player's address, city, state, zip and phone.

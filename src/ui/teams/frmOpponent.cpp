@@ -23,6 +23,27 @@ frmOpponent::frmOpponent(qint16 teamNo, QWidget* parent)
     setWindowTitle(tr("Opponent Information"));
     setUnsavedQuestion(tr("Save Data"), tr("Changes have been made, Do you want to save them?"));
 
+    buildInputs();
+    buildLayout();
+    setTabOrder(txtOppNo, txtOppName);
+    setTabOrder(txtOppName, txtOppCoach);
+    setTabOrder(txtOppCoach, txtOppPhone);
+    setTabOrder(txtOppPhone, txtOppColor);
+    setTabOrder(txtOppColor, chkUs);
+    setTabOrder(chkUs, AddMod);
+    setTabOrder(AddMod, OpponentList);
+
+    setDirtyMarker(this, OKButton);
+    connectWidgets();
+
+    load(QStringLiteral("Form_Load"), [&] {
+        m_list = pw::OpponentList::load(m_teamNo);
+        ResetOppList();
+    });
+}
+
+void frmOpponent::buildInputs()
+{
     auto field = [this](const char* name) {
         auto* e = new QLineEdit(this);
         e->setObjectName(QString::fromLatin1(name));
@@ -51,7 +72,10 @@ frmOpponent::frmOpponent(qint16 teamNo, QWidget* parent)
     OKButton->setAutoDefault(false);
     // Enter in the fields stores the entry.
     AddMod->setDefault(true);
+}
 
+void frmOpponent::buildLayout()
+{
     auto* form = new QFormLayout;
     auto row = [&](const QString& caption, const char* labelName, QLineEdit* edit) {
         auto* l = new QLabel(caption, this);
@@ -84,15 +108,10 @@ frmOpponent::frmOpponent(qint16 teamNo, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(body, 1);
     layout->addLayout(buttons);
-    setTabOrder(txtOppNo, txtOppName);
-    setTabOrder(txtOppName, txtOppCoach);
-    setTabOrder(txtOppCoach, txtOppPhone);
-    setTabOrder(txtOppPhone, txtOppColor);
-    setTabOrder(txtOppColor, chkUs);
-    setTabOrder(chkUs, AddMod);
-    setTabOrder(AddMod, OpponentList);
+}
 
-    setDirtyMarker(this, OKButton);
+void frmOpponent::connectWidgets()
+{
     connect(OpponentList, &QListWidget::currentRowChanged, this,
             handler(QStringLiteral("OpponentList_Click"), [this](int r) { OpponentList_Click(r); }));
     connect(chkUs, &QCheckBox::clicked, this, handler(QStringLiteral("chkUs_Click"), [this] { chkUs_Click(); }));
@@ -100,11 +119,6 @@ frmOpponent::frmOpponent(qint16 teamNo, QWidget* parent)
     connect(OKButton, &QPushButton::clicked, this,
             handler(QStringLiteral("OKButton_Click"), [this] { OKButton_Click(); }));
     connect(CloseBtn, &QPushButton::clicked, this, [this] { closeWindow(); });
-
-    load(QStringLiteral("Form_Load"), [&] {
-        m_list = pw::OpponentList::load(m_teamNo);
-        ResetOppList();
-    });
 }
 
 void frmOpponent::ResetOppList()

@@ -30,6 +30,10 @@ protected:
     bool save() override;
 
 private:
+    // The constructor's parts: the inputs and buttons, their captioned layout, the connections.
+    void buildInputs();
+    void buildLayout();
+    void connectWidgets();
     void clearFields();
 
     qint16 m_teamNo = 0;

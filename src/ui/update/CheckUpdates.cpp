@@ -31,6 +31,15 @@ CheckUpdates::CheckUpdates(QWidget* parent, const QString& tempFolder)
                            Prompter::Icon::Exclamation);
     }
 
+    buildWidgets();
+    connectWidgets();
+
+    const QFontMetrics fm = fontMetrics();
+    resize(fm.averageCharWidth() * 88, fm.height() * 16);
+}
+
+void CheckUpdates::buildWidgets()
+{
     lblExplain = new QLabel(tr("Pitchwise looks on your club's update server for a newer version of the program "
                                "and for the newest built-in drills. Drills you made yourself, and everything "
                                "else you entered, stay as they are. Press Check to begin."),
@@ -80,7 +89,10 @@ CheckUpdates::CheckUpdates(QWidget* parent, const QString& tempFolder)
     layout->addWidget(CheckList, 1);
     layout->addWidget(Progress);
     layout->addLayout(buttons);
+}
 
+void CheckUpdates::connectWidgets()
+{
     connect(OKButton, &QPushButton::clicked, this, [this] { OKButton_Click(); });
     connect(CancelBtn, &QPushButton::clicked, this, [this] { CancelBtn_Click(); });
     connect(m_check, &UpdateCheck::lineChanged, this, [this](int line) { showLine(line); });
@@ -94,9 +106,6 @@ CheckUpdates::CheckUpdates(QWidget* parent, const QString& tempFolder)
         CancelBtn->setEnabled(false);
     });
     connect(m_check, &UpdateCheck::finished, this, [this] { showFinished(); });
-
-    const QFontMetrics fm = fontMetrics();
-    resize(fm.averageCharWidth() * 88, fm.height() * 16);
 }
 
 CheckUpdates::~CheckUpdates() = default;

@@ -32,6 +32,10 @@ protected:
     void reject() override;
 
 private:
+    // The constructor's parts: the explanation, the steps, the progress bar and the buttons; then
+    // the buttons' and the check's connections.
+    void buildWidgets();
+    void connectWidgets();
     void showLine(int line);
     void showFinished();
 

@@ -132,6 +132,11 @@ private Q_SLOTS:
         auto* tactics = child<QComboBox>(&w, "DrillList1");
         clickCell(w, 1, PracticeModel::Drill);
         QVERIFY(techniques->isVisible() && techniques->hasFocus());
+        // The grid holds the editor as its cell's and places it over the cell.
+        const QModelIndex firstDrill = w.model().index(0, PracticeModel::Drill);
+        auto* drillEditor = child<QWidget>(&w, "DrillEditor");
+        QCOMPARE(grid(w)->indexWidget(firstDrill), drillEditor);
+        QCOMPARE(drillEditor->pos(), grid(w)->visualRect(firstDrill).topLeft());
         QCOMPARE(techniques->itemText(0), QStringLiteral("<Empty>"));
         QCOMPARE(techniques->itemText(1), QStringLiteral("Teaching Moment"));
         QCOMPARE(techniques->itemText(2), QStringLiteral("Aardvark Rondo"));
@@ -157,11 +162,14 @@ private Q_SLOTS:
         key(techniques, Qt::Key_Return);
         auto* text = child<QPlainTextEdit>(&w, "txtEditBox");
         QVERIFY(text->isVisible() && text->hasFocus());
+        const QModelIndex moment = w.model().index(1, PracticeModel::Description);
+        QCOMPARE(g->indexWidget(moment), text);
+        QVERIFY(!g->indexWidget(firstDrill));
         QTest::keyClicks(text, QStringLiteral("Heads up"));
         key(text, Qt::Key_Return, Qt::ControlModifier);
         QTest::keyClicks(text, QStringLiteral("first touch"));
         key(text, Qt::Key_Return);
-        QVERIFY(!text->isVisible());
+        QVERIFY(!text->isVisible() && !g->indexWidget(moment));
         QCOMPARE(w.session().rows[1].drillId, kTeachingMoment);
         QCOMPARE(w.session().rows[1].description, QStringLiteral("Heads up\nfirst touch"));
         QVERIFY(g->rowHeight(1) > g->rowHeight(2));
