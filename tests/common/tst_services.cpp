@@ -198,12 +198,12 @@ private Q_SLOTS:
             {QStringLiteral("<ann@[192.0.2.1]>"), QString(), QStringLiteral("ann@[192.0.2.1]")},
             {QStringLiteral("\"Say \\\"hi\\\"\" <a@x.org>"), QStringLiteral("Say \"hi\""), QStringLiteral("a@x.org")},
         };
-        for (const auto& [entry, name, spec] : good) {
+        for (const auto& [entry, name, bare] : good) {
             QString why;
             const std::optional<Address> a = parseAddress(entry, &why);
             QVERIFY2(a, qPrintable(entry + QStringLiteral(": ") + why));
             QCOMPARE(a->name, name);
-            QCOMPARE(a->addrSpec(), spec);
+            QCOMPARE(a->addrSpec(), bare);
         }
         const QString injected = QStringLiteral("parent@x.org>\r\nDATA\r\nFrom: Club President <president@club.org>\r\n"
                                                 "Subject: injected\r\n\r\nPay the fee to account 666\r\n.\r\n"

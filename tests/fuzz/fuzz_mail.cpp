@@ -26,16 +26,16 @@ void check(bool ok)
 // outside a quoted part before the @; and read again, it is the same address.
 void checkAddress(const pw::mail::Address& a)
 {
-    const QString spec = a.addrSpec();
-    check(pw::escapeControls(spec) == spec && pw::escapeControls(a.name) == a.name);
-    check(!spec.contains(QLatin1Char('<')) && !spec.contains(QLatin1Char('>')));
+    const QString bare = a.addrSpec();
+    check(pw::escapeControls(bare) == bare && pw::escapeControls(a.name) == a.name);
+    check(!bare.contains(QLatin1Char('<')) && !bare.contains(QLatin1Char('>')));
     check(!a.local.contains(QLatin1Char(' ')) || a.local.startsWith(QLatin1Char('"')));
     check(!a.domain.contains(QLatin1Char(' ')) && !a.domain.isEmpty());
-    const std::optional<pw::mail::Address> again = pw::mail::parseAddress(spec);
+    const std::optional<pw::mail::Address> again = pw::mail::parseAddress(bare);
     check(again && again->local == a.local && again->domain == a.domain);
     const std::optional<pw::mail::Address> envelope =
-        pw::mail::parseAddress(QLatin1Char('<') + spec + QLatin1Char('>'));
-    check(envelope && envelope->addrSpec() == spec);
+        pw::mail::parseAddress(QLatin1Char('<') + bare + QLatin1Char('>'));
+    check(envelope && envelope->addrSpec() == bare);
 }
 
 QList<QString> addressSpecs(const QList<pw::mail::Address>& list)
