@@ -514,6 +514,8 @@ void MainForm::fitTreeColumn()
 
 bool MainForm::selectNode(const QString& key)
 {
+    if (m_refreshPending)
+        refreshShown();
     const QModelIndex index = m_tree->indexOf(key);
     if (!index.isValid())
         return false;
@@ -526,6 +528,8 @@ bool MainForm::selectNode(const QString& key)
 
 bool MainForm::selectTeam(qint16 teamNo)
 {
+    if (m_refreshPending)
+        refreshShown();
     const QModelIndex index = m_tree->indexOf(NodeKey::team(teamNo));
     if (!index.isValid())
         return false;
@@ -848,13 +852,21 @@ void MainForm::dataSaved(const ChangeNotice& notice)
 {
     // A tournament renamed in the tree is shown there already; rebuilding the tree would take
     // away the very item whose edit is being finished.
-    if (!shownHere(notice.what) || m_renaming)
+    if (!shownHere(notice.what) || m_renaming || m_refreshPending)
         return;
-    refreshShown();
+    // One refresh for all the notices of one action (a player's profile and the ticks of his
+    // items to work on are two saves), once the handler that saved has finished. Whatever asks
+    // the main window to select a node before then gets the fresh tree first.
+    m_refreshPending = true;
+    QTimer::singleShot(0, this, [this] {
+        if (m_refreshPending)
+            refreshShown();
+    });
 }
 
 void MainForm::refreshShown()
 {
+    m_refreshPending = false;
     guarded(QStringLiteral("dataSaved"), {}, [&] {
         // Rebuild what shows the saved rows and select again what was selected, as far as it
         // still exists: the node in the tree (a game stays the current game) and the player in

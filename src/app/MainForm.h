@@ -153,8 +153,9 @@ private:
     QSet<qint16> m_toldPoints;  // teams whose malformed point values the coach was told of
     QPointer<HelpWindow> m_help;
     bool m_filling = false;
-    bool m_renaming = false;  // a tournament is being renamed in the tree
-    int m_sizedRows = 0;      // set while the tree is rebuilt, so selection changes do nothing
+    bool m_renaming = false;        // a tournament is being renamed in the tree
+    bool m_refreshPending = false;  // saved changes are waiting to be shown
+    int m_sizedRows = 0;            // set while the tree is rebuilt, so selection changes do nothing
 };
 
 }  // namespace pw
