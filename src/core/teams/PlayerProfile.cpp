@@ -306,6 +306,14 @@ void writeNoteTicks(qint16 teamNo, qint16 playerNo, const QList<PlayerNote>& not
     tx.commit();
 }
 
+void savePlayerProfile(const PlayerProfile& player, const QList<PlayerNote>& ticks)
+{
+    Transaction tx;
+    savePlayer(player);
+    writeNoteTicks(player.teamNo, player.playerNo, ticks);
+    tx.commit();
+}
+
 QString parentsText(const QString& playerLastName, const QString& momFirst, const QString& momLast,
                     const QString& dadFirst, const QString& dadLast)
 {

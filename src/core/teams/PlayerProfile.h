@@ -108,6 +108,8 @@ void removePlayerNote(qint16 teamNo, qint16 playerNo, int noteId);
 void replacePlayerNotes(qint16 teamNo, qint16 playerNo, const QList<PlayerNote>& notes);
 // Writes each item's tick to its row.
 void writeNoteTicks(qint16 teamNo, qint16 playerNo, const QList<PlayerNote>& notes);
+// The profile window's save: the player's row and the ticks of his items, both or neither.
+void savePlayerProfile(const PlayerProfile& player, const QList<PlayerNote>& ticks);
 
 // A line of the roster dialog.
 struct RosterLine {

@@ -583,12 +583,11 @@ bool PlayerInfo::save()
     const PlayerProfile p = collect();
     if (p.playerNo < 1)
         return false;
-    savePlayer(p);
     QList<PlayerNote> ticks;
     for (int i = 0; i < NoteList->count(); ++i)
         ticks << PlayerNote{NoteList->item(i)->data(kNoteIdRole).toInt(), NoteList->item(i)->text(),
                             NoteList->item(i)->checkState() == Qt::Checked};
-    writeNoteTicks(m_teamNo, p.playerNo, ticks);
+    savePlayerProfile(p, ticks);
     markSaved();
     if (CPlayer->currentIndex() < 0 ||
         CPlayer->itemText(CPlayer->currentIndex()) != p.lastName + QStringLiteral(", ") + p.firstName)

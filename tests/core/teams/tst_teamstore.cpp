@@ -562,6 +562,25 @@ private Q_SLOTS:
         QCOMPARE(playerEntries(1).value(0).text, name + QStringLiteral(", ") + name);
     }
 
+    // The profile and the ticks of the player's items are one save: a tick the store refuses
+    // keeps the profile's row as it was too.
+    void aProfileAndItsTicksAreSavedTogether()
+    {
+        addTeam(1, QStringLiteral("Comets"));
+        QVERIFY(savePlayer(samplePlayer(1, 5)));
+        const PlayerNote note = addPlayerNote(1, 5, QStringLiteral("Weak foot"), 1);
+        PlayerProfile changed = samplePlayer(1, 5);
+        changed.nickname = QStringLiteral("Speedy");
+        {
+            const Refusal refusal(QStringLiteral("PlayerNotes"), QStringLiteral("UPDATE"));
+            QVERIFY_THROWS_EXCEPTION(PwError, savePlayerProfile(changed, {PlayerNote{note.noteId, note.text, true}}));
+        }
+        QCOMPARE(readPlayer(1, 5)->nickname, samplePlayer(1, 5).nickname);
+        savePlayerProfile(changed, {PlayerNote{note.noteId, note.text, true}});
+        QCOMPARE(readPlayer(1, 5)->nickname, QStringLiteral("Speedy"));
+        env.prompter.clear();
+    }
+
     void aPlayerIsCopiedWithoutPaymentsOrNotesAndRemovedWithHisNotesOnly()
     {
         for (const auto& [teamNo, name] : {std::pair{1, "Comets"}, {2, "Rockets"}, {3, "Aces"}, {4, "Dragons"}})
