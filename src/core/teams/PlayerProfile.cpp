@@ -280,6 +280,7 @@ void removePlayerNote(qint16 teamNo, qint16 playerNo, int noteId)
 {
     execSql(QStringLiteral("DELETE FROM PlayerNotes WHERE TeamNo = ? AND PlayerNo = ? AND NoteID = ?"),
             {teamNo, playerNo, noteId});
+    announce(Change::Players, teamNo);
 }
 
 void replacePlayerNotes(qint16 teamNo, qint16 playerNo, const QList<PlayerNote>& notes)
@@ -294,6 +295,7 @@ void replacePlayerNotes(qint16 teamNo, qint16 playerNo, const QList<PlayerNote>&
         set.rows << QVariantList{teamNo,          playerNo, notes[i].noteId, notes[i].text, static_cast<int>(i + 1),
                                  notes[i].checked};
     replaceRows(set);
+    announce(Change::Players, teamNo);
 }
 
 void writeNoteTicks(qint16 teamNo, qint16 playerNo, const QList<PlayerNote>& notes)
