@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # pw_add_test(NAME SOURCES files... [GUI] [STORE])
 # Builds one QtTest executable and registers it with CTest, always on the offscreen platform.
 # STORE tests run twice: once on a SQLite file and once on PostgreSQL (skipped when the
@@ -11,8 +12,8 @@ function(pw_add_test name)
     endif()
     # Tests include the program's generated form headers; they have no forms of their own.
     set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests/bin AUTOUIC OFF)
-    # The program's own helper programs (mailer, updater) run from the build tree's bin folder.
-    add_dependencies(${name} pw_seed_db pw_tools)
+    # The program's own helper programs (mailer, updater) and help pages are in the build tree's bin folder.
+    add_dependencies(${name} pw_seed_db pw_tools pw_help)
     set(env "QT_QPA_PLATFORM=offscreen" "PW_SEED_DB=${PW_SEED_DB}" "LC_ALL=C.UTF-8"
         "PW_TOOLS_DIR=${CMAKE_BINARY_DIR}/bin")
     # A test that finds no server to test against says "<variable> names no ... server" and skips;

@@ -1,5 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/HelpCatalog.h"
 
+#include "common/AppPaths.h"
+
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
@@ -7,6 +11,7 @@
 #include <QJsonObject>
 #include <QRegularExpression>
 #include <QTextDocument>
+#include <QUrl>
 
 #include <algorithm>
 
@@ -14,12 +19,48 @@ namespace pw {
 
 namespace {
 
+// The titles of the table of contents and of the pages, which the coach sees in his language; the
+// pages themselves stay in English. HelpCatalog::untranslatedTitles() lets a test hold this list
+// to contents.json and the pages.
+const char* const kTitles[] = {
+    QT_TRANSLATE_NOOP("Help", "Welcome to Pitchwise"),
+    QT_TRANSLATE_NOOP("Help", "Starting Pitchwise for the first time"),
+    QT_TRANSLATE_NOOP("Help", "The main window"),
+    QT_TRANSLATE_NOOP("Help", "The team tree"),
+    QT_TRANSLATE_NOOP("Help", "Roster and statistics grids"),
+    QT_TRANSLATE_NOOP("Help", "Status bar, record and points"),
+    QT_TRANSLATE_NOOP("Help", "Toolbar and menus"),
+    QT_TRANSLATE_NOOP("Help", "Teams, players and opponents"),
+    QT_TRANSLATE_NOOP("Help", "Team Information and the New Team Wizard"),
+    QT_TRANSLATE_NOOP("Help", "Player Information and the roster"),
+    QT_TRANSLATE_NOOP("Help", "Opponents"),
+    QT_TRANSLATE_NOOP("Help", "Games and statistics"),
+    QT_TRANSLATE_NOOP("Help", "Line-ups, playing time and captains"),
+    QT_TRANSLATE_NOOP("Help", "Tournaments and brackets"),
+    QT_TRANSLATE_NOOP("Help", "Practices, drills and the calendar"),
+    QT_TRANSLATE_NOOP("Help", "Team notes, e-mail and game notes"),
+    QT_TRANSLATE_NOOP("Help", "Fees"),
+    QT_TRANSLATE_NOOP("Help", "Printing and print preview"),
+    QT_TRANSLATE_NOOP("Help", "Options (Tools > Configuration)"),
+    QT_TRANSLATE_NOOP("Help", "Checking for updates"),
+    QT_TRANSLATE_NOOP("Help", "Where your data lives"),
+    QT_TRANSLATE_NOOP("Help", "When something goes wrong"),
+    QT_TRANSLATE_NOOP("Help", "Player Information"),
+    QT_TRANSLATE_NOOP("Help", "Team Information"),
+};
+
+QString translatedTitle(const QString& title)
+{
+    return QCoreApplication::translate("Help", title.toUtf8().constData());
+}
+
 QList<HelpTopic> readTopics(const QJsonArray& array)
 {
     QList<HelpTopic> topics;
     for (const QJsonValue& v : array) {
         const QJsonObject o = v.toObject();
-        topics << HelpTopic{o.value(QStringLiteral("title")).toString(), o.value(QStringLiteral("page")).toString(),
+        topics << HelpTopic{translatedTitle(o.value(QStringLiteral("title")).toString()),
+                            o.value(QStringLiteral("page")).toString(),
                             readTopics(o.value(QStringLiteral("children")).toArray())};
     }
     return topics;
@@ -38,26 +79,27 @@ QString readText(const QString& path)
 HelpCatalog HelpCatalog::load(const QString& root)
 {
     HelpCatalog c;
-    c.m_root = root;
-    const QJsonDocument toc = QJsonDocument::fromJson(readText(root + QStringLiteral("/contents.json")).toUtf8());
+    c.m_root = root.isEmpty() ? dataPath(QStringLiteral("help")) : root;
+    const QJsonDocument toc = QJsonDocument::fromJson(readText(c.m_root + QStringLiteral("/contents.json")).toUtf8());
     c.m_contents = readTopics(toc.array());
 
-    static const QRegularExpression titleRe(QStringLiteral("<title>(.*?)</title>"),
-                                            QRegularExpression::CaseInsensitiveOption |
-                                                QRegularExpression::DotMatchesEverythingOption);
     static const QRegularExpression keywordsRe(QStringLiteral("<meta\\s+name=\"keywords\"\\s+content=\"([^\"]*)\""),
                                                QRegularExpression::CaseInsensitiveOption);
 
-    const QStringList files = QDir(root).entryList({QStringLiteral("*.html")}, QDir::Files, QDir::Name);
+    const QStringList files = QDir(c.m_root).entryList({QStringLiteral("*.html")}, QDir::Files, QDir::Name);
     for (const QString& file : files) {
-        const QString html = readText(root + QLatin1Char('/') + file);
+        const QString html = readText(c.m_root + QLatin1Char('/') + file);
         QTextDocument doc;
         doc.setHtml(html);
         Page page;
-        page.title = titleRe.match(html).captured(1).trimmed();
-        if (page.title.isEmpty())
-            page.title = file;
-        page.text = (page.title + QLatin1Char('\n') + doc.toPlainText()).toLower();
+        // The title as text ("&gt;" is ">"), in the coach's language; the search finds the page by
+        // either title.
+        const QString title = doc.metaInformation(QTextDocument::DocumentTitle).trimmed();
+        page.title = title.isEmpty() ? file : translatedTitle(title);
+        const QString titles =
+            title.isEmpty() || page.title == title ? page.title : page.title + QLatin1Char('\n') + title;
+        page.text = (titles + QLatin1Char('\n') + doc.toPlainText()).toLower();
+
         c.m_pages << file;
         c.m_pageInfo.insert(file, page);
         const QString keywords = keywordsRe.match(html).captured(1);
@@ -101,14 +143,25 @@ QList<HelpHit> HelpCatalog::search(const QString& query) const
     return hits;
 }
 
+QStringList HelpCatalog::untranslatedTitles()
+{
+    QStringList titles;
+    for (const char* title : kTitles)
+        titles << QString::fromUtf8(title);
+    return titles;
+}
+
 QString HelpCatalog::title(const QString& page) const
+
 {
     return m_pageInfo.value(page).title;
 }
 
 QString HelpCatalog::url(const QString& page) const
 {
-    return (m_root.startsWith(QLatin1Char(':')) ? QStringLiteral("qrc") + m_root : m_root) + QLatin1Char('/') + page;
+    if (m_root.startsWith(QLatin1Char(':')))
+        return QStringLiteral("qrc") + m_root + QLatin1Char('/') + page;
+    return QUrl::fromLocalFile(m_root + QLatin1Char('/') + page).toString();
 }
 
 QString HelpCatalog::firstPage() const

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QHash>
@@ -22,9 +23,10 @@ struct HelpHit {
 
 // The help pages shipped with the program: their table of contents (contents.json), an index
 // built from each page's keywords (<meta name="keywords" content="a; b">) and a full-text search.
+// They are files in the program's help folder (see dataPath), so a package can ship them as such.
 class HelpCatalog {
 public:
-    static HelpCatalog load(const QString& root = QStringLiteral(":/help"));
+    static HelpCatalog load(const QString& root = QString());  // empty: the shipped help folder
 
     const QList<HelpTopic>& contents() const { return m_contents; }
     // Keyword and page, sorted by keyword without regard to case.
@@ -36,6 +38,9 @@ public:
     QString title(const QString& page) const;
     QString url(const QString& page) const;  // what a browser widget loads
     QString firstPage() const;
+
+    // The titles of contents.json and of the pages, in English, as the translations know them.
+    static QStringList untranslatedTitles();
 
 private:
     struct Page {

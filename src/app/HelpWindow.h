@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "app/HelpCatalog.h"
@@ -18,7 +19,8 @@ namespace pw {
 class HelpWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit HelpWindow(QWidget* parent = nullptr, const QString& root = QStringLiteral(":/help"));
+    // root: a folder of help pages; empty for the shipped ones.
+    explicit HelpWindow(QWidget* parent = nullptr, const QString& root = QString());
 
     // 1 contents, 2 index, 3 search: shows the window on that tab.
     void showPage(int tab);

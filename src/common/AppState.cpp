@@ -1,9 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/AppState.h"
 
+#include "common/AppPaths.h"
 #include "common/Selection.h"
-
-#include <QCoreApplication>
-#include <QDir>
 
 namespace pw {
 
@@ -18,30 +17,14 @@ QString programVersion()
     return QStringLiteral("%1.%2.%3").arg(PW_VERSION_MAJOR).arg(PW_VERSION_MINOR).arg(PW_VERSION_PATCH);
 }
 
-namespace {
-
-QString& toolFolder()
-{
-    static QString folder;
-    return folder;
-}
-
-}  // namespace
-
 void setToolFolder(const QString& folder)
 {
-    toolFolder() = folder;
+    setHelperFolder(folder);
 }
 
 QString toolProgram(const QString& baseName)
 {
-    const QString dir = toolFolder().isEmpty() ? QCoreApplication::applicationDirPath() : toolFolder();
-#ifdef Q_OS_WIN
-    const QString name = baseName + QStringLiteral(".exe");
-#else
-    const QString& name = baseName;
-#endif
-    return QDir(dir).filePath(name);
+    return helperProgram(baseName);
 }
 
 void resetState()

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QString>
@@ -32,11 +33,10 @@ AppState& state();
 // The program's version number, "major.minor.revision".
 QString programVersion();
 
-// Full path of one of the program's own helper programs (the mailer, the updater), which are
-// installed beside the program. The mailer is handed the e-mail password, so the folder is never
-// taken from the environment; tests name the build tree's with setToolFolder.
+// Full path of one of the program's own helper programs (the mailer, the updater); see helperProgram
+// in common/AppPaths.h, which this forwards to.
 QString toolProgram(const QString& baseName);
-void setToolFolder(const QString& folder);  // empty: beside the program again
+void setToolFolder(const QString& folder);  // empty: found from the program's folder again
 
 // Restores every field, and the selection, to its start-of-run value (tests use this between cases).
 void resetState();

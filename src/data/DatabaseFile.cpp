@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/DatabaseFile.h"
 
+#include "common/AppPaths.h"
 #include "common/Trace.h"
 #include "data/Schema.h"
 
@@ -15,6 +17,11 @@
 namespace pw {
 
 namespace {
+
+// The translation context of the store texts.
+struct Store {
+    Q_DECLARE_TR_FUNCTIONS(Store)
+};
 
 QString g_seedPath;
 
@@ -66,7 +73,7 @@ QString seedDatabasePath()
 {
     if (!g_seedPath.isEmpty())
         return g_seedPath;
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/BaseDB.db");
+    return dataPath(QStringLiteral("BaseDB.db"));
 }
 
 void setSeedDatabasePath(const QString& path)
@@ -80,7 +87,7 @@ void FillInitialDB(const QSqlDatabase& db)
     const QString seedPath = seedDatabasePath();
     if (!QFileInfo::exists(seedPath)) {
         throw PwError(err::DatabaseCreate,
-                      QObject::tr("The drill library %1 is missing; reinstall Pitchwise.").arg(seedPath));
+                      Store::tr("The drill library %1 is missing; reinstall Pitchwise.").arg(seedPath));
     }
     const QString name = uniqueConnectionName(QStringLiteral("pw_seed"));
     DbLocation seed;
@@ -114,10 +121,10 @@ void buildDatabaseFile(const QString& path)
 {
     PW_TRACE(QStringLiteral("buildDatabaseFile"), traceArg(QStringLiteral("Path"), path));
     if (QFileInfo::exists(path))
-        throw PwError(err::DatabaseCreate, QObject::tr("The file %1 already exists.").arg(path));
+        throw PwError(err::DatabaseCreate, Store::tr("The file %1 already exists.").arg(path));
     const QFileInfo info(path);
     if (!QDir(info.absolutePath()).exists())
-        throw PwError(err::FileAccess, QObject::tr("The folder %1 does not exist.").arg(info.absolutePath()));
+        throw PwError(err::FileAccess, Store::tr("The folder %1 does not exist.").arg(info.absolutePath()));
 
     // Build beside the target under a name of our own and move it into place only when complete.
     // The temporary file is made here (readable by the owner only), so removing it after a
@@ -125,7 +132,7 @@ void buildDatabaseFile(const QString& path)
     QTemporaryFile reserve(info.absolutePath() + QStringLiteral("/.") + info.fileName() + QStringLiteral("-XXXXXX"));
     reserve.setAutoRemove(false);
     if (!reserve.open())
-        throw PwError(err::FileAccess, QObject::tr("The folder %1 cannot be written.").arg(info.absolutePath()));
+        throw PwError(err::FileAccess, Store::tr("The folder %1 cannot be written.").arg(info.absolutePath()));
     const QString partial = reserve.fileName();
     reserve.close();
     const QString name = uniqueConnectionName(QStringLiteral("pw_build"));
@@ -138,7 +145,7 @@ void buildDatabaseFile(const QString& path)
         }
         closeDatabase(name);
         if (!QFile::rename(partial, path))
-            throw PwError(err::FileAccess, QObject::tr("The database file %1 could not be written.").arg(path));
+            throw PwError(err::FileAccess, Store::tr("The database file %1 could not be written.").arg(path));
     } catch (...) {
         closeDatabase(name);
         QFile::remove(partial);
@@ -149,6 +156,17 @@ void buildDatabaseFile(const QString& path)
 
 void checkPitchwiseDatabase(const QSqlDatabase& db, const QString& display)
 {
+    // Only the program writes its schema version, once every table and column of that version is
+    // there; a database that carries the current one needs no look at its tables, which costs a
+    // statement per table at every start.
+    try {
+        if (schemaVersion(db) == kSchemaVersion)
+            return;
+    } catch (const PwError& e) {
+        if (e.number() == err::DatabaseBusy)
+            throw;
+        // Not readable as a database, or without the table that keeps the version: told below.
+    }
     QStringList missing;
     try {
         missing = missingTables(db);
@@ -157,11 +175,11 @@ void checkPitchwiseDatabase(const QSqlDatabase& db, const QString& display)
     } catch (const PwError& e) {
         if (e.number() == err::DatabaseBusy)
             throw;
-        throw PwError(err::NotPitchwiseDb, QObject::tr("%1 is not a database.").arg(display));
+        throw PwError(err::NotPitchwiseDb, Store::tr("%1 is not a database.").arg(display));
     }
     if (!missing.isEmpty()) {
         // Tables of the same names with other columns are another program's database.
-        throw PwError(err::NotPitchwiseDb, QObject::tr("%1 is not a Pitchwise database (it has no %2).")
+        throw PwError(err::NotPitchwiseDb, Store::tr("%1 is not a Pitchwise database (it has no %2).")
                                                .arg(display, missing.join(QStringLiteral(", "))));
     }
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "data/Database.h"
@@ -6,7 +7,7 @@
 
 namespace pw {
 
-// The seed database BaseDB.db with the built-in drills, shipped beside the program.
+// The seed database BaseDB.db with the built-in drills, shipped with the program (common/AppPaths.h).
 QString seedDatabasePath();
 void setSeedDatabasePath(const QString& path);  // tests and tools point elsewhere
 
@@ -22,7 +23,8 @@ void buildDatabase(const QSqlDatabase& db);
 // Copies the built-in drills (DrillBook, then DrillData) from the seed database into db.
 void FillInitialDB(const QSqlDatabase& db);
 
-// Checks that a database has every table of the program. Throws PwError(NotPitchwiseDb) naming the
+// Checks that a database has every table of the program; one that carries the current schema version
+// is taken at its word. Throws PwError(NotPitchwiseDb) naming the
 // location when it is not a Pitchwise database (or not a database at all).
 void checkPitchwiseDatabase(const QSqlDatabase& db, const QString& display);
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/update/FtpDownload.h"
 
 #include "common/Trace.h"
@@ -27,10 +28,10 @@ namespace pw {
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("FtpDownload", text);
-}
+// The translation context of the update texts.
+struct Update {
+    Q_DECLARE_TR_FUNCTIONS(Update)
+};
 
 // libcurl wants its global start once, before any thread uses it.
 void startCurl()
@@ -120,7 +121,7 @@ Outcome fetch(const UpdateServer& server, const QString& path, const QString& lo
     const QString partPath = localPath + QStringLiteral(".part");
     QFile part;
     if (const QString why = openNewFile(part, partPath); !why.isEmpty()) {
-        out.error = tr("%1 could not be written: %2").arg(partPath, why);
+        out.error = Update::tr("%1 could not be written: %2").arg(partPath, why);
         return out;
     }
     Sink sink;
@@ -130,7 +131,7 @@ Outcome fetch(const UpdateServer& server, const QString& path, const QString& lo
     CURL* curl = curl_easy_init();
     if (!curl) {
         part.remove();
-        out.error = tr("The transfer library could not start");
+        out.error = Update::tr("The transfer library could not start");
         return out;
     }
     char errorText[CURL_ERROR_SIZE] = {};
@@ -168,12 +169,13 @@ Outcome fetch(const UpdateServer& server, const QString& path, const QString& lo
             out.sha256 = sink.hash.result().toHex();
             return out;
         }
-        out.error = tr("%1 could not be put in place: %2").arg(localPath, QString::fromLocal8Bit(std::strerror(errno)));
+        out.error =
+            Update::tr("%1 could not be put in place: %2").arg(localPath, QString::fromLocal8Bit(std::strerror(errno)));
     } else if (code == CURLE_ABORTED_BY_CALLBACK && cancel.load()) {
         out.cancelled = true;
-        out.error = tr("Cancelled");
+        out.error = Update::tr("Cancelled");
     } else if (sink.writeFailed) {
-        out.error = tr("%1 could not be written: %2").arg(partPath, part.errorString());
+        out.error = Update::tr("%1 could not be written: %2").arg(partPath, part.errorString());
     } else {
         out.error = QString::fromUtf8(errorText).trimmed();
         if (out.error.isEmpty())
@@ -193,7 +195,7 @@ UpdateServer UpdateServer::parse(const QString& address, QString* problem)
     const QUrl url(text.contains(QStringLiteral("://")) ? text : QStringLiteral("ftp://") + text, QUrl::TolerantMode);
     const auto refuse = [&] {
         if (problem)
-            *problem = tr("The update server \"%1\" is not an FTP address").arg(text);
+            *problem = Update::tr("The update server \"%1\" is not an FTP address").arg(text);
         return UpdateServer{};
     };
     if (!url.isValid() || url.scheme().compare(QLatin1String("ftp"), Qt::CaseInsensitive) != 0 ||

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/update/ReleaseList.h"
 
 #include <QCoreApplication>
@@ -18,10 +19,10 @@ namespace pw {
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("ReleaseList", text);
-}
+// The translation context of the update texts.
+struct Update {
+    Q_DECLARE_TR_FUNCTIONS(Update)
+};
 
 const QByteArray kSignatureLabel = QByteArrayLiteral("Signature:");
 
@@ -96,14 +97,14 @@ ReleaseList readReleaseList(const QByteArray& bytes)
         if (signatureAt >= 0) {
             // The signature closes the file: text after it would be trusted without being signed.
             if (!line.isEmpty()) {
-                list.problem = tr("The version file has text after its signature");
+                list.problem = Update::tr("The version file has text after its signature");
                 break;
             }
         } else if (line.startsWith(kSignatureLabel)) {
             signatureAt = pos;
             list.signature = bytesFromHex(line.mid(kSignatureLabel.size()), release::kSignatureSize);
             if (list.signature.isEmpty()) {
-                list.problem = tr("The version file's signature cannot be read");
+                list.problem = Update::tr("The version file's signature cannot be read");
                 break;
             }
         }
@@ -118,7 +119,7 @@ ReleaseList readReleaseList(const QByteArray& bytes)
     for (const auto& [name, sum] : sumEntries(lines.mid(1))) {
         // Two sums for one name would leave it to chance which one a file is held to.
         if (list.sums.contains(name) && list.problem.isEmpty())
-            list.problem = tr("The version file lists %1 more than once").arg(name);
+            list.problem = Update::tr("The version file lists %1 more than once").arg(name);
         list.sums.insert(name, sum);
     }
     return list;

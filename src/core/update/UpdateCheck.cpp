@@ -1,11 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/update/UpdateCheck.h"
 
 #include "data/Changes.h"
 
+#include "common/AppPaths.h"
 #include "common/AppState.h"
 #include "common/Desktop.h"
 #include "common/Prompter.h"
 #include "common/Trace.h"
+#include "data/Backup.h"
 #include "data/Database.h"
 
 #include <QCoreApplication>
@@ -20,10 +23,10 @@ namespace pw {
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("UpdateCheck", text);
-}
+// The translation context of the update texts.
+struct Update {
+    Q_DECLARE_TR_FUNCTIONS(Update)
+};
 
 const QString kUpdates = QStringLiteral("Updates/");
 const QString kVersionFile = QStringLiteral("PitchwiseVersion.txt");
@@ -73,7 +76,7 @@ void copyRows(const QSqlDatabase& seed, const QSqlDatabase& db, const QString& t
         from << i;
     }
     if (!columns.contains(QStringLiteral("DrillID"), Qt::CaseInsensitive))
-        throw PwError(err::BadArgument, tr("The table %1 of the downloaded drills has no DrillID").arg(table));
+        throw PwError(err::BadArgument, Update::tr("The table %1 of the downloaded drills has no DrillID").arg(table));
     const QString marks = QStringList(columns.size(), QStringLiteral("?")).join(QStringLiteral(", "));
     PreparedStatement insert(
         db, QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(table, columns.join(QStringLiteral(", ")), marks));
@@ -94,11 +97,11 @@ VersionInfo CVer(const QString& path, const QString& current, const QByteArray& 
     VersionInfo info;
     QFile file(path);
     if (!file.exists()) {
-        info.problem = tr("%1 was not found after download").arg(QDir::toNativeSeparators(path));
+        info.problem = Update::tr("%1 was not found after download").arg(QDir::toNativeSeparators(path));
         return info;
     }
     if (!file.open(QIODevice::ReadOnly)) {
-        info.problem = tr("%1 could not be read: %2").arg(QFileInfo(path).fileName(), file.errorString());
+        info.problem = Update::tr("%1 could not be read: %2").arg(QFileInfo(path).fileName(), file.errorString());
         return info;
     }
     // A version file is a few lines; anything bigger is not one.
@@ -107,22 +110,22 @@ VersionInfo CVer(const QString& path, const QString& current, const QByteArray& 
     // Nothing in the file counts before its signature does: the server is not to be trusted.
     QString refused = list.problem;
     if (refused.isEmpty() && list.signature.isEmpty())
-        refused = tr("The version file is not signed");
+        refused = Update::tr("The version file is not signed");
     else if (refused.isEmpty() &&
              !verifyRelease(list.content, list.signature, publicKey.isEmpty() ? builtInReleaseKey() : publicKey))
-        refused = tr("The version file's signature does not match the release key");
+        refused = Update::tr("The version file's signature does not match the release key");
     if (!refused.isEmpty()) {
-        info.problem = tr("%1: the update was refused").arg(refused);
+        info.problem = Update::tr("%1: the update was refused").arg(refused);
         return info;
     }
     if (info.version.isEmpty()) {
-        info.problem = tr("The version file is empty");
+        info.problem = Update::tr("The version file is empty");
         return info;
     }
     const auto theirs = parseVersion(info.version);
     const auto ours = parseVersion(current.isEmpty() ? programVersion() : current);
     if (!theirs || !ours) {
-        info.problem = tr("The version file holds no version number");
+        info.problem = Update::tr("The version file holds no version number");
         return info;
     }
     info.newer = *theirs > *ours;  // major first, then minor, then revision
@@ -137,7 +140,7 @@ DrillUpdate UpdateDrills(QSqlDatabase& db, const QString& seedPath)
     PW_TRACE(QStringLiteral("UpdateDrills"), traceArg(QStringLiteral("seedPath"), seedPath));
     DrillUpdate result;
     if (!QFileInfo(seedPath).isFile()) {
-        result.problem = tr("%1 was not found after download").arg(QDir::toNativeSeparators(seedPath));
+        result.problem = Update::tr("%1 was not found after download").arg(QDir::toNativeSeparators(seedPath));
         return result;
     }
     const QString seedName = QStringLiteral("pw_update_seed");
@@ -150,12 +153,13 @@ DrillUpdate UpdateDrills(QSqlDatabase& db, const QString& seedPath)
             // Opening succeeds on any file; the first statement tells whether it is a database.
             QSqlQuery probe(seed);
             if (!probe.exec(QStringLiteral("SELECT COUNT(*) FROM sqlite_master"))) {
-                result.problem = tr("The downloaded %1 is not a database").arg(QFileInfo(seedPath).fileName());
+                result.problem = Update::tr("The downloaded %1 is not a database").arg(QFileInfo(seedPath).fileName());
             } else if (!seed.tables().contains(QStringLiteral("DrillBook")) ||
                        !seed.tables().contains(QStringLiteral("DrillData"))) {
-                result.problem = tr("The downloaded %1 holds no drills").arg(QFileInfo(seedPath).fileName());
+                result.problem = Update::tr("The downloaded %1 holds no drills").arg(QFileInfo(seedPath).fileName());
             } else {
                 const int seedDrills = countBelow(seed, QStringLiteral("DrillBook"));
+                autoBackup(db, BackupReason::DrillUpdate);
                 Transaction tx(db);
                 const int removed = countBelow(db, QStringLiteral("DrillBook"));
                 execSql(db, QStringLiteral("DELETE FROM DrillData WHERE DrillID < ?"), {kFirstOwnDrill});
@@ -172,7 +176,7 @@ DrillUpdate UpdateDrills(QSqlDatabase& db, const QString& seedPath)
         closeDatabase(seedName);
         LogMessage(QStringLiteral("UpdateDrills: %1").arg(e.description()));
         result.ok = false;
-        result.problem = tr("The built-in drills were not changed: %1").arg(e.description());
+        result.problem = Update::tr("The built-in drills were not changed: %1").arg(e.description());
     }
     return result;
 }
@@ -212,6 +216,16 @@ QString UpdateCheck::updaterFileName()
 #else
     return QStringLiteral("PWUpdate");
 #endif
+}
+
+bool UpdateCheck::fromSystemPackage() const
+{
+    return runsFromSystemPackage(m_programFolder);
+}
+
+QString UpdateCheck::packageManagerNote()
+{
+    return Update::tr("Pitchwise was installed from a system package. Updates come through your package manager.");
 }
 
 bool UpdateCheck::tempFolderIsPrivate() const
@@ -259,7 +273,7 @@ void UpdateCheck::start()
     PW_TRACE(QStringLiteral("UpdateCheck.start"), traceArg(QStringLiteral("Server"), m_server.display()));
     m_state = State::Running;
     if (!tempFolderIsPrivate()) {
-        const QString why = tr("No temporary folder of your own: nothing was downloaded");
+        const QString why = Update::tr("No temporary folder of your own: nothing was downloaded");
         setLine(VersionLine, bracketed(why));
         leaveDrills(why);
         return;
@@ -287,7 +301,7 @@ void UpdateCheck::download(Step step, const QString& fileName)
         return;
     }
     if (!m_server.isSet()) {
-        const QString why = m_serverProblem.isEmpty() ? tr("No update server is set") : m_serverProblem;
+        const QString why = m_serverProblem.isEmpty() ? Update::tr("No update server is set") : m_serverProblem;
         // Ends on the next turn like a transfer, so every step takes the same way.
         QMetaObject::invokeMethod(
             this, [this, why] { transferEnded(why, {}, false); }, Qt::QueuedConnection);
@@ -306,7 +320,7 @@ void UpdateCheck::download(Step step, const QString& fileName)
 void UpdateCheck::transferEnded(const QString& error, const QByteArray& sha256, bool cancelled)
 {
     if (cancelled || m_state == State::Cancelling) {
-        setLine(lineOf(m_step), bracketed(tr("Cancelled")));
+        setLine(lineOf(m_step), bracketed(Update::tr("Cancelled")));
         finish();
         return;
     }
@@ -316,7 +330,7 @@ void UpdateCheck::transferEnded(const QString& error, const QByteArray& sha256, 
         problem = refusal(m_localName, sha256);
         refused = !problem.isEmpty();
     } else if (m_server.isSet()) {
-        problem = tr("%1 could not be downloaded: %2").arg(m_localName, error);
+        problem = Update::tr("%1 could not be downloaded: %2").arg(m_localName, error);
     }
 
     switch (m_step) {
@@ -324,7 +338,7 @@ void UpdateCheck::transferEnded(const QString& error, const QByteArray& sha256, 
         if (!problem.isEmpty()) {
             setLine(VersionLine, bracketed(problem));
             // Without a checked list nothing else can be checked either.
-            leaveDrills(m_server.isSet() ? tr("Not downloaded: the version file could not be used") : problem);
+            leaveDrills(m_server.isSet() ? Update::tr("Not downloaded: the version file could not be used") : problem);
         } else {
             versionArrived();
         }
@@ -333,7 +347,7 @@ void UpdateCheck::transferEnded(const QString& error, const QByteArray& sha256, 
     case Step::Updater:
     case Step::Ini:
         if (!problem.isEmpty()) {
-            setLine(VersionLine, bracketed(tr("Version %1 is available").arg(m_version.version)));
+            setLine(VersionLine, bracketed(Update::tr("Version %1 is available").arg(m_version.version)));
             setLine(ProgramLine, bracketed(problem));
             m_programProblem = problem;
             if (refused)
@@ -351,8 +365,8 @@ void UpdateCheck::transferEnded(const QString& error, const QByteArray& sha256, 
             download(Step::Ini, kIniFile);
         } else {
             m_newVersionDownloaded = true;
-            setLine(VersionLine, bracketed(tr("New Version Downloaded")));
-            setLine(ProgramLine, bracketed(tr("Version %1").arg(m_version.version)));
+            setLine(VersionLine, bracketed(Update::tr("New Version Downloaded")));
+            setLine(ProgramLine, bracketed(Update::tr("Version %1").arg(m_version.version)));
             fetchDrills();
         }
         return;
@@ -376,8 +390,8 @@ QString UpdateCheck::refusal(const QString& localName, const QByteArray& sha256)
     // Never leave a file behind that something could take for the real one.
     QFile::remove(localPath(localName));
     if (expected.isEmpty())
-        return tr("%1 was refused: the version file lists no SHA-256 sum for it").arg(localName);
-    return tr("%1 was refused: its SHA-256 sum does not match the version file").arg(localName);
+        return Update::tr("%1 was refused: the version file lists no SHA-256 sum for it").arg(localName);
+    return Update::tr("%1 was refused: its SHA-256 sum does not match the version file").arg(localName);
 }
 
 void UpdateCheck::versionArrived()
@@ -385,12 +399,17 @@ void UpdateCheck::versionArrived()
     m_version = CVer(localPath(kVersionFile), m_currentVersion, m_releaseKey);
     if (!m_version.problem.isEmpty()) {
         setLine(VersionLine, bracketed(m_version.problem));
-        leaveDrills(tr("Not downloaded: the version file could not be used"));
+        leaveDrills(Update::tr("Not downloaded: the version file could not be used"));
+    } else if (m_version.newer && fromSystemPackage()) {
+        // The package manager owns the program file: the new version is named, never fetched.
+        setLine(VersionLine, bracketed(Update::tr("Version %1 is available").arg(m_version.version)));
+        setLine(ProgramLine, bracketed(packageManagerNote()));
+        fetchDrills();
     } else if (m_version.newer) {
         QFile::remove(localPath(programFileName()));
         download(Step::Program, programFileName());
     } else {
-        setLine(VersionLine, bracketed(tr("Pitchwise is up to date")));
+        setLine(VersionLine, bracketed(Update::tr("Pitchwise is up to date")));
         fetchDrills();
     }
 }
@@ -423,7 +442,8 @@ void UpdateCheck::seedArrived()
     m_drillsReplaced = true;
     // Open drill and practice windows show the built-in drills by name: they reload.
     announce(Change::Drills, 0);
-    setLine(DrillLine, bracketed(tr("System Drills Downloaded")) + bracketed(tr("%1 drills were added").arg(r.added)));
+    setLine(DrillLine, bracketed(Update::tr("System Drills Downloaded")) +
+                           bracketed(Update::tr("%1 drills were added").arg(r.added)));
 }
 
 void UpdateCheck::finish()
@@ -433,15 +453,15 @@ void UpdateCheck::finish()
     if (!cancelled) {
         for (int line = VersionLine; line < FinishLine; ++line) {
             if (!m_checked.at(line) && m_suffix.at(line).isEmpty())
-                setLine(line, bracketed(tr("No file to update")));
+                setLine(line, bracketed(Update::tr("No file to update")));
         }
-        if (m_version.newer)
+        if (m_version.newer && !fromSystemPackage())
             startUpdater();
     }
     if (cancelled)
-        setLine(FinishLine, bracketed(tr("Cancelled: nothing was installed")));
+        setLine(FinishLine, bracketed(Update::tr("Cancelled: nothing was installed")));
     else if (m_updaterStarted)
-        setLine(FinishLine, bracketed(tr("Pitchwise closes to finish the update")));
+        setLine(FinishLine, bracketed(Update::tr("Pitchwise closes to finish the update")));
     else if (m_suffix.at(FinishLine).isEmpty())
         setLine(FinishLine, QString());
     Q_EMIT finished();
@@ -459,36 +479,38 @@ void UpdateCheck::startUpdater()
     if (!m_programProblem.isEmpty()) {
         // The program line already says what went wrong: no second cause for the same failure.
         LogMessage(QStringLiteral("Check For Updates: ") + m_programProblem);
-        setLine(FinishLine, bracketed(tr("The update was not completed")));
+        setLine(FinishLine, bracketed(Update::tr("The update was not completed")));
         prompter().message(
-            tr("Download Error"),
+            Update::tr("Download Error"),
             m_refusedFile.isEmpty()
-                ? tr("Pitchwise update was not completed because some files were not completely downloaded.")
-                : tr("Pitchwise update was not completed because %1 was refused: its check failed.").arg(m_refusedFile),
+                ? Update::tr("Pitchwise update was not completed because some files were not completely downloaded.")
+                : Update::tr("Pitchwise update was not completed because %1 was refused: its check failed.")
+                      .arg(m_refusedFile),
             Prompter::Icon::Critical);
         return;
     }
     QString cause;
     if (!m_newVersionDownloaded || !QFileInfo::exists(updater) || !QFileInfo::exists(localPath(kIniFile))) {
-        cause = tr("%1 or %2 was not found after download")
+        cause = Update::tr("%1 or %2 was not found after download")
                     .arg(QDir::toNativeSeparators(updater), QDir::toNativeSeparators(localPath(kIniFile)));
     } else if (!QFileInfo::exists(program)) {
-        cause = tr("%1 was not found after download").arg(QDir::toNativeSeparators(program));
+        cause = Update::tr("%1 was not found after download").arg(QDir::toNativeSeparators(program));
     } else {
         for (const QString& name : {programFileName(), updaterFileName(), kIniFile}) {
             const QByteArray expected = m_version.sums.value(name);
             if (expected.isEmpty() || fileSha256(localPath(name)) != expected) {
-                cause = tr("%1 changed after its download").arg(QDir::toNativeSeparators(localPath(name)));
+                cause = Update::tr("%1 changed after its download").arg(QDir::toNativeSeparators(localPath(name)));
                 break;
             }
         }
     }
     if (!cause.isEmpty()) {
         LogMessage(QStringLiteral("Check For Updates: ") + cause);
-        setLine(FinishLine, bracketed(tr("The update was not completed")) + bracketed(cause));
-        prompter().message(tr("Download Error"),
-                           tr("Pitchwise update was not completed because some files were not completely downloaded."),
-                           Prompter::Icon::Critical);
+        setLine(FinishLine, bracketed(Update::tr("The update was not completed")) + bracketed(cause));
+        prompter().message(
+            Update::tr("Download Error"),
+            Update::tr("Pitchwise update was not completed because some files were not completely downloaded."),
+            Prompter::Icon::Critical);
         return;
     }
     // The updater waits for this process to end before it replaces the program file.
@@ -497,17 +519,18 @@ void UpdateCheck::startUpdater()
         m_programFolder + QLatin1Char('/'), QString::number(QCoreApplication::applicationPid())};
     LogMessage(QStringLiteral("Starting the updater: %1 %2").arg(updater, arguments.join(QLatin1Char(' '))));
     if (!desktop().startProgram(updater, arguments)) {
-        setLine(FinishLine, bracketed(tr("The update was not completed")));
-        prompter().message(tr("Check For Updates"),
-                           tr("The updater %1 could not be started. Pitchwise was not changed.").arg(updater),
+        setLine(FinishLine, bracketed(Update::tr("The update was not completed")));
+        prompter().message(Update::tr("Check For Updates"),
+                           Update::tr("The updater %1 could not be started. Pitchwise was not changed.").arg(updater),
                            Prompter::Icon::Critical);
         return;
     }
     m_updaterStarted = true;
-    prompter().message(tr("Check For Updates"),
-                       tr("Pitchwise will now close so that the new version can be installed. It starts again by "
-                          "itself when the update is done."),
-                       Prompter::Icon::Information);
+    prompter().message(
+        Update::tr("Check For Updates"),
+        Update::tr("Pitchwise will now close so that the new version can be installed. It starts again by "
+                   "itself when the update is done."),
+        Prompter::Icon::Information);
 }
 
 }  // namespace pw

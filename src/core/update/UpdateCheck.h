@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "core/update/FtpDownload.h"
@@ -74,6 +75,10 @@ public:
     // from; tests set their own.
     void setServer(const UpdateServer& server, const QString& problem = QString());
     void setProgramFolder(const QString& folder) { m_programFolder = folder; }
+    // A program installed from a system package is never replaced by the check: a newer version
+    // is only named, with this note, and the drills are still fetched.
+    bool fromSystemPackage() const;
+    static QString packageManagerNote();
     void setCurrentVersion(const QString& version) { m_currentVersion = version; }
     // The public key the version file's signature must match (the built-in release key unless set).
     void setReleaseKey(const QByteArray& publicKey) { m_releaseKey = publicKey; }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/update/CheckUpdates.h"
 
 #include "common/Prompter.h"
@@ -13,7 +14,7 @@
 
 namespace pw {
 
-CheckUpdates::CheckUpdates(QWidget* parent, const QString& tempFolder)
+CheckUpdates::CheckUpdates(QWidget* parent, const QString& tempFolder, const QString& programFolder)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("CheckUpdates"));
@@ -22,12 +23,18 @@ CheckUpdates::CheckUpdates(QWidget* parent, const QString& tempFolder)
 
     QString problem;
     m_check = new UpdateCheck(tempFolder.isEmpty() ? UpdateCheck::defaultTempFolder(&problem) : tempFolder, this);
+    if (!programFolder.isEmpty())
+        m_check->setProgramFolder(programFolder);
     if (!m_check->tempFolderIsPrivate()) {
         // Downloads wait there for the updater: in a folder others can reach, they could be swapped.
         prompter().message(tr("Check For Updates"),
-                           tr("Pitchwise found no temporary folder that only you can use, so nothing can be "
-                              "downloaded.") +
-                               (problem.isEmpty() ? QString() : QStringLiteral("\n\n") + problem),
+                           problem.isEmpty()
+                               ? tr("Pitchwise found no temporary folder that only you can use, so nothing can be "
+                                    "downloaded.")
+                               : tr("Pitchwise found no temporary folder that only you can use, so nothing can be "
+                                    "downloaded.\n\n%1")
+                                     .arg(problem),
+
                            Prompter::Icon::Exclamation);
     }
 
@@ -46,6 +53,10 @@ void CheckUpdates::buildWidgets()
                             this);
     lblExplain->setObjectName(QStringLiteral("lblExplain"));
     lblExplain->setWordWrap(true);
+    lblPackage = new QLabel(UpdateCheck::packageManagerNote(), this);
+    lblPackage->setObjectName(QStringLiteral("lblPackage"));
+    lblPackage->setWordWrap(true);
+    lblPackage->setVisible(m_check->fromSystemPackage());
 
     CheckList = new QListWidget(this);
     CheckList->setObjectName(QStringLiteral("CheckList"));
@@ -86,6 +97,7 @@ void CheckUpdates::buildWidgets()
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(lblExplain);
+    layout->addWidget(lblPackage);
     layout->addWidget(CheckList, 1);
     layout->addWidget(Progress);
     layout->addLayout(buttons);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QDialog>
@@ -17,7 +18,9 @@ class UpdateCheck;
 class CheckUpdates : public QDialog {
     Q_OBJECT
 public:
-    explicit CheckUpdates(QWidget* parent = nullptr, const QString& tempFolder = QString());
+    // tempFolder and programFolder: the check's own unless given (tests give theirs).
+    explicit CheckUpdates(QWidget* parent = nullptr, const QString& tempFolder = QString(),
+                          const QString& programFolder = QString());
     ~CheckUpdates() override;
 
     UpdateCheck& check() const { return *m_check; }
@@ -42,6 +45,7 @@ private:
     UpdateCheck* m_check = nullptr;
     bool m_closeWhenDone = false;
     QLabel* lblExplain = nullptr;
+    QLabel* lblPackage = nullptr;  // shown only when a system package installed the program
     QListWidget* CheckList = nullptr;
     QProgressBar* Progress = nullptr;
     QLabel* lblCancel = nullptr;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The update check against a real FTP server: the signed version file decides whether a new
 // program is fetched, its sums refuse tampered files, an unsigned or forged one changes nothing,
 // the built-in drills are replaced in one transaction, a cancel or a dead server ends the check
@@ -339,6 +340,45 @@ private Q_SLOTS:
         QCOMPARE(starter.started, QList<QStringList>{expected});
         QCOMPARE(quit.size(), 1);
         QCOMPARE(env.prompter.find(QStringLiteral("Check For Updates")).icon, Prompter::Icon::Information);
+    }
+
+    // A system package owns the program file: the window says where updates come from, and the
+    // check names a newer version without fetching it or starting the updater; drills still come.
+    void aPackagedProgramIsLeftToThePackageManager()
+    {
+        const QString bin = local(QStringLiteral("usr/bin"));
+        QDir().mkpath(bin);
+        CheckUpdates fromBuildTree(nullptr, temp->path(), bin);
+        QVERIFY(fromBuildTree.findChild<QLabel*>(QStringLiteral("lblPackage"))->isHidden());
+        QDir().mkpath(local(QStringLiteral("usr/share/pitchwise")));
+        writeFile(local(QStringLiteral("usr/share/pitchwise/packaged")), "package");
+        CheckUpdates window(nullptr, temp->path(), bin);
+        const auto* note = window.findChild<QLabel*>(QStringLiteral("lblPackage"));
+        QVERIFY(!note->isHidden());
+        QCOMPARE(note->text(), QStringLiteral("Pitchwise was installed from a system package. Updates come through "
+                                              "your package manager."));
+
+        if (qEnvironmentVariableIsEmpty("PW_TEST_FTP"))
+            QSKIP("PW_TEST_FTP names no FTP server");
+        const QString seed = makeSeed(local(QStringLiteral("seed.db")));
+        newVersionOnServer(sumLine(program, QStringLiteral("Pitchwise")),
+                           sumLine(fileBytes(seed), QStringLiteral("BaseDB.db")));
+        serve(QStringLiteral("BaseDB.db"), fileBytes(seed));
+        UpdateCheck check(temp->path());
+        prepare(check);
+        check.setProgramFolder(bin);
+        QSignalSpy quit(&check, &UpdateCheck::quitRequested);
+        run(check);
+        QCOMPARE(check.suffix(UpdateCheck::VersionLine), QStringLiteral(" (Version 99.0.0 is available)"));
+        QCOMPARE(check.suffix(UpdateCheck::ProgramLine), QStringLiteral(" (%1)").arg(note->text()));
+        QVERIFY(!check.newVersionDownloaded());
+        QVERIFY(!QFileInfo::exists(local(QStringLiteral("Pitchwise"))));
+        QVERIFY(!QFileInfo::exists(local(QStringLiteral("PWUpdate"))));
+        QVERIFY(starter.started.isEmpty());
+        QCOMPARE(quit.size(), 0);
+        QVERIFY(check.drillsReplaced());
+        QCOMPARE(drills(QStringLiteral("<")), seedDrills(seed));
+        QVERIFY(!env.prompter.titles().contains(QStringLiteral("Download Error")));
     }
 
     void refusedOrMissingFilesNeverStartTheUpdater()
