@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // pitchwise_bench [--pg postgresql://user@host:port/db] [--runs N] [--teams N]
 //
 // Builds a club-size database (by default 40 teams of 20 players with 30 played games each) on
@@ -11,7 +12,9 @@
 // profile's picker, saving either (the main window refreshing itself included), and copying a
 // team of 25 players with a season of games and statistics.
 // The line-up board is timed on a game of a 25-player team: opening it (which saves at once),
-// placing a player (the grid and field repainted), saving, and repainting the field at 1440 x 1000.
+// placing a player (the grid and field repainted), proposing a line-up (Suggest Line-up), saving,
+// and repainting the field at 1440 x 1000; and the proposal's solver alone on 20 players, 6 periods
+// and 11 spots, which must answer within 50 ms.
 // Reports: the season's team statistics and the official roster rendered to PDF, and a preview of
 // a report of about ten pages opened and shown.
 // Tournaments: every team gets five tournaments with their own-team games; a 16-team bracket
@@ -20,6 +23,9 @@
 // Practices: the month calendar moved by a week over a season of practices, and a drill diagram
 // of 30 markers and 40 lines repainted at screen size.
 // PW_BENCH_KEEP=folder keeps the club database there, to profile start-up against it.
+// PW_BENCH_BIG_ONLY=1 stops after the big cases (80 players a team, 120 games a team, the board
+// with 10 to 80 players), to profile them.
+#include "ClubDatabase.h"
 #include "app/MainForm.h"
 #include "app/TeamTree.h"
 #include "common/Formats.h"
@@ -28,6 +34,8 @@
 #include "core/fees/Fees.h"
 #include "core/games/GameState.h"
 #include "core/games/GameView.h"
+#include "core/games/LineupSolver.h"
+#include "core/games/Pitch.h"
 #include "core/messaging/Notes.h"
 #include "core/practice/DrillDiagram.h"
 #include "core/practice/DrillPainter.h"
@@ -63,6 +71,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -75,69 +84,14 @@
 #include <unistd.h>
 
 using namespace pw;
+using namespace pw::bench;
 
 namespace {
 
 QTextStream out(stdout);
 
-struct Size {
-    int teams = 40;
-    int players = 20;
-    int games = 30;
-};
-
-// Fills the open shared database: every team with its players, opponents, played games and one
-// statistics row per player and game, in one transaction.
-void fillClub(const Size& size)
-{
-    Transaction tx;
-    QSqlDatabase db = Db::shared();
-    PreparedStatement team(db, QStringLiteral("INSERT INTO Teams (TeamNo, TeamName, AgeDivision, Sex, Season, Visible, "
-                                              "NumberOfGames, Periods, NumberOfPlayers, PointValue, StartDate, "
-                                              "TournamentPlay, ManageFees, TeamAmount, WebSite, EmailSendTo) "
-                                              "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
-    PreparedStatement player(db,
-                             QStringLiteral("INSERT INTO Player (TeamNo, PlayerNo, PlayerLastName, PlayerFirstName, "
-                                            "JerseyNo, BirthDate, AmountPaid) VALUES (?, ?, ?, ?, ?, ?, ?)"));
-    PreparedStatement opponent(db, QStringLiteral("INSERT INTO Opponent (TeamNo, OpponentNo, OpponentName, "
-                                                  "OpponentCoach, OpponentCoachPhone, OpponentColor, IsUs) "
-                                                  "VALUES (?, ?, ?, ?, ?, ?, ?)"));
-    PreparedStatement game(db, QStringLiteral("INSERT INTO Schedule (TeamNo, GameNo, OpponentNo, GameDate, GameTime, "
-                                              "FieldName, Result) VALUES (?, ?, ?, ?, ?, ?, ?)"));
-    PreparedStatement stat(db, QStringLiteral("INSERT INTO GameStat (TeamNo, GameNo, PlayerNo, Goals, GoalsScored, "
-                                              "Shots, QtrAvailable, QtrPlayed) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"));
-    const QDate start(2026, 9, 5);
-    for (int t = 1; t <= size.teams; ++t) {
-        team.exec({t, QStringLiteral("Team %1").arg(t), QStringLiteral("U%1").arg(8 + t % 8), QStringLiteral("G"),
-                   QStringLiteral("Fall 2026"), true, size.games, 4, 8, QStringLiteral("3;1;0"), start.addDays(t), true,
-                   true, 1500.0, QStringLiteral("https://league.example.org/%1").arg(t),
-                   QStringLiteral("families%1@example.org").arg(t)});
-        for (int p = 1; p <= size.players; ++p) {
-            player.exec({t, p, QStringLiteral("Player%1").arg(p), QStringLiteral("First%1").arg(t), p,
-                         QDate(2016, 1 + p % 12, 1 + p % 28), 50.0 * (p % 3)});
-        }
-        for (int o = 1; o <= 8; ++o) {
-            opponent.exec({t, o, QStringLiteral("Opponent %1").arg(o), QStringLiteral("Coach %1").arg(o),
-                           QStringLiteral("555-01%1").arg(o, 2, 10, QLatin1Char('0')), QStringLiteral("Blue"), false});
-        }
-        for (int g = 1; g <= size.games; ++g) {
-            // Goals for: players whose number and the game's add up to a multiple of 7 score one;
-            // the goalkeeper (player 1) lets in g % 3. The stored result agrees, as it does
-            // once the record has been computed.
-            int scored = 0;
-            for (int p = 1; p <= size.players; ++p)
-                scored += (g + p) % 7 == 0 ? 1 : 0;
-            const int against = g % 3;
-            const int result = scored > against ? 1 : scored < against ? 2 : 3;
-            game.exec({t, g, 1 + g % 8, start.addDays(7 * g), QStringLiteral("10:00 AM"),
-                       QStringLiteral("Field %1").arg(g % 5), result});
-            for (int p = 1; p <= size.players; ++p)
-                stat.exec(
-                    {t, g, p, (g + p) % 7 == 0 ? 1 : 0, p == 1 ? against : 0, p % 4, QStringLiteral("1;1;1;1"), 3});
-        }
-    }
-    tx.commit();
-}
+// The club's size: teams, players a team and played games a team.
+using Size = bench::ClubSize;
 
 // Opens a fresh database of the given size as the shared connection; returns where it lives.
 DbLocation makeDatabase(const QString& dir, const QString& pgServer, const Size& size, const QString& name)
@@ -339,76 +293,6 @@ QList<Operation> windowOperations(std::unique_ptr<TeamInfo>& profile, std::uniqu
     };
 }
 
-// Every team plays five tournaments of two rounds with its first round scheduled; team 1's first
-// tournament is a full 16-team bracket with every game timed and the own team in round 1.
-void addTournaments(int teams)
-{
-    Transaction tx;
-    for (int t = 1; t <= teams; ++t) {
-        for (int n = 1; n <= 5; ++n) {
-            TournamentInfo info{qint16(t), qint16(n), QStringLiteral("Cup %1").arg(n), qint16(t == 1 && n == 1 ? 4 : 2),
-                                QDate(2026, 10, n)};
-            saveTournament(info);
-            execSql(QStringLiteral("INSERT INTO Schedule (TeamNo, GameNo, OpponentNo, GameDate, GameTime, Result) "
-                                   "VALUES (?, ?, ?, ?, '09:00 AM', 99)"),
-                    {t, n * 1000 + 1, 1 + n % 8, QDate(2026, 10, n)});
-        }
-    }
-    execSql(QStringLiteral("UPDATE Opponent SET IsUs = ? WHERE TeamNo = 1 AND OpponentNo = 8"), {true});
-    Bracket b(4);
-    for (int p = 1; p <= 16; ++p)
-        b.setTeam(p, BracketTeam{p == 1 ? QStringLiteral("*Opponent 8") : QStringLiteral("Opponent %1").arg(1 + p % 7),
-                                 QString::number(p == 1 ? 8 : 1 + p % 7)});
-    for (int game : b.games())
-        b.setGameTag(game,
-                     BracketGameTag{QDate(2026, 10, 3), QTime(8 + game % 9, 30), QStringLiteral("Field 2")}.toText());
-    saveBracket(1, 1, b);
-    tx.commit();
-}
-
-// The coach's own drills up to count in all, each with a small diagram.
-void addDrills(int count)
-{
-    Transaction tx;
-    QSqlDatabase db = Db::shared();
-    PreparedStatement drill(
-        db, QStringLiteral("INSERT INTO DrillBook (DrillID, DrillName, Description, Discipline, Explanation, "
-                           "Development, DrillType, Stage) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"));
-    PreparedStatement marker(
-        db, QStringLiteral("INSERT INTO DrillData (DrillID, GnomeType, BaseGnomeNo, FieldGnomeNo, GnomeXPos, "
-                           "GnomeYPos) VALUES (?, 1, ?, ?, ?, ?)"));
-    QSqlQuery existing = execSql(QStringLiteral("SELECT COUNT(*) FROM DrillBook"));
-    const int builtIn = existing.next() ? existing.value(0).toInt() : 0;
-    for (int n = 0; n < count - builtIn; ++n) {
-        const int id = 1001 + n;
-        drill.exec({id, QStringLiteral("Drill %1").arg(n, 3, 10, QLatin1Char('0')), QStringLiteral("Purpose"),
-                    n % 2 ? QStringLiteral("Passing") : QStringLiteral("Attacking"), QStringLiteral("Procedure"),
-                    QStringLiteral("Points"), n % 2,
-                    n % 2 ? QStringLiteral("Fundamental") : QStringLiteral("Individual (1 v 1)")});
-        for (int m = 1; m <= 6; ++m)
-            marker.exec({id, m % 9, m, 300 * m, 200 * m});
-    }
-    tx.commit();
-}
-
-// A season of practices: three sessions a week from September to December for every team, each
-// with a full agenda.
-void addPractices(int teams)
-{
-    Transaction tx;
-    QSqlDatabase db = Db::shared();
-    PreparedStatement practice(
-        db, QStringLiteral("INSERT INTO Practice (TeamNo, PracticeDate, StartTime, EndTime, TimeSegment, "
-                           "TeamMeeting) VALUES (?, ?, ?, ?, 15, ?)"));
-    for (int t = 1; t <= teams; ++t) {
-        for (QDate d(2026, 9, 1); d < QDate(2026, 12, 20); d = d.addDays(1)) {
-            if (d.dayOfWeek() == 2 || d.dayOfWeek() == 4 || d.dayOfWeek() == 6)
-                practice.exec({t, d.startOfDay(), QDateTime(d, QTime(17, 0)), QDateTime(d, QTime(18, 30)), false});
-        }
-    }
-    tx.commit();
-}
-
 // Child process for the start-up comparison: shows the main window on the database, or a bare
 // window, and ends as soon as it is on screen.
 int startupChild(const QString& what, const QString& database, const QString& settings)
@@ -489,6 +373,109 @@ QString row(const QString& name, const Figures& f, quint64 smallStatements)
         .arg(smallStatements);
 }
 
+// Opening the line-up board of a team of the given roster on a game with earlier games: time and
+// statements.
+Figures boardOpening(const QString& dir, const QString& pgServer, int players, int runs)
+{
+    const DbLocation loc = makeDatabase(dir, pgServer, Size{1, players, 30}, QStringLiteral("board%1").arg(players));
+    const Figures f = measure(runs, [](int i) {
+        GameSetup board(
+            LineupGame{.teamNo = 1, .gameNo = qint16(2 + i % 28), .opponentNo = 1, .periods = 4, .places = 8},
+            QStringLiteral("Game"));
+        board.show();
+    });
+    dropDatabase(loc, pgServer);
+    return f;
+}
+
+// A line-up proposal's problem of the size a coach meets at most: 20 players, 6 periods, 11 spots,
+// a season of 20 games behind them, two keepers, a few late arrivals; different for each run.
+LineupProblem proposalProblem(int run)
+{
+    QRandomGenerator rng(quint32(run) + 1);
+    LineupProblem pb;
+    pb.periods = 6;
+    pb.minPeriods = 3;
+    for (const FormationSpot& s : formationSpots(11))
+        pb.spots << s.kind;
+    for (int i = 0; i < 20; ++i) {
+        SolverPlayer p;
+        for (int q = 0; q < pb.periods; ++q)
+            p.available << (rng.bounded(10) != 0);
+        p.earlierAvailable = 100 + rng.bounded(20);
+        p.earlierPlayed = 40 + rng.bounded(60);
+        p.goalPeriods = rng.bounded(10);
+        p.flags[size_t(rng.bounded(4))] = true;
+        p.flags[size_t(SpotKind::Goal)] = i < 2;
+        p.mayPlayGoal = i == 5;
+        pb.players << p;
+    }
+    return pb;
+}
+
+// The team-stats preview of a team, to its first page on screen.
+Figures teamStatsPreview(int runs, qint16 teamNo, int& pages)
+{
+    const Report report = [teamNo](Printout& p) { FilePrintTeamSub(p, teamNo); };
+    return measure(runs, [&](int) {
+        FieldConfig preview(report, kTeamStatsOrientation, QStringLiteral("Team"));
+        preview.show();
+        QApplication::processEvents();
+        pages = preview.pageCount();
+    });
+}
+
+// The big cases: 80 players a team, 120 games a team, the board with 10 to 80 players and the
+// team-stats preview of 80 players.
+void bigCases(const QString& dir, const QString& pgServer, int runs)
+{
+    out << "\nBig teams: clicks with 80 players a team or 120 games a team (two teams each):\n\n"
+        << "| operation | median ms | spread ms | statements |\n|---|---|---|---|\n";
+    for (const Size& big : {Size{2, 80, 30}, Size{2, 20, 120}}) {
+        const DbLocation loc =
+            makeDatabase(dir, pgServer, big, QStringLiteral("big%1x%2").arg(big.players).arg(big.games));
+        MainForm form;
+        form.ConfigureMainStatus();
+        form.SetTeamTabs();
+        form.selectTeam(1);
+        form.resize(1120, 720);
+        form.show();
+        const QString what = QStringLiteral("%1 players x %2 games: ").arg(big.players).arg(big.games);
+        QList<Operation> ops = operations(form, big);
+        ops.removeFirst();  // the tree's rebuild is timed on the club
+        for (Operation& o : ops)
+            o.name = what + o.name.toLower();
+        if (big.players == 80) {
+            int pages = 0;
+            const Figures preview = teamStatsPreview(runs, 1, pages);
+            timeRows(ops, runs);
+            out << QStringLiteral("| %1team-stats preview of %2 pages, first page shown | %3 | %4 – %5 | %6 |\n")
+                       .arg(what)
+                       .arg(pages)
+                       .arg(preview.median, 0, 'f', 1)
+                       .arg(preview.low, 0, 'f', 1)
+                       .arg(preview.high, 0, 'f', 1)
+                       .arg(preview.statements);
+        } else {
+            timeRows(ops, runs);
+        }
+        form.close();
+        dropDatabase(loc, pgServer);
+    }
+    out << "\nOpening the line-up board (30 games of earlier figures):\n\n"
+        << "| players | median ms | spread ms | statements |\n|---|---|---|---|\n";
+    for (int players : {10, 20, 80}) {
+        const Figures f = boardOpening(dir, pgServer, players, runs);
+        out << QStringLiteral("| %1 | %2 | %3 – %4 | %5 |\n")
+                   .arg(players)
+                   .arg(f.median, 0, 'f', 1)
+                   .arg(f.low, 0, 'f', 1)
+                   .arg(f.high, 0, 'f', 1)
+                   .arg(f.statements);
+    }
+    out.flush();
+}
+
 int runBench(const QString& pgServer, int runs, const Size& size)
 {
     QTemporaryDir dir;
@@ -510,6 +497,9 @@ int runBench(const QString& pgServer, int runs, const Size& size)
         form.close();
         dropDatabase(loc, pgServer);
     }
+    bigCases(dir.path(), pgServer, runs);
+    if (qEnvironmentVariableIsSet("PW_BENCH_BIG_ONLY"))
+        return 0;
 
     QElapsedTimer build;
     build.start();
@@ -545,7 +535,7 @@ int runBench(const QString& pgServer, int runs, const Size& size)
             // A plain copy: lambdas cannot capture a structured binding with every compiler.
             const QString what = selected.first;
             const qint16 game = selected.second;
-            const Figures fast = measure(runs, [game](int) { readGameView(2, 0, game); });
+            const Figures fast = measure(runs, [game](int) { readGameView(2, 0, game, false); });
             const Figures slow = measure(qMax(3, runs / 3), [game, games](int) { gameViewRowByRow(2, game, games); });
             out << QStringLiteral("| %1 | %2 | %3 | %4 | %5 | %6 |\n")
                        .arg(what)
@@ -596,6 +586,7 @@ int runBench(const QString& pgServer, int runs, const Size& size)
                  }
                  board->MainField_DragDrop(p, QPoint(572 * (1 + i % 14), 415 * (1 + i % 12)), false);
              }},
+            {QStringLiteral("Suggest Line-up (every period proposed)"), [&](int) { board->suggestLineup(); }},
             {QStringLiteral("Save the line-up"), [&](int) { board->GameSave_Click(); }},
             {QStringLiteral("Repaint the field at 1440 x 1000"),
              [&](int) {
@@ -606,6 +597,11 @@ int runBench(const QString& pgServer, int runs, const Size& size)
              }},
         };
         timeRows(boardOps, runs);
+        int unfinished = 0;
+        timeRows({{QStringLiteral("Line-up proposal alone: 20 players, 6 periods, 11 spots"),
+                   [&](int i) { unfinished += solveLineup(proposalProblem(i)).complete ? 0 : 1; }}},
+                 std::max(runs, 20));
+        out << QStringLiteral("\n(Proposals cut short by the time limit: %1.)\n").arg(unfinished);
         out.flush();
         board.reset();
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/MainForm.h"
 
 #include "ui/base/Modal.h"
@@ -7,6 +8,7 @@
 #include "app/HelpWindow.h"
 #include "app/RosterData.h"
 #include "app/RosterModel.h"
+#include "app/ScreenMap.h"
 #include "app/TeamTree.h"
 #include "app/cfgDialog.h"
 #include "app/frmAbout.h"
@@ -47,6 +49,8 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include <iterator>
+
 namespace pw {
 
 namespace {
@@ -54,9 +58,12 @@ namespace {
 const QList<int> kMainGridTwips{1700, 610, 610, 610, 610, 610, 80, 610, 610, 610, 610, 500, 500};
 const QList<int> kPlayerGridTwips{1700, 620, 620, 620, 620, 620, 620, 80, 620, 620, 620, 620};
 
-const QStringList kTotalCaptions{QStringLiteral("Shots"),    QStringLiteral("Goals"),         QStringLiteral("Steals"),
-                                 QStringLiteral("Assists"),  QStringLiteral("Shots on Goal"), QStringLiteral("Goals"),
-                                 QStringLiteral("OverShot"), QStringLiteral("Blocks")};
+// The captions of the team totals, each with its colon: a language may space it otherwise.
+const char* const kTotalCaptions[] = {
+    QT_TRANSLATE_NOOP("pw::MainForm", "Shots:"),         QT_TRANSLATE_NOOP("pw::MainForm", "Goals:"),
+    QT_TRANSLATE_NOOP("pw::MainForm", "Steals:"),        QT_TRANSLATE_NOOP("pw::MainForm", "Assists:"),
+    QT_TRANSLATE_NOOP("pw::MainForm", "Shots on Goal:"), QT_TRANSLATE_NOOP("pw::MainForm", "Goals:"),
+    QT_TRANSLATE_NOOP("pw::MainForm", "OverShot:"),      QT_TRANSLATE_NOOP("pw::MainForm", "Blocks:")};
 
 // Separator limits, in twips: the tree stays wider than 750, the roster grid wider than 2500,
 // and each grid taller than 500.
@@ -100,6 +107,7 @@ MainForm::MainForm(QWidget* parent)
     setLogo(ReadSettingText(QStringLiteral("TeamLogo")));
     connect(&changeNotices(), &ChangeNotices::changed, this, &MainForm::dataSaved);
     resize(1120, 720);
+    watchScreenMap(*this, *TeamTree, *m_tree);
 }
 
 MainForm::~MainForm() = default;
@@ -410,8 +418,8 @@ QWidget* MainForm::buildTotals()
     heading->setObjectName(QStringLiteral("lblTeamTotals"));
     heading->setFont(bold);
     totalsLayout->addWidget(heading);
-    for (qsizetype i = 0; i < kTotalCaptions.size(); ++i) {
-        auto* caption = new QLabel(kTotalCaptions.at(i) + QLatin1Char(':'));
+    for (qsizetype i = 0; i < qsizetype(std::size(kTotalCaptions)); ++i) {
+        auto* caption = new QLabel(tr(kTotalCaptions[i]));
         caption->setObjectName(QStringLiteral("TotCaption_%1").arg(i));
         auto* value = new QLabel;
         value->setObjectName(QStringLiteral("Totlbl_%1").arg(i));
@@ -553,8 +561,10 @@ void MainForm::loadTeamView(qint16 teamNo)
 {
     PW_TRACE(QStringLiteral("LoadTeam"), traceArg(QStringLiteral("lcTeamNo"), teamNo));
     // Remembering the team is a convenience: a settings store that cannot be written must not
-    // keep the team from loading.
-    SetRegValue(kSettingsKey, QStringLiteral("TeamTabNo"), RegString, QString::number(teamNo));
+    // keep the team from loading. It is written only when it changes, so that a start on the
+    // remembered team writes nothing.
+    if (ReadSetting(QStringLiteral("TeamTabNo")) != QString::number(teamNo))
+        SetRegValue(kSettingsKey, QStringLiteral("TeamTabNo"), RegString, QString::number(teamNo));
     const TeamSettings team = readTeamSettings(teamNo);
     selection().setTeam(teamNo, team);
     // A team whose games have not been read yet is opened when it is loaded.
@@ -574,13 +584,17 @@ void MainForm::loadTeamView(qint16 teamNo)
 
     const QList<RosterRow> roster = readRoster(teamNo, team);
     m_mainGrid->setRows(roster);
+    // The spread on the team's row needs more room than one share.
+    MainGrid->clearSpans();
+    if (m_mainGrid->teamRow() >= 0)
+        MainGrid->setSpan(m_mainGrid->teamRow(), 1, 1, RosterModel::kSpreadColumns);
     // Long names widen the player column rather than being cut off, up to three times its
     // drawn width; longer ones end in "…" and show whole in their tool tip.
     const int drawn = twipsToPixels(kMainGridTwips.first(), logicalDpiX());
     MainGrid->resizeColumnToContents(0);
     MainGrid->setColumnWidth(0, qBound(drawn, MainGrid->columnWidth(0) + 8, 3 * drawn));
     UpdateStatusBar(5, tr("Player Count: %1").arg(roster.size()));
-    SetFormSize(static_cast<int>(roster.size()));
+    SetFormSize(m_mainGrid->rowCount());
     m_playerGrid->clearRows();
     lblPlayer->setText(tr("Player games"));
 }
@@ -596,28 +610,30 @@ void MainForm::LoadTeam(qint16 teamNo)
 QString MainForm::GetRecord(qint16 gameNo)
 {
     const Selection& s = selection();
-    return guardedValue(QStringLiteral("GetRecord"),
-                        traceArg(QStringLiteral("lcTeamNo"), s.CurrentTeamNo()) +
-                            traceArg(QStringLiteral("lcGameNo"), gameNo),
-                        QString(), [&] {
-                            const TeamSettings& t = s.Team();
-                            const RecordSummary r = pw::GetRecord(s.CurrentTeamNo(), s.CurrentTournamentNo(),
-                                                                  {t.WinPoints, t.TiePoints, t.LossPoints}, gameNo);
-                            if (r.computed) {
-                                m_tree->showResults(s.CurrentTeamNo(), s.CurrentTournamentNo(), r.games);
-                                UpdateStatusBar(3, r.recordText());
-                                UpdateStatusBar(4, r.pointTotalText());
-                            }
-                            return r.scoreText;
-                        });
+    return guardedValue(
+        QStringLiteral("GetRecord"),
+        traceArg(QStringLiteral("lcTeamNo"), s.CurrentTeamNo()) + traceArg(QStringLiteral("lcGameNo"), gameNo),
+        QString(), [&] {
+            const TeamSettings& t = s.Team();
+            // A click only looks; the refresh after a save stores what it recomputed.
+            const RecordSummary r = pw::GetRecord(s.CurrentTeamNo(), s.CurrentTournamentNo(),
+                                                  {t.WinPoints, t.TiePoints, t.LossPoints}, gameNo, m_storeResults);
+            if (r.computed) {
+                m_tree->showResults(s.CurrentTeamNo(), s.CurrentTournamentNo(), r.games);
+                UpdateStatusBar(3, r.recordText());
+                UpdateStatusBar(4, r.pointTotalText());
+            }
+            return r.scoreText;
+        });
 }
 
 void MainForm::SelectGame()
 {
     guarded(QStringLiteral("SelectGame"), {}, [&] {
         Selection& s = selection();
-        UpdateStatusBar(1, tr("Opponent: ") + (s.singleGame() ? currentGameNodeText() : QString()));
-        UpdateStatusBar(2, tr("Score: ") + GetRecord(s.CurrentGameNo()));
+        UpdateStatusBar(1, tr("Opponent: %1").arg(s.singleGame() ? currentGameNodeText() : QString()));
+        UpdateStatusBar(2, tr("Score: %1").arg(GetRecord(s.CurrentGameNo())));
+
         const GameStatus game =
             s.CurrentGameNo() > 0 ? readGameStatus(s.CurrentTeamNo(), s.CurrentGameNo()) : GameStatus{};
         s.setOpponent(game.opponentNo);
@@ -644,7 +660,8 @@ QString MainForm::currentGameNodeText() const
 void MainForm::showGameFigures()
 {
     const Selection& s = selection();
-    const GameView view = readGameView(s.CurrentTeamNo(), s.CurrentTournamentNo(), s.CurrentGameNo());
+    // Selecting only reads: the stored shares follow the saves of line-ups and availability.
+    const GameView view = readGameView(s.CurrentTeamNo(), s.CurrentTournamentNo(), s.CurrentGameNo(), false);
     m_mainGrid->setGameView(view);
     // The strip's labels read Shots, Goals, Steals, Assists, Shots on Goal, Goals (let in),
     // OverShot and Blocks; the view sums the goalkeeper's blocks before the shots over.
@@ -656,8 +673,9 @@ void MainForm::showGameFigures()
 void MainForm::SetFormSize(int numOfRows)
 {
     m_sizedRows = numOfRows;
-    // The roster grid is made tall enough for up to eleven players; larger rosters scroll.
-    const int rows = qBound(1, numOfRows, 11);
+    // The roster grid is made tall enough for up to eleven players and the team's row; larger
+    // rosters scroll.
+    const int rows = qBound(1, numOfRows, 12);
     const int rowHeight = MainGrid->verticalHeader()->defaultSectionSize();
     const int wanted =
         MainGrid->horizontalHeader()->sizeHint().height() + rows * rowHeight + 2 * MainGrid->frameWidth() + 2;
@@ -820,8 +838,8 @@ void MainForm::MainGrid_DblClick(int row)
 void MainForm::MainGrid_MouseDown(const QPoint& pos)
 {
     const QModelIndex index = MainGrid->indexAt(pos);
-    if (!index.isValid())
-        return;
+    if (!index.isValid() || !m_mainGrid->row(index.row()))
+        return;  // the team's row has no player to act on
     MainGrid_Click(index.row());
     gridMenu()->popup(MainGrid->viewport()->mapToGlobal(pos));
 }
@@ -867,6 +885,7 @@ void MainForm::dataSaved(const ChangeNotice& notice)
 void MainForm::refreshShown()
 {
     m_refreshPending = false;
+    const QScopedValueRollback storing(m_storeResults, true);
     guarded(QStringLiteral("dataSaved"), {}, [&] {
         // Rebuild what shows the saved rows and select again what was selected, as far as it
         // still exists: the node in the tree (a game stays the current game) and the player in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "ui/base/Commands.h"
@@ -155,6 +156,7 @@ private:
     bool m_filling = false;
     bool m_renaming = false;        // a tournament is being renamed in the tree
     bool m_refreshPending = false;  // saved changes are waiting to be shown
+    bool m_storeResults = false;    // the refresh after a save stores the recomputed results
     int m_sizedRows = 0;            // set while the tree is rebuilt, so selection changes do nothing
 };
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/frmSplash.h"
 
 #include "app/MainForm.h"
@@ -5,6 +6,7 @@
 #include "app/TeamTree.h"
 #include "app/frmAbout.h"
 #include "common/AppState.h"
+#include "common/StartupTrace.h"
 #include "common/Trace.h"
 #include "core/teams/TeamProfile.h"
 #include "data/Settings.h"
@@ -15,9 +17,32 @@
 #include <QLabel>
 #include <QPainter>
 #include <QScreen>
+#include <QSvgRenderer>
 #include <QVBoxLayout>
+#include <QWindow>
+
+#include <utility>
 
 namespace pw {
+
+namespace {
+
+// The program's badge at the splash's size, drawn from its picture once: through an icon it would
+// be read twice, and the icon engine loaded before the first window.
+QPixmap badge()
+{
+    const qreal ratio = qApp->devicePixelRatio();
+    QPixmap pixmap(QSize(64, 64) * ratio);
+    pixmap.fill(Qt::transparent);
+    QSvgRenderer picture(QStringLiteral(":/icons/pitchwise.svg"));
+    QPainter painter(&pixmap);
+    picture.render(&painter);
+    painter.end();
+    pixmap.setDevicePixelRatio(ratio);
+    return pixmap;
+}
+
+}  // namespace
 
 frmSplash::frmSplash(QWidget* parent)
     : QWidget(parent, Qt::FramelessWindowHint)
@@ -27,7 +52,7 @@ frmSplash::frmSplash(QWidget* parent)
     setAttribute(Qt::WA_DeleteOnClose);
 
     auto* picture = new QLabel;
-    picture->setPixmap(QIcon(QStringLiteral(":/icons/pitchwise.svg")).pixmap(64, 64));
+    picture->setPixmap(badge());
     picture->setAlignment(Qt::AlignCenter);
     auto* product = new QLabel(tr("Pitchwise"));
     product->setObjectName(QStringLiteral("lblProductName"));
@@ -42,8 +67,12 @@ frmSplash::frmSplash(QWidget* parent)
     auto* version = new QLabel(frmAbout::versionText());
     version->setObjectName(QStringLiteral("lblVersion"));
     version->setAlignment(Qt::AlignCenter);
+    // White on the green the splash paints; through the palette, since a style sheet would load
+    // the style sheet machinery before anything is on screen.
+    QPalette white = palette();
+    white.setColor(QPalette::WindowText, Qt::white);
     for (QLabel* l : {product, title, version})
-        l->setStyleSheet(QStringLiteral("color: white;"));
+        l->setPalette(white);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(36, 28, 36, 24);
@@ -66,6 +95,11 @@ void frmSplash::paintEvent(QPaintEvent*)
     p.fillRect(rect(), QColor(0x2e, 0x7d, 0x32));
     p.setPen(QPen(QColor(255, 255, 255, 90), 2));
     p.drawRect(rect().adjusted(6, 6, -7, -7));
+    if (!std::exchange(m_painted, true)) {
+        startupStep("splash drawn");
+        // The main window is built behind the splash; the coach's click then only shows it.
+        QTimer::singleShot(0, this, &frmSplash::prepare);
+    }
 }
 
 void frmSplash::keyPressEvent(QKeyEvent*)
@@ -78,18 +112,59 @@ void frmSplash::mousePressEvent(QMouseEvent*)
     Timer1_Timer();
 }
 
-void frmSplash::Timer1_Timer()
+namespace {
+
+// Marks in the start-up trace when the main window's first frame is drawn: the paint follows
+// its first exposure, and the trace line the paint.
+class FirstFrame : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Expose && !std::exchange(m_seen, true)) {
+            QTimer::singleShot(0, [] { startupStep("main window drawn"); });
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    bool m_seen = false;
+};
+
+}  // namespace
+
+void frmSplash::prepare()
 {
-    if (m_started)
+    if (m_started || m_prepared || m_preparing)
         return;
-    m_started = true;
-    m_timer.stop();
-    bool shown = false;
+    // The splash reaches the screen before the work starts.
+    QGuiApplication::sync();
+    // The windows' icon is drawn at four sizes from its picture for every window that opens: not
+    // before the splash is on screen.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/pitchwise.svg")));
+    startupStep("window icon set");
+    m_preparing = true;
+    m_ready = buildMainWindow();
+    m_preparing = false;
+    m_prepared = true;
+    // The coach asked for it meanwhile, or there is nothing to wait for.
+    if (m_startWanted || !m_ready)
+        Timer1_Timer();
+}
+
+bool frmSplash::buildMainWindow()
+{
+    bool ready = false;
     guarded(QStringLiteral("Timer1_Timer"), {}, [&] {
         if (!PrepareDatabase())
             return;
+        startupStep("database opened");
         m_main = new MainForm;
         m_main->setAttribute(Qt::WA_DeleteOnClose);
+        startupStep("main window built");
         // A new database gets its first team before anything is shown. Abandoning the wizard
         // takes the new database away again, so the next start begins afresh.
         if (needsFirstTeam()) {
@@ -102,14 +177,45 @@ void frmSplash::Timer1_Timer()
         }
         m_main->ConfigureMainStatus();
         m_main->SetTeamTabs();
-        const auto lastTeam =
-            static_cast<qint16>(ReadSetting(QStringLiteral("TeamTabNo"), QStringLiteral("1")).toInt());
+        startupStep("tree filled");
+        // Read without storing a default: a start writes nothing.
+        const QString remembered = ReadSetting(QStringLiteral("TeamTabNo"));
+        const auto lastTeam = static_cast<qint16>(remembered.isEmpty() ? 1 : remembered.toInt());
         // The remembered team may be gone or hidden: then the first team of the tree.
         if (!m_main->selectTeam(lastTeam))
             m_main->selectFirstTeam();
-        m_main->show();
-        shown = true;
+        startupStep("team loaded");
+        ready = true;
     });
+    if (!ready && m_main) {
+        delete m_main;
+        m_main = nullptr;
+    }
+    return ready;
+}
+
+void frmSplash::Timer1_Timer()
+{
+    if (m_started)
+        return;
+    if (m_preparing) {
+        // Shown as soon as it is built.
+        m_startWanted = true;
+        return;
+    }
+    m_started = true;
+    m_timer.stop();
+    if (!m_prepared) {
+        m_prepared = true;
+        m_ready = buildMainWindow();
+    }
+    bool shown = false;
+    if (m_ready && m_main) {
+        shown = guarded(QStringLiteral("Timer1_Timer"), {}, [&] { m_main->show(); });
+        startupStep("main window shown");
+        if (QWindow* window = m_main->windowHandle())
+            window->installEventFilter(new FirstFrame(window));
+    }
     if (!shown && m_main) {
         delete m_main;
         m_main = nullptr;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QTimer>
@@ -7,9 +8,10 @@ namespace pw {
 
 class MainForm;
 
-// The splash window. Its timer runs the start-up sequence once, a second after it appears; a key
-// press or a click runs it at once instead. Either way the sequence runs exactly once and the
-// splash window closes afterwards.
+// The splash window, the first thing the program draws. As soon as it is on screen, the database
+// is opened and the main window built behind it; its timer, a second after it appears, or a key
+// press or a click shows the main window then (at once when it is ready, or as soon as it is).
+// Either way the sequence runs exactly once and the splash window closes afterwards.
 class frmSplash : public QWidget {
     Q_OBJECT
 public:
@@ -29,8 +31,18 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // Opens the database and builds the main window without showing it; false when the program
+    // ends instead (the coach declined, or it failed). Runs once.
+    bool buildMainWindow();
+    void prepare();
+
     QTimer m_timer;
     bool m_started = false;
+    bool m_painted = false;
+    bool m_preparing = false;  // the main window is being built (questions may be open)
+    bool m_prepared = false;
+    bool m_ready = false;  // the main window is built and waits to be shown
+    bool m_startWanted = false;
     MainForm* m_main = nullptr;
 };
 

@@ -1,9 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/Database.h"
 
 #include "data/Changes.h"
 
 #include "common/Trace.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QHash>
 #include <QRegularExpression>
@@ -16,12 +18,26 @@ namespace pw {
 
 namespace {
 
+// The translation context of the store texts.
+struct Store {
+    Q_DECLARE_TR_FUNCTIONS(Store)
+};
+
 DbLocation g_sharedLocation;
 bool g_connectionLost = false;                // the server dropped the shared connection: reopened before next use
 QHash<QString, int> g_txDepth;                // nested guards on one connection join the outermost transaction
 QHash<QString, bool> g_txRollbackOnly;        // an inner guard gave up: the outermost may not commit
 QHash<QString, quint64> g_txFailuresAtStart;  // reported failures when the outermost guard began
 quint64 g_statements = 0;
+quint64 g_writes = 0;
+
+// A statement that changes the store (or its schema), by its first word.
+bool writes(const QString& sql)
+{
+    static const QRegularExpression write(QStringLiteral("^\\s*(INSERT|UPDATE|DELETE|REPLACE|CREATE|DROP|ALTER)\\b"),
+                                          QRegularExpression::CaseInsensitiveOption);
+    return write.match(sql).hasMatch();
+}
 
 // A unique index refused the row: the number is taken, most likely by another coach who saved
 // at the same moment on a shared server.
@@ -59,19 +75,19 @@ bool isConnectionLost(const QSqlError& error)
     if (isConnectionLost(error)) {
         g_connectionLost = true;
         throw PwError(err::DatabaseQuery,
-                      QObject::tr("The connection to the database server was lost, so nothing of this change was "
-                                  "saved. Pitchwise connects again when it next reads or saves. (%1)")
+                      Store::tr("The connection to the database server was lost, so nothing of this change was "
+                                "saved. Pitchwise connects again when it next reads or saves. (%1)")
                           .arg(error.text().trimmed()),
                       where);
     }
     if (isBusy(error)) {
-        throw PwError(err::DatabaseBusy,
-                      QObject::tr("The database is in use by another program, which keeps it locked."), where);
+        throw PwError(err::DatabaseBusy, Store::tr("The database is in use by another program, which keeps it locked."),
+                      where);
     }
     if (isDuplicateKey(error)) {
         throw PwError(err::DuplicateKey,
-                      QObject::tr("The number is already taken in the database, perhaps by someone saving at the "
-                                  "same time. Nothing was saved: open the window again and repeat the change. (%1)")
+                      Store::tr("The number is already taken in the database, perhaps by someone saving at the "
+                                "same time. Nothing was saved: open the window again and repeat the change. (%1)")
                           .arg(error.text().trimmed()),
                       where);
     }
@@ -151,7 +167,7 @@ void readHostPort(DbLocation& loc, const QString& hostPort)
         const int port = hostPort.mid(portColon + 1).toInt(&ok);
         if (!ok || port < 1 || port > 65535)
             throw PwError(err::DatabaseOpen,
-                          QObject::tr("The port of the database address is not a number from 1 to 65535."));
+                          Store::tr("The port of the database address is not a number from 1 to 65535."));
         loc.port = port;
     }
 }
@@ -181,11 +197,11 @@ QStringList readOptions(const QString& query)
         const QString value = decodePart(pair.section(QLatin1Char('='), 1));
         if (!known.contains(key))
             throw PwError(err::DatabaseOpen,
-                          QObject::tr("The database address has an option Pitchwise does not know: %1.").arg(key));
+                          Store::tr("The database address has an option Pitchwise does not know: %1.").arg(key));
         if (!plain.match(value).hasMatch())
             throw PwError(err::DatabaseOpen,
-                          QObject::tr("The value of the option %1 of the database address cannot be passed on: use "
-                                      "letters, digits and . / : _ + - only.")
+                          Store::tr("The value of the option %1 of the database address cannot be passed on: use "
+                                    "letters, digits and . / : _ + - only.")
                               .arg(key));
         options << key + QLatin1Char('=') + value;
     }
@@ -275,7 +291,7 @@ QSqlDatabase openDatabase(const DbLocation& location, const QString& connectionN
     const QString driver = location.engine == Engine::SQLite ? QStringLiteral("QSQLITE") : QStringLiteral("QPSQL");
     if (!QSqlDatabase::isDriverAvailable(driver)) {
         throw PwError(err::DatabaseOpen,
-                      QObject::tr("The database driver %1 is not installed on this computer.").arg(driver));
+                      Store::tr("The database driver %1 is not installed on this computer.").arg(driver));
     }
     if (QSqlDatabase::contains(connectionName))
         closeDatabase(connectionName);
@@ -304,13 +320,13 @@ QSqlDatabase openDatabase(const DbLocation& location, const QString& connectionN
         const QString driverText = maskSecrets(error.text().trimmed());
         if (location.requiresTls() && driverText.contains(QLatin1String("SSL"), Qt::CaseInsensitive)) {
             throw PwError(err::DatabaseOpen,
-                          QObject::tr("The server of %1 offers no encrypted (TLS) connection, and the address asks "
-                                      "for one (sslmode). Ask the club's administrator to turn TLS on, or remove "
-                                      "sslmode from the address. (%2)")
+                          Store::tr("The server of %1 offers no encrypted (TLS) connection, and the address asks "
+                                    "for one (sslmode). Ask the club's administrator to turn TLS on, or remove "
+                                    "sslmode from the address. (%2)")
                               .arg(location.display(), driverText));
         }
         throw PwError(err::DatabaseOpen,
-                      QObject::tr("Could not open the database %1: %2").arg(location.display(), driverText));
+                      Store::tr("Could not open the database %1: %2").arg(location.display(), driverText));
     }
     return db;
 }
@@ -332,6 +348,11 @@ void closeDatabase(const QString& connectionName)
 quint64 statementCount()
 {
     return g_statements;
+}
+
+quint64 writeCount()
+{
+    return g_writes;
 }
 
 Engine engineOf(const QSqlDatabase& db)
@@ -375,7 +396,7 @@ QSqlDatabase shared()
         g_connectionLost = false;
     }
     if (!QSqlDatabase::contains(sharedName()))
-        throw PwError(err::DatabaseOpen, QObject::tr("No database is open."));
+        throw PwError(err::DatabaseOpen, Store::tr("No database is open."));
     return QSqlDatabase::database(sharedName(), false);
 }
 
@@ -399,6 +420,7 @@ QString connectionText()
 QSqlQuery execSql(const QSqlDatabase& db, const QString& sql, const QVariantList& values, SourceLocation where)
 {
     ++g_statements;
+    g_writes += writes(sql) ? 1 : 0;
     QSqlQuery query(db);
     // PostgreSQL streams forward-only results row by row and drops them when another statement
     // runs meanwhile; results are read while other statements run, so there it fetches them whole.
@@ -406,18 +428,17 @@ QSqlQuery execSql(const QSqlDatabase& db, const QString& sql, const QVariantList
     if (values.isEmpty()) {
         // Statements without values run as they are: PostgreSQL cannot prepare DDL.
         if (!query.exec(sql))
-            throwDbError(err::DatabaseQuery, QObject::tr("The statement failed (%1)").arg(sql), query.lastError(),
-                         where);
+            throwDbError(err::DatabaseQuery, Store::tr("The statement failed (%1)").arg(sql), query.lastError(), where);
         return query;
     }
     if (!query.prepare(sql))
-        throwDbError(err::DatabaseQuery, QObject::tr("The statement could not be prepared (%1)").arg(sql),
+        throwDbError(err::DatabaseQuery, Store::tr("The statement could not be prepared (%1)").arg(sql),
                      query.lastError(), where);
     const Engine engine = engineOf(db);
     for (const QVariant& v : values)
         query.addBindValue(storeValue(engine, v));
     if (!query.exec())
-        throwDbError(err::DatabaseQuery, QObject::tr("The statement failed (%1)").arg(sql), query.lastError(), where);
+        throwDbError(err::DatabaseQuery, Store::tr("The statement failed (%1)").arg(sql), query.lastError(), where);
     return query;
 }
 
@@ -444,18 +465,18 @@ PreparedStatement::PreparedStatement(const QSqlDatabase& db, const QString& sql,
     , m_engine(engineOf(db))
 {
     if (!m_query.prepare(sql))
-        throwDbError(err::DatabaseQuery, QObject::tr("The statement could not be prepared (%1)").arg(sql),
+        throwDbError(err::DatabaseQuery, Store::tr("The statement could not be prepared (%1)").arg(sql),
                      m_query.lastError(), where);
 }
 
 void PreparedStatement::exec(const QVariantList& values, SourceLocation where)
 {
     ++g_statements;
+    g_writes += writes(m_sql) ? 1 : 0;
     for (qsizetype i = 0; i < values.size(); ++i)
         m_query.bindValue(static_cast<int>(i), storeValue(m_engine, values.at(i)));
     if (!m_query.exec())
-        throwDbError(err::DatabaseQuery, QObject::tr("The statement failed (%1)").arg(m_sql), m_query.lastError(),
-                     where);
+        throwDbError(err::DatabaseQuery, Store::tr("The statement failed (%1)").arg(m_sql), m_query.lastError(), where);
 }
 
 bool transactionOpen()
@@ -469,8 +490,7 @@ Transaction::Transaction(QSqlDatabase db, SourceLocation where)
     int& depth = g_txDepth[m_db.connectionName()];
     if (depth == 0) {
         if (!m_db.transaction())
-            throwDbError(err::DatabaseQuery, QObject::tr("A transaction could not be started"), m_db.lastError(),
-                         where);
+            throwDbError(err::DatabaseQuery, Store::tr("A transaction could not be started"), m_db.lastError(), where);
         g_txFailuresAtStart[m_db.connectionName()] = reportedFailureCount();
         g_txRollbackOnly.remove(m_db.connectionName());
     }
@@ -512,13 +532,13 @@ void Transaction::commit(SourceLocation where)
     if (g_txRollbackOnly.take(name) || failedInside) {
         m_db.rollback();
         changeNotices().transactionEnded(false);
-        throw PwError(err::DatabaseQuery, QObject::tr("The changes could not be saved: part of them failed."), where);
+        throw PwError(err::DatabaseQuery, Store::tr("The changes could not be saved: part of them failed."), where);
     }
     if (!m_db.commit()) {
         const QSqlError error = m_db.lastError();
         m_db.rollback();
         changeNotices().transactionEnded(false);
-        throwDbError(err::DatabaseQuery, QObject::tr("The changes could not be saved"), error, where);
+        throwDbError(err::DatabaseQuery, Store::tr("The changes could not be saved"), error, where);
     }
     changeNotices().transactionEnded(true);
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "common/Trace.h"
@@ -91,6 +92,9 @@ private:
 // Statements run on any connection since the start of the run; the benchmark and the tests use it
 // to see how many statements an operation costs.
 quint64 statementCount();
+// Of those, the statements that change the store (INSERT, UPDATE, DELETE and schema changes):
+// the tests use it to see that looking writes nothing.
+quint64 writeCount();
 
 // Whether a transaction guard is open on any connection.
 bool transactionOpen();

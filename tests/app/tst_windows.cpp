@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The options dialog, the splash window's start-up, the help catalogue, the about box, the
 // editing base and its dirty marker.
 #include "TestSupport.h"
@@ -11,6 +12,7 @@
 #include "app/frmAbout.h"
 #include "app/frmSplash.h"
 #include "common/Selection.h"
+#include "common/StartupTrace.h"
 #include "data/DatabaseFile.h"
 #include "data/Options.h"
 #include "ui/base/EditWindow.h"
@@ -22,6 +24,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -81,6 +85,9 @@ private Q_SLOTS:
         auto* allowPlain = child<QCheckBox>(&dialog, "chkAllowPlain");
         QCOMPARE(allowPlain->text().remove(QLatin1Char('&')), QStringLiteral("Allow unencrypted connection"));
         QVERIFY(!allowPlain->isChecked());
+        auto* keepCalendar = child<QCheckBox>(&dialog, "chkKeepCalendar");
+        QCOMPARE(keepCalendar->text(), QStringLiteral("Keep exported calendar up to date"));
+        QVERIFY(!keepCalendar->isChecked());
         QCOMPARE(dialog.logoPath(), logo);
         QCOMPARE(child<QRadioButton>(&dialog, "NameOpt_2")->text(), QStringLiteral("John S."));
         QCOMPARE(child<QPushButton>(&dialog, "PickGifBtn")->text().remove(QLatin1Char('&')),
@@ -135,6 +142,7 @@ private Q_SLOTS:
         child<QLineEdit>(&again, "txtUser")->clear();
         child<QCheckBox>(&again, "chkDebug")->setChecked(false);
         child<QCheckBox>(&again, "chkAllowPlain")->setChecked(true);
+        child<QCheckBox>(&again, "chkKeepCalendar")->setChecked(true);
         env.prompter.files << newLogo;
         QTest::mouseClick(child<QPushButton>(&again, "PickGifBtn"), Qt::LeftButton);
         QCOMPARE(env.prompter.shown.last().kind, QStringLiteral("open"));
@@ -154,7 +162,8 @@ private Q_SLOTS:
                                           {"EmailServer", ""},
                                           {"EmailUser", ""},
                                           {"EmailPassword", ""},
-                                          {"EmailAllowPlain", "1"}})
+                                          {"EmailAllowPlain", "1"},
+                                          {"KeepCalendar", "1"}})
             QCOMPARE(ReadSetting(QString::fromLatin1(name)), QString::fromLatin1(value));
         QCOMPARE(ReadSetting(QStringLiteral("TeamLogo")), newLogo);
         // The program's copies follow, except the open database, which changes at the next start.
@@ -202,9 +211,55 @@ private Q_SLOTS:
         QCOMPARE(finished.count(), 1);
         QVERIFY(main && main->isVisible());
         QCOMPARE(selection().CurrentTeamNo(), qint16(2));
-        QCOMPARE(main->mainGridModel()->rowCount(), 3);
+        QCOMPARE(main->mainGridModel()->rows().size(), 3);
         QCOMPARE(main->treeModel()->keyOf(main->treeView()->currentIndex()), QStringLiteral("Team2"));
         QVERIFY(env.prompter.shown.isEmpty());
+        main->close();
+        delete main;
+        Db::closeShared();
+    }
+
+    void theMainWindowIsBuiltBehindTheSplashAndAStartWritesNothing()
+    {
+        const QString path = env.dir() + QStringLiteral("/behind.db");
+        buildDatabaseFile(path);
+        Db::openShared(DbLocation::parse(path));
+        addRealisticClub();
+        Db::closeShared();
+        WriteSetting(QStringLiteral("mdbFile"), path);
+        WriteSetting(QStringLiteral("TeamTabNo"), QStringLiteral("2"));
+        // The settings file looks old: a start that stores anything in it gives it a new time.
+        const QDateTime old(QDate(2020, 1, 1), QTime(12, 0));
+        {
+            QFile settings(settingsFileName());
+            QVERIFY(settings.open(QIODevice::ReadWrite));
+            QVERIFY(settings.setFileTime(old, QFileDevice::FileModificationTime));
+        }
+        setStartupTrace(true);
+        const quint64 writes = writeCount();
+
+        auto* splash = new frmSplash;
+        QSignalSpy finished(splash, &frmSplash::finished);
+        splash->show();
+        QVERIFY(QTest::qWaitForWindowExposed(splash));
+        // Before the coach clicks or the timer runs, the database is open and the main window
+        // built, waiting to be shown.
+        QTRY_VERIFY(splash->mainForm() && Db::isOpen());
+        MainForm* main = splash->mainForm();
+        QVERIFY(!main->isVisible());
+        QCOMPARE(finished.count(), 0);
+        QTest::mouseClick(splash, Qt::LeftButton);
+        QCOMPARE(finished.count(), 1);
+        QVERIFY(main->isVisible());
+        QCOMPARE(main->treeModel()->keyOf(main->treeView()->currentIndex()), QStringLiteral("Team2"));
+        // The splash came first, before the database was opened; nothing was written.
+        const QString trace = startupTraceText();
+        setStartupTrace(false);
+        QVERIFY2(trace.indexOf(QLatin1String("splash drawn")) >= 0 &&
+                     trace.indexOf(QLatin1String("splash drawn")) < trace.indexOf(QLatin1String("database opened")),
+                 qPrintable(trace));
+        QCOMPARE(writeCount(), writes);
+        QCOMPARE(QFileInfo(settingsFileName()).lastModified(), old);
         main->close();
         delete main;
         Db::closeShared();

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Building a database file is all or nothing, never replaces a file, and recognises files that
 // are not Pitchwise databases; the seed library source is checked before it is built.
 #include "TestSupport.h"
@@ -76,6 +77,26 @@ private Q_SLOTS:
                 QCOMPARE(e.number(), err::NotPitchwiseDb);
                 QVERIFY(e.description().contains(other));
             }
+        });
+    }
+
+    void aCurrentDatabaseIsRecognisedByItsVersionAlone()
+    {
+        // Every start checks the database: one statement when it carries this version's number,
+        // the tables and columns one by one when it is older.
+        const QString built = file(QStringLiteral("current.db"));
+        buildDatabaseFile(built);
+        withDatabase(built, [&](const QSqlDatabase& db) {
+            quint64 before = statementCount();
+            checkPitchwiseDatabase(db, built);
+            QCOMPARE(statementCount() - before, quint64(1));
+            execSql(db, QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion - 1));
+            before = statementCount();
+            checkPitchwiseDatabase(db, built);
+            QVERIFY(statementCount() - before > quint64(schemaTables().size()));
+            // An older database that lacks a column is still no Pitchwise database.
+            execSql(db, QStringLiteral("ALTER TABLE Teams RENAME COLUMN WebSite TO Elsewhere"));
+            QVERIFY_THROWS_EXCEPTION(PwError, checkPitchwiseDatabase(db, built));
         });
     }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/games/GameView.h"
 
 #include "common/Formats.h"
@@ -6,11 +7,20 @@
 #include "data/Database.h"
 #include "data/Fields.h"
 
+#include <QCoreApplication>
+#include <QSet>
+#include <QStringList>
+
 #include <cmath>
 
 namespace pw {
 
 namespace {
+
+// The translation context of the games texts.
+struct Games {
+    Q_DECLARE_TR_FUNCTIONS(Games)
+};
 
 constexpr const char* kFigureColumns = "Shots, Goals, Blocks, Assists, ShotOnGoal, GoalsScored, GoalsBlocked, OverShot";
 
@@ -39,71 +49,216 @@ std::optional<int> optionalInt(const QVariant& v)
     return static_cast<int>(v.toLongLong());
 }
 
-// One statistics row as read: player, game, periods and the eight figures.
-struct StatRow {
-    qint16 playerNo = 0;
-    PlayTimeRow time;
-    Figures figures{};
+// The sums of a player's statistics rows as the store adds them up.
+struct PlayerSums {
+    qint64 windowPlayed = 0;  // the rows up to the game (every row for a summary's share)
+    qint64 windowAvailable = 0;
+    qint64 played = 0;  // every row of the range, for a summary's periods
+    qint64 available = 0;
+    std::array<qint64, kFigureCount> figures{};
+    bool hasGameRow = false;
+    QVariantList gameRow;  // the game's QtrPlayed, QtrAvailable and eight figures, as stored
 };
 
-QList<StatRow> readStatRows(qint16 teamNo, qint16 tournamentNo, std::optional<qint16> playerNo)
+// The selection in a form the queries use.
+struct Window {
+    qint16 tournamentNo = 0;
+    qint16 gameNo = 0;
+    bool wholeShare() const { return gameNo == qint16(int(tournamentNo) * 1000); }
+    bool summary() const { return isSummary(gameNo); }
+    bool counts(qint16 rowGame) const { return wholeShare() || rowGame <= gameNo; }
+};
+
+// A number the store holds as the program reads it: a whole number within the bounds. Text is
+// beyond any number in SQLite's order, so it falls outside too.
+QString outside(const QString& column, const QString& low, const QString& high)
 {
-    QVariantList values{teamNo};
+    return QStringLiteral("%1 NOT BETWEEN %2 AND %3 OR %1 <> CAST(%1 AS INTEGER)").arg(column, low, high);
+}
+
+// 1 for a statistics row the store cannot add up exactly as the program reads it: a game number or
+// periods beyond 16 bits or not whole, availability other than "1;0;1;1" (whose periods are then
+// the count of ones), and on SQLite, whose columns take anything, figures stored as text or
+// fractions or near the 64-bit ends. A player with such a row is added up here instead, from his
+// rows as read (addedUpHere), which knows every form.
+QString oddRow(Engine engine)
+{
+    QStringList odd{outside(QStringLiteral("GameNo"), QStringLiteral("-32768"), QStringLiteral("32767")),
+                    outside(QStringLiteral("QtrPlayed"), QStringLiteral("-32768"), QStringLiteral("32767")),
+                    QStringLiteral("REPLACE(REPLACE(QtrAvailable, '0', '1') || ';', '1;', '') <> ''")};
+    // The server's columns hold 32-bit numbers, whose sums cannot come near the ends.
+    if (engine == Engine::SQLite) {
+        for (const QString& f : QString::fromLatin1(kFigureColumns).split(QStringLiteral(", ")))
+            odd << outside(f, QStringLiteral("-1099511627776"), QStringLiteral("1099511627776"));
+    }
+    return QStringLiteral("CASE WHEN %1 THEN 1 ELSE 0 END").arg(odd.join(QStringLiteral(" OR ")));
+}
+
+QString rowsWhere(qint16 teamNo, const Window& w, std::optional<qint16> playerNo, QVariantList& values)
+{
+    values << teamNo;
     QString where = QStringLiteral("TeamNo = ?");
     if (playerNo) {
         where += QStringLiteral(" AND PlayerNo = ?");
         values << *playerNo;
     }
-    where += rangeClause(tournamentNo, values);
-    // No order asked for: the rows are gathered per player, and the sums do not depend on it.
+    return where + rangeClause(w.tournamentNo, values);
+}
+
+// The columns of the sums: the share's window, the summary's totals or the game's own row.
+QStringList sumColumns(const Window& w, Engine engine, QVariantList& values)
+{
+    // SQLite's TOTAL never stops at an overflow: a huge figure makes its row one added up here.
+    const QString sum = engine == Engine::SQLite ? QStringLiteral("TOTAL") : QStringLiteral("SUM");
+    const QString available = QStringLiteral("LENGTH(QtrAvailable) - LENGTH(REPLACE(QtrAvailable, '1', ''))");
+    const QStringList figureColumns = QString::fromLatin1(kFigureColumns).split(QStringLiteral(", "));
+    QStringList columns{QStringLiteral("PlayerNo"), QStringLiteral("SUM(%1)").arg(oddRow(engine))};
+    const auto add = [&](const QString& column, const QString& condition) {
+        columns << (condition.isEmpty() ? QStringLiteral("%1(%2)").arg(sum, column)
+                                        : QStringLiteral("%1(CASE WHEN %2 THEN %3 END)").arg(sum, condition, column));
+    };
+    const QString window = w.wholeShare() ? QString() : QStringLiteral("GameNo <= ?");
+    add(QStringLiteral("QtrPlayed"), window);
+    add(available, window);
+    if (!w.wholeShare())
+        values << w.gameNo << w.gameNo;
+    if (w.summary()) {
+        if (!w.wholeShare()) {
+            add(QStringLiteral("QtrPlayed"), {});
+            add(available, {});
+        }
+        for (const QString& f : figureColumns)
+            add(f, {});
+        return columns;
+    }
+    // The game's own row, taken as stored: there is one per player and game.
+    columns << QStringLiteral("MAX(CASE WHEN GameNo = ? THEN 1 ELSE 0 END)");
+    values << w.gameNo;
+    for (const QString& c : QStringList{QStringLiteral("QtrPlayed"), QStringLiteral("QtrAvailable")} + figureColumns) {
+        columns << QStringLiteral("MAX(CASE WHEN GameNo = ? THEN %1 END)").arg(c);
+        values << w.gameNo;
+    }
+    return columns;
+}
+
+qint64 wholeSum(const QVariant& v)
+{
+    return std::llround(v.toDouble());
+}
+
+// One row per player: the sums over his rows, the up-to-the-game window a condition of the sums.
+// The players with a row the store cannot add up are returned in odd.
+QHash<qint16, PlayerSums> sumRows(qint16 teamNo, const Window& w, std::optional<qint16> playerNo, Engine engine,
+                                  QSet<qint16>& odd)
+{
+    QVariantList values;
+    const QStringList columns = sumColumns(w, engine, values);
+    const QString where = rowsWhere(teamNo, w, playerNo, values);
+    QSqlQuery q = execSql(QStringLiteral("SELECT %1 FROM GameStat WHERE %2 GROUP BY PlayerNo")
+                              .arg(columns.join(QStringLiteral(", ")), where),
+                          values);
+    QHash<qint16, PlayerSums> sums;
+    while (q.next()) {
+        // Player numbers the program reads as the same player are his, whatever their stored form.
+        const qint16 player = NullToInt(q.value(0));
+        if (q.value(1).toLongLong() > 0)
+            odd.insert(player);
+        PlayerSums& s = sums[player];
+        s.windowPlayed += wholeSum(q.value(2));
+        s.windowAvailable += wholeSum(q.value(3));
+        int next = 4;
+        if (w.summary()) {
+            if (w.wholeShare()) {
+                s.played = s.windowPlayed;
+                s.available = s.windowAvailable;
+            } else {
+                s.played += wholeSum(q.value(next++));
+                s.available += wholeSum(q.value(next++));
+            }
+            for (size_t i = 0; i < s.figures.size(); ++i)
+                s.figures[i] = addFigures(s.figures[i], wholeSum(q.value(next++)));
+        } else if (q.value(next).toInt() == 1) {
+            s.hasGameRow = true;
+            s.gameRow.clear();
+            for (int i = 1; i <= 2 + kFigureCount; ++i)
+                s.gameRow << q.value(next + i);
+        }
+    }
+    return sums;
+}
+
+// The players with a row the store could not add up, added up here from their rows as read.
+void addedUpHere(QHash<qint16, PlayerSums>& sums, const QSet<qint16>& players, qint16 teamNo, const Window& w,
+                 std::optional<qint16> playerNo)
+{
+    QVariantList values;
+    const QString where = rowsWhere(teamNo, w, playerNo, values);
     QSqlQuery q = execSql(QStringLiteral("SELECT PlayerNo, GameNo, QtrPlayed, QtrAvailable, %1 FROM GameStat WHERE %2")
                               .arg(QLatin1String(kFigureColumns), where),
                           values);
-    QList<StatRow> rows;
+    for (qint16 p : players)
+        sums[p] = PlayerSums{};
     while (q.next()) {
-        StatRow r;
-        r.playerNo = NullToInt(q.value(0));
-        r.time = PlayTimeRow{NullToInt(q.value(1)), NullToInt(q.value(2)), NullToText(q.value(3))};
-        for (int i = 0; i < kFigureCount; ++i)
-            r.figures[static_cast<size_t>(i)] = figureOf(q.value(4 + i));
-        rows << r;
+        const qint16 player = NullToInt(q.value(0));
+        if (!players.contains(player))
+            continue;
+        PlayerSums& s = sums[player];
+        const qint16 gameNo = NullToInt(q.value(1));
+        const qint64 played = NullToInt(q.value(2));
+        const qint64 available = CountQtrs(NullToText(q.value(3)));
+        s.played += played;
+        s.available += available;
+        if (w.counts(gameNo)) {
+            s.windowPlayed += played;
+            s.windowAvailable += available;
+        }
+        if (w.summary()) {
+            for (int i = 0; i < kFigureCount; ++i)
+                s.figures[size_t(i)] = addFigures(s.figures[size_t(i)], figureOf(q.value(4 + i)).value_or(0));
+        } else if (gameNo == w.gameNo) {
+            s.hasGameRow = true;
+            s.gameRow.clear();
+            for (int i = 0; i < 2 + kFigureCount; ++i)
+                s.gameRow << q.value(2 + i);
+        }
     }
-    return rows;
 }
 
-// A player's line from that player's rows.
-PlayerGameLine lineFor(const QList<StatRow>& rows, qint16 tournamentNo, qint16 gameNo)
+QHash<qint16, PlayerSums> readSums(qint16 teamNo, const Window& w, std::optional<qint16> playerNo)
+{
+    const Engine engine = engineOf(Db::shared());
+    QSet<qint16> odd;
+    QHash<qint16, PlayerSums> sums = sumRows(teamNo, w, playerNo, engine, odd);
+    if (!odd.isEmpty())
+        addedUpHere(sums, odd, teamNo, w, playerNo);
+    return sums;
+}
+
+std::optional<qint64> nonZero(qint64 v)
+{
+    return v == 0 ? std::nullopt : std::optional<qint64>(v);
+}
+
+// A player's line from his sums.
+PlayerGameLine lineFor(const PlayerSums& s, const Window& w)
 {
     PlayerGameLine line;
-    QList<PlayTimeRow> times;
-    for (const StatRow& r : rows)
-        times << r.time;
-    line.percent = playTimePercent(times, tournamentNo, gameNo);
-    if (isSummary(gameNo)) {
-        line.shown = true;
-        std::array<qint64, kFigureCount> sum{};
-        qint64 played = 0;
-        qint64 available = 0;
-        for (const StatRow& r : rows) {
-            for (size_t i = 0; i < sum.size(); ++i)
-                sum[i] = addFigures(sum[i], r.figures[i].value_or(0));
-            played += r.time.qtrPlayed;
-            available += CountQtrs(r.time.qtrAvailable);
-        }
+    line.hasShare = s.windowAvailable > 0;
+    if (line.hasShare)
+        line.percent = static_cast<int>(RoundHalfEven(100.0 * s.windowPlayed / s.windowAvailable));
+    if (w.summary()) {
         // In a summary a total of nothing shows as an empty cell.
-        for (size_t i = 0; i < sum.size(); ++i)
-            line.figures[i] = sum[i] == 0 ? std::nullopt : std::optional<qint64>(sum[i]);
-        line.qtrPlayed = played == 0 ? std::nullopt : std::optional<qint64>(played);
-        line.qtrAvailable = available == 0 ? std::nullopt : std::optional<qint64>(available);
-        return line;
-    }
-    for (const StatRow& r : rows) {
-        if (r.time.gameNo != gameNo)
-            continue;
         line.shown = true;
-        line.figures = r.figures;
-        line.qtrPlayed = r.time.qtrPlayed;
-        line.qtrAvailable = CountQtrs(r.time.qtrAvailable);
+        for (size_t i = 0; i < s.figures.size(); ++i)
+            line.figures[i] = nonZero(s.figures[i]);
+        line.qtrPlayed = nonZero(s.played);
+        line.qtrAvailable = nonZero(s.available);
+    } else if (s.hasGameRow) {
+        line.shown = true;
+        line.qtrPlayed = NullToInt(s.gameRow.value(0));
+        line.qtrAvailable = CountQtrs(NullToText(s.gameRow.value(1)));
+        for (int i = 0; i < kFigureCount; ++i)
+            line.figures[size_t(i)] = figureOf(s.gameRow.value(2 + i));
     }
     return line;
 }
@@ -154,53 +309,65 @@ int playTimePercent(const QList<PlayTimeRow>& rows, qint16 tournamentNo, qint16 
     return static_cast<int>(RoundHalfEven(100.0 * played / available));
 }
 
+namespace {
+
+// The shares are kept with the players for the reports; one statement for all that changed.
+void writeShares(qint16 teamNo, const QList<QPair<qint16, int>>& changed)
+{
+    QString cases;
+    QStringList marks;
+    QVariantList values;
+    for (const auto& [playerNo, percent] : changed) {
+        cases += QStringLiteral(" WHEN CAST(? AS INTEGER) THEN CAST(? AS INTEGER)");
+        values << playerNo << percent;
+    }
+    values << teamNo;
+    for (const auto& c : changed) {
+        marks << QStringLiteral("?");
+        values << c.first;
+    }
+    execSql(QStringLiteral("UPDATE Player SET PlayTime = CASE PlayerNo%1 ELSE PlayTime END WHERE TeamNo = ? AND "
+                           "PlayerNo IN (%2)")
+                .arg(cases, marks.join(QStringLiteral(", "))),
+            values);
+}
+
+}  // namespace
+
 GameView readGameView(qint16 teamNo, qint16 tournamentNo, qint16 gameNo, bool storeShares)
 {
     PW_TRACE(QStringLiteral("SelectGame"),
              traceArg(QStringLiteral("lcTeamNo"), teamNo) + traceArg(QStringLiteral("lcGameNo"), gameNo));
-    QHash<qint16, QList<StatRow>> byPlayer;
-    for (const StatRow& r : readStatRows(teamNo, tournamentNo, std::nullopt))
-        byPlayer[r.playerNo] << r;
+    const Window window{tournamentNo, gameNo};
+    const QHash<qint16, PlayerSums> sums = readSums(teamNo, window, std::nullopt);
 
     GameView view;
     QList<QPair<qint16, int>> changed;
     QSqlQuery players = execSql(QStringLiteral("SELECT PlayerNo, PlayTime FROM Player WHERE TeamNo = ?"), {teamNo});
     while (players.next()) {
         const qint16 playerNo = NullToInt(players.value(0));
-        const PlayerGameLine line = lineFor(byPlayer.value(playerNo), tournamentNo, gameNo);
+        const PlayerGameLine line = lineFor(sums.value(playerNo), window);
         for (size_t i = 0; i < view.totals.size(); ++i)
             view.totals[i] = addFigures(view.totals[i], line.figures[i].value_or(0));
         view.lines.insert(playerNo, line);
         if (players.value(1).isNull() || players.value(1).toLongLong() != line.percent)
             changed << qMakePair(playerNo, line.percent);
     }
-
-    // The shares are kept with the players for the reports; one statement for all that changed.
-    if (storeShares && !changed.isEmpty() && !Db::isReadOnly()) {
-        QString cases;
-        QStringList marks;
-        QVariantList values;
-        for (const auto& [playerNo, percent] : changed) {
-            cases += QStringLiteral(" WHEN CAST(? AS INTEGER) THEN CAST(? AS INTEGER)");
-            values << playerNo << percent;
-        }
-        values << teamNo;
-        for (const auto& c : changed) {
-            marks << QStringLiteral("?");
-            values << c.first;
-        }
-        execSql(QStringLiteral("UPDATE Player SET PlayTime = CASE PlayerNo%1 ELSE PlayTime END WHERE TeamNo = ? AND "
-                               "PlayerNo IN (%2)")
-                    .arg(cases, marks.join(QStringLiteral(", "))),
-                values);
-    }
+    if (storeShares && !changed.isEmpty() && !Db::isReadOnly())
+        writeShares(teamNo, changed);
     return view;
+}
+
+void storeSeasonShares(qint16 teamNo)
+{
+    readGameView(teamNo, 0, 0, true);
 }
 
 int CalculatePlayTime(qint16 teamNo, qint16 tournamentNo, qint16 gameNo, qint16 lcPlyrNo, PlayerGameLine* figures)
 {
     PW_TRACE(QStringLiteral("CalculatePlayTime"), traceArg(QStringLiteral("lcPlyrNo"), lcPlyrNo));
-    const PlayerGameLine line = lineFor(readStatRows(teamNo, tournamentNo, lcPlyrNo), tournamentNo, gameNo);
+    const Window window{tournamentNo, gameNo};
+    const PlayerGameLine line = lineFor(readSums(teamNo, window, lcPlyrNo).value(lcPlyrNo), window);
     if (!Db::isReadOnly())
         execSql(QStringLiteral("UPDATE Player SET PlayTime = ? WHERE TeamNo = ? AND PlayerNo = ?"),
                 {line.percent, teamNo, lcPlyrNo});
@@ -229,7 +396,7 @@ QList<PlayerRecordLine> FillPlayerData(qint16 teamNo, qint16 playerNo)
         if (group && *group != gameNo / 1000) {
             PlayerRecordLine separator;
             separator.separator = true;
-            separator.opponent = QObject::tr("Tournament");
+            separator.opponent = Games::tr("Tournament");
             out << separator;
         }
         group = gameNo / 1000;

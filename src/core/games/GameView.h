@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QHash>
@@ -33,9 +34,10 @@ inline qint64 addFigures(qint64 a, qint64 b)
 
 // One player's line of the roster grid for the selected game or summary.
 struct PlayerGameLine {
-    bool shown = false;  // a single game without the player's statistics row shows nothing
-    int percent = 0;     // playing time up to and including the game (or over the summary)
-    Figures figures{};   // an empty field stays empty; in a summary a total of 0 too
+    bool shown = false;     // a single game without the player's statistics row shows nothing
+    int percent = 0;        // playing time up to and including the game (or over the summary)
+    bool hasShare = false;  // the percent has periods available behind it
+    Figures figures{};      // an empty field stays empty; in a summary a total of 0 too
     std::optional<qint64> qtrPlayed{};
     std::optional<qint64> qtrAvailable{};
 };
@@ -59,10 +61,16 @@ struct PlayTimeRow {
 int playTimePercent(const QList<PlayTimeRow>& rows, qint16 tournamentNo, qint16 gameNo);
 
 // The roster grid's figures for the selection, for every player of the team, in two reads
-// whatever the number of players and games, and the players' shares stored in PlayTime (one
-// write, only where a share changed; none on a read-only database).
-// Reports, which write nothing, leave the stored shares alone (storeShares false).
+// whatever the number of players and games: the store sums each player's rows (one row per
+// player; a third read only for rows written in a form the store cannot add up as the program
+// does). With storeShares the players' shares are stored in PlayTime (one write, only where a
+// share changed; none on a read-only database). Selecting and reports only look, and leave the
+// stored shares alone (storeShares false).
 GameView readGameView(qint16 teamNo, qint16 tournamentNo, qint16 gameNo, bool storeShares = true);
+
+// Stores every player's share of the season in PlayTime; the line-up and statistics saves call
+// it, so that the stored shares follow what was saved without a write when the coach only looks.
+void storeSeasonShares(qint16 teamNo);
 
 // CalculatePlayTime for one player: the share for the selection, stored in the player's PlayTime,
 // with the player's figures of the game (or totals of the summary) when asked for.

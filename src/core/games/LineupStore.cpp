@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/games/LineupStore.h"
 
 #include "data/Changes.h"
@@ -6,17 +7,24 @@
 #include "common/Trace.h"
 #include "core/games/Captains.h"
 #include "core/games/GameState.h"
+#include "core/games/GameView.h"
 #include "core/games/Lineup.h"
 #include "data/Database.h"
 #include "data/Fields.h"
 #include "data/RowSet.h"
 
+#include <QCoreApplication>
 #include <QSet>
 #include <QStringList>
 
 namespace pw {
 
 namespace {
+
+// The translation context of the games texts.
+struct Games {
+    Q_DECLARE_TR_FUNCTIONS(Games)
+};
 
 QString traceGame(const LineupGame& g)
 {
@@ -138,9 +146,8 @@ void saveLineup(const LineupBoard& board, const LineupGame& g)
     Transaction tx;
     // Never a line-up for a game that is gone: it would come back as statistics of no game.
     if (!execSql(QStringLiteral("SELECT 1 FROM Schedule WHERE TeamNo = ? AND GameNo = ?"), {g.teamNo, g.gameNo}).next())
-        throw PwError(
-            err::BadArgument,
-            QObject::tr("Game %1 is no longer in the schedule, so its line-up cannot be saved.").arg(g.gameNo));
+        throw PwError(err::BadArgument,
+                      Games::tr("Game %1 is no longer in the schedule, so its line-up cannot be saved.").arg(g.gameNo));
 
     RowSet set{QStringLiteral("GameSetup"),
                {{QStringLiteral("TeamNo"), g.teamNo}, {QStringLiteral("GameNo"), g.gameNo}},
@@ -174,6 +181,7 @@ void saveLineup(const LineupBoard& board, const LineupGame& g)
         else
             insert.exec({g.teamNo, g.gameNo, p.playerNo, g.opponentNo, played, avail});
     }
+    storeSeasonShares(g.teamNo);
     announce(Change::Lineup, g.teamNo, g.gameNo);
     tx.commit();
 }
@@ -220,7 +228,11 @@ bool addMissingStatRows(const LineupBoard& board, const LineupGame& g)
 void writeAvailability(const LineupGame& g, qint16 playerNo, const QString& qtrAvailable)
 {
     PW_TRACE(QStringLiteral("NAA_Click"), traceGame(g) + traceArg(QStringLiteral("PlayerNo"), playerNo));
+    // The stored shares count the available periods: they follow at once, in the same save.
+    Transaction tx;
     writeStatColumn(g, playerNo, QStringLiteral("QtrAvailable"), qtrAvailable, qtrAvailable);
+    storeSeasonShares(g.teamNo);
+    tx.commit();
 }
 
 void writeCaptain(const LineupGame& g, qint16 playerNo, bool captain, const QString& qtrAvailable)
@@ -236,6 +248,7 @@ void deleteLineup(qint16 teamNo, qint16 gameNo)
     Transaction tx;
     execSql(QStringLiteral("DELETE FROM GameSetup WHERE TeamNo = ? AND GameNo = ?"), {teamNo, gameNo});
     execSql(QStringLiteral("DELETE FROM GameStat WHERE TeamNo = ? AND GameNo = ?"), {teamNo, gameNo});
+    storeSeasonShares(teamNo);
     announce(Change::Statistics, teamNo, gameNo);
     tx.commit();
 }

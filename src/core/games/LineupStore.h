@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QString>
@@ -17,6 +18,7 @@ struct LineupGame {
     int places = 11;
     bool trackCaptain = false;  // the team keeps season captains instead of one per game
     int nameOption = 0;         // the coach's NameOpt
+    int minPeriods = 0;         // the team's MinQtrReq: the least periods each available player plays
 };
 
 // FillPlayerGrid: the roster in the board's order (first name with name option 2, else last name),

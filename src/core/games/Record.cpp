@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/games/Record.h"
 
 #include "common/Trace.h"
@@ -5,6 +6,7 @@
 #include "data/Database.h"
 #include "data/Fields.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QStringList>
 
@@ -12,14 +14,23 @@
 
 namespace pw {
 
+namespace {
+
+// The translation context of the games texts.
+struct Games {
+    Q_DECLARE_TR_FUNCTIONS(Games)
+};
+
+}  // namespace
+
 QString RecordSummary::recordText() const
 {
-    return QStringLiteral("Record: %1 - %2 - %3").arg(wins).arg(losses).arg(ties);
+    return Games::tr("Record: %1 - %2 - %3").arg(wins).arg(losses).arg(ties);
 }
 
 QString RecordSummary::pointTotalText() const
 {
-    return QStringLiteral("Point Total:%1").arg(points);
+    return Games::tr("Point Total:%1").arg(points);
 }
 
 namespace {
@@ -86,7 +97,7 @@ void writeResults(qint16 teamNo, const QList<QPair<int, QVariant>>& rewrites)
 
 }  // namespace
 
-RecordSummary GetRecord(qint16 teamNo, qint16 tournament, const PointValues& pv, qint16 gameNo)
+RecordSummary GetRecord(qint16 teamNo, qint16 tournament, const PointValues& pv, qint16 gameNo, bool storeResults)
 {
     PW_TRACE(QStringLiteral("GetRecord"), traceArg(QStringLiteral("lcTeamNo"), teamNo) +
                                               traceArg(QStringLiteral("lcTournamentNo"), tournament) +
@@ -134,7 +145,7 @@ RecordSummary GetRecord(qint16 teamNo, qint16 tournament, const PointValues& pv,
     }
 
     // A read-only database shows the record all the same; only the stored results stay behind.
-    if (!rewrites.isEmpty() && !Db::isReadOnly())
+    if (storeResults && !rewrites.isEmpty() && !Db::isReadOnly())
         writeResults(teamNo, rewrites);
 
     summary.points = summary.wins * pv.win + summary.ties * pv.tie + summary.losses * pv.loss;

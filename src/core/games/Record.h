@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "core/teams/PointValue.h"
@@ -31,7 +32,10 @@ struct RecordSummary {
 // games from the goals in the statistics, stores any result that is out of step (1 won, 2 lost,
 // 3 tied) and returns the record, the points and the score of gameNo. Only a game with entered
 // figures (a statistics row) counts; a stored result of a game without any is taken away. Two
-// reads whatever the number of games, and one write only when a stored result changes.
-RecordSummary GetRecord(qint16 teamNo, qint16 tournamentNo, const PointValues& points, qint16 gameNo = 0);
+// reads whatever the number of games, and one write only when a stored result changes. Without
+// storeResults nothing is written: the record shown is the same, the stored results wait for the
+// next computation that stores (the main window stores them after a save, never on a click).
+RecordSummary GetRecord(qint16 teamNo, qint16 tournamentNo, const PointValues& points, qint16 gameNo = 0,
+                        bool storeResults = true);
 
 }  // namespace pw

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/print/PrintLayer.h"
 
 #include "common/Formats.h"
@@ -11,6 +12,7 @@
 #include <QPdfWriter>
 
 #include <cmath>
+#include <tuple>
 
 namespace pw {
 
@@ -18,10 +20,10 @@ namespace {
 
 constexpr double kTwipsPerPoint = 20.0;
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("pw::Printout", text);
-}
+// The translation context of the printing texts.
+struct Printing {
+    Q_DECLARE_TR_FUNCTIONS(Printing)
+};
 
 // Line breaks inside a single line of print would show as boxes or run lines together.
 QString oneLine(QString text)
@@ -143,7 +145,7 @@ Printout::Printout(PageOutput& output, int lcOrientation, bool isPreview)
     m_device = output.begin(m_layout);
     if (!m_device || !m_painter.begin(m_device))
         throw PwError(err::FileAccess,
-                      tr("The printout could not be started: the printer or file cannot be written to."));
+                      Printing::tr("The printout could not be started: the printer or file cannot be written to."));
     startPage();
 }
 
@@ -168,11 +170,22 @@ void Printout::startPage()
 
 void Printout::setFontName(const QString& family)
 {
+    if (family == m_family)
+        return;
     m_family = family;
+    fontChanged();
+}
+
+void Printout::fontChanged()
+{
+    m_font.reset();
+    m_metrics.reset();
+    m_widths.clear();
 }
 
 void Printout::setFont(double fontSize, int style)
 {
+    const auto before = std::tuple(m_size, m_bold, m_italic, m_underline);
     m_size = fontSize > 0 ? fontSize : m_size;
     if (style < 0) {
         m_underline = false;
@@ -185,10 +198,15 @@ void Printout::setFont(double fontSize, int style)
         style -= m_bold ? 2 : 0;
         m_italic = style >= 1;
     }
+    // Every row of a table sets its font: the measures stay while it is the same one.
+    if (std::tuple(m_size, m_bold, m_italic, m_underline) != before)
+        fontChanged();
 }
 
 QFont Printout::currentFont() const
 {
+    if (m_font)
+        return *m_font;
     QFont f(m_family);
     f.setStyleHint(QFont::SansSerif);
     // Sized in twips, the unit everything is drawn in, so that measuring and drawing agree on
@@ -197,17 +215,31 @@ QFont Printout::currentFont() const
     f.setBold(m_bold);
     f.setItalic(m_italic);
     f.setUnderline(m_underline);
+    m_font = f;
     return f;
+}
+
+const QFontMetricsF& Printout::metrics() const
+{
+    if (!m_metrics)
+        m_metrics.emplace(currentFont());
+    return *m_metrics;
 }
 
 double Printout::TextWidth(const QString& text) const
 {
-    return QFontMetricsF(currentFont()).horizontalAdvance(text);
+    // A table measures the same texts (numbers, names) again and again: each is measured once.
+    const auto known = m_widths.constFind(text);
+    if (known != m_widths.cend())
+        return *known;
+    const double width = metrics().horizontalAdvance(text);
+    m_widths.insert(text, width);
+    return width;
 }
 
 double Printout::TextHeight(const QString&) const
 {
-    return QFontMetricsF(currentFont()).height();
+    return metrics().height();
 }
 
 void Printout::PrintAt(const QString& PrintString, double lcFontSize, double XPos, double YPos, int lcAlignment,
@@ -215,7 +247,7 @@ void Printout::PrintAt(const QString& PrintString, double lcFontSize, double XPo
 {
     setFont(lcFontSize, lcFontStyle);
     const QFont f = currentFont();
-    const QFontMetricsF fm(f);
+    const QFontMetricsF& fm = metrics();
     QString text = oneLine(PrintString);
     double width = fm.horizontalAdvance(text);
     double x = lcAlignment == Centre ? XPos - width / 2.0 : lcAlignment == Right ? XPos - width : XPos;
@@ -233,14 +265,16 @@ void Printout::PrintAt(const QString& PrintString, double lcFontSize, double XPo
 void Printout::drawText(const QString& text, double x, double top)
 {
     const QFont f = currentFont();
-    m_painter.setFont(f);
-    m_painter.drawText(QPointF(x, top + QFontMetricsF(f).ascent()), text);
+    // A table's cells share one font: the page records it once, not once a cell.
+    if (m_painter.font() != f)
+        m_painter.setFont(f);
+    m_painter.drawText(QPointF(x, top + metrics().ascent()), text);
 }
 
 int Printout::FindSP(const QString& lcText, double lcMaxLen) const
 {
-    const QFontMetricsF fm(currentFont());
-    if (lcText.size() <= 1 || fm.horizontalAdvance(lcText) <= lcMaxLen)
+    const QFontMetricsF& fm = metrics();
+    if (lcText.size() <= 1 || TextWidth(lcText) <= lcMaxLen)
         return int(lcText.size());
     // The longest start that fits, found by halving, so that a long word costs a few measures
     // rather than one per character.
@@ -346,7 +380,7 @@ void Printout::NextPage()
     PW_TRACE(QStringLiteral("NextPage"), traceArg(QStringLiteral("Page"), m_page));
     m_device = m_output.nextPage(m_painter);
     if (!m_painter.isActive() && !m_painter.begin(m_device))
-        throw PwError(err::FileAccess, tr("The next page of the printout could not be started."));
+        throw PwError(err::FileAccess, Printing::tr("The next page of the printout could not be started."));
     ++m_page;
     startPage();
 }
@@ -519,9 +553,10 @@ double PagedTable::headingRow(double y, const QStringList& heads, const RowLook&
 
 void printToPdf(const Report& report, int orientation, const QString& path)
 {
-    const QString message = tr("The PDF file %1 could not be written. Check that the folder exists and that you "
-                               "may write to it.")
-                                .arg(path);
+    const QString message =
+        Printing::tr("The PDF file %1 could not be written. Check that the folder exists and that you "
+                     "may write to it.")
+            .arg(path);
     PdfOutput output(path);
     std::unique_ptr<Printout> p;
     try {

@@ -1,6 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QFont>
+#include <QFontMetricsF>
+#include <QHash>
 #include <QList>
 #include <QPageLayout>
 #include <QPainter>
@@ -11,6 +14,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QPagedPaintDevice;
 
@@ -161,6 +165,9 @@ public:
 
 private:
     QFont currentFont() const;
+    // The current font's metrics, measured once for each font: a table measures every cell.
+    const QFontMetricsF& metrics() const;
+    void fontChanged();
     void startPage();
 
     PageOutput& m_output;
@@ -172,6 +179,9 @@ private:
     bool m_bold = false;
     bool m_italic = false;
     bool m_underline = false;
+    mutable std::optional<QFont> m_font;
+    mutable std::optional<QFontMetricsF> m_metrics;
+    mutable QHash<QString, double> m_widths;  // of texts measured in the current font
     bool m_preview = false;
     bool m_ended = false;
     int m_page = 1;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The print layer on a recording device: where text lands, in which font, how lines wrap and
 // pages turn, and what happens when a PDF cannot be written; and the preview window paging
 // through a printout, printing and saving it (a PDF that cannot be written is told there).
@@ -32,9 +33,14 @@ class RecordingEngine : public QPaintEngine {
 public:
     QList<Drawn>* drawn = nullptr;
     int* page = nullptr;
+    qsizetype* fontChanges = nullptr;
     bool begin(QPaintDevice*) override { return true; }
     bool end() override { return true; }
-    void updateState(const QPaintEngineState&) override {}
+    void updateState(const QPaintEngineState& changed) override
+    {
+        if (changed.state() & DirtyFont)
+            ++*fontChanges;
+    }
     void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
     void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
     void drawTextItem(const QPointF& p, const QTextItem& item) override
@@ -46,7 +52,7 @@ public:
 
 class RecordingDevice : public QPaintDevice {
 public:
-    RecordingDevice() { m_engine.drawn = &drawn, m_engine.page = &page; }
+    RecordingDevice() { m_engine.drawn = &drawn, m_engine.page = &page, m_engine.fontChanges = &fontChanges; }
     QPaintEngine* paintEngine() const override { return const_cast<RecordingEngine*>(&m_engine); }
     int metric(PaintDeviceMetric m) const override
     {
@@ -61,6 +67,7 @@ public:
     }
     QList<Drawn> drawn;
     int page = 1;
+    qsizetype fontChanges = 0;  // font changes the painter handed to the device
 
 private:
     RecordingEngine m_engine;
@@ -125,6 +132,33 @@ private Q_SLOTS:
         p.setFont(10, 0);
         QVERIFY(d.last().at.x() + p.TextWidth(d.last().text) <= p.right() + 1);
         QVERIFY(d.last().text.endsWith(QChar(0x2026)));
+        p.EndPrint();
+    }
+
+    // Measures are kept while the font stays the same and follow every change of it; a table's
+    // cells in one font set the painter's font once, and each cell is drawn in it.
+    void measuresAndFontsFollowTheFont()
+    {
+        RecordingOutput out;
+        Printout p(out, Printout::Portrait);
+        p.setFont(10, 0);
+        const double plain = p.TextWidth(QStringLiteral("Goals 12"));
+        p.setFont(20, 0);
+        QVERIFY(p.TextWidth(QStringLiteral("Goals 12")) > 1.5 * plain);
+        p.setFont(10, 2);
+        QVERIFY(p.TextWidth(QStringLiteral("Goals 12")) > plain);
+        p.setFont(10, 0);
+        QCOMPARE(p.TextWidth(QStringLiteral("Goals 12")), plain);
+
+        PagedTable t(p, PagedTable::boundsFrom(p.left(), {2000, 1000, 1000}));
+        const qsizetype before = out.device.fontChanges;
+        for (int row = 1; row <= 10; ++row)
+            t.drawRow(p.top() + row * 300,
+                      {QStringLiteral("Player %1").arg(row), QString::number(row), QStringLiteral("0")},
+                      PagedTable::RowLook{});
+        QVERIFY(out.device.fontChanges - before <= 1);
+        for (qsizetype i = out.device.drawn.size() - 30; i < out.device.drawn.size(); ++i)
+            QCOMPARE(out.device.drawn[i].font.pixelSize(), 200);
         p.EndPrint();
     }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the main window shows for a selected game or summary, on both engines: playing-time
 // shares, the players' figures and the team totals, the selected player's game record, and the
 // grids and totals strip of the window itself.
@@ -6,11 +7,18 @@
 #include "app/MainForm.h"
 #include "app/RosterModel.h"
 #include "app/TeamTree.h"
+#include "common/Formats.h"
 #include "common/Selection.h"
+#include "core/games/GameState.h"
 #include "core/games/GameView.h"
+#include "core/games/Lineup.h"
+#include "core/games/LineupStore.h"
+#include "data/Fields.h"
 
 #include <QLabel>
 #include <QTreeView>
+
+#include <random>
 
 using namespace pw;
 using namespace pwtest;
@@ -63,6 +71,142 @@ int playTime(int player)
     return GetDBData(QStringLiteral("Player"), {{QStringLiteral("TeamNo"), 1}, {QStringLiteral("PlayerNo"), player}},
                      QStringLiteral("PlayTime"))
         .toInt();
+}
+
+// The reading the store's sums replaced, kept as the reference they must agree with: every
+// statistics row of the range read one by one and added up here.
+struct ReferenceRow {
+    qint16 playerNo = 0;
+    qint16 gameNo = 0;
+    qint64 played = 0;
+    qint64 available = 0;
+    Figures figures{};
+};
+
+GameView referenceView(qint16 teamNo, qint16 tournamentNo, qint16 gameNo)
+{
+    QString where = QStringLiteral("TeamNo = ?");
+    QVariantList values{teamNo};
+    if (tournamentNo != 0) {
+        where += QStringLiteral(" AND GameNo BETWEEN ? AND ?");
+        values << int(tournamentNo) * 1000 << (int(tournamentNo) + 1) * 1000;
+    }
+    QSqlQuery q =
+        execSql(QStringLiteral("SELECT PlayerNo, GameNo, QtrPlayed, QtrAvailable, Shots, Goals, Blocks, "
+                               "Assists, ShotOnGoal, GoalsScored, GoalsBlocked, OverShot FROM GameStat WHERE ") +
+                    where,
+                values);
+    QHash<qint16, QList<ReferenceRow>> rows;
+    while (q.next()) {
+        ReferenceRow r{
+            NullToInt(q.value(0)), NullToInt(q.value(1)), NullToInt(q.value(2)), CountQtrs(NullToText(q.value(3))), {}};
+        for (int i = 0; i < kFigureCount; ++i)
+            r.figures[size_t(i)] = figureOf(q.value(4 + i));
+        rows[r.playerNo] << r;
+    }
+    const bool wholeShare = gameNo == qint16(int(tournamentNo) * 1000);
+    const bool summary = gameNo % 100 == 0;
+    GameView view;
+    QSqlQuery players = execSql(QStringLiteral("SELECT PlayerNo FROM Player WHERE TeamNo = ?"), {teamNo});
+    while (players.next()) {
+        const qint16 playerNo = NullToInt(players.value(0));
+        PlayerGameLine line;
+        qint64 played = 0, available = 0, allPlayed = 0, allAvailable = 0;
+        std::array<qint64, kFigureCount> sum{};
+        for (const ReferenceRow& r : rows.value(playerNo)) {
+            if (wholeShare || r.gameNo <= gameNo) {
+                played += r.played;
+                available += r.available;
+            }
+            allPlayed += r.played;
+            allAvailable += r.available;
+            for (size_t i = 0; i < sum.size(); ++i)
+                sum[i] = addFigures(sum[i], r.figures[i].value_or(0));
+            if (!summary && r.gameNo == gameNo) {
+                line.shown = true;
+                line.figures = r.figures;
+                line.qtrPlayed = r.played;
+                line.qtrAvailable = r.available;
+            }
+        }
+        line.percent = available > 0 ? int(RoundHalfEven(100.0 * played / available)) : 0;
+        if (summary) {
+            line.shown = true;
+            for (size_t i = 0; i < sum.size(); ++i)
+                line.figures[i] = sum[i] == 0 ? std::nullopt : std::optional<qint64>(sum[i]);
+            line.qtrPlayed = allPlayed == 0 ? std::nullopt : std::optional<qint64>(allPlayed);
+            line.qtrAvailable = allAvailable == 0 ? std::nullopt : std::optional<qint64>(allAvailable);
+        }
+        for (size_t i = 0; i < view.totals.size(); ++i)
+            view.totals[i] = addFigures(view.totals[i], line.figures[i].value_or(0));
+        view.lines.insert(playerNo, line);
+    }
+    return view;
+}
+
+QString lineText(const PlayerGameLine& l)
+{
+    const auto opt = [](const std::optional<qint64>& v) { return v ? QString::number(*v) : QStringLiteral("-"); };
+    return QStringLiteral("%1 %2%% %3 %4/%5")
+        .arg(l.shown ? 1 : 0)
+        .arg(l.percent)
+        .arg(figures(l), opt(l.qtrPlayed), opt(l.qtrAvailable));
+}
+
+// A season of 14 players over 24 games and two tournaments, the numbers drawn from a fixed seed;
+// some rows as another program may have written them: availability with blanks, fractions or
+// doubled digits, missing periods, and on SQLite (whose columns take anything) text, fractions and
+// very large figures.
+void seededSeason(bool sqlite)
+{
+    emptyTables();
+    addTeam(1, QStringLiteral("Comets"), fields(QStringLiteral("NumberOfGames"), {24}));
+    for (int p = 1; p <= 14; ++p)
+        addPlayer(1, p, QStringLiteral("Player%1").arg(p), QStringLiteral("Kid"), p);
+    std::mt19937 random(2026);
+    const auto draw = [&random](int n) { return int(random() % unsigned(n)); };
+    const QStringList oddAvailable{QStringLiteral("1; 1;1;0"),
+                                   QStringLiteral("1.0;1;0;1"),
+                                   QString(),
+                                   QStringLiteral("11;1;1;1"),
+                                   QStringLiteral(" 1 ;01;1;x"),
+                                   QStringLiteral("11;"),
+                                   QStringLiteral("1;;1"),
+                                   QStringLiteral("")};
+    QList<int> games;
+    for (int g = 1; g <= 24; ++g)
+        games << g;
+    games << 1001 << 1002 << 1003 << 2001 << 2002;
+    Transaction tx;
+    for (int g : games) {
+        for (int p = 1; p <= 14; ++p) {
+            if (draw(6) == 0)
+                continue;  // not every player has a row in every game
+            QStringList pieces;
+            for (int q = 0; q < 4; ++q)
+                pieces << QString::number(draw(5) == 0 ? 0 : 1);
+            QVariant available = pieces.join(QLatin1Char(';'));
+            if (draw(8) == 0)
+                available = oddAvailable[draw(int(oddAvailable.size()))];
+            if (draw(20) == 0)
+                available = QVariant();
+            QVariant played = draw(12) == 0 ? QVariant() : QVariant(draw(5));
+            if (draw(25) == 0)
+                played = sqlite ? QVariant(QStringLiteral(" 3")) : QVariant(40000);
+            Fields f =
+                fields(QStringLiteral("TeamNo GameNo PlayerNo QtrPlayed QtrAvailable"), {1, g, p, played, available});
+            for (const char* c :
+                 {"Shots", "Goals", "Blocks", "Assists", "ShotOnGoal", "GoalsScored", "GoalsBlocked", "OverShot"}) {
+                QVariant v = draw(7) == 0 ? QVariant() : QVariant(draw(6));
+                if (sqlite && draw(40) == 0)
+                    v = QVariantList{QStringLiteral("2.6"), QStringLiteral("x"), Q_INT64_C(4000000000000000000),
+                                     QStringLiteral("")}[draw(4)];
+                f << qMakePair(QString::fromLatin1(c), v);
+            }
+            insertRow(QStringLiteral("GameStat"), f);
+        }
+    }
+    tx.commit();
 }
 
 }  // namespace
@@ -199,6 +343,83 @@ private Q_SLOTS:
         QCOMPARE(*record.first().qtrPlayed, 3);
         QCOMPARE(figures(PlayerGameLine{.figures = record.last().figures}), QStringLiteral("0 0 0 0 6 2 3 1"));
         QVERIFY(FillPlayerData(1, 3).isEmpty());
+    }
+
+    // The store's sums give what reading every row and adding them up here gives, for the season,
+    // each game, the tournaments and their games, rows written by other programs included.
+    void theStoresSumsAgreeWithReadingEveryRow()
+    {
+        seededSeason(store.location().engine == Engine::SQLite);
+        QList<QPair<qint16, qint16>> selections{{0, 0}, {0, 100}, {1, 1000}, {2, 2000}};
+        for (qint16 g = 1; g <= 25; ++g)
+            selections << qMakePair(qint16(0), g);
+        for (qint16 g : {1001, 1002, 1003, 1004, 2001, 2002})
+            selections << qMakePair(qint16(g / 1000), g);
+        int compared = 0;
+        for (const auto& [tournament, game] : selections) {
+            const GameView expected = referenceView(1, tournament, game);
+            const quint64 before = statementCount();
+            const GameView v = readGameView(1, tournament, game, false);
+            QVERIFY(statementCount() - before <= 3);  // the sums, the players, and the odd rows
+            QCOMPARE(v.lines.size(), expected.lines.size());
+            for (auto it = expected.lines.cbegin(); it != expected.lines.cend(); ++it) {
+                QCOMPARE(lineText(v.lines.value(it.key())), lineText(it.value()));
+                ++compared;
+            }
+            for (size_t i = 0; i < v.totals.size(); ++i)
+                QCOMPARE(v.totals[i], expected.totals[i]);
+            for (qint16 p : {qint16(3), qint16(11)}) {
+                PlayerGameLine one;
+                QCOMPARE(CalculatePlayTime(1, tournament, game, p, &one), expected.lines.value(p).percent);
+                QCOMPARE(lineText(one), lineText(expected.lines.value(p)));
+            }
+        }
+        QCOMPARE(compared, 14 * int(selections.size()));
+        // The seeded rows did hold what only the program can read.
+        QVERIFY(countRows(QStringLiteral("GameStat"), {{QStringLiteral("QtrAvailable"), QStringLiteral("1.0;1;0;1")}}) >
+                0);
+    }
+
+    // Looking at teams and games writes nothing: neither the shares nor a result out of step with the
+    // goals, though both show as computed. A save stores them: the line-up's the shares, the main
+    // window's refresh after it the results.
+    void selectingWritesNothing()
+    {
+        execSql(QStringLiteral("UPDATE Player SET PlayTime = NULL WHERE TeamNo = 1"));
+        execSql(QStringLiteral("UPDATE Schedule SET Result = 99 WHERE TeamNo = 1 AND GameNo = 1"));
+        addTeam(2, QStringLiteral("Rockets"), fields(QStringLiteral("NumberOfGames"), {1}));
+        addPlayer(2, 1, QStringLiteral("Diaz"), QStringLiteral("Ana"), 7);
+        addOpponent(2, 1, QStringLiteral("Owls"));
+        addGame(2, 1, 1, QDate(2026, 9, 13), 1);
+        insertRow(QStringLiteral("GameStat"), fields(QStringLiteral("TeamNo GameNo PlayerNo QtrPlayed QtrAvailable"),
+                                                     {2, 1, 1, 2, QStringLiteral("1;1;1;1")}));
+        const auto result = [] {
+            return GetDBData(QStringLiteral("Schedule"), {{QStringLiteral("TeamNo"), 1}, {QStringLiteral("GameNo"), 1}},
+                             QStringLiteral("Result"));
+        };
+        MainForm form;
+        form.ConfigureMainStatus();
+        form.SetTeamTabs();
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        const quint64 before = writeCount();
+        for (const char* node : {"Team1", "G1T1", "G2T1", "G3T1", "G1T2", "Team2", "G2T1", "Team1", "G1T1"})
+            QVERIFY(form.selectNode(QString::fromLatin1(node)));
+        QCOMPARE(form.mainGridModel()->cellText(0, 1), QStringLiteral("75%"));  // shown as computed
+        QCOMPARE(writeCount(), before);
+        QCOMPARE(result(), QStringLiteral("99"));
+        QCOMPARE(queryRows(QStringLiteral("SELECT PlayTime FROM Player WHERE TeamNo = 1")),
+                 QStringList({QString(), QString(), QString()}));
+
+        // Saving the game's line-up stores the season's shares, and the window's refresh the result.
+        LineupBoard board;
+        const LineupGame game{.teamNo = 1, .gameNo = 2, .opponentNo = 2, .periods = 4, .places = 8};
+        FillPlayerGrid(board, game);
+        saveLineup(board, game);
+        QTRY_COMPARE(result(), QStringLiteral("1"));
+        QCOMPARE(playTime(2), 50);  // Brooks: 4 of game 1's 4 periods, none of game 2's
+        QCOMPARE(playTime(3), 0);
+        form.close();
     }
 
     void theMainWindowFollowsTheSelection()
