@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/base/CommandRegistry.h"
 
 #include "common/AppState.h"
@@ -52,7 +53,8 @@ void registerGameCommands(CommandTable& t, Shell& shell)
                                 .periods = team.Periods > 0 ? int(team.Periods) : 4,
                                 .places = team.NumberOfPlayers > 0 ? int(team.NumberOfPlayers) : 11,
                                 .trackCaptain = team.TrackCaptain == 1,
-                                .nameOption = state().NameOpt};
+                                .nameOption = state().NameOpt,
+                                .minPeriods = team.MinQtrReq};
                 GameSetup::openBoard(game, shell.currentGameNodeText(), shell.parentWindow());
             });
         };

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/base/CommandRegistry.h"
 
 #include "common/Selection.h"
@@ -54,6 +55,9 @@ void registerReportCommands(CommandTable& t, Shell& shell)
     const Printing schedule{"PrintSchedule",
                             [team] { return Report([t = team()](Printout& p) { PrintSchedule(p, t); }); },
                             kScheduleOrientation, Shell::tr("Schedule")};
+    const Printing playTime{"PrintPlayTimeReport",
+                            [team] { return Report([t = team()](Printout& p) { PrintPlayTimeReport(p, t); }); },
+                            kPlayTimeOrientation, Shell::tr("Playing Time Report")};
     const Printing sheet{
         "PrintStatSheet",
         [team] {
@@ -89,10 +93,12 @@ void registerReportCommands(CommandTable& t, Shell& shell)
         {.name = QStringLiteral("FilePreviewRosterOfficial"), .caption = Shell::tr("&Official Format"), .tip = Shell::tr("Show the roster in the league's official format on screen"), .needs = forTeam, .handler = runs(shell, official, preview), .placements = {{.menu = QStringLiteral("mnuView/FilePreviewMenu/FilePreviewRosterMenu"), .order = 10}}},
         {.name = QStringLiteral("FilePreviewRosterHandout"), .caption = Shell::tr("&Handout Format"), .tip = Shell::tr("Show the roster handout for the families on screen"), .needs = forTeam, .handler = runs(shell, handout, preview), .placements = {{.menu = QStringLiteral("mnuView/FilePreviewMenu/FilePreviewRosterMenu"), .order = 20}}},
         {.name = QStringLiteral("FilePreviewSchedule"), .caption = Shell::tr("&Schedule"), .tip = Shell::tr("Show the team's season schedule on screen"), .needs = forTeam, .handler = runs(shell, schedule, preview), .placements = {{.menu = QStringLiteral("mnuView/FilePreviewMenu"), .order = 30}}},
+        {.name = QStringLiteral("FilePreviewPlayTime"), .caption = Shell::tr("&Playing Time Report"), .tip = Shell::tr("Show each player's periods, positions and season share on screen, for the families"), .needs = forTeam, .handler = runs(shell, playTime, preview), .placements = {{.menu = QStringLiteral("mnuView/FilePreviewMenu"), .order = 40}}},
         {.name = QStringLiteral("FilePrintTeam"), .caption = Shell::tr("&Team Stats"), .tip = Shell::tr("Print the team's statistics"), .needs = forTeam, .handler = runs(shell, teamStats, paper), .placements = {{.menu = QStringLiteral("mnuView/FilePrintMenu"), .order = 10}}},
         {.name = QStringLiteral("FilePrintRosterOfficial"), .caption = Shell::tr("&Official Format"), .tip = Shell::tr("Print the roster in the league's official format"), .needs = forTeam, .handler = runs(shell, official, paper), .placements = {{.menu = QStringLiteral("mnuView/FilePrintMenu/FilePrintRosterMenu"), .order = 10}}},
         {.name = QStringLiteral("FilePrintRosterHandout"), .caption = Shell::tr("&Handout Format"), .tip = Shell::tr("Print the roster handout for the families"), .needs = forTeam, .handler = runs(shell, handout, paper), .placements = {{.menu = QStringLiteral("mnuView/FilePrintMenu/FilePrintRosterMenu"), .order = 20}}},
         {.name = QStringLiteral("FilePrintSchedule"), .caption = Shell::tr("&Schedule"), .tip = Shell::tr("Print the team's season schedule"), .needs = forTeam, .handler = runs(shell, schedule, paper), .placements = {{.menu = QStringLiteral("mnuView/FilePrintMenu"), .order = 30}}},
+        {.name = QStringLiteral("FilePrintPlayTime"), .caption = Shell::tr("&Playing Time Report"), .tip = Shell::tr("Print each player's periods, positions and season share, for the families"), .needs = forTeam, .handler = runs(shell, playTime, paper), .placements = {{.menu = QStringLiteral("mnuView/FilePrintMenu"), .order = 40}}},
         {.name = QStringLiteral("FilePreviewSheet"), .caption = Shell::tr("&Stat Sheet"), .tip = Shell::tr("Show a blank statistics sheet for the selected game on screen"), .needs = forGame, .handler = runs(shell, sheet, preview), .placements = {{.menu = QStringLiteral("mnuGame/GamePreviewMenu"), .order = 10}}},
         {.name = QStringLiteral("FilePrintSheet"), .caption = Shell::tr("&Stat Sheet"), .tip = Shell::tr("Print a blank statistics sheet for the selected game"), .needs = forGame, .handler = runs(shell, sheet, paper), .placements = {{.menu = QStringLiteral("mnuGame/GamePrintMenu"), .order = 10}}},
         {.name = QStringLiteral("FilePreviewPlayer"), .caption = Shell::tr("Player &Stats"), .tip = Shell::tr("Show the statistics of the selected player, or of every player, on screen"), .needs = forPlayer, .handler = runs(shell, playerStats, preview), .placements = {{.menu = QStringLiteral("mnuPlayer/PlayerPreviewMenu"), .order = 10}}},
@@ -102,6 +108,7 @@ void registerReportCommands(CommandTable& t, Shell& shell)
         {.name = QStringLiteral("TeamPrintStat"), .caption = Shell::tr("Team Statistics"), .tip = Shell::tr("Print or preview the team's statistics"), .needs = forTeam, .handler = runs(shell, teamStats, ask), .placements = {{.menu = QStringLiteral("PrintMenu"), .order = 10}, {.menu = QStringLiteral("TreeTeamMnu/TreeTeamPrint"), .order = 10, .name = QStringLiteral("PrintTeamStats"), .caption = Shell::tr("Team Stats")}}},
         {.name = QStringLiteral("TeamPrintRoster"), .caption = Shell::tr("Roster"), .tip = Shell::tr("Print or preview the roster handout for the families"), .needs = forTeam, .handler = runs(shell, handout, ask), .placements = {{.menu = QStringLiteral("PrintMenu"), .order = 20}}},
         {.name = QStringLiteral("TeamPrintSchedule"), .caption = Shell::tr("Schedule"), .tip = Shell::tr("Print or preview the team's season schedule"), .needs = forTeam, .handler = runs(shell, schedule, ask), .placements = {{.menu = QStringLiteral("PrintMenu"), .order = 30}}},
+        {.name = QStringLiteral("TeamPrintPlayTime"), .caption = Shell::tr("Playing Time Report"), .tip = Shell::tr("Print or preview each player's periods, positions and season share"), .needs = forTeam, .handler = runs(shell, playTime, ask), .placements = {{.menu = QStringLiteral("PrintMenu"), .order = 35}, {.menu = QStringLiteral("TreeTeamMnu/TreeTeamPrint"), .order = 20}}},
         {.name = QStringLiteral("GamePrintStatSheet"), .caption = Shell::tr("Blank Stat Sheet"), .tip = Shell::tr("Print or preview a blank statistics sheet for the selected game"), .needs = forGame, .handler = runs(shell, sheet, ask), .placements = {{.menu = QStringLiteral("PrintMenu"), .order = 40}}},
         {.name = QStringLiteral("PlayerPrintStats"), .caption = Shell::tr("Player Statistics"), .tip = Shell::tr("Print or preview player statistics"), .needs = forPlayer, .handler = runs(shell, playerStats, ask), .placements = {{.menu = QStringLiteral("PrintMenu"), .order = 50}}},
         {.name = QStringLiteral("PlayerPrintNotes"), .caption = Shell::tr("Player Notes"), .tip = Shell::tr("Print or preview player notes"), .needs = forPlayer, .handler = runs(shell, playerNotes, ask), .placements = {{.menu = QStringLiteral("PrintMenu"), .order = 60}}},

@@ -1,8 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/Schema.h"
 
 #include "common/Trace.h"
+#include "data/Backup.h"
 
 #include <QSqlRecord>
+
+#include <algorithm>
 
 namespace pw {
 
@@ -129,7 +133,8 @@ QList<TableDef> rosterTables()
                    text("DadEmail", 255),
                    text("DadAltPhone", 255),
                    flag("DadSameAdd"),
-                   real("AmountPaid")},
+                   real("AmountPaid"),
+                   flag("MayPlayGoal")},
                   {cols({"TeamNo", "PlayerNo"})}};
     return t;
 }
@@ -389,25 +394,71 @@ QStringList missingTables(const QSqlDatabase& db)
     return missing;
 }
 
+namespace {
+
+// Columns added after the first release, with the schema version that added them: a database made
+// before gets them when it is upgraded, and is not taken for another program's for lacking them.
+struct AddedColumn {
+    int version;
+    const char* table;
+    const char* column;
+};
+constexpr AddedColumn kAddedColumns[] = {{3, "Player", "MayPlayGoal"}};
+
+bool addedAfter(int version, const QString& table, const QString& column)
+{
+    return std::any_of(std::begin(kAddedColumns), std::end(kAddedColumns), [&](const AddedColumn& a) {
+        return a.version > version && table == QLatin1String(a.table) && column == QLatin1String(a.column);
+    });
+}
+
+// The table's columns in the database, in lower case.
+QStringList presentColumns(const QSqlDatabase& db, const QString& table)
+{
+    QSqlQuery q = engineOf(db) == Engine::SQLite
+                      ? execSql(db, QStringLiteral("SELECT name FROM pragma_table_info(?)"), {table})
+                      : execSql(db,
+                                QStringLiteral("SELECT column_name FROM information_schema.columns "
+                                               "WHERE table_schema = current_schema() AND table_name = ?"),
+                                {table.toLower()});
+    QStringList present;
+    while (q.next())
+        present << q.value(0).toString().toLower();
+    return present;
+}
+
+void addMissingColumns(const QSqlDatabase& db, int version)
+{
+    for (const AddedColumn& a : kAddedColumns) {
+        const QString table = QString::fromLatin1(a.table);
+        if (a.version <= version || presentColumns(db, table).contains(QString::fromLatin1(a.column).toLower()))
+            continue;
+        for (const ColumnDef& c : tableDef(table).columns) {
+            if (c.name == QLatin1String(a.column))
+                execSql(db, QStringLiteral("ALTER TABLE %1 ADD COLUMN %2").arg(table, columnSql(engineOf(db), c)));
+        }
+    }
+}
+
+}  // namespace
+
 QStringList missingColumns(const QSqlDatabase& db)
 {
-    const bool sqlite = engineOf(db) == Engine::SQLite;
     QStringList missing;
+    const int version = schemaVersion(db);
     for (const TableDef& t : schemaTables()) {
-        QSqlQuery q = sqlite ? execSql(db, QStringLiteral("SELECT name FROM pragma_table_info(?)"), {t.name})
-                             : execSql(db,
-                                       QStringLiteral("SELECT column_name FROM information_schema.columns "
-                                                      "WHERE table_schema = current_schema() AND table_name = ?"),
-                                       {t.name.toLower()});
-        QStringList present;
-        while (q.next())
-            present << q.value(0).toString().toLower();
+        const QStringList present = presentColumns(db, t.name);
         for (const ColumnDef& c : t.columns) {
-            if (!present.contains(c.name.toLower()))
+            if (!present.contains(c.name.toLower()) && !addedAfter(version, t.name, c.name))
                 missing << t.name + QLatin1Char('.') + c.name;
         }
     }
     return missing;
+}
+
+bool storedColumn(const QString& table, const QString& column)
+{
+    return !Db::isReadOnly() || presentColumns(Db::shared(), table).contains(column.toLower());
 }
 
 int schemaVersion(const QSqlDatabase& db)
@@ -429,6 +480,8 @@ void upgradeSchema(const QSqlDatabase& db)
     const int version = schemaVersion(db);
     if (version >= kSchemaVersion)
         return;
+    autoBackup(db, BackupReason::Upgrade);
+    addMissingColumns(db, version);
     QStringList broken;
     for (const TableDef& t : schemaTables()) {
         if (t.identity.isEmpty())

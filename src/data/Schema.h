@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "data/Database.h"
@@ -32,8 +33,9 @@ struct TableDef {
     bool hasColumn(const QString& column) const;
 };
 
-// 1: the sixteen tables. 2: unique identity indexes.
-constexpr int kSchemaVersion = 2;
+// 1: the sixteen tables. 2: unique identity indexes. 3: the player's "May play in goal" tick
+// (Player.MayPlayGoal).
+constexpr int kSchemaVersion = 3;
 
 // The sixteen tables in creation order.
 const QList<TableDef>& schemaTables();
@@ -47,10 +49,16 @@ void createSchema(const QSqlDatabase& db);
 // Names of the program's tables that the database lacks (compared without case); throws when the
 // database cannot be read at all (a file that is not a database, say).
 QStringList missingTables(const QSqlDatabase& db);
-// "Table.Column" for each column of the program's tables that the database lacks.
+// "Table.Column" for each column of the program's tables that the database lacks; a column added
+// by a later schema version than the database's is not missing, the upgrade adds it.
 QStringList missingColumns(const QSqlDatabase& db);
 int schemaVersion(const QSqlDatabase& db);
-// Brings a database made by an earlier version up to this one (adds the identity indexes). A
+// Whether the open database has the column: always for one the program may write (its upgrade
+// added what was missing); a read-only database made by an earlier version may lack one added
+// since, and readers then take it as empty.
+bool storedColumn(const QString& table, const QString& column);
+// Brings a database made by an earlier version up to this one (adds the columns added since and
+// the identity indexes). A
 // database whose rows already break an identity is left as it is and told in the log, so the
 // coach keeps working with it; the next start tries again. Read-only databases are not touched.
 void upgradeSchema(const QSqlDatabase& db);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The store on both engines: what a new database holds, the field helpers, numbering, and that
 // values of any shape travel as values.
 #include "TestSupport.h"
@@ -364,6 +365,32 @@ private Q_SLOTS:
         upgradeSchema(db);
         QCOMPARE(schemaVersion(db), kSchemaVersion);
         QVERIFY_THROWS_EXCEPTION(PwError, addTeam(1, QStringLiteral("Comets again")));
+    }
+
+    // A database from before the "May play in goal" tick is not refused for lacking it, and the
+    // upgrade adds it; a database of this version without it is another program's.
+    void olderDatabasesGetTheColumnsAddedSince()
+    {
+        QSqlDatabase db = Db::shared();
+        addTeam(1, QStringLiteral("Comets"));
+        addPlayer(1, 1, QStringLiteral("Alpha"), QStringLiteral("A"), 1);
+        execSql(QStringLiteral("ALTER TABLE Player DROP COLUMN MayPlayGoal"));
+        const auto setVersion = [&](int version) {
+            if (store.location().engine == Engine::SQLite)
+                execSql(QStringLiteral("PRAGMA user_version = %1").arg(version));
+            else
+                execSql(QStringLiteral("COMMENT ON TABLE Teams IS 'Pitchwise schema %1'").arg(version));
+        };
+        setVersion(kSchemaVersion);
+        QCOMPARE(missingColumns(db), QStringList{QStringLiteral("Player.MayPlayGoal")});
+        setVersion(2);
+        QCOMPARE(missingColumns(db), QStringList());
+        upgradeSchema(db);
+        QCOMPARE(schemaVersion(db), kSchemaVersion);
+        QCOMPARE(missingColumns(db), QStringList());
+        execSql(QStringLiteral("UPDATE Player SET MayPlayGoal = ? WHERE PlayerNo = 1"), {true});
+        QSqlQuery q = execSql(QStringLiteral("SELECT MayPlayGoal FROM Player WHERE PlayerNo = 1"));
+        QVERIFY(q.next() && q.value(0).toBool());
     }
 
     void getNextNoFollowsTheHighestInItsScope()

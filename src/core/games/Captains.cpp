@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/games/Captains.h"
 
 #include "data/Changes.h"
@@ -8,6 +9,7 @@
 #include "data/Database.h"
 #include "data/Fields.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QObject>
 
@@ -16,6 +18,11 @@
 namespace pw {
 
 namespace {
+
+// The translation context of the games texts.
+struct Games {
+    Q_DECLARE_TR_FUNCTIONS(Games)
+};
 
 // Tournament games are numbered from 1000 on, so a season never has more than 999 games,
 // whatever a damaged game count says.
@@ -105,7 +112,7 @@ bool saveSeasonCaptains(qint16 teamNo, const QList<qint16>& playerNos)
              traceArg(QStringLiteral("TeamNo"), teamNo) + traceArg(QStringLiteral("SeasonCaptains"), text));
     // Refused here, so that both engines refuse alike rather than one of them cutting the list.
     if (text.size() > kSeasonCaptainsLength)
-        throw PwError(err::BadArgument, QObject::tr("Too many season captains to keep. Choose fewer captains."));
+        throw PwError(err::BadArgument, Games::tr("Too many season captains to keep. Choose fewer captains."));
     const bool stored = PutDBData(QStringLiteral("Teams"), {{QStringLiteral("TeamNo"), teamNo}},
                                   QStringLiteral("SeasonCaptains"), text);
     if (stored)

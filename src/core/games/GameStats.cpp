@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/games/GameStats.h"
 
 #include "data/Changes.h"
@@ -8,6 +9,7 @@
 #include "data/Fields.h"
 #include "data/RowSet.h"
 
+#include <QCoreApplication>
 #include <QObject>
 
 #include <algorithm>
@@ -15,6 +17,11 @@
 namespace pw {
 
 namespace {
+
+// The translation context of the games texts.
+struct Games {
+    Q_DECLARE_TR_FUNCTIONS(Games)
+};
 
 constexpr qint32 kLargestFigure = 32767;
 constexpr int kResultWaiting = 99;
@@ -130,12 +137,12 @@ bool saveGameStats(qint16 teamNo, qint16 gameNo, qint16 opponentNo, qint16 playe
                                                    traceArg(QStringLiteral("GameNo"), gameNo) +
                                                    traceArg(QStringLiteral("PlayerNo"), playerNo));
     if (teamNo < 1 || playerNo < 1 || !isSingleGame(gameNo))
-        throw PwError(err::BadArgument, QObject::tr("Statistics are kept for a player of a team in one game."));
+        throw PwError(err::BadArgument, Games::tr("Statistics are kept for a player of a team in one game."));
     QVariantList values;
     for (const QString& text : figures.texts()) {
         const auto value = figureValue(text);
         if (!value)
-            throw PwError(err::BadArgument, QObject::tr("Check the values. All values must be numeric"));
+            throw PwError(err::BadArgument, Games::tr("Check the values. All values must be numeric"));
         values << *value;
     }
 

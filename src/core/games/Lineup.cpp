@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/games/Lineup.h"
 
 #include "common/Formats.h"
@@ -117,6 +118,8 @@ void LineupBoard::setup(int periods, int places, QList<LineupPlayer> players)
     m_periods = std::clamp(periods, 1, kMaxPeriods);
     m_places = std::clamp(places, 1, kPlaces);
     m_current = 0;
+    m_lockedSlots.clear();
+    m_lockedPeriods.clear();
     m_players = std::move(players);
     m_rowOf.clear();
     for (int i = 0; i < m_players.size(); ++i)
@@ -230,17 +233,57 @@ LineupBoard::Refusal LineupBoard::checkPlacement(qint16 playerNo) const
 
 bool LineupBoard::place(qint16 playerNo, QPoint dropTwips)
 {
-    LineupSlot* s = slotRef(m_current, playerNo);
+    return placeIn(m_current, playerNo, dropTwips);
+}
+
+bool LineupBoard::placeIn(int period, qint16 playerNo, QPoint dropTwips)
+{
+    LineupSlot* s = slotRef(period, playerNo);
     if (!s || s->PlaceNo > 0)
         return false;
-    const int placeNo = GetPlaceNo(m_current);
+    const int placeNo = GetPlaceNo(period);
     if (placeNo == 0)
         return false;
     const QPoint at = snapToGrid(dropTwips);
     *s = LineupSlot{qint16(placeNo), qint16(at.x()), qint16(at.y())};
-    m_placed[m_current - 1] += 1;
+    m_placed[period - 1] += 1;
     Q_EMIT lineupChanged();
     return true;
+}
+
+bool LineupBoard::isLocked(int period, qint16 playerNo) const
+{
+    return m_lockedSlots.contains(qMakePair(period, playerNo)) && slot(period, playerNo).PlaceNo > 0;
+}
+
+bool LineupBoard::isPeriodLocked(int period) const
+{
+    return m_lockedPeriods.contains(period);
+}
+
+bool LineupBoard::setLocked(int period, qint16 playerNo, bool locked)
+{
+    if (locked && slot(period, playerNo).PlaceNo == 0)
+        return false;
+    if (isLocked(period, playerNo) == locked)
+        return true;
+    if (locked)
+        m_lockedSlots.insert(qMakePair(period, playerNo));
+    else
+        m_lockedSlots.remove(qMakePair(period, playerNo));
+    Q_EMIT locksChanged();
+    return true;
+}
+
+void LineupBoard::setPeriodLocked(int period, bool locked)
+{
+    if (period < 1 || period > m_periods || isPeriodLocked(period) == locked)
+        return;
+    if (locked)
+        m_lockedPeriods.insert(period);
+    else
+        m_lockedPeriods.remove(period);
+    Q_EMIT locksChanged();
 }
 
 bool LineupBoard::move(qint16 playerNo, QPoint dropTwips)
@@ -264,6 +307,8 @@ bool LineupBoard::RemovePlayer(int period, qint16 playerNo)
         return false;
     s->PlaceNo = 0;
     m_placed[period - 1] -= 1;
+    if (m_lockedSlots.remove(qMakePair(period, playerNo)))
+        Q_EMIT locksChanged();
     Q_EMIT lineupChanged();
     return true;
 }
@@ -303,6 +348,7 @@ QList<int> LineupBoard::setAvailable(qint16 playerNo, const QList<int>& periods,
         if (!isAvailable && m_slots[p - 1][row].PlaceNo > 0) {
             m_slots[p - 1][row].PlaceNo = 0;
             m_placed[p - 1] -= 1;
+            m_lockedSlots.remove(qMakePair(p, playerNo));
             takenOff << p;
         }
     }

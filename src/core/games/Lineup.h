@@ -1,9 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QHash>
 #include <QList>
 #include <QObject>
 #include <QPoint>
+#include <QSet>
 #include <QString>
 
 #include <array>
@@ -118,6 +120,8 @@ public:
     // A new placement in the current period at the drop point (twips). False (nothing changed)
     // when every place is taken.
     bool place(qint16 playerNo, QPoint dropTwips);
+    // The same in any period of the game.
+    bool placeIn(int period, qint16 playerNo, QPoint dropTwips);
     // Moves a placed player within the current period; the place stays.
     bool move(qint16 playerNo, QPoint dropTwips);
     // Takes the player off the field in the period; false when he was not on it.
@@ -139,6 +143,15 @@ public:
     QString ptText(qint16 playerNo) const;
     QString qpText(qint16 playerNo) const;
 
+    // Locks keep what the coach placed when a line-up is proposed: a placed player in a period, or
+    // a whole period. They belong to this editing session and are not stored. A player's lock
+    // holds only while he stands on the field in the period; taking him off drops it.
+    bool isLocked(int period, qint16 playerNo) const;
+    bool isPeriodLocked(int period) const;
+    // False when there is nothing to lock (the player is not on the field in the period).
+    bool setLocked(int period, qint16 playerNo, bool locked);
+    void setPeriodLocked(int period, bool locked);
+
     // The whole line-up, for undo: one slot per period and player, in grid order.
     using Snapshot = std::array<QList<LineupSlot>, lineup::kMaxPeriods>;
     Snapshot snapshot() const { return m_slots; }
@@ -153,6 +166,7 @@ Q_SIGNALS:
     void availabilityChanged(qint16 playerNo);
     void captainChanged(qint16 playerNo);
     void currentPeriodChanged(int period);
+    void locksChanged();
 
 private:
     LineupSlot* slotRef(int period, qint16 playerNo);
@@ -166,6 +180,8 @@ private:
     Snapshot m_slots;                                        // LineupSlot by period, then grid row
     std::array<QList<qint16>, lineup::kMaxPeriods> m_avail;  // lcPlayerAvail by period, then grid row
     std::array<int, lineup::kMaxPeriods> m_placed{};
+    QSet<QPair<int, qint16>> m_lockedSlots;  // (period, player)
+    QSet<int> m_lockedPeriods;
 };
 
 // Runs one of the coach's changes to the line-up and, when it changed something, keeps it on the

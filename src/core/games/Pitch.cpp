@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/games/Pitch.h"
 
 #include "common/FitTransform.h"
@@ -8,9 +9,11 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPixmap>
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <limits>
 #include <optional>
 
@@ -94,6 +97,61 @@ void paintPitch(QPainter& painter)
     painter.restore();
 }
 
+namespace {
+
+struct PitchPicture {
+    QSize size;
+    QRectF fieldRect;
+    qreal dpr = 1;
+    QRgb background = 0;
+    QPixmap pixmap;
+};
+
+// The field at its size and the four thumbnails at theirs, and a few more for a window being
+// resized or moved to a screen of another density.
+constexpr qsizetype kPitchPictures = 6;
+QList<PitchPicture> g_pitchPictures;  // the one used last first
+quint64 g_pitchPixmapsDrawn = 0;
+
+}  // namespace
+
+QPixmap pitchPixmap(const QSize& size, const QRectF& fieldRect, qreal devicePixelRatio, const QColor& background)
+{
+    for (qsizetype i = 0; i < g_pitchPictures.size(); ++i) {
+        const PitchPicture& p = g_pitchPictures.at(i);
+        if (p.size == size && p.fieldRect == fieldRect && qFuzzyCompare(p.dpr, devicePixelRatio) &&
+            p.background == background.rgba()) {
+            g_pitchPictures.move(i, 0);
+            return g_pitchPictures.first().pixmap;
+        }
+    }
+    PitchPicture picture{size, fieldRect, devicePixelRatio, background.rgba(),
+                         QPixmap(size.expandedTo(QSize(1, 1)) * devicePixelRatio)};
+    picture.pixmap.setDevicePixelRatio(devicePixelRatio);
+    picture.pixmap.fill(background);
+    {
+        QPainter painter(&picture.pixmap);
+        painter.setTransform(fieldTransform(fieldRect));
+        paintPitch(painter);
+    }
+    ++g_pitchPixmapsDrawn;
+    // Pictures belong to the application: they go with it, not after it.
+    static const bool released = [] {
+        qAddPostRoutine([] { g_pitchPictures.clear(); });
+        return true;
+    }();
+    Q_UNUSED(released);
+    g_pitchPictures.prepend(picture);
+    if (g_pitchPictures.size() > kPitchPictures)
+        g_pitchPictures.removeLast();
+    return picture.pixmap;
+}
+
+quint64 pitchPixmapsDrawn()
+{
+    return g_pitchPixmapsDrawn;
+}
+
 void paintPlaceIcon(QPainter& painter, QPoint topLeft, const QString& text, bool captain)
 {
     painter.save();
@@ -122,6 +180,28 @@ void paintPlaceIcon(QPainter& painter, QPoint topLeft, const QString& text, bool
     painter.setFont(f);
     painter.setPen(Qt::white);
     painter.drawText(disc, Qt::AlignCenter, text);
+    painter.restore();
+}
+
+void paintLockMark(QPainter& painter, QPoint topLeft)
+{
+    // At the top left, where the captain's band (top right) leaves room: a dark body with a white
+    // rim and shackle, readable on the shirt and on the grass.
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    const QRectF body(topLeft.x() - 40, topLeft.y() + 40, 220, 170);
+    const QRectF shackle(body.left() + 45, body.top() - 95, 130, 190);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(Qt::white, 70.0));
+    painter.drawArc(shackle, 0, 180 * 16);
+    painter.setPen(QPen(QColor(0x30, 0x30, 0x30), 34.0));
+    painter.drawArc(shackle, 0, 180 * 16);
+    painter.setPen(QPen(Qt::white, 22.0));
+    painter.setBrush(QColor(0x30, 0x30, 0x30));
+    painter.drawRoundedRect(body, 30, 30);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0xff, 0xd2, 0x3f));
+    painter.drawEllipse(body.center(), 28, 28);
     painter.restore();
 }
 
@@ -279,19 +359,66 @@ QPoint keyboardSpot(const LineupBoard& board, int period, qint16 playerNo)
     return {kStepX, kStepY};
 }
 
+QList<FormationSpot> formationSpots(int places)
+{
+    const int field = std::clamp(places, 1, kPlaces) - 1;
+    QList<FormationSpot> spots;
+    if (field == kPlaces - 1) {
+        // keyboardSpot's 4-3-3, without the sweeper's spot behind the back four.
+        const QList<QPoint> backs{{4, 2}, {4, 5}, {4, 9}, {4, 12}};
+        const QList<QPoint> halves{{7, 4}, {7, 7}, {7, 10}};
+        const QList<QPoint> fronts{{11, 3}, {11, 7}, {11, 11}};
+        for (QPoint g : backs)
+            spots << FormationSpot{g, SpotKind::FullBack};
+        for (QPoint g : halves)
+            spots << FormationSpot{g, SpotKind::HalfBack};
+        for (QPoint g : fronts)
+            spots << FormationSpot{g, SpotKind::FrontLine};
+    } else {
+        const int backs = int(std::lround(field * 0.4));
+        const int fronts = int(std::lround(field * 0.3));
+        const int halves = field - backs - fronts;
+        const auto line = [&](int count, int column, SpotKind kind) {
+            for (int j = 0; j < count; ++j)
+                spots << FormationSpot{QPoint(column, int(std::lround((j + 1) * 14.0 / (count + 1)))), kind};
+        };
+        line(backs, 4, SpotKind::FullBack);
+        line(halves, 7, SpotKind::HalfBack);
+        line(fronts, 11, SpotKind::FrontLine);
+    }
+    spots << FormationSpot{{1, 7}, SpotKind::Goal};
+    return spots;
+}
+
 QString fieldArea(QPoint topLeft)
 {
-    const double x = topLeft.x() + kIconSize / 2.0;
     const double y = topLeft.y() + kIconSize / 2.0;
-    if (x < 2 * kStepX)
-        return QCoreApplication::translate("pw::Pitch", "in goal");
-    const QString side = y < kFieldHeight / 3.0       ? QCoreApplication::translate("pw::Pitch", "left")
-                         : y < 2 * kFieldHeight / 3.0 ? QCoreApplication::translate("pw::Pitch", "centre")
-                                                      : QCoreApplication::translate("pw::Pitch", "right");
-    const QString line = x < kFieldWidth / 3.0       ? QCoreApplication::translate("pw::Pitch", "defence")
-                         : x < 2 * kFieldWidth / 3.0 ? QCoreApplication::translate("pw::Pitch", "midfield")
-                                                     : QCoreApplication::translate("pw::Pitch", "attack");
+    const FieldZone zone = fieldZone(topLeft);
+    if (zone == FieldZone::Goal)
+        return QCoreApplication::translate("Games", "in goal");
+    const QString side = y < kFieldHeight / 3.0       ? QCoreApplication::translate("Games", "left")
+                         : y < 2 * kFieldHeight / 3.0 ? QCoreApplication::translate("Games", "centre")
+                                                      : QCoreApplication::translate("Games", "right");
+    const QString line = zone == FieldZone::Defence    ? QCoreApplication::translate("Games", "defence")
+                         : zone == FieldZone::Midfield ? QCoreApplication::translate("Games", "midfield")
+                                                       : QCoreApplication::translate("Games", "attack");
     return side + QLatin1Char(' ') + line;
+}
+
+std::array<double, kFieldZones - 1> fieldZoneStarts()
+{
+    // By the icon's centre: the goal area up to two grid steps, then the field in thirds.
+    const double centre = kIconSize / 2.0;
+    return {2.0 * kStepX - centre, kFieldWidth / 3.0 - centre, 2.0 * kFieldWidth / 3.0 - centre};
+}
+
+FieldZone fieldZone(QPoint topLeft)
+{
+    const std::array<double, kFieldZones - 1> starts = fieldZoneStarts();
+    int zone = 0;
+    while (zone < kFieldZones - 1 && topLeft.x() >= starts[size_t(zone)])
+        ++zone;
+    return FieldZone(zone);
 }
 
 }  // namespace pw

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The practice agenda: the session's header and timed rows, then its drills on sheets four to a
 // page.
 #include "core/reports/PracticeReports.h"
@@ -21,10 +22,10 @@ namespace pw {
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("pw::PracticeReports", text);
-}
+// The translation context of the reports texts.
+struct Reports {
+    Q_DECLARE_TR_FUNCTIONS(Reports)
+};
 
 constexpr double kTitleSize = 14;
 constexpr double kHeaderSize = 11;
@@ -179,7 +180,7 @@ struct SheetTexts {
 
 QStringList sheetHeadings()
 {
-    return {tr("Purpose:"), tr("Description:"), tr("Development:")};
+    return {Reports::tr("Purpose:"), Reports::tr("Description:"), Reports::tr("Development:")};
 }
 
 // Prints the texts from y down to bottom at x, each heading with at least its first line; the
@@ -198,7 +199,7 @@ void flowTexts(Printout& p, SheetTexts& t, double x, double y, double bottom)
             break;
         QString heading = headings.value(t.next);
         if (t.begun.at(t.next))
-            heading = heading.chopped(1) + tr(" (continued):");
+            heading = Reports::tr("%1 (continued):").arg(heading.chopped(1));
         p.PrintAt(heading, kSheetTextSize, x, y, Printout::Left, Printout::Bold);
         t.begun[t.next] = true;
         y += kSheetLine;
@@ -212,7 +213,8 @@ void flowTexts(Printout& p, SheetTexts& t, double x, double y, double bottom)
         y += kSheetGap;
     }
     if (!t.done())
-        p.PrintAt(tr("(continued on the next page)"), kSheetTextSize, x, last, Printout::Left, Printout::Italic);
+        p.PrintAt(Reports::tr("(continued on the next page)"), kSheetTextSize, x, last, Printout::Left,
+                  Printout::Italic);
 }
 
 // The frame and the name of a sheet in the quarter page at (offX, offY); gives back where the
@@ -262,7 +264,8 @@ SheetTexts printSheet(Printout& p, const Drill& drill, double offX, double offY)
 // The rest of a sheet's texts in the quarter page at (offX, offY), under the drill's name.
 void printContinuation(Printout& p, SheetTexts& t, double offX, double offY)
 {
-    const double y = sheetTop(p, t.name + tr(" (continued)"), offX, offY);
+    const double y = sheetTop(p, Reports::tr("%1 (continued)").arg(t.name), offX, offY);
+
     p.setFont(kSheetTextSize, 0);
     flowTexts(p, t, offX + kSheetMargin, y, offY + p.halfHeight() - kSheetMargin);
 }
@@ -326,7 +329,7 @@ void PrintPracticeAgenda(Printout& p, qint16 teamNo, qint32 practiceId)
     const std::optional<PracticeSession> session = loadPracticeSession(teamNo, practiceId);
     const double centre = p.left() + p.halfWidth();
     double y = p.top();
-    p.PrintAt(tr("Agenda"), kTitleSize, centre, y, Printout::Centre, Printout::Bold);
+    p.PrintAt(Reports::tr("Agenda"), kTitleSize, centre, y, Printout::Centre, Printout::Bold);
     y += p.TextHeight() + 60;
     if (!session)
         return;
@@ -337,7 +340,7 @@ void PrintPracticeAgenda(Printout& p, qint16 teamNo, qint32 practiceId)
         GetDBData(QStringLiteral("Teams"), Where{{QStringLiteral("TeamNo"), teamNo}}, QStringLiteral("TeamName")),
         s.date.isValid() ? Format(s.date, QStringLiteral("Long Date")) : QString(), timeRange(s)};
     if (s.teamMeeting)
-        header << tr("Team Meeting");
+        header << Reports::tr("Team Meeting");
     for (const QString& line : std::as_const(header)) {
         if (line.trimmed().isEmpty())
             continue;
@@ -356,13 +359,13 @@ void PrintPracticeAgenda(Printout& p, qint16 teamNo, qint32 practiceId)
     const double xr = std::max(p.right(), b4 + 1500);
     QList<Column> cols;
     if (s.teamMeeting)
-        cols = {{tr("Time"), x0, b1}, {tr("Agenda Item"), b1, b3}, {tr("Notes"), b3, xr}};
+        cols = {{Reports::tr("Time"), x0, b1}, {Reports::tr("Agenda Item"), b1, b3}, {Reports::tr("Notes"), b3, xr}};
     else
-        cols = {{tr("Time"), x0, b1},
-                {tr("Drill/Evolution"), b1, b2},
-                {tr("Discipline"), b2, b3},
-                {tr("Coach"), b3, b4},
-                {tr("Description"), b4, xr}};
+        cols = {{Reports::tr("Time"), x0, b1},
+                {Reports::tr("Drill/Evolution"), b1, b2},
+                {Reports::tr("Discipline"), b2, b3},
+                {Reports::tr("Coach"), b3, b4},
+                {Reports::tr("Description"), b4, xr}};
     AgendaTable table(p, cols);
     y = table.start(y);
     for (const AgendaRow& r : s.rows) {
@@ -372,7 +375,7 @@ void PrintPracticeAgenda(Printout& p, qint16 teamNo, qint32 practiceId)
         if (s.teamMeeting)
             y = table.row(y, {time, r.agendaItem, r.agendaNotes});
         else
-            y = table.row(y, {time, r.drillName, r.discipline, r.coach, r.description});
+            y = table.row(y, {time, r.drillName, drillWordText(r.discipline), coachText(r.coach), r.description});
     }
 
     if (s.teamMeeting)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/reports/Reports.h"
 
 #include "common/Formats.h"
@@ -20,10 +21,10 @@ namespace pw {
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("pw::Reports", text);
-}
+// The translation context of the reports texts.
+struct Reports {
+    Q_DECLARE_TR_FUNCTIONS(Reports)
+};
 
 // The look shared by the reports: a bold centred title, a plain subtitle, tables in a size that
 // keeps a season on one page.
@@ -156,7 +157,8 @@ QStringList practiceLines(const QString& stored)
     QStringList lines;
     if (stored.trimmed().isEmpty())
         return lines;
-    const QString dayNames[] = {tr("Monday"), tr("Tuesday"), tr("Wednesday"), tr("Thursday"), tr("Friday")};
+    const QString dayNames[] = {Reports::tr("Monday"), Reports::tr("Tuesday"), Reports::tr("Wednesday"),
+                                Reports::tr("Thursday"), Reports::tr("Friday")};
     const PracticeWeek week = decodePracticeWeek(stored);
     for (size_t d = 0; d < week.size(); ++d) {
         if (!week[d].on)
@@ -178,7 +180,8 @@ void PrintSchedule(Printout& p, qint16 teamNo)
     double y = printTitle(p, oneLine(team.teamName), seasonLine(team), p.top());
 
     const QList<double> cols = columnsFor(p, {600, 1800, 3000, 1000, 3300, 1200});
-    const QStringList heads{tr("Game"), tr("Opponent Name"), tr("Date"), tr("Time"), tr("Field"), tr("Score")};
+    const QStringList heads{Reports::tr("Game"), Reports::tr("Opponent Name"), Reports::tr("Date"),
+                            Reports::tr("Time"), Reports::tr("Field"),         Reports::tr("Score")};
     // The widest date and time of any season (every month, every weekday), so that no date is
     // ever cut short.
     p.setFont(kTextSize, 0);
@@ -226,12 +229,13 @@ void PrintSchedule(Printout& p, qint16 teamNo)
         p.NextPage();
         y = p.top();
     }
-    p.PrintAt(tr("For information about standings and directions to soccer fields,"), kTextSize, p.left(), y, 0, 0);
+    p.PrintAt(Reports::tr("For information about standings and directions to soccer fields,"), kTextSize, p.left(), y,
+              0, 0);
     y += lineH;
-    p.PrintAt(tr("go to the web-site: ") + oneLine(team.webSite), kTextSize, p.left(), y, 0, 0);
+    p.PrintAt(Reports::tr("go to the web-site: %1").arg(oneLine(team.webSite)), kTextSize, p.left(), y, 0, 0);
     y += lineH;
-    p.PrintAt(tr("For General information, go to the web-site: ") + oneLine(team.homePage), kTextSize, p.left(), y, 0,
-              0);
+    p.PrintAt(Reports::tr("For General information, go to the web-site: %1").arg(oneLine(team.homePage)), kTextSize,
+              p.left(), y, 0, 0);
 }
 
 // ---------------------------------------------------------------- roster hand-out
@@ -243,13 +247,13 @@ void PrintHandoutRoster(Printout& p, qint16 teamNo)
     double y = printTitle(p, oneLine(team.teamName), seasonLine(team), p.top());
 
     // The practice week, a line per practice day under its label.
-    p.PrintAt(tr("Practice Schedule:"), kSubtitleSize, p.left(), y, 0, Printout::Bold);
+    p.PrintAt(Reports::tr("Practice Schedule:"), kSubtitleSize, p.left(), y, 0, Printout::Bold);
     y += p.TextHeight() + 30;
     QStringList days = practiceLines(team.practiceSchedule);
     if (days.isEmpty())
-        days << tr("No Practices Scheduled");
+        days << Reports::tr("No Practices Scheduled");
     p.setFont(kTextSize, 0);
-    const double dayStep = p.TextHeight(tr("Practice")) + 30;
+    const double dayStep = p.TextHeight(Reports::tr("Practice")) + 30;
     for (const QString& line : std::as_const(days)) {
         p.PrintAt(line, kTextSize, p.left() + 1440, y, 0, 0);
         y += dayStep;
@@ -260,7 +264,10 @@ void PrintHandoutRoster(Printout& p, qint16 teamNo)
     const QList<double> cols = columnsFor(p, widths);
     PagedTable players(p, cols, {Printout::Centre, Printout::Left, Printout::Left, Printout::Left, Printout::Left});
     const PagedTable::RowLook look = rowLook();
-    y = startTable(players, {tr("No."), tr("Player Name"), tr("Phone"), tr("Parents"), tr("E-mail")}, look, y);
+    y = startTable(players,
+                   {Reports::tr("No."), Reports::tr("Player Name"), Reports::tr("Phone"), Reports::tr("Parents"),
+                    Reports::tr("E-mail")},
+                   look, y);
     QSqlQuery q =
         execSql(QStringLiteral("SELECT JerseyNo, PlayerLastName, PlayerFirstName, PhoneNo, MomFirstName, "
                                "MomLastName, DadFirstName, DadLastName, Email FROM Player WHERE TeamNo = ? "
@@ -284,7 +291,9 @@ void PrintHandoutRoster(Printout& p, qint16 teamNo)
     y += kSectionGap;
     PagedTable coaches(p, {cols[0], cols[2], cols[3], cols[4], cols[5]},
                        {Printout::Left, Printout::Left, Printout::Left, Printout::Left});
-    y = startTable(coaches, {tr("Coaches"), tr("Phone"), tr("Alt Phone"), tr("E-Mail")}, look, y);
+    y = startTable(coaches,
+                   {Reports::tr("Coaches"), Reports::tr("Phone"), Reports::tr("Alt Phone"), Reports::tr("E-Mail")},
+                   look, y);
     for (const CoachInfo& c : team.coaches) {
         if ((c.name + c.phone + c.mobile + c.email).trimmed().isEmpty())
             continue;
@@ -298,15 +307,15 @@ namespace {
 
 // The league's form lines; the blanks are filled in over their underscores.
 const char* const kLeagueLine = QT_TRANSLATE_NOOP(
-    "pw::Reports", "LEAGUE: _________________________________________________________________ OFFICIAL TEAM ROSTER "
-                   "FOR ____________________________________________________SEASON");
+    "Reports", "LEAGUE: _________________________________________________________________ OFFICIAL TEAM ROSTER "
+               "FOR ____________________________________________________SEASON");
 const char* const kTeamLine =
-    QT_TRANSLATE_NOOP("pw::Reports", "TEAM NAME: ________________________________________________________ CLUB NAME: "
-                                     "______________________________________TEAM NUMBER: ___________________________");
+    QT_TRANSLATE_NOOP("Reports", "TEAM NAME: ________________________________________________________ CLUB NAME: "
+                                 "______________________________________TEAM NUMBER: ___________________________");
 const char* const kTeamKindLine = QT_TRANSLATE_NOOP(
-    "pw::Reports", "(  )BOYS TEAM OR (  )GIRLS TEAM:  TEAM AGE DIVISION ______________  TEAM COLORS:  JERSEY "
-                   "__________________  SHORTS ____________ ALTERNATE JERSEY ___________");
-const char* const kFirstLastHeading = QT_TRANSLATE_NOOP("pw::Reports", "FIRST NAME                    LAST NAME");
+    "Reports", "(  )BOYS TEAM OR (  )GIRLS TEAM:  TEAM AGE DIVISION ______________  TEAM COLORS:  JERSEY "
+               "__________________  SHORTS ____________ ALTERNATE JERSEY ___________");
+const char* const kFirstLastHeading = QT_TRANSLATE_NOOP("Reports", "FIRST NAME                    LAST NAME");
 
 constexpr double kFormSize = 9;     // the form lines, at most; smaller when the paper is narrow
 constexpr double kRosterSize = 9;   // the player lines
@@ -318,7 +327,7 @@ public:
     OfficialRoster(Printout& p, const TeamProfile& team)
         : m_p(p)
         , m_team(team)
-        , m_lines{tr(kLeagueLine), tr(kTeamLine), tr(kTeamKindLine)}
+        , m_lines{Reports::tr(kLeagueLine), Reports::tr(kTeamLine), Reports::tr(kTeamKindLine)}
     {
         // The longest form line sets the size of all three, so that each stays on its line.
         m_formSize = kFormSize;
@@ -395,7 +404,7 @@ public:
     QList<double> columns()
     {
         m_p.setFont(kHeadingSize, Printout::Bold);
-        const QString heading = tr(kFirstLastHeading);
+        const QString heading = Reports::tr(kFirstLastHeading);
         const double first = m_p.TextWidth(heading.left(heading.lastIndexOf(QStringLiteral("  ")) + 2));
         QList<double> widths{550, 850, first, 2300, 1700, 0, 1000, 1400, 700};
         double fixed = 0;
@@ -424,19 +433,22 @@ public:
         const double line1 = mid;
         const double line2 = bottom;
         const double single = (line1 + line2) / 2;
-        auto cell = [&](const char* text, int col, double rowPos) { t.cell(tr(text), col, Printout::Centre, rowPos); };
-        cell(QT_TRANSLATE_NOOP("pw::Reports", "JERSEY"), 1, line1);
-        cell(QT_TRANSLATE_NOOP("pw::Reports", "NO."), 1, line2);
-        m_p.PrintAt(tr("PLAYER'S NAME"), kHeadingSize, (c[2] + c[4]) / 2, line1 - 10 - m_p.TextHeight(),
+        auto cell = [&](const char* text, int col, double rowPos) {
+            t.cell(Reports::tr(text), col, Printout::Centre, rowPos);
+        };
+        cell(QT_TRANSLATE_NOOP("Reports", "JERSEY"), 1, line1);
+        cell(QT_TRANSLATE_NOOP("Reports", "NO."), 1, line2);
+        m_p.PrintAt(Reports::tr("PLAYER'S NAME"), kHeadingSize, (c[2] + c[4]) / 2, line1 - 10 - m_p.TextHeight(),
                     Printout::Centre, Printout::Bold);
-        m_p.PrintAt(tr(kFirstLastHeading), kHeadingSize, c[2] + 30, line2 - 10 - m_p.TextHeight(), 0, Printout::Bold);
-        cell(QT_TRANSLATE_NOOP("pw::Reports", "PHONE"), 4, single);
-        cell(QT_TRANSLATE_NOOP("pw::Reports", "STREET NUMBER AND NAME"), 5, single);
-        cell(QT_TRANSLATE_NOOP("pw::Reports", "ZIP"), 6, line1);
-        cell(QT_TRANSLATE_NOOP("pw::Reports", "CODE"), 6, line2);
-        cell(QT_TRANSLATE_NOOP("pw::Reports", "DATE OF"), 7, line1);
-        cell(QT_TRANSLATE_NOOP("pw::Reports", "BIRTH"), 7, line2);
-        cell(QT_TRANSLATE_NOOP("pw::Reports", "AGE"), 8, single);
+        m_p.PrintAt(Reports::tr(kFirstLastHeading), kHeadingSize, c[2] + 30, line2 - 10 - m_p.TextHeight(), 0,
+                    Printout::Bold);
+        cell(QT_TRANSLATE_NOOP("Reports", "PHONE"), 4, single);
+        cell(QT_TRANSLATE_NOOP("Reports", "STREET NUMBER AND NAME"), 5, single);
+        cell(QT_TRANSLATE_NOOP("Reports", "ZIP"), 6, line1);
+        cell(QT_TRANSLATE_NOOP("Reports", "CODE"), 6, line2);
+        cell(QT_TRANSLATE_NOOP("Reports", "DATE OF"), 7, line1);
+        cell(QT_TRANSLATE_NOOP("Reports", "BIRTH"), 7, line2);
+        cell(QT_TRANSLATE_NOOP("Reports", "AGE"), 8, single);
         return bottom;
     }
 
@@ -457,15 +469,15 @@ public:
         for (int n = 0; n < 3; ++n) {
             const CoachInfo& coach = m_team.coaches[size_t(n)];
             y = coaches.row(y,
-                            {n == 0 ? tr("COACH") : tr("ASST COACH"), oneLine(coach.name), oneLine(coach.phone),
-                             oneLine(coach.address), oneLine(coach.zip)},
+                            {n == 0 ? Reports::tr("COACH") : Reports::tr("ASST COACH"), oneLine(coach.name),
+                             oneLine(coach.phone), oneLine(coach.address), oneLine(coach.zip)},
                             look);
         }
 
         y += 200;
-        m_p.PrintAt(tr("TEAM ROSTER CLUB APPROVAL"), kTextSize, m_p.left(), y, 0, Printout::Bold);
+        m_p.PrintAt(Reports::tr("TEAM ROSTER CLUB APPROVAL"), kTextSize, m_p.left(), y, 0, Printout::Bold);
         y += labelH + 80;
-        m_p.PrintAt(tr("TEAM ROSTER APPROVED THROUGH LINE __________"), m_formSize, m_p.left(), y, 0, 0);
+        m_p.PrintAt(Reports::tr("TEAM ROSTER APPROVED THROUGH LINE __________"), m_formSize, m_p.left(), y, 0, 0);
         y += labelH + 80 + 600;
         // Three signature lines with their labels under them.
         const double width = m_p.right() - m_p.left();
@@ -473,12 +485,12 @@ public:
             const char* label;
             double from;
             double to;
-        } signatures[] = {{QT_TRANSLATE_NOOP("pw::Reports", "HEAD COACH"), 0, 0.38},
-                          {QT_TRANSLATE_NOOP("pw::Reports", "Date"), 0.42, 0.56},
-                          {QT_TRANSLATE_NOOP("pw::Reports", "DISTRICT REPRESENTATIVE"), 0.6, 1.0}};
+        } signatures[] = {{QT_TRANSLATE_NOOP("Reports", "HEAD COACH"), 0, 0.38},
+                          {QT_TRANSLATE_NOOP("Reports", "Date"), 0.42, 0.56},
+                          {QT_TRANSLATE_NOOP("Reports", "DISTRICT REPRESENTATIVE"), 0.6, 1.0}};
         for (const auto& s : signatures) {
             m_p.drawLine(m_p.left() + s.from * width, y, m_p.left() + s.to * width, y);
-            m_p.PrintAt(tr(s.label), m_formSize, m_p.left() + s.from * width, y + 40, 0, 0);
+            m_p.PrintAt(Reports::tr(s.label), m_formSize, m_p.left() + s.from * width, y + 40, 0, 0);
         }
         return y + 40 + labelH;
     }
@@ -630,14 +642,14 @@ void PrintPlayerNotes(Printout& p, qint16 teamNo, qint16 playerNo)
         if (!firstPlayer)
             p.NextPage();
         firstPlayer = false;
-        const QString title = tr("Notes for ") + oneLine(q.value(1)) + QLatin1Char(' ') + oneLine(q.value(2));
+        const QString title = Reports::tr("Notes for %1 %2").arg(oneLine(q.value(1)), oneLine(q.value(2)));
         double y = printTitle(p, title, QString(), p.top());
 
         const double side = 1100;
         PagedTable table(p, columnsFor(p, {side, p.right() - p.left() - 2 * side, side}),
                          {Printout::Centre, Printout::Left, Printout::Centre});
         table.pageHead = [&p, title](double top) { return printTitle(p, title, QString(), top); };
-        y = startTable(table, {tr("Priority"), tr("Note"), tr("Status")}, rowLook(), y);
+        y = startTable(table, {Reports::tr("Priority"), Reports::tr("Note"), Reports::tr("Status")}, rowLook(), y);
         for (const NoteRow& note : notes.value(NullToInt(q.value(0))))
             y = printNote(table, note, y);
     }
@@ -648,17 +660,19 @@ void PrintMessage(Printout& p, qint16 teamNo, qint32 noteId)
     PW_TRACE(QStringLiteral("PrintMessage"), traceArgs(p, teamNo) + traceArg(QStringLiteral("lcNoteID"), noteId));
     const std::optional<TeamNote> note = readTeamNote(teamNo, noteId);
     if (!note)
-        throw PwError(err::DatabaseQuery, tr("The note to print is no longer there."));
-    double y = printTitle(p, tr("Message from the Coach"), QString(), p.top());
-    p.PrintAt(tr("Subject: ") + oneLine(note->subject), kSubtitleSize, p.left(), y, Printout::Left, Printout::Bold);
+        throw PwError(err::DatabaseQuery, Reports::tr("The note to print is no longer there."));
+    double y = printTitle(p, Reports::tr("Message from the Coach"), QString(), p.top());
+    p.PrintAt(Reports::tr("Subject: %1").arg(oneLine(note->subject)), kSubtitleSize, p.left(), y, Printout::Left,
+              Printout::Bold);
     y += p.TextHeight() + kSectionGap;
     p.setFont(kTextSize, 0);
     const double rowH = p.TextHeight() + 30;
     y = p.MultiLinePrint(shownLines(note->note), p.right() - p.left(), p.left(), y, rowH) + kSectionGap;
     // A plain note is never sent; its date of writing stands in for the date sent.
     const QString date = note->dateSent.isValid()
-                             ? tr("Date Sent: ") + Format(note->dateSent, QStringLiteral("Long Date"))
-                             : tr("Written: ") + Format(note->dateWritten, QStringLiteral("Long Date"));
+                             ? Reports::tr("Date Sent: %1").arg(Format(note->dateSent, QStringLiteral("Long Date")))
+                             : Reports::tr("Written: %1").arg(Format(note->dateWritten, QStringLiteral("Long Date")));
+
     if (y + rowH > p.bottom()) {
         p.NextPage();
         y = p.top();

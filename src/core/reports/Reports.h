@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "core/print/PrintLayer.h"
@@ -46,6 +47,13 @@ void PrintIndividualStats(Printout& p, qint16 teamNo, const QList<qint16>& playe
 // Whom "Player Stats" and "Player Notes" print: with a player selected the coach is asked "Print
 // All Players" (Yes every player by last name, No only him); without one, every player.
 QList<qint16> playersToPrint(qint16 teamNo, qint16 selectedPlayerNo);
+
+// The playing-time report for parents: each player's season share, periods by zone,
+// goalkeeping and captaincies, the team's spread and who played fewer than the minimum periods
+// in which games, then the season game by game (a page a month when the games do not fit across)
+// (landscape).
+constexpr int kPlayTimeOrientation = Printout::Landscape;
+void PrintPlayTimeReport(Printout& p, qint16 teamNo);
 
 // The blank tally sheet of one game, field players and goalkeepers apart (portrait).
 constexpr int kStatSheetOrientation = Printout::Portrait;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The statistics reports and the line-up sheet: team and player statistics, the blank tally sheet
 // of a game, and the line-up sheet printed from the open line-up board.
 #include "core/reports/Reports.h"
@@ -16,6 +17,7 @@
 #include "data/Fields.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QHash>
 #include <QObject>
@@ -29,6 +31,11 @@
 namespace pw {
 
 namespace {
+
+// The translation context of the reports texts.
+struct Reports {
+    Q_DECLARE_TR_FUNCTIONS(Reports)
+};
 
 // One look for every report of this file: a bold heading, a smaller bold line under it, tables
 // in a plain 9-point face with bold column headings.
@@ -105,9 +112,9 @@ double groupedHeadings(PagedTable& t, double y, int firstGroup, int fieldColumns
     t.rules(y, 0);
     p.setFont(kCellSize, Printout::Bold);
     const double textY = rowPos - 10 - p.TextHeight();
-    p.PrintAt(QObject::tr("On The Field"), kCellSize, (t.x(firstGroup) + t.x(goalieFirst)) / 2, textY, Printout::Centre,
+    p.PrintAt(Reports::tr("On The Field"), kCellSize, (t.x(firstGroup) + t.x(goalieFirst)) / 2, textY, Printout::Centre,
               Printout::Bold);
-    p.PrintAt(QObject::tr("Goalie"), kCellSize, (t.x(goalieFirst) + t.x(end)) / 2, textY, Printout::Centre,
+    p.PrintAt(Reports::tr("Goalie"), kCellSize, (t.x(goalieFirst) + t.x(end)) / 2, textY, Printout::Centre,
               Printout::Bold);
     for (int c = 0; c <= firstGroup; ++c)
         p.drawLine(t.x(c), y, t.x(c), rowPos);
@@ -143,10 +150,10 @@ void FilePrintTeamSub(Printout& p, qint16 teamNo)
                                          "WHERE TeamNo = ? ORDER BY PlayerLastName, PlayerFirstName, PlayerNo"),
                           {teamNo});
 
-    double y = printHeading(p, QObject::tr("Statistics for ") + teamName, p.top()) + kGap;
-    const QStringList names{QObject::tr("Player Name"), QObject::tr("Play"), QObject::tr("Shots"), QObject::tr("Goals"),
-                            QObject::tr("Blks/Stls"),   QObject::tr("Asts"), QObject::tr("Shots"), QObject::tr("Goals"),
-                            QObject::tr("Blocks"),      QObject::tr("Over")};
+    double y = printHeading(p, Reports::tr("Statistics for %1").arg(teamName), p.top()) + kGap;
+    const QStringList names{Reports::tr("Player Name"), Reports::tr("Play"), Reports::tr("Shots"), Reports::tr("Goals"),
+                            Reports::tr("Blks/Stls"),   Reports::tr("Asts"), Reports::tr("Shots"), Reports::tr("Goals"),
+                            Reports::tr("Blocks"),      Reports::tr("Over")};
     PagedTable table = statTable(p, {3000, 800, 760, 760, 1000, 760, 760, 760, 800, 760}, 1);
     table.headings = [&](double top) { return groupedHeadings(table, top, 1, 5, names); };
     y = table.start(y);
@@ -172,7 +179,7 @@ void FilePrintTeamSub(Printout& p, qint16 teamNo)
     // The team's share is all periods played over all available: a sum of the players' shares
     // would mean nothing.
     const int teamShare = available > 0 ? int(RoundHalfEven(100.0 * played / available)) : 0;
-    QStringList totals{QObject::tr("Totals"), QString::number(teamShare) + QStringLiteral("%")};
+    QStringList totals{Reports::tr("Totals"), QString::number(teamShare) + QStringLiteral("%")};
     for (qint64 f : season.totals)
         totals << figureText(f);
     figureRows(table, y, rows, totals);
@@ -198,11 +205,10 @@ QList<qint16> playersToPrint(qint16 teamNo, qint16 selectedPlayerNo)
     // No player selected, or one that is no longer on the team: the whole team, without asking.
     if (selectedPlayerNo == 0 || !all.contains(selectedPlayerNo))
         return all;
-    const Prompter::Answer answer =
-        prompter().message(QObject::tr("Print All Players"),
-                           QObject::tr("Do you want to print all players? (Yes)") + QStringLiteral("\n") +
-                               QObject::tr("or only for ") + selectedName + QObject::tr(" (No)"),
-                           Prompter::Icon::Question, Prompter::Buttons::YesNo);
+    const Prompter::Answer answer = prompter().message(
+        Reports::tr("Print All Players"),
+        Reports::tr("Do you want to print all players? (Yes)\nor only for %1 (No)").arg(selectedName),
+        Prompter::Icon::Question, Prompter::Buttons::YesNo);
     return answer == Prompter::Answer::Yes ? all : QList<qint16>{selectedPlayerNo};
 }
 
@@ -268,10 +274,10 @@ QHash<qint16, QList<GameLine>> gameLines(qint16 teamNo, const QList<qint16>& pla
 // One player's block at y: the heading, the games and their Totals. Returns the Y below it.
 double printPlayerBlock(Printout& p, const QString& heading, const QList<GameLine>& games, double y)
 {
-    const QStringList columns{QObject::tr("Opponent"), QObject::tr("QP"),    QObject::tr("QA"),
-                              QObject::tr("Shots"),    QObject::tr("Goals"), QObject::tr("Blks/Stls"),
-                              QObject::tr("Asts"),     QObject::tr("Shots"), QObject::tr("Goals"),
-                              QObject::tr("Blocks"),   QObject::tr("Over")};
+    const QStringList columns{Reports::tr("Opponent"), Reports::tr("QP"),    Reports::tr("QA"),
+                              Reports::tr("Shots"),    Reports::tr("Goals"), Reports::tr("Blks/Stls"),
+                              Reports::tr("Asts"),     Reports::tr("Shots"), Reports::tr("Goals"),
+                              Reports::tr("Blocks"),   Reports::tr("Over")};
     // The block starts on a new page when it would not fit the rest of this one but fits a page
     // of its own; a longer one simply runs on.
     p.setFont(kHeadingSize, Printout::Bold);
@@ -293,7 +299,7 @@ double printPlayerBlock(Printout& p, const QString& heading, const QList<GameLin
             sums[i] = addFigures(sums[i], g.values[i]);
         rows << g.cells;
     }
-    QStringList totals{QObject::tr("Totals")};
+    QStringList totals{Reports::tr("Totals")};
     for (qint64 s : sums)
         totals << figureText(s);
     return figureRows(table, y, rows, totals);
@@ -316,7 +322,8 @@ void PrintIndividualStats(Printout& p, qint16 teamNo, const QList<qint16>& playe
     }
     double y = p.top();
     for (qint16 playerNo : std::as_const(players)) {
-        const QString heading = QObject::tr("Statistics for ") + (playerNo == 0 ? teamHeading : names.value(playerNo));
+        const QString heading =
+            Reports::tr("Statistics for %1").arg(playerNo == 0 ? teamHeading : names.value(playerNo));
         y = printPlayerBlock(p, heading, games.value(playerNo), y) + 3 * kGap;
     }
 }
@@ -345,15 +352,15 @@ void PrintStatSheet(Printout& p, qint16 teamNo, qint16 gameNo)
         rows << Row{NullToText(q.value(0)), shownText(Makename(q.value(1), q.value(2), q.value(3), 0)),
                     isGoalkeeper(NullToText(q.value(4)))};
 
-    QString heading = QObject::tr("Stats for ") + Format(gameDate, QStringLiteral("Long Date"));
-    if (isTournamentGame(gameNo))
-        heading += QObject::tr(" (Tournament)");
+    const QString date = Format(gameDate, QStringLiteral("Long Date"));
+    const QString heading = isTournamentGame(gameNo) ? Reports::tr("Stats for %1 (Tournament)").arg(date)
+                                                     : Reports::tr("Stats for %1").arg(date);
     double y = printHeading(p, heading, p.top()) + kGap;
 
     // Every player gets a field line (keepers play the field in their other periods); the
     // keepers get a goalie line as well.
-    const QStringList fieldNames{QObject::tr("Plyr No."),     QObject::tr("Player Name"),  QObject::tr("Blocks/Steals"),
-                                 QObject::tr("Shot On Goal"), QObject::tr("Goals Scored"), QObject::tr("Assists")};
+    const QStringList fieldNames{Reports::tr("Plyr No."),     Reports::tr("Player Name"),  Reports::tr("Blocks/Steals"),
+                                 Reports::tr("Shot On Goal"), Reports::tr("Goals Scored"), Reports::tr("Assists")};
     PagedTable field = statTable(p, {1000, 2800, 1650, 1650, 1650, 1650}, 2);
     field.headings = [&](double top) {
         field.rules(top, 0);
@@ -363,8 +370,8 @@ void PrintStatSheet(Printout& p, qint16 teamNo, qint16 gameNo)
     for (const Row& r : std::as_const(rows))
         y = field.row(y, {r.jersey, r.name}, cellLook(-1, kTallyHeight));
 
-    const QStringList goalieNames{QObject::tr("Goalie No."), QObject::tr("Goalie"), QObject::tr("Shots Missed"),
-                                  QObject::tr("Goals Blocked"), QObject::tr("Goals Scored")};
+    const QStringList goalieNames{Reports::tr("Goalie No."), Reports::tr("Goalie"), Reports::tr("Shots Missed"),
+                                  Reports::tr("Goals Blocked"), Reports::tr("Goals Scored")};
     PagedTable goalie = statTable(p, {1250, 2800, 2100, 2100, 2100}, 2);
     goalie.headings = [&](double top) {
         goalie.rules(top, 0);
@@ -500,7 +507,7 @@ void GamePrintSetupSub(Printout& p, const LineupBoard& board, const LineupGame& 
                           {game.teamNo, game.gameNo, game.teamNo, game.opponentNo});
     const bool found = q.next();
     const QString date = found ? Format(q.value(0), QStringLiteral("Long Date")) : QString();
-    const QString versus = QObject::tr("Line-up vs. ") + (found ? shownText(NullToText(q.value(1))) : QString());
+    const QString versus = Reports::tr("Line-up vs. %1").arg(found ? shownText(NullToText(q.value(1))) : QString());
 
     // The date heads the page; the periods stand two by two below it, odd ones left, even right.
     const double top = printHeading(p, date, p.top(), kSubheadingSize) + 60;
@@ -523,7 +530,8 @@ void GamePrintSetupSub(Printout& p, const LineupBoard& board, const LineupGame& 
         const double fieldTop = blockTop + versusHeight + 500;
         // The texts end 500 and 150 twips above the field.
         p.PrintAt(versus, kSubheadingSize, x, fieldTop - 500 - versusHeight, Printout::Left, Printout::Bold);
-        const QString periodText = QObject::tr("Period ") + QString::number(period);
+        const QString periodText = Reports::tr("Period %1").arg(period);
+
         p.setFont(kCellSize + 1, Printout::Bold);
         p.PrintAt(periodText, kCellSize + 1, x, fieldTop - 150 - p.TextHeight(periodText), Printout::Left,
                   Printout::Bold);
@@ -531,7 +539,7 @@ void GamePrintSetupSub(Printout& p, const LineupBoard& board, const LineupGame& 
 
         // The reserves, one a line; a long bench runs on in further columns of the panel.
         double y = fieldTop + fieldHeight + 150;
-        p.PrintAt(QObject::tr("Reserve"), kCellSize + 1, x, y, Printout::Left, Printout::Bold | Printout::Underline);
+        p.PrintAt(Reports::tr("Reserve"), kCellSize + 1, x, y, Printout::Left, Printout::Bold | Printout::Underline);
         y += lineHeight + 30;
         QStringList reserves;
         for (const LineupPlayer& pl : board.players()) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/teams/PlayerProfile.h"
 
 #include "data/Changes.h"
@@ -8,8 +9,20 @@
 #include "data/Database.h"
 #include "data/Fields.h"
 #include "data/RowSet.h"
+#include "data/Schema.h"
+
+#include <QCoreApplication>
 
 namespace pw {
+
+namespace {
+
+// The translation context of the teams texts.
+struct Teams {
+    Q_DECLARE_TR_FUNCTIONS(Teams)
+};
+
+}  // namespace
 
 QString encodePositions(const Positions& ticked)
 {
@@ -64,6 +77,7 @@ QStringList playerColumns()
              {"LastName", "FirstName", "Address", "City", "State", "Zip", "Phone", "AltPhone", "Email", "SameAdd"})
             c << w + QString::fromLatin1(field);
     }
+    c << QStringLiteral("MayPlayGoal");
     return c;
 }
 
@@ -78,8 +92,11 @@ std::optional<PlayerProfile> readPlayer(qint16 teamNo, qint16 playerNo)
 {
     PW_TRACE(QStringLiteral("FillPlayerInfo"),
              traceArg(QStringLiteral("TeamNo"), teamNo) + traceArg(QStringLiteral("PlayerNo"), playerNo));
+    QStringList columns = playerColumns();
+    if (!storedColumn(QStringLiteral("Player"), QStringLiteral("MayPlayGoal")))
+        columns.replace(columns.indexOf(QStringLiteral("MayPlayGoal")), QStringLiteral("NULL"));
     QSqlQuery q = execSql(QStringLiteral("SELECT %1, AmountPaid FROM Player WHERE TeamNo = ? AND PlayerNo = ?")
-                              .arg(playerColumns().join(QStringLiteral(", "))),
+                              .arg(columns.join(QStringLiteral(", "))),
                           {teamNo, playerNo});
     if (!q.next())
         return std::nullopt;
@@ -113,6 +130,7 @@ std::optional<PlayerProfile> readPlayer(qint16 teamNo, qint16 playerNo)
         parent->email = text();
         parent->sameAddress = q.value(i++).toBool();
     }
+    p.mayPlayGoal = q.value(i++).toBool();
     p.amountPaid = q.value(i++).toDouble();
     applySameAddress(p, p.mom);
     applySameAddress(p, p.dad);
@@ -124,7 +142,7 @@ bool savePlayer(const PlayerProfile& player)
     PW_TRACE(QStringLiteral("OKButton_Click"),
              traceArg(QStringLiteral("TeamNo"), player.teamNo) + traceArg(QStringLiteral("PlayerNo"), player.playerNo));
     if (player.teamNo < 1 || player.playerNo < 1)
-        throw PwError(err::BadArgument, QObject::tr("A player needs a team and a number from 1 up."));
+        throw PwError(err::BadArgument, Teams::tr("A player needs a team and a number from 1 up."));
     PlayerProfile p = player;
     if (p.zipCode.trimmed().isEmpty())
         p.zipCode = QStringLiteral("0");
@@ -143,7 +161,7 @@ bool savePlayer(const PlayerProfile& player)
                         p.birthDate.isValid() ? QVariant(p.birthDate) : QVariant(),
                         p.phone,
                         p.altPhone};
-    values << parentValues(p.mom) << parentValues(p.dad);
+    values << parentValues(p.mom) << parentValues(p.dad) << p.mayPlayGoal;
     QStringList cols = playerColumns();
     cols << QStringLiteral("PlayTime");
     values << 0;

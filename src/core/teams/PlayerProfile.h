@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "core/teams/TeamData.h"
@@ -33,7 +34,8 @@ struct PlayerProfile {
     QString nickname;
     qint16 jerseyNo = 0;
     QString email;
-    QString position;  // "0;1;0;0;1"
+    QString position;          // "0;1;0;0;1"
+    bool mayPlayGoal = false;  // a field player the coach allows in goal when a line-up is proposed
     QString address;
     QString city;
     QString state;

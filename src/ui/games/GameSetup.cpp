@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/games/GameSetup.h"
 
 #include "data/Changes.h"
@@ -48,10 +49,13 @@ QHash<QPair<qint16, qint16>, QPointer<GameSetup>>& openBoards()
 
 QString periodCaption(int period)
 {
-    return GameSetup::tr("Period ") + QString::number(period);
+    return GameSetup::tr("Period %1").arg(period);
 }
 
-const char* const kOrdinals[] = {"1st Period", "2nd Period", "3rd Period", "4th Period"};
+// The periods' names in the copy menu; a language words each ordinal its own way.
+const char* const kOrdinals[] = {
+    QT_TRANSLATE_NOOP("pw::GameSetup", "1st Period"), QT_TRANSLATE_NOOP("pw::GameSetup", "2nd Period"),
+    QT_TRANSLATE_NOOP("pw::GameSetup", "3rd Period"), QT_TRANSLATE_NOOP("pw::GameSetup", "4th Period")};
 
 }  // namespace
 
@@ -60,7 +64,7 @@ GameSetup::GameSetup(const LineupGame& game, const QString& gameNodeText, QWidge
     , m_game(game)
 {
     setObjectName(QStringLiteral("GameSetup"));
-    setWindowTitle(tr("Lineup for ") + gameNodeText);
+    setWindowTitle(tr("Lineup for %1").arg(gameNodeText));
     setWindowFlag(Qt::WindowMaximizeButtonHint, true);
     setSizeGripEnabled(true);
     installSurfaceAccessibility();
@@ -81,6 +85,7 @@ GameSetup::GameSetup(const LineupGame& game, const QString& gameNodeText, QWidge
         previous = t;
     }
     QWidget::setTabOrder(previous, m_saveBtn);
+    QWidget::setTabOrder(m_saveBtn, m_suggestBtn);
 
     setDirtyMarker(this, m_saveBtn);
     setUnsavedQuestion(tr("Save Data"), tr("Data has been change, do you want to save it?"));
@@ -133,6 +138,10 @@ QVBoxLayout* GameSetup::buildRoster()
     left->addWidget(m_note);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_saveBtn);
+    m_suggestBtn = new QPushButton(tr("Suggest Line-up"), this);
+    m_suggestBtn->setObjectName(QStringLiteral("SuggestBtn"));
+    m_suggestBtn->setAutoDefault(false);
+    buttons->addWidget(m_suggestBtn);
     buttons->addStretch(1);
     left->addLayout(buttons);
     return left;
@@ -180,6 +189,10 @@ QVBoxLayout* GameSetup::buildBoard()
 
 void GameSetup::connectWidgets()
 {
+    connect(m_suggestBtn, &QPushButton::clicked, this,
+            handler(QStringLiteral("SuggestLineup_Click"), [this] { suggestLineup(); }));
+    connect(&m_board, &LineupBoard::currentPeriodChanged, this,
+            [this](int period) { m_replanAction->setText(tr("Re-plan from Period %1").arg(std::max(1, period))); });
     connect(m_saveBtn, &QPushButton::clicked, this,
             handler(QStringLiteral("GameSave_Click"), [this] { GameSave_Click(); }));
     connect(m_field, &FieldView::dropped, this,
@@ -265,6 +278,8 @@ void GameSetup::buildMenus(QWidget* menuHost)
             handler(QStringLiteral("GameSave_Click"), [this] { GameSave_Click(); }));
     connect(action(gameMenu, "GameDelete", tr("&Delete Setup")), &QAction::triggered, this,
             handler(QStringLiteral("GameDelete_Click"), [this] { GameDelete_Click(); }));
+    gameMenu->addSeparator();
+    addProposalActions(gameMenu);
     gameMenu->addSeparator();
     // The line-up sheet prints the board as it stands, saved or not; the stat sheet is the
     // game's blank tally sheet.
@@ -607,7 +622,8 @@ void GameSetup::NAPTHistory_Click()
     const qint16 playerNo = m_model->playerNo(m_menuRow);
     if (playerNo == 0)
         return;
-    prompter().message(tr("Play Time History for: ") + m_model->nameCell(playerNo),
+    prompter().message(tr("Play Time History for: %1").arg(m_model->nameCell(playerNo)),
+
                        playTimeHistory(m_game.teamNo, playerNo), Prompter::Icon::None);
 }
 

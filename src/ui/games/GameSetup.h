@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "core/games/Lineup.h"
@@ -68,6 +69,14 @@ public:
     void GameSave_Click();
     void GameDelete_Click();
     void GameCaptainHistory_Click();
+    // "Suggest Line-up" (Ctrl+L): every period proposed around what is locked, as one undo step,
+    // with a note of what it did. Placements only: nothing is stored until Save.
+    void suggestLineup();
+    // "Re-plan from Period n": the player (0 for none) is no longer available from the period on,
+    // which is written at once like any availability; the periods from there on are proposed
+    // again and the earlier ones kept. replanAsk asks for both first (the re-plan dialog).
+    void replan(qint16 playerNo, int fromPeriod);
+    void replanAsk();
 
 protected:
     bool save() override;
@@ -86,6 +95,8 @@ private:
     void setAvailability(bool available);
     void refreshSeasonCaptains();
     void startGridDrag(qint16 playerNo);
+    void proposeFrom(int fromPeriod, const QString& stepText);
+    void addProposalActions(QMenu* gameMenu);
 
     LineupGame m_game;
     LineupBoard m_board;
@@ -97,6 +108,8 @@ private:
     QLabel* m_note = nullptr;
     QLabel* m_currentQtr = nullptr;
     QPushButton* m_saveBtn = nullptr;
+    QPushButton* m_suggestBtn = nullptr;
+    QAction* m_replanAction = nullptr;
     QMenu* m_gridMenu = nullptr;
     QAction* m_captainAction = nullptr;
     QAction* m_availableAction = nullptr;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/games/LineupViews.h"
 
 #include "core/games/Lineup.h"
@@ -6,6 +7,7 @@
 #include <QApplication>
 #include <QDrag>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMimeData>
 #include <QPainter>
 #include <QStyleOptionFocusRect>
@@ -57,6 +59,7 @@ FieldView::FieldView(LineupBoard& board, QWidget* parent)
     connect(&board, &LineupBoard::rosterChanged, this, qOverload<>(&QWidget::update));
     connect(&board, &LineupBoard::captainChanged, this, qOverload<>(&QWidget::update));
     connect(&board, &LineupBoard::currentPeriodChanged, this, qOverload<>(&QWidget::update));
+    connect(&board, &LineupBoard::locksChanged, this, qOverload<>(&QWidget::update));
 }
 
 QSize FieldView::sizeHint() const
@@ -79,11 +82,16 @@ void FieldView::setSelectedPlayer(qint16 playerNo)
     update();
 }
 
-QTransform FieldView::transform() const
+QRectF FieldView::fieldRect() const
 {
     // Room below the bottom row of icons for their name labels.
     const int labelRoom = fontMetrics().height() + 4;
-    return fieldTransform(QRectF(rect()).adjusted(2, 2, -2, -2 - labelRoom / 2));
+    return QRectF(rect()).adjusted(2, 2, -2, -2 - labelRoom / 2);
+}
+
+QTransform FieldView::transform() const
+{
+    return fieldTransform(fieldRect());
 }
 
 QPoint FieldView::toTwips(QPointF widgetPos) const
@@ -114,10 +122,10 @@ qint16 FieldView::playerAtPos(QPointF widgetPos) const
 void FieldView::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    p.fillRect(rect(), palette().window());
+    // The grass and lines come from a picture kept for this size: a moved icon repaints only icons.
+    p.drawPixmap(0, 0, pitchPixmap(size(), fieldRect(), devicePixelRatioF(), palette().window().color()));
     const QTransform t = transform();
     p.setTransform(t);
-    paintPitch(p);
     const int period = m_board.currentPeriod();
     QList<NameLabel> labels;
     if (period > 0) {
@@ -127,6 +135,8 @@ void FieldView::paintEvent(QPaintEvent*)
                 continue;
             const QPoint corner(s.XPos, s.YPos);
             paintPlaceIcon(p, corner, pl.iconText(s.PlaceNo), pl.captain);
+            if (m_board.isLocked(period, pl.playerNo))
+                paintLockMark(p, corner);
             if (pl.playerNo == m_selected)
                 paintActiveBox(p, corner);
             labels << NameLabel{t.map(QPointF(s.XPos + kIconOffset, s.YPos + kIconSize)), pl.name};
@@ -238,8 +248,36 @@ void FieldView::keyPressEvent(QKeyEvent* e)
     case Qt::Key_Down: Q_EMIT moveKey(0, 1); return;
     case Qt::Key_Delete:
     case Qt::Key_Backspace: Q_EMIT removeKey(); return;
+    case Qt::Key_L: toggleLock(m_selected); return;
     default: QWidget::keyPressEvent(e);
     }
+}
+
+void FieldView::toggleLock(qint16 playerNo)
+{
+    const int period = m_board.currentPeriod();
+    if (playerNo != 0 && period > 0)
+        m_board.setLocked(period, playerNo, !m_board.isLocked(period, playerNo));
+}
+
+void FieldView::contextMenuEvent(QContextMenuEvent* e)
+{
+    const qint16 playerNo = e->reason() == QContextMenuEvent::Mouse ? playerAtPos(e->pos()) : m_selected;
+    const int period = m_board.currentPeriod();
+    if (playerNo == 0 || period == 0 || m_board.slot(period, playerNo).PlaceNo == 0)
+        return;
+    if (playerNo != m_selected)
+        Q_EMIT iconPressed(playerNo);
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("FieldMenu"));
+    QAction* lock = menu.addAction(tr("Lock"));
+    lock->setObjectName(QStringLiteral("LockPlayer"));
+    lock->setCheckable(true);
+    lock->setChecked(m_board.isLocked(period, playerNo));
+    lock->setShortcut(QKeySequence(Qt::Key_L));
+    const QPoint at = e->reason() == QContextMenuEvent::Mouse ? e->pos() : iconRect(playerNo).center().toPoint();
+    if (menu.exec(mapToGlobal(at)) == lock)
+        m_board.setLocked(period, playerNo, lock->isChecked());
 }
 
 // ---------------------------------------------------------------- PeriodThumb
@@ -257,6 +295,17 @@ PeriodThumb::PeriodThumb(LineupBoard& board, int period, QWidget* parent)
     connect(&board, &LineupBoard::lineupChanged, this, qOverload<>(&QWidget::update));
     connect(&board, &LineupBoard::rosterChanged, this, qOverload<>(&QWidget::update));
     connect(&board, &LineupBoard::currentPeriodChanged, this, qOverload<>(&QWidget::update));
+    connect(&board, &LineupBoard::locksChanged, this, [this] {
+        updateName();
+        update();
+    });
+    connect(&board, &LineupBoard::rosterChanged, this, &PeriodThumb::updateName);
+}
+
+void PeriodThumb::updateName()
+{
+    setAccessibleName(m_board.isPeriodLocked(m_period) ? tr("Period %1, locked").arg(m_period)
+                                                       : tr("Period %1").arg(m_period));
 }
 
 QSize PeriodThumb::sizeHint() const
@@ -286,18 +335,26 @@ void PeriodThumb::setSelectedPlayer(qint16 playerNo)
 void PeriodThumb::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    p.fillRect(rect(), palette().window());
     const bool current = m_board.currentPeriod() == m_period;
-    const QTransform t = fieldTransform(QRectF(rect()).adjusted(3, 3, -3, -3));
+    const QRectF field = QRectF(rect()).adjusted(3, 3, -3, -3);
+    p.drawPixmap(0, 0, pitchPixmap(size(), field, devicePixelRatioF(), palette().window().color()));
+    const QTransform t = fieldTransform(field);
     p.setTransform(t);
-    paintPitch(p);
     for (const LineupPlayer& pl : m_board.players()) {
         const LineupSlot s = m_board.slot(m_period, pl.playerNo);
         if (s.PlaceNo == 0)
             continue;
         paintPlaceIcon(p, QPoint(s.XPos, s.YPos), QString(), false);
+        if (m_board.isLocked(m_period, pl.playerNo))
+            paintLockMark(p, QPoint(s.XPos, s.YPos));
         if (pl.playerNo == m_selected)
             paintActiveBox(p, QPoint(s.XPos, s.YPos));
+    }
+    if (m_board.isPeriodLocked(m_period)) {
+        // A padlock three icons tall in the top left corner says the whole period stays.
+        p.scale(3.0, 3.0);
+        paintLockMark(p, QPoint(100, 40));
+        p.scale(1 / 3.0, 1 / 3.0);
     }
     p.resetTransform();
     p.setRenderHint(QPainter::Antialiasing, true);
@@ -319,6 +376,19 @@ void PeriodThumb::mousePressEvent(QMouseEvent* e)
 {
     if (e->button() == Qt::LeftButton)
         Q_EMIT picked(m_period);
+}
+
+void PeriodThumb::contextMenuEvent(QContextMenuEvent* e)
+{
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("PeriodMenu"));
+    QAction* lock = menu.addAction(tr("Lock Period"));
+    lock->setObjectName(QStringLiteral("LockPeriod"));
+    lock->setCheckable(true);
+    lock->setChecked(m_board.isPeriodLocked(m_period));
+    const QPoint at = e->reason() == QContextMenuEvent::Mouse ? e->pos() : rect().center();
+    if (menu.exec(mapToGlobal(at)) == lock)
+        m_board.setPeriodLocked(m_period, lock->isChecked());
 }
 
 void PeriodThumb::keyPressEvent(QKeyEvent* e)
@@ -350,8 +420,11 @@ SurfaceItem FieldView::accessibleItem(int key) const
     if (!p || s.PlaceNo == 0)
         return {};
     SurfaceItem item;
-    item.name =
-        (p->captain ? tr("Captain ") : QString()) + p->name + QStringLiteral(", ") + fieldArea(QPoint(s.XPos, s.YPos));
+    const QString area = fieldArea(QPoint(s.XPos, s.YPos));
+    item.name = p->captain ? tr("Captain %1, %2").arg(p->name, area) : tr("%1, %2").arg(p->name, area);
+    if (m_board.isLocked(m_board.currentPeriod(), playerNo))
+        item.name = tr("%1, locked").arg(item.name);
+
     item.description = tr("Place %1 in period %2").arg(s.PlaceNo).arg(m_board.currentPeriod());
     item.rect = iconRect(playerNo).toAlignedRect();
     item.selected = m_selected == playerNo;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "ui/base/SurfaceAccessible.h"
@@ -17,7 +18,9 @@ inline constexpr const char* kLineupMime = "application/x-pitchwise-lineup-playe
 
 // MainField: the drawn pitch with the current period's place icons and their name labels. It
 // scales with the window; positions stay in field twips. Drops and keys are handed to the board
-// window through signals, so that the rules stay in one place.
+// window through signals, so that the rules stay in one place. A locked icon shows a padlock; L
+// (or the icon's pop-up) locks and unlocks the selected player, which is no change to the line-up
+// and so no undo step.
 class FieldView : public QWidget, public SurfaceAccessibility {
     Q_OBJECT
 public:
@@ -58,10 +61,14 @@ protected:
     void dragLeaveEvent(QDragLeaveEvent* e) override;
     void dropEvent(QDropEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+    // The icon's pop-up: "Lock" keeps the player on his spot when a line-up is proposed.
+    void contextMenuEvent(QContextMenuEvent* e) override;
 
 private:
+    QRectF fieldRect() const;  // where the field is drawn, widget pixels
     QTransform transform() const;
     void startDrag(qint16 playerNo);
+    void toggleLock(qint16 playerNo);
 
     LineupBoard& m_board;
     qint16 m_selected = 0;
@@ -72,6 +79,7 @@ private:
 
 // One period's thumbnail (Qtr1Pic): the pitch small, a marker per placed player, the selected
 // player's marker framed and the current period outlined. Clicking it (or Space) picks the period.
+// A locked period shows a padlock; so does a locked player's marker.
 class PeriodThumb : public QWidget {
     Q_OBJECT
 public:
@@ -90,8 +98,12 @@ protected:
     void paintEvent(QPaintEvent*) override;
     void mousePressEvent(QMouseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+    // The period's pop-up: "Lock Period" keeps the whole period when a line-up is proposed.
+    void contextMenuEvent(QContextMenuEvent* e) override;
 
 private:
+    void updateName();
+
     LineupBoard& m_board;
     int m_period;
     qint16 m_selected = 0;

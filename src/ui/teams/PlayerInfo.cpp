@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/teams/PlayerInfo.h"
 
 #include "ui/base/Modal.h"
@@ -240,7 +241,7 @@ void PlayerInfo::buildNotesFrame()
     frameLayout->setContentsMargins(0, 0, 0, 0);
     frameLayout->addWidget(notesBox);
     // As wide as its buttons need ("Update (Dirty)" included), and room for the items' text.
-    UpdateBtn->setMinimumWidth(UpdateBtn->fontMetrics().horizontalAdvance(tr("Update") + QStringLiteral(" (Dirty)")) +
+    UpdateBtn->setMinimumWidth(UpdateBtn->fontMetrics().horizontalAdvance(dirtyCaption(tr("Update"))) +
                                UpdateBtn->fontMetrics().averageCharWidth() * 3);
     NotesFrame->setMinimumWidth(qMax(NotesFrame->sizeHint().width(), fontMetrics().averageCharWidth() * 44));
     NotesFrame->hide();
@@ -407,6 +408,7 @@ void PlayerInfo::FillPlayerInfo()
         const QList<QCheckBox*> boxes = positionBoxes(*m_ui);
         for (int i = 0; i < boxes.size(); ++i)
             boxes[i]->setChecked(positions[static_cast<size_t>(i)]);
+        m_ui->chkMayPlayGoal->setChecked(p.mayPlayGoal);
         for (bool dad : {false, true}) {
             const ParentInfo& parent = dad ? p.dad : p.mom;
             const ParentFields f = parentFields(*m_ui, dad);
@@ -519,6 +521,7 @@ PlayerProfile PlayerInfo::collect() const
     for (int i = 0; i < boxes.size(); ++i)
         positions[static_cast<size_t>(i)] = boxes[i]->isChecked();
     p.position = encodePositions(positions);
+    p.mayPlayGoal = m_ui->chkMayPlayGoal->isChecked();
     p.address = m_ui->txtAddress->text();
     p.city = m_ui->txtCity->text();
     p.state = m_ui->txtState->text();
@@ -631,7 +634,7 @@ void PlayerInfo::PlayerDelete_Click()
     if (index < 0)
         return;
     if (prompter().message(tr("Confirm Delete"),
-                           tr("Are you sure you want to delete ") + CPlayer->itemText(index) + QStringLiteral("?"),
+                           tr("Are you sure you want to delete %1?").arg(CPlayer->itemText(index)),
                            Prompter::Icon::Question, Prompter::Buttons::YesNo) != Prompter::Answer::Yes)
         return;
     const int neighbour = neighbourAfterRemoval(index, CPlayer->count());
@@ -667,8 +670,8 @@ void PlayerInfo::CopyBtn_Click()
     const qint16 playerNo = shownPlayerNo();
     CopyPlayer(playerNo, m_teamNo, destTeam);
     FillTeamList(playerNo);
-    prompter().message(tr("Copy Player"),
-                       CPlayer->currentText() + tr(" has been copied to ") + teamText + QLatin1Char('.'),
+    prompter().message(tr("Copy Player"), tr("%1 has been copied to %2.").arg(CPlayer->currentText(), teamText),
+
                        Prompter::Icon::Information);
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The line-up board's rules without its window: snapping, placing and its refusals, availability,
 // the playing-time figures, undo, and what the board reads from and writes to the store, on both
 // engines.
@@ -5,8 +6,11 @@
 
 #include "core/games/Lineup.h"
 #include "core/games/LineupModel.h"
+#include "core/games/LineupProposal.h"
 #include "core/games/LineupStore.h"
 #include "core/games/Pitch.h"
+#include "core/teams/PlayerProfile.h"
+#include "data/Schema.h"
 
 #include <QColor>
 #include <QFont>
@@ -557,6 +561,85 @@ private Q_SLOTS:
             QCOMPARE(countRows(table, rowsOf(2, 3)), 1);
         }
         QCOMPARE(countRows(QStringLiteral("Schedule"), rowsOf(1, 3)), 1);
+    }
+
+    // What a proposal reads besides the board: periods in goal in the season's earlier games (not
+    // later ones, not the cup's) and the "May play in goal" ticks; and how the board becomes the
+    // solver's problem: periods before the re-plan kept, a locked icon on its nearest spot.
+    void proposalsReadTheKeepersHistory()
+    {
+        const auto setup = [](int gameNo, int playerNo, int period, int x) {
+            insertRow(QStringLiteral("GameSetup"),
+                      fields(QStringLiteral("TeamNo GameNo PlayerNo QtrNo PlaceNo XPos YPos"),
+                             {1, gameNo, playerNo, period, 1, x, 2635}));
+        };
+        setup(1, 2, 1, 302);   // in goal
+        setup(1, 2, 2, 302);   // in goal
+        setup(1, 3, 1, 2000);  // on the field
+        setup(4, 2, 1, 302);   // a later game
+        setup(1001, 4, 1, 302);
+        execSql(QStringLiteral("UPDATE Player SET MayPlayGoal = ? WHERE TeamNo = 1 AND PlayerNo = 5"), {true});
+        const LineupGame game3{.teamNo = 1, .gameNo = 3, .opponentNo = 1, .periods = 4, .places = 7};
+        const KeeperHistory h = readKeeperHistory(game3);
+        QCOMPARE(h.goalPeriods.value(2), 2);
+        QCOMPARE(h.goalPeriods.value(3), 0);
+        QCOMPARE(h.goalPeriods.value(4), 0);
+        QCOMPARE(h.mayPlayGoal, QSet<qint16>{5});
+
+        LineupBoard b;
+        FillPlayerGrid(b, game3);
+        b.setCurrentPeriod(1);
+        QVERIFY(b.place(3, at(7, 7)));
+        b.setCurrentPeriod(2);
+        QVERIFY(b.place(1, at(1, 7)));
+        QVERIFY(b.setLocked(2, 1, true));
+        QVERIFY(!b.setLocked(2, 2, true));  // nobody to lock
+        const LineupProblem pb = lineupProblem(b, 2, h, 2);
+        QCOMPARE(pb.lockedPeriods, (QList<bool>{true, false, false, false}));
+        const int goal = int(pb.spots.indexOf(SpotKind::Goal));
+        QCOMPARE(pb.locked.size(), 2);
+        QCOMPARE(pb.spots[pb.locked[0].spot], SpotKind::HalfBack);
+        QCOMPARE(pb.locked[1], (SolverPlacement{b.rowOf(1), goal, 1}));
+        QCOMPARE(pb.players[b.rowOf(2)].goalPeriods, 2);
+        QVERIFY(pb.players[b.rowOf(5)].mayPlayGoal);
+
+        // Five players for seven places: each period has all five, the goal kept by the locked one.
+        QUndoStack stack;
+        QString note;
+        applyLineupChange(stack, b, QStringLiteral("Suggest"), [&] {
+            note = proposeLineup(b, 2, h, 2);
+            return true;
+        });
+        QCOMPARE(b.PlacedCount(1), 1);
+        for (int p = 2; p <= 4; ++p)
+            QCOMPARE(b.PlacedCount(p), 5);
+        QVERIFY(b.isLocked(2, 1) && b.slot(2, 1).XPos == snapToGrid(at(1, 7)).x());
+        QVERIFY2(note.contains(QLatin1String("only 5 available in period 3")), qPrintable(note));
+        stack.undo();
+        QCOMPARE(b.PlacedCount(3), 0);
+        QVERIFY(b.isLocked(2, 1));
+    }
+
+    // A read-only database from before the "May play in goal" tick is read as if nobody had it.
+    void aReadOnlyOlderDatabaseReadsWithoutTheTick()
+    {
+        if (store.location().engine != Engine::SQLite)
+            QSKIP("read-only files are a SQLite matter");
+        execSql(QStringLiteral("ALTER TABLE Player DROP COLUMN MayPlayGoal"));
+        execSql(QStringLiteral("PRAGMA user_version = 2"));
+        DbLocation readOnly = store.location();
+        readOnly.readOnly = true;
+        Db::openShared(readOnly);
+        const LineupGame game3{.teamNo = 1, .gameNo = 3, .opponentNo = 1, .periods = 4, .places = 7};
+        const KeeperHistory h = readKeeperHistory(game3);
+        QVERIFY(h.mayPlayGoal.isEmpty());
+        QCOMPARE(h.goalPeriods.size(), 5);
+        const std::optional<PlayerProfile> p = readPlayer(1, 2);
+        QVERIFY(p && !p->mayPlayGoal && p->lastName == QStringLiteral("Brooks"));
+        Db::openShared(store.location());
+        upgradeSchema(Db::shared());
+        QVERIFY(storedColumn(QStringLiteral("Player"), QStringLiteral("MayPlayGoal")));
+        QCOMPARE(missingColumns(Db::shared()), QStringList());
     }
 
     void playTimeHistoryListsGamesInOrder()

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The schedule, the roster hand-out, the official roster and the player notes, rendered to PDF
 // and read back with pdftotext: headings, columns and rows in order, the practice days, the form's
 // box and blanks, continuation pages, and hostile values kept inside the page; on both engines.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The statistics reports and the line-up sheet, printed to PDF and read back as text on both
 // engines: headings, column and row order, totals, the "Print All Players" question, the
 // goalkeepers' block, each period's reserves and the board's grid, and that nothing is printed

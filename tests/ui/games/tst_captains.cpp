@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Who captained the team: the season-captain text, reading the history, and the captains window
 // in both modes, on both engines.
 #include "TestSupport.h"

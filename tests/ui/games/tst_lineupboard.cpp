@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The line-up board as the coach uses it: picking periods, dragging and keying players on and off,
 // the refusals in the note, availability and captains written at once, the close question, and
 // the board keeping to its game while the main window moves on.
@@ -9,6 +10,7 @@
 #include "core/games/Pitch.h"
 #include "ui/base/EditWindow.h"
 #include "ui/games/GameSetup.h"
+#include "ui/games/LineupSuggest.h"
 #include "ui/games/LineupViews.h"
 
 #include <QAccessible>
@@ -17,15 +19,37 @@
 #include <QContextMenuEvent>
 #include <QFile>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenu>
 #include <QPointer>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QSqlQuery>
 #include <QTableView>
 #include <QTimer>
 
 using namespace pw;
 using namespace pwtest;
+
+// Counts the events of one type that reach the objects it watches.
+class EventCounter : public QObject {
+public:
+    EventCounter(QEvent::Type type, int& count)
+        : m_type(type)
+        , m_count(count)
+    {
+    }
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == m_type)
+            ++m_count;
+        return false;
+    }
+
+private:
+    QEvent::Type m_type;
+    int& m_count;
+};
 
 class TestLineupBoard : public StoreTest {
     Q_OBJECT
@@ -159,6 +183,61 @@ private Q_SLOTS:
         QCOMPARE(stat(1, 1, "QtrPlayed"), QStringLiteral("1"));
     }
 
+    // Opening the board reads in the same statements whatever the size of the roster and writes only
+    // the missing statistics rows, in one statement; opened again it writes nothing.
+    void openingCostsTheSameWhateverTheRoster()
+    {
+        const auto open = [](qint16 gameNo) {
+            const quint64 statements = statementCount();
+            const quint64 writes = writeCount();
+            GameSetup b(game(gameNo), QStringLiteral("Owls"));
+            return qMakePair(statementCount() - statements, writeCount() - writes);
+        };
+        const auto ten = open(1);
+        QCOMPARE(ten.second, quint64(1));
+        const auto tenAgain = open(1);
+        QCOMPARE(tenAgain.second, quint64(0));
+        for (int p = 11; p <= 80; ++p)
+            addPlayer(1, p, QStringLiteral("Player%1").arg(p), QStringLiteral("Kid"), p);
+        // Earlier figures and placements of every player, which the board reads for its shares.
+        GameSetup first(game(1), QStringLiteral("Owls"));
+        for (qint16 p = 1; p <= 8; ++p)
+            first.board().loadSlot(1, p, LineupSlot{p, qint16(572 * (p + 1)), 415});
+        first.GameSave_Click();
+        QCOMPARE(open(2), ten);
+        QCOMPARE(open(2), tenAgain);
+        QCOMPARE(countRows(QStringLiteral("GameStat"), {{QStringLiteral("GameNo"), 2}}), 80);
+    }
+
+    // The field is painted once when the board shows, and its grass and lines come from a picture
+    // kept for the size: picking a period or placing a player does not draw them again.
+    void theFieldIsPaintedFromItsPicture()
+    {
+        GameSetup b(game(1), QStringLiteral("1 - Owls"));
+        auto* field = child<QWidget>(&b, "MainField");
+        int paints = 0;
+        EventCounter counter(QEvent::Paint, paints);
+        field->installEventFilter(&counter);
+        b.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&b));
+        QApplication::processEvents();
+        QCOMPARE(paints, 1);
+        const quint64 drawn = pitchPixmapsDrawn();
+        QTest::mouseClick(child<QWidget>(&b, "Qtr1Pic1"), Qt::LeftButton);
+        drag(b, 1, QPoint(1000, 1000));
+        field->repaint();
+        child<QWidget>(&b, "Qtr1Pic1")->repaint();
+        QVERIFY(paints > 1);
+        QCOMPARE(pitchPixmapsDrawn(), drawn);
+        // A new size is drawn once, then kept too.
+        b.resize(b.width() + 60, b.height() + 40);
+        QApplication::processEvents();
+        const quint64 resized = pitchPixmapsDrawn();
+        QVERIFY(resized > drawn);
+        field->repaint();
+        QCOMPARE(pitchPixmapsDrawn(), resized);
+    }
+
     // A game with statistics but no line-up: opening its board adds the missing rows and leaves
     // the stored periods played as they are; only Save writes the board's.
     void openingTheBoardChangesNoStoredFigure()
@@ -273,6 +352,129 @@ private Q_SLOTS:
         b.NACaptain_Click();
         QVERIFY(QVariant(stat(1, 5, "Captain")).toBool());
         QCOMPARE(stat(1, 5, "Goals"), QStringLiteral("0"));
+    }
+
+    // Ctrl+L proposes every period as one undo step: full periods, the keeper in goal, the note,
+    // PT and QP at once, nothing stored before Save. Locks keep an icon or a whole period.
+    void suggestingALineup()
+    {
+        execSql(QStringLiteral("UPDATE Player SET Position = ? WHERE TeamNo = 1 AND PlayerNo = 3"),
+                {QStringLiteral("0;0;0;0;1")});
+        LineupGame g = game(1);
+        g.minPeriods = 2;
+        GameSetup b(g, QStringLiteral("1 - Owls"));
+        b.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&b));
+        b.Qtr1Pic_Click(1);
+        drag(b, 5, QPoint(2000, 2000));
+        const LineupBoard::Snapshot before = b.board().snapshot();
+        QTest::keyClick(&b, Qt::Key_L, Qt::ControlModifier);
+        const LineupBoard::Snapshot proposed = b.board().snapshot();
+        for (int p = 1; p <= 4; ++p) {
+            QCOMPARE(b.board().PlacedCount(p), 8);
+            const LineupSlot keeper = b.board().slot(p, 3);
+            QCOMPARE(fieldArea(QPoint(keeper.XPos, keeper.YPos)), QStringLiteral("in goal"));
+        }
+        // 32 places among ten players new to the season: three or four periods each.
+        QCOMPARE(b.note(),
+                 QStringLiteral("Adams, Kid1 %1 periods, lowest share 0% → 75%").arg(b.board().placedCount(1)));
+        QCOMPARE(cell(b, 1, LineupModel::QP), QString::number(b.board().placedCount(1)));
+        QCOMPARE(cell(b, 1, LineupModel::PT), b.board().ptText(1));
+        QVERIFY(b.isDirty());
+        QCOMPARE(setupRows(1), QStringList());
+        child<QAction>(&b, "UndoAction")->trigger();
+        QCOMPARE(b.board().snapshot(), before);
+        child<QAction>(&b, "RedoAction")->trigger();
+        QCOMPARE(b.board().snapshot(), proposed);
+
+        // A locked icon and a locked period stay as they are; the rest is proposed again.
+        b.Qtr1Pic_Click(2);
+        auto* field = child<FieldView>(&b, "MainField");
+        const qint16 locked = b.board().playerAt(2, 1);
+        field->setSelectedPlayer(locked);
+        field->setFocus();
+        QTest::keyClick(field, Qt::Key_L);
+        QVERIFY(b.board().isLocked(2, locked));
+        QAccessibleInterface* fieldAccess = QAccessible::queryAccessibleInterface(field);
+        QStringList names;
+        for (int i = 0; i < fieldAccess->childCount(); ++i)
+            names << fieldAccess->child(i)->text(QAccessible::Name);
+        QCOMPARE(names.filter(QStringLiteral(", locked")).size(), 1);
+        bool seen = false;
+        QTimer::singleShot(0, &b, [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(menu && menu->objectName() == QStringLiteral("PeriodMenu"));
+            seen = true;
+            QTest::keyClick(menu, Qt::Key_Down);
+            QTest::keyClick(menu, Qt::Key_Return);
+        });
+        auto* thumb = child<QWidget>(&b, "Qtr1Pic4");
+        QContextMenuEvent press(QContextMenuEvent::Keyboard, thumb->rect().center(),
+                                thumb->mapToGlobal(thumb->rect().center()));
+        QCoreApplication::sendEvent(thumb, &press);
+        QVERIFY(seen && b.board().isPeriodLocked(4));
+        QCOMPARE(QAccessible::queryAccessibleInterface(thumb)->text(QAccessible::Name),
+                 QStringLiteral("Period 4, locked"));
+        const LineupSlot kept = b.board().slot(2, locked);
+        const QList<LineupSlot> period4 = b.board().snapshot()[3];
+        b.board().RemovePlayer(4, b.board().playerAt(4, 2));  // the coach's own change, kept by the lock
+        const QList<LineupSlot> period4Changed = b.board().snapshot()[3];
+        QVERIFY(period4Changed != period4);
+        b.suggestLineup();
+        QCOMPARE(b.board().slot(2, locked), kept);
+        QCOMPARE(b.board().snapshot()[3], period4Changed);
+        QCOMPARE(b.board().PlacedCount(2), 8);
+        screenshot(&b, QStringLiteral("lineup-board-suggested"));
+
+        b.GameSave_Click();
+        QCOMPARE(setupRows(1).size(), 8 * 3 + 7);
+    }
+
+    // A child leaves hurt after period 2: he is not available from period 3 on (written at once),
+    // periods 1 and 2 stay as they were and periods 3 and 4 are proposed again without him.
+    void replanningDuringAGame()
+    {
+        GameSetup b(game(1), QStringLiteral("1 - Owls"));
+        b.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&b));
+        b.suggestLineup();
+        qint16 hurt = 0;
+        for (qint16 p = 1; p <= 10 && hurt == 0; ++p)
+            hurt = b.board().slot(3, p).PlaceNo > 0 && b.board().slot(2, p).PlaceNo > 0 ? p : 0;
+        QVERIFY(hurt != 0);
+        const LineupBoard::Snapshot before = b.board().snapshot();
+        b.Qtr1Pic_Click(3);
+        QCOMPARE(child<QAction>(&b, "Replan")->text(), QStringLiteral("Re-plan from Period 3"));
+        // The dialog: who and from which period.
+        bool asked = false;
+        QTimer::singleShot(0, &b, [&] {
+            auto* dialog = qobject_cast<ReplanDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            QCOMPARE(child<QSpinBox>(dialog, "ReplanPeriod")->value(), 3);
+            auto* players = child<QListWidget>(dialog, "ReplanPlayers");
+            QCOMPARE(players->item(0)->text(), QStringLiteral("Nobody"));
+            for (int row = 0; row < players->count(); ++row) {
+                if (players->item(row)->data(Qt::UserRole).toInt() == hurt)
+                    players->setCurrentRow(row);
+            }
+            asked = true;
+            dialog->accept();
+        });
+        child<QAction>(&b, "Replan")->trigger();
+        QVERIFY(asked);
+        QCOMPARE(stat(1, hurt, "QtrAvailable"), QStringLiteral("1;1;0;0"));
+        const LineupBoard::Snapshot after = b.board().snapshot();
+        QCOMPARE(after[0], before[0]);
+        QCOMPARE(after[1], before[1]);
+        for (int p = 3; p <= 4; ++p) {
+            QCOMPARE(b.board().PlacedCount(p), 8);
+            QCOMPARE(b.board().slot(p, hurt).PlaceNo, qint16(0));
+        }
+        QVERIFY(b.note().contains(QLatin1String("lowest share")));
+        // Undo takes back the new periods; the availability stays as written.
+        child<QAction>(&b, "UndoAction")->trigger();
+        QCOMPARE(b.board().PlacedCount(3), 7);
+        QCOMPARE(b.board().snapshot()[1], before[1]);
     }
 
     void screenReadersHearTheBoard()

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Entering a player's figures for a game: the rules behind the dialog, what a save stores (and
 // what it must leave alone), and the dialog driven as a coach uses it, on both engines.
 #include "TestSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The player profile with its notes, the players list it imports from, the opponents window and
 // picker, and the team roster, driven as a coach uses them, on both engines.
 #include "TestSupport.h"
@@ -220,6 +221,24 @@ private Q_SLOTS:
         QCOMPARE(w.shownPlayerNo(), qint16(1));
         QCOMPARE(playerField(1, 2, "Nickname").toString(), QString());
         QVERIFY(!saveButton->isEnabled());
+    }
+
+    // The "May play in goal" tick is saved with the profile and shown again.
+    void theMayPlayInGoalTickIsSavedWithTheProfile()
+    {
+        {
+            PlayerInfo w(1, 1);
+            show(w);
+            auto* box = child<QCheckBox>(&w, "chkMayPlayGoal");
+            QVERIFY(!box->isChecked());
+            tick(box);
+            QCOMPARE(w.windowTitle(), QStringLiteral("Player Information (Dirty)"));
+            QTest::mouseClick(child<QPushButton>(&w, "OKButton"), Qt::LeftButton);
+            QVERIFY(playerField(1, 1, "MayPlayGoal").toBool());
+            QVERIFY(!playerField(1, 5, "MayPlayGoal").toBool());
+        }
+        PlayerInfo again(1, 1);
+        QVERIFY(child<QCheckBox>(&again, "chkMayPlayGoal")->isChecked());
     }
 
     void screenReadersFindEveryFieldByName()
