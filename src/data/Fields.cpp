@@ -1,14 +1,21 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/Fields.h"
 
 #include "common/Prompter.h"
 #include "common/Trace.h"
 #include "data/Schema.h"
 
+#include <QCoreApplication>
 #include <QSqlRecord>
 
 namespace pw {
 
 namespace {
+
+// The translation context of the store texts.
+struct Store {
+    Q_DECLARE_TR_FUNCTIONS(Store)
+};
 
 QString fieldArgs(const QString& table, const Where& where, const QString& field, const QString* value,
                   const QSqlDatabase& db)
@@ -88,8 +95,8 @@ bool PutDBData(const QString& tableName, const Where& where, const QString& fiel
             // A write that found nothing to change is a failed write: a save around it must not
             // keep its other changes.
             noteReportedFailure();
-            prompter().message(QObject::tr("Failed Update"),
-                               QObject::tr("%1 in %2 was not updated with %3")
+            prompter().message(Store::tr("Failed Update"),
+                               Store::tr("%1 in %2 was not updated with %3")
                                    .arg(fieldName, tableName, maskedValue(fieldName, valueText)),
                                Prompter::Icon::Critical);
         }
@@ -110,7 +117,7 @@ qint16 GetNextNo(const QString& fieldName, const QString& tableName, const Where
         const qint32 highest = q.value(0).toInt();
         if (highest > floor) {
             if (highest >= 32767)
-                throw PwError(err::BadArgument, QObject::tr("No %1 numbers are left in %2.").arg(fieldName, tableName));
+                throw PwError(err::BadArgument, Store::tr("No %1 numbers are left in %2.").arg(fieldName, tableName));
             return static_cast<qint16>(highest + 1);
         }
     }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/Options.h"
 
 #include "common/LogText.h"
@@ -7,11 +8,19 @@
 #include "data/Secrets.h"
 #include "data/Settings.h"
 
+#include <QCoreApplication>
 #include <QObject>
+
+#include <algorithm>
 
 namespace pw {
 
 namespace {
+
+// The translation context of the store texts.
+struct Store {
+    Q_DECLARE_TR_FUNCTIONS(Store)
+};
 
 bool readsTrue(const QString& value)
 {
@@ -34,6 +43,7 @@ Options Options::read()
     o.EmailAllowPlain = emailAllowPlainSetting();
     const QString logo = ReadSettingText(QStringLiteral("TeamLogo"));
     o.TeamLogo = logo == QLatin1String("0") ? QString() : logo;
+    o.BackupsToKeep = backupsToKeep();
     return o;
 }
 
@@ -47,6 +57,14 @@ void Options::write() const
     WriteSetting(QStringLiteral("EmailDebug"), EmailDebug ? QStringLiteral("1") : QStringLiteral("0"));
     WriteSetting(QStringLiteral("EmailAllowPlain"), EmailAllowPlain ? QStringLiteral("1") : QStringLiteral("0"));
     WriteSetting(QStringLiteral("TeamLogo"), TeamLogo);
+    WriteSetting(QStringLiteral("BackupsToKeep"), QString::number(std::clamp(BackupsToKeep, 1, kMaxBackupsToKeep)));
+}
+
+int backupsToKeep()
+{
+    bool ok = false;
+    const int n = ReadSettingText(QStringLiteral("BackupsToKeep")).trimmed().toInt(&ok);
+    return ok ? std::clamp(n, 1, kMaxBackupsToKeep) : kDefaultBackupsToKeep;
 }
 
 bool emailAllowPlainSetting()
@@ -88,28 +106,28 @@ std::optional<OptionsProblem> checkOptions(const Options& options, const QString
 {
     // Without a database the next start would greet the coach as a new user.
     if (options.mdbFile.trimmed().isEmpty())
-        return OptionsProblem{QObject::tr("Database file"),
-                              QObject::tr("Enter the database file, or the address of a PostgreSQL database. "
-                                          "Pitchwise needs one to start."),
+        return OptionsProblem{Store::tr("Database file"),
+                              Store::tr("Enter the database file, or the address of a PostgreSQL database. "
+                                        "Pitchwise needs one to start."),
                               OptionsProblem::Field::Database};
     if (options.EmailPassword != repeatedPassword)
-        return OptionsProblem{QObject::tr("Wrong Password"),
-                              QObject::tr("The passwords to not match. Please re-enter them"),
+        return OptionsProblem{Store::tr("Wrong Password"),
+                              Store::tr("The passwords to not match. Please re-enter them"),
                               OptionsProblem::Field::Password};
     // The server and the user name reach the mailer's command line and the mail server as typed.
     QString why;
     if (!options.EmailServer.trimmed().isEmpty() && !mail::parseServer(options.EmailServer, &why))
-        return OptionsProblem{QObject::tr("Server Name"),
-                              QObject::tr("The Server Name is not the address of a mail server: %1.\nType the server's "
-                                          "name, such as mail.example.org, with the port when the club gives one "
-                                          "(mail.example.org:587), or smtps://mail.example.org for a connection "
-                                          "that is encrypted from the start.")
+        return OptionsProblem{Store::tr("Server Name"),
+                              Store::tr("The Server Name is not the address of a mail server: %1.\nType the server's "
+                                        "name, such as mail.example.org, with the port when the club gives one "
+                                        "(mail.example.org:587), or smtps://mail.example.org for a connection "
+                                        "that is encrypted from the start.")
                                   .arg(why),
                               OptionsProblem::Field::Server};
     if (escapeControls(options.EmailUser) != options.EmailUser)
-        return OptionsProblem{QObject::tr("User Name"),
-                              QObject::tr("The User Name holds a line break, a tab or another control character. "
-                                          "Type it again."),
+        return OptionsProblem{Store::tr("User Name"),
+                              Store::tr("The User Name holds a line break, a tab or another control character. "
+                                        "Type it again."),
                               OptionsProblem::Field::User};
     return std::nullopt;
 }

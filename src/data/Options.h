@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QString>
@@ -5,6 +6,9 @@
 #include <optional>
 
 namespace pw {
+
+constexpr int kDefaultBackupsToKeep = 10;
+constexpr int kMaxBackupsToKeep = 100;
 
 // The settings the coach edits in the options dialog, typed, with the dialog's rules, so they can
 // be read, checked and written without a window.
@@ -19,12 +23,18 @@ struct Options {
     // encryption. Off unless the setting reads "1".
     bool EmailAllowPlain = false;
     QString TeamLogo;  // empty: no logo
+    // Automatic backups kept beside the database, 1 to kMaxBackupsToKeep.
+    int BackupsToKeep = kDefaultBackupsToKeep;
 
     // As stored; a missing text is empty, a name option outside 0..2 reads as 0.
     static Options read();
     // Writes every value; texts other than the password are trimmed.
     void write() const;
 };
+
+// "Backups to keep" as the program reads it, without writing a setting: the default when it is
+// missing or not a number, at least 1 and at most kMaxBackupsToKeep.
+int backupsToKeep();
 
 // The database setting as the options dialog shows it: a server address with its password as
 // ********, so that it never shows on screen.

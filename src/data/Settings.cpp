@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/Settings.h"
 
 #include "common/Trace.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSettings>
 
@@ -12,7 +14,13 @@ namespace pw {
 
 namespace {
 
+// The translation context of the store texts.
+struct Store {
+    Q_DECLARE_TR_FUNCTIONS(Store)
+};
+
 QString g_iniPath;
+QString g_databaseOverride;
 bool g_writeFailureTold = false;  // a store that cannot be written is told once a run
 
 std::unique_ptr<QSettings> openStore(const QString& keyName)
@@ -51,6 +59,16 @@ void setSettingsFile(const QString& iniPath)
 {
     g_iniPath = iniPath;
     g_writeFailureTold = false;
+}
+
+void setDatabaseOverride(const QString& setting)
+{
+    g_databaseOverride = setting.trimmed();
+}
+
+QString databaseOverride()
+{
+    return g_databaseOverride;
 }
 
 QString settingsFileName()
@@ -109,7 +127,7 @@ void WriteSetting(RegRoot, const QString& keyName, const QString& valueName, con
     PW_TRACE(QStringLiteral("WriteSetting"),
              traceArg(QStringLiteral("ValueName"), valueName) + traceArg(valueName, value.toString()));
     if (SetRegValue(keyName, valueName, type, value) != 0) {
-        const QString text = QObject::tr("The setting %1 could not be saved in %2").arg(valueName, settingsFileName());
+        const QString text = Store::tr("The setting %1 could not be saved in %2").arg(valueName, settingsFileName());
         if (std::exchange(g_writeFailureTold, true)) {
             LogMessage(text);  // the coach knows already
             return;
@@ -146,7 +164,7 @@ void RemoveSetting(const QString& valueName)
     store->sync();
     if (store->status() != QSettings::NoError)
         throw PwError(err::FileAccess,
-                      QObject::tr("The setting %1 could not be saved in %2").arg(valueName, settingsFileName()));
+                      Store::tr("The setting %1 could not be saved in %2").arg(valueName, settingsFileName()));
 }
 
 QString ReadSettingText(const QString& valueName, const QString& defaultValue)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QString>
@@ -38,5 +39,10 @@ void RemoveSetting(const QString& valueName);
 // user's settings.
 void setSettingsFile(const QString& iniPath);
 QString settingsFileName();
+
+// A database named on the command line (--database) for this run only: the start-up opens it in
+// place of the recorded one, and nothing of it goes into the settings. Empty: none.
+void setDatabaseOverride(const QString& setting);
+QString databaseOverride();
 
 }  // namespace pw

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/schedule/MonthCalendar.h"
 
 #include "common/Formats.h"
@@ -7,6 +8,7 @@
 #include "data/Database.h"
 #include "data/Fields.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <algorithm>
@@ -14,6 +16,11 @@
 namespace pw {
 
 namespace {
+
+// The translation context of the schedule texts.
+struct Schedule {
+    Q_DECLARE_TR_FUNCTIONS(Schedule)
+};
 
 QString teamKey(qint16 teamNo, QChar kind, int number)
 {
@@ -30,8 +37,8 @@ QString practiceTime(const QVariant& stored)
 QString kindWords(const CalendarEntry& e)
 {
     switch (e.kind) {
-    case CalendarEntry::Kind::Game: return QObject::tr("Game");
-    case CalendarEntry::Kind::TournamentGame: return QObject::tr("Tournament game");
+    case CalendarEntry::Kind::Game: return Schedule::tr("Game");
+    case CalendarEntry::Kind::TournamentGame: return Schedule::tr("Tournament game");
     case CalendarEntry::Kind::Practice:
     case CalendarEntry::Kind::TeamMeeting: break;
     }
@@ -68,10 +75,9 @@ void placeGame(FilledSchedule& out, qint16 teamNo, const QSqlQuery& games)
         const QString movedTime = newTime.isEmpty() ? timeText : newTime;
         m.time = parseGameTime(movedTime);
         m.movedFrom = firstSet.date();
-        m.lines << (opponent.isEmpty() ? QObject::tr("Game") : opponent) + QObject::tr(" (moved)") << movedTime << field
-                << (QObject::tr("Moved from ") + Format(firstSet, QStringLiteral("mmm d")) + QLatin1Char(' ') +
-                    timeText)
-                       .trimmed();
+        m.lines << Schedule::tr("%1 (moved)").arg(opponent.isEmpty() ? Schedule::tr("Game") : opponent) << movedTime
+                << field
+                << Schedule::tr("Moved from %1 %2").arg(Format(firstSet, QStringLiteral("mmm d")), timeText).trimmed();
         place(out, moved.date(), m);
         // Only the time changed: the day holds the game once.
         if (moved.date() == firstSet.date())
@@ -82,8 +88,8 @@ void placeGame(FilledSchedule& out, qint16 teamNo, const QSqlQuery& games)
     // A moved game stays on the day it was first set for, but must not look as if it were
     // still played then.
     if (moved.isValid()) {
-        e.lines << (QObject::tr("Moved to ") + Format(moved, QStringLiteral("mmm d")) + QLatin1Char(' ') +
-                    shownText(NullToText(games.value(5))))
+        e.lines << Schedule::tr("Moved to %1 %2")
+                       .arg(Format(moved, QStringLiteral("mmm d")), shownText(NullToText(games.value(5))))
                        .trimmed();
     }
     place(out, firstSet.date(), e);
@@ -118,8 +124,8 @@ void placePractices(FilledSchedule& out, qint16 teamNo, const QDate& after)
         e.kind = meeting ? CalendarEntry::Kind::TeamMeeting : CalendarEntry::Kind::Practice;
         e.time = toDateTime(practices.value(2)).time();
         e.key = teamKey(teamNo, QLatin1Char('P'), practices.value(0).toInt());
-        e.lines << (meeting ? QObject::tr("Team Meeting") : QObject::tr("Session")) << practiceTime(practices.value(2))
-                << practiceTime(practices.value(3));
+        e.lines << (meeting ? Schedule::tr("Team Meeting") : Schedule::tr("Session"))
+                << practiceTime(practices.value(2)) << practiceTime(practices.value(3));
         place(out, toDateTime(practices.value(1)).date(), e);
     }
 }
@@ -324,7 +330,9 @@ void MonthCalendar::announceConflicts()
     }
     if (days.isEmpty())
         return;
-    prompter().message(tr("Schedule Conflict"), tr("There is a conflict on ") + days.join(QStringLiteral(", ")),
+    prompter().message(Schedule::tr("Schedule Conflict"),
+                       Schedule::tr("There is a conflict on %1").arg(days.join(QStringLiteral(", "))),
+
                        Prompter::Icon::Critical);
 }
 
@@ -333,9 +341,9 @@ QString MonthCalendar::accessibleText(const QDate& date) const
     QStringList parts{Format(date, QStringLiteral("Long Date"))};
     const QList<CalendarEntry>& entries = entriesOn(date);
     if (entries.isEmpty())
-        parts << tr("nothing scheduled");
+        parts << Schedule::tr("nothing scheduled");
     if (entries.size() > 1)
-        parts << tr("schedule conflict");
+        parts << Schedule::tr("schedule conflict");
     for (const CalendarEntry& e : entries) {
         QStringList words;
         const QString kind = kindWords(e);
@@ -387,13 +395,13 @@ QVariant MonthCalendar::headerData(int section, Qt::Orientation orientation, int
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
     switch (section) {
-    case 0: return tr("Sunday");
-    case 1: return tr("Monday");
-    case 2: return tr("Tuesday");
-    case 3: return tr("Wednesday");
-    case 4: return tr("Thursday");
-    case 5: return tr("Friday");
-    case 6: return tr("Saturday");
+    case 0: return Schedule::tr("Sunday");
+    case 1: return Schedule::tr("Monday");
+    case 2: return Schedule::tr("Tuesday");
+    case 3: return Schedule::tr("Wednesday");
+    case 4: return Schedule::tr("Thursday");
+    case 5: return Schedule::tr("Friday");
+    case 6: return Schedule::tr("Saturday");
     default: return {};
     }
 }

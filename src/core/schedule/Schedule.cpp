@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/schedule/Schedule.h"
 
 #include "data/Changes.h"
@@ -9,12 +10,18 @@
 #include "data/Fields.h"
 #include "data/RowSet.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QObject>
 
 namespace pw {
 
 namespace {
+
+// The translation context of the schedule texts.
+struct Schedule {
+    Q_DECLARE_TR_FUNCTIONS(Schedule)
+};
 
 bool isSeasonGameNo(int gameNo)
 {
@@ -26,7 +33,7 @@ void requireSeasonGame(int gameNo)
     if (!isSeasonGameNo(gameNo))
         throw PwError(
             err::BadArgument,
-            QObject::tr("Game %1 is not a season game; tournament games are changed in their bracket.").arg(gameNo));
+            Schedule::tr("Game %1 is not a season game; tournament games are changed in their bracket.").arg(gameNo));
 }
 
 // The season games of a team: numbers 1 to 999. Rows numbered 0 or below are nobody's games and
@@ -75,9 +82,8 @@ qint16 nextSeasonGameNo(qint16 teamNo)
     const qint16 next = GetNextNo(QStringLiteral("GameNo"), QStringLiteral("Schedule"), seasonScope(teamNo));
     // Number 1000 would be read as the first game of tournament 1.
     if (next >= kFirstTournamentGameNo)
-        throw PwError(
-            err::BadArgument,
-            QObject::tr("The season already has game %1; no more games can be added.").arg(kFirstTournamentGameNo - 1));
+        throw PwError(err::BadArgument, Schedule::tr("The season already has game %1; no more games can be added.")
+                                            .arg(kFirstTournamentGameNo - 1));
     return next;
 }
 
@@ -105,7 +111,7 @@ qint16 addSeasonGame(qint16 teamNo, qint16 opponentNo, const QDate& date, const 
     QSqlQuery count = execSql(QStringLiteral("UPDATE Teams SET NumberOfGames = ? WHERE TeamNo = ?"), {gameNo, teamNo});
     // A game without its team would be seen by nobody: refuse rather than store it.
     if (count.numRowsAffected() < 1)
-        throw PwError(err::BadArgument, QObject::tr("Team %1 is not in the database.").arg(teamNo));
+        throw PwError(err::BadArgument, Schedule::tr("Team %1 is not in the database.").arg(teamNo));
     announce(Change::Games, teamNo);
     tx.commit();
     return gameNo;
@@ -119,7 +125,7 @@ ScheduledGame readScheduledGame(qint16 teamNo, qint16 gameNo)
                                "FROM Schedule WHERE TeamNo = ? AND GameNo = ?"),
                 {teamNo, gameNo});
     if (!q.next())
-        throw PwError(err::BadArgument, QObject::tr("Game %1 is not in the schedule.").arg(gameNo));
+        throw PwError(err::BadArgument, Schedule::tr("Game %1 is not in the schedule.").arg(gameNo));
     ScheduledGame g;
     g.gameNo = gameNo;
     g.opponentNo = NullToInt(q.value(0));
@@ -139,7 +145,7 @@ void rescheduleGame(qint16 teamNo, qint16 gameNo, const QDate& date, const QStri
                                          "WHERE TeamNo = ? AND GameNo = ?"),
                           {dateValue(date), timeText, teamNo, gameNo});
     if (q.numRowsAffected() < 1)
-        throw PwError(err::BadArgument, QObject::tr("Game %1 is not in the schedule.").arg(gameNo));
+        throw PwError(err::BadArgument, Schedule::tr("Game %1 is not in the schedule.").arg(gameNo));
     announce(Change::Games, teamNo, gameNo);
 }
 
@@ -152,7 +158,7 @@ void deleteSeasonGame(qint16 teamNo, qint16 gameNo)
     // A game deleted already (twice clicked, or by another coach on the server) must not lower
     // the count a second time.
     if (gone.numRowsAffected() < 1)
-        throw PwError(err::BadArgument, QObject::tr("Game %1 is not in the schedule.").arg(gameNo));
+        throw PwError(err::BadArgument, Schedule::tr("Game %1 is not in the schedule.").arg(gameNo));
     execSql(QStringLiteral("DELETE FROM GameStat WHERE TeamNo = ? AND GameNo = ?"), {teamNo, gameNo});
     execSql(QStringLiteral("UPDATE Teams SET NumberOfGames = CASE WHEN NumberOfGames > 0 THEN NumberOfGames - 1 "
                            "ELSE 0 END WHERE TeamNo = ?"),

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/teams/Opponents.h"
 
 #include "data/Changes.h"
@@ -8,7 +9,18 @@
 #include "data/Fields.h"
 #include "data/RowSet.h"
 
+#include <QCoreApplication>
+
 namespace pw {
+
+namespace {
+
+// The translation context of the teams texts.
+struct Teams {
+    Q_DECLARE_TR_FUNCTIONS(Teams)
+};
+
+}  // namespace
 
 OpponentList OpponentList::load(qint16 teamNo)
 {
@@ -43,11 +55,11 @@ qsizetype OpponentList::store(qsizetype index, const QString& numberText, const 
     bool ok = false;
     const int number = numberText.trimmed().toInt(&ok);
     if (!ok || number < 1 || number > 32767)
-        throw PwError(err::BadArgument, QObject::tr("The team number must be a whole number from 1 to 32767."));
+        throw PwError(err::BadArgument, Teams::tr("The team number must be a whole number from 1 to 32767."));
     // The store keeps one opponent per number: games find their opponent by it.
     for (qsizetype i = 0; i < m_entries.size(); ++i) {
         if (i != index && m_entries.at(i).number == number)
-            throw PwError(err::BadArgument, QObject::tr("The number %1 is already used by %2. Choose another number.")
+            throw PwError(err::BadArgument, Teams::tr("The number %1 is already used by %2. Choose another number.")
                                                 .arg(number)
                                                 .arg(shownText(m_entries.at(i).plainName())));
     }

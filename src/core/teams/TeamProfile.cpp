@@ -1,16 +1,28 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/teams/TeamProfile.h"
 
 #include "data/Changes.h"
 
 #include "common/Formats.h"
 #include "common/Trace.h"
+#include "data/Backup.h"
 #include "data/Database.h"
 #include "data/Fields.h"
 #include "data/RowSet.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace pw {
+
+namespace {
+
+// The translation context of the teams texts.
+struct Teams {
+    Q_DECLARE_TR_FUNCTIONS(Teams)
+};
+
+}  // namespace
 
 QString encodePracticeWeek(const PracticeWeek& week)
 {
@@ -178,7 +190,7 @@ bool saveTeamProfile(const TeamProfile& profile)
 {
     PW_TRACE(QStringLiteral("OKButton_Click"), traceArg(QStringLiteral("TeamNo"), profile.teamNo));
     if (profile.teamNo < 1)
-        throw PwError(err::BadArgument, QObject::tr("A team needs a number from 1 up."));
+        throw PwError(err::BadArgument, Teams::tr("A team needs a number from 1 up."));
     Transaction tx;
     QStringList cols = profileColumns();
     QVariantList values = profileValues(profile);
@@ -215,6 +227,7 @@ void CopyTeam(qint16 sourceTeamNo, qint16 newTeamNo)
 void deleteTeam(qint16 teamNo)
 {
     PW_TRACE(QStringLiteral("TeamDelete_Click"), traceArg(QStringLiteral("TeamNo"), teamNo));
+    autoBackup(BackupReason::DeleteTeam);
     Transaction tx;
     // Teaching moments hang off the team's practices, not the team: they go first, while the
     // practices still say which are the team's.

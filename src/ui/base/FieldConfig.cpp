@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/base/FieldConfig.h"
 
 #include "ui/base/Modal.h"
@@ -111,7 +112,7 @@ FieldConfig::FieldConfig(Report report, int orientation, const QString& document
         p.EndPrint();
     }
     // EndPrint: back to page 1, the page count shown, Next only when there is more to see.
-    m_total->setText(tr("of ") + QString::number(pageCount()));
+    m_total->setText(tr("of %1").arg(pageCount()));
     showPage(1);
     const QSize screen = QSize(1100, 800);
     resize(screen);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/base/FieldEntry.h"
 
 #include "common/Formats.h"
@@ -16,10 +17,9 @@ namespace pw {
 
 namespace {
 
-QString entryTr(const char* text)
-{
-    return QCoreApplication::translate("pw::FieldEntry", text);
-}
+struct EntryText {
+    Q_DECLARE_TR_FUNCTIONS(FieldEntry)
+};
 
 const QString kWholeEntry = QStringLiteral("pwWholeEntry");
 const QString kTyping = QStringLiteral("pwDateTimeTyping");
@@ -221,8 +221,9 @@ private:
             const QString example = isTimeField()
                                         ? m_field->locale().toString(QTime(9, 30), m_field->displayFormat())
                                         : m_field->locale().toString(QDate::currentDate(), m_field->displayFormat());
-            showFieldNote(m_field, (isTimeField() ? entryTr("\"%1\" is not a time. Type one such as %2.")
-                                                  : entryTr("\"%1\" is not a date. Type one such as %2."))
+            showFieldNote(m_field, (isTimeField() ? EntryText::tr("\"%1\" is not a time. Type one such as %2.")
+                                                  : EntryText::tr("\"%1\" is not a date. Type one such as %2."))
+
                                        .arg(typed, example));
             return false;
         }

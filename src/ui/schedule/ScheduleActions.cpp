@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/schedule/ScheduleActions.h"
 
 #include "ui/base/Modal.h"
@@ -6,13 +7,22 @@
 #include "common/Selection.h"
 #include "common/Trace.h"
 #include "core/schedule/Schedule.h"
+#include "core/schedule/TeamCalendar.h"
 #include "ui/schedule/frmNewData.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QObject>
 
 namespace pw {
 
 namespace {
+
+// The translation context of the schedule texts.
+struct Schedule {
+    Q_DECLARE_TR_FUNCTIONS(Schedule)
+};
 
 // Tournament games take their dates from the bracket and count nothing towards the season, so
 // they are neither moved nor deleted from the season's commands. False when the coach was told.
@@ -20,7 +30,7 @@ bool isSeasonGame(qint16 gameNo, const QString& title)
 {
     if (gameNo >= 1 && gameNo < kFirstTournamentGameNo)
         return true;
-    prompter().message(title, QObject::tr("Tournament games are changed in their tournament's bracket."),
+    prompter().message(title, Schedule::tr("Tournament games are changed in their tournament's bracket."),
                        Prompter::Icon::Information);
     return false;
 }
@@ -34,14 +44,14 @@ void TeamSetSchedule_Click(QWidget* parent)
         if (team < 1)
             return;
         if (!hasOpponents(team)) {
-            prompter().message(QObject::tr("No Opponents"),
-                               QObject::tr("There are no opponents listed. You must first enter the opponent names in "
-                                           "the opponents list."),
+            prompter().message(Schedule::tr("No Opponents"),
+                               Schedule::tr("There are no opponents listed. You must first enter the opponent names in "
+                                            "the opponents list."),
                                Prompter::Icon::Information);
             return;
         }
         Modal<frmNewData> dialog(team, parent);
-        dialog->setWindowTitle(QObject::tr("Add New Game to Schedule"));
+        dialog->setWindowTitle(Schedule::tr("Add New Game to Schedule"));
         dialog->setPurpose(frmNewData::Purpose::Game);
         dialog->setGame(0, defaultGameDate(team, nextSeasonGameNo(team)), QTime(12, 0), QString());
         if (dialog.exec() != QDialog::Accepted || !dialog)
@@ -58,7 +68,7 @@ void TreeReschedGame_Click(QWidget* parent)
             traceArg(QStringLiteral("lcTeamNo"), team) + traceArg(QStringLiteral("lcGameNo"), game), [&] {
                 if (team < 1 || !selection().singleGame())
                     return;
-                const QString title = QObject::tr("Reschedule Game");
+                const QString title = Schedule::tr("Reschedule Game");
                 if (!isSeasonGame(game, title))
                     return;
                 const ScheduledGame g = readScheduledGame(team, game);
@@ -84,18 +94,36 @@ void TreeDelGame_Click(QWidget* /*parent*/, const QString& nodeText)
             traceArg(QStringLiteral("lcTeamNo"), team) + traceArg(QStringLiteral("lcGameNo"), game), [&] {
                 if (team < 1 || !selection().singleGame())
                     return;
-                const QString title = QObject::tr("Delete Game");
+                const QString title = Schedule::tr("Delete Game");
                 if (!isSeasonGame(game, title))
                     return;
-                const auto answer =
-                    prompter().message(title,
-                                       QObject::tr("Are you sure you would like to delete the game with ") + nodeText +
-                                           QStringLiteral("?"),
-                                       Prompter::Icon::Question, Prompter::Buttons::YesNo);
+                const auto answer = prompter().message(
+                    title, Schedule::tr("Are you sure you would like to delete the game with %1?").arg(nodeText),
+
+                    Prompter::Icon::Question, Prompter::Buttons::YesNo);
                 if (answer != Prompter::Answer::Yes)
                     return;
                 deleteSeasonGame(team, game);
             });
+}
+
+void ExportTeamCalendar_Click(QWidget*)
+{
+    const qint16 team = selection().CurrentTeamNo();
+    guarded(QStringLiteral("ExportTeamCalendar_Click"), traceArg(QStringLiteral("lcTeamNo"), team), [&] {
+        if (team < 1)
+            return;
+        // The dialog opens where this team's calendar went last time.
+        const QString last = exportedCalendarFile(team);
+        const QString folder = last.isEmpty() ? QDir::homePath() : QFileInfo(last).absolutePath();
+        const QString path =
+            prompter().saveFileName(Schedule::tr("Export Team Calendar"), folder, calendarFileName(team),
+                                    Schedule::tr("iCalendar Files (*.ics)|*.ics|All Files (*.*)|*.*"));
+        if (path.isEmpty())
+            return;
+        exportTeamCalendar(team, path);
+        rememberExportedCalendar(team, QFileInfo(path).absoluteFilePath());
+    });
 }
 
 }  // namespace pw

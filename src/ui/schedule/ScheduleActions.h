@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QString>
@@ -18,5 +19,8 @@ void TreeReschedGame_Click(QWidget* parent);
 // Deletes the current season game with its statistics, after asking; nodeText is what the tree
 // shows for the game (the opponent's name).
 void TreeDelGame_Click(QWidget* parent, const QString& nodeText);
+// Writes the current team's games and practices to an iCalendar file the coach picks (File >
+// Export > Team Calendar…), and remembers the file for "Keep exported calendar up to date".
+void ExportTeamCalendar_Click(QWidget* parent);
 
 }  // namespace pw

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/schedule/frmMonthSchedule.h"
 
 #include "ui/base/SurfaceAccessible.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/schedule/frmNewData.h"
 
 #include "common/AppState.h"
@@ -140,9 +141,8 @@ QWidget* frmNewData::makeTournamentPanel()
     TournSize->setObjectName(QStringLiteral("TournSize"));
     // One entry per round count: "From 2 to 2 Teams" … "From 9 to 16 Teams".
     for (int rounds = 1; rounds <= 4; ++rounds)
-        TournSize->addItem(tr("From ") + QString::number((1 << (rounds - 1)) + 1) + tr(" to ") +
-                               QString::number(1 << rounds) + tr(" Teams"),
-                           rounds);
+        TournSize->addItem(tr("From %1 to %2 Teams").arg((1 << (rounds - 1)) + 1).arg(1 << rounds), rounds);
+
     addRows(panel,
             {{tr("Tournament &Name:"), txtTournName}, {tr("&Start Date:"), TournDate}, {tr("Si&ze:"), TournSize}});
     return panel;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/teams/NewTeamWiz.h"
 
 #include "ui_TeamFields.h"
@@ -10,6 +11,7 @@
 #include "ui/teams/TeamFields.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
@@ -25,6 +27,8 @@ constexpr int kPages = 6;
 
 // A ball rolling along the bottom of the explanation panel, to keep the wizard friendly.
 class RollingBall : public QWidget {
+    Q_DECLARE_TR_FUNCTIONS(RollingBall)
+
 public:
     explicit RollingBall(QWidget* parent)
         : QWidget(parent)
@@ -244,7 +248,7 @@ bool NewTeamWiz::checkPage(int page)
     QString missing = m_fields->firstMissing(required);
     if (missing.isEmpty() && page == 1 && !ui.optSex_0->isChecked() && !ui.optSex_1->isChecked() &&
         !ui.optSex_2->isChecked()) {
-        prompter().message(tr("Missing Data"), tr("Critical Data for ") + ui.frmDivision->title() + tr(" is missing."),
+        prompter().message(tr("Missing Data"), tr("Critical Data for %1 is missing.").arg(ui.frmDivision->title()),
                            Prompter::Icon::Critical);
         missing = ui.frmDivision->title();
     } else {
@@ -262,13 +266,14 @@ bool NewTeamWiz::checkPage(int page)
         }
         if (missing.isEmpty())
             return true;
-        prompter().message(tr("Missing Data"), tr("Critical data is missing for: ") + missing,
+        prompter().message(tr("Missing Data"), tr("Critical data is missing for: %1").arg(missing),
                            Prompter::Icon::Critical);
     }
     prompter().message(tr("Missing Data"),
-                       tr("Some required fields in the ") + pageTitle(page) + tr(" section has not been completed.") +
-                           QLatin1Char('\n') + tr("Check the information to the left and fill in the missing data.") +
-                           QLatin1Char('\n') + tr("You will be able to change this information from within Pitchwise."),
+                       tr("Some required fields in the %1 section has not been completed.\n"
+                          "Check the information to the left and fill in the missing data.\n"
+                          "You will be able to change this information from within Pitchwise.")
+                           .arg(pageTitle(page)),
                        Prompter::Icon::Exclamation);
     return false;
 }
@@ -322,9 +327,9 @@ void NewTeamWiz::cmdCancel_Click()
     const QString text =
         m_mode == Mode::FirstStart
             ? tr("If you cancel now, Pitchwise will not start and at the next startup, you will have to re-enter all "
-                 "information.") +
-                  QLatin1Char('\n') + tr("Are you sure you want to cancel?")
-            : tr("The new team will not be saved.") + QLatin1Char('\n') + tr("Are you sure you want to cancel?");
+                 "information.\nAre you sure you want to cancel?")
+            : tr("The new team will not be saved.\nAre you sure you want to cancel?");
+
     if (prompter().message(tr("Confirm Cancel"), text, Prompter::Icon::Question, Prompter::Buttons::YesNo) !=
         Prompter::Answer::Yes)
         return;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/teams/TeamFields.h"
 
 #include "ui_TeamFields.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/teams/TeamInfo.h"
 
 #include "ui/base/Modal.h"
@@ -164,7 +165,7 @@ bool TeamInfo::CheckCritical()
     if (!missingField)
         return true;
     prompter().message(tr("Missing Data"),
-                       tr("Critical data is missing for: ") + m_fields->firstMissing({missingField}),
+                       tr("Critical data is missing for: %1").arg(m_fields->firstMissing({missingField})),
                        Prompter::Icon::Critical);
     // Show the coach where it is missing.
     for (QWidget* page = missingField->parentWidget(); page; page = page->parentWidget()) {
@@ -252,15 +253,15 @@ void TeamInfo::TeamCopy_Click()
     if (index < 0 || !settleChanges())
         return;
     const QString text = CTeam->itemText(index);
-    if (prompter().message(tr("Copy Team"), tr("Are you sure you want to make a copy of ") + text + QStringLiteral("?"),
+    if (prompter().message(tr("Copy Team"), tr("Are you sure you want to make a copy of %1?").arg(text),
                            Prompter::Icon::Question, Prompter::Buttons::YesNo) != Prompter::Answer::Yes)
         return;
     const qint16 newTeam = GenTeamNo();
     CopyTeam(static_cast<qint16>(CTeam->itemData(index).toInt()), newTeam);
     GenTeamList(newTeam);
     prompter().message(tr("Team Copied"),
-                       text + tr(" has been copied.") + QLatin1Char('\n') +
-                           tr("The team shown is the new team. Make changes as needed."),
+                       tr("%1 has been copied.\nThe team shown is the new team. Make changes as needed.").arg(text),
+
                        Prompter::Icon::Information);
 }
 

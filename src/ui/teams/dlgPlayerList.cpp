@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/teams/dlgPlayerList.h"
 
 #include "common/Prompter.h"
@@ -59,7 +60,7 @@ void dlgPlayerList::AddBtn_Click()
     CopyPlayer(chosen.playerNo, chosen.teamNo, m_teamNo);
     ++m_added;
     m_lastAdded = chosen.playerNo;
-    prompter().message(windowTitle(), chosen.text + tr(" has been added."), Prompter::Icon::Information);
+    prompter().message(windowTitle(), tr("%1 has been added.").arg(chosen.text), Prompter::Icon::Information);
     // The number is now taken here: the list no longer offers it.
     MakeList();
 }

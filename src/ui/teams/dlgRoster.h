@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "common/RowTableModel.h"
 #include "core/teams/PlayerProfile.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 
 class QTableView;
@@ -10,6 +12,8 @@ class QTableView;
 namespace pw {
 
 class RosterLinesModel : public RowTableModel<RosterLine> {
+    Q_DECLARE_TR_FUNCTIONS(RosterLinesModel)
+
 public:
     explicit RosterLinesModel(QObject* parent = nullptr);
     QVariant data(const QModelIndex& index, int role) const override;

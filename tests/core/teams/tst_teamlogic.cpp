@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The logic under the main window, on both engines: the tree and its node keys, the season
 // record, the roster's flags and a game's state.
 #include "TestSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Teams, players and opponents as their windows keep them, on both engines: the small text codecs,
 // adding and updating rows without losing what other windows wrote, copying, removing, the import
 // list and the opponents screen's working list.

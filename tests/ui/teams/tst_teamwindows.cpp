@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The team profile and the new-team wizard, driven as the coach drives them, on both engines.
 #include "TestSupport.h"
 
