@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Fails when an #include in src/ runs up the layers or between subsystems the wrong way.
 
 Layers, lowest first: common, data, core, ui, app. A file may include its own layer and those

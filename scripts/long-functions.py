@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Lists the functions in src/ longer than a limit (80 lines by default), longest first.
 
 A function is counted from its signature to the closing brace at the start of a line, as the

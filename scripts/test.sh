@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds Pitchwise and runs every test: each store test on a SQLite file and on a throwaway
 # PostgreSQL cluster that this script starts on 127.0.0.1 and stops again by PID.
 #
@@ -24,7 +25,7 @@ chmod 755 "$RUN"
 mkdir -p "$RUN/xdg" && chmod 700 "$RUN/xdg"
 export XDG_RUNTIME_DIR=$RUN/xdg
 
-PG_PID= SMTP_PID= FTP_PID=
+PG_PID= SMTP_PID= FTP_PID= XVFB_PID=
 alive() { local s; s=$(ps -o stat= -p "$1" 2>/dev/null) || return 1; [[ $s != Z* ]]; }
 stop_pid() {
     local pid=$1 sig=${2:-TERM}
@@ -42,6 +43,7 @@ cleanup() {
     stop_pid "$PG_PID" INT   # SIGINT asks the postmaster for a fast shutdown
     stop_pid "$SMTP_PID"
     stop_pid "$FTP_PID"
+    stop_pid "${XVFB_PID:-}"
     rm -rf "$RUN"
     exit "$rc"
 }
@@ -107,6 +109,8 @@ wait_port "$FTP_PORT" "$FTP_PID" ftp
 /usr/bin/python3 "$SRC/scripts/check-includes.py"
 /usr/bin/python3 "$SRC/scripts/long-functions.py" 80   # lists any function over 80 lines, and fails
 (cd "$SRC" && git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format-14 --dry-run -Werror)
+/usr/bin/python3 "$SRC/scripts/spdx.py" --check          # every source file names its licence
+/usr/bin/python3 "$SRC/scripts/check-translations.py"   # Spanish and German have every text
 
 # ---- build
 # Compiler cache entries keyed by paths relative to the checkout, so that a fresh clone elsewhere
@@ -122,6 +126,25 @@ if grep -q '(Skipped)\|\*\*\*Skipped' "$RUN/ctest.log"; then
     echo "Some tests were skipped although every server was up." >&2
     exit 1
 fi
+
+# ---- the benchmarks run (their figures live in the README; nothing here is timed): the
+# in-process one on a small club, and the black-box one, which starts the real program on a
+# throwaway X server (stopped by PID) and clicks through XTest.
+"$BUILD/bin/pitchwise_bench" --runs 1 --teams 2 >"$RUN/bench.log" 2>&1 || { cat "$RUN/bench.log" >&2; exit 1; }
+XVFB_DISPLAY=${XVFB_DISPLAY:-97}
+Xvfb ":$XVFB_DISPLAY" -screen 0 1600x1000x24 -nolisten tcp >"$RUN/xvfb.log" 2>&1 &
+XVFB_PID=$!
+for _ in $(seq 50); do [[ -e /tmp/.X11-unix/X$XVFB_DISPLAY ]] && break; sleep 0.1; done
+bb_rc=0
+QT_QPA_PLATFORM= "$BUILD/bin/pitchwise_blackbox" --quick --display ":$XVFB_DISPLAY" >"$RUN/blackbox.log" 2>&1 || bb_rc=$?
+stop_pid "$XVFB_PID"
+XVFB_PID=
+((bb_rc == 0)) || { cat "$RUN/blackbox.log" >&2; echo "The black-box benchmark failed." >&2; exit 1; }
+
+# ---- the installed program: `cmake --install` into a scratch root, the desktop entry, AppStream
+# data and icons validated, the installed program started in a fresh home (it must find its seed
+# database and help), and the Debian package's files and dependencies
+"$SRC/tests/install/check-install.sh" "$BUILD" "$RUN/install"
 
 # ---- the same tests under AddressSanitizer and UndefinedBehaviorSanitizer (clang, its own
 # build folder; ccache keeps it quick), then the fuzzers of the text codecs for a fixed number

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs clang-tidy (the checks in .clang-tidy) over every source file in src/, using the compile
 # commands of the Debug build in build/. Build first: the files Qt generates must exist.
 # Prints each finding once (a header's is seen from every file that includes it) and exits 1 if

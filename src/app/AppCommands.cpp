@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/base/CommandRegistry.h"
 
 #include "ui/base/Commands.h"
+#include "ui/base/RestoreWindow.h"
 #include "ui/base/Shell.h"
 
 namespace pw {
@@ -12,6 +14,10 @@ void registerMenus(CommandTable& t)
 {
     for (const MenuDef& m : QList<MenuDef>{
              {.path = QStringLiteral("mnuFile"), .caption = Shell::tr("&File"), .order = 10},
+             {.path = QStringLiteral("mnuFile/mnuExport"),
+             .caption = Shell::tr("&Export"),
+             .order = 50,
+             .separatorBefore = true},
              {.path = QStringLiteral("mnuTeam"), .caption = Shell::tr("&Team"), .order = 20},
              {.path = QStringLiteral("mnuTeam/mnuTournament"), .caption = Shell::tr("T&ournament"), .order = 30},
              {.path = QStringLiteral("mnuView"), .caption = Shell::tr("&View"), .order = 30},
@@ -61,6 +67,10 @@ void registerAppCommands(CommandTable& t, Shell& shell)
         {.name = QStringLiteral("FileExit"), .caption = Shell::tr("E&xit"), .tip = Shell::tr("Close the program and every window it opened"),
          .handler = [&shell] { shell.quit(); }, .shortcut = QKeySequence(QKeySequence::Quit),
          .placements = {{.menu = QStringLiteral("mnuFile"), .order = 90, .separatorBefore = true}}},
+        {.name = QStringLiteral("FileBackUp"), .caption = Shell::tr("&Back Up Now…"), .tip = Shell::tr("Write a copy of the database to a file you pick"),
+         .handler = [] { backUpNow(); }, .placements = {{.menu = QStringLiteral("mnuFile"), .order = 60, .separatorBefore = true}}},
+        {.name = QStringLiteral("FileRestore"), .caption = Shell::tr("&Restore…"), .tip = Shell::tr("Put a backup in the place of the database"),
+         .handler = [&shell] { openRestoreWindow(shell.parentWindow()); }, .placements = {{.menu = QStringLiteral("mnuFile"), .order = 70}}},
         {.name = QStringLiteral("mDataStandings"), .caption = Shell::tr("&Standings"), .tip = Shell::tr("Open the league standings on the team's web site"),
          .icon = QStringLiteral("TeamStandings"), .needs = Need::WebSite, .handler = [&shell] { shell.openStandings(); },
          .placements = {{.menu = QStringLiteral("mnuView"), .order = 20},

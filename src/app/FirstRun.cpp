@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/FirstRun.h"
 
 #include "common/AppState.h"
@@ -7,6 +8,7 @@
 #include "data/Secrets.h"
 #include "data/Settings.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -18,6 +20,11 @@
 namespace pw {
 
 namespace {
+
+// The translation context of the startup texts.
+struct Startup {
+    Q_DECLARE_TR_FUNCTIONS(Startup)
+};
 
 struct EmailAccount {
     QString server;
@@ -46,16 +53,17 @@ bool isWritableFolder(const QString& folder)
 
 void tellPlaceProblem(const QString& title, const QString& problem)
 {
-    prompter().message(title, problem + QObject::tr("\n\nPlease choose another place for the data."),
+    prompter().message(title, Startup::tr("%1\n\nPlease choose another place for the data.").arg(problem),
+
                        Prompter::Icon::Exclamation);
 }
 
 std::optional<EmailAccount> askEmailAccount()
 {
-    const QString title = QObject::tr("E-mail Configuration");
+    const QString title = Startup::tr("E-mail Configuration");
     const auto answer = prompter().message(
-        QObject::tr("E-Mail Configuration"),
-        QObject::tr("To enable the E-mail option of this program, you will need to supply some information about "
+        Startup::tr("E-Mail Configuration"),
+        Startup::tr("To enable the E-mail option of this program, you will need to supply some information about "
                     "your E-mail server.\nThe next few questions will ask the name of your e-mail server and your "
                     "username and password.\nIf you are not sure about the server name, username and password, "
                     "click 'NO' below and you can enable this option later. Otherwise, click 'YES'"),
@@ -65,15 +73,15 @@ std::optional<EmailAccount> askEmailAccount()
     // An empty answer ends the questions: the program goes on without e-mail, which can be set
     // up later in the options.
     EmailAccount account;
-    const auto server = prompter().inputText(title, QObject::tr("Enter your E-mail server name:"), {});
+    const auto server = prompter().inputText(title, Startup::tr("Enter your E-mail server name:"), {});
     if (!server || server->trimmed().isEmpty())
         return std::nullopt;
     account.server = server->trimmed();
-    const auto user = prompter().inputText(title, QObject::tr("Enter your User Name:"), {});
+    const auto user = prompter().inputText(title, Startup::tr("Enter your User Name:"), {});
     if (!user || user->trimmed().isEmpty())
         return std::nullopt;
     account.user = user->trimmed();
-    const auto password = prompter().inputText(title, QObject::tr("Enter your Password:"), {}, true);
+    const auto password = prompter().inputText(title, Startup::tr("Enter your Password:"), {}, true);
     if (!password || password->isEmpty())
         return std::nullopt;
     account.password = *password;
@@ -100,11 +108,11 @@ bool makeFolderLevels(const QString& folder, QStringList* created, QString* erro
         if (info.isDir())
             continue;
         if (info.exists()) {
-            *error = QObject::tr("%1 is a file, not a folder.").arg(QDir::toNativeSeparators(path));
+            *error = Startup::tr("%1 is a file, not a folder.").arg(QDir::toNativeSeparators(path));
             return false;
         }
         if (!QDir().mkdir(path)) {
-            *error = QObject::tr("The folder %1 could not be created.").arg(QDir::toNativeSeparators(path));
+            *error = Startup::tr("The folder %1 could not be created.").arg(QDir::toNativeSeparators(path));
             return false;
         }
         // The coach's data is readable by the coach only.
@@ -112,7 +120,7 @@ bool makeFolderLevels(const QString& folder, QStringList* created, QString* erro
         created->append(path);
     }
     if (!isWritableFolder(clean)) {
-        *error = QObject::tr("The folder %1 cannot be written to.").arg(QDir::toNativeSeparators(clean));
+        *error = Startup::tr("The folder %1 cannot be written to.").arg(QDir::toNativeSeparators(clean));
         return false;
     }
     return true;
@@ -128,8 +136,8 @@ bool CreateNewInstall()
 {
     PW_TRACE(QStringLiteral("CreateNewInstall"));
     const auto answer = prompter().message(
-        QObject::tr("New Install"),
-        QObject::tr("It appears as though this is the first time you have started Pitchwise.\nYou will be asked a "
+        Startup::tr("New Install"),
+        Startup::tr("It appears as though this is the first time you have started Pitchwise.\nYou will be asked a "
                     "few questions to get started.\nDo you want to continue?"),
         Prompter::Icon::Question, Prompter::Buttons::YesNo);
     if (answer != Prompter::Answer::Yes)
@@ -153,13 +161,13 @@ enum class Place { Chosen, AskAgain, Cancelled };
 Place askPlace(QString& path, QStringList& created)
 {
     const auto typed = prompter().inputText(
-        QObject::tr("Data Path"),
-        QObject::tr("Where would you like to store the data?\nClick 'OK' to accept.\n'Cancel' to browse."),
+        Startup::tr("Data Path"),
+        Startup::tr("Where would you like to store the data?\nClick 'OK' to accept.\n'Cancel' to browse."),
         QDir::toNativeSeparators(defaultDataFolder()));
     if (!typed || typed->trimmed().isEmpty()) {
-        path = prompter().saveFileName(QObject::tr("Create DataBase file"), QDir::homePath(),
+        path = prompter().saveFileName(Startup::tr("Create DataBase file"), QDir::homePath(),
                                        QStringLiteral("Pitchwise.db"),
-                                       QObject::tr("Pitchwise Database (*.db)|*.db|All Files (*.*)|*.*"));
+                                       Startup::tr("Pitchwise Database (*.db)|*.db|All Files (*.*)|*.*"));
         if (path.isEmpty())
             return Place::Cancelled;
         path = QFileInfo(path).absoluteFilePath();
@@ -167,7 +175,7 @@ Place askPlace(QString& path, QStringList& created)
         QString error;
         if (!makeFolderLevels(QFileInfo(path).absolutePath() + QStringLiteral("/GameNotes"), &created, &error)) {
             removeFolders(created);
-            tellPlaceProblem(QObject::tr("Create DataBase file"), error);
+            tellPlaceProblem(Startup::tr("Create DataBase file"), error);
             return Place::AskAgain;
         }
         return Place::Chosen;
@@ -177,7 +185,7 @@ Place askPlace(QString& path, QStringList& created)
     if (!makeFolderLevels(folder, &created, &error) ||
         !makeFolderLevels(folder + QStringLiteral("/GameNotes"), &created, &error)) {
         removeFolders(created);
-        tellPlaceProblem(QObject::tr("Data Path"), error);
+        tellPlaceProblem(Startup::tr("Data Path"), error);
         return Place::AskAgain;
     }
     path = folder + QStringLiteral("/Pitchwise.db");
@@ -189,14 +197,14 @@ Place askPlace(QString& path, QStringList& created)
 bool takeExisting(const QString& path, bool record)
 {
     if (!isPitchwiseDatabaseFile(path)) {
-        tellPlaceProblem(QObject::tr("Data Path"), QObject::tr("The file %1 already exists and is not a Pitchwise "
+        tellPlaceProblem(Startup::tr("Data Path"), Startup::tr("The file %1 already exists and is not a Pitchwise "
                                                                "database. It will not be replaced.")
                                                        .arg(QDir::toNativeSeparators(path)));
         return false;
     }
     const auto use =
-        prompter().message(QObject::tr("Data Path"),
-                           QObject::tr("A Pitchwise database already exists at\n%1\n\nDo you want to use it?")
+        prompter().message(Startup::tr("Data Path"),
+                           Startup::tr("A Pitchwise database already exists at\n%1\n\nDo you want to use it?")
                                .arg(QDir::toNativeSeparators(path)),
                            Prompter::Icon::Question, Prompter::Buttons::YesNo);
     if (use != Prompter::Answer::Yes)
@@ -215,8 +223,8 @@ bool buildAndRecord(const QString& path, const QStringList& created, bool record
         buildDatabaseFile(path);
     } catch (const PwError& e) {
         removeFolders(created);
-        tellPlaceProblem(QObject::tr("Create DataBase file"),
-                         QObject::tr("The database could not be created:\n%1").arg(e.description()));
+        tellPlaceProblem(Startup::tr("Create DataBase file"),
+                         Startup::tr("The database could not be created:\n%1").arg(e.description()));
         return false;
     }
     try {

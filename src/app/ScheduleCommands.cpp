@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/base/CommandRegistry.h"
 
 #include "ui/base/Commands.h"
@@ -13,6 +14,7 @@ void registerScheduleCommands(CommandTable& t, Shell& shell)
     const auto add = [&shell] { TeamSetSchedule_Click(shell.parentWindow()); };
     const auto reschedule = [&shell] { TreeReschedGame_Click(shell.parentWindow()); };
     const auto remove = [&shell] { TreeDelGame_Click(shell.parentWindow(), shell.currentGameNodeText()); };
+    const auto exportCalendar = [&shell] { ExportTeamCalendar_Click(shell.parentWindow()); };
     // One command a line: the table reads best unwrapped.
     // clang-format off
     t.add(QList<CommandDef>{
@@ -22,6 +24,8 @@ void registerScheduleCommands(CommandTable& t, Shell& shell)
          .placements = {{.menu = QStringLiteral("mnuGame"), .order = 60}, {.menu = QStringLiteral("TreeGameMnu"), .order = 60, .name = QStringLiteral("TreeReschedGame")}}},
         {.name = QStringLiteral("GameDelGame"), .caption = Shell::tr("&Delete Game"), .tip = Shell::tr("Take the selected game off the team's schedule"), .needs = Need::Game, .handler = remove,
          .placements = {{.menu = QStringLiteral("mnuGame"), .order = 70}, {.menu = QStringLiteral("TreeGameMnu"), .order = 70, .name = QStringLiteral("TreeDelGame")}}},
+        {.name = QStringLiteral("FileExportCalendar"), .caption = Shell::tr("Team Calendar…"), .tip = Shell::tr("Write the team's games and practices to a calendar file for phones and calendar programs"), .needs = Need::Team, .handler = exportCalendar,
+         .placements = {{.menu = QStringLiteral("mnuFile/mnuExport"), .order = 10}}},
     });
     // clang-format on
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Startup.h"
 
 #include "data/Options.h"
@@ -6,12 +7,14 @@
 #include "common/AppState.h"
 #include "common/Prompter.h"
 #include "common/Trace.h"
+#include "data/Backup.h"
 #include "data/Database.h"
 #include "data/DatabaseFile.h"
 #include "data/Schema.h"
 #include "data/Secrets.h"
 #include "data/Settings.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -23,13 +26,18 @@ namespace pw {
 
 namespace {
 
+// The translation context of the startup texts.
+struct Startup {
+    Q_DECLARE_TR_FUNCTIONS(Startup)
+};
+
 enum class Fix { PickFile, NewDatabase, Quit };
 
 Fix askHowToFix(const DbLocation& location, const QString& reason)
 {
     const auto answer = prompter().message(
-        QObject::tr("Database Problem"),
-        QObject::tr("Pitchwise cannot use the database\n%1\n\n%2\n\nClick 'Yes' to pick another database file, "
+        Startup::tr("Database Problem"),
+        Startup::tr("Pitchwise cannot use the database\n%1\n\n%2\n\nClick 'Yes' to pick another database file, "
                     "'No' to create a new database, or 'Cancel' to quit. The file itself is left as it is.")
             .arg(QDir::toNativeSeparators(location.display()), reason),
         Prompter::Icon::Exclamation, Prompter::Buttons::YesNoCancel);
@@ -40,8 +48,8 @@ Fix askHowToFix(const DbLocation& location, const QString& reason)
     return Fix::Quit;
 }
 
-// Opens location as the shared connection and makes sure it is a Pitchwise database. An empty
-// PostgreSQL database is given the tables first: that is how a club sets up its server.
+}  // namespace
+
 void openAndCheck(const DbLocation& location)
 {
     // Opening a missing SQLite file would quietly make an empty one; a folder, a pipe or a
@@ -49,10 +57,10 @@ void openAndCheck(const DbLocation& location)
     const QFileInfo file(location.path);
     if (location.engine == Engine::SQLite && !file.isFile()) {
         if (file.isDir())
-            throw PwError(err::NotPitchwiseDb, QObject::tr("This is a folder, not a database file."));
+            throw PwError(err::NotPitchwiseDb, Startup::tr("This is a folder, not a database file."));
         if (file.exists())
-            throw PwError(err::NotPitchwiseDb, QObject::tr("This is not a file but a pipe or a device."));
-        throw PwError(err::NotPitchwiseDb, QObject::tr("The file does not exist."));
+            throw PwError(err::NotPitchwiseDb, Startup::tr("This is not a file but a pipe or a device."));
+        throw PwError(err::NotPitchwiseDb, Startup::tr("The file does not exist."));
     }
     Db::openShared(location);
     try {
@@ -75,6 +83,8 @@ void openAndCheck(const DbLocation& location)
     }
 }
 
+namespace {
+
 // A database file whose changes could not be stored is opened for reading only: one the coach may
 // not write, or one in a folder that takes no new file (where SQLite would keep its journal).
 void markReadOnly(DbLocation& location)
@@ -96,16 +106,11 @@ void setDataFolder(const DbLocation& location)
 
 }  // namespace
 
-CommandWords parseCommandLine(const QStringList& argumentsWithoutProgram)
-{
-    const QString line = argumentsWithoutProgram.join(QLatin1Char(' ')).toUpper();
-    return CommandWords{line.contains(QLatin1String("DEBUG")), line.contains(QLatin1String("TEST"))};
-}
-
 void LoadStartupSettings()
 {
     AppState& s = state();
-    s.mdbFile = ReadSetting(QStringLiteral("mdbFile"));
+    // A database named for this run takes the place of the recorded one.
+    s.mdbFile = databaseOverride().isEmpty() ? ReadSetting(QStringLiteral("mdbFile")) : databaseOverride();
     s.NameOpt = static_cast<qint16>(ReadSetting(QStringLiteral("NameOpt")).toInt());
     s.EmailServer = ReadSetting(QStringLiteral("EmailServer"));
     s.EmailUser = ReadSetting(QStringLiteral("EmailUser"));
@@ -146,8 +151,8 @@ DbLocation recordedLocation(QString& unreadable)
 bool askTryAgain(const DbLocation& location)
 {
     const auto again = prompter().message(
-        QObject::tr("Database In Use"),
-        QObject::tr("%1\nis in use by another program.\n\nClick 'Yes' to try again, or 'No' for other "
+        Startup::tr("Database In Use"),
+        Startup::tr("%1\nis in use by another program.\n\nClick 'Yes' to try again, or 'No' for other "
                     "choices.")
             .arg(QDir::toNativeSeparators(location.display())),
         Prompter::Icon::Exclamation, Prompter::Buttons::YesNo);
@@ -163,8 +168,8 @@ bool fixLocation(DbLocation& location, const QString& reason)
     case Fix::Quit: return false;
     case Fix::PickFile: {
         const QString picked = prompter().openFileName(
-            QObject::tr("Open Pitchwise Database"), s.DataFolder.isEmpty() ? defaultDataFolder() : s.DataFolder,
-            QObject::tr("Pitchwise Database (*.db)|*.db|All Files (*.*)|*.*"));
+            Startup::tr("Open Pitchwise Database"), s.DataFolder.isEmpty() ? defaultDataFolder() : s.DataFolder,
+            Startup::tr("Pitchwise Database (*.db)|*.db|All Files (*.*)|*.*"));
         if (!picked.isEmpty()) {
             location = DbLocation::parse(picked);
             markReadOnly(location);
@@ -172,7 +177,7 @@ bool fixLocation(DbLocation& location, const QString& reason)
         break;
     }
     case Fix::NewDatabase:
-        if (const auto made = askForDatabase(!s.TestMode)) {
+        if (const auto made = askForDatabase(!s.TestMode && databaseOverride().isEmpty())) {
             location = DbLocation::parse(made->path);
             s.NewInstall = s.NewInstall || made->built;
         }
@@ -228,16 +233,20 @@ bool PrepareDatabase()
     if (!openOrFix(location, unreadable))
         return false;
 
-    // Remember a database the coach picked instead of the recorded one (test runs change nothing).
-    if (!s.TestMode && location.engine == Engine::SQLite && location.path != s.mdbFile) {
+    // Remember a database the coach picked instead of the recorded one (test runs and runs on a
+    // database named for the run change nothing).
+    if (!s.TestMode && databaseOverride().isEmpty() && location.engine == Engine::SQLite &&
+        location.path != s.mdbFile) {
         WriteSetting(QStringLiteral("mdbFile"), location.path);
         s.mdbFile = location.path;
     }
     setDataFolder(location);
+    // A copy of how the day began, once a day: cheap when today's is there already.
+    dailyBackup();
     if (location.readOnly) {
         // Said once, plainly: this is how the coach looks at an archived season, not a failure.
-        prompter().message(QObject::tr("Read-Only Database"),
-                           QObject::tr("%1\ncan be read but not changed. You can look at everything; changes "
+        prompter().message(Startup::tr("Read-Only Database"),
+                           Startup::tr("%1\ncan be read but not changed. You can look at everything; changes "
                                        "cannot be saved.")
                                .arg(QDir::toNativeSeparators(location.display())),
                            Prompter::Icon::Information);
@@ -268,7 +277,7 @@ void undoFirstStart()
         // The game-notes folder made beside it goes too, as long as nothing was put in it.
         QDir(QFileInfo(built).absolutePath()).rmdir(QStringLiteral("GameNotes"));
     }
-    if (!s.TestMode)
+    if (!s.TestMode && databaseOverride().isEmpty())
         RemoveSetting(QStringLiteral("mdbFile"));
     s.mdbFile.clear();
 }

@@ -1,21 +1,19 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "data/Database.h"
+
 #include <QString>
-#include <QStringList>
 
 namespace pw {
 
-struct CommandWords {
-    bool debug = false;  // error trapping off
-    bool test = false;   // open the sibling test database
-};
+// Opens location as the shared connection and makes sure it is a Pitchwise database, bringing an
+// older one up to date where it can be written. An empty PostgreSQL database is given the tables
+// first: that is how a club sets up its server. Throws PwError; nothing is left open then.
+void openAndCheck(const DbLocation& location);
 
-// The words are looked for anywhere in the upper-cased command line (without the program name),
-// so "debug" and "--debugging" count too.
-CommandWords parseCommandLine(const QStringList& argumentsWithoutProgram);
-
-// Reads mdbFile, NameOpt, EmailServer, EmailUser, EmailPassword, EmailDebug and EmailAllowPlain
-// into the program-wide state.
+// Reads mdbFile (or the database named for this run), NameOpt, EmailServer, EmailUser, EmailPassword, EmailDebug and
+// EmailAllowPlain into the program-wide state.
 void LoadStartupSettings();
 
 // The start-up steps up to an open shared connection: read the settings, run the first-run

@@ -1,15 +1,20 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/base/CommandRegistry.h"
 
 #include "ui/base/Modal.h"
 
+#include "common/Prompter.h"
 #include "common/Selection.h"
 #include "common/Trace.h"
 #include "ui/base/Commands.h"
 #include "ui/base/Shell.h"
 #include "ui/teams/PlayerInfo.h"
+#include "ui/teams/RosterImport.h"
 #include "ui/teams/TeamInfo.h"
 #include "ui/teams/dlgRoster.h"
 #include "ui/teams/frmOpponent.h"
+
+#include <QDir>
 
 namespace pw {
 
@@ -37,6 +42,19 @@ void registerTeamCommands(CommandTable& t, Shell& shell)
     const auto opponents = opens<frmOpponent>(shell, "DataSetOpponents_Click");
     const auto players = opens<PlayerInfo>(shell, "PlayerRoster_Click");
     const auto roster = opens<dlgRoster>(shell, "mTeamRoster_Click");
+    const auto exportRoster = [] {
+        guarded(QStringLiteral("PlayerExportRoster_Click"), {}, [] { exportRosterAsked(selection().CurrentTeamNo()); });
+    };
+    const auto importRoster = [&shell] {
+        guarded(QStringLiteral("PlayerImportRoster_Click"), {}, [&] {
+            const QString path = prompter().openFileName(Shell::tr("Import Roster"), QDir::homePath(),
+                                                         Shell::tr("CSV Files (*.csv)|*.csv|All Files (*.*)|*.*"));
+            if (path.isEmpty())
+                return;
+            Modal<RosterImportWindow> window(selection().CurrentTeamNo(), path, shell.parentWindow());
+            window.exec();
+        });
+    };
     const Needs team = Need::Team;
     // One command a line: the table reads best unwrapped.
     // clang-format off
@@ -49,6 +67,10 @@ void registerTeamCommands(CommandTable& t, Shell& shell)
          .placements = {{.menu = QStringLiteral("mnuView"), .order = 10}, {.menu = QStringLiteral("TreeTeamMnu"), .order = 60, .name = QStringLiteral("ViewRoster"), .caption = Shell::tr("View Roster")}}},
         {.name = QStringLiteral("PlayerRoster"), .caption = Shell::tr("&Roster"), .tip = Shell::tr("Add, change and remove the team's players"), .icon = QStringLiteral("TeamRoster"), .needs = team, .handler = players,
          .placements = {{.menu = QStringLiteral("mnuPlayer"), .order = 10}, {.menu = kToolbar, .order = 20, .name = QStringLiteral("TeamRoster"), .caption = Shell::tr("Team Roster")}}},
+        {.name = QStringLiteral("PlayerExportRoster"), .caption = Shell::tr("&Export Roster…"), .tip = Shell::tr("Write the team's players with their parents to a CSV file for spreadsheet programs"), .needs = team, .handler = exportRoster,
+         .placements = {{.menu = QStringLiteral("mnuPlayer"), .order = 50, .separatorBefore = true}}},
+        {.name = QStringLiteral("PlayerImportRoster"), .caption = Shell::tr("&Import Roster…"), .tip = Shell::tr("Add or update the team's players from a CSV file, such as a club's spreadsheet"), .needs = team, .handler = importRoster,
+         .placements = {{.menu = QStringLiteral("mnuPlayer"), .order = 60}}},
     });
     // clang-format on
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/base/CommandRegistry.h"
 
 #include "ui/base/Modal.h"
@@ -65,8 +66,8 @@ void deleteTournament(Shell& shell)
     const QString name = shell.nodeText(NodeKey::tournament(team, tournament));
     if (name.isEmpty())
         return;
-    if (prompter().message(Shell::tr("Confirm Delete"),
-                           Shell::tr("Are you sure you want to delete ") + name + QStringLiteral("?"),
+    if (prompter().message(Shell::tr("Confirm Delete"), Shell::tr("Are you sure you want to delete %1?").arg(name),
+
                            Prompter::Icon::Question, Prompter::Buttons::YesNo) != Prompter::Answer::Yes)
         return;
     DeleteTournament(team, tournament);

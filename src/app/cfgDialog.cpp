@@ -1,17 +1,23 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/cfgDialog.h"
 
 #include "ui_cfgDialog.h"
 
+#include "app/Language.h"
 #include "app/Startup.h"
 #include "common/AppState.h"
 #include "common/Prompter.h"
 #include "common/Trace.h"
+#include "core/schedule/TeamCalendar.h"
 #include "data/Options.h"
 #include "ui/base/LogoPicture.h"
 
 #include <QButtonGroup>
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
 
 namespace pw {
 
@@ -20,6 +26,8 @@ cfgDialog::cfgDialog(QWidget* parent)
     , ui(std::make_unique<Ui::cfgDialog>())
 {
     ui->setupUi(this);
+    buildLanguageRow();
+    ui->spnBackups->setRange(1, kMaxBackupsToKeep);
     m_names = new QButtonGroup(this);
     m_names->addButton(ui->NameOpt_0, 0);
     m_names->addButton(ui->NameOpt_1, 1);
@@ -49,9 +57,31 @@ void cfgDialog::Form_Load()
         ui->txtRePassword->setText(o.EmailPassword);
         ui->chkDebug->setChecked(o.EmailDebug);
         ui->chkAllowPlain->setChecked(o.EmailAllowPlain);
+        ui->spnBackups->setValue(o.BackupsToKeep);
+        ui->chkKeepCalendar->setChecked(keepCalendarsSetting());
         m_logo = o.TeamLogo;
         showLogo(ui->ConfigGif, m_logo, QSize(92, 92));
+        m_language->setCurrentIndex(qMax(0, m_language->findData(languageSetting())));
     });
+}
+
+void cfgDialog::buildLanguageRow()
+{
+    m_language = new QComboBox(this);
+    m_language->setObjectName(QStringLiteral("cboLanguage"));
+    m_language->addItem(tr("System default"), QString());
+    for (const ProgramLanguage& language : programLanguages())
+        m_language->addItem(language.name, language.code);
+    auto* label = new QLabel(tr("&Language:"), this);
+    label->setBuddy(m_language);
+    // The windows are built in their language once, so a new one is for the next start.
+    auto* note = new QLabel(tr("The language changes at the next start of Pitchwise."), this);
+    note->setObjectName(QStringLiteral("lblLanguageNote"));
+    auto* row = new QHBoxLayout;
+    row->addWidget(label);
+    row->addWidget(m_language);
+    row->addWidget(note, 1);
+    ui->mainLayout->insertLayout(ui->mainLayout->indexOf(ui->buttonRow), row);
 }
 
 void cfgDialog::NameOpt_Click(int index)
@@ -95,6 +125,7 @@ void cfgDialog::OKButton_Click()
         o.EmailPassword = ui->txtEmailPassword->text();
         o.EmailDebug = ui->chkDebug->isChecked();
         o.EmailAllowPlain = ui->chkAllowPlain->isChecked();
+        o.BackupsToKeep = ui->spnBackups->value();
         o.TeamLogo = m_logo;
         if (const auto problem = checkOptions(o, ui->txtRePassword->text())) {
             prompter().message(problem->title, problem->text, Prompter::Icon::Critical);
@@ -111,6 +142,9 @@ void cfgDialog::OKButton_Click()
             return;
         }
         o.write();
+        setKeepCalendarsSetting(ui->chkKeepCalendar->isChecked());
+        writeLanguageSetting(m_language->currentData().toString());
+
         // The database setting takes effect at the next start, so the program-wide copy keeps
         // naming the database that is open now.
         const QString openDatabase = state().mdbFile;

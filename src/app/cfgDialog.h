@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QDialog>
@@ -5,6 +6,7 @@
 #include <memory>
 
 class QButtonGroup;
+class QComboBox;
 
 namespace Ui {
 class cfgDialog;
@@ -35,7 +37,11 @@ Q_SIGNALS:
     void settingsSaved(const QString& logoPath);
 
 private:
+    void buildLanguageRow();
+
     std::unique_ptr<Ui::cfgDialog> ui;
+    QComboBox* m_language = nullptr;  // "System default", then each language in itself
+
     QButtonGroup* m_names = nullptr;
     int m_nameIndex = 0;
     QString m_logo;      // the picture ConfigGif shows

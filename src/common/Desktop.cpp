@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/Desktop.h"
 
 #include "common/Prompter.h"
 #include "common/Trace.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QProcess>
 #include <QStandardPaths>
@@ -10,6 +12,11 @@
 namespace pw {
 
 namespace {
+
+// The translation context of the common texts.
+struct Common {
+    Q_DECLARE_TR_FUNCTIONS(Common)
+};
 
 class SystemDesktop final : public Desktop {
 public:
@@ -55,7 +62,7 @@ QString OpenInBrowser(const QString& address)
 {
     PW_TRACE(QStringLiteral("OpenInBrowser"), traceArg(QStringLiteral("Address"), address));
     if (!desktop().hasBrowser()) {
-        prompter().message(QObject::tr("Browser Not Found"), QObject::tr("Could not find associated Browser"),
+        prompter().message(Common::tr("Browser Not Found"), Common::tr("Could not find associated Browser"),
                            Prompter::Icon::Exclamation);
         return {};
     }

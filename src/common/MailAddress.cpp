@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/MailAddress.h"
 
 #include "common/LogText.h"
@@ -11,10 +12,10 @@ namespace pw::mail {
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("pw::mail", text);
-}
+// The translation context of the mail texts.
+struct Mail {
+    Q_DECLARE_TR_FUNCTIONS(Mail)
+};
 
 // The limits of the mail standards (a server may refuse anything longer).
 constexpr qsizetype kMaxEntry = 512;     // characters of one entry, name and all
@@ -87,11 +88,11 @@ QString codePoints(const QString& text, std::u32string& out)
         if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
             u = QChar::surrogateToUcs4(c, text.at(++i));
         else if (c.isSurrogate())
-            return tr("it holds a broken character");
+            return Mail::tr("it holds a broken character");
         if (isControl(u))
-            return tr("it holds a line break, a tab or another control character");
+            return Mail::tr("it holds a line break, a tab or another control character");
         if (u >= 0x80 && !isVisibleNonAscii(u))
-            return tr("it holds an invisible or unknown character");
+            return Mail::tr("it holds an invisible or unknown character");
         out.push_back(u);
     }
     return {};
@@ -115,21 +116,21 @@ bool isLabelCharacter(char32_t c)
 
 QString angleBrackets()
 {
-    return tr("it holds angle brackets < > other than the pair around the address");
+    return Mail::tr("it holds angle brackets < > other than the pair around the address");
 }
 
 // Why a character stands where the grammar has no place for it.
 QString outOfPlace(char32_t c)
 {
     if (c == U' ')
-        return tr("it holds a space inside the address");
+        return Mail::tr("it holds a space inside the address");
     if (c == U'<' || c == U'>')
         return angleBrackets();
     if (c == U'@')
-        return tr("it holds more than one @");
+        return Mail::tr("it holds more than one @");
     QString shown;
     append(shown, c);
-    return tr("it holds \"%1\" where the address has no place for it").arg(shown);
+    return Mail::tr("it holds \"%1\" where the address has no place for it").arg(shown);
 }
 
 struct Cursor {
@@ -164,12 +165,12 @@ bool skipCfws(Cursor& c)
         int depth = 0;
         do {
             if (c.end())
-                return c.fail(tr("a parenthesis is not closed"));
+                return c.fail(Mail::tr("a parenthesis is not closed"));
             char32_t ch = c.s[c.i++];
             const bool escaped = ch == U'\\';
             if (escaped) {
                 if (c.end())
-                    return c.fail(tr("a parenthesis is not closed"));
+                    return c.fail(Mail::tr("a parenthesis is not closed"));
                 ch = c.s[c.i++];
             }
             if (ch == U'<' || ch == U'>')
@@ -199,7 +200,7 @@ bool quoted(Cursor& c, QString& text)
             return c.fail(angleBrackets());
         append(text, ch);
     }
-    return c.fail(tr("a quotation mark is not closed"));
+    return c.fail(Mail::tr("a quotation mark is not closed"));
 }
 
 QString requoted(const QString& text)
@@ -243,10 +244,10 @@ bool dotAtom(Cursor& c, QString& out)
             append(out, c.s[c.i++]);
         if (c.i == start) {
             if (c.peek() == U'.' || (!out.isEmpty() && c.peek() == U'@'))
-                return c.fail(tr("the part before the @ starts or ends with a dot, or has two dots in a row"));
+                return c.fail(Mail::tr("the part before the @ starts or ends with a dot, or has two dots in a row"));
             if (c.peek() == U'@')
-                return c.fail(tr("there is nothing before the @"));
-            return c.fail(c.end() ? tr("there is no @ in it") : outOfPlace(c.peek()));
+                return c.fail(Mail::tr("there is nothing before the @"));
+            return c.fail(c.end() ? Mail::tr("there is no @ in it") : outOfPlace(c.peek()));
         }
         if (c.peek() != U'.')
             return true;
@@ -266,11 +267,11 @@ bool domain(Cursor& c, QString& out)
             const bool allowed = (ch >= U'a' && ch <= U'z') || (ch >= U'A' && ch <= U'Z') ||
                                  (ch >= U'0' && ch <= U'9') || ch == U':' || ch == U'.' || ch == U'-';
             if (!allowed)
-                return c.fail(tr("the address in brackets after the @ is not valid"));
+                return c.fail(Mail::tr("the address in brackets after the @ is not valid"));
             append(out, ch);
         }
         if (c.end() || out.size() == 1)
-            return c.fail(tr("the address in brackets after the @ is not valid"));
+            return c.fail(Mail::tr("the address in brackets after the @ is not valid"));
         out += QLatin1Char(']');
         ++c.i;
         return true;
@@ -280,10 +281,10 @@ bool domain(Cursor& c, QString& out)
         while (isLabelCharacter(c.peek()))
             append(label, c.s[c.i++]);
         if (label.isEmpty() && c.end() && out.isEmpty())
-            return c.fail(tr("there is nothing after the @"));
+            return c.fail(Mail::tr("there is nothing after the @"));
         if (label.isEmpty() || label.startsWith(QLatin1Char('-')) || label.endsWith(QLatin1Char('-')) ||
             label.size() > kMaxLabel)
-            return c.fail(tr("the part after the @ is not a domain name such as example.org"));
+            return c.fail(Mail::tr("the part after the @ is not a domain name such as example.org"));
         out += label;
         if (c.peek() != U'.')
             break;
@@ -291,7 +292,7 @@ bool domain(Cursor& c, QString& out)
         ++c.i;
     }
     if (out.size() > kMaxDomain)
-        return c.fail(tr("the part after the @ is longer than 253 characters"));
+        return c.fail(Mail::tr("the part after the @ is longer than 253 characters"));
     return true;
 }
 
@@ -302,13 +303,13 @@ bool addrSpec(Cursor& c, Address& a)
         if (!quoted(c, content))
             return false;
         if (content.isEmpty())
-            return c.fail(tr("there is nothing before the @"));
+            return c.fail(Mail::tr("there is nothing before the @"));
         a.local = requoted(content);
     } else if (!dotAtom(c, a.local)) {
         return false;
     }
     if (c.peek() != U'@')
-        return c.fail(c.end() ? tr("there is no @ in it") : outOfPlace(c.peek()));
+        return c.fail(c.end() ? Mail::tr("there is no @ in it") : outOfPlace(c.peek()));
     ++c.i;
     return domain(c, a.domain);
 }
@@ -323,11 +324,11 @@ std::optional<Address> refuse(QString* why, const QString& reason)
 std::optional<Address> withinLimits(const Address& a, QString* why)
 {
     if (a.local.toUtf8().size() > kMaxLocal)
-        return refuse(why, tr("the part before the @ is longer than 64 characters"));
+        return refuse(why, Mail::tr("the part before the @ is longer than 64 characters"));
     if (a.addrSpec().toUtf8().size() > kMaxAddrSpec)
-        return refuse(why, tr("the address is longer than 254 characters"));
+        return refuse(why, Mail::tr("the address is longer than 254 characters"));
     if (a.name.size() > kMaxName)
-        return refuse(why, tr("the name is longer than 256 characters"));
+        return refuse(why, Mail::tr("the name is longer than 256 characters"));
     return a;
 }
 
@@ -366,9 +367,9 @@ std::optional<Address> parseAddress(const QString& entry, QString* why)
 {
     const QString text = trimSpaces(entry);
     if (text.isEmpty())
-        return refuse(why, tr("it is empty"));
+        return refuse(why, Mail::tr("it is empty"));
     if (text.size() > kMaxEntry)
-        return refuse(why, tr("it is too long"));
+        return refuse(why, Mail::tr("it is too long"));
     std::u32string s;
     if (const QString bad = codePoints(text, s); !bad.isEmpty())
         return refuse(why, bad);
@@ -381,11 +382,11 @@ std::optional<Address> parseAddress(const QString& entry, QString* why)
         ++n.i;
         if (skipCfws(n) && addrSpec(n, a) && skipCfws(n)) {
             if (n.peek() != U'>') {
-                n.fail(n.end() ? tr("the < before the address has no > after it") : outOfPlace(n.peek()));
+                n.fail(n.end() ? Mail::tr("the < before the address has no > after it") : outOfPlace(n.peek()));
             } else {
                 ++n.i;
                 if (skipCfws(n) && !n.end())
-                    n.fail(tr("something follows the > after the address"));
+                    n.fail(Mail::tr("something follows the > after the address"));
             }
         }
         if (!n.why.isEmpty())
@@ -474,22 +475,22 @@ QString addressFieldProblem(const QString& text)
         return {};
     const AddressList list = parseAddressList(text);
     if (list.ok())
-        return list.addresses.isEmpty() ? tr("it holds no address") : QString();
+        return list.addresses.isEmpty() ? Mail::tr("it holds no address") : QString();
     if (splitAddresses(text).size() > 1)
-        return tr("\"%1\": %2").arg(escapeControls(list.badEntry), list.why);
+        return Mail::tr("\"%1\": %2").arg(escapeControls(list.badEntry), list.why);
     return list.why;
 }
 
 QString fieldProblemMessage(const QString& fieldName, const QString& problem)
 {
-    return tr("%1 is not a valid e-mail address: %2.\nType it as name@example.org or as Name <name@example.org>; "
-              "several addresses are parted by commas.")
+    return Mail::tr("%1 is not a valid e-mail address: %2.\nType it as name@example.org or as Name <name@example.org>; "
+                    "several addresses are parted by commas.")
         .arg(fieldName, problem);
 }
 
 QString fieldProblemTitle()
 {
-    return tr("Invalid E-mail Address");
+    return Mail::tr("Invalid E-mail Address");
 }
 
 QString Server::url() const
@@ -510,47 +511,47 @@ std::optional<Server> parseServer(const QString& text, QString* why)
     };
     QString rest = trimSpaces(text);
     if (rest.isEmpty())
-        return no(tr("it is empty"));
+        return no(Mail::tr("it is empty"));
     for (const QChar c : rest) {
         if (c.unicode() <= 0x20 || c.unicode() == 0x7f || (c.unicode() >= 0x80 && c.unicode() <= 0x9f) || c.isSpace() ||
             c.category() == QChar::Other_Format || c.isSurrogate())
-            return no(tr("it holds a space, a line break or another control character"));
+            return no(Mail::tr("it holds a space, a line break or another control character"));
     }
     Server s;
     s.scheme = QStringLiteral("smtp");
     if (const qsizetype sep = rest.indexOf(QStringLiteral("://")); sep >= 0) {
         s.scheme = rest.left(sep).toLower();
         if (s.scheme != QLatin1String("smtp") && s.scheme != QLatin1String("smtps"))
-            return no(tr("only smtp:// and smtps:// servers can send mail"));
+            return no(Mail::tr("only smtp:// and smtps:// servers can send mail"));
         rest = rest.mid(sep + 3);
     }
     if (rest.endsWith(QLatin1Char('/')))
         rest.chop(1);
     for (const char* part : {"/", "@", "?", "#"}) {
         if (rest.contains(QLatin1String(part)))
-            return no(tr("it holds more than the server's name and port"));
+            return no(Mail::tr("it holds more than the server's name and port"));
     }
     QString port;
     if (rest.startsWith(QLatin1Char('['))) {
         const qsizetype close = rest.indexOf(QLatin1Char(']'));
         if (close < 0)
-            return no(tr("the [ before the server's address has no ] after it"));
+            return no(Mail::tr("the [ before the server's address has no ] after it"));
         s.host = rest.mid(1, close - 1);
         const QString after = rest.mid(close + 1);
         if (!after.isEmpty() && !after.startsWith(QLatin1Char(':')))
-            return no(tr("it holds more than the server's name and port"));
+            return no(Mail::tr("it holds more than the server's name and port"));
         port = after.mid(1);
         if (!isIpv6Text(s.host))
-            return no(tr("the address in brackets is not an IPv6 address"));
+            return no(Mail::tr("the address in brackets is not an IPv6 address"));
     } else {
         if (rest.count(QLatin1Char(':')) > 1)
-            return no(tr("an IPv6 address must stand in brackets, as in [2001:db8::1]:587"));
+            return no(Mail::tr("an IPv6 address must stand in brackets, as in [2001:db8::1]:587"));
         const qsizetype colon = rest.indexOf(QLatin1Char(':'));
         s.host = colon < 0 ? rest : rest.left(colon);
         if (colon >= 0)
             port = rest.mid(colon + 1);
         if (!isHostName(s.host))
-            return no(tr("\"%1\" is not a server name").arg(s.host));
+            return no(Mail::tr("\"%1\" is not a server name").arg(s.host));
     }
     if (!port.isEmpty() || rest.endsWith(QLatin1Char(':'))) {
         bool ok = port.size() <= 5;
@@ -558,7 +559,7 @@ std::optional<Server> parseServer(const QString& text, QString* why)
             ok = ok && c.unicode() >= u'0' && c.unicode() <= u'9';
         s.port = ok ? port.toInt() : 0;
         if (s.port < 1 || s.port > 65535)
-            return no(tr("the port is not a number from 1 to 65535"));
+            return no(Mail::tr("the port is not a number from 1 to 65535"));
     }
     return s;
 }

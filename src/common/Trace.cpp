@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/Trace.h"
 
 #include "common/AppState.h"
@@ -5,6 +6,7 @@
 #include "common/LogText.h"
 #include "common/Prompter.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -31,6 +33,11 @@
 namespace pw {
 
 namespace {
+
+// The translation context of the common texts.
+struct Common {
+    Q_DECLARE_TR_FUNCTIONS(Common)
+};
 
 const QString kRule = QStringLiteral("---------------------------");  // 27 hyphens
 QString g_logPath;
@@ -232,7 +239,7 @@ QString programTempFolder(QString* problem)
 #endif
     }
     if (problem) {
-        *problem = QObject::tr("Neither %1 nor %2 is a folder that only you can use.")
+        *problem = Common::tr("Neither %1 nor %2 is a folder that only you can use.")
                        .arg(runtime.isEmpty() ? QStringLiteral("$XDG_RUNTIME_DIR") : runtime, cache);
     }
     return {};
@@ -284,12 +291,12 @@ void ErrorHandler(const QString& procName, qint32 errNumber, qint32 lineNo, cons
 
     if (!entries.isEmpty()) {
         const CallStackEntry& newest = entries.last();
-        const QString text = QObject::tr("Error No. %1 has occurred in %2\nat line number: %3\n"
-                                         "with the following parameters:%4\n\n"
-                                         "The error has the following meaning:\n%5")
+        const QString text = Common::tr("Error No. %1 has occurred in %2\nat line number: %3\n"
+                                        "with the following parameters:%4\n\n"
+                                        "The error has the following meaning:\n%5")
                                  .arg(QString::number(newest.ErrNumber), newest.ProcName,
                                       QString::number(newest.LineNo), newest.ArgsText, description);
-        prompter().message(QObject::tr("Error"), maskSecrets(text), Prompter::Icon::Critical, Prompter::Buttons::Ok);
+        prompter().message(Common::tr("Error"), maskSecrets(text), Prompter::Icon::Critical, Prompter::Buttons::Ok);
     }
 }
 

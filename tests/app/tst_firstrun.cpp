@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // First start and database selection, driven through the scripted prompter against a private
 // home folder.
 #include "TestSupport.h"
@@ -199,6 +200,37 @@ private Q_SLOTS:
         QCOMPARE(ReadSetting(QStringLiteral("mdbFile")), QStringLiteral("/media/usb-stick/Pitchwise.db"));
         QVERIFY(state().NewInstall);
         Db::closeShared();
+    }
+
+    void aDatabaseNamedForTheRunKeepsTheSettings()
+    {
+        // --database: that database is opened, and the recorded one stays recorded; so does a
+        // first start's lack of one, which then asks nothing.
+        const QString archive = home + QStringLiteral("/Season2025.db");
+        buildDatabaseFile(archive);
+        const auto forget = qScopeGuard([] { setDatabaseOverride({}); });
+        setDatabaseOverride(archive);
+        coach({});
+        QVERIFY(PrepareDatabase());
+        QCOMPARE(Db::sharedLocation().path, archive);
+        QVERIFY(env.prompter.shown.isEmpty());
+        QVERIFY(!QFile::exists(env.settingsPath()));
+        Db::closeShared();
+
+        // Named but missing: another file picked or a new one made is used, and not recorded.
+        WriteSetting(QStringLiteral("mdbFile"), builtDbFile());
+        setDatabaseOverride(home + QStringLiteral("/gone.db"));
+        coach({A::Yes}, {}, {archive});
+        QVERIFY(PrepareDatabase());
+        QCOMPARE(Db::sharedLocation().path, archive);
+        QCOMPARE(ReadSetting(QStringLiteral("mdbFile")), dbFile());
+        Db::closeShared();
+        coach({A::No, A::No}, {home + QStringLiteral("/Scratch")});  // new database; no e-mail
+        QVERIFY(PrepareDatabase());
+        QCOMPARE(Db::sharedLocation().path, home + QStringLiteral("/Scratch/Pitchwise.db"));
+        QCOMPARE(ReadSetting(QStringLiteral("mdbFile")), dbFile());
+        undoFirstStart();
+        QCOMPARE(ReadSetting(QStringLiteral("mdbFile")), dbFile());
     }
 
     void aDatabaseThatIsNotAFileOrIsInUseIsCalledWhatItIs()

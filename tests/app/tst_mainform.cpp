@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window on a realistic club: tree, roster, record, selection routing, command states,
 // separators, in-place tournament names, and the window's own messages.
 #include "TestSupport.h"
@@ -11,12 +12,15 @@
 #include "core/messaging/Notes.h"
 #include "ui/messaging/NoteWindows.h"
 #include "ui/teams/PlayerInfo.h"
+#include "ui/teams/RosterImport.h"
 #include "ui/teams/TeamInfo.h"
 #include "ui/teams/dlgRoster.h"
 #include "ui/teams/frmOpponent.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QIcon>
 #include <QLabel>
@@ -27,6 +31,7 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QTimer>
+#include <QToolButton>
 #include <QTreeView>
 
 using namespace pw;
@@ -92,7 +97,8 @@ private Q_SLOTS:
         QCOMPARE(form->treeModel()->item(0)->text(), QStringLiteral("Comets (U10G-Fall 2026)"));
         QCOMPARE(ReadSetting(QStringLiteral("TeamTabNo")), QStringLiteral("1"));
         RosterModel* grid = form->mainGridModel();
-        QCOMPARE(grid->rowCount(), 15);
+        QCOMPARE(grid->rows().size(), 15);
+        QCOMPARE(grid->rowCount(), 16);  // and the team's row
         // Fee colours only on fee-managing teams; the too-old player is marked red over them.
         auto colour = [&](int row) { return grid->data(grid->index(row, 0), Qt::BackgroundRole).value<QColor>(); };
         QCOMPARE(colour(4), RosterModel::tooOldColour());
@@ -116,6 +122,48 @@ private Q_SLOTS:
         QTest::qWait(20);
         QVERIFY(form->treeView()->header()->sectionSize(0) > form->treeView()->viewport()->width());
         QCOMPARE(itemsOutsideView(form->treeView()).join(QStringLiteral("; ")), QString());
+    }
+
+    void theScreenMapSaysWhereTreeItemsAndButtonsAreOnScreen()
+    {
+        // The black-box benchmark clicks where the file named by PW_BENCH_GEOMETRY says.
+        const QString file = env.dir() + QStringLiteral("/screen.map");
+        qputenv("PW_BENCH_GEOMETRY", file.toLocal8Bit());
+        auto owned = std::make_unique<MainForm>();
+        MainForm& mapped = *owned;
+        qunsetenv("PW_BENCH_GEOMETRY");
+        mapped.ConfigureMainStatus();
+        mapped.SetTeamTabs();
+        mapped.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&mapped));
+        QVERIFY(mapped.selectTeam(1));
+        QTRY_VERIFY(QFile::exists(file));
+        QHash<QString, QRect> places;
+        QFile read(file);
+        QVERIFY(read.open(QIODevice::ReadOnly));
+        for (const QByteArray& line : read.readAll().split('\n')) {
+            const QList<QByteArray> f = line.split(' ');
+            if (f.size() == 6)
+                places.insert(QString::fromUtf8(f[0] + ' ' + f[1]),
+                              QRect(f[2].toInt(), f[3].toInt(), f[4].toInt(), f[5].toInt()));
+        }
+        // What lies at each place is what the map names.
+        const QPoint team = places.value(QStringLiteral("tree Team1")).center();
+        QCOMPARE(
+            mapped.treeModel()->keyOf(mapped.treeView()->indexAt(mapped.treeView()->viewport()->mapFromGlobal(team))),
+            QStringLiteral("Team1"));
+        const QPoint lineup = places.value(QStringLiteral("tool GameLineUp")).center();
+        auto* button = qobject_cast<QToolButton*>(mapped.childAt(mapped.mapFromGlobal(lineup)));
+        QVERIFY(button && button->defaultAction()->objectName() == QLatin1String("GameLineUp"));
+        QVERIFY(places.contains(QStringLiteral("bar mnuTeam")));
+        // Without the variable nothing is written.
+        owned.reset();
+        QFile::remove(file);
+        MainForm plain;
+        plain.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&plain));
+        QTest::qWait(20);
+        QVERIFY(!QFile::exists(file));
     }
 
     void clickingAGameOfAnotherTeamLoadsThatTeamFirst()
@@ -204,6 +252,8 @@ private Q_SLOTS:
         const char* rows[][3] = {
             {"GblTeam", "Team Setup", "MainTB"},
             {"FileExit", "Exit", "mnuFile"},
+            {"FileBackUp", "Back Up Now…", "mnuFile"},
+            {"FileRestore", "Restore…", "mnuFile"},
             {"DataEditTeam", "Team Information", "mnuTeam"},
             {"DataSetTournament", "Add New", "mnuTournament"},
             {"mDataStandings", "Standings", "mnuView"},
@@ -218,6 +268,9 @@ private Q_SLOTS:
             {"ToolsCfg", "Configuration", "mnuTools"},
             {"HelpAbout", "About", "mnuHelp"},
             {"TeamPrintStat", "Team Statistics", "PrintMenu"},
+            {"FilePreviewPlayTime", "Playing Time Report", "FilePreviewMenu"},
+            {"FilePrintPlayTime", "Playing Time Report", "FilePrintMenu"},
+            {"TeamPrintPlayTime", "Playing Time Report", "PrintMenu"},
             {"GridMnu.GrdUpdatePlayer", "Update Player Stats", "GridMnu"},
             {"TreeTeamMnu.ViewCaptains", "View Captains", "TreeTeamMnu"},
             {"TreeTeamMnu.PrintTeamStats", "Team Stats", "TreeTeamPrint"},
@@ -225,9 +278,12 @@ private Q_SLOTS:
             {"TreeTeamMnu.ViewRoster", "View Roster", "TreeTeamMnu"},
             {"TreeTournyMnu.Bracket", "Tournament Bracket", "TreeTournyMnu"},
             {"TreeGameMnu.SetNotPlayed", "Set as Not Yet Played", "TreeGameMnu"},
+            {"FileExportCalendar", "Team Calendar…", "mnuExport"},
+            {"PlayerExportRoster", "Export Roster…", "mnuPlayer"},
+            {"PlayerImportRoster", "Import Roster…", "mnuPlayer"},
         };
         for (const auto& r : rows)
-            QTest::newRow(r[0]) << QString::fromLatin1(r[0]) << QString::fromLatin1(r[1]) << QString::fromLatin1(r[2]);
+            QTest::newRow(r[0]) << QString::fromLatin1(r[0]) << QString::fromUtf8(r[1]) << QString::fromLatin1(r[2]);
     }
 
     void commandsStandWhereTheyBelong()
@@ -277,6 +333,53 @@ private Q_SLOTS:
                                                   "TeamRoster TeamOpponent mTeamRoster GameLineUp DataSetupGame")
                                        .split(QLatin1Char(' ')))
             QVERIFY2(form->command(name)->isEnabled(), qPrintable(name));
+    }
+
+    void exportingTheTeamCalendar()
+    {
+        // File > Export > Team Calendar… offers the team's name as the file's and remembers the
+        // file for keeping it up to date; cancelling writes nothing.
+        QVERIFY(form->selectTeam(1));
+        const QString path = env.dir() + QStringLiteral("/Comets calendar.ics");
+        env.prompter.files << path;
+        form->command(QStringLiteral("FileExportCalendar"))->trigger();
+        QCOMPARE(env.prompter.shown.size(), 1);
+        QCOMPARE(env.prompter.shown[0].kind, QStringLiteral("save"));
+        QCOMPARE(env.prompter.shown[0].defaultText, QStringLiteral("Comets.ics"));
+        QVERIFY(fileBytes(path).contains("SUMMARY:Comets vs "));
+        QCOMPARE(env.stored(QStringLiteral("CalendarFile1")).toString(), path);
+        QFile::remove(path);
+        form->command(QStringLiteral("FileExportCalendar"))->trigger();
+        QVERIFY(!QFileInfo::exists(path));
+    }
+
+    void exportingAndImportingTheRoster()
+    {
+        // Both need a team; the export proposes the team's name, the import reads the file back
+        // into a window where every player is a duplicate that changes nothing.
+        for (const char* key : {"PlayerExportRoster", "PlayerImportRoster"}) {
+            QVERIFY(!form->commands().wanted(QString::fromLatin1(key), CommandContext{}));
+            QVERIFY(form->commands().wanted(QString::fromLatin1(key), CommandContext{Need::Team}));
+        }
+        QVERIFY(form->selectTeam(1));
+        const QString path = env.dir() + QStringLiteral("/Comets roster.csv");
+        env.prompter.files << path;
+        form->command(QStringLiteral("PlayerExportRoster"))->trigger();
+        QCOMPARE(env.prompter.shown.value(0).defaultText, QStringLiteral("Comets roster.csv"));
+        QCOMPARE(fileBytes(path), exportRoster(1, false));
+        env.prompter.clear();
+        env.prompter.files << path;
+        const int players = countRows(QStringLiteral("Player"), {{QStringLiteral("TeamNo"), 1}});
+        bool allUnchanged = false;
+        onModal<RosterImportWindow>([&](RosterImportWindow* w) {
+            allUnchanged =
+                w->plan().rows.size() == players && std::all_of(w->plan().rows.begin(), w->plan().rows.end(),
+                                                                [](const ImportRow& r) { return r.unchanged; });
+        });
+        form->command(QStringLiteral("PlayerImportRoster"))->trigger();
+        QVERIFY(allUnchanged);
+        QCOMPARE(env.prompter.shown.value(0).kind, QStringLiteral("open"));
+        QFile::remove(path);
     }
 
     void aCommandIsOneActionWhereverItStands()
@@ -370,7 +473,7 @@ private Q_SLOTS:
         form->command(QStringLiteral("GblTeam"))->trigger();
         QTRY_VERIFY(!form->treeModel()->indexOf(QStringLiteral("Team9")).isValid());
         QCOMPARE(selection().CurrentTeamNo(), qint16(1));
-        QCOMPARE(form->mainGridModel()->rowCount(), 15);
+        QCOMPARE(form->mainGridModel()->rows().size(), 15);
     }
 
     void playerCommandsAndDoubleClicksFollowTheSelection()
@@ -392,6 +495,70 @@ private Q_SLOTS:
         QVERIFY(form->selectNode(QStringLiteral("Team2")));  // loading a team clears the player
         QCOMPARE(selection().CurrentPlayerNo(), qint16(0));
         QVERIFY(!wanted(QStringLiteral("FilePrintPlayer")));
+    }
+
+    // Rockets' one game: Quinn plays 4 of 4, Reyes 3 of 4 and Stone 1 of 4; the team's average
+    // share is 67% (200 / 3), Stone's 25% lies 42 points under it, Reyes' 75% only 8 over.
+    void theShareColumnShowsTheSpreadAndWhoTrails()
+    {
+        execSql(QStringLiteral("UPDATE GameStat SET QtrPlayed = 4, QtrAvailable = '1;1;1;1' WHERE TeamNo = 2"));
+        for (const auto& [player, played] : {std::pair{2, 3}, std::pair{3, 1}})
+            insertRow(QStringLiteral("GameStat"),
+                      fields(QStringLiteral("TeamNo GameNo PlayerNo QtrPlayed QtrAvailable"),
+                             {2, 1, player, played, "1;1;1;1"}));
+        QVERIFY(form->selectTeam(2));
+        RosterModel* grid = form->mainGridModel();
+        const int team = grid->teamRow();
+        QCOMPARE(team, 3);
+        const auto cell = [&](int row, int role) { return grid->data(grid->index(row, 1), role); };
+        QCOMPARE(grid->data(grid->index(team, 0), Qt::DisplayRole).toString(), QStringLiteral("Team"));
+        QCOMPARE(cell(team, Qt::DisplayRole).toString(), QStringLiteral("Spread 75 pts"));
+        QCOMPARE(cell(team, Qt::ToolTipRole).toString(), QStringLiteral("Shares from 25% to 100%; team average 67%"));
+        QVERIFY(!(grid->flags(grid->index(team, 1)) & Qt::ItemIsSelectable));
+        // The spread has room beyond the share column, and reads whole.
+        QTableView* view = form->mainGrid();
+        QCOMPARE(view->columnSpan(team, 1), RosterModel::kSpreadColumns);
+        QVERIFY(view->visualRect(grid->index(team, 1)).width() >
+                view->fontMetrics().horizontalAdvance(cell(team, Qt::DisplayRole).toString()));
+
+        // Stone is marked: a colour, a bold share and, in words, why.
+        QCOMPARE(grid->rows().at(2).text, QStringLiteral("Stone,Eli (11)"));
+        const QString why = QStringLiteral("42 points under the team average of 67%");
+        QCOMPARE(cell(2, Qt::BackgroundRole).value<QColor>(), RosterModel::behindColour());
+        QVERIFY(cell(2, Qt::FontRole).value<QFont>().bold());
+        QCOMPARE(cell(2, Qt::ToolTipRole).toString(), why);
+        QCOMPARE(cell(2, Qt::AccessibleDescriptionRole).toString(), why);
+        QCOMPARE(cell(2, Qt::DisplayRole).toString(), QStringLiteral("25%"));
+        for (int row : {0, 1}) {
+            QVERIFY(!cell(row, Qt::BackgroundRole).isValid());
+            QVERIFY(cell(row, Qt::ToolTipRole).toString().isEmpty());
+        }
+        screenshot(view, QStringLiteral("roster-spread"));
+
+        // A refresh keeps the selected player and follows the new shares: Reyes now plays one
+        // period too, and both trail the average of 50% by 25 points.
+        form->MainGrid_Click(1);
+        QCOMPARE(selection().CurrentPlayerNo(), qint16(2));
+        execSql(QStringLiteral("UPDATE GameStat SET QtrPlayed = 1 WHERE TeamNo = 2 AND PlayerNo = 2"));
+        form->SelectGame();
+        QCOMPARE(view->currentIndex().row(), 1);
+        QCOMPARE(selection().CurrentPlayerNo(), qint16(2));
+        QCOMPARE(cell(team, Qt::DisplayRole).toString(), QStringLiteral("Spread 75 pts"));
+        for (int row : {1, 2})
+            QCOMPARE(cell(row, Qt::ToolTipRole).toString(), QStringLiteral("25 points under the team average of 50%"));
+        // The team's row is no player: a right-click there offers nothing and keeps the player.
+        form->MainGrid_MouseDown(view->visualRect(grid->index(team, 0)).center());
+        QVERIFY(!form->gridMenu()->isVisible());
+        QCOMPARE(selection().CurrentPlayerNo(), qint16(2));
+
+        // The playing-time report stands in the team's pop-up too, one action with the Print button's.
+        QAction* report = form->command(QStringLiteral("TeamPrintPlayTime"));
+        QStringList holders;
+        for (QObject* o : report->associatedObjects())
+            holders << o->objectName();
+        QVERIFY2(holders.contains(QStringLiteral("TreeTeamPrint")) && holders.contains(QStringLiteral("PrintMenu")),
+                 qPrintable(holders.join(QLatin1Char(' '))));
+        QVERIFY(report->isEnabled() && form->command(QStringLiteral("FilePreviewPlayTime"))->isEnabled());
     }
 
     void standingsOpenTheTeamsWebSite()
@@ -452,7 +619,7 @@ private Q_SLOTS:
         form->LoadTeam(2);
         form->LoadTeam(2);
         PutDBData(QStringLiteral("Teams"), team2, QStringLiteral("PointValue"), QStringLiteral("3;1;0"));
-        QCOMPARE(form->mainGridModel()->rowCount(), 3);
+        QCOMPARE(form->mainGridModel()->rows().size(), 3);
         QCOMPARE(status(), QStringLiteral("Opponent: |Score: |Record: 0 - 0 - 1|Point Total:0|Player Count: 3"));
         QCOMPARE(env.prompter.titles(), QStringList{QStringLiteral("Point Values")});
         QVERIFY(env.prompter.shown[0].text.contains(QLatin1String("\"x;;\"")));

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Named display formats in US English, and rounding of exact halves to even.
 #include "TestSupport.h"
 

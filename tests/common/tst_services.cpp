@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared services: opening web pages, database addresses, file filters, e-mail addresses and
 // the mail the mailer builds from them.
 #include "TestSupport.h"

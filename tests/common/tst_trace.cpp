@@ -1,7 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The call trace, the error log block, the "Error" box, and debug mode's hard stop.
 #include "TestSupport.h"
 
-#include "app/Startup.h"
 #include "common/LogText.h"
 
 #include <QCoreApplication>
@@ -146,29 +146,6 @@ private Q_SLOTS:
         QCOMPARE(traceArg(QStringLiteral("mdbFile"), QStringLiteral("/home/coach/a:b@c.db")),
                  QStringLiteral("mdbFile:= /home/coach/a:b@c.db ;"));
         QVERIFY(!env.prompter.shown.first().text.contains(QLatin1String("hunter2")));
-    }
-
-    void commandLineWords_data()
-    {
-        QTest::addColumn<QStringList>("args");
-        QTest::addColumn<bool>("debug");
-        QTest::addColumn<bool>("test");
-        QTest::newRow("none") << QStringList() << false << false;
-        QTest::newRow("DEBUG") << QStringList{QStringLiteral("DEBUG")} << true << false;
-        QTest::newRow("lower case") << QStringList{QStringLiteral("debug")} << true << false;
-        QTest::newRow("inside a word") << QStringList{QStringLiteral("--Debugging")} << true << false;
-        QTest::newRow("both") << QStringList{QStringLiteral("test"), QStringLiteral("x")} << false << true;
-        QTest::newRow("both words") << QStringList{QStringLiteral("TEST"), QStringLiteral("debug")} << true << true;
-        QTest::newRow("split over arguments")
-            << QStringList{QStringLiteral("DE"), QStringLiteral("BUG")} << false << false;
-    }
-
-    void commandLineWords()
-    {
-        QFETCH(QStringList, args);
-        const CommandWords w = parseCommandLine(args);
-        QTEST(w.debug, "debug");
-        QTEST(w.test, "test");
     }
 
     void debugModeStopsWithTheTrace()

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every save that writes several rows, interrupted part-way: by a refusing store, and on
 // PostgreSQL by the server ending the session. Nothing half-written may remain, the coach is told
 // what happened, and the program carries on with a fresh connection.

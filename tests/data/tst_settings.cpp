@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings rules: what a missing value reads as, defaults written back, and a store that
 // cannot be read.
 #include "TestSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Availability texts ("1;1;0;1"): any text gives one flag per period, 0 or 1, and the flags
 // written the way the line-up board writes them read back the same.
 #include "core/games/Lineup.h"

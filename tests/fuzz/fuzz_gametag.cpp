@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bracket game tags ("2026-10-03;09:30;Field 4"): any text is read without harm and shows as a
 // caption and a tooltip, and a tag written back and read again is the tag that was read.
 #include "core/tournaments/Bracket.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The mailer's addresses and message: recipients, copy, sender, subject and body (parted by a
 // 0xFF byte, which no UTF-8 text holds) are read and composed as the mailer does. Whatever the
 // input, every address that is accepted is one line of plain address text that reads back the

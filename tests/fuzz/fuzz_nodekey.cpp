@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tree node keys: any text parses without harm, and every key the program makes parses back to
 // what it was made from.
 #include "app/TeamTree.h"

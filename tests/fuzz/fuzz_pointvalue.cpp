@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Point values ("3;1;0"): any text parses without harm, and a text found well formed reads back
 // as the numbers it holds.
 #include "core/games/Record.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Position flags ("0;1;0;0;1"): any text reads as five ticks without harm, ticks written read
 // back as they were, and what was read from any text writes and reads back the same.
 #include "core/teams/PlayerProfile.h"

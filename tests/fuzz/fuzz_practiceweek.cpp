@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Practice weeks ("1,6:00 PM-7:30 PM;0,0;..."): any text reads as five days without harm, what
 // was read writes and reads back the same, and a new session takes its times from any of them.
 #include "core/practice/PracticeSession.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Update version files and their signature line: any bytes are read without harm, nothing after
 // a signature is ever taken in, a signature made over what was read checks out and reads back to
 // the same version and sums, and no changed byte keeps it valid.

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Test mail server for Pitchwise's mailer tests (loopback only).
 
 Accepts every message and writes it, decoded, as one JSON file per message into OUTDIR:

@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "TestSupport.h"
 
+#include "common/AppPaths.h"
 #include "data/DatabaseFile.h"
 #include "data/Schema.h"
 #include "data/Secrets.h"
@@ -33,8 +35,10 @@ TestEnv::TestEnv()
     const QByteArray seed = qgetenv("PW_SEED_DB");
     if (!seed.isEmpty())
         pw::setSeedDatabasePath(QString::fromLocal8Bit(seed));
-    // The mailer and the updater are built into the build tree's bin folder, not beside the tests.
+    // The mailer and the updater are built into the build tree's bin folder, not beside the tests,
+    // and so are the shipped files (help, translations).
     pw::setToolFolder(qEnvironmentVariable("PW_TOOLS_DIR"));
+    pw::setDataFolder(qEnvironmentVariable("PW_TOOLS_DIR"));
     pw::setPrompter(&prompter);
     pw::setDesktop(&desktop);
 }

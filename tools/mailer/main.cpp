@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // pwmail — the command-line mailer Pitchwise starts to send one message through an SMTP server.
 //
 //   pwmail FILE -t TO -server HOST -s SUBJECT -f FROM -log LOGFILE [-c CC] [-u USER [-pw PASSWORD]]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // pwrelease: signs the version file of a Pitchwise release with the club's release key.
 //
 //   pwrelease new-key KEYFILE              make a key: secret half to KEYFILE, public half printed

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // pw_seedgen DRILLS.json OUT.db — writes the seed database: the program's tables plus the
 // built-in drills. The output appears only when complete.
 #include "common/Trace.h"

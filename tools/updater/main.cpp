@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // pwupdate: puts a downloaded new version of Pitchwise in place of the running one.
 //
 //   pwupdate --sha256 SUM [--wait-limit SECONDS] NEWFILE TARGETFOLDER/ [PID]

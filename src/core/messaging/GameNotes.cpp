@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/messaging/GameNotes.h"
 
 #include "common/Desktop.h"
@@ -12,10 +13,10 @@ namespace pw {
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("pw::GameNotes", text);
-}
+// The translation context of the messaging texts.
+struct Messaging {
+    Q_DECLARE_TR_FUNCTIONS(Messaging)
+};
 
 }  // namespace
 
@@ -32,21 +33,22 @@ bool OpenGameNotes(const QString& dataFolder, qint16 teamNo, qint16 gameNo)
     if (!QFile::exists(path)) {
         QFile file(path);
         if (!makePrivatePath(QFileInfo(path).absolutePath()) || !file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-            prompter().message(tr("Game Notes"),
-                               tr("The notes file for this game could not be made:\n%1\n\nCheck that the data folder "
-                                  "exists and that you may write to it.")
-                                   .arg(QDir::toNativeSeparators(path)),
-                               Prompter::Icon::Critical);
+            prompter().message(
+                Messaging::tr("Game Notes"),
+                Messaging::tr("The notes file for this game could not be made:\n%1\n\nCheck that the data folder "
+                              "exists and that you may write to it.")
+                    .arg(QDir::toNativeSeparators(path)),
+                Prompter::Icon::Critical);
             return false;
         }
         file.close();
         makePrivateFile(path);
     }
     if (!desktop().openFile(path)) {
-        prompter().message(
-            tr("Game Notes"),
-            tr("No program could be started to open the game's notes:\n%1").arg(QDir::toNativeSeparators(path)),
-            Prompter::Icon::Exclamation);
+        prompter().message(Messaging::tr("Game Notes"),
+                           Messaging::tr("No program could be started to open the game's notes:\n%1")
+                               .arg(QDir::toNativeSeparators(path)),
+                           Prompter::Icon::Exclamation);
         return false;
     }
     return true;

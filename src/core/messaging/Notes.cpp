@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/messaging/Notes.h"
 
 #include "data/Changes.h"
@@ -214,22 +215,25 @@ GameResultMail resultMail(qint16 teamNo, qint16 gameNo, const QString& score)
     m.to = t.sendResultsTo;
     m.copyTo = t.coachEmail;
     m.from = t.coachEmail;
-    m.subject = QStringLiteral("Results of ") + t.clubName + QLatin1Char(' ') + t.teamName + QLatin1Char(' ') +
-                t.ageDivision + QLatin1Char(' ') + t.sex;
+    // In the coach's language, as he writes to his league; the labels keep their column.
+    const auto label = [](const char* text) { return QCoreApplication::translate("pw::Notes", text); };
+    m.subject = QCoreApplication::translate("pw::Notes", "Results of %1 %2 %3 %4")
+                    .arg(t.clubName, t.teamName, t.ageDivision, t.sex);
     const QStringList lines{
         QString(),
-        QStringLiteral("Please respond to this E-mail to verify that you received this information."),
+        QCoreApplication::translate("pw::Notes",
+                                    "Please respond to this E-mail to verify that you received this information."),
         QString(),
-        labelled(QStringLiteral("Game Date:"), Format(gameDate, QStringLiteral("Short Date"))),
-        labelled(QStringLiteral("Division:"), t.ageDivision),
-        labelled(QStringLiteral("Team:"), t.teamName),
-        labelled(QStringLiteral("Coach:"), t.coachName),
-        labelled(QStringLiteral("Score:"), own),
-        labelled(QStringLiteral("Opposing Team:"), opponent),
-        labelled(QStringLiteral("Opposing Coach:"), opponentCoach),
-        labelled(QStringLiteral("Opposing Team score:"), theirs),
+        labelled(label(QT_TRANSLATE_NOOP("pw::Notes", "Game Date:")), Format(gameDate, QStringLiteral("Short Date"))),
+        labelled(label(QT_TRANSLATE_NOOP("pw::Notes", "Division:")), t.ageDivision),
+        labelled(label(QT_TRANSLATE_NOOP("pw::Notes", "Team:")), t.teamName),
+        labelled(label(QT_TRANSLATE_NOOP("pw::Notes", "Coach:")), t.coachName),
+        labelled(label(QT_TRANSLATE_NOOP("pw::Notes", "Score:")), own),
+        labelled(label(QT_TRANSLATE_NOOP("pw::Notes", "Opposing Team:")), opponent),
+        labelled(label(QT_TRANSLATE_NOOP("pw::Notes", "Opposing Coach:")), opponentCoach),
+        labelled(label(QT_TRANSLATE_NOOP("pw::Notes", "Opposing Team score:")), theirs),
         QString(),
-        QStringLiteral("Thanks,"),
+        QCoreApplication::translate("pw::Notes", "Thanks,"),
         t.coachName,
     };
     m.body = lines.join(QLatin1Char('\n')) + QLatin1Char('\n');

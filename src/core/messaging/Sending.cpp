@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/messaging/Sending.h"
 
 #include "common/Desktop.h"
@@ -15,10 +16,10 @@ namespace pw {
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("pw::Sending", text);
-}
+// The translation context of the messaging texts.
+struct Messaging {
+    Q_DECLARE_TR_FUNCTIONS(Messaging)
+};
 
 // Writes the message text whole or not at all; false (after telling the coach) on failure.
 bool writeMessageFile(const QString& path, const QString& text)
@@ -27,10 +28,10 @@ bool writeMessageFile(const QString& path, const QString& text)
     const bool ok = makePrivatePath(QFileInfo(path).absolutePath()) && file.open(QIODevice::WriteOnly) &&
                     file.write(text.toUtf8()) >= 0 && file.commit();
     if (!ok) {
-        prompter().message(
-            tr("Email not Sent"),
-            tr("The message could not be written to\n%1\n(%2)").arg(QDir::toNativeSeparators(path), file.errorString()),
-            Prompter::Icon::Critical);
+        prompter().message(Messaging::tr("Email not Sent"),
+                           Messaging::tr("The message could not be written to\n%1\n(%2)")
+                               .arg(QDir::toNativeSeparators(path), file.errorString()),
+                           Prompter::Icon::Critical);
         return false;
     }
     makePrivateFile(path);
@@ -41,10 +42,11 @@ bool serverIsSet(const MailServer& server)
 {
     if (!server.server.isEmpty())
         return true;
-    prompter().message(tr("Email not Sent"),
-                       tr("No e-mail server is set. Enter the outgoing mail server under Tools, Configuration "
-                          "and send again."),
-                       Prompter::Icon::Exclamation);
+    prompter().message(
+        Messaging::tr("Email not Sent"),
+        Messaging::tr("No e-mail server is set. Enter the outgoing mail server under Tools, Configuration "
+                      "and send again."),
+        Prompter::Icon::Exclamation);
     return false;
 }
 
@@ -52,9 +54,9 @@ bool senderIsSet(const QString& from)
 {
     if (!from.isEmpty())
         return true;
-    prompter().message(tr("Email not Sent"),
-                       tr("The team has no e-mail address for its first coach, so the mail has no sender. "
-                          "Enter it in the team profile and send again."),
+    prompter().message(Messaging::tr("Email not Sent"),
+                       Messaging::tr("The team has no e-mail address for its first coach, so the mail has no sender. "
+                                     "Enter it in the team profile and send again."),
                        Prompter::Icon::Exclamation);
     return false;
 }
@@ -65,12 +67,13 @@ bool senderIsValid(const QString& from)
     const mail::AddressList list = mail::parseAddressList(from);
     if (list.ok() && list.addresses.size() == 1)
         return true;
-    const QString why = !list.ok() ? mail::addressFieldProblem(from) : tr("it names more than one address");
-    prompter().message(tr("Email not Sent"),
-                       tr("The first coach's e-mail address in the team profile is not a valid e-mail address: %1. "
-                          "Correct it there and send again.")
-                           .arg(why),
-                       Prompter::Icon::Exclamation);
+    const QString why = !list.ok() ? mail::addressFieldProblem(from) : Messaging::tr("it names more than one address");
+    prompter().message(
+        Messaging::tr("Email not Sent"),
+        Messaging::tr("The first coach's e-mail address in the team profile is not a valid e-mail address: %1. "
+                      "Correct it there and send again.")
+            .arg(why),
+        Prompter::Icon::Exclamation);
     return false;
 }
 
@@ -79,25 +82,25 @@ void tellRefused(const QStringList& refused)
 {
     if (refused.isEmpty())
         return;
-    prompter().message(tr("Email not Sent"),
-                       tr("These addresses are not valid e-mail addresses, so nothing was sent to them. Correct them "
-                          "in the player's or the team's profile:") +
-                           QLatin1Char('\n') + refused.join(QLatin1Char('\n')),
+    prompter().message(Messaging::tr("Email not Sent"),
+                       Messaging::tr("These addresses are not valid e-mail addresses, so nothing was sent to them. "
+                                     "Correct them in the player's or the team's profile:\n%1")
+                           .arg(refused.join(QLatin1Char('\n'))),
                        Prompter::Icon::Exclamation);
 }
 
 // A failed run: the coach may look at the log in the desktop's editor.
 void offerLog(const QString& logFile)
 {
-    const auto answer = prompter().message(tr("Error in Transmission"),
-                                           tr("There was an error sending the this message.") + QLatin1Char('\n') +
-                                               tr("Do you want to see the log file?"),
+    const auto answer = prompter().message(Messaging::tr("Error in Transmission"),
+                                           Messaging::tr("There was an error sending the this message.\n"
+                                                         "Do you want to see the log file?"),
                                            Prompter::Icon::Exclamation, Prompter::Buttons::YesNo);
     if (answer == Prompter::Answer::Yes && !desktop().openFile(logFile)) {
-        prompter().message(
-            tr("Error in Transmission"),
-            tr("No program could be started to show the log file:\n%1").arg(QDir::toNativeSeparators(logFile)),
-            Prompter::Icon::Exclamation);
+        prompter().message(Messaging::tr("Error in Transmission"),
+                           Messaging::tr("No program could be started to show the log file:\n%1")
+                               .arg(QDir::toNativeSeparators(logFile)),
+                           Prompter::Icon::Exclamation);
     }
 }
 
@@ -131,7 +134,7 @@ std::optional<PreparedMail> prepareTeamMessage(qint16 teamNo, qint32 noteId, con
     PW_TRACE(QStringLiteral("SendMessage"), traceArg(QStringLiteral("lcNoteID"), noteId));
     const std::optional<TeamNote> note = readTeamNote(teamNo, noteId);
     if (!note) {
-        prompter().message(tr("Email not Sent"), tr("This message is no longer in the list."),
+        prompter().message(Messaging::tr("Email not Sent"), Messaging::tr("This message is no longer in the list."),
                            Prompter::Icon::Exclamation);
         return std::nullopt;
     }
@@ -147,9 +150,10 @@ std::optional<PreparedMail> prepareTeamMessage(qint16 teamNo, qint32 noteId, con
         if (!mail.refused.isEmpty())
             tellRefused(mail.refused);
         else
-            prompter().message(tr("Email not Sent"),
-                               tr("Nobody on this team has an e-mail address, and neither have its coaches."),
-                               Prompter::Icon::Exclamation);
+            prompter().message(
+                Messaging::tr("Email not Sent"),
+                Messaging::tr("Nobody on this team has an e-mail address, and neither have its coaches."),
+                Prompter::Icon::Exclamation);
         return std::nullopt;
     }
     mail.job.bodyFile = teamMessageFile(dataFolder);
@@ -170,8 +174,9 @@ void finishTeamMessage(qint16 teamNo, qint32 noteId, bool clean, const PreparedM
         offerLog(mail.job.logFile);
     tellRefused(mail.refused);
     if (!mail.notFound.isEmpty()) {
-        prompter().message(tr("Email not Sent"),
-                           tr("The following people do not have E-mail addresses") + QLatin1Char('\n') + mail.notFound,
+        prompter().message(Messaging::tr("Email not Sent"),
+                           Messaging::tr("The following people do not have E-mail addresses\n%1").arg(mail.notFound),
+
                            Prompter::Icon::Information);
     }
 }
@@ -181,17 +186,19 @@ std::optional<PreparedMail> prepareResultMail(qint16 teamNo, qint16 gameNo, cons
 {
     const GameResultMail result = resultMail(teamNo, gameNo, score);
     if (result.to.isEmpty()) {
-        prompter().message(tr("Email not Sent"),
-                           tr("The team has no address to send game results to. Enter it in the team profile."),
-                           Prompter::Icon::Exclamation);
+        prompter().message(
+            Messaging::tr("Email not Sent"),
+            Messaging::tr("The team has no address to send game results to. Enter it in the team profile."),
+            Prompter::Icon::Exclamation);
         return std::nullopt;
     }
     if (const QString why = mail::addressFieldProblem(result.to); !why.isEmpty()) {
-        prompter().message(tr("Email not Sent"),
-                           tr("The team's address for game results is not a valid e-mail address: %1. Correct it in "
-                              "the team profile and send again.")
-                               .arg(why),
-                           Prompter::Icon::Exclamation);
+        prompter().message(
+            Messaging::tr("Email not Sent"),
+            Messaging::tr("The team's address for game results is not a valid e-mail address: %1. Correct it in "
+                          "the team profile and send again.")
+                .arg(why),
+            Prompter::Icon::Exclamation);
         return std::nullopt;
     }
     if (!serverIsSet(server) || !senderIsSet(result.from) || !senderIsValid(result.from))
@@ -204,8 +211,8 @@ std::optional<PreparedMail> prepareResultMail(qint16 teamNo, qint16 gameNo, cons
     mail.job.bodyFile = resultsMessageFile();
     mail.job.logFile = mailLogFile(dataFolder);
     if (mail.job.bodyFile.isEmpty()) {
-        prompter().message(tr("Email not Sent"),
-                           tr("Pitchwise found no temporary folder of yours to write the message in."),
+        prompter().message(Messaging::tr("Email not Sent"),
+                           Messaging::tr("Pitchwise found no temporary folder of yours to write the message in."),
                            Prompter::Icon::Critical);
         return std::nullopt;
     }

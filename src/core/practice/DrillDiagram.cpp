@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/practice/DrillDiagram.h"
 
 #include "data/Changes.h"
@@ -23,10 +24,10 @@ namespace pw {
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("Drills", text);
-}
+// The translation context of the practice texts.
+struct Practice {
+    Q_DECLARE_TR_FUNCTIONS(Practice)
+};
 
 // The angles keep the two-decimal quarter turns the diagrams were always drawn with.
 constexpr double kQuarter = 1.57;
@@ -50,15 +51,15 @@ struct MarkerKind {
 };
 // In palette order: the stored kind is the index.
 constexpr std::array<MarkerKind, kDrillMarkerKinds> kKinds{{
-    {QT_TRANSLATE_NOOP("Drills", "Standing Attacker"), "pOffenseST"},
-    {QT_TRANSLATE_NOOP("Drills", "Left Running/Kicking Attacker"), "pOffenseRL"},
-    {QT_TRANSLATE_NOOP("Drills", "Right Running/Kicking Attacker"), "pOffenseRR"},
-    {QT_TRANSLATE_NOOP("Drills", "Flag"), "pFlag"},
-    {QT_TRANSLATE_NOOP("Drills", "Cone"), "pCone"},
-    {QT_TRANSLATE_NOOP("Drills", "Stadning Defender"), "pDefenseST"},
-    {QT_TRANSLATE_NOOP("Drills", "Left Running/Kicking Defender"), "pDefenseRL"},
-    {QT_TRANSLATE_NOOP("Drills", "Right Running/Kicking Defender"), "pDefenseRR"},
-    {QT_TRANSLATE_NOOP("Drills", "Soccer Ball"), "pBall"},
+    {QT_TRANSLATE_NOOP("Practice", "Standing Attacker"), "pOffenseST"},
+    {QT_TRANSLATE_NOOP("Practice", "Left Running/Kicking Attacker"), "pOffenseRL"},
+    {QT_TRANSLATE_NOOP("Practice", "Right Running/Kicking Attacker"), "pOffenseRR"},
+    {QT_TRANSLATE_NOOP("Practice", "Flag"), "pFlag"},
+    {QT_TRANSLATE_NOOP("Practice", "Cone"), "pCone"},
+    {QT_TRANSLATE_NOOP("Practice", "Stadning Defender"), "pDefenseST"},
+    {QT_TRANSLATE_NOOP("Practice", "Left Running/Kicking Defender"), "pDefenseRL"},
+    {QT_TRANSLATE_NOOP("Practice", "Right Running/Kicking Defender"), "pDefenseRR"},
+    {QT_TRANSLATE_NOOP("Practice", "Soccer Ball"), "pBall"},
 }};
 
 bool knownKind(int kind)
@@ -185,7 +186,7 @@ void DrillDiagram::clear()
 
 QString markerToolTip(int kind)
 {
-    return knownKind(kind) ? tr(kKinds[size_t(kind)].tip) : QString();
+    return knownKind(kind) ? Practice::tr(kKinds[size_t(kind)].tip) : QString();
 }
 
 QString markerImageStem(int kind)
@@ -200,7 +201,9 @@ QString markerImagePath(int kind)
 
 QList<MarkerGroup> markerPalette()
 {
-    return {{tr("Attackers"), {0, 1, 2}}, {tr("Defenders"), {5, 6, 7}}, {tr("Equipment"), {3, 4, 8}}};
+    return {{Practice::tr("Attackers"), {0, 1, 2}},
+            {Practice::tr("Defenders"), {5, 6, 7}},
+            {Practice::tr("Equipment"), {3, 4, 8}}};
 }
 
 // --- Geometry ---------------------------------------------------------------------------------
@@ -280,23 +283,37 @@ QList<QPointF> curvePoints(const CurveArc& arc, int segments)
 
 QString drillTypeName(int type)
 {
-    return type == 1 ? tr("Tactics") : tr("Techniques");
+    return type == 1 ? Practice::tr("Tactics") : Practice::tr("Techniques");
 }
 
 QStringList drillDisciplines(int type)
 {
     if (type == 1)
-        return {tr("Attacking"), tr("Defending")};
-    return {tr("Warmup"), tr("Defending"), tr("Attacking"), tr("Passing"), tr("Transition"), tr("Conditioning")};
+        return {QStringLiteral(QT_TRANSLATE_NOOP("Practice", "Attacking")),
+                QStringLiteral(QT_TRANSLATE_NOOP("Practice", "Defending"))};
+    return {QStringLiteral(QT_TRANSLATE_NOOP("Practice", "Warmup")),
+            QStringLiteral(QT_TRANSLATE_NOOP("Practice", "Defending")),
+            QStringLiteral(QT_TRANSLATE_NOOP("Practice", "Attacking")),
+            QStringLiteral(QT_TRANSLATE_NOOP("Practice", "Passing")),
+            QStringLiteral(QT_TRANSLATE_NOOP("Practice", "Transition")),
+            QStringLiteral(QT_TRANSLATE_NOOP("Practice", "Conditioning"))};
 }
 
 QStringList drillStages(int type)
 {
     if (type == 1) {
-        return {tr("Individual (1 v 1)"), tr("Small Group (2 v 1,2 v 2,3 v 2,3 v 3,etc/)"),
-                tr("Large Group (6 v 4 through 11 v 11)")};
+        return {QStringLiteral(QT_TRANSLATE_NOOP("Practice", "Individual (1 v 1)")),
+                QStringLiteral(QT_TRANSLATE_NOOP("Practice", "Small Group (2 v 1,2 v 2,3 v 2,3 v 3,etc/)")),
+                QStringLiteral(QT_TRANSLATE_NOOP("Practice", "Large Group (6 v 4 through 11 v 11)"))};
     }
-    return {tr("Fundamental"), tr("Match Related"), tr("Match Conditions")};
+    return {QStringLiteral(QT_TRANSLATE_NOOP("Practice", "Fundamental")),
+            QStringLiteral(QT_TRANSLATE_NOOP("Practice", "Match Related")),
+            QStringLiteral(QT_TRANSLATE_NOOP("Practice", "Match Conditions"))};
+}
+
+QString drillWordText(const QString& stored)
+{
+    return Practice::tr(stored.toUtf8().constData());
 }
 
 QPoint clampMarker(QPoint topLeft)
@@ -419,13 +436,13 @@ bool saveDrill(const Drill& drill)
 {
     PW_TRACE(QStringLiteral("saveDrill"), traceDrill(drill.id));
     if (drill.discipline.trimmed().isEmpty()) {
-        prompter().message(tr("Missing Data"),
-                           tr("You must specify which discipline this drill is designed to improve."),
+        prompter().message(Practice::tr("Missing Data"),
+                           Practice::tr("You must specify which discipline this drill is designed to improve."),
                            Prompter::Icon::Critical);
         return false;
     }
     if (drill.id < 1 || drill.isBuiltIn())
-        throw PwError(err::BadArgument, tr("This is a system drill and is not modifiable."));
+        throw PwError(err::BadArgument, Practice::tr("This is a system drill and is not modifiable."));
 
     const Where key{{QStringLiteral("DrillID"), drill.id}};
     RowSet rows{QStringLiteral("DrillData"), key, kDataColumns, {}};

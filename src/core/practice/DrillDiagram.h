@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QList>
@@ -151,9 +152,13 @@ QList<QPointF> curvePoints(const CurveArc& arc, int segments = 48);
 
 // The type's name as the type options and the sort menu show it: "Techniques" (0), "Tactics" (1).
 QString drillTypeName(int type);
-// The disciplines and the development stages a drill of the type picks from.
+// The disciplines and the development stages a drill of the type picks from, as the store keeps
+// them (the drill library's English words, whatever the coach's language).
 QStringList drillDisciplines(int type);
 QStringList drillStages(int type);
+// A stored discipline or stage as the coach reads it, in his language; one the program does not
+// know is shown as it is.
+QString drillWordText(const QString& stored);
 
 struct Drill {
     qint32 id = 0;

@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/practice/PracticeModel.h"
 
 #include "common/Trace.h"
+#include "core/practice/DrillDiagram.h"
 
 #include <QColor>
 #include <QFont>
@@ -88,8 +90,9 @@ QString PracticeModel::cellText(int row, int column) const
     switch (column) {
     case Drill: return r.drillName;
     case Description: return r.description;
-    case Discipline: return r.discipline;
-    case Coach: return r.coach;
+    case Discipline: return drillWordText(r.discipline);
+    case Coach: return coachText(r.coach);
+
     default: return {};
     }
 }

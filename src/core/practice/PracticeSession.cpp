@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/practice/PracticeSession.h"
 
 #include "data/Changes.h"
@@ -20,10 +21,10 @@ namespace pw {
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("pw::PracticeSession", text);
-}
+// The translation context of the practice texts.
+struct Practice {
+    Q_DECLARE_TR_FUNCTIONS(Practice)
+};
 
 constexpr DayMinutes kDayEnd = 24 * 60;
 constexpr int kCoachSize = 255;  // the Coach column's width
@@ -31,7 +32,7 @@ constexpr int kMostRecurrenceWeeks = 520;
 
 QString teachingMomentText()
 {
-    return tr("Teaching Moment");
+    return Practice::tr("Teaching Moment");
 }
 
 // A time of the session as the store keeps it: the session's day with the time, so that the
@@ -274,16 +275,24 @@ DrillLists practiceDrillLists()
     while (q.next()) {
         QList<DrillChoice>& list = q.value(2).toInt() == 0 ? lists.techniques : lists.tactics;
         if (list.isEmpty())
-            list << DrillChoice{tr("<Empty>"), kNoDrill} << DrillChoice{teachingMomentText(), kTeachingMoment};
+            list << DrillChoice{Practice::tr("<Empty>"), kNoDrill}
+                 << DrillChoice{teachingMomentText(), kTeachingMoment};
         list << DrillChoice{NullToText(q.value(1)), q.value(0).toInt()};
     }
     return lists;
 }
 
+QString coachText(const QString& stored)
+{
+    return stored == QLatin1String("All Coaches") ? Practice::tr("All Coaches") : stored;
+}
+
 QStringList FillCoachList(qint16 teamNo)
+
 {
     PW_TRACE(QStringLiteral("FillCoachList"), traceArg(QStringLiteral("TeamNo"), teamNo));
-    QStringList out{tr("All Coaches")};
+    // Stored in English whatever the language, as the rows always kept it.
+    QStringList out{QStringLiteral(QT_TRANSLATE_NOOP("Practice", "All Coaches"))};
     QSqlQuery q =
         execSql(QStringLiteral("SELECT TeamCoach1, TeamCoach2, TeamCoach3 FROM Teams WHERE TeamNo = ?"), {teamNo});
     if (q.next()) {
@@ -431,16 +440,17 @@ bool deletePracticeSession(qint16 teamNo, qint32 practiceId)
 
 bool askDeleteSession()
 {
-    return prompter().message(tr("Delete Session"),
-                              tr("Are you sure you want to delete this Training Session from the database?"),
+    return prompter().message(Practice::tr("Delete Session"),
+                              Practice::tr("Are you sure you want to delete this Training Session from the database?"),
                               Prompter::Icon::Question, Prompter::Buttons::YesNo) == Prompter::Answer::Yes;
 }
 
 bool askClearAgenda()
 {
-    return prompter().message(tr("Clear Agenda"),
-                              tr("Changing this scheduled event will clear the set agenda, Do you want to continue?"),
-                              Prompter::Icon::Question, Prompter::Buttons::YesNo) == Prompter::Answer::Yes;
+    return prompter().message(
+               Practice::tr("Clear Agenda"),
+               Practice::tr("Changing this scheduled event will clear the set agenda, Do you want to continue?"),
+               Prompter::Icon::Question, Prompter::Buttons::YesNo) == Prompter::Answer::Yes;
 }
 
 // ---------------------------------------------------------------- recurrence and copies

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QDate>
@@ -100,8 +101,10 @@ struct DrillLists {
     QList<DrillChoice> tactics;
 };
 DrillLists practiceDrillLists();
-// "All Coaches" and each of the team's coaches that has a name.
+// "All Coaches" and each of the team's coaches that has a name, as a drill row stores them.
 QStringList FillCoachList(qint16 teamNo);
+// A stored coach as the coach reads it: "All Coaches" in his language, a name as it is.
+QString coachText(const QString& stored);
 
 // The stored session with its agenda and times; nothing when the team has no such session.
 std::optional<PracticeSession> loadPracticeSession(qint16 teamNo, qint32 practiceId);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/tournaments/Bracket.h"
 
 #include "data/Changes.h"
@@ -5,10 +6,12 @@
 #include "common/Formats.h"
 #include "common/Trace.h"
 #include "core/schedule/Schedule.h"
+#include "data/Backup.h"
 #include "data/Database.h"
 #include "data/Fields.h"
 #include "data/RowSet.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QLocale>
 #include <QObject>
@@ -18,6 +21,11 @@
 namespace pw {
 
 namespace {
+
+// The translation context of the tournaments texts.
+struct Tournaments {
+    Q_DECLARE_TR_FUNCTIONS(Tournaments)
+};
 
 const QString kEmptyTag = QStringLiteral(";;");
 
@@ -119,7 +127,7 @@ void requireTournamentNo(qint16 tournamentNo)
 {
     if (tournamentNo < 1 || tournamentNo > bracket::kMaxTournaments)
         throw PwError(err::BadArgument,
-                      QObject::tr("Tournament %1 is not a tournament number a team can have.").arg(tournamentNo));
+                      Tournaments::tr("Tournament %1 is not a tournament number a team can have.").arg(tournamentNo));
 }
 
 TournamentInfo infoFrom(const QSqlQuery& q)
@@ -167,7 +175,7 @@ QString FormatGameTime(const QString& tag)
 {
     const BracketGameTag t = BracketGameTag::parse(tag);
     if (t.isEmpty())
-        return QObject::tr("Game Time");
+        return Tournaments::tr("Game Time");
     // What an incomplete tag lacks is left out with its separator.
     const QString date = t.date.isValid() ? Format(t.date, QStringLiteral("mmm d")) : QString();
     const QString rest = (timeText(t.time, clockFormat(false)) + QLatin1Char(' ') + shownText(t.field)).trimmed();
@@ -179,10 +187,9 @@ QString FormatGameTime(const QString& tag)
 QString gameToolTip(const QString& tag)
 {
     const BracketGameTag t = BracketGameTag::parse(tag);
-    const QString crlf = QStringLiteral("\r\n");
-    return QObject::tr("Date: ") + (t.date.isValid() ? Format(t.date, QStringLiteral("mmmm d, yyyy")) : QString()) +
-           crlf + QObject::tr("Time: ") + timeText(t.time, clockFormat()) + crlf + QObject::tr("Field: ") +
-           shownText(t.field) + crlf + QObject::tr("(Double-Click to Modify)");
+    return Tournaments::tr("Date: %1\r\nTime: %2\r\nField: %3\r\n(Double-Click to Modify)")
+        .arg(t.date.isValid() ? Format(t.date, QStringLiteral("mmmm d, yyyy")) : QString(),
+             timeText(t.time, clockFormat()), shownText(t.field));
 }
 
 // --- The bracket -------------------------------------------------------------------------------
@@ -262,7 +269,7 @@ BracketLayout BuildTourney(int NoTiers, QSizeF labelSize)
     double bottom = 0;
     for (int r = tiers; r >= 0; --r) {
         if (r > 0)
-            layout.headings.prepend({QObject::tr("Round ") + QString::number(r), (kGap + w) * (r - 1) + kGap + w / 2});
+            layout.headings.prepend({Tournaments::tr("Round %1").arg(r), (kGap + w) * (r - 1) + kGap + w / 2});
         const double left = (kGap + w) * r + kGap;
         const double step = double(1 << r);
         for (int p = 1; p <= positionsIn(tiers, r); ++p) {
@@ -317,10 +324,11 @@ qint16 nextTournamentNo(qint16 teamNo)
     const qint16 next = GetNextNo(QStringLiteral("TournamentNo"), QStringLiteral("TournamentInfo"),
                                   {{QStringLiteral("TeamNo"), teamNo}});
     if (next > bracket::kMaxTournaments)
-        throw PwError(err::BadArgument,
-                      QObject::tr("This team already has tournament %1, the highest number a tournament can have; no "
-                                  "more tournaments can be added.")
-                          .arg(bracket::kMaxTournaments));
+        throw PwError(
+            err::BadArgument,
+            Tournaments::tr("This team already has tournament %1, the highest number a tournament can have; no "
+                            "more tournaments can be added.")
+                .arg(bracket::kMaxTournaments));
     return next;
 }
 
@@ -328,9 +336,9 @@ qint16 saveTournament(const TournamentInfo& info)
 {
     PW_TRACE(QStringLiteral("saveTournament"), traceTeamTournament(info.teamNo, info.tournamentNo));
     if (info.name.trimmed().isEmpty())
-        throw PwError(err::BadArgument, QObject::tr("You must supply a tournament name."));
+        throw PwError(err::BadArgument, Tournaments::tr("You must supply a tournament name."));
     if (info.rounds < 1 || info.rounds > bracket::kMaxRounds)
-        throw PwError(err::BadArgument, QObject::tr("A tournament has 1 to %1 rounds.").arg(bracket::kMaxRounds));
+        throw PwError(err::BadArgument, Tournaments::tr("A tournament has 1 to %1 rounds.").arg(bracket::kMaxRounds));
     Transaction tx;
     const qint16 number = info.tournamentNo > 0 ? info.tournamentNo : nextTournamentNo(info.teamNo);
     requireTournamentNo(number);
@@ -346,6 +354,7 @@ qint16 saveTournament(const TournamentInfo& info)
 void DeleteTournament(qint16 teamNo, qint16 tournamentNo)
 {
     PW_TRACE(QStringLiteral("DeleteTournament"), traceTeamTournament(teamNo, tournamentNo));
+    autoBackup(BackupReason::DeleteTournament);
     const Where scope = tournamentScope(teamNo, tournamentNo);
     Transaction tx;
     execSql(QStringLiteral("DELETE FROM Tournament") + scope.clause(), scope.values());

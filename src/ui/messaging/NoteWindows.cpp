@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/messaging/NoteWindows.h"
 
 #include "ui/base/Modal.h"
@@ -168,7 +169,9 @@ void frmNoteList::DeleteBtn_Click()
             return;
         const qint32 id = n->noteId;
         const int row = m_model->rowOf(id);
-        if (prompter().message(tr("Confirm Delete?"), tr("Are you sure you want to delete the message ") + n->subject,
+        if (prompter().message(tr("Confirm Delete?"),
+                               tr("Are you sure you want to delete the message %1").arg(n->subject),
+
                                Prompter::Icon::Question, Prompter::Buttons::YesNo) != Prompter::Answer::Yes)
             return;
         deleteTeamNote(m_teamNo, id);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/practice/PracticeCellDelegate.h"
 
 #include "core/practice/PracticeModel.h"
@@ -140,7 +141,8 @@ void PracticeCellDelegate::setEditorData(QWidget* editor, const QModelIndex& ind
     } else if (editor == m_coaches) {
         if (opening) {
             m_coaches->clear();
-            m_coaches->addItems(FillCoachList(m_teamNo));
+            for (const QString& coach : FillCoachList(m_teamNo))
+                m_coaches->addItem(coachText(coach), coach);
         }
         m_coaches->setCurrentIndex(m_coaches->findText(text));
     } else if (editor == m_text && (opening || m_text->toPlainText() != text)) {
@@ -159,7 +161,8 @@ void PracticeCellDelegate::setModelData(QWidget* editor, QAbstractItemModel* mod
         if (m_pickedFrom && m_pickedFrom->currentIndex() >= 0 && m_placeDrill)
             m_placeDrill(index, m_pickedFrom->currentData().toInt());
     } else if (editor == m_coaches) {
-        cells->setCellText(index.row(), PracticeModel::Coach, m_coaches->currentText());
+        cells->setCellText(index.row(), PracticeModel::Coach, m_coaches->currentData().toString());
+
     } else if (editor == m_text) {
         cells->setCellText(index.row(), index.column(), m_text->toPlainText());
     }

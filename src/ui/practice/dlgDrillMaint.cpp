@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/practice/dlgDrillMaint.h"
 
 #include "ui/base/Modal.h"
@@ -491,10 +492,12 @@ void dlgDrillMaint::fillTypeLists(int type, const QString& discipline, const QSt
     auto fill = [keepUnlisted](QComboBox* list, const QStringList& items, const QString& current) {
         const QSignalBlocker quiet(list);
         list->clear();
-        list->addItems(items);
-        if (keepUnlisted && !current.isEmpty() && list->findText(current) < 0)
-            list->addItem(current);
-        list->setCurrentIndex(list->findText(current));
+        // Shown in the coach's language, kept as stored.
+        for (const QString& item : items)
+            list->addItem(drillWordText(item), item);
+        if (keepUnlisted && !current.isEmpty() && list->findData(current) < 0)
+            list->addItem(current, current);
+        list->setCurrentIndex(list->findData(current));
     };
     fill(txtDiscipline, drillDisciplines(type), discipline);
     fill(txtStage, drillStages(type), stage);
@@ -567,7 +570,7 @@ void dlgDrillMaint::optDrillType_Click(int index)
         return;
     m_drill.type = qint16(type);
     // Both lists change with the type; a discipline both types know ("Attacking") stays picked.
-    fillTypeLists(type, txtDiscipline->currentText(), txtStage->currentText(), false);
+    fillTypeLists(type, txtDiscipline->currentData().toString(), txtStage->currentData().toString(), false);
     markChanged();
 }
 
@@ -579,8 +582,9 @@ bool dlgDrillMaint::save()
         return true;
     Drill d = m_drill;
     d.type = qint16(optDrillType->checkedId() == 1 ? 1 : 0);
-    d.discipline = txtDiscipline->currentText();
-    d.stage = txtStage->currentText();
+    d.discipline = txtDiscipline->currentData().toString();
+    d.stage = txtStage->currentData().toString();
+
     d.description = txtDescription->toPlainText();
     d.explanation = txtExplanation->toPlainText();
     d.development = txtDevelopment->toPlainText();

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/practice/frmPractice.h"
 
 #include "ui/base/Modal.h"
@@ -84,7 +85,9 @@ frmPractice::frmPractice(qint16 teamNo, const QString& key, const QDate& day, QW
 
     load(QStringLiteral("Form_Load"), [&] {
         m_cells->fillDrillLists();
-        CoachList->addItems(FillCoachList(m_teamNo));
+        for (const QString& coach : FillCoachList(m_teamNo))
+            CoachList->addItem(coachText(coach), coach);
+
         std::optional<PracticeSession> stored;
         if (const auto id = practiceIdFromKey(m_key))
             stored = loadPracticeSession(m_teamNo, *id);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/tournaments/TournamentWindow.h"
 
 #include "ui/base/Modal.h"
@@ -136,7 +137,7 @@ Tournament::Tournament(qint16 teamNo, qint16 tournamentNo, int rounds, QWidget* 
 
     load(QStringLiteral("Form_Load"), [&] {
         if (const auto info = readTournament(m_teamNo, m_tournamentNo); info && !info->name.isEmpty())
-            setWindowTitle(tr("Tournament") + QStringLiteral(" - ") + info->name);
+            setWindowTitle(tr("Tournament - %1").arg(info->name));
         m_bracket = FillTourney(m_teamNo, m_tournamentNo, m_bracket.rounds());
     });
     TournyScreen->build(kLabelTwips);
@@ -312,9 +313,9 @@ void Tournament::ClearBracket_Click()
 void Tournament::TournEnterTeams_Click()
 {
     if (m_bracket.hasAnyTeam()) {
-        const QString text = tr("This Bracket contains data.") + QLatin1Char('\r') +
-                             tr("If you continue, all data will be cleared.") + QLatin1Char('\r') +
-                             tr("Do you want to continue?");
+        const QString text =
+            tr("This Bracket contains data.\rIf you continue, all data will be cleared.\rDo you want to continue?");
+
         if (prompter().message(tr("Warning"), text, Prompter::Icon::Exclamation, Prompter::Buttons::YesNo) !=
             Prompter::Answer::Yes)
             return;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drill library without its window: the diagram model, the arrow and curve geometry, the
 // marker palette, drill numbers, reading and writing drills on both engines (forgiving reads,
 // all-or-nothing saves) and the drawing of a diagram.

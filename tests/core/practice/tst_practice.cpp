@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Practice sessions: the time column and splits, header defaults from the practice week, saving,
 // reloading, deleting, a failed save, recurrence and copies, the pick lists, and the printed
 // agenda read back from PDF; on both engines.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tournament brackets without their window: numbering and layout, advancing and clearing, game
 // tags and their texts, and what a bracket reads from and writes to the store (its rows, the own
 // team's games, the tree's branches), on both engines.

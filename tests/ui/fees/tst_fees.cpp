@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fees window: each player's amount against an even share of the team's fee, typed in place,
 // refused when it is no amount, and stored together when the window closes.
 #include "TestSupport.h"

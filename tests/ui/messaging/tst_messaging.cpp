@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Team notes and e-mail against a real mail server on 127.0.0.1 (started by the test command):
 // who gets a team message, the result mail, logins, failures, and that the password shows nowhere.
 #include "TestSupport.h"

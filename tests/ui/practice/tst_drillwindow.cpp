@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Drill Maintenance" as the coach uses it: the list and its sorting, the type lists, built-in
 // drills shown read-only, adding, copying and removing drills, markers placed, moved and benched
 // with undo, lines and curves drawn with the mouse and stored, and the unsaved-changes question.

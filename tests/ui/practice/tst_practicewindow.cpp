@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The practice window on both engines: a new session from the practice week, drills, a teaching
 // moment and a coach placed through the in-cell editors and the keyboard, a split, storing and
 // reloading, the time and mode changes, deleting, recurrence, the agenda preview and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The month calendar on both engines: which days the five weeks show and how the pickers follow
 // them, games and practices in their days with their keys, clashes, the cost in statements, and
 // the window driven by mouse and keyboard.

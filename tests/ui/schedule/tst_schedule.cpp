@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The season schedule on both engines: game numbers beside tournament games, adding, moving and
 // deleting a game, the editor's slots, and the add dialog, the editor and the tree's commands
 // driven as a coach uses them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tournaments in the main window: adding, changing and deleting them through the entry dialog,
 // their branches in the tree, and their games selectable like the season's.
 #include "TestSupport.h"

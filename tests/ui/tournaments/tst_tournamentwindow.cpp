@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bracket window as the coach uses it: typing teams, the pop-up menu and its commands, the
 // Enter Teams walk, game times reaching the own team's schedule, undo, saving and the close
 // question, and how brackets of every size look.
