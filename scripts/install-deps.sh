@@ -10,7 +10,7 @@ PKGS=(build-essential cmake ninja-build ccache
       qt6-tools-dev qt6-l10n-tools qt6-translations-l10n librsvg2-bin)
 if [[ ${1:-} == --test ]]; then
     PKGS+=(poppler-utils xvfb postgresql python3-aiosmtpd python3-pyftpdlib python3-icalendar procps e2fsprogs
-           clang-14 clang-format-14 libclang-rt-14-dev libfuzzer-14-dev desktop-file-utils appstream dpkg-dev)
+           clang-14 clang-format-14 libclang-rt-14-dev libfuzzer-14-dev desktop-file-utils appstream dpkg-dev file)
 fi
 
 missing=()
