@@ -28,6 +28,7 @@
 #include "data/Settings.h"
 #include "ui/base/CommandRegistry.h"
 #include "ui/base/LogoPicture.h"
+#include "ui/base/RowList.h"
 #include "ui/base/SurfaceAccessible.h"
 
 #include <QAction>
@@ -254,11 +255,7 @@ namespace {
 void setupGrid(QTableView* grid, QAbstractItemModel* model, const QStringList& headers, const QList<int>& twips,
                qreal dpi, qreal dpiY)
 {
-    grid->setModel(model);
-    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid->verticalHeader()->hide();
+    setUpRowList(grid, model);
     grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 8);
     grid->horizontalHeader()->setHighlightSections(false);
     grid->horizontalHeader()->setMinimumSectionSize(2);

@@ -6,6 +6,7 @@
 #include "common/Formats.h"
 #include "common/Prompter.h"
 #include "common/Trace.h"
+#include "ui/base/RowList.h"
 
 #include <QBoxLayout>
 #include <QDir>
@@ -81,11 +82,7 @@ RestoreWindow::RestoreWindow(QWidget* parent)
     m_model = new BackupListModel(this);
     BackupList = new QTableView(this);
     BackupList->setObjectName(QStringLiteral("BackupList"));
-    BackupList->setModel(m_model);
-    BackupList->setSelectionBehavior(QAbstractItemView::SelectRows);
-    BackupList->setSelectionMode(QAbstractItemView::SingleSelection);
-    BackupList->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    BackupList->verticalHeader()->hide();
+    setUpRowList(BackupList, m_model);
     BackupList->horizontalHeader()->setHighlightSections(false);
     BackupList->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     BackupList->horizontalHeader()->setStretchLastSection(true);

@@ -5,6 +5,7 @@
 
 #include "common/Selection.h"
 #include "common/Trace.h"
+#include "ui/base/RowList.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -78,12 +79,8 @@ frmCaptain::frmCaptain(qint16 teamNo, QWidget* parent)
     PlayerList = new QTableView(this);
     PlayerList->setObjectName(QStringLiteral("PlayerList"));
     PlayerList->setAccessibleName(tr("Captain of each game"));
-    PlayerList->setModel(m_model);
-    PlayerList->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    PlayerList->setSelectionBehavior(QAbstractItemView::SelectRows);
-    PlayerList->setSelectionMode(QAbstractItemView::SingleSelection);
+    setUpRowList(PlayerList, m_model);
     PlayerList->setAlternatingRowColors(true);
-    PlayerList->verticalHeader()->hide();
     // Rows as tall as a line of text, so that a whole team reads without scrolling.
     PlayerList->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 10);
     CancelButton = new QPushButton(tr("Close"), this);

@@ -10,6 +10,7 @@
 #include "core/messaging/Sending.h"
 #include "core/reports/Reports.h"
 #include "ui/base/FieldConfig.h"
+#include "ui/base/RowList.h"
 #include "ui/messaging/MailWindows.h"
 
 #include <QBoxLayout>
@@ -51,11 +52,7 @@ frmNoteList::frmNoteList(qint16 teamNo, QWidget* parent)
     m_model = new NoteListModel(this);
     NoteGrid = new QTableView(this);
     NoteGrid->setObjectName(QStringLiteral("NoteGrid"));
-    NoteGrid->setModel(m_model);
-    NoteGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    NoteGrid->setSelectionMode(QAbstractItemView::SingleSelection);
-    NoteGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    NoteGrid->verticalHeader()->hide();
+    setUpRowList(NoteGrid, m_model);
     NoteGrid->horizontalHeader()->setHighlightSections(false);
     NoteGrid->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     NoteGrid->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);

@@ -5,6 +5,7 @@
 #include "common/Selection.h"
 #include "core/schedule/ScheduleModel.h"
 #include "ui/base/FieldEntry.h"
+#include "ui/base/RowList.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -78,11 +79,7 @@ QLabel* frmSchedule::buildGrid()
     m_model = new ScheduleModel(this);
     ScheduleList = new QTableView(this);
     ScheduleList->setObjectName(QStringLiteral("ScheduleList"));
-    ScheduleList->setModel(m_model);
-    ScheduleList->setSelectionBehavior(QAbstractItemView::SelectRows);
-    ScheduleList->setSelectionMode(QAbstractItemView::SingleSelection);
-    ScheduleList->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    ScheduleList->verticalHeader()->hide();
+    setUpRowList(ScheduleList, m_model);
     ScheduleList->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
     ScheduleList->setAlternatingRowColors(true);
     ScheduleList->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
