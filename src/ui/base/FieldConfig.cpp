@@ -21,6 +21,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStandardPaths>
+#include <QTimer>
 
 namespace pw {
 
@@ -87,6 +88,25 @@ private:
     double m_scale = 0.05;
 };
 
+namespace {
+
+// Page 1 is complete: the report asked for the next one. Only the preview throws and catches it.
+struct FirstPageDrawn {};
+
+// Page 1 alone, so that the preview opens without waiting for a long report's other pages.
+class FirstPageOutput : public PictureOutput {
+public:
+    QPaintDevice* nextPage(QPainter& painter) override
+    {
+        // Ended here, page 1's picture is finished and the printout has nothing left to end as
+        // the report unwinds (reports only read, so stopping them halfway is harmless).
+        painter.end();
+        throw FirstPageDrawn{};
+    }
+};
+
+}  // namespace
+
 FieldConfig::FieldConfig(Report report, int orientation, const QString& documentName, QWidget* parent)
     : QDialog(parent)
     , m_report(std::move(report))
@@ -106,13 +126,19 @@ FieldConfig::FieldConfig(Report report, int orientation, const QString& document
     layout->addWidget(m_frame, 1);
     connect(m_view, &PageView::pointed, this, [this](QPointF twips) { showCoordinates(twips); });
 
-    {
-        Printout p(m_pages, m_orientation, true);
+    auto first = std::make_unique<FirstPageOutput>();
+    try {
+        Printout p(*first, m_orientation, true);
         m_report(p);
         p.EndPrint();
+        m_complete = true;
+    } catch (const FirstPageDrawn&) {
+        // The rest is laid out once page 1 is on screen (eventFilter).
     }
-    // EndPrint: back to page 1, the page count shown, Next only when there is more to see.
-    m_total->setText(tr("of %1").arg(pageCount()));
+    m_pages = std::move(first);
+    // Page 1; the page count only once it is known (until then there is more to see).
+    if (m_complete)
+        m_total->setText(tr("of %1").arg(knownPages()));
     showPage(1);
     const QSize screen = QSize(1100, 800);
     resize(screen);
@@ -134,6 +160,7 @@ void FieldConfig::buildPageFrame()
     m_frame->setWidget(m_view);
     m_frame->setWidgetResizable(false);
     m_frame->viewport()->installEventFilter(this);
+    m_view->installEventFilter(this);
 }
 
 QHBoxLayout* FieldConfig::buildButtonBar(QPushButton*& print)
@@ -155,6 +182,8 @@ QHBoxLayout* FieldConfig::buildButtonBar(QPushButton*& print)
     pageLabel->setBuddy(m_pageBox);
     m_total = new QLabel(this);
     m_total->setObjectName(QStringLiteral("lblTotalPages"));
+    // Room for the count before it is known, so that Next does not move when it shows.
+    m_total->setMinimumWidth(fontMetrics().horizontalAdvance(tr("of %1").arg(9999)));
     m_zoom = new QComboBox(this);
     m_zoom->setObjectName(QStringLiteral("Zoom"));
     m_zoom->setAccessibleName(tr("Zoom"));
@@ -199,28 +228,49 @@ QHBoxLayout* FieldConfig::buildButtonBar(QPushButton*& print)
 
 FieldConfig::~FieldConfig() = default;
 
-int FieldConfig::pageCount() const
+int FieldConfig::pageCount()
 {
-    return int(m_pages.pages().size());
+    ensureComplete();
+    return knownPages();
 }
 
-const QPicture& FieldConfig::page(int number) const
+const QPicture& FieldConfig::page(int number)
 {
-    return m_pages.pages().at(std::clamp(number, 1, pageCount()) - 1);
+    ensureComplete();
+    return m_pages->pages().at(std::clamp(number, 1, knownPages()) - 1);
 }
 
 QPageLayout FieldConfig::pageLayout() const
 {
-    return m_pages.layout();
+    return m_pages->layout();
+}
+
+void FieldConfig::ensureComplete()
+{
+    if (m_complete)
+        return;
+    // Set first: a report that fails is told once, not again at every click.
+    m_complete = true;
+    auto all = std::make_unique<PictureOutput>();
+    {
+        Printout p(*all, m_orientation, true);
+        m_report(p);
+        p.EndPrint();
+    }
+    m_pages = std::move(all);
+    m_total->setText(tr("of %1").arg(knownPages()));
+    // The same page drawn the same way, at the same zoom and scroll: only the count and the
+    // buttons change.
+    showPage(m_page);
 }
 
 void FieldConfig::showPage(int number)
 {
-    m_page = std::clamp(number, 1, std::max(1, pageCount()));
-    const QRectF paper = m_pages.layout().fullRectPoints();
-    m_view->show(&page(m_page), paper.size() * 20.0);
+    m_page = std::clamp(number, 1, std::max(1, knownPages()));
+    const QRectF paper = m_pages->layout().fullRectPoints();
+    m_view->show(&m_pages->pages().at(m_page - 1), paper.size() * 20.0);
     m_prev->setEnabled(m_page > 1);
-    m_next->setEnabled(m_page < pageCount());
+    m_next->setEnabled(!m_complete || m_page < knownPages());
     if (m_pageBox->text() != QString::number(m_page)) {
         const QSignalBlocker quiet(m_pageBox);
         m_pageBox->setText(QString::number(m_page));
@@ -231,7 +281,10 @@ void FieldConfig::txtCurrentPage_Change()
 {
     bool ok = false;
     const int number = m_pageBox->text().toInt(&ok);
-    if (ok && number >= 1 && number <= pageCount())
+    // A page beyond those laid out so far may well exist.
+    if (ok && number > knownPages())
+        ensureComplete();
+    if (ok && number >= 1 && number <= knownPages())
         showPage(number);
 }
 
@@ -267,6 +320,17 @@ bool FieldConfig::eventFilter(QObject* watched, QEvent* e)
     // Fitting the width follows the frame's size, whenever the window is laid out or resized.
     if (watched == m_frame->viewport() && e->type() == QEvent::Resize && m_zoom->currentData().toInt() == 0)
         setZoom(0);
+    // Page 1 is being painted: the rest of the report is laid out right after it reached the
+    // screen. The call dies with the window, and one that finds the window closed waits for it to
+    // be painted again, so a preview closed first never runs the report again.
+    if (watched == m_view && e->type() == QEvent::Paint && !m_complete && !m_scheduled) {
+        m_scheduled = true;
+        QTimer::singleShot(0, this, [this] {
+            m_scheduled = false;
+            if (isVisible())
+                guarded(QStringLiteral("FieldConfig_Complete"), {}, [this] { ensureComplete(); });
+        });
+    }
     return QDialog::eventFilter(watched, e);
 }
 

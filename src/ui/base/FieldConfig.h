@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QPicture>
 
+#include <memory>
 #include <optional>
 
 class QComboBox;
@@ -20,17 +21,20 @@ namespace pw {
 class PageView;
 
 // "Print Preview": the printout's pages one at a time, with page navigation, zoom, printing and
-// saving as PDF. The report is run once into page pictures; printing and saving run it again on
-// the printer or into the file, so every output is drawn at its own resolution.
+// saving as PDF. The report is run into page pictures; printing and saving run it again on the
+// printer or into the file, so every output is drawn at its own resolution. A long report would
+// keep the coach waiting for all its pages: the window opens as soon as page 1 is drawn, and the
+// whole report is laid out once that page is on screen, or sooner when something needs it.
 class FieldConfig : public QDialog {
     Q_OBJECT
 public:
     FieldConfig(Report report, int orientation, const QString& documentName, QWidget* parent = nullptr);
     ~FieldConfig() override;
 
-    int pageCount() const;
+    // Both lay out the whole printout first when only page 1 is there yet.
+    int pageCount();
     int currentPage() const { return m_page; }
-    const QPicture& page(int number) const;
+    const QPicture& page(int number);
     QPageLayout pageLayout() const;
 
     // The procedures and handlers, public so that tests drive them as the coach would.
@@ -52,11 +56,17 @@ private:
     void buildPageFrame();
     QHBoxLayout* buildButtonBar(QPushButton*& print);
     void showPage(int number);
+    // Runs the report into the pages up to its end, the first time only, and shows the count.
+    void ensureComplete();
+    // The pages laid out so far.
+    int knownPages() const { return int(m_pages->pages().size()); }
 
     Report m_report;
     int m_orientation;
     QString m_documentName;
-    PictureOutput m_pages;
+    std::unique_ptr<PictureOutput> m_pages;
+    bool m_complete = false;   // the pages run to the report's end
+    bool m_scheduled = false;  // the rest is laid out once page 1 has been painted
     int m_page = 1;
     PageView* m_view = nullptr;
     QScrollArea* m_frame = nullptr;

@@ -339,17 +339,69 @@ private Q_SLOTS:
         preview.showCoordinates(QPointF(1440.4, 720));
         QCOMPARE(child<QLabel>(&preview, "lblXY")->text(), QStringLiteral("1440, 720"));
 
-        // Saving runs the report again into the file; a file that cannot be written is told.
+        // Saving runs the report again into the file (after page 1 alone and then the whole
+        // printout for the window); a file that cannot be written is told.
         env.prompter.files << env.dir() + QStringLiteral("/preview.pdf")
                            << env.dir() + QStringLiteral("/missing/folder/preview.pdf");
         preview.savePdf_Click();
-        QCOMPARE(runs, 2);
+        QCOMPARE(runs, 3);
         QCOMPARE(env.prompter.shown.last().defaultText, QStringLiteral("Team- Comets.pdf"));
         QVERIFY(fileBytes(env.dir() + QStringLiteral("/preview.pdf")).startsWith("%PDF"));
         preview.savePdf_Click();
         QVERIFY(env.prompter.shown.last().title == QStringLiteral("Save as PDF") &&
                 env.prompter.shown.last().icon == Prompter::Icon::Critical);
         QVERIFY(env.prompter.shown.last().text.contains(QStringLiteral("could not be written")));
+    }
+
+    // The window opens with page 1 alone, the count not shown yet; the rest is laid out once page 1
+    // is on screen, or at once when Next needs it, and page 1 stays as it was. A window closed
+    // first never runs the report again, and a report of one page runs once.
+    void thePreviewShowsPageOneBeforeTheRest()
+    {
+        int runs = 0;
+        int turned = 0;  // pages the report went on to
+        int pages = 3;
+        const Report report = [&](Printout& p) {
+            ++runs;
+            for (int page = 1; page <= pages; ++page) {
+                if (page > 1) {
+                    p.NextPage();
+                    ++turned;
+                }
+                p.PrintAt(QStringLiteral("Page %1").arg(page), 14, p.left(), p.top() + page * 500, 0, 2);
+            }
+        };
+        FieldConfig shown(report, Printout::Portrait, QStringLiteral("Schedule"));
+        shown.show();
+        QVERIFY(runs == 1 && turned == 0);
+        auto* total = child<QLabel>(&shown, "lblTotalPages");
+        QVERIFY(total->text().isEmpty() && child<QPushButton>(&shown, "NextBtn")->isEnabled());
+        auto* view = child<QWidget>(&shown, "PrintPreview");
+        shown.setZoom(100);
+        const QImage first = view->grab().toImage();
+        QTRY_COMPARE(total->text(), QStringLiteral("of 3"));
+        QVERIFY(runs == 2 && turned == 2 && shown.currentPage() == 1);
+        QCOMPARE(view->grab().toImage(), first);
+
+        FieldConfig stepped(report, Printout::Portrait, QStringLiteral("Schedule"));
+        child<QPushButton>(&stepped, "NextBtn")->click();
+        QVERIFY(stepped.currentPage() == 2 && runs == 4 && turned == 4);
+        QCOMPARE(child<QLabel>(&stepped, "lblTotalPages")->text(), QStringLiteral("of 3"));
+
+        FieldConfig closed(report, Printout::Portrait, QStringLiteral("Schedule"));
+        closed.show();
+        child<QWidget>(&closed, "PrintPreview")->grab();  // painted: the rest is due
+        closed.close();
+        QTest::qWait(50);
+        QCOMPARE(runs, 5);
+
+        pages = 1;
+        FieldConfig single(report, Printout::Portrait, QStringLiteral("Message"));
+        QVERIFY(runs == 6 && !child<QPushButton>(&single, "NextBtn")->isEnabled());
+        QCOMPARE(child<QLabel>(&single, "lblTotalPages")->text(), QStringLiteral("of 1"));
+        single.show();
+        QTest::qWait(50);
+        QCOMPARE(runs, 6);
     }
 
     void thePreviewClosesByItsButtonAndByEscape()
