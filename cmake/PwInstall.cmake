@@ -77,9 +77,10 @@ standings points from the game statistics. Line-ups with fair playing time,
 practice plans from a drawn drill library, printed reports, e-mail to
 families and fees are built on the same foundation.")
 # Dependencies come from the shared libraries the programs link (dpkg-shlibdeps); the SQLite driver
-# and the desktop's window plug-ins are loaded, never linked, so they are named.
+# and the desktop's window plug-ins are loaded, never linked, so they are named; so are libcurl and
+# libcrypto, which the update check opens when it runs.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite, libqt6svg6, qt6-qpa-plugins")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite, libqt6svg6, qt6-qpa-plugins, libcurl4, libssl3")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libqt6sql6-psql, qt6-wayland, qt6-translations-l10n")
 # Everything `cmake --install` puts in place, plus the package's marker.
 set(CPACK_INSTALL_CMAKE_PROJECTS "${CMAKE_BINARY_DIR};${PROJECT_NAME};ALL;/;${CMAKE_BINARY_DIR};${PROJECT_NAME};pw_package;/")

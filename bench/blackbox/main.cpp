@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // pitchwise_blackbox [--quick] [--pairs N] [--runs N] [--database FILE] [--program FILE] [--display :N]
-//                    [--quiet MS] [--verbose]
+//                    [--quiet MS] [--verbose] [--startup-only]
 //
 // Times the real program as the coach feels it: build/bin/pitchwise is started on an X server
 // (the one in $DISPLAY, or --display), with accessibility off, a fresh home folder and settings
@@ -13,6 +13,7 @@
 // The program tells where to click: PW_BENCH_GEOMETRY names a file in which the main window keeps
 // the screen rectangles of its tree items, toolbar buttons and open menus' entries.
 // --quick: two pairs, two runs each and a small club, to check that the benchmark works.
+// --startup-only: only the start-up pairs.
 // PW_BENCH_KEEP=folder keeps the club database there.
 #include "ClubDatabase.h"
 #include "XSession.h"
@@ -70,6 +71,7 @@ struct Options {
     int runs = 10;
     double quietMs = 300;
     double timeoutMs = 20000;
+    bool startupOnly = false;  // only the start-up pairs, for working on start-up
     QString database;
     QString program;  // another build of the program to time, instead of the one beside this
     QString display = qEnvironmentVariable("DISPLAY");
@@ -654,6 +656,8 @@ Options parse(const QStringList& args)
             o.quick = true;
             o.pairs = 2;
             o.runs = 2;
+        } else if (a == QLatin1String("--startup-only")) {
+            o.startupOnly = true;
         } else if (a == QLatin1String("--verbose")) {
             g_verbose = true;
         } else if (a == QLatin1String("--pairs")) {
@@ -716,6 +720,11 @@ int main(int argc, char** argv)
         doing("starting the program and the bare window");
         startupPairs(s, x, run, ms);
         doing("starting the program for the clicks");
+        if (run.options.startupOnly) {
+            shot.done = true;
+            print(run, ms);
+            return 0;
+        }
         if (s.start(run.program, {QStringLiteral("--database"), run.database}, run.database, true, true) < 0)
             throw std::runtime_error("the program's main window did not appear");
         clickTree(s, x, run, ms);

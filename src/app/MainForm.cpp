@@ -15,6 +15,7 @@
 #include "common/AppState.h"
 #include "common/Desktop.h"
 #include "common/Formats.h"
+#include "common/Icons.h"
 #include "common/Prompter.h"
 #include "common/Selection.h"
 #include "common/Trace.h"
@@ -96,7 +97,7 @@ MainForm::MainForm(QWidget* parent)
 {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(tr("Pitchwise"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/pitchwise.svg")));
+    setWindowIcon(programIcon(QStringLiteral("pitchwise")));
     m_tree = new TeamTreeModel(this);
     m_mainGrid = new RosterModel(this);
     m_playerGrid = new PlayerGamesModel(this);
@@ -159,7 +160,7 @@ QAction* MainForm::makeAction(const CommandDef& c, const QString& caption, const
     action->setToolTip(c.tip);
     action->setStatusTip(c.tip);
     if (!c.icon.isEmpty()) {
-        action->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(c.icon)));
+        action->setIcon(programIcon(c.icon));
         // The picture is for the toolbar; the menus show text only.
         action->setIconVisibleInMenu(false);
     }
@@ -209,7 +210,7 @@ void MainForm::buildToolBar()
         // A button whose menu drops down at once, rather than an action of its own.
         auto* button = new QToolButton(tb);
         button->setObjectName(c.name);
-        button->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(c.icon)));
+        button->setIcon(programIcon(c.icon));
         button->setToolTip(c.tip);
         button->setAccessibleName(c.caption);
         button->setMenu(m_menus.value(c.dropDown));
@@ -508,8 +509,10 @@ void MainForm::SetTeamTabs()
 
 void MainForm::fitTreeColumn()
 {
-    if (m_filling)
-        return;  // fitted once when the rebuild is done
+    // Fitted once when the rebuild is done; and a hidden window's tree is fitted when it is shown
+    // (measuring every name costs the start several milliseconds for nothing).
+    if (m_filling || !isVisible())
+        return;
     TeamTree->resizeColumnToContents(0);
     // A name of thousands of characters scrolls no further than twice the tree's width.
     const int limit = 2 * qMax(TeamTree->viewport()->width(), TeamTree->minimumWidth());

@@ -2,6 +2,7 @@
 #include "app/TeamTree.h"
 
 #include "common/Formats.h"
+#include "common/Icons.h"
 #include "common/Trace.h"
 #include "core/games/Record.h"
 #include "core/schedule/SeasonGames.h"
@@ -305,10 +306,9 @@ QIcon TeamTreeModel::icon(const QString& imageKey)
     QIcon result;
     if (imageKey == QLatin1String("team")) {
         // Image 1, and image 2 while selected.
-        result.addFile(QStringLiteral(":/icons/team.svg"), {}, QIcon::Normal);
-        result.addFile(QStringLiteral(":/icons/team-selected.svg"), {}, QIcon::Selected);
+        result = programIcon(QStringLiteral("team"), QStringLiteral("team-selected"));
     } else if (!imageKey.isEmpty()) {
-        result = QIcon(QStringLiteral(":/icons/%1.svg").arg(imageKey));
+        result = programIcon(imageKey);
     }
     cache.insert(imageKey, result);
     return result;

@@ -2,6 +2,7 @@
 #include "app/frmAbout.h"
 
 #include "common/AppState.h"
+#include "common/Icons.h"
 #include "common/Trace.h"
 #include "data/Database.h"
 #include "data/Settings.h"
@@ -24,7 +25,7 @@ frmAbout::frmAbout(QWidget* parent)
     setWindowTitle(tr("About Pitchwise"));
 
     auto* picture = new QLabel;
-    picture->setPixmap(QIcon(QStringLiteral(":/icons/pitchwise.svg")).pixmap(64, 64));
+    picture->setPixmap(programIcon(QStringLiteral("pitchwise")).pixmap(64, 64));
     picture->setAlignment(Qt::AlignTop);
 
     auto* name = new QLabel(tr("Pitchwise"));

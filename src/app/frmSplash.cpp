@@ -6,6 +6,7 @@
 #include "app/TeamTree.h"
 #include "app/frmAbout.h"
 #include "common/AppState.h"
+#include "common/Icons.h"
 #include "common/StartupTrace.h"
 #include "common/Trace.h"
 #include "core/teams/TeamProfile.h"
@@ -17,7 +18,6 @@
 #include <QLabel>
 #include <QPainter>
 #include <QScreen>
-#include <QSvgRenderer>
 #include <QVBoxLayout>
 #include <QWindow>
 
@@ -27,19 +27,10 @@ namespace pw {
 
 namespace {
 
-// The program's badge at the splash's size, drawn from its picture once: through an icon it would
-// be read twice, and the icon engine loaded before the first window.
+// The program's badge at the splash's size.
 QPixmap badge()
 {
-    const qreal ratio = qApp->devicePixelRatio();
-    QPixmap pixmap(QSize(64, 64) * ratio);
-    pixmap.fill(Qt::transparent);
-    QSvgRenderer picture(QStringLiteral(":/icons/pitchwise.svg"));
-    QPainter painter(&pixmap);
-    picture.render(&painter);
-    painter.end();
-    pixmap.setDevicePixelRatio(ratio);
-    return pixmap;
+    return programIcon(QStringLiteral("pitchwise")).pixmap(QSize(64, 64));
 }
 
 }  // namespace
@@ -124,6 +115,7 @@ protected:
     bool eventFilter(QObject*, QEvent* event) override
     {
         if (event->type() == QEvent::Expose && !std::exchange(m_seen, true)) {
+            startupStep("main window exposed");
             QTimer::singleShot(0, [] { startupStep("main window drawn"); });
             deleteLater();
         }
@@ -140,11 +132,10 @@ void frmSplash::prepare()
 {
     if (m_started || m_prepared || m_preparing)
         return;
-    // The splash reaches the screen before the work starts.
-    QGuiApplication::sync();
-    // The windows' icon is drawn at four sizes from its picture for every window that opens: not
-    // before the splash is on screen.
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/pitchwise.svg")));
+    // The splash's frame is on its way to the display, which draws it on the other core while the
+    // main window is built here (waiting for it to be drawn cost the start a round trip). The
+    // windows' icon, for the questions and windows to come, goes to the desktop with it.
+    QApplication::setWindowIcon(programIcon(QStringLiteral("pitchwise")));
     startupStep("window icon set");
     m_preparing = true;
     m_ready = buildMainWindow();
@@ -211,6 +202,7 @@ void frmSplash::Timer1_Timer()
     }
     bool shown = false;
     if (m_ready && m_main) {
+        startupStep("start asked for");
         shown = guarded(QStringLiteral("Timer1_Timer"), {}, [&] { m_main->show(); });
         startupStep("main window shown");
         if (QWindow* window = m_main->windowHandle())

@@ -7,6 +7,7 @@
 #include "app/MainForm.h"
 #include "app/RosterModel.h"
 #include "app/TeamTree.h"
+#include "common/Icons.h"
 #include "common/Selection.h"
 #include "common/Twips.h"
 #include "core/messaging/Notes.h"
@@ -111,6 +112,42 @@ private Q_SLOTS:
         form->resize(1180, 760);
         QTest::qWait(50);
         screenshot(form.get(), QStringLiteral("mainform-team"));
+    }
+
+    // Icons come drawn at each size and scale: a 24 px button on a screen of scale 2 gets the 48 px
+    // drawing itself (not the 24 px one blown up), a selected team its own picture, and a command
+    // that cannot run a grey one.
+    void iconsAreDrawnForEverySizeAndScale()
+    {
+        const auto image = [](const QPixmap& p) {
+            QImage i = p.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+            i.setDevicePixelRatio(1);
+            return i;
+        };
+        const QIcon lineup = programIcon(QStringLiteral("GameLineUp"));
+        const QImage sharp = image(lineup.pixmap(QSize(24, 24), 2.0));
+        QCOMPARE(sharp.size(), QSize(48, 48));
+        QCOMPARE(sharp, image(lineup.pixmap(QSize(48, 48), 1.0)));
+        QVERIFY(
+            sharp !=
+            image(lineup.pixmap(QSize(24, 24), 1.0)).scaled(48, 48, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        QVERIFY(sharp.pixelColor(24, 24).alpha() > 0 || sharp.pixelColor(12, 12).alpha() > 0);
+
+        const QIcon team = programIcon(QStringLiteral("team"), QStringLiteral("team-selected"));
+        const QImage selected = image(team.pixmap(QSize(16, 16), 1.0, QIcon::Selected));
+        QCOMPARE(selected, image(programIcon(QStringLiteral("team-selected")).pixmap(QSize(16, 16), 1.0)));
+        QVERIFY(selected != image(team.pixmap(QSize(16, 16), 1.0)));
+
+        const QImage grey = image(lineup.pixmap(QSize(24, 24), 1.0, QIcon::Disabled));
+        bool allGrey = true;
+        for (int y = 0; y < grey.height(); ++y) {
+            for (int x = 0; x < grey.width(); ++x) {
+                const QRgb c = grey.pixel(x, y);
+                allGrey = allGrey && qRed(c) == qGreen(c) && qGreen(c) == qBlue(c);
+            }
+        }
+        QVERIFY(allGrey && grey != image(lineup.pixmap(QSize(24, 24), 1.0)));
+        QVERIFY(!hasProgramIcon(QStringLiteral("no-such-icon")));
     }
 
     void screenReadersFindEveryControlByNameAndEveryNodeWhereItIs()
@@ -419,7 +456,7 @@ private Q_SLOTS:
             for (const Placement& p : c.placements) {
                 own << form->command(form->commands().key(c, p));
                 if (p.menu == kToolbar)
-                    QVERIFY2(!QIcon(QStringLiteral(":/icons/%1.svg").arg(c.icon)).pixmap(24, 24).isNull(),
+                    QVERIFY2(hasProgramIcon(c.icon) && !programIcon(c.icon).pixmap(24, 24).isNull(),
                              qPrintable(c.name));
             }
             // One action a command, and one more for each placement with a caption of its own.

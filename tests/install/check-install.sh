@@ -44,6 +44,11 @@ PY
 # ---- the installed program: --version, then a start in a fresh home. The home's settings name a
 # database folder and the program runs on its test database (the TEST word), which it builds from
 # the installed seed database without asking; the probe plug-in then opens the help.
+# libcurl and libcrypto (and what they bring: TLS, Kerberos, LDAP) cost every start several
+# milliseconds when linked; the program opens them when the update check first runs.
+if readelf -d "$USR/bin/pitchwise" | grep -E 'NEEDED.*(libcurl|libcrypto)'; then
+    fail "the program links the update check's libraries instead of opening them when needed"
+fi
 version=$("$USR/bin/pitchwise" --version)
 [[ $version == "Pitchwise "* ]] || fail "pitchwise --version said: $version"
 HOME_DIR=$SCRATCH/home
@@ -81,4 +86,7 @@ done
 depends=$(dpkg-deb -f "$deb" Depends)
 [[ $depends == *libqt6widgets6* && $depends == *libqt6sql6-sqlite* ]] ||
     fail "the package's Depends line names no Qt libraries: $depends"
+# The update check opens libcurl and libcrypto when it runs: the package must still bring them.
+[[ $depends == *libcurl4* && $depends == *libssl3* ]] ||
+    fail "the package's Depends line lacks the update check's libraries: $depends"
 echo "Install check passed: $(basename "$deb"), $(wc -l <"$SCRATCH/deb-files.txt") entries."

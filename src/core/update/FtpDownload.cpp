@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/update/FtpDownload.h"
 
+#include "common/LateLibrary.h"
 #include "common/Trace.h"
 #include "data/Secrets.h"
 #include "data/Settings.h"
@@ -16,7 +17,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <mutex>
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
@@ -33,11 +33,31 @@ struct Update {
     Q_DECLARE_TR_FUNCTIONS(Update)
 };
 
-// libcurl wants its global start once, before any thread uses it.
-void startCurl()
+// The libcurl functions a transfer needs, opened on first use (see LateLibrary). libcurl wants its
+// global start once, before any thread uses it: that happens here too, once.
+struct Curl {
+    decltype(&curl_global_init) globalInit = nullptr;
+    decltype(&curl_easy_init) init = nullptr;
+    decltype(&curl_easy_setopt) setopt = nullptr;
+    decltype(&curl_easy_perform) perform = nullptr;
+    decltype(&curl_easy_cleanup) cleanup = nullptr;
+    decltype(&curl_easy_strerror) strerror = nullptr;
+    QString problem;  // why transfers cannot run; empty when they can
+};
+
+const Curl& curl()
 {
-    static std::once_flag once;
-    std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
+    static const Curl api = [] {
+        Curl c;
+        LateLibrary lib(QStringLiteral("curl"), 4);
+        if (lib.load() && lib.resolve(c.globalInit, "curl_global_init") && lib.resolve(c.init, "curl_easy_init") &&
+            lib.resolve(c.setopt, "curl_easy_setopt") && lib.resolve(c.perform, "curl_easy_perform") &&
+            lib.resolve(c.cleanup, "curl_easy_cleanup") && lib.resolve(c.strerror, "curl_easy_strerror"))
+            c.globalInit(CURL_GLOBAL_DEFAULT);
+        c.problem = lib.problem();
+        return c;
+    }();
+    return api;
 }
 
 struct Sink {
@@ -128,39 +148,42 @@ Outcome fetch(const UpdateServer& server, const QString& path, const QString& lo
     sink.file = &part;
     Watch watch{&cancel, report, {}};
 
-    CURL* curl = curl_easy_init();
-    if (!curl) {
+    const Curl& api = curl();
+    CURL* handle = api.problem.isEmpty() ? api.init() : nullptr;
+    if (!handle) {
         part.remove();
         out.error = Update::tr("The transfer library could not start");
+        if (!api.problem.isEmpty())
+            qWarning("The transfer library could not start: %s", qPrintable(api.problem));
         return out;
     }
     char errorText[CURL_ERROR_SIZE] = {};
     const QByteArray url = server.url(path);
     const QByteArray user = server.user.toUtf8();
     const QByteArray password = server.password.toUtf8();
-    curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, errorText);
-    curl_easy_setopt(curl, CURLOPT_URL, url.constData());
-    curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "ftp");
-    curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
+    api.setopt(handle, CURLOPT_ERRORBUFFER, errorText);
+    api.setopt(handle, CURLOPT_URL, url.constData());
+    api.setopt(handle, CURLOPT_PROTOCOLS_STR, "ftp");
+    api.setopt(handle, CURLOPT_NOSIGNAL, 1L);
     // Encrypted when the server offers it, plain otherwise: most club servers are plain FTP.
-    curl_easy_setopt(curl, CURLOPT_USE_SSL, long(CURLUSESSL_TRY));
+    api.setopt(handle, CURLOPT_USE_SSL, long(CURLUSESSL_TRY));
     if (!server.user.isEmpty()) {
-        curl_easy_setopt(curl, CURLOPT_USERNAME, user.constData());
-        curl_easy_setopt(curl, CURLOPT_PASSWORD, password.constData());
+        api.setopt(handle, CURLOPT_USERNAME, user.constData());
+        api.setopt(handle, CURLOPT_PASSWORD, password.constData());
     }
     // A server that does not answer, or stops sending, must not keep the coach waiting for long.
-    curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT, FtpDownload::kConnectSeconds);
-    curl_easy_setopt(curl, CURLOPT_SERVER_RESPONSE_TIMEOUT, FtpDownload::kStallSeconds);
-    curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
-    curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, FtpDownload::kStallSeconds);
-    curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, writeData);
-    curl_easy_setopt(curl, CURLOPT_WRITEDATA, &sink);
-    curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
-    curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, transferInfo);
-    curl_easy_setopt(curl, CURLOPT_XFERINFODATA, &watch);
+    api.setopt(handle, CURLOPT_CONNECTTIMEOUT, FtpDownload::kConnectSeconds);
+    api.setopt(handle, CURLOPT_SERVER_RESPONSE_TIMEOUT, FtpDownload::kStallSeconds);
+    api.setopt(handle, CURLOPT_LOW_SPEED_LIMIT, 1L);
+    api.setopt(handle, CURLOPT_LOW_SPEED_TIME, FtpDownload::kStallSeconds);
+    api.setopt(handle, CURLOPT_WRITEFUNCTION, writeData);
+    api.setopt(handle, CURLOPT_WRITEDATA, &sink);
+    api.setopt(handle, CURLOPT_NOPROGRESS, 0L);
+    api.setopt(handle, CURLOPT_XFERINFOFUNCTION, transferInfo);
+    api.setopt(handle, CURLOPT_XFERINFODATA, &watch);
 
-    const CURLcode code = curl_easy_perform(curl);
-    curl_easy_cleanup(curl);
+    const CURLcode code = api.perform(handle);
+    api.cleanup(handle);
     part.close();
 
     if (code == CURLE_OK) {
@@ -179,7 +202,7 @@ Outcome fetch(const UpdateServer& server, const QString& path, const QString& lo
     } else {
         out.error = QString::fromUtf8(errorText).trimmed();
         if (out.error.isEmpty())
-            out.error = QString::fromUtf8(curl_easy_strerror(code));
+            out.error = QString::fromUtf8(api.strerror(code));
     }
     part.remove();
     return out;  // masked on the window's thread, which owns the list of secrets
@@ -245,7 +268,7 @@ FtpDownload::FtpDownload(QObject* parent)
     : QObject(parent)
     , m_cancel(std::make_shared<std::atomic_bool>(false))
 {
-    startCurl();
+    curl();
     m_worker = new QObject;
     m_worker->moveToThread(&m_thread);
     connect(&m_thread, &QThread::finished, m_worker, &QObject::deleteLater);

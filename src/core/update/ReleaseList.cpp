@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/update/ReleaseList.h"
 
+#include "common/LateLibrary.h"
+
 #include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <openssl/evp.h>
+#include <openssl/opensslv.h>
 #include <openssl/rand.h>
 
 #include <cctype>
@@ -26,8 +29,49 @@ struct Update {
 
 const QByteArray kSignatureLabel = QByteArrayLiteral("Signature:");
 
-using KeyPtr = std::unique_ptr<EVP_PKEY, decltype(&EVP_PKEY_free)>;
-using CtxPtr = std::unique_ptr<EVP_MD_CTX, decltype(&EVP_MD_CTX_free)>;
+// The libcrypto functions the version file needs, opened on first use (see LateLibrary).
+struct Crypto {
+    decltype(&EVP_PKEY_new_raw_private_key) newPrivateKey = nullptr;
+    decltype(&EVP_PKEY_new_raw_public_key) newPublicKey = nullptr;
+    decltype(&EVP_PKEY_get_raw_public_key) rawPublicKey = nullptr;
+    decltype(&EVP_PKEY_free) freeKey = nullptr;
+    decltype(&EVP_MD_CTX_new) newContext = nullptr;
+    decltype(&EVP_MD_CTX_free) freeContext = nullptr;
+    decltype(&EVP_DigestSignInit) signInit = nullptr;
+    decltype(&EVP_DigestSign) sign = nullptr;
+    decltype(&EVP_DigestVerifyInit) verifyInit = nullptr;
+    decltype(&EVP_DigestVerify) verify = nullptr;
+    decltype(&RAND_bytes) randomBytes = nullptr;
+    bool usable = false;
+};
+
+const Crypto& crypto()
+{
+    static const Crypto api = [] {
+        Crypto c;
+        LateLibrary lib(QStringLiteral("crypto"), OPENSSL_SHLIB_VERSION);
+        c.usable = lib.load() && lib.resolve(c.newPrivateKey, "EVP_PKEY_new_raw_private_key") &&
+                   lib.resolve(c.newPublicKey, "EVP_PKEY_new_raw_public_key") &&
+                   lib.resolve(c.rawPublicKey, "EVP_PKEY_get_raw_public_key") &&
+                   lib.resolve(c.freeKey, "EVP_PKEY_free") && lib.resolve(c.newContext, "EVP_MD_CTX_new") &&
+                   lib.resolve(c.freeContext, "EVP_MD_CTX_free") && lib.resolve(c.signInit, "EVP_DigestSignInit") &&
+                   lib.resolve(c.sign, "EVP_DigestSign") && lib.resolve(c.verifyInit, "EVP_DigestVerifyInit") &&
+                   lib.resolve(c.verify, "EVP_DigestVerify") && lib.resolve(c.randomBytes, "RAND_bytes");
+        if (!c.usable)
+            qWarning("The release signatures cannot be checked: %s", qPrintable(lib.problem()));
+        return c;
+    }();
+    return api;
+}
+
+struct FreeKey {
+    void operator()(EVP_PKEY* key) const { crypto().freeKey(key); }
+};
+struct FreeContext {
+    void operator()(EVP_MD_CTX* ctx) const { crypto().freeContext(ctx); }
+};
+using KeyPtr = std::unique_ptr<EVP_PKEY, FreeKey>;
+using CtxPtr = std::unique_ptr<EVP_MD_CTX, FreeContext>;
 
 const unsigned char* bytesOf(const QByteArray& a)
 {
@@ -36,9 +80,9 @@ const unsigned char* bytesOf(const QByteArray& a)
 
 KeyPtr secretKey(const QByteArray& seed)
 {
-    if (seed.size() != release::kKeySize)
-        return {nullptr, EVP_PKEY_free};
-    return {EVP_PKEY_new_raw_private_key(EVP_PKEY_ED25519, nullptr, bytesOf(seed), size_t(seed.size())), EVP_PKEY_free};
+    if (seed.size() != release::kKeySize || !crypto().usable)
+        return {};
+    return KeyPtr(crypto().newPrivateKey(EVP_PKEY_ED25519, nullptr, bytesOf(seed), size_t(seed.size())));
 }
 
 // The sum lines in order, as (file name, lower-case hex sum).
@@ -139,7 +183,7 @@ QByteArray signReleaseList(const QByteArray& content, const QByteArray& secretKe
 QByteArray newReleaseKey()
 {
     QByteArray seed(release::kKeySize, '\0');
-    if (RAND_bytes(reinterpret_cast<unsigned char*>(seed.data()), int(seed.size())) != 1)
+    if (!crypto().usable || crypto().randomBytes(reinterpret_cast<unsigned char*>(seed.data()), int(seed.size())) != 1)
         return {};
     return seed;
 }
@@ -149,7 +193,7 @@ QByteArray releasePublicKey(const QByteArray& seed)
     const KeyPtr key = secretKey(seed);
     QByteArray out(release::kKeySize, '\0');
     size_t size = size_t(out.size());
-    if (!key || EVP_PKEY_get_raw_public_key(key.get(), reinterpret_cast<unsigned char*>(out.data()), &size) != 1 ||
+    if (!key || crypto().rawPublicKey(key.get(), reinterpret_cast<unsigned char*>(out.data()), &size) != 1 ||
         size != size_t(release::kKeySize))
         return {};
     return out;
@@ -158,13 +202,15 @@ QByteArray releasePublicKey(const QByteArray& seed)
 QByteArray signRelease(const QByteArray& content, const QByteArray& seed)
 {
     const KeyPtr key = secretKey(seed);
-    const CtxPtr ctx(EVP_MD_CTX_new(), EVP_MD_CTX_free);
+    if (!key)
+        return {};
+    const CtxPtr ctx(crypto().newContext());
     QByteArray out(release::kSignatureSize, '\0');
     size_t size = size_t(out.size());
     // Ed25519 hashes the message itself: no digest is named.
-    if (!key || !ctx || EVP_DigestSignInit(ctx.get(), nullptr, nullptr, nullptr, key.get()) != 1 ||
-        EVP_DigestSign(ctx.get(), reinterpret_cast<unsigned char*>(out.data()), &size, bytesOf(content),
-                       size_t(content.size())) != 1 ||
+    if (!ctx || crypto().signInit(ctx.get(), nullptr, nullptr, nullptr, key.get()) != 1 ||
+        crypto().sign(ctx.get(), reinterpret_cast<unsigned char*>(out.data()), &size, bytesOf(content),
+                      size_t(content.size())) != 1 ||
         size != size_t(release::kSignatureSize))
         return {};
     return out;
@@ -172,15 +218,13 @@ QByteArray signRelease(const QByteArray& content, const QByteArray& seed)
 
 bool verifyRelease(const QByteArray& content, const QByteArray& signature, const QByteArray& publicKey)
 {
-    if (signature.size() != release::kSignatureSize || publicKey.size() != release::kKeySize)
+    if (signature.size() != release::kSignatureSize || publicKey.size() != release::kKeySize || !crypto().usable)
         return false;
-    const KeyPtr key(
-        EVP_PKEY_new_raw_public_key(EVP_PKEY_ED25519, nullptr, bytesOf(publicKey), size_t(publicKey.size())),
-        EVP_PKEY_free);
-    const CtxPtr ctx(EVP_MD_CTX_new(), EVP_MD_CTX_free);
-    return key && ctx && EVP_DigestVerifyInit(ctx.get(), nullptr, nullptr, nullptr, key.get()) == 1 &&
-           EVP_DigestVerify(ctx.get(), bytesOf(signature), size_t(signature.size()), bytesOf(content),
-                            size_t(content.size())) == 1;
+    const KeyPtr key(crypto().newPublicKey(EVP_PKEY_ED25519, nullptr, bytesOf(publicKey), size_t(publicKey.size())));
+    const CtxPtr ctx(crypto().newContext());
+    return key && ctx && crypto().verifyInit(ctx.get(), nullptr, nullptr, nullptr, key.get()) == 1 &&
+           crypto().verify(ctx.get(), bytesOf(signature), size_t(signature.size()), bytesOf(content),
+                           size_t(content.size())) == 1;
 }
 
 QByteArray builtInReleaseKey()
