@@ -6,7 +6,7 @@ set -euo pipefail
 
 PKGS=(build-essential cmake ninja-build ccache
       qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qtkeychain-qt6-dev libqt6sql6-sqlite libqt6sql6-psql
-      fonts-dejavu-core libfontconfig-dev libcurl4-openssl-dev libssl-dev libx11-dev libxtst-dev libxdamage-dev libglpk-dev
+      fonts-dejavu-core libcurl4-openssl-dev libssl-dev libx11-dev libxtst-dev libxdamage-dev libglpk-dev
       qt6-tools-dev qt6-l10n-tools qt6-translations-l10n librsvg2-bin)
 if [[ ${1:-} == --test ]]; then
     PKGS+=(poppler-utils xvfb postgresql python3-aiosmtpd python3-pyftpdlib python3-icalendar procps e2fsprogs

@@ -12,10 +12,7 @@
 #include <QApplication>
 #include <QIcon>
 
-#include <fontconfig/fontconfig.h>
-
 #include <cstdio>
-#include <thread>
 
 int main(int argc, char** argv)
 {
@@ -48,11 +45,7 @@ int main(int argc, char** argv)
     }
 
     pw::startupStep("command line read");
-    // The first text measured makes fontconfig read its configuration, dozens of XML files: on the
-    // second core that happens while the application object connects to the display.
-    std::thread fonts([] { FcInit(); });
     QApplication app(argc, argv);
-    fonts.join();
     pw::startupStep("application object");
     QApplication::setOrganizationName(QStringLiteral("Brant"));
     QApplication::setApplicationName(QStringLiteral("Pitchwise"));
