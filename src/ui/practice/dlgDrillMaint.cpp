@@ -119,6 +119,9 @@ void dlgDrillMaint::buildFactRows(QVBoxLayout* right)
     DrillList->setObjectName(QStringLiteral("DrillList"));
     DrillList->setAccessibleName(tr("Drills"));
     DrillList->setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('M')) * 16);
+    // Every drill is one line in one font: the list measures one row, not all five hundred, before
+    // it first shows.
+    DrillList->setUniformItemSizes(true);
 
     txtDrillName = new QLineEdit(this);
     txtDrillName->setObjectName(QStringLiteral("txtDrillName"));
