@@ -44,6 +44,8 @@ public:
         resize(sizeHint());
         update();
     }
+    // The same drawing from another run of the report: nothing to paint again.
+    void replace(const QPicture* samePage) { m_page = samePage; }
     // Pixels per twip.
     void setScale(double scale)
     {
@@ -259,9 +261,10 @@ void FieldConfig::ensureComplete()
     }
     m_pages = std::move(all);
     m_total->setText(tr("of %1").arg(knownPages()));
-    // The same page drawn the same way, at the same zoom and scroll: only the count and the
-    // buttons change.
-    showPage(m_page);
+    // Until now only page 1 could be shown, and both runs draw it the same way: the view keeps
+    // what it shows, and only the count and the buttons change.
+    m_view->replace(&m_pages->pages().at(m_page - 1));
+    showPageControls();
 }
 
 void FieldConfig::showPage(int number)
@@ -269,6 +272,11 @@ void FieldConfig::showPage(int number)
     m_page = std::clamp(number, 1, std::max(1, knownPages()));
     const QRectF paper = m_pages->layout().fullRectPoints();
     m_view->show(&m_pages->pages().at(m_page - 1), paper.size() * 20.0);
+    showPageControls();
+}
+
+void FieldConfig::showPageControls()
+{
     m_prev->setEnabled(m_page > 1);
     m_next->setEnabled(!m_complete || m_page < knownPages());
     if (m_pageBox->text() != QString::number(m_page)) {

@@ -56,6 +56,8 @@ private:
     void buildPageFrame();
     QHBoxLayout* buildButtonBar(QPushButton*& print);
     void showPage(int number);
+    // Previous and Next, and the page number box, for the page shown.
+    void showPageControls();
     // Runs the report into the pages up to its end, the first time only, and shows the count.
     void ensureComplete();
     // The pages laid out so far.
