@@ -40,6 +40,25 @@ constexpr int kSwitchDelayMs = 30;
 // Markers placed from the keyboard start mid-field; one already there pushes the next one aside.
 constexpr int kKeyPlaceStep = kDrillMarkerSize / 2;
 
+// The drill list. Focus arriving in an item list makes its first row the current one; here that
+// would load the first drill a moment after the window opened, which the coach did not choose,
+// and draw the whole window a second time. The window opens on an empty field, and a drill loads
+// when the coach picks one (with the mouse, or the arrow keys from the top).
+class DrillListWidget : public QListWidget {
+public:
+    using QListWidget::QListWidget;
+
+protected:
+    void focusInEvent(QFocusEvent* event) override
+    {
+        const bool chosen = currentIndex().isValid();
+        const QSignalBlocker quiet(this);
+        QListWidget::focusInEvent(event);
+        if (!chosen)
+            selectionModel()->clearCurrentIndex();
+    }
+};
+
 }  // namespace
 
 // One change of the diagram, kept as the whole diagram before and after: a diagram is small, and
@@ -115,7 +134,7 @@ dlgDrillMaint::dlgDrillMaint(QWidget* parent)
 
 void dlgDrillMaint::buildFactRows(QVBoxLayout* right)
 {
-    DrillList = new QListWidget(this);
+    DrillList = new DrillListWidget(this);
     DrillList->setObjectName(QStringLiteral("DrillList"));
     DrillList->setAccessibleName(tr("Drills"));
     DrillList->setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('M')) * 16);

@@ -113,6 +113,29 @@ private Q_SLOTS:
         ownDrillsGone();
     }
 
+    // The window opens on an empty field: focus arriving in the list chooses no drill (and draws
+    // no second frame); the arrow keys from the top, or a click, do.
+    void openingChoosesNoDrillUntilTheCoachDoes()
+    {
+        dlgDrillMaint w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        auto* list = child<QListWidget>(&w, "DrillList");
+        list->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(list->hasFocus());
+        QTest::qWait(80);
+        QCOMPARE(w.currentDrillId(), 0);
+        QCOMPARE(list->currentRow(), -1);
+        QTest::keyClick(list, Qt::Key_Down);
+        QCOMPARE(list->currentRow(), 0);
+        QTRY_COMPARE(w.currentDrillId(), list->item(0)->data(Qt::UserRole).toInt());
+        list->clearFocus();
+        list->setFocus(Qt::TabFocusReason);  // coming back keeps the coach's drill
+        QTest::qWait(80);
+        QCOMPARE(list->currentRow(), 0);
+        QCOMPARE(w.currentDrillId(), list->item(0)->data(Qt::UserRole).toInt());
+    }
+
     void listSortingAndTypeLists()
     {
         dlgDrillMaint w;
