@@ -958,8 +958,10 @@ void MainForm::showEvent(QShowEvent* event)
     // The team is loaded before the window first appears, when the grids have no size yet.
     if (!event->spontaneous()) {
         SetFormSize(m_sizedRows);
-        // Likewise the tree: a hidden view measures none of its names.
-        QTimer::singleShot(0, this, [this] { fitTreeColumn(); });
+        // Likewise the tree, measured now that it is shown, so that the first frame already
+        // draws the fitted column (a second frame of the tree followed it when this waited for the
+        // event loop).
+        fitTreeColumn();
     }
 }
 
