@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/base/RestoreWindow.h"
 
+#include "ui/base/Buttons.h"
 #include "ui/base/Modal.h"
 
 #include "common/Formats.h"
@@ -18,14 +19,6 @@
 namespace pw {
 
 namespace {
-
-QPushButton* button(const QString& caption, const char* name, QWidget* parent)
-{
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
-    return b;
-}
 
 QString databaseFolder()
 {
@@ -88,9 +81,9 @@ RestoreWindow::RestoreWindow(QWidget* parent)
     BackupList->horizontalHeader()->setStretchLastSection(true);
     BackupList->setAccessibleName(tr("Automatic backups"));
 
-    RestoreBtn = button(tr("&Restore"), "RestoreBtn", this);
-    ChooseFileBtn = button(tr("&Choose File…"), "ChooseFileBtn", this);
-    CloseBtn = button(tr("Close"), "CloseBtn", this);
+    RestoreBtn = namedButton(tr("&Restore"), "RestoreBtn", this);
+    ChooseFileBtn = namedButton(tr("&Choose File…"), "ChooseFileBtn", this);
+    CloseBtn = namedButton(tr("Close"), "CloseBtn", this);
     auto* side = new QVBoxLayout;
     side->addWidget(RestoreBtn);
     side->addWidget(ChooseFileBtn);

@@ -9,6 +9,7 @@
 #include "core/messaging/Notes.h"
 #include "core/messaging/Sending.h"
 #include "core/reports/Reports.h"
+#include "ui/base/Buttons.h"
 #include "ui/base/FieldConfig.h"
 #include "ui/base/RowList.h"
 #include "ui/messaging/MailWindows.h"
@@ -26,18 +27,6 @@
 #include <QTableView>
 
 namespace pw {
-
-namespace {
-
-QPushButton* button(const QString& caption, const char* name, QWidget* parent)
-{
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(false);
-    return b;
-}
-
-}  // namespace
 
 // ---------------------------------------------------------------- the notes window
 
@@ -59,12 +48,12 @@ frmNoteList::frmNoteList(qint16 teamNo, QWidget* parent)
     NoteGrid->setAccessibleName(tr("Notes and messages"));
     NoteGrid->installEventFilter(this);
 
-    NewBtn = button(tr("&New…"), "NewBtn", this);
-    EditBtn = button(tr("&Edit…"), "EditBtn", this);
-    DeleteBtn = button(tr("&Delete"), "DeleteBtn", this);
-    ActionBtn = button(tr("Print Selected"), "ActionBtn", this);
-    PreviewBtn = button(tr("Print Pre&view"), "PreviewBtn", this);
-    CancelBtn = button(tr("Close"), "CancelBtn", this);
+    NewBtn = namedButton(tr("&New…"), "NewBtn", this);
+    EditBtn = namedButton(tr("&Edit…"), "EditBtn", this);
+    DeleteBtn = namedButton(tr("&Delete"), "DeleteBtn", this);
+    ActionBtn = namedButton(tr("Print Selected"), "ActionBtn", this);
+    PreviewBtn = namedButton(tr("Print Pre&view"), "PreviewBtn", this);
+    CancelBtn = namedButton(tr("Close"), "CancelBtn", this);
 
     auto* side = new QVBoxLayout;
     for (QPushButton* b : {NewBtn, EditBtn, DeleteBtn})
